@@ -1,0 +1,14 @@
+#pragma once
+#include "design.h"
+
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// Every design of the program, in tab order.
+const std::vector<Design>& designs();
+// The design with that command-line name or tab name, or null.
+const Design* findDesign(std::string_view name);
+
+} // namespace kelvora

@@ -1,0 +1,234 @@
+#include "cli.h"
+
+#include "ajustes.h"
+#include "calc_error.h"
+#include "designs.h"
+#include "nucleo.h"
+#include "report_file.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <nlohmann/json.hpp>
+
+#include <ostream>
+
+namespace kelvora {
+
+namespace {
+
+const char* const Usage =
+    "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--report=ARQUIVO] "
+    "[--decimal-separator=C]\n"
+    "     kelvora-cli --help | --version\n";
+
+struct UsageError {
+    std::string message;
+};
+
+std::string designList()
+{
+    std::string s;
+    for (const Design& d : designs())
+        s += (s.empty() ? "" : ", ") + d.name;
+    return s;
+}
+
+void printHelp(std::ostream& out)
+{
+    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora 4.0 beta)\n\n" << Usage
+        << "\nPROJETO: " << designList() << "\n"
+        << "\nOpções:\n"
+           "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
+           "                         listas tomam o item com esse texto, botões de opção =1\n"
+           "  --json                 todos os controles da aba em JSON\n"
+           "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
+           "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
+           "  --help                 mostra esta ajuda\n"
+           "  --version              mostra a versão\n"
+           "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
+           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu, 2 para erro de uso.\n";
+}
+
+char localeSeparator()
+{
+    const QString dp = QLocale::system().decimalPoint();
+    return (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode()) : '.';
+}
+
+// Sets a control as if the user had typed or chosen TEXT.
+void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::string& text)
+{
+    Sheet* sheet = tab.has(name) ? &tab : ajustes.has(name) ? &ajustes : nullptr;
+    if (!sheet || !sheet->spec(name).input)
+        throw UsageError{"controle de entrada desconhecido neste projeto: " + name};
+    const ControlSpec& spec = sheet->spec(name);
+    if (spec.maxLength > 0 && QString::fromStdString(text).size() > spec.maxLength)
+        throw UsageError{"texto longo demais para " + name + " (no máximo "
+                         + std::to_string(spec.maxLength) + " caracteres)"};
+    Control& c = (*sheet)[name];
+    switch (spec.kind) {
+    case Kind::Edit:
+        c.text = text;
+        break;
+    case Kind::Combo:
+        c.text = text;
+        c.itemIndex = -1;
+        for (std::size_t i = 0; i < spec.items.size(); ++i)
+            if (spec.items[i] == text) {
+                c.itemIndex = int(i);
+                break;
+            }
+        break;
+    case Kind::List: {
+        int index = -1;
+        for (std::size_t i = 0; i < spec.items.size() && index < 0; ++i)
+            if (spec.items[i] == text)
+                index = int(i);
+        if (index < 0)
+            throw UsageError{"valor que a lista " + name + " não tem: " + text};
+        c.text = text;
+        c.itemIndex = index;
+        break;
+    }
+    case Kind::Radio:
+        if (text != "1")
+            throw UsageError{"um botão de opção é selecionado com =1: " + name};
+        for (const std::string& other : sheet->names())
+            if (sheet->spec(other).kind == Kind::Radio && sheet->spec(other).group == spec.group)
+                (*sheet)[other].checked = false;
+        c.checked = true;
+        break;
+    default:
+        throw UsageError{"controle de entrada desconhecido neste projeto: " + name};
+    }
+}
+
+nlohmann::ordered_json controlsJson(const Sheet& tab)
+{
+    nlohmann::ordered_json controls = nlohmann::ordered_json::object();
+    for (const std::string& name : tab.names()) {
+        const Control& c = tab[name];
+        nlohmann::ordered_json j = {{"text", c.text},
+                                    {"background", colourName(c.background)},
+                                    {"font", colourName(c.font)},
+                                    {"visible", c.visible}};
+        const Kind kind = tab.spec(name).kind;
+        if (kind == Kind::Panel || kind == Kind::Shape)
+            j["top"] = c.top;
+        if (kind == Kind::Shape)
+            j["height"] = c.height;
+        if (kind == Kind::Radio)
+            j["checked"] = c.checked;
+        if (kind == Kind::Combo || kind == Kind::List)
+            j["itemIndex"] = c.itemIndex;
+        controls[name] = std::move(j);
+    }
+    return controls;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    try {
+        if (args.empty())
+            throw UsageError{"falta o nome do projeto"};
+        if (args[0] == "--help" || args[0] == "-h") {
+            printHelp(out);
+            return 0;
+        }
+        if (args[0] == "--version") {
+            out << "kelvora-cli 4.0 (beta)\n";
+            return 0;
+        }
+        const Design* design = findDesign(args[0]);
+        if (!design || args[0] != design->name)
+            throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
+                             + ")"};
+
+        Sheet tab(design->controls);
+        Sheet ajustes(ajustesControls());
+        bool json = false;
+        bool wantReport = false;
+        std::string reportPath;
+        char separator = 0;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--json") {
+                json = true;
+            } else if (a.rfind("--report=", 0) == 0) {
+                reportPath = a.substr(9);
+                wantReport = true;
+                if (reportPath.empty())
+                    throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
+                if (!design->report)
+                    throw UsageError{"o projeto " + design->name + " não tem relatório"};
+            } else if (a.rfind("--decimal-separator=", 0) == 0) {
+                const std::string c = a.substr(20);
+                if (c != "," && c != ".")
+                    throw UsageError{"o separador decimal deve ser , ou ."};
+                separator = c[0];
+            } else if (a.rfind("--", 0) == 0) {
+                throw UsageError{"opção desconhecida: " + a};
+            } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
+                assign(tab, ajustes, a.substr(0, eq), a.substr(eq + 1));
+            } else {
+                throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
+            }
+        }
+        if (!separator)
+            separator = localeSeparator();
+
+        const Settings cfg = settingsFrom(ajustes, separator);
+        CalcState state;
+        std::string error;
+        try {
+            design->show(tab, state, cfg);
+        } catch (const CalcError& e) {
+            error = e.what();
+        }
+
+        if (json) {
+            nlohmann::ordered_json j;
+            j["design"] = design->name;
+            j["error"] = error.empty() ? nlohmann::ordered_json(nullptr)
+                                       : nlohmann::ordered_json(error);
+            j["controls"] = controlsJson(tab);
+            if (design->core && error.empty()) {
+                const auto [En, Bn] = design->core(state);
+                nlohmann::ordered_json labels = nlohmann::ordered_json::object();
+                auto written = VisNucleoLabels(En, Bn, cfg);
+                for (int k = 1; k <= 19; ++k)
+                    for (const auto& [name, text] : written)
+                        if (name == "Label" + std::to_string(k))
+                            labels[name] = text;
+                j["nucleo"] = labels;
+            }
+            out << j.dump(2) << "\n";
+        } else if (!wantReport || reportPath != "-") {
+            for (const std::string& name : design->outputs)
+                out << name << '\t' << tab[name].text << '\n';
+        }
+        if (!error.empty()) {
+            err << "kelvora-cli: " << error << '\n';
+            return 1;
+        }
+        if (wantReport) {
+            const std::string text = design->report(tab, state, cfg);
+            if (reportPath == "-") {
+                const QByteArray bytes = encodeReport(text);
+                out.write(bytes.constData(), bytes.size());
+            } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text)) {
+                err << "kelvora-cli: " << failure->toStdString() << '\n';
+                return 1;
+            }
+        }
+        return 0;
+    } catch (const UsageError& u) {
+        err << "kelvora-cli: " << u.message << '\n' << Usage;
+        return 2;
+    }
+}
+
+} // namespace kelvora

@@ -1,0 +1,13 @@
+#pragma once
+// kelvora-cli: the designs without a window.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kelvora {
+
+// Runs the command line (arguments without the program name). Returns the
+// exit status: 0 done, 1 the calculation or the report failed, 2 usage error.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace kelvora

@@ -1,0 +1,81 @@
+#include "checked.h"
+
+#include "calc_error.h"
+
+#include <cmath>
+#include <string>
+
+namespace kelvora {
+
+namespace {
+[[noreturn]] void divisionByZero()
+{
+    throw CalcError("Erro de cálculo: divisão por zero. Verifique os valores digitados "
+                    "(um valor igual a zero onde o cálculo divide por ele).");
+}
+[[noreturn]] void invalidOperation(const char* what)
+{
+    if (what)
+        throw CalcError(std::string("Erro de cálculo: ") + what
+                        + " deve ser maior que zero (raiz quadrada de número negativo).");
+    throw CalcError("Erro de cálculo: operação inválida (raiz quadrada ou logaritmo de um "
+                    "número negativo ou zero). Verifique os valores digitados.");
+}
+[[noreturn]] void overflow()
+{
+    throw CalcError("Erro de cálculo: resultado grande demais para ser representado "
+                    "(estouro). Verifique os valores digitados.");
+}
+} // namespace
+
+long double quot(long double a, long double b)
+{
+    if (b == 0.0L)
+        divisionByZero();
+    if (std::isnan(a) || std::isnan(b))
+        invalidOperation(nullptr);
+    return finite(a / b);
+}
+
+long double root(long double x, const char* what)
+{
+    if (std::isnan(x) || x < 0.0L)
+        invalidOperation(what);
+    return std::sqrt(x);
+}
+
+long double log10c(long double x)
+{
+    if (std::isnan(x) || x <= 0.0L)
+        invalidOperation(nullptr);
+    return std::log10(x);
+}
+
+long double power(long double x, long double y)
+{
+    if (std::isnan(x) || std::isnan(y) || x < 0.0L)
+        invalidOperation(nullptr);
+    if (x == 0.0L && y < 0.0L)
+        divisionByZero();
+    return finite(std::pow(x, y));
+}
+
+long double finite(long double v)
+{
+    if (std::isnan(v))
+        invalidOperation(nullptr);
+    if (std::isinf(v))
+        overflow();
+    return v;
+}
+
+float store(long double v)
+{
+    finite(v);
+    const float f = static_cast<float>(v);
+    if (std::isinf(f))
+        overflow();
+    return f;
+}
+
+} // namespace kelvora

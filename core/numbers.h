@@ -1,0 +1,46 @@
+#pragma once
+// Text to number and number to text, exact to the character. The decimal
+// separator is a parameter: the window passes the user's locale's.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+class Sheet;
+
+struct Settings {
+    char decimalSeparator = ',';
+    // Text of CBSigma on the settings tab (current density, A/mm^2),
+    // read strictly by each conductor sizing call.
+    std::string sigmaText = "3";
+};
+
+// Tolerant parse: blanks around, optional sign, digits with an optional
+// separator, optional exponent. Returns nothing for anything else or for a
+// value beyond float's range; never throws.
+std::optional<float> parseFloat(std::string_view text, char separator);
+
+// Edit field read: the value, or `fallback` with the field turned red.
+float readTolerant(Sheet& tab, std::string_view name, float fallback, const Settings& cfg);
+
+// Strict reads: a text that does not convert raises a CalcError naming it.
+float strictFloat(std::string_view text, char separator);
+int strictInt(std::string_view text);
+
+// Fixed format: precision p significant digits, d decimals (scientific when
+// the integer part needs more than p digits).
+std::string fixed(long double v, int p, int d, char separator);
+// General format: up to 15 significant digits, trailing zeros dropped.
+std::string general(long double v, char separator);
+
+inline std::string fixed(long double v, int p, int d, const Settings& cfg)
+{
+    return fixed(v, p, d, cfg.decimalSeparator);
+}
+inline std::string general(long double v, const Settings& cfg)
+{
+    return general(v, cfg.decimalSeparator);
+}
+
+} // namespace kelvora

@@ -1,0 +1,84 @@
+#pragma once
+#include "colour.h"
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// What kind of widget stands for a control; decides which properties the
+// window copies and how the command line sets it.
+enum class Kind {
+    Edit,      // line edit: text (typed or read-only)
+    Combo,     // editable combo box: text, item index
+    List,      // non-editable combo box: item index (and its text)
+    Radio,     // radio button: checked
+    Label,     // result or caption label: text
+    Panel,     // group of controls that may move: visible, top
+    Shape,     // drawn line that may move and stretch: visible, top, height
+    Image,     // painted picture: visible
+};
+
+// One control of a tab as the calculations see it.
+struct Control {
+    std::string text;
+    Colour background = Colour::Window;
+    Colour font = Colour::WindowText;
+    bool visible = true;
+    int top = 0;
+    int height = 0;
+    bool checked = false;
+    int itemIndex = -1;
+};
+
+// How a control starts: its name, kind and initial state, plus the widget
+// properties that never change (combo items, maximum length, read-only).
+struct ControlSpec {
+    std::string name;
+    Kind kind = Kind::Label;
+    std::string text;
+    std::vector<std::string> items;
+    int maxLength = 0;      // 0: no limit
+    bool readOnly = false;  // typed by the program only
+    bool visible = true;
+    bool checked = false;
+    int itemIndex = -1;
+    int top = 0;
+    int height = 0;
+    bool input = false;     // the user types or chooses it
+    std::string group;      // radio buttons of one group exclude each other
+};
+
+// The designs read and write what a tab shows through a Sheet, never through
+// widgets, so the same code serves the window, the command line and the tests.
+// Names are fixed when the sheet is made: an unknown name is a programming error.
+class Sheet {
+public:
+    Sheet() = default;
+    explicit Sheet(const std::vector<ControlSpec>& specs);
+
+    Control& operator[](std::string_view name);
+    const Control& operator[](std::string_view name) const;
+    bool has(std::string_view name) const;
+
+    // Control names in the order the tab declares them.
+    const std::vector<std::string>& names() const { return order_; }
+    const ControlSpec& spec(std::string_view name) const;
+
+private:
+    std::map<std::string, Control, std::less<>> controls_;
+    std::map<std::string, ControlSpec, std::less<>> specs_;
+    std::vector<std::string> order_;
+};
+
+// Paints a control with a verdict pair (background and font).
+inline void paint(Control& c, ColourPair pair)
+{
+    c.background = pair.background;
+    c.font = pair.font;
+}
+
+} // namespace kelvora

@@ -1,0 +1,110 @@
+#include "report_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace kelvora {
+
+QByteArray encodeReport(const std::string& utf8Text)
+{
+    const QString text = QString::fromUtf8(utf8Text.data(), qsizetype(utf8Text.size()));
+    QStringEncoder encoder("windows-1252");
+    QByteArray out;
+    out.reserve(text.size() + text.count(u'\n') + 16);
+    // One character at a time, so that a character outside the code page
+    // (or a half surrogate pair) becomes exactly one "?".
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n') {
+            out += "\r\n";
+            continue;
+        }
+        if (c.unicode() < 0x80) {
+            out += char(c.unicode());
+            continue;
+        }
+        qsizetype len = 1;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            len = 2;
+        const QByteArray b = encoder.encode(QStringView(text).mid(i, len));
+        if (encoder.hasError() || b.size() != 1 || b.at(0) == '?' || b.at(0) == '\x1a') {
+            out += '?';
+            encoder.resetState();
+        } else {
+            out += b;
+        }
+        i += len - 1;
+    }
+    return out;
+}
+
+namespace {
+QString reasonFor(QFileDevice::FileError e, const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("já existe uma pasta com esse nome");
+    switch (e) {
+    case QFileDevice::OpenError:
+        if (!info.dir().exists())
+            return QStringLiteral("a pasta não existe");
+        return QStringLiteral("não foi possível criar o arquivo (pasta protegida contra "
+                              "escrita ou nome inválido)");
+    case QFileDevice::WriteError:
+        return QStringLiteral("erro de escrita (disco cheio?)");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("sem permissão de escrita");
+    case QFileDevice::RenameError:
+        return QStringLiteral("não foi possível substituir o arquivo existente");
+    default:
+        return QStringLiteral("erro do sistema de arquivos");
+    }
+}
+} // namespace
+
+std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text)
+{
+    const QByteArray bytes = encodeReport(utf8Text);
+    const QFileInfo info(path);
+    auto message = [&](QFileDevice::FileError e, const QString& detail) {
+        QString m = QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": %2")
+                        .arg(path, reasonFor(e, path));
+        if (!detail.isEmpty())
+            m += QStringLiteral(" (%1)").arg(detail);
+        return m + u'.';
+    };
+    if (info.isDir())
+        return message(QFileDevice::OpenError, {});
+
+    // A device or pipe is written in place; renaming a temporary file over it
+    // would replace the device itself.
+    if (info.exists() && !info.isFile()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return message(device.error(), device.errorString());
+        if (device.write(bytes) != bytes.size())
+            return message(QFileDevice::WriteError, device.errorString());
+        return std::nullopt;
+    }
+
+    // An existing report is replaced only by a complete new one.
+    QSaveFile file(path);
+    auto failure = [&](QFileDevice::FileError e) {
+        const QString detail = file.errorString();
+        file.cancelWriting();
+        return message(e == QFileDevice::NoError ? QFileDevice::WriteError : e, detail);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.error());
+    if (file.write(bytes) != bytes.size())
+        return failure(file.error());
+    if (!file.flush())
+        return failure(QFileDevice::WriteError);
+    if (!file.commit())
+        return failure(file.error());
+    return std::nullopt;
+}
+
+} // namespace kelvora

@@ -1,0 +1,20 @@
+#pragma once
+// Report files: Windows-1252 bytes with CR LF line ends on every platform,
+// so a report is the same file wherever it was written.
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace kelvora {
+
+// UTF-8 text with "\n" line ends to report bytes; a character that
+// Windows-1252 lacks becomes "?".
+QByteArray encodeReport(const std::string& utf8Text);
+
+// Writes the report through a temporary file that replaces `path` only when
+// complete. Returns nothing on success, else the Portuguese message.
+std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text);
+
+} // namespace kelvora

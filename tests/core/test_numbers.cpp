@@ -1,0 +1,186 @@
+#include "calc_error.h"
+#include "numbers.h"
+#include "sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+using namespace kelvora;
+
+namespace {
+
+struct FormatCase {
+    long double value;
+    int p, d; // p < 0: general format
+    const char* text;
+};
+
+long double single(double v) { return static_cast<float>(v); }
+
+} // namespace
+
+// The check table of the number conventions, with a comma separator.
+TEST(NumberFormats, MatchTheCheckTableToTheCharacter)
+{
+    const FormatCase cases[] = {
+        {single(0.06667), 2, 4, "0,0670"},
+        {single(0.06667), 2, 6, "0,067000"},
+        {single(123.53), 3, 2, "124,00"},
+        {105, 3, 2, "105,00"},
+        {1050, 3, 2, "1,05E03"},
+        {-1050, 3, 2, "-1,05E03"},
+        {1000, 3, 2, "1E03"},
+        {single(999.7), 3, 1, "1E3"},
+        {1234567, 6, 1, "1,23457E6"},
+        {1234567, 6, 4, "1,23457E0006"},
+        {1234567, 6, 5, "1,23457E6"},
+        {single(2687.6), 5, 1, "2687,6"},
+        {single(1.2349), 4, 2, "1,23"},
+        {single(0.0001234), 4, 6, "0,000123"},
+        {2.5, 1, 0, "3"},
+        {single(-0.004), 4, 2, "0,00"},
+        {single(-0.006), 4, 2, "-0,01"},
+        {single(-0.005), 4, 2, "0,00"},
+        {0.125, 2, 3, "0,130"},
+        {single(12.6), -1, 0, "12,6000003814697"},
+        {single(35.4), -1, 0, "35,4000015258789"},
+        {single(0.03444623202085495), -1, 0, "0,034446232020855"},
+        {100, -1, 0, "100"},
+        {0.0L, -1, 0, "0"},
+        {-0.0L, -1, 0, "0"},
+        {static_cast<long double>(1e20), -1, 0, "1E20"},
+        {static_cast<long double>(1.5e-7), -1, 0, "1,5E-7"},
+        {static_cast<long double>(0.0001), -1, 0, "0,0001"},
+        {static_cast<long double>(0.00005), -1, 0, "5E-5"},
+        {single(0.0001), -1, 0, "9,99999974737875E-5"},
+        {static_cast<long double>(999999999999999.0), -1, 0, "999999999999999"},
+        {static_cast<long double>(1e15), -1, 0, "1E15"},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string got = c.p < 0 ? general(c.value, ',') : fixed(c.value, c.p, c.d, ',');
+        EXPECT_EQ(got, c.text);
+    }
+}
+
+TEST(NumberFormats, UseTheGivenSeparator)
+{
+    EXPECT_EQ(fixed(single(0.06667), 2, 4, '.'), "0.0670");
+    EXPECT_EQ(general(single(12.6), '.'), "12.6000003814697");
+    EXPECT_EQ(fixed(1050, 3, 2, '.'), "1.05E03");
+}
+
+TEST(NumberFormats, FixedFallsBackToScientificWhenIntegerPartIsTooLong)
+{
+    // Seven integer digits with precision 6.
+    EXPECT_EQ(fixed(2436100.0L, 6, 1, ','), "2,4361E6");
+    EXPECT_EQ(fixed(999999.0L, 6, 1, ','), "999999,0");
+    EXPECT_EQ(fixed(9999995.0L, 6, 1, ','), "1E7");
+}
+
+TEST(NumberFormats, FixedZeroAndTinyValues)
+{
+    EXPECT_EQ(fixed(0.0L, 4, 2, ','), "0,00");
+    EXPECT_EQ(fixed(-0.0L, 4, 2, ','), "0,00");
+    EXPECT_EQ(fixed(0.0L, 3, 0, ','), "0");
+    EXPECT_EQ(fixed(1e-30L, 6, 3, ','), "0,000");
+    EXPECT_EQ(fixed(0.0005L, 6, 3, ','), "0,001");
+    EXPECT_EQ(fixed(single(0.4), 6, 3, ','), "0,400");
+}
+
+TEST(NumberFormats, GeneralCarriesIntoANewDigit)
+{
+    EXPECT_EQ(general(9.9999999999999999L, ','), "10");
+    EXPECT_EQ(general(-123.5L, ','), "-123,5");
+    EXPECT_EQ(general(22.0L, ','), "22");
+}
+
+TEST(TolerantParse, AcceptsTheConventionsSyntax)
+{
+    struct {
+        const char* text;
+        float value;
+    } good[] = {
+        {"12,5", 12.5f}, {"  7 ", 7.f},  {",", 0.f},       {"5,", 5.f},   {",5", 0.5f},
+        {"1e", 1.f},     {"1,5e2", 150.f}, {"-3", -3.f},   {"+2,5", 2.5f}, {"1E-2", 0.01f},
+        {"1e+", 1.f},    {"-,", 0.f},     {"0012", 12.f},
+    };
+    for (const auto& g : good) {
+        SCOPED_TRACE(g.text);
+        std::optional<float> v = parseFloat(g.text, ',');
+        ASSERT_TRUE(v.has_value());
+        EXPECT_FLOAT_EQ(*v, g.value);
+    }
+}
+
+TEST(TolerantParse, RejectsEverythingElse)
+{
+    for (const char* bad : {"", " ", "+", "-", "1.5", "1.000,5", "1 000", "E5", "INF", "NAN",
+                            "inf", "nan", "0x10", "1,5,6", "\t5", "5\t", "12a", "1e5e", "--1",
+                            "1e999", "-1e39", "e"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(parseFloat(bad, ',').has_value());
+    }
+    // With a point separator the comma is the stranger.
+    EXPECT_FALSE(parseFloat("1,5", '.').has_value());
+    EXPECT_FLOAT_EQ(*parseFloat("1.5", '.'), 1.5f);
+}
+
+TEST(TolerantParse, StoresTheSingleNearestTheDecimal)
+{
+    EXPECT_EQ(*parseFloat("12,6", ','), 12.6f);
+    EXPECT_EQ(*parseFloat("35,4", ','), 35.4f);
+    EXPECT_EQ(*parseFloat("3,4028234e38", ','), 3.4028234e38f);
+}
+
+TEST(TolerantRead, ColoursTheFieldAndUsesTheFallback)
+{
+    Sheet tab({{.name = "EFo", .kind = Kind::Edit, .text = "60", .input = true}});
+    Settings cfg;
+    EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 60.f);
+    EXPECT_EQ(tab["EFo"].background, Colour::Window);
+    tab["EFo"].text = "12.5";
+    EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 1.f);
+    EXPECT_EQ(tab["EFo"].background, Colour::Red);
+    tab["EFo"].text = "";
+    EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 0, cfg), 0.f);
+    EXPECT_EQ(tab["EFo"].background, Colour::Red);
+    tab["EFo"].text = "12,5";
+    EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 12.5f);
+    EXPECT_EQ(tab["EFo"].background, Colour::Window);
+}
+
+TEST(StrictRead, RaisesAConversionErrorNamingTheText)
+{
+    EXPECT_FLOAT_EQ(strictFloat("10000", ','), 10000.f);
+    try {
+        strictFloat("12a", ',');
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "'12a' não é um valor numérico válido");
+    }
+    EXPECT_THROW(strictFloat("", ','), CalcError);
+    EXPECT_THROW(strictFloat("1e40", ','), CalcError);
+}
+
+TEST(StrictRead, IntegersAcceptLeadingBlanksSignAndDigitsOnly)
+{
+    EXPECT_EQ(strictInt("3"), 3);
+    EXPECT_EQ(strictInt("  -12"), -12);
+    EXPECT_EQ(strictInt("+7"), 7);
+    EXPECT_EQ(strictInt("2147483647"), 2147483647);
+    EXPECT_EQ(strictInt("-2147483648"), -2147483647 - 1);
+    try {
+        strictInt("4,5");
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "'4,5' não é um número inteiro válido");
+    }
+    for (const char* bad : {"", " ", "-", "3 ", "2147483648", "-2147483649", "99999999999999999999",
+                            "1e2", "abc", "0x1"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(strictInt(bad), CalcError);
+    }
+}

@@ -1,0 +1,396 @@
+#include "Ukelvora1.h"
+
+#include "Ucalcpi.h"
+#include "Ucalcreator.h"
+#include "Unucleo.h"
+#include "ajustes.h"
+#include "calc_error.h"
+#include "picture.h"
+#include "reator_filtro.h"
+#include "report_file.h"
+#include "tab_builders.h"
+#include "trafo_alim.h"
+#include "trafo_mod.h"
+#include "trafo_mod_trans.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTabWidget>
+
+namespace kelvora {
+
+// A tab page with its sheet and the glue that mirrors it.
+struct TFKelvora::Tab {
+    Tab(const char* n, const std::vector<ControlSpec>& specs, QWidget* p)
+        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p) {}
+    QString name;
+    QWidget* page = nullptr;
+    Sheet sheet;
+    SheetBinding binding;
+};
+
+TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FKelvora"));
+    setWindowTitle(QStringLiteral("Cálculo de Transformadores V4.0 (beta)"));
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    setFont(f);
+    resize(954, 709);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(8, 8, 929, 673);
+
+    struct PageDef {
+        const char* name;
+        const char* caption;
+        void (*build)(QWidget*);
+        std::vector<ControlSpec> specs;
+    };
+    const PageDef pages[] = {
+        {"TInicio", "Início", buildInicioTab, {}},
+        {"TTrafoAlim", "Trafo Alimentação", buildTrafoAlimTab, trafoAlimDesign().controls},
+        {"TModValvul", "Modulador Valvulado", buildModValvulTab, trafoModDesign().controls},
+        {"TModTransis", "Modulador Transistorizado", buildModTransisTab,
+         trafoModTransDesign().controls},
+        {"TReatorFiltro", "Reator de Filtro", buildReatorFiltroTab, reatorFiltroDesign().controls},
+        {"TAjustes", "Ajustes", buildAjustesTab, ajustesControls()},
+        {"Historico", "Histórico", buildHistoricoTab, {}},
+    };
+    for (const PageDef& p : pages) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(p.name));
+        p.build(page);
+        PageControl1->addTab(page, QString::fromUtf8(p.caption));
+        auto t = std::make_unique<Tab>(p.name, p.specs, page);
+        t->binding.setup();
+        tabs_.push_back(std::move(t));
+    }
+    PageControl1->setCurrentIndex(0);
+
+    auto makeDialog = [this](const char* name, const char* file) {
+        auto* d = new QFileDialog(this);
+        d->setObjectName(QString::fromLatin1(name));
+        d->setOption(QFileDialog::DontUseNativeDialog, true);
+        d->setAcceptMode(QFileDialog::AcceptSave);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setDefaultSuffix(QStringLiteral("txt"));
+        d->setNameFilter(QStringLiteral("Arquivo Texto (*.txt)"));
+        d->selectFile(QString::fromLatin1(file));
+        d->setSizeGripEnabled(true);
+        return d;
+    };
+    SaveTA = makeDialog("SaveTA", "Trafo_alimentacao");
+    SaveTM = makeDialog("SaveTM", "Trafo_modulacao");
+
+    errorReporter_ = [this](const QString& message) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
+                        QMessageBox::Ok, this);
+        box.exec();
+    };
+    fileChooser_ = [](QFileDialog* d) {
+        return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
+    };
+
+    wireRecalculation();
+}
+
+TFKelvora::~TFKelvora() = default;
+
+void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator)
+{
+    FNucleo = nucleo;
+    FCalcPI = calcPi;
+    FCalcReator = calcReator;
+}
+
+// ---- wiring ----------------------------------------------------------------
+
+void TFKelvora::wireRecalculation()
+{
+    onChange({"EPo", "EFm", "ERo", "ERd", "EVcc", "CBIc0", "EBetaQ1Q2min", "EBetaQ3",
+              "EBetaQ1Q2max"},
+             &TFKelvora::CBBnChange);
+    onShow("TInicio", &TFKelvora::TInicioShow);
+    onShow("TTrafoAlim", &TFKelvora::TTrafoAlimShow);
+    onChange({"RBNucleoE", "RBNucleoU", "EEn1", "EBn1", "CBTaEff", "CBTaBmax", "EFo", "EVp1",
+              "EVp2", "EVp3", "EVp4", "EVprim0V", "EVs1", "EVs2", "EVs3", "EVs4", "EVs5", "EVs6",
+              "EIs1", "EIs2", "EIs3", "EIs4", "EIs5", "EIs6"},
+             &TFKelvora::TTrafoAlimShow);
+    onChange({"CNumPri"}, &TFKelvora::CNumPriChange);
+    onChange({"CNumSec"}, &TFKelvora::CNumSecChange);
+    onShow("TModValvul", &TFKelvora::TModValvulShow);
+    onChange({"EPaMod", "EFmin", "EIb0mod", "EIb1mod", "EZmod", "EEbmod", "EBmax", "CBTMEn",
+              "CBTMBn", "EEbrf", "EIbrf", "RBConserv", "RBNormal", "RBMuitoCons"},
+             &TFKelvora::TModValvulShow);
+    onChange({"CBSelTM"}, &TFKelvora::CBSelTMChange);
+    onShow("TReatorFiltro", &TFKelvora::TReatorFiltroShow);
+    onChange({"CBRFEn", "CBRFBn", "ERFIr", "ERFLr"}, &TFKelvora::TReatorFiltroShow);
+    onChange({"BBVisNucleoTA"}, &TFKelvora::BBVisNucleoTAClick);
+    onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
+    onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
+    onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
+    onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
+    for (const char* name : {"ImgConvTM", "ImgReatorTM"})
+        if (auto* p = findChild<Picture*>(QString::fromLatin1(name)))
+            connect(p, &Picture::mousePressed, this, &TFKelvora::ImgConvTMMouseDown);
+}
+
+// OnChange of an edit or combo box, OnClick of a button.
+void TFKelvora::onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)())
+{
+    for (const char* name : names) {
+        QWidget* w = findChild<QWidget*>(QString::fromLatin1(name));
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            connect(e, &QLineEdit::textChanged, this, handler);
+        else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
+            connect(c, &QComboBox::currentTextChanged, this, handler);
+        else if (c)
+            connect(c, &QComboBox::currentIndexChanged, this, handler);
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            connect(b, &QAbstractButton::clicked, this, handler);
+    }
+}
+
+// OnShow of a tab page.
+void TFKelvora::onShow(const char* tabName, void (TFKelvora::*handler)())
+{
+    QWidget* page = tab(tabName).page;
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this, page, handler](int index) {
+        if (PageControl1->widget(index) == page)
+            (this->*handler)();
+    });
+}
+
+bool TFKelvora::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowDeactivate && errorBoxOpen_)
+        skipActivation_ = true;
+    if (e->type() == QEvent::WindowActivate) {
+        // Closing our own error box hands the activation back to this window:
+        // recalculating then would show the same error again, without end.
+        if (skipActivation_ || errorBoxOpen_)
+            skipActivation_ = false;
+        else
+            CBBnChange();
+    }
+    return QWidget::event(e);
+}
+
+void TFKelvora::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (PageControl1->currentWidget() == tab("TInicio").page)
+            TInicioShow();
+    }
+}
+
+// ---- handlers ----------------------------------------------------------------
+
+void TFKelvora::CBBnChange()
+{
+    // A failure ends the handler: the calculations after it are skipped.
+    if (!CalculaTrafoMod())
+        return;
+    if (!CalculaTrafoModTrans())
+        return;
+    CalculaTrafoAlim();
+}
+
+void TFKelvora::TInicioShow()
+{
+    TAEnrolamentos();
+    CalculaTrafoAlim();
+}
+
+void TFKelvora::TTrafoAlimShow() { CalculaTrafoAlim(); }
+
+void TFKelvora::CNumPriChange()
+{
+    TAEnrolamentos();
+    CalculaTrafoAlim();
+}
+
+void TFKelvora::CNumSecChange()
+{
+    TAEnrolamentos();
+    CalculaTrafoAlim();
+}
+
+void TFKelvora::TModValvulShow()
+{
+    SelConfigTM();
+    CalculaTrafoMod();
+}
+
+void TFKelvora::CBSelTMChange() { SelConfigTM(); }
+
+void TFKelvora::ImgConvTMMouseDown(int x, int y)
+{
+    Tab& t = tab("TModValvul");
+    if (!t.sheet.has("LPosX") || !t.sheet.has("LPosY"))
+        return;
+    t.sheet["LPosX"].text = std::to_string(x);
+    t.sheet["LPosY"].text = std::to_string(y);
+    t.binding.mirror();
+}
+
+void TFKelvora::TReatorFiltroShow() { CalcReatorFiltro(); }
+
+void TFKelvora::BBVisNucleoTAClick() { showCore(state_.En, state_.Bn); }
+void TFKelvora::BBVisNucleoTMClick() { showCore(state_.mod.En, state_.mod.Bn); }
+void TFKelvora::BBVisNucleoReatorClick() { showCore(state_.RFEn, state_.RFBn); }
+
+void TFKelvora::showCore(float En, float Bn)
+{
+    VisNucleo(En, Bn);
+    if (!FNucleo)
+        return;
+    FNucleo->show();
+    FNucleo->raise();
+    FNucleo->activateWindow();
+}
+
+void TFKelvora::VisNucleo(float En, float Bn)
+{
+    if (FNucleo)
+        FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
+}
+
+void TFKelvora::BSalvaTAClick()
+{
+    saveReport(SaveTA, QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
+               tab("TTrafoAlim"), trafoAlimDesign().report);
+}
+
+void TFKelvora::BSalva_TMClick()
+{
+    saveReport(SaveTM, QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
+               trafoModDesign().report);
+}
+
+void TFKelvora::saveReport(
+    QFileDialog* dialog, const QString& title, Tab& t,
+    const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report)
+{
+    if (!report)
+        return;
+    dialog->setWindowTitle(title);
+    const QString path = fileChooser_(dialog);
+    if (path.isEmpty())
+        return;
+    dialog->selectFile(path);
+    t.binding.readInputs(); // the user name and application as typed now
+    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, state_, settings())))
+        reportError(*error);
+}
+
+// ---- calculations ------------------------------------------------------------
+
+bool TFKelvora::CalculaTrafoAlim()
+{
+    Tab& t = tab("TTrafoAlim");
+    return recalculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
+}
+
+bool TFKelvora::CalculaTrafoMod()
+{
+    Tab& t = tab("TModValvul");
+    return recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+}
+
+bool TFKelvora::CalculaTrafoModTrans()
+{
+    Tab& t = tab("TModTransis");
+    return recalculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
+}
+
+bool TFKelvora::CalcReatorFiltro()
+{
+    Tab& t = tab("TReatorFiltro");
+    return recalculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
+}
+
+void TFKelvora::TAEnrolamentos()
+{
+    Tab& t = tab("TTrafoAlim");
+    recalculate(t, [&] { kelvora::TAEnrolamentos(t.sheet, state_); });
+}
+
+void TFKelvora::SelConfigTM()
+{
+    Tab& t = tab("TModValvul");
+    recalculate(t, [&] { kelvora::SelConfigTM(t.sheet, state_); });
+}
+
+// Read the widgets into the sheet, run, mirror the sheet back (also after a
+// failure: what was written before the fault stays), then report the fault.
+bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
+{
+    if (t.sheet.names().empty())
+        return true;
+    t.binding.readInputs();
+    QString error;
+    try {
+        run();
+    } catch (const CalcError& e) {
+        error = QString::fromStdString(e.what());
+    }
+    t.binding.mirror();
+    if (error.isEmpty())
+        return true;
+    reportError(error);
+    return false;
+}
+
+void TFKelvora::reportError(const QString& message)
+{
+    ++errorCount_;
+    errorBoxOpen_ = true;
+    errorReporter_(message);
+    errorBoxOpen_ = false;
+}
+
+// ---- access ----------------------------------------------------------------
+
+TFKelvora::Tab& TFKelvora::tab(const char* name)
+{
+    for (auto& t : tabs_)
+        if (t->name == QLatin1String(name))
+            return *t;
+    throw std::out_of_range(std::string("aba desconhecida: ") + name);
+}
+
+Sheet& TFKelvora::sheet(const char* name) { return tab(name).sheet; }
+
+Settings TFKelvora::settings()
+{
+    char sep = separator_;
+    if (!sep) {
+        const QString dp = QLocale::system().decimalPoint();
+        sep = (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode()) : '.';
+    }
+    Tab& ajustes = tab("TAjustes");
+    ajustes.binding.readInputs();
+    return settingsFrom(ajustes.sheet, sep);
+}
+
+void TFKelvora::setErrorReporter(std::function<void(const QString&)> reporter)
+{
+    errorReporter_ = std::move(reporter);
+}
+
+void TFKelvora::setFileChooser(std::function<QString(QFileDialog*)> chooser)
+{
+    fileChooser_ = std::move(chooser);
+}
+
+} // namespace kelvora

@@ -1,0 +1,103 @@
+#pragma once
+// The main window: seven tabs, the recalculation wiring and the handlers.
+#include "binding.h"
+#include "calc_state.h"
+#include "design.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QFileDialog;
+class QTabWidget;
+
+namespace kelvora {
+
+class TFNucleo;
+class TFCalcPI;
+class TFCalcReator;
+
+class TFKelvora : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFKelvora(QWidget* parent = nullptr);
+    ~TFKelvora() override;
+
+    // The secondary windows, created after this one at start-up.
+    void attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator);
+
+    // Handlers of the recalculation wiring.
+    void CBBnChange();
+    void TInicioShow();
+    void TTrafoAlimShow();
+    void CNumPriChange();
+    void CNumSecChange();
+    void TModValvulShow();
+    void CBSelTMChange();
+    void ImgConvTMMouseDown(int x, int y);
+    void TReatorFiltroShow();
+    void BBVisNucleoTAClick();
+    void BBVisNucleoTMClick();
+    void BBVisNucleoReatorClick();
+    void BSalvaTAClick();
+    void BSalva_TMClick();
+
+    // Each returns false when a calculation error ended it (already reported).
+    bool CalculaTrafoAlim();
+    bool CalculaTrafoMod();
+    bool CalculaTrafoModTrans();
+    bool CalcReatorFiltro();
+    void TAEnrolamentos();
+    void SelConfigTM();
+    void VisNucleo(float En, float Bn);
+
+    CalcState& state() { return state_; }
+    // The sheet of a tab by its control name ("TTrafoAlim", "TAjustes", ...).
+    Sheet& sheet(const char* tab);
+    Settings settings();
+
+    // Tests replace the error box and the save dialog's answer.
+    void setErrorReporter(std::function<void(const QString&)> reporter);
+    void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setDecimalSeparator(char separator) { separator_ = separator; }
+    // How many error boxes have been shown.
+    int errorCount() const { return errorCount_; }
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    struct Tab;
+    Tab& tab(const char* name);
+    bool recalculate(Tab& t, const std::function<void()>& run);
+    void reportError(const QString& message);
+    void wireRecalculation();
+    void onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)());
+    void onShow(const char* tab, void (TFKelvora::*handler)());
+    void saveReport(QFileDialog* dialog, const QString& title, Tab& t,
+                    const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report);
+    void showCore(float En, float Bn);
+
+    QTabWidget* PageControl1 = nullptr;
+    QFileDialog* SaveTA = nullptr;
+    QFileDialog* SaveTM = nullptr;
+    TFNucleo* FNucleo = nullptr;
+    TFCalcPI* FCalcPI = nullptr;
+    TFCalcReator* FCalcReator = nullptr;
+
+    std::vector<std::unique_ptr<Tab>> tabs_;
+    CalcState state_;
+    char separator_ = 0;
+
+    std::function<void(const QString&)> errorReporter_;
+    std::function<QString(QFileDialog*)> fileChooser_;
+    int errorCount_ = 0;
+    bool errorBoxOpen_ = false;
+    bool skipActivation_ = false;
+    bool shownOnce_ = false;
+};
+
+} // namespace kelvora

@@ -1,0 +1,45 @@
+#pragma once
+// The glue between a Sheet and the widgets of a tab, matched by object name.
+#include "sheet.h"
+
+#include <QColor>
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace kelvora {
+
+QColor toQColor(Colour c, bool background);
+
+// What a widget shows as its background and font colour (the palette roles
+// its kind paints with), for tests and the random-typing checks.
+QColor shownBackground(const QWidget* w);
+QColor shownFont(const QWidget* w);
+
+class SheetBinding {
+public:
+    SheetBinding(Sheet& sheet, QWidget* root);
+
+    // Gives the widgets their fixed properties (items, maximum length,
+    // read-only) and the sheet's initial state. Run once after the form is built.
+    void setup();
+    // Copies what the user typed or chose into the sheet.
+    void readInputs();
+    // Copies texts, colours, visibility and positions into the widgets,
+    // without emitting change signals (no recalculation from our own writes).
+    void mirror();
+
+    QWidget* widget(const std::string& name) const;
+    Sheet& sheet() { return sheet_; }
+
+private:
+    void bind();
+
+    Sheet& sheet_;
+    QPointer<QWidget> root_;
+    QHash<QString, QWidget*> widgets_;
+    bool bound_ = false;
+};
+
+} // namespace kelvora

@@ -1,0 +1,84 @@
+#include "form_helpers.h"
+
+namespace kelvora {
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const char* name)
+{
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setMinimumWidth(minWidth);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setContentsMargins(3, 1, 3, 1);
+    return l;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, int width)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setFixedWidth(width);
+    return e;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, int width)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setFixedWidth(width);
+    return c;
+}
+
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* r = new QRadioButton(caption, parent);
+    r->setObjectName(QString::fromLatin1(name));
+    return r;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QGroupBox* makeGroup(QWidget* parent, const QString& caption, const char* name)
+{
+    auto* g = new QGroupBox(caption, parent);
+    if (name)
+        g->setObjectName(QString::fromLatin1(name));
+    return g;
+}
+
+QLabel* makeTitle(QWidget* parent, const QString& text, const char* name, int pixelSize,
+                  const QColor& colour)
+{
+    auto* l = makeLabel(parent, text, name);
+    QFont f = l->font();
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    return l;
+}
+
+void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
+            const QString& unit)
+{
+    grid->addWidget(new QLabel(caption), row, 0);
+    grid->addWidget(field, row, 1);
+    if (!unit.isEmpty())
+        grid->addWidget(new QLabel(unit), row, 2);
+}
+
+} // namespace kelvora

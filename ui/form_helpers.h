@@ -1,0 +1,32 @@
+#pragma once
+// Small builders for the recurring pieces of the forms. Every control that a
+// calculation reads or writes gets its design name as objectName; the
+// binding gives it its items, limits and initial text from the design.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+
+namespace kelvora {
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullptr);
+// A result label: left-aligned, framed lightly so a coloured verdict reads as a field.
+QLabel* makeResult(QWidget* parent, const char* name, int minWidth = 90);
+QLineEdit* makeEdit(QWidget* parent, const char* name, int width = 64);
+QComboBox* makeCombo(QWidget* parent, const char* name, int width = 72);
+QRadioButton* makeRadio(QWidget* parent, const char* name, const QString& caption);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
+QGroupBox* makeGroup(QWidget* parent, const QString& caption, const char* name = nullptr);
+// A title line: bold, coloured (maroon by default).
+QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullptr,
+                  int pixelSize = 16, const QColor& colour = QColor(0x80, 0, 0));
+
+// "caption  [field]  unit" on row `row` of a grid (columns 0, 1, 2).
+void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
+            const QString& unit = {});
+
+} // namespace kelvora

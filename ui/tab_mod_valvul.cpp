@@ -1,0 +1,9 @@
+#include "tab_builders.h"
+
+namespace kelvora {
+
+void buildModValvulTab(QWidget*)
+{
+}
+
+} // namespace kelvora

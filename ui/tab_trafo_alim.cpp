@@ -1,0 +1,9 @@
+#include "tab_builders.h"
+
+namespace kelvora {
+
+void buildTrafoAlimTab(QWidget*)
+{
+}
+
+} // namespace kelvora
