@@ -31,7 +31,9 @@ QByteArray encodeReport(const std::string& utf8Text)
         const QByteArray b = encoder.encode(QStringView(text).mid(i, len));
         if (encoder.hasError() || b.size() != 1 || b.at(0) == '?' || b.at(0) == '\x1a') {
             out += '?';
-            encoder.resetState();
+            // A fresh encoder: after a failure this Qt's resetState() leaves the
+            // converter refusing every later non-ASCII character.
+            encoder = QStringEncoder("windows-1252");
         } else {
             out += b;
         }

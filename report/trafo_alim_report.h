@@ -1,6 +1,7 @@
 #pragma once
 #include "calc_state.h"
 #include "numbers.h"
+#include "report_format.h"
 #include "sheet.h"
 
 #include <string>
