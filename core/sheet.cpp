@@ -14,6 +14,7 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
         c.itemIndex = s.itemIndex;
         c.top = s.top;
         c.height = s.height;
+        c.font = s.font;
         if (s.kind == Kind::List || s.kind == Kind::Combo) {
             if (c.itemIndex < 0)
                 for (std::size_t i = 0; i < s.items.size(); ++i)

@@ -50,6 +50,7 @@ struct ControlSpec {
     int height = 0;
     bool input = false;     // the user types or chooses it
     std::string group;      // radio buttons of one group exclude each other
+    Colour font = Colour::WindowText; // font colour until a calculation paints it
 };
 
 // The designs read and write what a tab shows through a Sheet, never through

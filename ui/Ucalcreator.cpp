@@ -1,5 +1,6 @@
 #include "Ucalcreator.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace kelvora {
@@ -9,6 +10,31 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FCalcReator"));
     setWindowTitle(QStringLiteral("Cálculo do Reator para Modulação"));
     resize(504, 477);
+
+    // Caption and value label of each requirement, one row each.
+    struct Row {
+        const char* caption;
+        const char* name;
+        const char* value;
+    };
+    const Row rows[] = {
+        {"Indutância mínima necessária:", "Label1", "LReatInd"},
+        {"Corrente mínima necessária:", "Label2", "LReatCorr"},
+        {"Capacitância mínima necessária:", "Label4", "LReatCap"},
+    };
+    int y = 48;
+    for (const Row& r : rows) {
+        auto* caption = new QLabel(QString::fromUtf8(r.caption), this);
+        caption->setObjectName(QString::fromLatin1(r.name));
+        caption->setGeometry(40, y, 200, 20);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(r.value));
+        value->setGeometry(252, y, 180, 20);
+        value->setFrameShape(QFrame::StyledPanel);
+        y += 40;
+    }
+
     auto* close = new QPushButton(QStringLiteral("Fecha Janela"), this);
     close->setObjectName(QStringLiteral("Button1"));
     close->setGeometry(214, 400, 75, 25);

@@ -1,5 +1,6 @@
 #pragma once
-// "Cálculo do Reator para Modulação": created at start-up, hidden.
+// "Cálculo do Reator para Modulação": the three requirements of a modulation
+// reactor coupling. Created at start-up, hidden; Button1 hides it again.
 #include <QWidget>
 
 namespace kelvora {
