@@ -1,12 +1,15 @@
 #pragma once
 #include "design.h"
 
+#include <vector>
+
 namespace kelvora {
 
-// Class-B (AB) transistor modulator stage.
+std::vector<ControlSpec> trafoModTransControls();
+// Class-B (AB) transistor modulator stage: load, currents, bias chain, drive.
 void CalculaTrafoModTrans(Sheet& tab, CalcState& s, const Settings& cfg);
 
-// The tab's design: controls, calculation, outputs (and report, core).
+// The tab's design: controls, calculation, outputs.
 Design trafoModTransDesign();
 
 } // namespace kelvora
