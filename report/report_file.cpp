@@ -59,6 +59,11 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
     case QFileDevice::PermissionsError:
         return QStringLiteral("sem permissão de escrita");
     case QFileDevice::RenameError:
+        // The temporary file was written but the name itself cannot be
+        // made (too long for the file system, say): nothing was replaced.
+        if (!info.exists())
+            return QStringLiteral("não foi possível criar o arquivo (pasta protegida contra "
+                                  "escrita ou nome inválido)");
         return QStringLiteral("não foi possível substituir o arquivo existente");
     default:
         return QStringLiteral("erro do sistema de arquivos");
