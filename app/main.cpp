@@ -4,6 +4,7 @@
 #include "Ucalcreator.h"
 #include "Ukelvora1.h"
 #include "Unucleo.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationVersion(QStringLiteral("4.0 (beta)"));
+    kelvora::installQtPortuguese();
     try {
         kelvora::TFKelvora FKelvora;
         kelvora::TFNucleo FNucleo;

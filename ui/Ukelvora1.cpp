@@ -5,6 +5,7 @@
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "calc_error.h"
+#include "keyboard.h"
 #include "picture.h"
 #include "reator_filtro.h"
 #include "report_file.h"
@@ -188,6 +189,7 @@ void TFKelvora::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (!shownOnce_) {
         shownOnce_ = true;
+        installKeyboardOrder(PageControl1);
         if (PageControl1->currentWidget() == tab("TInicio").page)
             TInicioShow();
     }

@@ -1,9 +1,162 @@
+#include "form_helpers.h"
 #include "tab_builders.h"
+#include "transistor_figure.h"
+
+#include <QFrame>
+#include <QGridLayout>
 
 namespace kelvora {
 
-void buildModTransisTab(QWidget*)
+namespace {
+
+constexpr int LeftX = 6, LeftW = 408;    // inputs and the output-stage results
+constexpr int RightX = 420, RightW = 495; // figure, drive results, notes
+constexpr int FieldW = 56, FieldH = 20;
+constexpr int ResultW = 110, ResultH = 18;
+
+QGridLayout* gridOf(QGroupBox* group)
 {
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 5);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(0, 1);
+    return grid;
+}
+
+QLineEdit* input(QWidget* parent, const char* name)
+{
+    auto* e = makeEdit(parent, name, FieldW);
+    e->setFixedHeight(FieldH);
+    return e;
+}
+
+// A group of result rows "caption  [value]"; the captions end in " = " or
+// "=" as the rows have always read.
+QGroupBox* resultGroup(QWidget* page, const QString& title, const char* name, QRect at,
+                       std::initializer_list<std::pair<const char*, const char*>> rows)
+{
+    auto* g = makeGroup(page, title, name);
+    g->setGeometry(at);
+    auto* grid = gridOf(g);
+    int row = 0;
+    for (const auto& [label, caption] : rows) {
+        auto* l = makeResult(g, label, ResultW);
+        l->setFixedSize(ResultW, ResultH);
+        l->setFrameShape(QFrame::StyledPanel);
+        grid->addWidget(makeLabel(g, QString::fromUtf8(caption)), row, 0);
+        grid->addWidget(l, row, 1);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    return g;
+}
+
+void buildInputs(QWidget* page)
+{
+    auto* g = makeGroup(page, QStringLiteral(" Dados de entrada "), "GBEntradaMT");
+    g->setGeometry(LeftX, 26, LeftW, 218);
+    auto* grid = gridOf(g);
+    grid->setColumnMinimumWidth(2, 52);
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* unit;
+    };
+    const Row rows[] = {
+        {"EPo", "Potência de Audio Requerida (Po)", "W"},
+        {"EFm", "Freqüência Mínima de Áudio (Fm)", "Hz"},
+        {"EVcc", "Tensão de Coletor Modulador (Vcc)", "V"},
+        {"ERo", "Impedância da carga (Ro)", "ohms"},
+        {"ERd", "Impedância do Driver (Rd)", "ohms"},
+        {"CBIc0", "Corrente Quiescente (Repouso)", "% de Icm"},
+        {"EBetaQ1Q2min", "Ganho de corrente de Q1/Q2 Mínimo", "(beta)"},
+        {"EBetaQ1Q2max", "Ganho de corrente de Q1/Q2 Máximo", "(beta)"},
+        {"EBetaQ3", "Ganho de corrente de Q3", "(beta)"},
+    };
+    int row = 0;
+    for (const Row& r : rows) {
+        QWidget* field;
+        if (r.name[0] == 'C') {
+            auto* c = makeCombo(g, r.name, FieldW);
+            c->setEditable(true);
+            c->setFixedHeight(FieldH + 1);
+            field = c;
+        } else {
+            field = input(g, r.name);
+        }
+        addRow(grid, row++, QString::fromUtf8(r.caption), field, QString::fromUtf8(r.unit));
+    }
+    // Working Ro out from the RF stage is not offered yet: the button stays hidden.
+    auto* calcRo = makeButton(g, "BCalcRo", QStringLiteral("Calcula Ro"));
+    calcRo->setVisible(false);
+    grid->addWidget(calcRo, 3, 3);
+}
+
+QLabel* note(QWidget* page, const char* text, int y)
+{
+    auto* l = makeLabel(page, QString::fromUtf8(text));
+    l->setGeometry(RightX + 8, y, RightW - 8, 16);
+    QFont f = l->font();
+    f.setItalic(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
+    l->setPalette(p);
+    return l;
+}
+
+} // namespace
+
+void buildModTransisTab(QWidget* page)
+{
+    makeTitle(page, QStringLiteral("Modulador - Classe B (AB) transistorizado"), "LTituloMT", 15)
+        ->move(LeftX, 4);
+    buildInputs(page);
+
+    resultGroup(page, QStringLiteral(" Etapa de saída (Q1/Q2) "), "GBSaidaMT",
+                QRect(LeftX, 248, LeftW, 186),
+                {{"LRc", "Resistência de Coletor (Rc) = "},
+                 {"LVcm", "Tensão máxima de coletor (Vcm) = "},
+                 {"LIcm", "Corrente máxima de Coletor (Icm) = "},
+                 {"LIdc", "Corrente contínua total (Idc) = "},
+                 {"LPi", "Potência de Entrada CC (Pi) = "},
+                 {"LNteor", "Eficiência Teórica (Nteor) = "},
+                 {"LPdiss", "Potência de dissipação de Q1/Q2 = "},
+                 {"LVcemax", "Tensão Coletor-Emissor máx de Q1/Q2 = "}});
+    resultGroup(page, QStringLiteral(" Polarização (Q3, R1, D1, D2) "), "GBPolarizacaoMT",
+                QRect(LeftX, 438, LeftW, 166),
+                {{"LIc0", "Corrente Quiescente (Repouso) Ic0 ="},
+                 {"LIb", "Corrente de Base de Q1 e Q2 (Ib) ="},
+                 {"LI2", "Corrente de base de Q3 (I2) ="},
+                 {"LId", "Corrente sobre os diodos (Id) ="},
+                 {"LI1", "Corrente sobre resistor R1 (I1) ="},
+                 {"LR1", "Valor de Resistência de R1 ="},
+                 {"LPR1", "Dissipação de Potência de R1 ="}});
+
+    auto* frame = new QFrame(page);
+    frame->setObjectName(QStringLiteral("PFiguraMT"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(RightX, 4, RightW, TransistorFigure::DrawingHeight + 4);
+    auto* figure = new TransistorFigure(frame);
+    figure->setGeometry(0, 2, RightW, TransistorFigure::DrawingHeight);
+
+    resultGroup(page, QStringLiteral(" Excitação e transformador driver (m2/n2) "),
+                "GBExcitacaoMT", QRect(RightX, 342, RightW, 204),
+                {{"LPdrv", "Potência de Excitação teórica (Pdrv) ="},
+                 {"LRe", "Valor da resistência de emissor R1 e R2 ="},
+                 {"LNprat", "Eficiência Real (Nprat) = "},
+                 {"LRBmin", "Resistência de base para Beta mínimo ="},
+                 {"LRBmax", "Resistência de base para Beta máximo ="},
+                 {"LPdrvmin", "Potência de Excitação p/ Beta mínimo ="},
+                 {"LPdrvmax", "Potência de Excitação p/ Beta máximo ="},
+                 {"LM2N2min", "Relação de espiras (m2/n2) para B mín = "},
+                 {"LM2N2max", "Relação de espiras (m2/n2) para B máx = "}});
+
+    note(page, "Cálculos dos transformadores e demais variáveis serão incluídos em versão futura...",
+         560)->setObjectName(QStringLiteral("LNotaVersaoMT"));
+    note(page, "Cálculos em fase de teste Confira novas versões para atualização...", 580)
+        ->setObjectName(QStringLiteral("LNotaTesteMT"));
 }
 
 } // namespace kelvora

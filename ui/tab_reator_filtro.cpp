@@ -1,9 +1,161 @@
+#include "form_helpers.h"
 #include "tab_builders.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGridLayout>
 
 namespace kelvora {
 
-void buildReatorFiltroTab(QWidget*)
+namespace {
+
+constexpr int LeftX = 6, LeftW = 455;    // requirements and the energy results
+constexpr int RightX = 467, RightW = 448; // the core
+constexpr int FieldW = 56, FieldH = 20;
+constexpr int ResultH = 18;
+
+QGridLayout* gridOf(QGroupBox* group)
 {
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 6, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    grid->setColumnStretch(0, 1);
+    return grid;
+}
+
+QLabel* result(QWidget* parent, const char* name, int width)
+{
+    auto* l = makeResult(parent, name, width);
+    l->setFixedHeight(ResultH);
+    l->setFrameShape(QFrame::StyledPanel);
+    return l;
+}
+
+// A verdict line: bold and centred, so its colour reads as a judgement.
+QLabel* verdict(QWidget* parent, const char* name)
+{
+    auto* l = makeResult(parent, name);
+    l->setFixedHeight(22);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setAlignment(Qt::AlignCenter);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+}
+
+QLineEdit* input(QWidget* parent, const char* name)
+{
+    auto* e = makeEdit(parent, name, FieldW);
+    e->setFixedHeight(FieldH);
+    return e;
+}
+
+void buildRequirements(QWidget* page)
+{
+    auto* g = makeGroup(page, QStringLiteral(" Dados do reator "), "GBDadosRF");
+    g->setGeometry(LeftX, 48, LeftW, 118);
+    auto* grid = gridOf(g);
+    addRow(grid, 0, QStringLiteral("Indutância nomina requerida no Reator (Lr):"),
+           input(g, "ERFLr"), QStringLiteral("H"));
+    addRow(grid, 1, QStringLiteral("Corrente de trabalho Corrente Contínua do Reator (Ir):"),
+           input(g, "ERFIr"), QStringLiteral("mA"));
+    grid->setColumnMinimumWidth(2, 24);
+    grid->addWidget(makeLabel(g, QStringLiteral("Limites da Corrente para a indutância informada:")),
+                    2, 0, 1, 3);
+    auto* lim = verdict(g, "LRFIlim");
+    grid->addWidget(lim, 3, 0, 1, 3);
+}
+
+void buildEnergy(QWidget* page)
+{
+    auto* g = makeGroup(page, QStringLiteral(" Resultados "), "GBResultadosRF");
+    g->setGeometry(LeftX, 172, LeftW, 150);
+    auto* grid = gridOf(g);
+    const std::pair<const char*, const char*> rows[] = {
+        {"LRFLI2", "Produto da Indutância pelo quadrado da corrente (LI^2):"},
+        {"LRFNI", "Produto do número de espiras pela corrente (NI):"},
+        {"LRFNesp", "Número de espiras no enrolamento (Nesp):"},
+    };
+    int row = 0;
+    for (const auto& [name, caption] : rows) {
+        grid->addWidget(makeLabel(g, QString::fromUtf8(caption)), row, 0);
+        grid->addWidget(result(g, name, 110), row, 1);
+        ++row;
+    }
+    grid->addWidget(verdict(g, "LRFLI2Aval"), row++, 0, 1, 2);
+    grid->addWidget(verdict(g, "LRFSnAval"), row++, 0, 1, 2);
+}
+
+void buildCore(QWidget* page)
+{
+    auto* g = makeGroup(page, QStringLiteral("Seleção do Núcleo "), "GBNucleoRF");
+    g->setGeometry(RightX, 48, RightW, 274);
+    auto* grid = gridOf(g);
+    // Column 1 what was chosen, column 2 what the energy asks for.
+    grid->addWidget(makeLabel(g, QStringLiteral("Selecionada")), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(makeLabel(g, QStringLiteral("Calculada")), 0, 2, Qt::AlignHCenter);
+    auto comboRow = [&](int row, const QString& caption, const char* combo, const char* calc) {
+        grid->addWidget(makeLabel(g, caption), row, 0);
+        auto* c = makeCombo(g, combo, 64);
+        c->setEditable(true);
+        c->setFixedHeight(FieldH + 1);
+        grid->addWidget(c, row, 1);
+        auto* e = input(g, calc);
+        e->setFixedWidth(64);
+        e->setEnabled(false);
+        grid->addWidget(e, row, 2);
+        grid->addWidget(makeLabel(g, QStringLiteral("mm")), row, 3);
+    };
+    comboRow(1, QStringLiteral("Largura Perna Central Núcleo (Bn):"), "CBRFBn", "ERFBnc");
+    comboRow(2, QStringLiteral("Altura do Empilhamento Núcleo (En):"), "CBRFEn", "ERFEnc");
+
+    auto resultRow = [&](int row, const QString& caption, const char* chosen, const char* needed,
+                         const QString& unit) {
+        grid->addWidget(makeLabel(g, caption), row, 0);
+        grid->addWidget(result(g, chosen, 64), row, 1);
+        grid->addWidget(result(g, needed, 64), row, 2);
+        grid->addWidget(makeLabel(g, unit), row, 3);
+    };
+    grid->setRowMinimumHeight(3, 8);
+    resultRow(4, QStringLiteral("Resultados das seções quadradas:"), "LRFSne", "LRFSn",
+              QStringLiteral("cm^2"));
+    resultRow(5, QStringLiteral("Comprimento do circuito magnético:"), "LRFLmage", "LRFLmag",
+              QStringLiteral("mm"));
+    resultRow(6, QStringLiteral("Altura total do entreferro:"), "LRFAee", "LRFAe",
+              QStringLiteral("mm"));
+    grid->setRowMinimumHeight(7, 8);
+    grid->addWidget(verdict(g, "LRFNAval"), 8, 0, 1, 4);
+    auto* vis = makeButton(g, "BBVisNucleoReator", QStringLiteral("Visualiza Núcleo"));
+    vis->setFixedHeight(26);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(vis);
+    grid->addLayout(buttons, 9, 0, 1, 4);
+    grid->setRowStretch(10, 1);
+}
+
+} // namespace
+
+void buildReatorFiltroTab(QWidget* page)
+{
+    makeTitle(page,
+              QStringLiteral("Cálculo de Reatores de Filtro - Método gráfico do produto L.I^2 "
+                             "(energia armazenada)"),
+              "LTituloRF", 15)
+        ->move(LeftX, 4);
+    auto* note = makeLabel(page, QStringLiteral("Cálculos em fase de teste Confira novas versões "
+                                                "para atualização..."),
+                           "LNotaTesteRF");
+    note->move(LeftX, 26);
+    QFont f = note->font();
+    f.setItalic(true);
+    note->setFont(f);
+
+    buildRequirements(page);
+    buildEnergy(page);
+    buildCore(page);
 }
 
 } // namespace kelvora

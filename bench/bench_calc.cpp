@@ -1,0 +1,84 @@
+// Calculation and number-format costs, free of any widget work.
+#include "designs.h"
+#include "numbers.h"
+#include "calc_error.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace kelvora;
+
+namespace {
+
+// Showing a design's tab from its initial field texts, as opening the tab does.
+void showDesign(benchmark::State& st, const Design* d)
+{
+    const Settings cfg;
+    Sheet sheet(d->controls);
+    CalcState state;
+    for (auto _ : st) {
+        try {
+            d->show(sheet, state, cfg);
+        } catch (const CalcError&) {
+            st.SkipWithError("the design's default texts raise an error");
+            break;
+        }
+        benchmark::DoNotOptimize(state);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_fixed(benchmark::State& st)
+{
+    long double v = 1234.56789L;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(v);
+        auto s = fixed(v, 7, 2, ',');
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_fixed);
+
+void BM_fixed_scientific(benchmark::State& st)
+{
+    long double v = 9.87654321e12L;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(v);
+        auto s = fixed(v, 4, 2, ',');
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_fixed_scientific);
+
+void BM_general(benchmark::State& st)
+{
+    long double v = 0.1234567890123L;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(v);
+        auto s = general(v, ',');
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_general);
+
+void BM_parseFloat(benchmark::State& st)
+{
+    std::string text = " 1234,5678e-2 ";
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(text);
+        auto v = parseFloat(text, ',');
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(BM_parseFloat);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (const Design& d : designs())
+        benchmark::RegisterBenchmark(("show/" + d.name).c_str(), showDesign, &d)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

@@ -1,0 +1,113 @@
+// Keystroke latency on the real window (offscreen platform): from the key
+// press to the end of the recalculation and repaint it causes.
+#include "Ucalcpi.h"
+#include "Ucalcreator.h"
+#include "Ukelvora1.h"
+#include "Unucleo.h"
+#include "translations.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMap>
+#include <QPaintEvent>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace kelvora;
+
+namespace {
+
+// Counts paint events per widget class and the painted area, to see what a
+// keystroke makes the window redraw.
+class PaintCounter : public QObject {
+public:
+    QMap<QString, QPair<int, qint64>> byClass;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            const QRect r = static_cast<QPaintEvent*>(e)->rect();
+            auto& c = byClass[QString::fromLatin1(o->metaObject()->className())];
+            ++c.first;
+            c.second += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    installQtPortuguese();
+    TFKelvora main;
+    TFNucleo nucleo;
+    TFCalcPI calcPi;
+    TFCalcReator calcReator;
+    main.attach(&nucleo, &calcPi, &calcReator);
+    int errors = 0;
+    main.setErrorReporter([&](const QString&) { ++errors; });
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main))
+        return 1;
+
+    const int n = argc > 1 ? std::atoi(argv[1]) : 400;
+    auto* tabs = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    std::printf("%-8s %6s %10s %10s %12s %12s %7s\n", "field", "keys", "median_us", "worst_us",
+                "handler_med", "paint_med", "errors");
+    for (const char* name : {"EIs1", "EPaMod", "EPo", "ERFIr"}) {
+        auto* e = main.findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (!e) {
+            std::printf("%-8s (not built yet)\n", name);
+            continue;
+        }
+        QWidget* page = e;
+        while (page && page->parentWidget() && tabs->indexOf(page) < 0)
+            page = page->parentWidget();
+        tabs->setCurrentWidget(page);
+        QCoreApplication::processEvents();
+        e->setFocus();
+        e->end(false);
+        const int before = errors;
+        std::vector<qint64> ns, handler, paint;
+        ns.reserve(n);
+        QElapsedTimer t;
+        // Append a digit, then take it away: the value stays valid and each
+        // key runs the full chain of calculations of that field.
+        for (int i = 0; i < n; ++i) {
+            const Qt::Key key = (i % 2 == 0) ? Qt::Key_1 : Qt::Key_Backspace;
+            t.start();
+            QTest::keyClick(e, key); // edit, recalculation, texts and colours written back
+            const qint64 h = t.nsecsElapsed();
+            QCoreApplication::processEvents(); // the repaint the key caused
+            ns.push_back(t.nsecsElapsed());
+            handler.push_back(h);
+            paint.push_back(ns.back() - h);
+        }
+        if (qEnvironmentVariableIsSet("BENCH_PAINTS")) {
+            PaintCounter pc;
+            app.installEventFilter(&pc);
+            for (int i = 0; i < 10; ++i) {
+                QTest::keyClick(e, (i % 2 == 0) ? Qt::Key_1 : Qt::Key_Backspace);
+                QCoreApplication::processEvents();
+            }
+            app.removeEventFilter(&pc);
+            for (auto it = pc.byClass.cbegin(); it != pc.byClass.cend(); ++it)
+                std::printf("    %-36s %5.1f paints/key %9.0f px/key\n", qPrintable(it.key()),
+                            it.value().first / 10.0, it.value().second / 10.0);
+        }
+        auto median = [](std::vector<qint64> v) {
+            std::sort(v.begin(), v.end());
+            return v[v.size() / 2] / 1e3;
+        };
+        std::printf("%-8s %6d %10.1f %10.1f %12.1f %12.1f %7d\n", name, n, median(ns),
+                    *std::max_element(ns.begin(), ns.end()) / 1e3, median(handler), median(paint),
+                    errors - before);
+    }
+    return 0;
+}

@@ -1,0 +1,267 @@
+#include "transistor_figure.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvora {
+
+namespace {
+
+constexpr int Bulge = 8;      // how far a winding's turns stand out from its axis
+constexpr int BodyRadius = 16; // transistor envelope
+constexpr int LeadReach = 22;  // from a transistor's centre to the end of its leads
+
+void verticalCoil(QPainter& p, int x, int y0, int y1, int turns, int side)
+{
+    const qreal d = qreal(y1 - y0) / turns;
+    QPainterPath path(QPointF(x, y0));
+    for (int i = 0; i < turns; ++i)
+        path.arcTo(QRectF(x - Bulge, y0 + i * d, 2 * Bulge, d), 90, side > 0 ? -180 : 180);
+    p.drawPath(path);
+}
+
+void wire(QPainter& p, std::initializer_list<QPoint> points)
+{
+    QPolygon poly;
+    for (const QPoint& pt : points)
+        poly << pt;
+    p.drawPolyline(poly);
+}
+
+void terminal(QPainter& p, QPoint at)
+{
+    p.save();
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(at), 3.5, 3.5);
+    p.restore();
+}
+
+void junction(QPainter& p, QPoint at)
+{
+    p.save();
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(at), 2.5, 2.5);
+    p.restore();
+}
+
+void ground(QPainter& p, QPoint at)
+{
+    for (int i = 0; i < 3; ++i) {
+        const int half = 9 - 3 * i;
+        p.drawLine(at.x() - half, at.y() + 3 * i, at.x() + half, at.y() + 3 * i);
+    }
+}
+
+// A filled arrowhead at `tip`, pointing along (dx, dy): the direction of a current.
+void arrowhead(QPainter& p, QPointF tip, qreal dx, qreal dy)
+{
+    const qreal len = std::hypot(dx, dy);
+    dx /= len;
+    dy /= len;
+    const qreal l = 7, w = 3.5;
+    QPolygonF head;
+    head << tip << QPointF(tip.x() - l * dx - w * dy, tip.y() - l * dy + w * dx)
+         << QPointF(tip.x() - l * dx + w * dy, tip.y() - l * dy - w * dx);
+    p.save();
+    p.setBrush(p.pen().color());
+    p.drawPolygon(head);
+    p.restore();
+}
+
+// A resistor along a vertical lead, drawn as a box.
+void resistor(QPainter& p, int x, int y0, int y1)
+{
+    p.save();
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(x - 5, y0, 10, y1 - y0));
+    p.restore();
+}
+
+// A diode conducting downwards (anode at y0), 12 px tall.
+void diode(QPainter& p, int x, int y0)
+{
+    QPolygon tri;
+    tri << QPoint(x - 7, y0) << QPoint(x + 7, y0) << QPoint(x, y0 + 12);
+    p.save();
+    p.setBrush(Qt::black);
+    p.drawPolygon(tri);
+    p.restore();
+    p.drawLine(x - 7, y0 + 12, x + 7, y0 + 12);
+}
+
+// An NPN transistor: base from the left (`side` +1) or the right (-1),
+// collector up (`vdir` -1) or down (+1), emitter opposite with its arrow.
+void npn(QPainter& p, QPoint c, int side, int vdir)
+{
+    p.save();
+    p.setBrush(QColor(0xf4, 0xf4, 0xee));
+    p.drawEllipse(QPointF(c), BodyRadius, BodyRadius);
+    p.restore();
+    const int bar = c.x() - side * 5;
+    const int lead = c.x() + side * 6;
+    QPen thick = p.pen();
+    thick.setWidthF(2.6);
+    p.save();
+    p.setPen(thick);
+    p.drawLine(bar, c.y() - 9, bar, c.y() + 9);
+    p.restore();
+    p.drawLine(c.x() - side * LeadReach, c.y(), bar, c.y());
+    wire(p, {{bar, c.y() + vdir * 4}, {lead, c.y() + vdir * 12}, {lead, c.y() + vdir * LeadReach}});
+    wire(p, {{bar, c.y() - vdir * 4}, {lead, c.y() - vdir * 12}, {lead, c.y() - vdir * LeadReach}});
+    arrowhead(p, QPointF(lead - side * 1.5, c.y() - vdir * 11), side * 11, -vdir * 8);
+}
+
+void text(QPainter& p, int x, int y, int w, const char* s, Qt::Alignment a = Qt::AlignLeft)
+{
+    p.drawText(QRect(x, y, w, 13), int(a | Qt::AlignVCenter), QString::fromUtf8(s));
+}
+
+// Where the parts sit in the 495 x 330 drawing space.
+constexpr QPoint Q1{274, 50}, Q2{274, 280}, Q3{170, 130};
+constexpr int DriverPrimaryX = 64, DriverCoreX = 82, DriverSecondaryX = 102;
+constexpr int CentreTap = 165;
+constexpr int BiasX = 210;                       // R1 and the diodes
+constexpr int OutputPrimaryX = 400, OutputCoreX = 418, OutputSecondaryX = 440;
+constexpr int OutTerminalX = 478;
+
+} // namespace
+
+TransistorFigure::TransistorFigure(QWidget* parent) : Picture(parent)
+{
+    setObjectName(QStringLiteral("Image7"));
+    resize(DrawingWidth, DrawingHeight);
+}
+
+QSize TransistorFigure::sizeHint() const { return {DrawingWidth, DrawingHeight}; }
+
+void TransistorFigure::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), Qt::white);
+    const qreal scale =
+        std::min(qreal(width()) / DrawingWidth, qreal(height()) / DrawingHeight);
+    p.translate((width() - DrawingWidth * scale) / 2, (height() - DrawingHeight * scale) / 2);
+    p.scale(scale, scale);
+    QPen pen(Qt::black, 1.4);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+
+    // Driver transformer: primary m2 from the driver (Rd), centre-tapped
+    // secondary n2 to the two bases.
+    terminal(p, {20, 110});
+    terminal(p, {20, 220});
+    p.drawLine(24, 110, DriverPrimaryX, 110);
+    p.drawLine(24, 220, DriverPrimaryX, 220);
+    verticalCoil(p, DriverPrimaryX, 110, 220, 5, +1);
+    p.drawLine(DriverCoreX, 40, DriverCoreX, 290);
+    p.drawLine(DriverCoreX + 4, 40, DriverCoreX + 4, 290);
+    verticalCoil(p, DriverSecondaryX, Q1.y(), CentreTap - 10, 4, -1);
+    p.drawLine(DriverSecondaryX, CentreTap - 10, DriverSecondaryX, CentreTap + 10);
+    verticalCoil(p, DriverSecondaryX, CentreTap + 10, Q2.y(), 4, -1);
+    junction(p, {DriverSecondaryX, CentreTap});
+    p.drawLine(DriverSecondaryX, Q1.y(), Q1.x() - LeadReach, Q1.y());
+    p.drawLine(DriverSecondaryX, Q2.y(), Q2.x() - LeadReach, Q2.y());
+
+    // Bias: R1 and the two diodes hold Q3's base 1.4 V up; Q3 follows and
+    // feeds the bases' standing current through the secondary's centre tap.
+    npn(p, Q3, -1, -1);
+    const int q3Lead = Q3.x() - 6;
+    wire(p, {{q3Lead, Q3.y() + LeadReach}, {q3Lead, CentreTap}, {DriverSecondaryX, CentreTap}});
+    wire(p, {{q3Lead, Q3.y() - LeadReach}, {q3Lead, 84}, {BiasX, 84}, {BiasX, 94}});
+    const int biasSupplyX = (q3Lead + BiasX) / 2;
+    p.drawLine(biasSupplyX, 84, biasSupplyX, 78);
+    terminal(p, {biasSupplyX, 75});
+    resistor(p, BiasX, 94, 122);
+    p.drawLine(BiasX, 122, BiasX, 150);
+    p.drawLine(Q3.x() + LeadReach, Q3.y(), BiasX, Q3.y());
+    junction(p, {BiasX, Q3.y()});
+    diode(p, BiasX, 150);
+    p.drawLine(BiasX, 162, BiasX, 174);
+    diode(p, BiasX, 174);
+    p.drawLine(BiasX, 186, BiasX, 198);
+    ground(p, {BiasX, 198});
+
+    // The push-pull pair with its emitter resistors to ground.
+    npn(p, Q1, +1, -1);
+    npn(p, Q2, +1, +1);
+    const int lead = Q1.x() + 6;
+    p.drawLine(lead, Q1.y() + LeadReach, lead, 82);
+    resistor(p, lead, 82, 122);
+    p.drawLine(lead, 122, lead, 208);
+    resistor(p, lead, 208, 248);
+    p.drawLine(lead, 248, lead, Q2.y() - LeadReach);
+    junction(p, {lead, CentreTap});
+    wire(p, {{lead, CentreTap}, {310, CentreTap}, {310, 176}});
+    ground(p, {310, 176});
+
+    // Modulation transformer: collectors to the ends of the primary, Vcc
+    // into its centre tap, the secondary towards the load Ro.
+    wire(p, {{lead, Q1.y() - LeadReach}, {lead, 16}, {OutputPrimaryX, 16}, {OutputPrimaryX, 70}});
+    wire(p, {{lead, Q2.y() + LeadReach}, {lead, 314}, {OutputPrimaryX, 314}, {OutputPrimaryX, 260}});
+    verticalCoil(p, OutputPrimaryX, 70, CentreTap - 5, 4, +1);
+    p.drawLine(OutputPrimaryX, CentreTap - 5, OutputPrimaryX, CentreTap + 5);
+    verticalCoil(p, OutputPrimaryX, CentreTap + 5, 260, 4, +1);
+    junction(p, {OutputPrimaryX, CentreTap});
+    p.drawLine(OutputPrimaryX, CentreTap, 364, CentreTap);
+    terminal(p, {360, CentreTap});
+    p.drawLine(OutputCoreX, 60, OutputCoreX, 270);
+    p.drawLine(OutputCoreX + 4, 60, OutputCoreX + 4, 270);
+    verticalCoil(p, OutputSecondaryX, 100, 230, 6, -1);
+    p.drawLine(OutputSecondaryX, 100, OutTerminalX - 4, 100);
+    p.drawLine(OutputSecondaryX, 230, OutTerminalX - 4, 230);
+    terminal(p, {OutTerminalX, 100});
+    terminal(p, {OutTerminalX, 230});
+
+    // Currents the results name, in their conventional direction.
+    arrowhead(p, {220, qreal(Q1.y())}, 1, 0);
+    arrowhead(p, {220, qreal(Q2.y())}, 1, 0);
+    arrowhead(p, {340, 16}, -1, 0);
+    arrowhead(p, {qreal(BiasX), 91}, 0, 1);
+    arrowhead(p, {197, qreal(Q3.y())}, -1, 0);
+    arrowhead(p, {qreal(BiasX), 146}, 0, 1);
+
+    QFont f = font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    text(p, 296, Q1.y() - 14, 24, "Q1");
+    text(p, 296, Q2.y() - 6, 24, "Q2");
+    text(p, 128, Q3.y() - 6, 22, "Q3", Qt::AlignRight);
+    text(p, lead + 9, 96, 24, "Re");
+    text(p, lead + 9, 222, 24, "Re");
+    text(p, BiasX + 8, 102, 22, "R1");
+    text(p, BiasX + 10, 150, 22, "D1");
+    text(p, BiasX + 10, 174, 22, "D2");
+    text(p, biasSupplyX + 6, 64, 30, "Vcc");
+    text(p, 340, CentreTap - 18, 40, "Vcc");
+    text(p, 4, CentreTap - 7, 32, "Rd", Qt::AlignHCenter);
+    text(p, 38, 146, 22, "m2");
+    text(p, DriverSecondaryX + 6, 96, 22, "n2");
+    text(p, DriverSecondaryX + 6, 222, 22, "n2");
+    text(p, OutTerminalX - 22, CentreTap - 7, 30, "Ro", Qt::AlignHCenter);
+
+    f.setBold(false);
+    f.setItalic(true);
+    p.setFont(f);
+    text(p, 214, Q1.y() - 15, 20, "Ib");
+    text(p, 214, Q2.y() + 3, 20, "Ib");
+    text(p, 328, 2, 30, "Ic0");
+    text(p, BiasX + 8, 80, 20, "I1");
+    text(p, 186, Q3.y() + 3, 18, "I2");
+    text(p, BiasX + 8, Q3.y() + 4, 20, "Id");
+
+    f.setItalic(false);
+    p.setFont(f);
+    text(p, 24, 240, 70, "Transf.");
+    text(p, 24, 253, 70, "driver");
+    text(p, OutputCoreX - 4, 280, 80, "Transf. de");
+    text(p, OutputCoreX - 4, 293, 80, "modulação");
+}
+
+} // namespace kelvora
