@@ -75,21 +75,6 @@ TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
     }
     PageControl1->setCurrentIndex(0);
 
-    auto makeDialog = [this](const char* name, const char* file) {
-        auto* d = new QFileDialog(this);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setOption(QFileDialog::DontUseNativeDialog, true);
-        d->setAcceptMode(QFileDialog::AcceptSave);
-        d->setFileMode(QFileDialog::AnyFile);
-        d->setDefaultSuffix(QStringLiteral("txt"));
-        d->setNameFilter(QStringLiteral("Arquivo Texto (*.txt)"));
-        d->selectFile(QString::fromLatin1(file));
-        d->setSizeGripEnabled(true);
-        return d;
-    };
-    SaveTA = makeDialog("SaveTA", "Trafo_alimentacao");
-    SaveTM = makeDialog("SaveTM", "Trafo_modulacao");
-
     errorReporter_ = [this](const QString& message) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
                         QMessageBox::Ok, this);
@@ -267,15 +252,35 @@ void TFKelvora::VisNucleo(float En, float Bn)
         FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
 }
 
+// The save dialogs are made on first use: building a file dialog costs more
+// start-up time than the whole rest of the window.
+QFileDialog* TFKelvora::saveDialog(QFileDialog*& dialog, const char* name, const char* file)
+{
+    if (dialog)
+        return dialog;
+    dialog = new QFileDialog(this);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setNameFilter(QStringLiteral("Arquivo Texto (*.txt)"));
+    dialog->selectFile(QString::fromLatin1(file));
+    dialog->setSizeGripEnabled(true);
+    return dialog;
+}
+
 void TFKelvora::BSalvaTAClick()
 {
-    saveReport(SaveTA, QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
+    saveReport(saveDialog(SaveTA, "SaveTA", "Trafo_alimentacao"),
+               QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
                tab("TTrafoAlim"), trafoAlimDesign().report);
 }
 
 void TFKelvora::BSalva_TMClick()
 {
-    saveReport(SaveTM, QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
+    saveReport(saveDialog(SaveTM, "SaveTM", "Trafo_modulacao"),
+               QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
                trafoModDesign().report);
 }
 

@@ -80,6 +80,7 @@ private:
     void saveReport(QFileDialog* dialog, const QString& title, Tab& t,
                     const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report);
     void showCore(float En, float Bn);
+    QFileDialog* saveDialog(QFileDialog*& dialog, const char* name, const char* file);
 
     QTabWidget* PageControl1 = nullptr;
     QFileDialog* SaveTA = nullptr;

@@ -22,10 +22,10 @@ void buildAjustesTab(QWidget* page)
     st1->adjustSize();
     auto* st2 = makeLabel(group, QStringLiteral("10"), "StaticText2");
     QFont f = st2->font();
-    f.setPixelSize(9);
+    f.setPixelSize(8);
     st2->setFont(f);
     const QFontMetrics fm(st1->font());
-    st2->move(16 + fm.horizontalAdvance(QStringLiteral("AWG = 50+10*Log")) + 1,
+    st2->move(16 + fm.horizontalAdvance(QStringLiteral("AWG = 50+10*Log")),
               76 + fm.ascent() - 3);
     st2->adjustSize();
 }
