@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,16 +9,8 @@ using namespace kelvora;
 using ::testing::HasSubstr;
 
 namespace {
-struct CliRun {
-    int code;
-    std::string out, err;
-};
-CliRun run(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using kelvora::test::CliRun;
+CliRun run(const std::vector<std::string>& args) { return kelvora::test::cliRun(args); }
 } // namespace
 
 TEST(Cli, HelpAndVersion)

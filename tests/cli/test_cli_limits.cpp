@@ -2,7 +2,7 @@
 // enforces, controls that do not belong to the design, and reports that
 // cannot be written.
 #include "ajustes.h"
-#include "cli.h"
+#include "cli_run.h"
 #include "designs.h"
 #include "report_file.h"
 
@@ -19,16 +19,8 @@ using namespace kelvora;
 using ::testing::HasSubstr;
 
 namespace {
-struct CliRun {
-    int code;
-    std::string out, err;
-};
-CliRun run(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using kelvora::test::CliRun;
+CliRun run(const std::vector<std::string>& args) { return kelvora::test::cliRun(args); }
 
 bool typedField(const ControlSpec& c)
 {

@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,13 +11,12 @@ using namespace kelvora;
 using ::testing::HasSubstr;
 
 namespace {
-int cli(std::vector<std::string> args, std::string& out, std::string& err)
+int cli(const std::vector<std::string>& args, std::string& out, std::string& err)
 {
-    std::ostringstream o, e;
-    const int code = runCli(args, o, e);
-    out = o.str();
-    err = e.str();
-    return code;
+    const kelvora::test::CliRun r = kelvora::test::cliRun(args);
+    out = r.out;
+    err = r.err;
+    return r.code;
 }
 } // namespace
 

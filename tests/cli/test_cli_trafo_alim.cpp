@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,17 +16,12 @@ using ::testing::HasSubstr;
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using kelvora::test::CliRun;
 
 CliRun run(std::vector<std::string> args)
 {
     args.insert(args.begin(), "trafo-alimentacao");
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return kelvora::test::cliRun(args);
 }
 
 QByteArray readFile(const QString& path)

@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,17 +14,12 @@ using ::testing::StartsWith;
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using kelvora::test::CliRun;
 
 CliRun run(std::vector<std::string> args)
 {
     args.insert(args.begin(), "modulador-valvulado");
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return kelvora::test::cliRun(args);
 }
 
 std::string goldenBytes(const char* name)
