@@ -1,5 +1,7 @@
 #include "transistor_figure.h"
 
+#include "schematic.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,50 +12,10 @@ namespace kelvora {
 
 namespace {
 
-constexpr int Bulge = 8;      // how far a winding's turns stand out from its axis
+using namespace schematic;
+
 constexpr int BodyRadius = 16; // transistor envelope
 constexpr int LeadReach = 22;  // from a transistor's centre to the end of its leads
-
-void verticalCoil(QPainter& p, int x, int y0, int y1, int turns, int side)
-{
-    const qreal d = qreal(y1 - y0) / turns;
-    QPainterPath path(QPointF(x, y0));
-    for (int i = 0; i < turns; ++i)
-        path.arcTo(QRectF(x - Bulge, y0 + i * d, 2 * Bulge, d), 90, side > 0 ? -180 : 180);
-    p.drawPath(path);
-}
-
-void wire(QPainter& p, std::initializer_list<QPoint> points)
-{
-    QPolygon poly;
-    for (const QPoint& pt : points)
-        poly << pt;
-    p.drawPolyline(poly);
-}
-
-void terminal(QPainter& p, QPoint at)
-{
-    p.save();
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(at), 3.5, 3.5);
-    p.restore();
-}
-
-void junction(QPainter& p, QPoint at)
-{
-    p.save();
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(at), 2.5, 2.5);
-    p.restore();
-}
-
-void ground(QPainter& p, QPoint at)
-{
-    for (int i = 0; i < 3; ++i) {
-        const int half = 9 - 3 * i;
-        p.drawLine(at.x() - half, at.y() + 3 * i, at.x() + half, at.y() + 3 * i);
-    }
-}
 
 // A filled arrowhead at `tip`, pointing along (dx, dy): the direction of a current.
 void arrowhead(QPainter& p, QPointF tip, qreal dx, qreal dy)

@@ -72,7 +72,7 @@ TEST(TrafoAlimReport, BytesMatchTheHandCheckedFiles)
         {"trafo_alim_primario_12v6.txt", {{"EVp1", "12,6"}, {"EVs3", "12,6"}}},
         {"trafo_alim_corrente_150ma.txt", {{"EIs1", "150"}}},
         {"trafo_alim_nucleo_u.txt", {{"RBNucleoU", "1"}}},
-        {"trafo_alim_nome_especial.txt",
+        {"trafo_alim_nome_incomum.txt",
          {{"EUserNameTA", "Zoë Ñandú 100% ✓ %s"},
           {"EApplicationTA", "Fonte 5% — 12 V / 3 Ω €"}}},
     };

@@ -74,7 +74,7 @@ TEST(TrafoModReport, BytesMatchTheHandCheckedFiles)
          {{"EPaMod", "100"}, {"EFmin", "50"}, {"EEbmod", "1000"}, {"EIb0mod", "50"},
           {"EIb1mod", "300"}, {"EZmod", "8000"}, {"EEbrf", "1250"}, {"EIbrf", "200"},
           {"EBmax", "12000"}, {"CBTMEn", "50"}, {"CBTMBn", "50"}, {"RBMuitoCons", "1"}}},
-        {"trafo_mod_nome_especial.txt",
+        {"trafo_mod_nome_incomum.txt",
          {{"EUserNameTM", "Zoë 100% ✓ %s"}, {"EApplicationTM", "Modulador 50% — 2×811A Ω"}}},
     };
     for (const Case& c : cases) {
