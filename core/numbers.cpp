@@ -6,8 +6,9 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 namespace kelvora {
@@ -134,11 +135,154 @@ int strictInt(std::string_view text)
 
 namespace {
 
-// 0.d1d2d3... x 10^E, 18 significant digits correctly rounded.
+// Unsigned big integer on the stack, just large enough for the exact
+// decimal expansion of any long double (about 16 600 bits at the extremes).
+class BigNat {
+public:
+    explicit BigNat(std::uint64_t v) : n_(v ? 1 : 0) { limb_[0] = v; }
+
+    bool mul(std::uint64_t f)
+    {
+        unsigned __int128 carry = 0;
+        for (int i = 0; i < n_; ++i) {
+            carry += static_cast<unsigned __int128>(limb_[i]) * f;
+            limb_[i] = static_cast<std::uint64_t>(carry);
+            carry >>= 64;
+        }
+        if (carry == 0)
+            return true;
+        if (n_ == kLimbs)
+            return false;
+        limb_[n_++] = static_cast<std::uint64_t>(carry);
+        return true;
+    }
+
+    // Divides in place; returns whether the remainder was non-zero.
+    bool div(std::uint64_t d)
+    {
+        unsigned __int128 rem = 0;
+        for (int i = n_ - 1; i >= 0; --i) {
+            rem = (rem << 64) | limb_[i];
+            limb_[i] = static_cast<std::uint64_t>(rem / d);
+            rem %= d;
+        }
+        trim();
+        return rem != 0;
+    }
+
+    bool shiftLeft(int bits)
+    {
+        const int words = bits / 64, rest = bits % 64;
+        if (n_ == 0)
+            return true;
+        if (n_ + words + 1 > kLimbs)
+            return false;
+        limb_[n_ + words] = 0;
+        for (int i = n_ - 1; i >= 0; --i) {
+            const std::uint64_t w = limb_[i];
+            if (rest)
+                limb_[i + words + 1] |= w >> (64 - rest);
+            limb_[i + words] = w << rest;
+        }
+        for (int i = 0; i < words; ++i)
+            limb_[i] = 0;
+        n_ += words + 1;
+        trim();
+        return true;
+    }
+
+    // Shifts right; returns whether any non-zero bit fell off.
+    bool shiftRight(int bits)
+    {
+        const int words = bits / 64, rest = bits % 64;
+        if (words >= n_) {
+            const bool lost = n_ > 0;
+            n_ = 0;
+            return lost;
+        }
+        bool lost = false;
+        for (int i = 0; i < words; ++i)
+            lost |= limb_[i] != 0;
+        if (rest)
+            lost |= (limb_[words] << (64 - rest)) != 0;
+        for (int i = words; i < n_; ++i) {
+            std::uint64_t w = limb_[i] >> rest;
+            if (rest && i + 1 < n_)
+                w |= limb_[i + 1] << (64 - rest);
+            limb_[i - words] = w;
+        }
+        n_ -= words;
+        trim();
+        return lost;
+    }
+
+    std::optional<std::uint64_t> value() const
+    {
+        if (n_ > 1)
+            return std::nullopt;
+        return n_ ? limb_[0] : 0;
+    }
+
+private:
+    void trim()
+    {
+        while (n_ > 0 && limb_[n_ - 1] == 0)
+            --n_;
+    }
+
+    static constexpr int kLimbs = 272;
+    std::uint64_t limb_[kLimbs];
+    int n_;
+};
+
+constexpr std::uint64_t kPow10[] = {1ULL,
+    10ULL,
+    100ULL,
+    1000ULL,
+    10000ULL,
+    100000ULL,
+    1000000ULL,
+    10000000ULL,
+    100000000ULL,
+    1000000000ULL,
+    10000000000ULL,
+    100000000000ULL,
+    1000000000000ULL,
+    10000000000000ULL,
+    100000000000000ULL,
+    1000000000000000ULL,
+    10000000000000000ULL,
+    100000000000000000ULL,
+    1000000000000000000ULL,
+    10000000000000000000ULL};
+
+// floor(m * 2^e * 10^k) and whether anything was cut off; nothing when the
+// quotient does not fit 64 bits.
+std::optional<std::uint64_t> scaled(std::uint64_t m, int e, int k, bool& inexact)
+{
+    BigNat x(m);
+    inexact = false;
+    for (int left = k; left > 0; left -= 19)
+        if (!x.mul(kPow10[std::min(left, 19)]))
+            return std::nullopt;
+    if (e > 0 && !x.shiftLeft(e))
+        return std::nullopt;
+    if (e < 0)
+        inexact |= x.shiftRight(-e);
+    // floor(floor(a / b) / c) = floor(a / (b c)), and the whole division is
+    // inexact exactly when one of its steps is.
+    for (int left = -k; left > 0; left -= 19)
+        inexact |= x.div(kPow10[std::min(left, 19)]);
+    return x.value();
+}
+
+// 0.d1d2d3... x 10^E, 18 significant digits correctly rounded (to nearest,
+// ties to even, as the C library prints "%.17Le").
 struct DigitImage {
     bool negative = false;
     bool zero = true;
-    std::string digits; // no leading zero unless zero
+    char digits[20] = {}; // no leading zero unless zero
+    int count = 0;
     int exponent = 0;
 };
 
@@ -147,22 +291,47 @@ DigitImage imageOf(long double v)
     DigitImage im;
     if (v == 0.0L || !std::isfinite(v))
         return im;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", v);
-    // "-d.ddddddddddddddddde+XX"
-    const char* p = buf;
-    if (*p == '-') {
-        im.negative = true;
-        ++p;
+    im.negative = std::signbit(v);
+    static_assert(std::numeric_limits<long double>::digits <= 64,
+        "the digit generator takes the significand as one 64-bit word");
+    // |v| = m * 2^e exactly, m with its top bit set.
+    int e2 = 0;
+    const long double f = std::frexp(std::fabs(v), &e2);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 64));
+    const int e = e2 - 64;
+    // |v| lies in [2^(e+63), 2^(e+64)): its decimal exponent is this or one more.
+    const int d = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521));
+    int k = 18 - d; // 10^18 <= |v| 10^k < 10^20
+    bool inexact = false;
+    std::uint64_t q = 0;
+    bool found = false;
+    for (int tries = 0; tries < 3 && !found; ++tries) {
+        const std::optional<std::uint64_t> got = scaled(m, e, k, inexact);
+        found = got && *got >= kPow10[18] && *got < kPow10[19];
+        if (found)
+            q = *got;
+        else // 20 digits when d was one short (or 18 for an estimate off
+             // the other way): aim again, 19 digits fit a 64-bit word.
+            k += (got && *got < kPow10[18]) ? 1 : -1;
     }
-    im.digits += *p++;
-    if (*p == '.')
-        ++p;
-    while (isDigit(*p))
-        im.digits += *p++;
-    if (*p == 'e')
-        ++p;
-    im.exponent = std::atoi(p) + 1;
+    if (!found)
+        return im; // cannot happen for a finite value
+    // 19 digits to 18: to nearest, a tie to the even digit.
+    std::uint64_t r = q / 10;
+    const unsigned last = static_cast<unsigned>(q % 10);
+    if (last > 5 || (last == 5 && (inexact || (r & 1))))
+        ++r;
+    int exponent = 19 - k; // |v| = 0.q x 10^(19 - k)
+    if (r == kPow10[18]) {
+        r = kPow10[17];
+        ++exponent;
+    }
+    for (int i = 17; i >= 0; --i) {
+        im.digits[i] = static_cast<char>('0' + r % 10);
+        r /= 10;
+    }
+    im.count = 18;
+    im.exponent = exponent;
     im.zero = false;
     return im;
 }
@@ -176,36 +345,56 @@ void roundTo(DigitImage& im, int n)
         im = DigitImage{};
         return;
     }
-    if (n >= static_cast<int>(im.digits.size()))
-        return;
-    const bool up = im.digits[n] >= '5';
-    im.digits.resize(n);
-    if (up) {
-        int k = n - 1;
-        while (k >= 0 && im.digits[k] == '9') {
-            im.digits[k] = '0';
-            --k;
-        }
-        if (k >= 0) {
-            ++im.digits[k];
-        } else {
-            im.digits.insert(im.digits.begin(), '1');
-            ++im.exponent;
+    if (n < im.count) {
+        const bool up = im.digits[n] >= '5';
+        im.count = n;
+        if (up) {
+            int k = n - 1;
+            while (k >= 0 && im.digits[k] == '9') {
+                im.digits[k] = '0';
+                --k;
+            }
+            if (k >= 0) {
+                ++im.digits[k];
+            } else {
+                // 99..9 carried into a new leading digit: 100..0 with one
+                // more exponent, the zeros dropped below.
+                im.digits[0] = '1';
+                im.count = 1;
+                ++im.exponent;
+            }
         }
     }
-    while (!im.digits.empty() && im.digits.back() == '0')
-        im.digits.pop_back();
-    if (im.digits.empty())
+    while (im.count > 0 && im.digits[im.count - 1] == '0')
+        --im.count;
+    if (im.count == 0)
         im = DigitImage{};
+}
+
+void appendInt(std::string& s, int v, int minDigits)
+{
+    char buf[12];
+    int n = 0;
+    do {
+        buf[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    for (int k = n; k < minDigits; ++k)
+        s += '0';
+    while (n > 0)
+        s += buf[--n];
 }
 
 std::string scientific(const DigitImage& im, char separator, int minExpDigits)
 {
-    std::string s = im.negative ? "-" : "";
+    std::string s;
+    s.reserve(32);
+    if (im.negative)
+        s += '-';
     s += im.digits[0];
-    if (im.digits.size() > 1) {
+    if (im.count > 1) {
         s += separator;
-        s.append(im.digits, 1, std::string::npos);
+        s.append(im.digits + 1, im.count - 1);
     }
     s += 'E';
     int e = im.exponent - 1;
@@ -213,15 +402,13 @@ std::string scientific(const DigitImage& im, char separator, int minExpDigits)
         s += '-';
         e = -e;
     }
-    std::string ed = std::to_string(e);
-    if (static_cast<int>(ed.size()) < minExpDigits)
-        ed.insert(0, minExpDigits - ed.size(), '0');
-    return s + ed;
+    appendInt(s, e, minExpDigits);
+    return s;
 }
 
 char digitAt(const DigitImage& im, int k)
 {
-    return k >= 0 && k < static_cast<int>(im.digits.size()) ? im.digits[k] : '0';
+    return k >= 0 && k < im.count ? im.digits[k] : '0';
 }
 
 std::string generalOf(DigitImage im, int precision, char separator, int minExpDigits)
@@ -231,14 +418,17 @@ std::string generalOf(DigitImage im, int precision, char separator, int minExpDi
         return "0";
     if (im.exponent > precision || im.exponent < -3)
         return scientific(im, separator, minExpDigits);
-    std::string s = im.negative ? "-" : "";
+    std::string s;
+    s.reserve(32);
+    if (im.negative)
+        s += '-';
     if (im.exponent <= 0) {
         s += '0';
     } else {
         for (int k = 0; k < im.exponent; ++k)
             s += digitAt(im, k);
     }
-    const int decimals = static_cast<int>(im.digits.size()) - im.exponent;
+    const int decimals = im.count - im.exponent;
     if (decimals > 0) {
         s += separator;
         for (int k = 0; k < decimals; ++k)
@@ -248,6 +438,21 @@ std::string generalOf(DigitImage im, int precision, char separator, int minExpDi
 }
 
 } // namespace
+
+std::string printfImage(long double v)
+{
+    const DigitImage im = imageOf(v);
+    std::string s = std::signbit(v) ? "-" : "";
+    if (im.zero)
+        return s + "0.00000000000000000e+00";
+    s += im.digits[0];
+    s += '.';
+    s.append(im.digits + 1, 17);
+    int e = im.exponent - 1;
+    s += e < 0 ? "e-" : "e+";
+    appendInt(s, e < 0 ? -e : e, 2);
+    return s;
+}
 
 std::string general(long double v, char separator)
 {
@@ -269,7 +474,10 @@ std::string fixed(long double v, int p, int d, char separator)
     }
     if (!im.zero && im.exponent > p)
         return generalOf(im, p, separator, d <= 4 ? d : 0);
-    std::string s = (im.negative && !im.zero) ? "-" : "";
+    std::string s;
+    s.reserve(32);
+    if (im.negative && !im.zero)
+        s += '-';
     if (im.zero || im.exponent <= 0) {
         s += '0';
     } else {

@@ -34,6 +34,10 @@ std::string fixed(long double v, int p, int d, char separator);
 // General format: up to 15 significant digits, trailing zeros dropped.
 std::string general(long double v, char separator);
 
+// The 18 significant digits both formats start from, correctly rounded, in
+// the C library's "%.17Le" form ("-1.23456789012345678e+03").
+std::string printfImage(long double v);
+
 inline std::string fixed(long double v, int p, int d, const Settings& cfg)
 {
     return fixed(v, p, d, cfg.decimalSeparator);

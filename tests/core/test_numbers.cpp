@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
 #include <optional>
 
 using namespace kelvora;
@@ -95,6 +100,47 @@ TEST(NumberFormats, GeneralCarriesIntoANewDigit)
     EXPECT_EQ(general(9.9999999999999999L, ','), "10");
     EXPECT_EQ(general(-123.5L, ','), "-123,5");
     EXPECT_EQ(general(22.0L, ','), "22");
+}
+
+// Both formats start from the 18-digit image; the C library's printf is the
+// independent reference for it, over the whole long double range.
+TEST(NumberFormats, EighteenDigitImageMatchesTheCLibrary)
+{
+    auto reference = [](long double v) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17Le", v);
+        return std::string(buf);
+    };
+    std::vector<long double> values = {1.0L, -1.0L, 0.5L, 9.999999999999999999e17L,
+        1e18L, 1e19L, 1e-19L, 18446744073709551615.0L, 0.1L, 2.0L / 3.0L,
+        std::numeric_limits<long double>::max(), std::numeric_limits<long double>::lowest(),
+        std::numeric_limits<long double>::min(), std::numeric_limits<long double>::denorm_min(),
+        std::numeric_limits<float>::max(), std::numeric_limits<float>::denorm_min()};
+    // Exact ties at the 19th digit go to the even 18th: 1e18 + 5 and
+    // 617283945061728392.5 are exact in a 64-bit significand.
+    for (long double t : {1000000000000000005.0L, 1000000000000000015.0L,
+             617283945061728392.5L, 617283945061728393.5L, 2.5L, 0.125L})
+        values.push_back(t);
+    std::mt19937_64 rng(20261208);
+    for (int i = 0; i < 40000; ++i) {
+        // Every exponent and significand bit pattern...
+        long double v = std::ldexp(static_cast<long double>(rng() | (1ULL << 63)),
+            static_cast<int>(rng() % 32700) - 16445 - 64);
+        values.push_back(rng() & 1 ? -v : v);
+        // ...and the magnitudes a calculation prints: singles and their products.
+        const float a = std::ldexp(static_cast<float>(rng() % 16777216), static_cast<int>(rng() % 60) - 40);
+        const float b = static_cast<float>(rng() % 100000) / 7.0f;
+        values.push_back(a);
+        values.push_back(static_cast<long double>(a) * b / 3.0L);
+    }
+    int mismatches = 0;
+    for (long double v : values) {
+        if (printfImage(v) != reference(v) && ++mismatches <= 5)
+            ADD_FAILURE() << reference(v) << " printed as " << printfImage(v);
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(printfImage(0.0L), "0.00000000000000000e+00");
+    EXPECT_EQ(printfImage(-0.0L), "-0.00000000000000000e+00");
 }
 
 TEST(TolerantParse, AcceptsTheConventionsSyntax)
