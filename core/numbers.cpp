@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <locale.h>
 
@@ -295,10 +296,27 @@ DigitImage imageOf(long double v)
     static_assert(std::numeric_limits<long double>::digits <= 64,
         "the digit generator takes the significand as one 64-bit word");
     // |v| = m * 2^e exactly, m with its top bit set.
-    int e2 = 0;
-    const long double f = std::frexp(std::fabs(v), &e2);
-    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 64));
-    const int e = e2 - 64;
+    std::uint64_t m = 0;
+    int e = 0;
+    bool split = false;
+#if defined(__x86_64__) || defined(__i386__)
+    if constexpr (std::numeric_limits<long double>::digits == 64) {
+        // x87 extended: the 64-bit significand with its integer bit, then
+        // sign and a biased 15-bit exponent.
+        std::uint16_t signExp = 0;
+        std::memcpy(&m, &v, sizeof m);
+        std::memcpy(&signExp, reinterpret_cast<const char*>(&v) + sizeof m, sizeof signExp);
+        const int biased = signExp & 0x7fff;
+        split = biased != 0 && (m >> 63) != 0;
+        e = biased - 16383 - 63;
+    }
+#endif
+    if (!split) { // subnormal, or another long double layout
+        int e2 = 0;
+        const long double f = std::frexp(std::fabs(v), &e2);
+        m = static_cast<std::uint64_t>(std::ldexp(f, 64));
+        e = e2 - 64;
+    }
     // |v| lies in [2^(e+63), 2^(e+64)): its decimal exponent is this or one more.
     const int d = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521));
     int k = 18 - d; // 10^18 <= |v| 10^k < 10^20

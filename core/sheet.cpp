@@ -1,11 +1,19 @@
 #include "sheet.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kelvora {
 
 Sheet::Sheet(const std::vector<ControlSpec>& specs)
 {
+    controls_.reserve(specs.size());
+    specs_.reserve(specs.size());
+    order_.reserve(specs.size());
+    std::size_t size = 16;
+    while (size < 2 * specs.size())
+        size *= 2;
+    slots_.assign(size, Slot{});
     for (const ControlSpec& s : specs) {
         Control c;
         c.text = s.text;
@@ -23,40 +31,67 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
                         break;
                     }
         }
-        if (!controls_.emplace(s.name, c).second)
+        if (find(s.name) >= 0)
             throw std::logic_error("controle repetido: " + s.name);
-        specs_.emplace(s.name, s);
+        const std::size_t h = hashOf(s.name);
+        std::size_t at = h & (slots_.size() - 1);
+        while (slots_[at].index >= 0)
+            at = (at + 1) & (slots_.size() - 1);
+        slots_[at] = Slot{h, static_cast<int>(controls_.size())};
+        controls_.push_back(std::move(c));
+        specs_.push_back(s);
         order_.push_back(s.name);
     }
 }
 
+std::size_t Sheet::hashOf(std::string_view s) noexcept
+{
+    std::size_t h = 14695981039346656037ULL; // FNV-1a
+    for (unsigned char c : s)
+        h = (h ^ c) * 1099511628211ULL;
+    return h;
+}
+
+int Sheet::find(std::string_view name) const noexcept
+{
+    if (slots_.empty())
+        return -1;
+    const std::size_t h = hashOf(name);
+    for (std::size_t at = h & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
+        const Slot& slot = slots_[at];
+        if (slot.index < 0)
+            return -1;
+        if (slot.hash == h && order_[slot.index] == name)
+            return slot.index;
+    }
+}
+
+std::size_t Sheet::indexOf(std::string_view name) const
+{
+    const int i = find(name);
+    if (i < 0)
+        throw std::out_of_range("controle desconhecido: " + std::string(name));
+    return static_cast<std::size_t>(i);
+}
+
 Control& Sheet::operator[](std::string_view name)
 {
-    auto it = controls_.find(name);
-    if (it == controls_.end())
-        throw std::out_of_range("controle desconhecido: " + std::string(name));
-    return it->second;
+    return controls_[indexOf(name)];
 }
 
 const Control& Sheet::operator[](std::string_view name) const
 {
-    auto it = controls_.find(name);
-    if (it == controls_.end())
-        throw std::out_of_range("controle desconhecido: " + std::string(name));
-    return it->second;
+    return controls_[indexOf(name)];
 }
 
 bool Sheet::has(std::string_view name) const
 {
-    return controls_.find(name) != controls_.end();
+    return find(name) >= 0;
 }
 
 const ControlSpec& Sheet::spec(std::string_view name) const
 {
-    auto it = specs_.find(name);
-    if (it == specs_.end())
-        throw std::out_of_range("controle desconhecido: " + std::string(name));
-    return it->second;
+    return specs_[indexOf(name)];
 }
 
 } // namespace kelvora

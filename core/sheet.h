@@ -2,7 +2,7 @@
 #include "colour.h"
 
 #include <initializer_list>
-#include <map>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +70,19 @@ public:
     const ControlSpec& spec(std::string_view name) const;
 
 private:
-    std::map<std::string, Control, std::less<>> controls_;
-    std::map<std::string, ControlSpec, std::less<>> specs_;
+    // A calculation looks names up hundreds of times per keystroke: an
+    // open-addressed table of indices into the arrays, which never grow.
+    struct Slot {
+        std::size_t hash = 0;
+        int index = -1;
+    };
+    static std::size_t hashOf(std::string_view s) noexcept;
+    int find(std::string_view name) const noexcept;
+    std::size_t indexOf(std::string_view name) const;
+
+    std::vector<Slot> slots_; // power-of-two size, at least twice the names
+    std::vector<Control> controls_;
+    std::vector<ControlSpec> specs_;
     std::vector<std::string> order_;
 };
 

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 using namespace kelvora;
 
 TEST(Sheet, StartsFromItsSpecsAndRefusesUnknownNames)
@@ -14,6 +18,31 @@ TEST(Sheet, StartsFromItsSpecsAndRefusesUnknownNames)
     EXPECT_EQ(tab["PSec2"].top, 112);
     EXPECT_THROW(tab["LPas"], std::out_of_range);
     EXPECT_EQ(tab.names(), (std::vector<std::string>{"CNumSec", "PSec2"}));
+}
+
+// A tab of several hundred names: each finds its own control, names that
+// differ by one character or are prefixes of others stay apart, and a name
+// given twice is refused.
+TEST(Sheet, KeepsEveryNameOfALargeTabApart)
+{
+    std::vector<ControlSpec> specs;
+    for (int i = 0; i < 300; ++i)
+        specs.push_back({.name = "LSec" + std::to_string(i), .text = std::to_string(i)});
+    specs.push_back({.name = "L", .text = "L"});
+    Sheet tab(specs);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(tab["LSec" + std::to_string(i)].text, std::to_string(i));
+    EXPECT_EQ(tab["L"].text, "L");
+    EXPECT_FALSE(tab.has("LSec"));
+    EXPECT_FALSE(tab.has("LSec300"));
+    EXPECT_FALSE(tab.has(""));
+    EXPECT_EQ(tab.spec("LSec299").text, "299");
+    tab["LSec7"].text = "7!";
+    EXPECT_EQ(tab["LSec7"].text, "7!");
+    EXPECT_EQ(tab["LSec70"].text, "70");
+    specs.push_back({.name = "LSec12"});
+    EXPECT_THROW(Sheet{specs}, std::logic_error);
+    EXPECT_FALSE(Sheet().has("L"));
 }
 
 TEST(Colours, NamesAndVerdictPairs)
