@@ -1,5 +1,7 @@
 #include "binding.h"
 
+#include "form_helpers.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -25,11 +27,23 @@ bool paintsBase(const QWidget* w)
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
 }
 
+// A result label in the system colours: halfway between the field and the
+// window colour, so it reads as a read-only field on any palette (and
+// matches the lighter tab page of the default style).
+QColor resultFieldColour(const QWidget* w)
+{
+    const QPalette app = QApplication::palette(w);
+    const QColor a = app.color(QPalette::Base), b = app.color(QPalette::Window);
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
 void applyColours(QWidget* w, Colour bg, Colour fg)
 {
     const bool base = paintsBase(w);
+    // A result label is a read-only field with a colour of its own.
+    const bool field = !base && w->property(kOpaqueResult).toBool();
     const bool system = bg == Colour::Window && fg == Colour::WindowText;
-    if (system) {
+    if (system && !field) {
         if (w->testAttribute(Qt::WA_SetPalette)) {
             w->setPalette(QPalette());
             w->setAutoFillBackground(false);
@@ -38,8 +52,9 @@ void applyColours(QWidget* w, Colour bg, Colour fg)
     }
     QPalette p = w->palette();
     const QPalette app = QApplication::palette(w);
-    const QColor b = bg == Colour::Window ? app.color(base ? QPalette::Base : QPalette::Window)
-                                          : QColor::fromRgb(rgb(bg));
+    const QColor b = bg != Colour::Window ? QColor::fromRgb(rgb(bg))
+                     : field              ? resultFieldColour(w)
+                                          : app.color(base ? QPalette::Base : QPalette::Window);
     const QColor f = fg == Colour::WindowText ? app.color(QPalette::Text)
                                               : QColor::fromRgb(rgb(fg));
     for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
@@ -47,7 +62,9 @@ void applyColours(QWidget* w, Colour bg, Colour fg)
     for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         p.setColor(role, f);
     w->setPalette(p);
-    if (!base)
+    // A result label always fills its background; any other label only
+    // for a colour of its own.
+    if (!base && !field)
         w->setAutoFillBackground(bg != Colour::Window);
 }
 
@@ -57,9 +74,13 @@ QColor shownBackground(const QWidget* w)
 {
     if (paintsBase(w))
         return w->palette().color(QPalette::Base);
-    if (!w->autoFillBackground())
+    // A label in the window's or the result field's colour shows the
+    // system colour.
+    const QColor own = w->palette().color(QPalette::Window);
+    if (!w->autoFillBackground() || own == QApplication::palette(w).color(QPalette::Window)
+        || (w->property(kOpaqueResult).toBool() && own == resultFieldColour(w)))
         return QApplication::palette().color(QPalette::Base);
-    return w->palette().color(QPalette::Window);
+    return own;
 }
 
 QColor shownFont(const QWidget* w)
@@ -73,27 +94,32 @@ void SheetBinding::bind()
 {
     if (bound_ || !root_)
         return;
-    for (const std::string& name : sheet_.names()) {
-        const QString qn = QString::fromStdString(name);
-        if (QWidget* w = root_->findChild<QWidget*>(qn))
-            widgets_.insert(qn, w);
-    }
+    const std::vector<std::string>& names = sheet_.names();
+    widgets_.assign(names.size(), nullptr);
+    painted_.assign(names.size(), std::nullopt);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        widgets_[i] = root_->findChild<QWidget*>(QString::fromStdString(names[i]));
     bound_ = true;
 }
 
 QWidget* SheetBinding::widget(const std::string& name) const
 {
-    return widgets_.value(QString::fromStdString(name), nullptr);
+    const std::vector<std::string>& names = sheet_.names();
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        if (names[i] == name)
+            return widgets_[i];
+    return nullptr;
 }
 
 void SheetBinding::setup()
 {
     bind();
-    for (const std::string& name : sheet_.names()) {
-        QWidget* w = widget(name);
+    const std::vector<std::string>& names = sheet_.names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QWidget* w = widgets_[i];
         if (!w)
             continue;
-        const ControlSpec& spec = sheet_.spec(name);
+        const ControlSpec& spec = sheet_.spec(names[i]);
         QSignalBlocker block(w);
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             if (spec.maxLength > 0)
@@ -117,11 +143,12 @@ void SheetBinding::setup()
 void SheetBinding::readInputs()
 {
     bind();
-    for (const std::string& name : sheet_.names()) {
-        QWidget* w = widget(name);
+    const std::vector<std::string>& names = sheet_.names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QWidget* w = widgets_[i];
         if (!w)
             continue;
-        Control& c = sheet_[name];
+        Control& c = sheet_[names[i]];
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             c.text = e->text().toStdString();
         } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
@@ -138,12 +165,13 @@ void SheetBinding::readInputs()
 void SheetBinding::mirror()
 {
     bind();
-    for (const std::string& name : sheet_.names()) {
-        QWidget* w = widget(name);
+    const std::vector<std::string>& names = sheet_.names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QWidget* w = widgets_[i];
         if (!w)
             continue;
-        const Control& c = sheet_[name];
-        const Kind kind = sheet_.spec(name).kind;
+        const Control& c = sheet_[names[i]];
+        const Kind kind = sheet_.spec(names[i]).kind;
         const QString text = QString::fromStdString(c.text);
         QSignalBlocker block(w);
         switch (kind) {
@@ -180,9 +208,13 @@ void SheetBinding::mirror()
         case Kind::Image:
             break;
         }
-        if (kind == Kind::Edit || kind == Kind::Label || kind == Kind::Combo
-            || kind == Kind::List)
+        const std::pair<Colour, Colour> colours{c.background, c.font};
+        if ((kind == Kind::Edit || kind == Kind::Label || kind == Kind::Combo
+             || kind == Kind::List)
+            && painted_[i] != colours) {
             applyColours(w, c.background, c.font);
+            painted_[i] = colours;
+        }
         if (w->isHidden() == c.visible)
             w->setVisible(c.visible);
     }

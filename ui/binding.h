@@ -3,10 +3,13 @@
 #include "sheet.h"
 
 #include <QColor>
-#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace kelvora {
 
@@ -38,7 +41,10 @@ private:
 
     Sheet& sheet_;
     QPointer<QWidget> root_;
-    QHash<QString, QWidget*> widgets_;
+    // The widget of each control, in the sheet's name order (null when the
+    // form has none), and the colours last given to it.
+    std::vector<QWidget*> widgets_;
+    std::vector<std::optional<std::pair<Colour, Colour>>> painted_;
     bool bound_ = false;
 };
 

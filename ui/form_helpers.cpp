@@ -15,7 +15,11 @@ QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setMinimumWidth(minWidth);
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setTextFormat(Qt::PlainText);
+    // Opaque, so that a new value repaints the label alone and not the
+    // group box, page and window beneath it.
+    l->setAutoFillBackground(true);
+    l->setProperty(kOpaqueResult, true);
     l->setContentsMargins(3, 1, 3, 1);
     return l;
 }

@@ -13,6 +13,9 @@
 
 namespace kelvora {
 
+// Property that marks a result label as always painting its own background.
+inline constexpr char kOpaqueResult[] = "kelvoraOpaqueResult";
+
 QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullptr);
 // A result label: left-aligned, framed lightly so a coloured verdict reads as a field.
 QLabel* makeResult(QWidget* parent, const char* name, int minWidth = 90);
