@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
@@ -13,6 +14,8 @@ constexpr int LeftX = 6, LeftW = 408;    // inputs and the output-stage results
 constexpr int RightX = 420, RightW = 495; // figure, drive results, notes
 constexpr int FieldW = 56, FieldH = 20;
 constexpr int ResultW = 110, ResultH = 18;
+constexpr int NotesY = 560, NotesH = 76; // under the drive results, to the page's foot
+constexpr int NoteH = 16, NoteGap = 4;
 
 QGridLayout* gridOf(QGroupBox* group)
 {
@@ -93,10 +96,13 @@ void buildInputs(QWidget* page)
     grid->addWidget(calcRo, 3, 3);
 }
 
-QLabel* note(QWidget* page, const char* text, int y)
+// A note under the results, italic and maroon. It wraps rather than runs past the
+// figure's right edge when the font is wider than the one the form was drawn with.
+QLabel* note(QWidget* parent, const char* text, const char* name)
 {
-    auto* l = makeLabel(page, QString::fromUtf8(text));
-    l->setGeometry(RightX + 8, y, RightW - 8, 16);
+    auto* l = makeLabel(parent, QString::fromUtf8(text), name);
+    l->setWordWrap(true);
+    l->setMinimumHeight(NoteH);
     QFont f = l->font();
     f.setItalic(true);
     l->setFont(f);
@@ -104,6 +110,25 @@ QLabel* note(QWidget* page, const char* text, int y)
     p.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
     l->setPalette(p);
     return l;
+}
+
+// The two notes stacked from y 560 (the second at 580 as long as the first takes one
+// line); the layout gives a wrapped note the height its text needs at the font in force.
+void buildNotes(QWidget* page)
+{
+    auto* box = new QWidget(page);
+    box->setGeometry(RightX + 8, NotesY, RightW - 8, NotesH);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(NoteGap);
+    column->addWidget(note(box,
+                           "Cálculos dos transformadores e demais variáveis serão incluídos em "
+                           "versão futura...",
+                           "LNotaVersaoMT"));
+    column->addWidget(note(box,
+                           "Cálculos em fase de teste Confira novas versões para atualização...",
+                           "LNotaTesteMT"));
+    column->addStretch(1);
 }
 
 } // namespace
@@ -153,10 +178,7 @@ void buildModTransisTab(QWidget* page)
                  {"LM2N2min", "Relação de espiras (m2/n2) para B mín = "},
                  {"LM2N2max", "Relação de espiras (m2/n2) para B máx = "}});
 
-    note(page, "Cálculos dos transformadores e demais variáveis serão incluídos em versão futura...",
-         560)->setObjectName(QStringLiteral("LNotaVersaoMT"));
-    note(page, "Cálculos em fase de teste Confira novas versões para atualização...", 580)
-        ->setObjectName(QStringLiteral("LNotaTesteMT"));
+    buildNotes(page);
 }
 
 } // namespace kelvora

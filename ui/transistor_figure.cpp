@@ -2,6 +2,7 @@
 
 #include "schematic.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -76,11 +77,6 @@ void npn(QPainter& p, QPoint c, int side, int vdir)
     arrowhead(p, QPointF(lead - side * 1.5, c.y() - vdir * 11), side * 11, -vdir * 8);
 }
 
-void text(QPainter& p, int x, int y, int w, const char* s, Qt::Alignment a = Qt::AlignLeft)
-{
-    p.drawText(QRect(x, y, w, 13), int(a | Qt::AlignVCenter), QString::fromUtf8(s));
-}
-
 // Where the parts sit in the 495 x 330 drawing space.
 constexpr QPoint Q1{274, 50}, Q2{274, 280}, Q3{170, 130};
 constexpr int DriverPrimaryX = 64, DriverCoreX = 82, DriverSecondaryX = 102;
@@ -88,6 +84,63 @@ constexpr int CentreTap = 165;
 constexpr int BiasX = 210;                       // R1 and the diodes
 constexpr int OutputPrimaryX = 400, OutputCoreX = 418, OutputSecondaryX = 440;
 constexpr int OutTerminalX = 478;
+constexpr int q3Lead = Q3.x() - 6;                // Q3's collector and emitter
+constexpr int biasSupplyX = (q3Lead + BiasX) / 2; // the bias chain's supply
+constexpr int lead = Q1.x() + 6;                  // Q1's and Q2's collectors and emitters
+
+constexpr int CaptionPixels = 11;
+constexpr int Clear = 5; // from a symbol's outline to the ink of its caption
+
+enum class Style { Name, Current, Plain }; // component names bold, currents italic, notes plain
+
+// A caption's ink is put against `at`: AlignLeft puts its left edge there, AlignRight its
+// right edge, AlignHCenter its middle; vertically the same with the capital height.
+// `line` counts lines down from `at` for the captions written on two lines.
+struct Place {
+    const char* text;
+    Style style;
+    QPointF at;
+    Qt::Alignment align;
+    int line = 0;
+};
+
+constexpr Qt::Alignment LeftMid = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment RightMid = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignVCenter;
+constexpr Qt::Alignment Above = Qt::AlignHCenter | Qt::AlignBottom;
+constexpr Qt::Alignment Below = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment TopRight = Qt::AlignRight | Qt::AlignTop;
+
+// Current arrows are 7 long and 3.5 to each side of their wire (arrowhead()); a current's
+// caption keeps clear of the arrow, a component's caption of its outline.
+const Place Places[] = {
+    {"Q1", Style::Name, {Q1.x() + BodyRadius + Clear, Q1.y()}, LeftMid},
+    {"Q2", Style::Name, {Q2.x() + BodyRadius + Clear, Q2.y()}, LeftMid},
+    {"Q3", Style::Name, {Q3.x() - BodyRadius - Clear, Q3.y()}, RightMid},
+    {"Re", Style::Name, {lead + 5 + Clear, 102}, LeftMid},
+    {"Re", Style::Name, {lead + 5 + Clear, 228}, LeftMid},
+    {"R1", Style::Name, {BiasX + 5 + Clear, 108}, LeftMid},
+    {"D1", Style::Name, {BiasX + 7 + Clear, 156}, LeftMid},
+    {"D2", Style::Name, {BiasX + 7 + Clear, 180}, LeftMid},
+    {"Vcc", Style::Name, {biasSupplyX + 3.5 + Clear, 72}, LeftMid},
+    {"Vcc", Style::Name, {360, CentreTap - 3.5 - Clear}, Above},
+    {"Rd", Style::Name, {20, CentreTap}, Centre},
+    {"m2", Style::Name, {DriverPrimaryX - Clear, 152}, RightMid},
+    {"n2", Style::Name, {DriverSecondaryX + Clear, (Q1.y() + CentreTap - 10) / 2.0}, LeftMid},
+    {"n2", Style::Name, {DriverSecondaryX + Clear, (CentreTap + 10 + Q2.y()) / 2.0}, LeftMid},
+    {"Ro", Style::Name, {OutTerminalX - 8, CentreTap}, Centre},
+    {"Ib", Style::Current, {216.5, Q1.y() - 3.5 - Clear}, Above},
+    {"Ib", Style::Current, {216.5, Q2.y() + 3.5 + Clear}, Below},
+    {"Ic0", Style::Current, {343.5, 16 + 3.5 + Clear}, Below},
+    {"I1", Style::Current, {BiasX + 3.5 + Clear, 87.5}, LeftMid},
+    {"I2", Style::Current, {BiasX - 3.5 - Clear, Q3.y() + 3.5 + Clear}, TopRight},
+    {"Id", Style::Current, {BiasX + 3.5 + Clear, 141}, LeftMid}, // clear of D1 below
+    {"Transf.", Style::Plain, {24, 240}, TopLeft},
+    {"driver", Style::Plain, {24, 240}, TopLeft, 1},
+    {"Transf. de", Style::Plain, {OutputCoreX - 4, 280}, TopLeft},
+    {"modulação", Style::Plain, {OutputCoreX - 4, 280}, TopLeft, 1},
+};
 
 } // namespace
 
@@ -99,15 +152,32 @@ TransistorFigure::TransistorFigure(QWidget* parent) : Picture(parent)
 
 QSize TransistorFigure::sizeHint() const { return {DrawingWidth, DrawingHeight}; }
 
+void TransistorFigure::fitDrawing(QPainter& p, QSize size)
+{
+    const qreal scale =
+        std::min(qreal(size.width()) / DrawingWidth, qreal(size.height()) / DrawingHeight);
+    p.translate((size.width() - DrawingWidth * scale) / 2,
+                (size.height() - DrawingHeight * scale) / 2);
+    p.scale(scale, scale);
+}
+
 void TransistorFigure::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
-    const qreal scale =
-        std::min(qreal(width()) / DrawingWidth, qreal(height()) / DrawingHeight);
-    p.translate((width() - DrawingWidth * scale) / 2, (height() - DrawingHeight * scale) / 2);
-    p.scale(scale, scale);
+    fitDrawing(p, size());
+    paintCircuit(p);
+    p.setPen(Qt::black);
+    for (const Caption& c : captions()) {
+        p.setFont(c.font);
+        p.drawText(c.origin, c.text);
+    }
+}
+
+void TransistorFigure::paintCircuit(QPainter& p)
+{
+    p.save();
     QPen pen(Qt::black, 1.4);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -133,10 +203,8 @@ void TransistorFigure::paintEvent(QPaintEvent*)
     // Bias: R1 and the two diodes hold Q3's base 1.4 V up; Q3 follows and
     // feeds the bases' standing current through the secondary's centre tap.
     npn(p, Q3, -1, -1);
-    const int q3Lead = Q3.x() - 6;
     wire(p, {{q3Lead, Q3.y() + LeadReach}, {q3Lead, CentreTap}, {DriverSecondaryX, CentreTap}});
     wire(p, {{q3Lead, Q3.y() - LeadReach}, {q3Lead, 84}, {BiasX, 84}, {BiasX, 94}});
-    const int biasSupplyX = (q3Lead + BiasX) / 2;
     p.drawLine(biasSupplyX, 84, biasSupplyX, 78);
     terminal(p, {biasSupplyX, 75});
     resistor(p, BiasX, 94, 122);
@@ -152,7 +220,6 @@ void TransistorFigure::paintEvent(QPaintEvent*)
     // The push-pull pair with its emitter resistors to ground.
     npn(p, Q1, +1, -1);
     npn(p, Q2, +1, +1);
-    const int lead = Q1.x() + 6;
     p.drawLine(lead, Q1.y() + LeadReach, lead, 82);
     resistor(p, lead, 82, 122);
     p.drawLine(lead, 122, lead, 208);
@@ -165,7 +232,8 @@ void TransistorFigure::paintEvent(QPaintEvent*)
     // Modulation transformer: collectors to the ends of the primary, Vcc
     // into its centre tap, the secondary towards the load Ro.
     wire(p, {{lead, Q1.y() - LeadReach}, {lead, 16}, {OutputPrimaryX, 16}, {OutputPrimaryX, 70}});
-    wire(p, {{lead, Q2.y() + LeadReach}, {lead, 314}, {OutputPrimaryX, 314}, {OutputPrimaryX, 260}});
+    wire(p,
+         {{lead, Q2.y() + LeadReach}, {lead, 314}, {OutputPrimaryX, 314}, {OutputPrimaryX, 260}});
     verticalCoil(p, OutputPrimaryX, 70, CentreTap - 5, 4, +1);
     p.drawLine(OutputPrimaryX, CentreTap - 5, OutputPrimaryX, CentreTap + 5);
     verticalCoil(p, OutputPrimaryX, CentreTap + 5, 260, 4, +1);
@@ -187,43 +255,40 @@ void TransistorFigure::paintEvent(QPaintEvent*)
     arrowhead(p, {qreal(BiasX), 91}, 0, 1);
     arrowhead(p, {197, qreal(Q3.y())}, -1, 0);
     arrowhead(p, {qreal(BiasX), 146}, 0, 1);
+    p.restore();
+}
 
-    QFont f = font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
-    text(p, 296, Q1.y() - 14, 24, "Q1");
-    text(p, 296, Q2.y() - 6, 24, "Q2");
-    text(p, 128, Q3.y() - 6, 22, "Q3", Qt::AlignRight);
-    text(p, lead + 9, 96, 24, "Re");
-    text(p, lead + 9, 222, 24, "Re");
-    text(p, BiasX + 8, 102, 22, "R1");
-    text(p, BiasX + 10, 150, 22, "D1");
-    text(p, BiasX + 10, 174, 22, "D2");
-    text(p, biasSupplyX + 6, 64, 30, "Vcc");
-    text(p, 340, CentreTap - 18, 40, "Vcc");
-    text(p, 4, CentreTap - 7, 32, "Rd", Qt::AlignHCenter);
-    text(p, 38, 146, 22, "m2");
-    text(p, DriverSecondaryX + 6, 96, 22, "n2");
-    text(p, DriverSecondaryX + 6, 222, 22, "n2");
-    text(p, OutTerminalX - 22, CentreTap - 7, 30, "Ro", Qt::AlignHCenter);
-
-    f.setBold(false);
-    f.setItalic(true);
-    p.setFont(f);
-    text(p, 214, Q1.y() - 15, 20, "Ib");
-    text(p, 214, Q2.y() + 3, 20, "Ib");
-    text(p, 328, 2, 30, "Ic0");
-    text(p, BiasX + 8, 80, 20, "I1");
-    text(p, 186, Q3.y() + 3, 18, "I2");
-    text(p, BiasX + 8, Q3.y() + 4, 20, "Id");
-
-    f.setItalic(false);
-    p.setFont(f);
-    text(p, 24, 240, 70, "Transf.");
-    text(p, 24, 253, 70, "driver");
-    text(p, OutputCoreX - 4, 280, 80, "Transf. de");
-    text(p, OutputCoreX - 4, 293, 80, "modulação");
+QList<TransistorFigure::Caption> TransistorFigure::captions() const
+{
+    QFont base = font();
+    base.setPixelSize(CaptionPixels);
+    QFont name = base, current = base;
+    name.setBold(true);
+    current.setItalic(true);
+    QList<Caption> out;
+    for (const Place& c : Places) {
+        const QFont& f = c.style == Style::Name ? name : c.style == Style::Current ? current : base;
+        const QFontMetricsF fm(f, this);
+        const QString text = QString::fromUtf8(c.text);
+        const QRectF tight = fm.tightBoundingRect(text);
+        // Captions that share a line share a baseline: the vertical anchor is the capital
+        // height, while the horizontal one is the ink so gaps to a symbol are what one sees.
+        const qreal cap = fm.capHeight();
+        qreal x = c.at.x() - tight.left();
+        if (c.align & Qt::AlignRight)
+            x = c.at.x() - tight.right();
+        else if (c.align & Qt::AlignHCenter)
+            x = c.at.x() - tight.center().x();
+        const qreal top = c.at.y() + c.line * fm.lineSpacing();
+        qreal baseline = top + cap / 2;
+        if (c.align & Qt::AlignTop)
+            baseline = top + cap;
+        else if (c.align & Qt::AlignBottom)
+            baseline = top;
+        const QPointF origin(x, baseline);
+        out.append({text, f, origin, tight.translated(origin)});
+    }
+    return out;
 }
 
 } // namespace kelvora
