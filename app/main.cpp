@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("4.0 (beta)"));
     kelvora::installQtPortuguese();
     try {
-        kelvora::TFKelvora FKelvora;
+        // The first page at once, the others right after the first frame.
+        kelvora::TFKelvora FKelvora(nullptr, kelvora::TFKelvora::Pages::AfterFirstPaint);
         kelvora::TFNucleo FNucleo;
         kelvora::TFCalcPI FCalcPI;
         kelvora::TFCalcReator FCalcReator;

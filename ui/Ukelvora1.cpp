@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace kelvora {
 
@@ -35,7 +36,7 @@ struct TFKelvora::Tab {
     SheetBinding binding;
 };
 
-TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
+TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FKelvora"));
     setWindowTitle(QStringLiteral("Cálculo de Transformadores V4.0 (beta)"));
@@ -54,7 +55,7 @@ TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
         void (*build)(QWidget*);
         std::vector<ControlSpec> specs;
     };
-    const PageDef pages[] = {
+    const PageDef defs[] = {
         {"TInicio", "Início", buildInicioTab, {}},
         {"TTrafoAlim", "Trafo Alimentação", buildTrafoAlimTab, trafoAlimDesign().controls},
         {"TModValvul", "Modulador Valvulado", buildModValvulTab, trafoModDesign().controls},
@@ -64,16 +65,18 @@ TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
         {"TAjustes", "Ajustes", buildAjustesTab, ajustesControls()},
         {"Historico", "Histórico", buildHistoricoTab, {}},
     };
-    for (const PageDef& p : pages) {
+    // Every page and sheet exists from the start (the calculations need only
+    // the sheets); the forms of all but the first may be built later.
+    for (const PageDef& p : defs) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(p.name));
-        p.build(page);
         PageControl1->addTab(page, QString::fromUtf8(p.caption));
-        auto t = std::make_unique<Tab>(p.name, p.specs, page);
-        t->binding.setup();
-        tabs_.push_back(std::move(t));
+        tabs_.push_back(std::make_unique<Tab>(p.name, p.specs, page));
+        pending_.emplace_back(tabs_.back().get(), p.build);
     }
     PageControl1->setCurrentIndex(0);
+    // A page chosen before its form exists gets it first.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { buildPendingPages(); });
 
     errorReporter_ = [this](const QString& message) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
@@ -84,7 +87,43 @@ TFKelvora::TFKelvora(QWidget* parent) : QWidget(parent)
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
     };
 
+    auto [first, build] = pending_.front();
+    build(first->page);
+    first->binding.setup();
+    pending_.erase(pending_.begin());
+    if (pages == Pages::Now)
+        buildPendingPages();
+}
+
+void TFKelvora::buildPendingPages()
+{
+    if (pending_.empty())
+        return;
+    for (auto [t, build] : pending_) {
+        build(t->page);
+        t->binding.setup();
+        // Widgets made inside a page already on the screen stay hidden
+        // until shown; the form's own hidden panels stay hidden.
+        if (t->page->isVisible())
+            for (QWidget* w : t->page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                    w->show();
+    }
+    pending_.clear();
     wireRecalculation();
+    if (shownOnce_)
+        installKeyboardOrder(PageControl1);
+    emit allPagesBuilt();
+}
+
+void TFKelvora::paintEvent(QPaintEvent* e)
+{
+    QWidget::paintEvent(e);
+    // The first frame is on the screen: now build the pages still waiting.
+    if (!pending_.empty() && !buildQueued_) {
+        buildQueued_ = true;
+        QTimer::singleShot(0, this, &TFKelvora::buildPendingPages);
+    }
 }
 
 TFKelvora::~TFKelvora() = default;
@@ -174,7 +213,8 @@ void TFKelvora::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (!shownOnce_) {
         shownOnce_ = true;
-        installKeyboardOrder(PageControl1);
+        if (pending_.empty())
+            installKeyboardOrder(PageControl1);
         if (PageControl1->currentWidget() == tab("TInicio").page)
             TInicioShow();
     }

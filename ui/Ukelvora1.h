@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QFileDialog;
 class QTabWidget;
@@ -22,7 +24,10 @@ class TFCalcReator;
 class TFKelvora : public QWidget {
     Q_OBJECT
 public:
-    explicit TFKelvora(QWidget* parent = nullptr);
+    // When the pages other than the first are built: at once, or just after
+    // the window has first been painted, so that it appears sooner.
+    enum class Pages { Now, AfterFirstPaint };
+    explicit TFKelvora(QWidget* parent = nullptr, Pages pages = Pages::Now);
     ~TFKelvora() override;
 
     // The secondary windows, created after this one at start-up.
@@ -64,10 +69,17 @@ public:
     void setDecimalSeparator(char separator) { separator_ = separator; }
     // How many error boxes have been shown.
     int errorCount() const { return errorCount_; }
+    // Builds the pages still waiting; true once every page is built.
+    void buildPendingPages();
+    bool pagesBuilt() const { return pending_.empty(); }
+
+signals:
+    void allPagesBuilt();
 
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     struct Tab;
@@ -90,6 +102,9 @@ private:
     TFCalcReator* FCalcReator = nullptr;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
+    // Pages not built yet: the tab and its form builder.
+    std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
+    bool buildQueued_ = false;
     CalcState state_;
     char separator_ = 0;
 

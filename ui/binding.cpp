@@ -142,7 +142,8 @@ void SheetBinding::setup()
 
 void SheetBinding::readInputs()
 {
-    bind();
+    if (!bound_)
+        return; // the form is not built yet: the sheet holds its texts
     const std::vector<std::string>& names = sheet_.names();
     for (std::size_t i = 0; i < names.size(); ++i) {
         QWidget* w = widgets_[i];
@@ -164,7 +165,8 @@ void SheetBinding::readInputs()
 
 void SheetBinding::mirror()
 {
-    bind();
+    if (!bound_)
+        return; // setup() mirrors the sheet once the form is built
     const std::vector<std::string>& names = sheet_.names();
     for (std::size_t i = 0; i < names.size(); ++i) {
         QWidget* w = widgets_[i];

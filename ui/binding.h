@@ -31,6 +31,7 @@ public:
     void readInputs();
     // Copies texts, colours, visibility and positions into the widgets,
     // without emitting change signals (no recalculation from our own writes).
+    // Both do nothing before setup(): a form built later starts from the sheet.
     void mirror();
 
     QWidget* widget(const std::string& name) const;

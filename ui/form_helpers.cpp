@@ -66,7 +66,7 @@ QLabel* makeTitle(QWidget* parent, const QString& text, const char* name, int pi
                   const QColor& colour)
 {
     auto* l = makeLabel(parent, text, name);
-    QFont f = l->font();
+    QFont f; // what is set below; the rest follows the window
     f.setPixelSize(pixelSize);
     f.setBold(true);
     l->setFont(f);

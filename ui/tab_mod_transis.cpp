@@ -103,7 +103,7 @@ QLabel* note(QWidget* parent, const char* text, const char* name)
     auto* l = makeLabel(parent, QString::fromUtf8(text), name);
     l->setWordWrap(true);
     l->setMinimumHeight(NoteH);
-    QFont f = l->font();
+    QFont f; // what is set below; the rest follows the window
     f.setItalic(true);
     l->setFont(f);
     QPalette p = l->palette();

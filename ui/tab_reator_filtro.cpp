@@ -39,7 +39,7 @@ QLabel* verdict(QWidget* parent, const char* name)
     l->setFixedHeight(22);
     l->setFrameShape(QFrame::StyledPanel);
     l->setAlignment(Qt::AlignCenter);
-    QFont bold = l->font();
+    QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     l->setFont(bold);
     return l;
@@ -149,7 +149,7 @@ void buildReatorFiltroTab(QWidget* page)
                                                 "para atualização..."),
                            "LNotaTesteRF");
     note->move(LeftX, 26);
-    QFont f = note->font();
+    QFont f; // what is set below; the rest follows the window
     f.setItalic(true);
     note->setFont(f);
 

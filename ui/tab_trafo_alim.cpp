@@ -43,7 +43,7 @@ QLabel* result(QWidget* parent, const std::string& name, int x, int y, int w)
 QLabel* caption(QWidget* parent, const QString& text, int x, int y)
 {
     auto* l = makeLabel(parent, text);
-    QFont f = l->font();
+    QFont f; // what is set below; the rest follows the window
     f.setBold(true);
     l->setFont(f);
     l->move(x, y);
@@ -189,7 +189,7 @@ void buildCoreSelection(QWidget* page)
     aval->setGeometry(12, 180, 260, 24);
     aval->setFrameShape(QFrame::StyledPanel);
     aval->setAlignment(Qt::AlignCenter);
-    QFont bold = aval->font();
+    QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     aval->setFont(bold);
 
