@@ -10,6 +10,7 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -20,16 +21,26 @@ int main(int argc, char* argv[])
     try {
         // The first page at once, the others right after the first frame.
         kelvora::TFKelvora FKelvora(nullptr, kelvora::TFKelvora::Pages::AfterFirstPaint);
-        kelvora::TFNucleo FNucleo;
-        kelvora::TFCalcPI FCalcPI;
-        kelvora::TFCalcReator FCalcReator;
-        // Closing a secondary window only hides it; closing the main one ends the program.
-        for (QWidget* w : {static_cast<QWidget*>(&FNucleo), static_cast<QWidget*>(&FCalcPI),
-                           static_cast<QWidget*>(&FCalcReator)})
-            w->setAttribute(Qt::WA_QuitOnClose, false);
-        FKelvora.attach(&FNucleo, &FCalcPI, &FCalcReator);
+        // The secondary windows open only from buttons of the later pages:
+        // they are made with those pages, after the main window is up.
+        std::unique_ptr<kelvora::TFNucleo> FNucleo;
+        std::unique_ptr<kelvora::TFCalcPI> FCalcPI;
+        std::unique_ptr<kelvora::TFCalcReator> FCalcReator;
+        QObject::connect(&FKelvora, &kelvora::TFKelvora::allPagesBuilt, &FKelvora, [&] {
+            FNucleo = std::make_unique<kelvora::TFNucleo>();
+            FCalcPI = std::make_unique<kelvora::TFCalcPI>();
+            FCalcReator = std::make_unique<kelvora::TFCalcReator>();
+            // Closing a secondary window only hides it; closing the main one ends the program.
+            for (QWidget* w : {static_cast<QWidget*>(FNucleo.get()),
+                               static_cast<QWidget*>(FCalcPI.get()),
+                               static_cast<QWidget*>(FCalcReator.get())})
+                w->setAttribute(Qt::WA_QuitOnClose, false);
+            FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
+        });
         FKelvora.show();
-        return app.exec();
+        const int code = app.exec();
+        FKelvora.attach(nullptr, nullptr, nullptr);
+        return code;
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Kelvora"), QString::fromUtf8(e.what()));
     }

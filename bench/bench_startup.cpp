@@ -1,6 +1,9 @@
-// Start-up time to the first mapped window and peak resident memory of a
-// program under an X server. The map is seen as an event, not by polling.
-//   bench_startup RUNS SETTLE_MS PROGRAM [ARGS...]
+// Start-up time to the first mapped window and peak resident memory of
+// programs under an X server. The map is seen as an event, not by polling.
+// With several programs the runs alternate between them, so that a change in
+// the machine's load falls on all alike; the last line gives each median as a
+// multiple of the first program's.
+//   bench_startup RUNS SETTLE_MS PROGRAM...
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -18,7 +21,7 @@
 int main(int argc, char* argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s RUNS SETTLE_MS PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RUNS SETTLE_MS PROGRAM...\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
@@ -33,14 +36,18 @@ int main(int argc, char* argv[])
     XSelectInput(dpy, root, SubstructureNotifyMask);
     XSync(dpy, True);
 
-    std::vector<double> ms;
-    long peakKb = 0;
-    for (int r = 0; r < runs; ++r) {
+    const int programs = argc - 3;
+    std::vector<std::vector<double>> ms(programs);
+    std::vector<long> peakKb(programs, 0);
+    for (int r = 0; r < runs * programs; ++r) {
+        const int which = r % programs;
+        char* const program = argv[3 + which];
+        char* const args[] = {program, nullptr};
         XSync(dpy, True); // drop events of the previous run
         const auto t0 = std::chrono::steady_clock::now();
         const pid_t pid = fork();
         if (pid == 0) {
-            execvp(argv[3], argv + 3);
+            execvp(program, args);
             _exit(127);
         }
         bool mapped = false;
@@ -59,24 +66,31 @@ int main(int argc, char* argv[])
             poll(&p, 1, 1000);
             int status;
             if (waitpid(pid, &status, WNOHANG) == pid) {
-                std::fprintf(stderr, "%s exited before mapping a window\n", argv[3]);
+                std::fprintf(stderr, "%s exited before mapping a window\n", program);
                 return 1;
             }
         }
         const auto t1 = std::chrono::steady_clock::now();
-        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        ms[which].push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
         // Memory after the first paints and show handlers have run.
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
         kill(pid, SIGTERM);
         int status;
         rusage ru{};
         wait4(pid, &status, 0, &ru);
-        peakKb = std::max(peakKb, ru.ru_maxrss);
+        peakKb[which] = std::max(peakKb[which], ru.ru_maxrss);
     }
-    std::vector<double> s = ms;
-    std::sort(s.begin(), s.end());
-    std::printf("%-24s runs %2d  start-up median %7.1f ms  min %7.1f ms  max %7.1f ms  peak RSS %6.1f MB\n",
-                argv[3], runs, s[s.size() / 2], s.front(), s.back(), peakKb / 1024.0);
+    std::vector<double> medians;
+    for (int i = 0; i < programs; ++i) {
+        std::vector<double> s = ms[i];
+        std::sort(s.begin(), s.end());
+        medians.push_back(s[s.size() / 2]);
+        std::printf("%-24s runs %2d  start-up median %7.1f ms  min %7.1f ms  max %7.1f ms  peak RSS %6.1f MB\n",
+                    argv[3 + i], runs, medians.back(), s.front(), s.back(), peakKb[i] / 1024.0);
+    }
+    for (int i = 1; i < programs; ++i)
+        std::printf("%-24s start-up median = %.2f x %s\n", argv[3 + i], medians[i] / medians[0],
+                    argv[3]);
     XCloseDisplay(dpy);
     return 0;
 }

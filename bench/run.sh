@@ -4,7 +4,7 @@
 set -euo pipefail
 B=${1:?build directory}
 DISP=${BENCH_DISPLAY:-:97}
-RUNS=${BENCH_RUNS:-15}
+RUNS=${BENCH_RUNS:-25}
 
 echo "== calculations and number formats"
 "$B/bench/bench_calc" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -18,6 +18,5 @@ XVFB=$!
 trap 'kill $XVFB' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$DISP" >/dev/null 2>&1 && break; sleep 0.1; done
 export DISPLAY=$DISP QT_QPA_PLATFORM=xcb
-"$B/bench/bench_startup" 1 500 "$B/bench/bench_baseline" >/dev/null   # warm the caches
-"$B/bench/bench_startup" "$RUNS" 1000 "$B/bench/bench_baseline"
-"$B/bench/bench_startup" "$RUNS" 1000 "$B/app/kelvora"
+"$B/bench/bench_startup" 1 500 "$B/bench/bench_baseline" "$B/app/kelvora" >/dev/null # warm the caches
+"$B/bench/bench_startup" "$RUNS" 1000 "$B/bench/bench_baseline" "$B/app/kelvora"
