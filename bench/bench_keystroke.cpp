@@ -31,7 +31,11 @@ public:
     {
         if (e->type() == QEvent::Paint && o->isWidgetType()) {
             const QRect r = static_cast<QPaintEvent*>(e)->rect();
-            auto& c = byClass[QString::fromLatin1(o->metaObject()->className())];
+            const QString key = QString::fromLatin1(o->metaObject()->className())
+                                + (qEnvironmentVariableIntValue("BENCH_PAINTS") > 1
+                                       ? QLatin1Char(' ') + o->objectName()
+                                       : QString());
+            auto& c = byClass[key];
             ++c.first;
             c.second += qint64(r.width()) * r.height();
         }
@@ -60,7 +64,10 @@ int main(int argc, char* argv[])
     auto* tabs = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     std::printf("%-8s %6s %10s %10s %12s %12s %7s\n", "field", "keys", "median_us", "worst_us",
                 "handler_med", "paint_med", "errors");
+    const QString only = argc > 2 ? QString::fromLatin1(argv[2]) : QString(); // one field
     for (const char* name : {"EIs1", "EPaMod", "EPo", "ERFIr"}) {
+        if (!only.isEmpty() && only != QLatin1String(name))
+            continue;
         auto* e = main.findChild<QLineEdit*>(QString::fromLatin1(name));
         if (!e) {
             std::printf("%-8s (not built yet)\n", name);
@@ -89,7 +96,7 @@ int main(int argc, char* argv[])
             handler.push_back(h);
             paint.push_back(ns.back() - h);
         }
-        if (qEnvironmentVariableIsSet("BENCH_PAINTS")) {
+        if (qEnvironmentVariableIsSet("BENCH_PAINTS")) { // 2: by object name too
             PaintCounter pc;
             app.installEventFilter(&pc);
             for (int i = 0; i < 10; ++i) {
