@@ -11,7 +11,8 @@ TFCalcPI::TFCalcPI(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(483, 442);
     auto* close = new QPushButton(QStringLiteral("Fecha Janela"), this);
     close->setObjectName(QStringLiteral("Button1"));
-    close->setGeometry(200, 328, 75, 25);
+    // The form's place and least size; wider when the caption needs it.
+    close->setGeometry(QRect(QPoint(200, 328), close->sizeHint().expandedTo(QSize(75, 25))));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 

@@ -37,7 +37,8 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* close = new QPushButton(QStringLiteral("Fecha Janela"), this);
     close->setObjectName(QStringLiteral("Button1"));
-    close->setGeometry(214, 400, 75, 25);
+    // The form's place and least size; wider when the caption needs it.
+    close->setGeometry(QRect(QPoint(214, 400), close->sizeHint().expandedTo(QSize(75, 25))));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 

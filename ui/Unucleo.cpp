@@ -145,7 +145,12 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
                                        "baseadas na largura da perna central. Caso esteja \n"
                                        "utilizando outro tipo de núcleo ou formato não padrão as \n"
                                        "medidas podem diferir."));
+    // Disabled, so it takes no focus and no typing; still read in the normal ink.
     Memo1->setEnabled(false);
+    QPalette ink = Memo1->palette();
+    for (auto role : {QPalette::Text, QPalette::WindowText})
+        ink.setColor(QPalette::Disabled, role, ink.color(QPalette::Active, role));
+    Memo1->setPalette(ink);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

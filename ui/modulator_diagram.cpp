@@ -130,8 +130,8 @@ void ReactorModulatorDiagram::paintCoupling(QPainter& p)
     plate.setWidthF(2.5);
     p.save();
     p.setPen(plate);
-    p.drawLine(CapacitorX - 4, SecondaryTop - 11, CapacitorX - 4, SecondaryTop + 11);
-    p.drawLine(CapacitorX + 4, SecondaryTop - 11, CapacitorX + 4, SecondaryTop + 11);
+    p.drawLine(CapacitorX - 4, SecondaryTop - PlateHalf, CapacitorX - 4, SecondaryTop + PlateHalf);
+    p.drawLine(CapacitorX + 4, SecondaryTop - PlateHalf, CapacitorX + 4, SecondaryTop + PlateHalf);
     p.restore();
     p.drawLine(CapacitorX + 4, SecondaryTop, ChokeLeft, SecondaryTop);
     junction(p, {ReactorX, SecondaryTop});
@@ -143,7 +143,7 @@ void ReactorModulatorDiagram::paintCoupling(QPainter& p)
              {TerminalX - 4, SecondaryBottom}});
     // Iron core of the reactor.
     p.drawLine(ReactorX + 13, ReactorTop, ReactorX + 13, ReactorBottom);
-    p.drawLine(ReactorX + 16, ReactorTop, ReactorX + 16, ReactorBottom);
+    p.drawLine(ReactorCoreX, ReactorTop, ReactorCoreX, ReactorBottom);
     p.drawLine(SecondaryX, SecondaryBottom, SecondaryX, SecondaryBottom + 14);
     ground(p, {SecondaryX, SecondaryBottom + 14});
 }

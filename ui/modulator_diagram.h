@@ -26,8 +26,10 @@ inline constexpr int SecondaryTop = 86, SecondaryBottom = 196;
 inline constexpr int ChokeLeft = 300, ChokeRight = 360;  // RF choke on the plate line
 inline constexpr int TerminalX = 470;                    // RF plate and +B terminals
 inline constexpr int CapacitorX = 240;                   // coupling capacitor (reactor variant)
+inline constexpr int PlateHalf = 11;                     // half the length of its plates
 inline constexpr int ReactorX = 285;                     // modulation reactor axis
 inline constexpr int ReactorTop = 112, ReactorBottom = 172;
+inline constexpr int ReactorCoreX = ReactorX + 16;       // outer line of its iron core
 } // namespace diagram
 
 // Common drawing of the modulator valves and the modulation transformer.

@@ -1,10 +1,15 @@
 #include "form_helpers.h"
 #include "modulator_diagram.h"
+#include "schematic.h"
 #include "tab_builders.h"
 
 #include <QBoxLayout>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -29,7 +34,7 @@ QLabel* verdict(QWidget* parent, const char* name)
     l->setFixedHeight(22);
     l->setFrameShape(QFrame::StyledPanel);
     l->setAlignment(Qt::AlignCenter);
-    QFont bold = l->font();
+    QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     l->setFont(bold);
     return l;
@@ -108,9 +113,14 @@ void buildCore(QWidget* page)
     bmax->addStretch(1);
     grid->addLayout(bmax, 0, 0, 1, 5);
 
-    // Each combo with the side of the ideal square section beside it.
-    grid->addWidget(makeLabel(g, QStringLiteral("selecionada")), 1, 1, Qt::AlignHCenter);
-    grid->addWidget(makeLabel(g, QStringLiteral("calculada")), 1, 2, Qt::AlignHCenter);
+    // Each combo with the side of the ideal square section beside it. The two
+    // column heads stand flush with their fields, an em apart, so that they read
+    // as two heads and not as one phrase.
+    auto* chosenHead = makeLabel(g, QStringLiteral("selecionada"));
+    grid->addWidget(chosenHead, 1, 1, Qt::AlignLeft);
+    grid->addWidget(makeLabel(g, QStringLiteral("calculada")), 1, 2, Qt::AlignLeft);
+    const int em = QFontInfo(g->font()).pixelSize();
+    grid->setColumnMinimumWidth(1, chosenHead->sizeHint().width() + em - grid->horizontalSpacing());
     auto comboRow = [&](int row, const QString& caption, const char* combo, const char* calc) {
         grid->addWidget(makeLabel(g, caption), row, 0);
         auto* c = makeCombo(g, combo, 60);
@@ -138,6 +148,7 @@ void buildCore(QWidget* page)
     grid->addLayout(sections, 5, 0, 1, 5);
 
     auto* aval = new QHBoxLayout;
+    aval->setSpacing(grid->horizontalSpacing());
     aval->addWidget(verdict(g, "LTMAval"), 1);
     auto* vis = makeButton(g, "BBVisNucleoTM", QStringLiteral("Visualiza núcleo"));
     vis->setFixedHeight(24);
@@ -145,6 +156,7 @@ void buildCore(QWidget* page)
     grid->addLayout(aval, 6, 0, 1, 5);
 
     auto* ae = new QHBoxLayout;
+    ae->setSpacing(grid->horizontalSpacing());
     ae->addWidget(makeLabel(g, QStringLiteral("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
     ae->addWidget(result(g, "LAe", 80));
     ae->addStretch(1);
@@ -152,10 +164,10 @@ void buildCore(QWidget* page)
     grid->setColumnStretch(4, 1);
 }
 
-void buildAnalysisType(QWidget* page)
+// Returns the group's bottom edge.
+int buildAnalysisType(QWidget* page)
 {
     auto* g = makeGroup(page, QStringLiteral("Tipo da Análise"), "GBTipoAnaliseTM");
-    g->setGeometry(LeftX, 470, LeftW, 84);
     auto* box = new QVBoxLayout(g);
     box->setContentsMargins(10, 2, 8, 4);
     box->setSpacing(1);
@@ -165,46 +177,77 @@ void buildAnalysisType(QWidget* page)
                              QStringLiteral("Conservadora (mais de 25% de sobra de potência)")));
     box->addWidget(makeRadio(g, "RBMuitoCons",
                              QStringLiteral("Muito conservadora (mais de 50% de sobra de potência)")));
+    // As tall as its title and three whole radio buttons ask.
+    g->setGeometry(LeftX, 470, LeftW, g->sizeHint().height());
+    return g->geometry().bottom();
 }
 
-// A label laid over the diagram at a point of the drawing, aligned so that
-// its text grows away from the part it names.
-QLabel* onDiagram(QWidget* panel, QLabel* l, int x, int y, int w, Qt::Alignment align)
+// Where a label's text box sits against the point of the drawing it is placed by.
+enum class Edge { Top, Bottom, Middle };
+
+// A label laid over the diagram at a point of the drawing: `h` says whether its
+// text starts at, ends at or is centred on the point's x, `v` which edge of its
+// box lies on the point's y. The box is as tall as a line of its font and at
+// least as wide as its text, so that its text grows away from the part it names.
+QLabel* onDiagram(QWidget* panel, QLabel* l, QPoint at, Qt::Alignment h, Edge v, int width)
 {
     l->setParent(panel);
-    l->setMinimumWidth(0);
-    l->setGeometry(x, y, w, 14);
-    l->setAlignment(align | Qt::AlignVCenter);
     l->setContentsMargins(0, 0, 0, 0);
     l->setFrameShape(QFrame::NoFrame);
+    l->setMinimumWidth(0);
+    l->setAlignment(h | Qt::AlignVCenter);
+    const int w = std::max(width, l->sizeHint().width());
+    const int ht = l->fontMetrics().height();
+    const int x = h & Qt::AlignRight ? at.x() - w : h & Qt::AlignHCenter ? at.x() - w / 2 : at.x();
+    const int y = v == Edge::Bottom ? at.y() - ht : v == Edge::Middle ? at.y() - ht / 2 : at.y();
+    l->setGeometry(x, y, w, ht);
     // A press anywhere on the diagram belongs to the picture under it.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
 }
 
-QLabel* value(QWidget* panel, const char* name, int x, int y, int w, Qt::Alignment align)
+QLabel* value(QWidget* panel, const char* name, QPoint at, Qt::Alignment h, Edge v, int width)
 {
-    return onDiagram(panel, makeResult(panel, name), x, y, w, align);
+    // On the drawing's white paper a value has no field of its own.
+    QLabel* l = makeResult(panel, name);
+    l->setProperty(kOpaqueResult, false);
+    l->setAutoFillBackground(false);
+    return onDiagram(panel, l, at, h, v, width);
 }
 
-QLabel* caption(QWidget* panel, const char* text, int x, int y, int w, Qt::Alignment align,
+// Captions are bold. The four of the reactor coupling carry a name, since the
+// coupling shows and hides them, and their texts from the start, so that their
+// boxes fit them.
+QLabel* caption(QWidget* panel, const char* text, QPoint at, Qt::Alignment h, Edge v,
                 const char* name = nullptr)
 {
-    auto* l = onDiagram(panel, makeLabel(panel, QString::fromUtf8(text), name), x, y, w, align);
-    QFont bold = l->font();
+    auto* l = makeLabel(panel, QString::fromUtf8(text), name);
+    QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     l->setFont(bold);
-    return l;
+    return onDiagram(panel, l, at, h, v, 0);
 }
 
 void buildDiagram(QWidget* page)
 {
     using namespace diagram;
+    using schematic::Bulge;
+    const QFontMetrics fm(page->font());
+    // White between a text box and the line it sits against (the box's own
+    // leading adds to it), between a text and a winding beside it, and the pitch
+    // of stacked lines, one pixel apart.
+    const int clear = fm.height() / 3;
+    const int aside = fm.height() / 2;
+    const int pitch = fm.height() + 1;
+    constexpr int TerminalReach = 4; // an open terminal's circle, pen included
+    constexpr int PlateReach = PlateHalf + 2; // the capacitor's plates, their thick pen included
+
     // Right-aligned in the column, clear of the tab's title.
     auto* sel = makeCombo(page, "CBSelTM", 130);
     sel->move(RightX + RightW - 130, 3);
     auto* selCaption = makeLabel(page, QStringLiteral("Seleção da configuração do modulador:"));
-    selCaption->setGeometry(RightX, 4, RightW - 130 - 6, 20);
+    const int selWidth = selCaption->sizeHint().width();
+    selCaption->setGeometry(sel->x() - aside - selWidth, 4, selWidth, 20);
     selCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* panel = new QFrame(page);
@@ -221,43 +264,60 @@ void buildDiagram(QWidget* page)
         img->setGeometry(0, 0, Width, Height);
 
     const Qt::Alignment L = Qt::AlignLeft, R = Qt::AlignRight, C = Qt::AlignHCenter;
-    const int plateLabelX = Valve1.x() + ValveRadius + 4;
-    const int besideCoil = PrimaryX - 4; // right end of the primary's labels
+    const int besideCoil = PrimaryX - aside; // right end of the primary's labels
 
     // Fixed captions, the same in both couplings.
-    caption(panel, "Transformador", CoreX - 50, 10, 104, C);
-    caption(panel, "Modulador", 20, CentreTap - 7, 76, L);
-    caption(panel, "+B Mod", 104, CentreTap - 20, 50, L);
-    caption(panel, "Choque", ChokeLeft, SecondaryTop - 36, ChokeRight - ChokeLeft, C);
-    caption(panel, "de RF", ChokeLeft, SecondaryTop - 23, ChokeRight - ChokeLeft, C);
-    caption(panel, "Placa da etapa de RF", TerminalX - 150, SecondaryTop + 7, 170, R);
-    caption(panel, "+B da RF", TerminalX - 90, SecondaryBottom - 20, 110, R);
+    caption(panel, "Transformador", {CoreX + 2, 10}, C, Edge::Top);
+    caption(panel, "Modulador", {20, CentreTap}, L, Edge::Middle);
+    caption(panel, "+B Mod", {104, CentreTap - TerminalReach - clear}, L, Edge::Bottom);
+    // Over the choke's turns, the lower line clear of them.
+    const QPoint choke{(ChokeLeft + ChokeRight) / 2, SecondaryTop - Bulge - 1 - clear};
+    caption(panel, "Choque", choke - QPoint(0, pitch), C, Edge::Bottom);
+    caption(panel, "de RF", choke, C, Edge::Bottom);
+    // Ending under their terminals, inside the circuit's width.
+    caption(panel, "Placa da etapa de RF", {TerminalX, SecondaryTop + TerminalReach + clear}, R,
+            Edge::Top);
+    caption(panel, "+B da RF", {TerminalX, SecondaryBottom - TerminalReach - clear}, R,
+            Edge::Bottom);
 
-    // Each valve sees half the plate-to-plate load.
-    auto* zpl1 = value(panel, "LZpl1", plateLabelX, Valve1.y() - 16, besideCoil - plateLabelX, R);
-    auto* zpl2 = value(panel, "LZpl2", plateLabelX, Valve2.y() + 3, besideCoil - plateLabelX, R);
+    // Each valve sees half the plate-to-plate load: over and under the plate
+    // leads, from the envelope to where the lead turns into the winding.
+    const int plateLabelX = Valve1.x() + ValveRadius + 4;
+    auto* zpl1 = value(panel, "LZpl1", {PrimaryX, Valve1.y() - clear}, R, Edge::Bottom,
+                       PrimaryX - plateLabelX);
+    auto* zpl2 = value(panel, "LZpl2", {PrimaryX, Valve2.y() + clear}, R, Edge::Top,
+                       PrimaryX - plateLabelX);
     for (QLabel* z : {zpl1, zpl2})
         z->setToolTip(QStringLiteral("Impedância de Placa = Zpp/2"));
-    // Turns and wire of each primary half, beside its half of the winding.
-    value(panel, "LNp1", 80, PrimaryTop + 20, besideCoil - 80, R);
-    value(panel, "LSfp1", 80, PrimaryTop + 36, besideCoil - 80, R);
-    value(panel, "LNp2", 80, CentreTap + 14, besideCoil - 80, R);
-    value(panel, "LSfp2", 80, CentreTap + 30, besideCoil - 80, R);
-    // Secondary: turns, wire and the RF stage's impedance it works into.
-    const int sec = SecondaryX + 8;
-    value(panel, "LNs", sec, SecondaryTop + 33, 76, L);
-    value(panel, "LSfs", sec, SecondaryTop + 49, 76, L);
-    value(panel, "LZrf2", sec, SecondaryTop + 70, 80, L);
+    // Turns and wire of each primary half, about the middle of its half of the winding.
+    const int upper = (PrimaryTop + CentreTap) / 2, lower = (CentreTap + PrimaryBottom) / 2;
+    const int primaryW = besideCoil - 80;
+    value(panel, "LNp1", {besideCoil, upper}, R, Edge::Bottom, primaryW);
+    value(panel, "LSfp1", {besideCoil, upper + 1}, R, Edge::Top, primaryW);
+    value(panel, "LNp2", {besideCoil, lower}, R, Edge::Bottom, primaryW);
+    value(panel, "LSfp2", {besideCoil, lower + 1}, R, Edge::Top, primaryW);
+    // Secondary: turns and wire about its middle, then the RF stage's impedance it
+    // works into; in the strip left of the reactor's lead, which the reactor coupling draws.
+    const int sec = SecondaryX + aside, secondary = (SecondaryTop + SecondaryBottom) / 2;
+    const int strip = ReactorX - aside - sec;
+    value(panel, "LNs", {sec, secondary}, L, Edge::Bottom, strip);
+    value(panel, "LSfs", {sec, secondary + 1}, L, Edge::Top, strip);
+    value(panel, "LZrf2", {sec, secondary + 1 + pitch + clear}, L, Edge::Top, strip);
 
-    // Reactor coupling only.
-    caption(panel, "", CapacitorX - 40, SecondaryTop - 38, 80, C, "LCapAcopl1");
-    caption(panel, "", CapacitorX - 40, SecondaryTop - 25, 80, C, "LCapAcopl2");
-    value(panel, "LCMod", CapacitorX - 42, SecondaryTop + 13, 84, C);
-    const int reac = ReactorX + 22;
-    caption(panel, "", reac, ReactorTop - 2, 90, L, "LReatMod1");
-    caption(panel, "", reac, ReactorTop + 11, 90, L, "LReatMod2");
-    value(panel, "LRMInd", reac, ReactorTop + 30, 90, L);
-    value(panel, "LRMCorr", reac, ReactorTop + 45, 90, L);
+    // Reactor coupling only: the capacitor named over its plates, its value under them.
+    const int overPlates = SecondaryTop - PlateReach - clear;
+    caption(panel, "Capacitor de", {CapacitorX, overPlates - pitch}, C, Edge::Bottom, "LCapAcopl1");
+    caption(panel, "Acoplamento", {CapacitorX, overPlates}, C, Edge::Bottom, "LCapAcopl2");
+    value(panel, "LCMod", {CapacitorX, SecondaryTop + PlateReach + clear}, C, Edge::Top,
+          2 * (ReactorX - aside - CapacitorX));
+    // The reactor's name and values right of its core, about the reactor's middle.
+    const int reac = ReactorCoreX + aside;
+    const int block = 4 * pitch + clear;
+    const int reacTop = (ReactorTop + ReactorBottom - block) / 2;
+    caption(panel, "Reator de", {reac, reacTop}, L, Edge::Top, "LReatMod1");
+    caption(panel, "Modulação", {reac, reacTop + pitch}, L, Edge::Top, "LReatMod2");
+    value(panel, "LRMInd", {reac, reacTop + 2 * pitch + clear}, L, Edge::Top, 90);
+    value(panel, "LRMCorr", {reac, reacTop + 3 * pitch + clear}, L, Edge::Top, 90);
 
     // Where the last press on the diagram was; hidden.
     makeLabel(panel, {}, "LPosX")->move(4, Height - 16);
@@ -270,6 +330,7 @@ void buildTransformerResults(QWidget* page)
     g->setGeometry(RightX, 313, RightW, 132);
     auto* grid = gridOf(g);
     auto* ratios = new QHBoxLayout;
+    ratios->setSpacing(grid->horizontalSpacing());
     ratios->addWidget(makeLabel(g, QStringLiteral("(Zpp / Zs) =")));
     ratios->addWidget(result(g, "LKz", 60));
     ratios->addSpacing(24);
@@ -287,10 +348,11 @@ void buildTransformerResults(QWidget* page)
     grid->setColumnStretch(0, 1);
 }
 
-void buildPowerResults(QWidget* page)
+// Its bottom edge lines up with `bottom`, the left column's.
+void buildPowerResults(QWidget* page, int bottom)
 {
     auto* g = makeGroup(page, QStringLiteral(" Potência do modulador "), "GBPotenciaTM");
-    g->setGeometry(RightX, 449, RightW, 107);
+    g->setGeometry(QRect(QPoint(RightX, 449), QPoint(RightX + RightW - 1, bottom)));
     auto* grid = gridOf(g);
     grid->addWidget(makeLabel(g, QStringLiteral("Potência de entrada corrente contínua da etapa de RF (PccRF):")),
                     0, 0);
@@ -326,10 +388,10 @@ void buildModValvulTab(QWidget* page)
     buildModulatorInputs(page);
     buildRfInputs(page);
     buildCore(page);
-    buildAnalysisType(page);
+    const int leftBottom = buildAnalysisType(page);
     buildDiagram(page);
     buildTransformerResults(page);
-    buildPowerResults(page);
+    buildPowerResults(page, leftBottom);
     buildReport(page);
 }
 

@@ -2,12 +2,12 @@
 // clipped, none lying on another or on the circuit. main() runs the cases once per
 // scale, each in a child process with its own QT_SCALE_FACTOR.
 #include "transistor_figure.h"
+#include "at_every_scale.h"
 #include "ui_fixture.h"
 
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -96,17 +96,6 @@ struct Figure {
         fig = app.find<TransistorFigure>("Image7");
     }
 };
-
-// A label shows its whole text: a wrapping one is tall enough for its lines
-// and wide enough for its longest word, any other as large as its text.
-bool showsWholeText(const QLabel* l)
-{
-    if (l->wordWrap())
-        return l->heightForWidth(l->width()) <= l->height() &&
-               l->minimumSizeHint().width() <= l->width();
-    const QSize need = l->sizeHint();
-    return need.width() <= l->width() && need.height() <= l->height();
-}
 
 void checkNotes(const App& app)
 {
@@ -292,31 +281,7 @@ void TestUiScaling::logSubscriptFollowsTheWindowFont()
 
 int main(int argc, char** argv)
 {
-    // The child runs the cases at the scale it was given.
-    if (qEnvironmentVariableIsSet("KELVORA_SCALING_CHILD")) {
-        QApplication app(argc, argv);
-        TestUiScaling t;
-        return QTest::qExec(&t, argc, argv);
-    }
-    QCoreApplication app(argc, argv);
-    int failed = 0;
-    for (const char* scale : {"1", "1.5", "2"}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-        env.insert(QStringLiteral("KELVORA_SCALING_CHILD"), QStringLiteral("1"));
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        std::printf("QT_SCALE_FACTOR=%s\n", scale);
-        std::fflush(stdout);
-        child.start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
-        if (!child.waitForFinished(120000) || child.exitStatus() != QProcess::NormalExit ||
-            child.exitCode() != 0) {
-            std::printf("FAIL at QT_SCALE_FACTOR=%s\n", scale);
-            ++failed;
-        }
-    }
-    return failed;
+    return kelvora::test::runAtEveryScale<TestUiScaling>(argc, argv);
 }
 
 #include "test_ui_scaling.moc"
