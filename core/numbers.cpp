@@ -74,6 +74,62 @@ locale_t cLocale()
     return loc;
 }
 
+// The common case of a normalised text, read exactly without the C
+// library: at most 19 significant digits make an integer M that a 64-bit
+// significand holds exactly, and 10^k up to 10^27 is exact too, so M * 10^k
+// or M / 10^k is one correctly rounded operation: the very value strtold
+// gives. Anything else is left to strtold.
+std::optional<long double> readExactly(const std::string& s)
+{
+    static_assert(std::numeric_limits<long double>::digits >= 64,
+        "needs a 64-bit significand for 19-digit integers and 10^27");
+    std::size_t i = 0;
+    const bool negative = s[0] == '-';
+    if (s[0] == '-' || s[0] == '+')
+        ++i;
+    std::uint64_t m = 0;
+    int digits = 0, scale = 0;
+    bool point = false;
+    for (; i < s.size() && s[i] != 'e'; ++i) {
+        if (s[i] == '.') {
+            point = true;
+            continue;
+        }
+        const int d = s[i] - '0';
+        if (m == 0 && d == 0) { // leading zeros carry no digit
+            scale -= point;
+            continue;
+        }
+        if (++digits > 19)
+            return std::nullopt;
+        m = m * 10 + d;
+        scale -= point;
+    }
+    if (i < s.size()) { // exponent: 'e', optional sign, digits
+        ++i;
+        const bool down = s[i] == '-';
+        if (s[i] == '-' || s[i] == '+')
+            ++i;
+        int e = 0;
+        for (; i < s.size(); ++i) {
+            e = e * 10 + (s[i] - '0');
+            if (e > 1000)
+                return std::nullopt;
+        }
+        scale += down ? -e : e;
+    }
+    long double v = static_cast<long double>(m);
+    if (m != 0) {
+        static constexpr long double kExact10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
+            1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
+            1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+        if (scale > 27 || scale < -27)
+            return std::nullopt;
+        v = scale >= 0 ? v * kExact10[scale] : v / kExact10[-scale];
+    }
+    return negative ? -v : v;
+}
+
 } // namespace
 
 std::optional<float> parseFloat(std::string_view text, char separator)
@@ -81,9 +137,9 @@ std::optional<float> parseFloat(std::string_view text, char separator)
     std::optional<std::string> s = normalise(text, separator);
     if (!s)
         return std::nullopt;
-    errno = 0;
     // Decimal to extended, then to single, as the state stores it.
-    const long double v = strtold_l(s->c_str(), nullptr, cLocale());
+    std::optional<long double> exact = readExactly(*s);
+    const long double v = exact ? *exact : strtold_l(s->c_str(), nullptr, cLocale());
     if (!std::isfinite(v))
         return std::nullopt;
     const float f = static_cast<float>(v);
