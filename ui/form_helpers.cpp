@@ -24,11 +24,31 @@ QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
     return l;
 }
 
-QLineEdit* makeEdit(QWidget* parent, const char* name, int width)
+QLabel* makeResultField(QWidget* parent, const char* name, int minWidth, int height)
+{
+    auto* l = makeResult(parent, name, minWidth);
+    l->setFixedHeight(height);
+    l->setFrameShape(QFrame::StyledPanel);
+    return l;
+}
+
+QLabel* makeVerdict(QWidget* parent, const char* name, int height)
+{
+    auto* l = makeResultField(parent, name, 90, height);
+    l->setAlignment(Qt::AlignCenter);
+    QFont bold; // what is set below; the rest follows the window
+    bold.setBold(true);
+    l->setFont(bold);
+    return l;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, int width, int height)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setFixedWidth(width);
+    if (height > 0)
+        e->setFixedHeight(height);
     return e;
 }
 
@@ -74,6 +94,15 @@ QLabel* makeTitle(QWidget* parent, const QString& text, const char* name, int pi
     p.setColor(QPalette::WindowText, colour);
     l->setPalette(p);
     return l;
+}
+
+QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing)
+{
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(margins);
+    grid->setHorizontalSpacing(hSpacing);
+    grid->setVerticalSpacing(vSpacing);
+    return grid;
 }
 
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,

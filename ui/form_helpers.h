@@ -19,7 +19,12 @@ inline constexpr char kOpaqueResult[] = "kelvoraOpaqueResult";
 QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullptr);
 // A result label: left-aligned, framed lightly so a coloured verdict reads as a field.
 QLabel* makeResult(QWidget* parent, const char* name, int minWidth = 90);
-QLineEdit* makeEdit(QWidget* parent, const char* name, int width = 64);
+// A result in a form row: the result label, framed, of a fixed height.
+QLabel* makeResultField(QWidget* parent, const char* name, int minWidth = 90, int height = 18);
+// A verdict line: bold, centred and framed, so its colour reads as a judgement.
+QLabel* makeVerdict(QWidget* parent, const char* name, int height = 22);
+// An edit of a fixed width and, when given, a fixed height.
+QLineEdit* makeEdit(QWidget* parent, const char* name, int width = 64, int height = 0);
 QComboBox* makeCombo(QWidget* parent, const char* name, int width = 72);
 QRadioButton* makeRadio(QWidget* parent, const char* name, const QString& caption);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
@@ -27,6 +32,9 @@ QGroupBox* makeGroup(QWidget* parent, const QString& caption, const char* name =
 // A title line: bold, coloured (maroon by default).
 QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullptr,
                   int pixelSize = 16, const QColor& colour = QColor(0x80, 0, 0));
+
+// The grid of a group box's rows, with the tab's own margins and spacing.
+QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing);
 
 // "caption  [field]  unit" on row `row` of a grid (columns 0, 1, 2).
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,

@@ -19,19 +19,9 @@ constexpr int NoteH = 16, NoteGap = 4;
 
 QGridLayout* gridOf(QGroupBox* group)
 {
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 2, 6, 5);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    QGridLayout* grid = makeGrid(group, QMargins(6, 2, 6, 5), 6, 2);
     grid->setColumnStretch(0, 1);
     return grid;
-}
-
-QLineEdit* input(QWidget* parent, const char* name)
-{
-    auto* e = makeEdit(parent, name, FieldW);
-    e->setFixedHeight(FieldH);
-    return e;
 }
 
 // A group of result rows "caption  [value]"; the captions end in " = " or
@@ -86,7 +76,7 @@ void buildInputs(QWidget* page)
             c->setFixedHeight(FieldH + 1);
             field = c;
         } else {
-            field = input(g, r.name);
+            field = makeEdit(g, r.name, FieldW, FieldH);
         }
         addRow(grid, row++, QString::fromUtf8(r.caption), field, QString::fromUtf8(r.unit));
     }

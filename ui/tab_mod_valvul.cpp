@@ -18,35 +18,10 @@ namespace {
 constexpr int LeftX = 6, LeftW = 410;    // input groups
 constexpr int RightX = 420, RightW = 497; // coupling, diagram, results
 constexpr int FieldW = 40, FieldH = 20;
-constexpr int ResultH = 18;
-
-QLabel* result(QWidget* parent, const char* name, int width = 90)
-{
-    auto* l = makeResult(parent, name, width);
-    l->setFixedHeight(ResultH);
-    l->setFrameShape(QFrame::StyledPanel);
-    return l;
-}
-
-QLabel* verdict(QWidget* parent, const char* name)
-{
-    auto* l = makeResult(parent, name);
-    l->setFixedHeight(22);
-    l->setFrameShape(QFrame::StyledPanel);
-    l->setAlignment(Qt::AlignCenter);
-    QFont bold; // what is set below; the rest follows the window
-    bold.setBold(true);
-    l->setFont(bold);
-    return l;
-}
 
 QGridLayout* gridOf(QGroupBox* group)
 {
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(5, 2, 5, 4);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    return grid;
+    return makeGrid(group, QMargins(5, 2, 5, 4), 4, 2);
 }
 
 // Fields and units flush right, so that the two input groups line up.
@@ -56,30 +31,24 @@ void alignRight(QGridLayout* grid)
     grid->setColumnMinimumWidth(2, 34);
 }
 
-QLineEdit* input(QWidget* parent, const char* name)
-{
-    auto* e = makeEdit(parent, name, FieldW);
-    e->setFixedHeight(FieldH);
-    return e;
-}
-
 void buildModulatorInputs(QWidget* page)
 {
     auto* g = makeGroup(page, QStringLiteral(" Etapa moduladora "), "GBModuladorTM");
     g->setGeometry(LeftX, 26, LeftW, 154);
     auto* grid = gridOf(g);
-    addRow(grid, 0, QStringLiteral("Potência de áudio do modulador (PaMod):"), input(g, "EPaMod"),
+    addRow(grid, 0, QStringLiteral("Potência de áudio do modulador (PaMod):"),
+           makeEdit(g, "EPaMod", FieldW, FieldH),
            QStringLiteral("W"));
     addRow(grid, 1, QStringLiteral("Freqüência mínima de áudio a reproduzir (Fmin):"),
-           input(g, "EFmin"), QStringLiteral("Hz"));
+           makeEdit(g, "EFmin", FieldW, FieldH), QStringLiteral("Hz"));
     addRow(grid, 2, QStringLiteral("Tensão de alimentação de placa do modulador (Ebmod):"),
-           input(g, "EEbmod"), QStringLiteral("V"));
+           makeEdit(g, "EEbmod", FieldW, FieldH), QStringLiteral("V"));
     addRow(grid, 3, QStringLiteral("Corrente mínima do modulador (repouso) (I0mod):"),
-           input(g, "EIb0mod"), QStringLiteral("mA"));
+           makeEdit(g, "EIb0mod", FieldW, FieldH), QStringLiteral("mA"));
     addRow(grid, 4, QStringLiteral("Corrente máxima do modulador (máximo sinal) (I1mod):"),
-           input(g, "EIb1mod"), QStringLiteral("mA"));
+           makeEdit(g, "EIb1mod", FieldW, FieldH), QStringLiteral("mA"));
     addRow(grid, 5, QStringLiteral("Impedância placa a placa do modulador (Zmod):"),
-           input(g, "EZmod"), QStringLiteral("ohms"));
+           makeEdit(g, "EZmod", FieldW, FieldH), QStringLiteral("ohms"));
     alignRight(grid);
 }
 
@@ -89,10 +58,10 @@ void buildRfInputs(QWidget* page)
     g->setGeometry(LeftX, 184, LeftW, 88);
     auto* grid = gridOf(g);
     addRow(grid, 0, QStringLiteral("Tensão de Alimentação da etapa de RF (EbRF):"),
-           input(g, "EEbrf"), QStringLiteral("V"));
+           makeEdit(g, "EEbrf", FieldW, FieldH), QStringLiteral("V"));
     addRow(grid, 1, QStringLiteral("Corrente contínua consumida na etapa de RF (IbRF):"),
-           input(g, "EIbrf"), QStringLiteral("mA"));
-    auto* zrf = result(g, "LZrf", 78);
+           makeEdit(g, "EIbrf", FieldW, FieldH), QStringLiteral("mA"));
+    auto* zrf = makeResultField(g, "LZrf", 78);
     grid->addWidget(makeLabel(g, QStringLiteral("Impedância da etapa de RF vista pelo modulador (Zrf):")),
                     2, 0);
     grid->addWidget(zrf, 2, 1, 1, 2);
@@ -108,7 +77,7 @@ void buildCore(QWidget* page)
     auto* bmax = new QHBoxLayout;
     bmax->setSpacing(4);
     bmax->addWidget(makeLabel(g, QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =")));
-    bmax->addWidget(input(g, "EBmax"));
+    bmax->addWidget(makeEdit(g, "EBmax", FieldW, FieldH));
     bmax->addWidget(makeLabel(g, QStringLiteral("Gauss")));
     bmax->addStretch(1);
     grid->addLayout(bmax, 0, 0, 1, 5);
@@ -126,7 +95,7 @@ void buildCore(QWidget* page)
         auto* c = makeCombo(g, combo, 60);
         c->setFixedHeight(FieldH + 1);
         grid->addWidget(c, row, 1);
-        auto* e = input(g, calc);
+        auto* e = makeEdit(g, calc, FieldW, FieldH);
         e->setFixedWidth(52);
         e->setEnabled(false);
         grid->addWidget(e, row, 2);
@@ -139,17 +108,17 @@ void buildCore(QWidget* page)
     auto* sections = new QHBoxLayout;
     sections->setSpacing(4);
     sections->addWidget(makeLabel(g, QStringLiteral("Seção calculada")));
-    sections->addWidget(result(g, "LSn", 56));
+    sections->addWidget(makeResultField(g, "LSn", 56));
     sections->addSpacing(12);
     sections->addWidget(makeLabel(g, QStringLiteral("Seção selecionada")));
-    sections->addWidget(result(g, "LSne", 56));
+    sections->addWidget(makeResultField(g, "LSne", 56));
     sections->addWidget(makeLabel(g, QStringLiteral("cm^2")));
     sections->addStretch(1);
     grid->addLayout(sections, 5, 0, 1, 5);
 
     auto* aval = new QHBoxLayout;
     aval->setSpacing(grid->horizontalSpacing());
-    aval->addWidget(verdict(g, "LTMAval"), 1);
+    aval->addWidget(makeVerdict(g, "LTMAval"), 1);
     auto* vis = makeButton(g, "BBVisNucleoTM", QStringLiteral("Visualiza núcleo"));
     vis->setFixedHeight(24);
     aval->addWidget(vis);
@@ -158,7 +127,7 @@ void buildCore(QWidget* page)
     auto* ae = new QHBoxLayout;
     ae->setSpacing(grid->horizontalSpacing());
     ae->addWidget(makeLabel(g, QStringLiteral("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
-    ae->addWidget(result(g, "LAe", 80));
+    ae->addWidget(makeResultField(g, "LAe", 80));
     ae->addStretch(1);
     grid->addLayout(ae, 7, 0, 1, 5);
     grid->setColumnStretch(4, 1);
@@ -332,19 +301,19 @@ void buildTransformerResults(QWidget* page)
     auto* ratios = new QHBoxLayout;
     ratios->setSpacing(grid->horizontalSpacing());
     ratios->addWidget(makeLabel(g, QStringLiteral("(Zpp / Zs) =")));
-    ratios->addWidget(result(g, "LKz", 60));
+    ratios->addWidget(makeResultField(g, "LKz", 60));
     ratios->addSpacing(24);
     ratios->addWidget(makeLabel(g, QStringLiteral("(Npp / Ns) =")));
-    ratios->addWidget(result(g, "LKn", 60));
+    ratios->addWidget(makeResultField(g, "LKn", 60));
     ratios->addStretch(1);
     grid->addLayout(ratios, 0, 0, 1, 2);
     grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no primário (Bcp) = ")), 1, 0);
-    grid->addWidget(result(g, "LBcp", 110), 1, 1);
+    grid->addWidget(makeResultField(g, "LBcp", 110), 1, 1);
     grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no secundário (Bcs) = ")), 2, 0);
-    grid->addWidget(result(g, "LBcs", 110), 2, 1);
+    grid->addWidget(makeResultField(g, "LBcs", 110), 2, 1);
     grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua total (Bcp + Bcs) = ")), 3, 0);
-    grid->addWidget(result(g, "LBc", 110), 3, 1);
-    grid->addWidget(verdict(g, "LTMBcAval"), 4, 0, 1, 2);
+    grid->addWidget(makeResultField(g, "LBc", 110), 3, 1);
+    grid->addWidget(makeVerdict(g, "LTMBcAval"), 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 }
 
@@ -356,13 +325,13 @@ void buildPowerResults(QWidget* page, int bottom)
     auto* grid = gridOf(g);
     grid->addWidget(makeLabel(g, QStringLiteral("Potência de entrada corrente contínua da etapa de RF (PccRF):")),
                     0, 0);
-    grid->addWidget(result(g, "LPccRF", 110), 0, 1);
+    grid->addWidget(makeResultField(g, "LPccRF", 110), 0, 1);
     grid->addWidget(makeLabel(g, QStringLiteral("Potência mínima necessária no modulador para 100% de modul:")),
                     1, 0);
-    grid->addWidget(result(g, "LPMinMod", 110), 1, 1);
+    grid->addWidget(makeResultField(g, "LPMinMod", 110), 1, 1);
     grid->addWidget(makeLabel(g, QStringLiteral("Sobra de potência na etapa moduladora (Pextra):")), 2, 0);
-    grid->addWidget(result(g, "LPextra", 110), 2, 1);
-    grid->addWidget(verdict(g, "LTMPAval"), 3, 0, 1, 2);
+    grid->addWidget(makeResultField(g, "LPextra", 110), 2, 1);
+    grid->addWidget(makeVerdict(g, "LTMPAval"), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 }
 

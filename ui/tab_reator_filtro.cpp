@@ -12,44 +12,12 @@ namespace {
 constexpr int LeftX = 6, LeftW = 455;    // requirements and the energy results
 constexpr int RightX = 467, RightW = 448; // the core
 constexpr int FieldW = 56, FieldH = 20;
-constexpr int ResultH = 18;
 
 QGridLayout* gridOf(QGroupBox* group)
 {
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 6);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
+    QGridLayout* grid = makeGrid(group, QMargins(6, 4, 6, 6), 6, 3);
     grid->setColumnStretch(0, 1);
     return grid;
-}
-
-QLabel* result(QWidget* parent, const char* name, int width)
-{
-    auto* l = makeResult(parent, name, width);
-    l->setFixedHeight(ResultH);
-    l->setFrameShape(QFrame::StyledPanel);
-    return l;
-}
-
-// A verdict line: bold and centred, so its colour reads as a judgement.
-QLabel* verdict(QWidget* parent, const char* name)
-{
-    auto* l = makeResult(parent, name);
-    l->setFixedHeight(22);
-    l->setFrameShape(QFrame::StyledPanel);
-    l->setAlignment(Qt::AlignCenter);
-    QFont bold; // what is set below; the rest follows the window
-    bold.setBold(true);
-    l->setFont(bold);
-    return l;
-}
-
-QLineEdit* input(QWidget* parent, const char* name)
-{
-    auto* e = makeEdit(parent, name, FieldW);
-    e->setFixedHeight(FieldH);
-    return e;
 }
 
 void buildRequirements(QWidget* page)
@@ -58,13 +26,13 @@ void buildRequirements(QWidget* page)
     g->setGeometry(LeftX, 48, LeftW, 118);
     auto* grid = gridOf(g);
     addRow(grid, 0, QStringLiteral("Indutância nomina requerida no Reator (Lr):"),
-           input(g, "ERFLr"), QStringLiteral("H"));
+           makeEdit(g, "ERFLr", FieldW, FieldH), QStringLiteral("H"));
     addRow(grid, 1, QStringLiteral("Corrente de trabalho Corrente Contínua do Reator (Ir):"),
-           input(g, "ERFIr"), QStringLiteral("mA"));
+           makeEdit(g, "ERFIr", FieldW, FieldH), QStringLiteral("mA"));
     grid->setColumnMinimumWidth(2, 24);
     grid->addWidget(makeLabel(g, QStringLiteral("Limites da Corrente para a indutância informada:")),
                     2, 0, 1, 3);
-    auto* lim = verdict(g, "LRFIlim");
+    auto* lim = makeVerdict(g, "LRFIlim");
     grid->addWidget(lim, 3, 0, 1, 3);
 }
 
@@ -81,11 +49,11 @@ void buildEnergy(QWidget* page)
     int row = 0;
     for (const auto& [name, caption] : rows) {
         grid->addWidget(makeLabel(g, QString::fromUtf8(caption)), row, 0);
-        grid->addWidget(result(g, name, 110), row, 1);
+        grid->addWidget(makeResultField(g, name, 110), row, 1);
         ++row;
     }
-    grid->addWidget(verdict(g, "LRFLI2Aval"), row++, 0, 1, 2);
-    grid->addWidget(verdict(g, "LRFSnAval"), row++, 0, 1, 2);
+    grid->addWidget(makeVerdict(g, "LRFLI2Aval"), row++, 0, 1, 2);
+    grid->addWidget(makeVerdict(g, "LRFSnAval"), row++, 0, 1, 2);
 }
 
 void buildCore(QWidget* page)
@@ -102,7 +70,7 @@ void buildCore(QWidget* page)
         c->setEditable(true);
         c->setFixedHeight(FieldH + 1);
         grid->addWidget(c, row, 1);
-        auto* e = input(g, calc);
+        auto* e = makeEdit(g, calc, FieldW, FieldH);
         e->setFixedWidth(64);
         e->setEnabled(false);
         grid->addWidget(e, row, 2);
@@ -114,8 +82,8 @@ void buildCore(QWidget* page)
     auto resultRow = [&](int row, const QString& caption, const char* chosen, const char* needed,
                          const QString& unit) {
         grid->addWidget(makeLabel(g, caption), row, 0);
-        grid->addWidget(result(g, chosen, 64), row, 1);
-        grid->addWidget(result(g, needed, 64), row, 2);
+        grid->addWidget(makeResultField(g, chosen, 64), row, 1);
+        grid->addWidget(makeResultField(g, needed, 64), row, 2);
         grid->addWidget(makeLabel(g, unit), row, 3);
     };
     grid->setRowMinimumHeight(3, 8);
@@ -126,7 +94,7 @@ void buildCore(QWidget* page)
     resultRow(6, QStringLiteral("Altura total do entreferro:"), "LRFAee", "LRFAe",
               QStringLiteral("mm"));
     grid->setRowMinimumHeight(7, 8);
-    grid->addWidget(verdict(g, "LRFNAval"), 8, 0, 1, 4);
+    grid->addWidget(makeVerdict(g, "LRFNAval"), 8, 0, 1, 4);
     auto* vis = makeButton(g, "BBVisNucleoReator", QStringLiteral("Visualiza Núcleo"));
     vis->setFixedHeight(26);
     auto* buttons = new QHBoxLayout;
