@@ -10,15 +10,7 @@
 using namespace kelvora;
 using ::testing::HasSubstr;
 
-namespace {
-int cli(const std::vector<std::string>& args, std::string& out, std::string& err)
-{
-    const kelvora::test::CliRun r = kelvora::test::cliRun(args);
-    out = r.out;
-    err = r.err;
-    return r.code;
-}
-} // namespace
+using kelvora::test::cli;
 
 TEST(CliReactor, DefaultOutput)
 {
