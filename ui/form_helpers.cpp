@@ -114,4 +114,18 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
         grid->addWidget(new QLabel(unit), row, 2);
 }
 
+void addCoreDimensionRow(QGridLayout* grid, int row, const QString& caption, const char* combo,
+                         const char* calc, CoreRowSizes sizes)
+{
+    QWidget* g = grid->parentWidget();
+    grid->addWidget(makeLabel(g, caption), row, 0);
+    auto* c = makeCombo(g, combo, sizes.comboWidth);
+    c->setFixedHeight(sizes.height + 1);
+    grid->addWidget(c, row, 1);
+    auto* e = makeEdit(g, calc, sizes.calcWidth, sizes.height);
+    e->setEnabled(false);
+    grid->addWidget(e, row, 2);
+    grid->addWidget(makeLabel(g, QStringLiteral("mm")), row, 3);
+}
+
 } // namespace kelvora

@@ -40,4 +40,12 @@ QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, i
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
             const QString& unit = {});
 
+// A core dimension on row `row`: "caption  [chosen]  [calculated]  mm", the
+// chosen one a combo box, the calculated one a greyed edit.
+struct CoreRowSizes {
+    int comboWidth, calcWidth, height;
+};
+void addCoreDimensionRow(QGridLayout* grid, int row, const QString& caption, const char* combo,
+                         const char* calc, CoreRowSizes sizes);
+
 } // namespace kelvora

@@ -90,19 +90,10 @@ void buildCore(QWidget* page)
     grid->addWidget(makeLabel(g, QStringLiteral("calculada")), 1, 2, Qt::AlignLeft);
     const int em = QFontInfo(g->font()).pixelSize();
     grid->setColumnMinimumWidth(1, chosenHead->sizeHint().width() + em - grid->horizontalSpacing());
-    auto comboRow = [&](int row, const QString& caption, const char* combo, const char* calc) {
-        grid->addWidget(makeLabel(g, caption), row, 0);
-        auto* c = makeCombo(g, combo, 60);
-        c->setFixedHeight(FieldH + 1);
-        grid->addWidget(c, row, 1);
-        auto* e = makeEdit(g, calc, FieldW, FieldH);
-        e->setFixedWidth(52);
-        e->setEnabled(false);
-        grid->addWidget(e, row, 2);
-        grid->addWidget(makeLabel(g, QStringLiteral("mm")), row, 3);
-    };
-    comboRow(2, QStringLiteral("Altura do empilhamento núcleo (En):"), "CBTMEn", "ETMEnc");
-    comboRow(3, QStringLiteral("Largura perna central núcleo (Bn):"), "CBTMBn", "ETMBnc");
+    addCoreDimensionRow(grid, 2, QStringLiteral("Altura do empilhamento núcleo (En):"), "CBTMEn",
+                        "ETMEnc", {60, 52, FieldH});
+    addCoreDimensionRow(grid, 3, QStringLiteral("Largura perna central núcleo (Bn):"), "CBTMBn",
+                        "ETMBnc", {60, 52, FieldH});
 
     grid->addWidget(makeLabel(g, QStringLiteral("Resultados das seções quadradas:")), 4, 0, 1, 5);
     auto* sections = new QHBoxLayout;

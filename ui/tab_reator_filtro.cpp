@@ -64,20 +64,10 @@ void buildCore(QWidget* page)
     // Column 1 what was chosen, column 2 what the energy asks for.
     grid->addWidget(makeLabel(g, QStringLiteral("Selecionada")), 0, 1, Qt::AlignHCenter);
     grid->addWidget(makeLabel(g, QStringLiteral("Calculada")), 0, 2, Qt::AlignHCenter);
-    auto comboRow = [&](int row, const QString& caption, const char* combo, const char* calc) {
-        grid->addWidget(makeLabel(g, caption), row, 0);
-        auto* c = makeCombo(g, combo, 64);
-        c->setEditable(true);
-        c->setFixedHeight(FieldH + 1);
-        grid->addWidget(c, row, 1);
-        auto* e = makeEdit(g, calc, FieldW, FieldH);
-        e->setFixedWidth(64);
-        e->setEnabled(false);
-        grid->addWidget(e, row, 2);
-        grid->addWidget(makeLabel(g, QStringLiteral("mm")), row, 3);
-    };
-    comboRow(1, QStringLiteral("Largura Perna Central Núcleo (Bn):"), "CBRFBn", "ERFBnc");
-    comboRow(2, QStringLiteral("Altura do Empilhamento Núcleo (En):"), "CBRFEn", "ERFEnc");
+    addCoreDimensionRow(grid, 1, QStringLiteral("Largura Perna Central Núcleo (Bn):"), "CBRFBn",
+                        "ERFBnc", {64, 64, FieldH});
+    addCoreDimensionRow(grid, 2, QStringLiteral("Altura do Empilhamento Núcleo (En):"), "CBRFEn",
+                        "ERFEnc", {64, 64, FieldH});
 
     auto resultRow = [&](int row, const QString& caption, const char* chosen, const char* needed,
                          const QString& unit) {
