@@ -13,14 +13,6 @@ namespace {
 
 std::string k(const char* prefix, int i) { return prefix + std::to_string(i); }
 
-ControlSpec edit(const char* name, const char* text, int maxLength)
-{
-    return ControlSpec{.name = name, .kind = Kind::Edit, .text = text, .maxLength = maxLength,
-                       .input = true};
-}
-
-ControlSpec label(std::string name) { return ControlSpec{.name = std::move(name)}; }
-
 ControlSpec panel(std::string name, int top, int height, bool visible)
 {
     return ControlSpec{.name = std::move(name), .kind = Kind::Panel, .visible = visible,
@@ -73,12 +65,12 @@ std::vector<ControlSpec> trafoAlimControls()
 {
     std::vector<ControlSpec> v;
     // Core and operating point.
-    v.push_back(edit("EBn1", "32", 0));
-    v.push_back(edit("EEn1", "32", 0));
+    v.push_back(inputEdit("EBn1", "32", 0));
+    v.push_back(inputEdit("EEn1", "32", 0));
     v.push_back({.name = "RBNucleoE", .kind = Kind::Radio, .checked = true, .input = true,
                  .group = "Nucleo"});
     v.push_back({.name = "RBNucleoU", .kind = Kind::Radio, .input = true, .group = "Nucleo"});
-    v.push_back(edit("EFo", "60", 6));
+    v.push_back(inputEdit("EFo", "60", 6));
     std::vector<std::string> bmax;
     for (int g = 15000; g >= 5000; g -= 1000)
         bmax.push_back(std::to_string(g));
@@ -92,19 +84,19 @@ std::vector<ControlSpec> trafoAlimControls()
     const char* vs[] = {"400", "400", "5", "12", "12", "12"};
     const char* is[] = {"100", "100", "5000", "5000", "5000", "5000"};
     for (int i = 1; i <= 6; ++i) {
-        ControlSpec e = edit("", vs[i - 1], 5);
+        ControlSpec e = inputEdit("", vs[i - 1], 5);
         e.name = k("EVs", i);
         v.push_back(e);
-        ControlSpec c = edit("", is[i - 1], 6);
+        ControlSpec c = inputEdit("", is[i - 1], 6);
         c.name = k("EIs", i);
         v.push_back(c);
     }
 
     // Primaries.
-    v.push_back(edit("EVp1", "125", 4));
+    v.push_back(inputEdit("EVp1", "125", 4));
     v.push_back({.name = "EVp2", .kind = Kind::Edit, .text = "125", .readOnly = true});
-    v.push_back(edit("EVp3", "125", 4));
-    v.push_back(edit("EVp4", "220", 4));
+    v.push_back(inputEdit("EVp3", "125", 4));
+    v.push_back(inputEdit("EVp4", "220", 4));
     v.push_back({.name = "EVprim0V", .kind = Kind::Edit, .text = "0", .readOnly = true});
 
     // Winding configuration and the schematic it arranges.
@@ -122,22 +114,22 @@ std::vector<ControlSpec> trafoAlimControls()
 
     // Results.
     for (const char* name : {"LFo", "LPas", "LPap", "LSnu", "LSns"})
-        v.push_back(label(name));
+        v.push_back(resultLabel(name));
     v.push_back({.name = "EEnc", .kind = Kind::Edit, .readOnly = true});
     v.push_back({.name = "EBnc", .kind = Kind::Edit, .readOnly = true});
     for (const char* name : {"LAlimAval", "LVep", "LVes", "LVsec"})
-        v.push_back(label(name));
+        v.push_back(resultLabel(name));
     for (int i = 1; i <= 6; ++i)
-        v.push_back(label(k("LNs", i)));
+        v.push_back(resultLabel(k("LNs", i)));
     for (int i = 1; i <= 6; ++i)
-        v.push_back(label(k("LSs", i)));
+        v.push_back(resultLabel(k("LSs", i)));
     for (const char* prefix : {"LIprim", "LNprim", "LSprim"})
         for (int i = 1; i <= 4; ++i)
-            v.push_back(label(k(prefix, i)));
+            v.push_back(resultLabel(k(prefix, i)));
 
     // Report fields.
-    v.push_back(edit("EUserNameTA", "Digite aqui o nome do utilizador do programa", 80));
-    v.push_back(edit("EApplicationTA", "Digite aqui o nome do tranformador ou tipo de aplicação",
+    v.push_back(inputEdit("EUserNameTA", "Digite aqui o nome do utilizador do programa", 80));
+    v.push_back(inputEdit("EApplicationTA", "Digite aqui o nome do tranformador ou tipo de aplicação",
                      80));
     return v;
 }

@@ -13,17 +13,6 @@ namespace {
 
 using LD = long double;
 
-ControlSpec edit(const char* name, const char* text, int maxLength)
-{
-    return ControlSpec{.name = name, .kind = Kind::Edit, .text = text, .maxLength = maxLength,
-                       .input = true};
-}
-
-ControlSpec label(const char* name, bool visible = true)
-{
-    return ControlSpec{.name = name, .visible = visible};
-}
-
 // A verdict label: white text until the first run paints it.
 ControlSpec verdict(const char* name)
 {
@@ -67,15 +56,15 @@ std::vector<ControlSpec> trafoModControls()
 {
     std::vector<ControlSpec> v;
     // Inputs, in the order the calculation reads them after the two combos.
-    v.push_back(edit("EPaMod", "50", 4));
-    v.push_back(edit("EFmin", "100", 4));
-    v.push_back(edit("EEbmod", "360", 4));
-    v.push_back(edit("EIb0mod", "120", 5));
-    v.push_back(edit("EIb1mod", "205", 5));
-    v.push_back(edit("EZmod", "3600", 5));
-    v.push_back(edit("EIbrf", "160", 5));
-    v.push_back(edit("EEbrf", "460", 4));
-    v.push_back(edit("EBmax", "10000", 5));
+    v.push_back(inputEdit("EPaMod", "50", 4));
+    v.push_back(inputEdit("EFmin", "100", 4));
+    v.push_back(inputEdit("EEbmod", "360", 4));
+    v.push_back(inputEdit("EIb0mod", "120", 5));
+    v.push_back(inputEdit("EIb1mod", "205", 5));
+    v.push_back(inputEdit("EZmod", "3600", 5));
+    v.push_back(inputEdit("EIbrf", "160", 5));
+    v.push_back(inputEdit("EEbrf", "460", 4));
+    v.push_back(inputEdit("EBmax", "10000", 5));
     v.push_back({.name = "CBTMEn", .kind = Kind::Combo, .text = "32",
                  .items = {"12", "15", "19", "21", "23", "25", "27", "30", "32",
                            "36", "38", "40", "44", "48", "50", "55", "60", "65",
@@ -99,39 +88,39 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back({.name = "LCapAcopl2", .text = "Acoplamento", .visible = false});
     v.push_back({.name = "LReatMod1", .text = "Reator de", .visible = false});
     v.push_back({.name = "LReatMod2", .text = "Modulação", .visible = false});
-    v.push_back(label("LPosX", false));
-    v.push_back(label("LPosY", false));
+    v.push_back(resultLabel("LPosX", false));
+    v.push_back(resultLabel("LPosY", false));
 
     // Results, in the tab's output order.
-    v.push_back(label("LZpl1"));
-    v.push_back(label("LZpl2"));
-    v.push_back(label("LSn"));
+    v.push_back(resultLabel("LZpl1"));
+    v.push_back(resultLabel("LZpl2"));
+    v.push_back(resultLabel("LSn"));
     v.push_back({.name = "ETMEnc", .kind = Kind::Edit, .readOnly = true});
     v.push_back({.name = "ETMBnc", .kind = Kind::Edit, .readOnly = true});
-    v.push_back(label("LSne"));
+    v.push_back(resultLabel("LSne"));
     v.push_back(verdict("LTMAval"));
-    v.push_back(label("LAe"));
-    v.push_back(label("LPccRF"));
-    v.push_back(label("LPMinMod"));
-    v.push_back(label("LPextra"));
+    v.push_back(resultLabel("LAe"));
+    v.push_back(resultLabel("LPccRF"));
+    v.push_back(resultLabel("LPMinMod"));
+    v.push_back(resultLabel("LPextra"));
     v.push_back(verdict("LTMPAval"));
-    v.push_back(label("LZrf"));
-    v.push_back(label("LZrf2"));
-    v.push_back(label("LKz"));
-    v.push_back(label("LKn"));
-    v.push_back(label("LNp1"));
-    v.push_back(label("LNp2"));
-    v.push_back(label("LNs"));
-    v.push_back(label("LBcp"));
-    v.push_back(label("LBcs"));
-    v.push_back(label("LBc"));
+    v.push_back(resultLabel("LZrf"));
+    v.push_back(resultLabel("LZrf2"));
+    v.push_back(resultLabel("LKz"));
+    v.push_back(resultLabel("LKn"));
+    v.push_back(resultLabel("LNp1"));
+    v.push_back(resultLabel("LNp2"));
+    v.push_back(resultLabel("LNs"));
+    v.push_back(resultLabel("LBcp"));
+    v.push_back(resultLabel("LBcs"));
+    v.push_back(resultLabel("LBc"));
     v.push_back(verdict("LTMBcAval"));
-    v.push_back(label("LSfp1"));
-    v.push_back(label("LSfp2"));
-    v.push_back(label("LSfs"));
-    v.push_back(label("LRMInd", false));
-    v.push_back(label("LRMCorr", false));
-    v.push_back(label("LCMod", false));
+    v.push_back(resultLabel("LSfp1"));
+    v.push_back(resultLabel("LSfp2"));
+    v.push_back(resultLabel("LSfs"));
+    v.push_back(resultLabel("LRMInd", false));
+    v.push_back(resultLabel("LRMCorr", false));
+    v.push_back(resultLabel("LCMod", false));
 
     // Report fields.
     v.push_back({.name = "EUserNameTM", .kind = Kind::Edit, .text = "Nome do usuário",

@@ -10,11 +10,6 @@ namespace {
 
 using LD = long double;
 
-ControlSpec input(const char* name, const char* text)
-{
-    return ControlSpec{.name = name, .kind = Kind::Edit, .text = text, .input = true};
-}
-
 // Every result of the tab: fixed (6, 2) and its unit.
 void show(Sheet& tab, const char* name, long double v, const char* unit, const Settings& cfg)
 {
@@ -37,16 +32,16 @@ const char* const Outputs[] = {
 std::vector<ControlSpec> trafoModTransControls()
 {
     std::vector<ControlSpec> v = {
-        input("EPo", "50"),
-        input("EFm", "100"),
-        input("EVcc", "30"),
-        input("ERo", "2500"),
-        input("ERd", "8"),
+        inputEdit("EPo", "50"),
+        inputEdit("EFm", "100"),
+        inputEdit("EVcc", "30"),
+        inputEdit("ERo", "2500"),
+        inputEdit("ERd", "8"),
         {.name = "CBIc0", .kind = Kind::Combo, .text = "2",
          .items = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, .input = true},
-        input("EBetaQ1Q2min", "20"),
-        input("EBetaQ1Q2max", "40"),
-        input("EBetaQ3", "20"),
+        inputEdit("EBetaQ1Q2min", "20"),
+        inputEdit("EBetaQ1Q2max", "40"),
+        inputEdit("EBetaQ3", "20"),
     };
     for (const char* name : Outputs)
         v.push_back({.name = name});

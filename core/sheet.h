@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kelvora {
@@ -52,6 +53,19 @@ struct ControlSpec {
     std::string group;      // radio buttons of one group exclude each other
     Colour font = Colour::WindowText; // font colour until a calculation paints it
 };
+
+// An edit the user types into; maxLength 0 for no limit.
+inline ControlSpec inputEdit(std::string name, std::string text, int maxLength = 0)
+{
+    return ControlSpec{.name = std::move(name), .kind = Kind::Edit, .text = std::move(text),
+                       .maxLength = maxLength, .input = true};
+}
+
+// A label the calculations write.
+inline ControlSpec resultLabel(std::string name, bool visible = true)
+{
+    return ControlSpec{.name = std::move(name), .visible = visible};
+}
 
 // The designs read and write what a tab shows through a Sheet, never through
 // widgets, so the same code serves the window, the command line and the tests.
