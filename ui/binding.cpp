@@ -102,15 +102,6 @@ void SheetBinding::bind()
     bound_ = true;
 }
 
-QWidget* SheetBinding::widget(const std::string& name) const
-{
-    const std::vector<std::string>& names = sheet_.names();
-    for (std::size_t i = 0; i < widgets_.size(); ++i)
-        if (names[i] == name)
-            return widgets_[i];
-    return nullptr;
-}
-
 void SheetBinding::setup()
 {
     bind();

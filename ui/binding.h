@@ -34,7 +34,6 @@ public:
     // Both do nothing before setup(): a form built later starts from the sheet.
     void mirror();
 
-    QWidget* widget(const std::string& name) const;
     Sheet& sheet() { return sheet_; }
 
 private:
