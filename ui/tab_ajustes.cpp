@@ -17,8 +17,8 @@ const QString FormulaTail = QStringLiteral("   (2100*Corrente/Sigma)");
 constexpr int MinPixels = 6; // the smallest subscript still legible on a screen
 
 // Sets the "10" under the end of "Log", in the gap the formula leaves before "(".
-// The page is built before it joins the window, so this runs again whenever the
-// formula's font changes: measured with the font at build time it would land on the "(".
+// It runs again whenever the formula's font changes: placed for another font, the
+// "10" would land on the "(".
 class Subscript : public QObject {
 public:
     Subscript(QLabel* formula, QLabel* index) : QObject(formula), formula_(formula), index_(index)
