@@ -48,7 +48,21 @@ long double log10c(long double x)
 {
     if (std::isnan(x) || x <= 0.0L)
         invalidOperation(nullptr);
-    return std::log10(x);
+    // log10l is the x87 FYL2X, good to about one unit in the last place, and
+    // processors differ in that last bit: some give 3 + 2^-62 for log10(1000).
+    // A wire gauge is floor(50 - 10 log10(...)), so an exact power of ten must
+    // give its exact logarithm on every machine, or AWG 20 becomes AWG 19.
+    // 10^1 ... 10^27 are the powers a 64-bit mantissa holds exactly.
+    const long double r = std::log10(x);
+    const long double k = std::nearbyint(r);
+    if (k >= 1.0L && k <= 27.0L && std::fabs(r - k) < 1e-15L) {
+        long double p = 1.0L;
+        for (int i = 0; i < int(k); ++i)
+            p *= 10.0L;
+        if (x == p)
+            return k;
+    }
+    return r;
 }
 
 long double power(long double x, long double y)

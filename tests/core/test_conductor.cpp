@@ -19,6 +19,19 @@ TEST(ConductorSizing, GaugeIsTheFloorOfTheAwgFit)
     EXPECT_EQ(s.Sigma, 2);
 }
 
+TEST(ConductorSizing, ExactDecadesGiveWholeGaugesOnEveryProcessor)
+{
+    CalcState s;
+    Settings cfg;
+    cfg.sigmaText = "21";
+    // 2100 * 10 / 21 = 1000: 50 - 10 * 3 = 20 exactly. An x87 log10 that is one
+    // unit high in the last place gives 19.999... and the floor AWG 19.
+    EXPECT_EQ(SAWG(10.0f, s, cfg), 20.0f);
+    // 2100 * 100 / 21 = 10^4: 50 - 40 = AWG 10; 2100 * 1 / 21 = 100: AWG 30.
+    EXPECT_EQ(SAWG(100.0f, s, cfg), 10.0f);
+    EXPECT_EQ(SAWG(1.0f, s, cfg), 30.0f);
+}
+
 TEST(ConductorSizing, GaugeIsClampedTo0And45)
 {
     CalcState s;

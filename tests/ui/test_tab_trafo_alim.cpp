@@ -27,7 +27,7 @@ namespace {
 
 QByteArray golden(const char* name)
 {
-    QFile f(QFINDTESTDATA(QStringLiteral("../report/golden/") + QString::fromLatin1(name)));
+    QFile f(QStringLiteral(KELVORA_GOLDEN_DIR "/") + QString::fromLatin1(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing golden file>");
 }
 
