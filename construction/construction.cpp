@@ -178,7 +178,7 @@ void heat(Analysis& r, const Window& w, const ConstructionSettings& set)
         }
         r.pcuW = pcu;
         r.psiWcm2 = (r.pcuW + r.pfeW) / r.areaCm2;
-        r.dtK = RiseCoefficient * std::pow(std::max(r.psiWcm2, 0.0), RiseExponent);
+        r.dtK = temperatureRise(r.psiWcm2);
         t = set.ambient + r.dtK;
     }
     r.tHotC = t;
@@ -271,6 +271,11 @@ Analysis guarded(DesignKind design, F&& body)
 }
 
 } // namespace
+
+double temperatureRise(double psiWcm2)
+{
+    return RiseCoefficient * std::pow(std::max(psiWcm2, 0.0), RiseExponent);
+}
 
 Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& chosen,
                           const Settings& cfg)

@@ -177,6 +177,10 @@ std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, con
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg);
 
+// Temperature rise (K) of a part in natural convection dissipating psi W per
+// cm^2 of its outer surface (McLyman's surface method).
+double temperatureRise(double psiWcm2);
+
 // ------------------------------------------------------------------- texts
 
 // The line of a verdict, X with one decimal and the given separator.
