@@ -2,7 +2,7 @@
 
 #include "ajustes.h"
 #include "calc_error.h"
-#include "cli_construcao.h"
+#include "construction_output.h"
 #include "designs.h"
 #include "nucleo.h"
 #include "report_file.h"

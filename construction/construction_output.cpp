@@ -1,15 +1,12 @@
-#include "cli_construcao.h"
+#include "construction_output.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-namespace kelvora {
+namespace kelvora::construction {
 
-using construction::Analysis;
-using construction::DesignKind;
-using construction::Winding;
 using Json = nlohmann::ordered_json;
 
 namespace {
@@ -101,8 +98,8 @@ Json construcaoJson(const Analysis& a)
         break;
     }
     Json verdicts = Json::object();
-    for (const construction::Verdict& v : a.verdicts)
-        verdicts[construction::verdictKey(v.kind)] = Json::array({v.text, v.good});
+    for (const Verdict& v : a.verdicts)
+        verdicts[verdictKey(v.kind)] = Json::array({v.text, v.good});
     j["verdicts"] = std::move(verdicts);
     return j;
 }
@@ -165,9 +162,9 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
     }
 
     // 3. Verdicts.
-    for (const construction::Verdict& v : a.verdicts)
+    for (const Verdict& v : a.verdicts)
         out += std::string(v.good ? "[bom]  " : "[ruim] ") + v.text + "\n";
     return out;
 }
 
-} // namespace kelvora
+} // namespace kelvora::construction
