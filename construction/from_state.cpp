@@ -1,0 +1,95 @@
+// The one place that knows where each design keeps its results: the flat
+// calculation state plus the few choices only the tab's sheet holds.
+#include "construction.h"
+
+#include <algorithm>
+
+namespace kelvora::construction {
+
+TrafoAlimInput trafoAlimInput(const Sheet& tab, const CalcState& s, bool tabError)
+{
+    TrafoAlimInput in;
+    in.tabError = tabError;
+    in.uCore = tab["RBNucleoU"].checked;
+    in.a = s.Bn;
+    in.b = s.En;
+    in.fo = s.Fo;
+    in.bmax = s.Bmax;
+    in.efficiency = s.n;
+    in.tipoPri = s.TipoPri;
+    in.numSec = std::clamp(s.NumSec + 1, 0, 6);
+    for (int i = 1; i <= 4; ++i) {
+        in.vp[i] = s.Vp[i];
+        in.nprim[i] = s.Nprim[i];
+        in.awgPrim[i] = s.AWGprim[i];
+    }
+    for (int i = 1; i <= 6; ++i) {
+        in.vs[i] = s.Vs[i];
+        in.is[i] = s.Is[i];
+        in.ns[i] = s.Ns[i];
+        in.awgs[i] = s.AWGs[i];
+    }
+    return in;
+}
+
+TrafoModInput trafoModInput(const Sheet& tab, const CalcState& s, bool tabError)
+{
+    const TrafoModRecord& m = s.mod;
+    TrafoModInput in;
+    in.tabError = tabError;
+    in.a = m.Bn;
+    in.b = m.En;
+    in.paMod = m.PaMod;
+    in.fmin = m.Fmin;
+    in.zmod = m.Zmod;
+    in.ib1mod = double(m.Ib1mod) / 1000; // the state keeps mA
+    in.ibrf = double(m.Ibrf) / 1000;
+    in.bmax = m.Bmax;
+    in.np = m.Np;
+    in.ns = m.Ns;
+    in.sfp = m.Sfp;
+    in.sfs = m.Sfs;
+    in.gapMm = m.Ae;
+    in.reactorCoupling = tab["CBSelTM"].itemIndex == 1; // "Reator (RCA)"
+    return in;
+}
+
+ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const CalcState& s, bool tabError)
+{
+    (void)tab;
+    ReatorFiltroInput in;
+    // An inductance of zero or less is refused by the tab without an exception:
+    // the rest of the state is then from an earlier run.
+    in.tabError = tabError || !(s.Lr > 0);
+    in.a = s.RFBn;
+    in.b = s.RFEn;
+    in.lr = s.Lr;
+    in.ir = double(s.Ir) / 1000; // the state keeps mA
+    in.nesp = s.RFNesp;
+    in.gapCm = s.RFAee;
+    return in;
+}
+
+bool hasConstruction(std::string_view tab)
+{
+    for (std::string_view t : {"TTrafoAlim", "trafo-alimentacao", "TModValvul",
+                               "modulador-valvulado", "TReatorFiltro", "reator-filtro"})
+        if (tab == t)
+            return true;
+    return false;
+}
+
+std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const CalcState& s,
+                                   bool tabError, const ConstructionSettings& set,
+                                   const Settings& cfg)
+{
+    if (tab == "TTrafoAlim" || tab == "trafo-alimentacao")
+        return analyseTrafoAlim(trafoAlimInput(sheet, s, tabError), set, cfg);
+    if (tab == "TModValvul" || tab == "modulador-valvulado")
+        return analyseTrafoMod(trafoModInput(sheet, s, tabError), set, cfg);
+    if (tab == "TReatorFiltro" || tab == "reator-filtro")
+        return analyseReatorFiltro(reatorFiltroInput(sheet, s, tabError), set, cfg);
+    return std::nullopt;
+}
+
+} // namespace kelvora::construction

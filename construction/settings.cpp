@@ -1,0 +1,121 @@
+#include "construction.h"
+#include "construction_data.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kelvora::construction {
+
+namespace {
+
+// An edit of FConstrucao: its default and the range it is valid in (both ends
+// included). `member` says where the value goes.
+struct EditSetting {
+    const char* name;
+    double fallback;
+    double lo, hi;
+    double ConstructionSettings::*member;
+};
+
+constexpr EditSetting Edits[] = {
+    {"ECoEmpil", 0.95, 0.5, 1, &ConstructionSettings::ks},
+    {"ECoFatorPerdas", 1.2, 1, 3, &ConstructionSettings::kbf},
+    {"ECoParede", 1.0, 0, 10, &ConstructionSettings::tube},
+    {"ECoAba", 1.0, 0, 10, &ConstructionSettings::flange},
+    {"ECoMargem", 0, 0, 20, &ConstructionSettings::margin},
+    {"ECoIsolCamada", 0.05, 0, 2, &ConstructionSettings::interlayer},
+    {"ECoIsolEnrol", 0.2, 0, 5, &ConstructionSettings::wrap},
+    {"ECoFatorEnrol", 1.10, 1, 2, &ConstructionSettings::lay},
+    {"ECoAbaulamento", 1.10, 1, 2, &ConstructionSettings::bulge},
+    {"ECoFolga", 0.5, 0, 10, &ConstructionSettings::clearance},
+    {"ECoTamb", 40, -40, 100, &ConstructionSettings::ambient},
+    {"ECoMur", 5000, 100, 100000, &ConstructionSettings::mur},
+    {"ECoBdcMax", 12000, 1000, 20000, &ConstructionSettings::bdcMax},
+};
+
+// Edits hold short numbers; the limit keeps a pasted text from growing the field.
+constexpr int EditMaxLength = 12;
+
+const char* const EnamelGrades[] = {"1", "2"};
+
+ControlSpec list(std::string name, std::vector<std::string> items, int index)
+{
+    ControlSpec c{.name = std::move(name), .kind = Kind::List, .text = items[index],
+                  .items = std::move(items), .itemIndex = index, .input = true};
+    return c;
+}
+
+template <class Table>
+std::vector<std::string> names(const Table& t)
+{
+    std::vector<std::string> v;
+    for (const auto& e : t)
+        v.emplace_back(e.name);
+    return v;
+}
+
+// The default's text as the user would type it.
+std::string defaultText(double v, char separator) { return general(v, separator); }
+
+// A list's chosen item, or its default when the item is not one of the list's.
+int item(const Sheet& sheet, const char* name, int fallback)
+{
+    const Control& c = sheet[name];
+    const int n = int(sheet.spec(name).items.size());
+    return c.itemIndex >= 0 && c.itemIndex < n ? c.itemIndex : fallback;
+}
+
+} // namespace
+
+std::vector<ControlSpec> construcaoControls(char decimalSeparator)
+{
+    std::vector<ControlSpec> v;
+    v.push_back(list("CBCoAco", names(steelGrades()), DefaultSteel));
+    for (const EditSetting& e : Edits) {
+        if (std::string_view(e.name) == "ECoParede")
+            v.push_back(list("CBCoGrauFio", {EnamelGrades[0], EnamelGrades[1]}, 1));
+        if (std::string_view(e.name) == "ECoTamb") {
+            v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator),
+                                  EditMaxLength));
+            v.push_back(list("CBCoClasse", names(insulationClasses()), 0));
+            continue;
+        }
+        v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
+    }
+    const std::vector<std::string> loadNames = names(loads());
+    for (int k = 1; k <= 6; ++k)
+        v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
+    return v;
+}
+
+bool isConstrucaoControl(std::string_view name)
+{
+    static const std::vector<ControlSpec> specs = construcaoControls();
+    return std::any_of(specs.begin(), specs.end(),
+                       [&](const ControlSpec& c) { return c.name == name; });
+}
+
+ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
+{
+    ConstructionSettings set;
+    for (const EditSetting& e : Edits) {
+        // The single-precision value the field holds; the default too, so that
+        // an invalid text and the default text give the same figures.
+        const float fallback = float(e.fallback);
+        const float v = readTolerant(construcao, e.name, fallback, cfg);
+        if (v >= float(e.lo) && v <= float(e.hi)) {
+            set.*e.member = v;
+        } else {
+            construcao[e.name].background = Colour::Red;
+            set.*e.member = fallback;
+        }
+    }
+    set.steel = item(construcao, "CBCoAco", DefaultSteel);
+    set.enamelGrade = item(construcao, "CBCoGrauFio", 1) + 1;
+    set.insulationClass = item(construcao, "CBCoClasse", 0);
+    for (int k = 0; k < 6; ++k)
+        set.load[k] = item(construcao, ("CBCoRet" + std::to_string(k + 1)).c_str(), 0);
+    return set;
+}
+
+} // namespace kelvora::construction

@@ -1,0 +1,69 @@
+#include "construction.h"
+
+namespace kelvora::construction {
+
+namespace {
+
+// Fifteen significant digits: one decimal for anything a part can show.
+std::string x1(double x, char separator) { return fixed(x, 15, 1, separator); }
+
+} // namespace
+
+std::string verdictText(VerdictCase which, double x, char separator)
+{
+    const std::string v = x1(x, separator);
+    switch (which) {
+    case VerdictCase::Fits:
+        return "O enrolamento cabe na janela (" + v + " % ocupados)";
+    case VerdictCase::DoesNotFit:
+        return "O enrolamento não cabe na janela (" + v + " % da largura)";
+    case VerdictCase::TemperatureGood:
+        return "Elevação de temperatura " + v + " K: dentro da classe";
+    case VerdictCase::TemperatureBad:
+        return "Elevação de temperatura " + v + " K: acima da classe";
+    case VerdictCase::FluxGood:
+        return "Indução real " + v + " G";
+    case VerdictCase::FluxBad:
+        return "Indução real " + v + " G acima do Bmax escolhido";
+    case VerdictCase::InductanceGood:
+        return "Indutância calculada " + v + " H ≥ Lr";
+    case VerdictCase::InductanceLow:
+        return "Indutância calculada " + v + " H menor que Lr";
+    case VerdictCase::Saturates:
+        return "Indução CC " + v + " G: núcleo satura";
+    case VerdictCase::ReactanceGood:
+        return "Reatância do primário em Fmin " + v + " ohms";
+    case VerdictCase::ReactanceLow:
+        return "Reatância do primário em Fmin " + v + " ohms menor que Zmod: graves cortados";
+    case VerdictCase::TotalFluxGood:
+        return "Indução total " + v + " G (CA + CC)";
+    case VerdictCase::TotalFluxBad:
+        return "Indução total " + v + " G acima do Bmax escolhido";
+    }
+    return {};
+}
+
+void formatVerdicts(Analysis& a, char separator)
+{
+    for (Verdict& v : a.verdicts)
+        v.text = verdictText(v.which, v.value, separator);
+}
+
+const char* verdictKey(VerdictKind kind)
+{
+    switch (kind) {
+    case VerdictKind::Fit:
+        return "fit";
+    case VerdictKind::Temperature:
+        return "temperature";
+    case VerdictKind::Flux:
+        return "flux";
+    case VerdictKind::Inductance:
+        return "inductance";
+    case VerdictKind::Reactance:
+        return "reactance";
+    }
+    return "";
+}
+
+} // namespace kelvora::construction
