@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTableView>
+#include <QHeaderView>
 
 #include <algorithm>
 
@@ -29,6 +31,7 @@ private slots:
     void diagramCaptionsLieOnWhitePaper();
     void diagramCaptionsStayWithinTheCircuit();
     void secondaryWindowsShowEveryCaptionWhole();
+    void piWindowShowsItsFormWhole();
     void coreNoteReadsInNormalInk();
 };
 
@@ -395,9 +398,58 @@ void TestUiScalingValvul::secondaryWindowsShowEveryCaptionWhole()
         checkClear(w, problems);
     }
     QVERIFY2(allClear(problems), "see the warnings above");
-    // The close buttons keep their place in the form.
-    QCOMPARE(app.calcPi->findChild<QPushButton*>("Button1")->pos(), QPoint(200, 328));
+    // The close buttons keep their place in the form; the pi network's sits
+    // centred under its form.
+    const QWidget* closePi = app.calcPi->findChild<QPushButton*>("Button1");
+    QVERIFY(std::abs(closePi->geometry().center().x() - app.calcPi->width() / 2) <= 1);
+    for (QWidget* w : readable(app.calcPi.get()))
+        QVERIFY2(w == closePi || onTop(w, app.calcPi.get()).bottom() < closePi->y(),
+                 qPrintable(describe(w)));
     QCOMPARE(app.calcReator->findChild<QPushButton*>("Button1")->y(), 400);
+}
+
+void TestUiScalingValvul::piWindowShowsItsFormWhole()
+{
+    App app;
+    app.showTab("TModValvul");
+    QTest::qWait(10);
+    app.main->BCircuitoPIClick(); // the tab's button
+    TFCalcPI* pi = app.calcPi.get();
+    QVERIFY(QTest::qWaitForWindowExposed(pi));
+    auto* q = pi->findChild<QLineEdit*>(QStringLiteral("EPiQ"));
+    auto* table = pi->findChild<QTableView*>(QStringLiteral("TVPiBandas"));
+    QVERIFY(q && table);
+    QStringList problems;
+    // With every value, and with the longest message instead.
+    for (const char* typed : {"12", "3"}) {
+        q->setText(QString::fromLatin1(typed));
+        QVERIFY(!readable(pi).isEmpty());
+        checkWhole(pi, problems);
+        checkClear(pi, problems);
+        checkCaptionsApart(pi, problems);
+        // Every band and every column in view, each value whole.
+        if (table->viewport()->height() < table->verticalHeader()->length())
+            problems << where(QStringLiteral("the band table hides rows"));
+        const QAbstractItemView* view = table;
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            const int need = std::max(view->sizeHintForColumn(c),
+                                      table->horizontalHeader()->sectionSizeHint(c));
+            if (table->columnWidth(c) < need)
+                problems << where(QStringLiteral("band table column %1 is %2 wide, needs %3")
+                                      .arg(c)
+                                      .arg(table->columnWidth(c))
+                                      .arg(need));
+        }
+        QList<QWidget*> groups;
+        for (QGroupBox* g : pi->findChildren<QGroupBox*>()) {
+            groups << g;
+            if (g->fontMetrics().horizontalAdvance(g->title()) >= g->width())
+                problems << where(g->title());
+        }
+        QCOMPARE(groups.size(), 4);
+        checkPanelsApart(pi, groups, problems);
+    }
+    QVERIFY2(allClear(problems), "see the warnings above");
 }
 
 void TestUiScalingValvul::coreNoteReadsInNormalInk()
