@@ -193,8 +193,13 @@ void TestCalcPiWindow::keyboardWalksTheFormWithNamedFields()
                                     "Classe de operação", "Q de operação", "Carga de saída (R2)",
                                     "Freqüência", "Banda", "Fecha Janela"}));
     QCOMPARE(t.find("TVPiBandas")->accessibleName(), QStringLiteral("Valores por banda"));
-    // The tab's button is named by its caption like the other buttons.
+    // The tab's button is named by its caption like the other buttons, and
+    // Tab reaches it right after the RF stage's fields it stands beside.
     QCOMPARE(t.app.find("BCircuitoPI")->accessibleName(), QStringLiteral("Circuito PI de saída"));
+    const QList<QWidget*> tabOrder = readingOrder(t.app.find("TModValvul"));
+    const qsizetype at = tabOrder.indexOf(t.app.find("EIbrf"));
+    QVERIFY(at >= 0 && at + 1 < tabOrder.size());
+    QCOMPARE(tabOrder[at + 1]->objectName(), QStringLiteral("BCircuitoPI"));
     // Tab from the first field reaches the second.
     t.pi->activateWindow();
     auto* eb = t.find("EPiEb");

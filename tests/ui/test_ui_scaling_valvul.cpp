@@ -1,6 +1,6 @@
 // The valve modulator tab and the three secondary windows at 100 %, 150 % and 200 %:
 // every caption shown whole, none on another, none on the circuit, the core window's
-// note in reading ink. main() runs the cases once per scale, each in a child process
+// note in reading ink, the pi-network button on blank paper and its window's form whole. main() runs the cases once per scale, each in a child process
 // with its own QT_SCALE_FACTOR.
 #include "modulator_diagram.h"
 #include "at_every_scale.h"
@@ -30,6 +30,7 @@ private slots:
     void valveTabCaptionsKeepClearOfEachOther();
     void diagramCaptionsLieOnWhitePaper();
     void diagramCaptionsStayWithinTheCircuit();
+    void piButtonStandsOnBlankPaper();
     void secondaryWindowsShowEveryCaptionWhole();
     void piWindowShowsItsFormWhole();
     void coreNoteReadsInNormalInk();
@@ -201,8 +202,10 @@ QRectF textInk(const QLabel* l)
     return fm.tightBoundingRect(l->text()).translated(line.left(), line.top() + fm.ascent());
 }
 
-// The groups and the diagram panel keep apart, and nothing outside one lies on it.
-void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QStringList& problems)
+// The groups and the diagram panel keep apart, and nothing outside one lies on it
+// but `overlay.first`, a control laid on the paper of panel `overlay.second` on purpose.
+void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QStringList& problems,
+                      std::pair<const QWidget*, const QWidget*> overlay = {})
 {
     const QList<QWidget*> shown = readable(top);
     for (int i = 0; i < panels.size(); ++i) {
@@ -212,7 +215,8 @@ void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QString
                 problems << where(panels[i]->objectName() + QStringLiteral(" on ") +
                                   panels[j]->objectName());
         for (QWidget* w : shown)
-            if (!panels[i]->isAncestorOf(w) && p.intersects(onTop(w, top)))
+            if (!panels[i]->isAncestorOf(w) && p.intersects(onTop(w, top))
+                && !(w == overlay.first && panels[i] == overlay.second))
                 problems << where(describe(w) + QStringLiteral(" on ") + panels[i]->objectName());
     }
 }
@@ -320,7 +324,8 @@ void TestUiScalingValvul::valveTabCaptionsKeepClearOfEachOther()
         for (QGroupBox* g : t.page->findChildren<QGroupBox*>())
             panels << g;
         QCOMPARE(panels.size(), 8);
-        checkPanelsApart(t.page, panels, problems);
+        // The pi-network button stands on the diagram's paper (see below).
+        checkPanelsApart(t.page, panels, problems, {t.app.find("BCircuitoPI"), t.panel});
     });
     QVERIFY2(allClear(problems), "see the warnings above");
 }
@@ -378,6 +383,32 @@ void TestUiScalingValvul::diagramCaptionsStayWithinTheCircuit()
                                       .arg(left)
                                       .arg(right));
         }
+    });
+    QVERIFY2(allClear(problems), "see the warnings above");
+}
+
+void TestUiScalingValvul::piButtonStandsOnBlankPaper()
+{
+    ValveTab t;
+    QStringList problems;
+    auto* button = t.app.find<QPushButton>("BCircuitoPI");
+    QVERIFY(button && button->parentWidget() == t.page);
+    t.inEachCoupling(problems, [&](int) {
+        QVERIFY(button->isVisible());
+        const ModulatorDiagram* d = t.shownDiagram();
+        QVERIFY(d);
+        // Whole on the paper, with a quarter of a line of white all round.
+        const QRect r = QRect(t.panel->mapFrom(t.page, button->pos()), button->size());
+        const qreal room = QFontMetricsF(button->font(), button).height() / 4;
+        const QRectF around = QRectF(r).adjusted(-room, -room, room, room);
+        if (!QRectF(t.panel->rect()).contains(around))
+            problems << where(QStringLiteral("BCircuitoPI reaches off the diagram"));
+        const int g = darkest(circuit(d), around);
+        if (g <= 200)
+            problems << where(QStringLiteral("BCircuitoPI lies on the circuit (grey %1)").arg(g));
+        for (QLabel* l : t.diagramCaptions())
+            if (around.intersects(textInk(l)))
+                problems << where(describe(l) + QStringLiteral(" under BCircuitoPI"));
     });
     QVERIFY2(allClear(problems), "see the warnings above");
 }
