@@ -1,5 +1,6 @@
 #include "designs.h"
 
+#include "circuito_pi.h"
 #include "reator_filtro.h"
 #include "trafo_alim.h"
 #include "trafo_mod.h"
@@ -12,7 +13,7 @@ const std::vector<Design>& designs()
     static const std::vector<Design> all = [] {
         std::vector<Design> v;
         for (Design d : {trafoAlimDesign(), trafoModDesign(), trafoModTransDesign(),
-                         reatorFiltroDesign()})
+                         reatorFiltroDesign(), circuitoPiDesign()})
             if (!d.name.empty())
                 v.push_back(std::move(d));
         return v;

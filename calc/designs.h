@@ -6,7 +6,8 @@
 
 namespace kelvora {
 
-// Every design of the program, in tab order.
+// Every design of the program, in tab order, then the RF output pi network
+// (a window of its own, opened from the valve modulator tab).
 const std::vector<Design>& designs();
 // The design with that command-line name or tab name, or null.
 const Design* findDesign(std::string_view name);

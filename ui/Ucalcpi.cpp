@@ -1,19 +1,264 @@
 #include "Ucalcpi.h"
 
-#include <QPushButton>
+#include "circuito_pi.h"
+#include "form_helpers.h"
+#include "keyboard.h"
+
+#include <QAbstractTableModel>
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QTableView>
+
+#include <array>
 
 namespace kelvora {
 
-TFCalcPI::TFCalcPI(QWidget* parent) : QWidget(parent, Qt::Window)
+namespace {
+
+// The band table: each band's frequency and the C1, L and C2 the calculation
+// wrote into the sheet's table cells.
+class BandModel : public QAbstractTableModel {
+public:
+    BandModel(const Sheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(piBands().size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(Headers.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(index.column() == 0 ? Qt::AlignCenter
+                                                           : Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        const PiBand& b = piBands()[std::size_t(index.row())];
+        switch (index.column()) {
+        case 0:
+            return QString::fromUtf8(b.name);
+        case 1:
+            return QString::fromStdString(general(b.MHz, separator_) + " MHz");
+        default:
+            return QString::fromStdString(
+                sheet_[piBandCell(Quantities[std::size_t(index.column() - 2)], b)].text);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0
+            || section >= int(Headers.size()))
+            return {};
+        return QString::fromUtf8(Headers[std::size_t(section)]);
+    }
+    // The sheet was rewritten: every cell may have changed.
+    void refresh(char separator)
+    {
+        separator_ = separator;
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+
+private:
+    static constexpr std::array<const char*, 5> Headers{"Banda", "Freqüência", "C1", "L", "C2"};
+    static constexpr std::array<const char*, 3> Quantities{"C1", "L", "C2"};
+    const Sheet& sheet_;
+    char separator_ = ',';
+};
+
+Settings localeSettings()
+{
+    const QString dp = QLocale::system().decimalPoint();
+    Settings s;
+    s.decimalSeparator = (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode())
+                                                                        : '.';
+    return s;
+}
+
+constexpr int FieldW = 64, FieldH = 20, ResultW = 96;
+
+QGridLayout* gridOf(QGroupBox* group) { return makeGrid(group, QMargins(6, 4, 6, 6), 6, 3); }
+
+// "caption  [result]" on row `row`, columns `col` and `col` + 1.
+void addResult(QGridLayout* grid, int row, int col, const QString& caption, const char* name)
+{
+    QWidget* g = grid->parentWidget();
+    grid->addWidget(makeLabel(g, caption), row, col);
+    grid->addWidget(makeResultField(g, name, ResultW), row, col + 1);
+}
+
+} // namespace
+
+TFCalcPI::TFCalcPI(QWidget* parent)
+    : QWidget(parent, Qt::Window), sheet_(circuitoPiDesign().controls), binding_(sheet_, this)
 {
     setObjectName(QStringLiteral("FCalcPI"));
     setWindowTitle(QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
-    resize(483, 442);
-    auto* close = new QPushButton(QStringLiteral("Fecha Janela"), this);
-    close->setObjectName(QStringLiteral("Button1"));
-    // The form's place and least size; wider when the caption needs it.
-    close->setGeometry(QRect(QPoint(200, 328), close->sizeHint().expandedTo(QSize(75, 25))));
+    QFont f(QStringLiteral("MS Sans Serif")); // as the main window
+    f.setPixelSize(11);
+    setFont(f);
+    lastEb_ = sheet_["EPiEb"].text;
+    lastIb_ = sheet_["EPiIb"].text;
+    build();
+    binding_.setup();
+
+    for (const char* name : {"EPiEb", "EPiIb", "EPiQ", "EPiR2", "EPiFreq"})
+        connect(findChild<QLineEdit*>(QString::fromLatin1(name)), &QLineEdit::textChanged, this,
+                &TFCalcPI::CalculaCircuitoPI);
+    connect(findChild<QComboBox*>(QStringLiteral("CBPiClasse")), &QComboBox::currentIndexChanged,
+            this, &TFCalcPI::CalculaCircuitoPI);
+    // A band chosen by the user, also the one already shown: the calculation
+    // itself moves the list to the band of the frequency typed.
+    connect(findChild<QComboBox*>(QStringLiteral("CBPiBanda")), &QComboBox::activated, this,
+            &TFCalcPI::CBPiBandaChange);
+    // The form decides the size; the window can still grow.
+    resize(sizeHint());
+}
+
+TFCalcPI::~TFCalcPI() = default;
+
+void TFCalcPI::build()
+{
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(10, 8, 10, 10);
+    top->setSpacing(6);
+    top->addWidget(makeTitle(this, QStringLiteral("Circuito PI de saída da etapa de RF"),
+                             "LTituloPI", 15));
+
+    auto* inputs = new QHBoxLayout;
+    inputs->setSpacing(8);
+    auto* rf = makeGroup(this, QStringLiteral(" Etapa de RF "), "GBPiEtapaRF");
+    QGridLayout* g = gridOf(rf);
+    addRow(g, 0, QStringLiteral("Tensão de placa (Eb):"), makeEdit(rf, "EPiEb", FieldW, FieldH),
+           QStringLiteral("V"));
+    addRow(g, 1, QStringLiteral("Corrente de placa (Ib):"), makeEdit(rf, "EPiIb", FieldW, FieldH),
+           QStringLiteral("mA"));
+    auto* classe = makeCombo(rf, "CBPiClasse", 96);
+    g->addWidget(makeLabel(rf, QStringLiteral("Classe de operação:")), 2, 0);
+    g->addWidget(classe, 2, 1, 1, 2);
+    g->addWidget(makeLabel(rf, QStringLiteral("Carga de placa (R1 = Eb / K·Ib):")), 3, 0);
+    g->addWidget(makeResultField(rf, "LPiR1", ResultW), 3, 1, 1, 2);
+    g->setColumnStretch(0, 1);
+    g->setRowStretch(4, 1);
+    inputs->addWidget(rf);
+
+    auto* pi = makeGroup(this, QStringLiteral(" Circuito PI "), "GBPiCircuito");
+    g = gridOf(pi);
+    addRow(g, 0, QStringLiteral("Q de operação:"), makeEdit(pi, "EPiQ", FieldW, FieldH));
+    addRow(g, 1, QStringLiteral("Carga de saída (R2):"), makeEdit(pi, "EPiR2", FieldW, FieldH),
+           QStringLiteral("ohms"));
+    addRow(g, 2, QStringLiteral("Freqüência:"), makeEdit(pi, "EPiFreq", FieldW, FieldH),
+           QStringLiteral("MHz"));
+    auto* banda = makeCombo(pi, "CBPiBanda", FieldW + 8);
+    g->addWidget(makeLabel(pi, QStringLiteral("Banda:")), 3, 0);
+    g->addWidget(banda, 3, 1, 1, 2, Qt::AlignLeft);
+    g->setColumnStretch(0, 1);
+    g->setRowStretch(4, 1);
+    inputs->addWidget(pi);
+    top->addLayout(inputs);
+
+    top->addWidget(makeVerdict(this, "LPiAval"));
+
+    auto* parts = makeGroup(this, QStringLiteral(" Componentes "), "GBPiComponentes");
+    g = gridOf(parts);
+    addResult(g, 0, 0, QStringLiteral("Resistência virtual (Rv):"), "LPiRv");
+    addResult(g, 0, 2, QStringLiteral("Tensão de pico em C1 (AM 100 %):"), "LPiVC1");
+    addResult(g, 1, 0, QStringLiteral("Reatância de C1 (XC1):"), "LPiXC1");
+    addResult(g, 1, 2, QStringLiteral("Capacitor de entrada (C1):"), "LPiC1");
+    addResult(g, 2, 0, QStringLiteral("Reatância de L (XL):"), "LPiXL");
+    addResult(g, 2, 2, QStringLiteral("Indutor (L):"), "LPiL");
+    addResult(g, 3, 0, QStringLiteral("Reatância de C2 (XC2):"), "LPiXC2");
+    addResult(g, 3, 2, QStringLiteral("Capacitor de saída (C2):"), "LPiC2");
+    g->setColumnMinimumWidth(2, 0);
+    g->setHorizontalSpacing(6);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    top->addWidget(parts);
+
+    auto* bands = makeGroup(this, QStringLiteral(" Valores por banda "), "GBPiBandas");
+    auto* box = new QVBoxLayout(bands);
+    box->setContentsMargins(6, 4, 6, 6);
+    auto* model = new BandModel(sheet_, this);
+    bandModel_ = model;
+    auto* table = new QTableView(bands);
+    table->setObjectName(QStringLiteral("TVPiBandas"));
+    table->setAccessibleName(QStringLiteral("Valores por banda"));
+    table->setModel(model);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every band in view: as tall as the header and the rows ask.
+    table->verticalHeader()->setMinimumSectionSize(0);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height()
+                          + table->verticalHeader()->length() + 2 * table->frameWidth());
+    table->setMinimumWidth(5 * ResultW);
+    box->addWidget(table);
+    top->addWidget(bands);
+
+    auto* buttons = new QHBoxLayout;
+    auto* close = makeButton(this, "Button1", QStringLiteral("Fecha Janela"));
+    close->setMinimumSize(75, 25);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+    top->addLayout(buttons);
+}
+
+void TFCalcPI::setSettingsSource(std::function<Settings()> source) { settings_ = std::move(source); }
+
+void TFCalcPI::followRfStage(const std::string& Eb, const std::string& Ib)
+{
+    binding_.readInputs();
+    if (Eb != lastEb_)
+        sheet_["EPiEb"].text = lastEb_ = Eb;
+    if (Ib != lastIb_)
+        sheet_["EPiIb"].text = lastIb_ = Ib;
+    binding_.mirror();
+    CalculaCircuitoPI();
+}
+
+void TFCalcPI::CalculaCircuitoPI()
+{
+    const Settings cfg = settings_ ? settings_() : localeSettings();
+    binding_.readInputs();
+    if (!started_) {
+        started_ = true;
+        if (sheet_["EPiFreq"].text.empty())
+            PiBandaFrequencia(sheet_, cfg);
+    }
+    kelvora::CalculaCircuitoPI(sheet_, cfg);
+    binding_.mirror();
+    static_cast<BandModel*>(bandModel_)->refresh(cfg.decimalSeparator);
+}
+
+void TFCalcPI::CBPiBandaChange()
+{
+    const Settings cfg = settings_ ? settings_() : localeSettings();
+    binding_.readInputs();
+    PiBandaFrequencia(sheet_, cfg);
+    binding_.mirror();
+    CalculaCircuitoPI();
+}
+
+void TFCalcPI::showEvent(QShowEvent* e)
+{
+    if (!started_)
+        CalculaCircuitoPI();
+    QWidget::showEvent(e);
+    // The layout has placed the form: Tab follows it, captions name the fields.
+    applyKeyboardOrder(this);
 }
 
 } // namespace kelvora

@@ -133,6 +133,8 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
     FNucleo = nucleo;
     FCalcPI = calcPi;
     FCalcReator = calcReator;
+    if (FCalcPI)
+        FCalcPI->setSettingsSource([this] { return settings(); });
 }
 
 // ---- wiring ----------------------------------------------------------------
@@ -160,6 +162,7 @@ void TFKelvora::wireRecalculation()
     onChange({"BBVisNucleoTA"}, &TFKelvora::BBVisNucleoTAClick);
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
+    onChange({"BCircuitoPI"}, &TFKelvora::BCircuitoPIClick);
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -276,6 +279,17 @@ void TFKelvora::BBVisNucleoTAClick() { showCore(state_.En, state_.Bn); }
 void TFKelvora::BBVisNucleoTMClick() { showCore(state_.mod.En, state_.mod.Bn); }
 void TFKelvora::BBVisNucleoReatorClick() { showCore(state_.RFEn, state_.RFBn); }
 
+void TFKelvora::BCircuitoPIClick()
+{
+    if (!FCalcPI)
+        return;
+    const Sheet& mod = tab("TModValvul").sheet;
+    FCalcPI->followRfStage(mod["EEbrf"].text, mod["EIbrf"].text);
+    FCalcPI->show();
+    FCalcPI->raise();
+    FCalcPI->activateWindow();
+}
+
 void TFKelvora::showCore(float En, float Bn)
 {
     VisNucleo(En, Bn);
@@ -351,7 +365,11 @@ bool TFKelvora::CalculaTrafoAlim()
 bool TFKelvora::CalculaTrafoMod()
 {
     Tab& t = tab("TModValvul");
-    return recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    const bool done = recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    // The pi network works from the same RF stage.
+    if (FCalcPI)
+        FCalcPI->followRfStage(t.sheet["EEbrf"].text, t.sheet["EIbrf"].text);
+    return done;
 }
 
 bool TFKelvora::CalculaTrafoModTrans()

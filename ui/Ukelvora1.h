@@ -46,6 +46,7 @@ public:
     void BBVisNucleoTAClick();
     void BBVisNucleoTMClick();
     void BBVisNucleoReatorClick();
+    void BCircuitoPIClick();
     void BSalvaTAClick();
     void BSalva_TMClick();
 

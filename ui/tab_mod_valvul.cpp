@@ -279,6 +279,16 @@ void buildDiagram(QWidget* page)
     value(panel, "LRMInd", {reac, reacTop + 2 * pitch + clear}, L, Edge::Top, 90);
     value(panel, "LRMCorr", {reac, reacTop + 3 * pitch + clear}, L, Edge::Top, 90);
 
+    // The RF stage's output network opens from under its +B terminal, in the
+    // diagram's empty lower right corner, so no group of the tab moves. A
+    // control of the page laid over the paper, not of the drawing: Tab then
+    // reaches it right after the RF stage's fields, beside which it stands.
+    auto* pi = makeButton(page, "BCircuitoPI", QStringLiteral("Circuito PI de saída"));
+    const QSize piSize = pi->sizeHint();
+    pi->setGeometry(panel->x() + TerminalX + TerminalReach - piSize.width(),
+                    panel->y() + SecondaryBottom + TerminalReach + aside, piSize.width(),
+                    piSize.height());
+
     // Where the last press on the diagram was; hidden.
     makeLabel(panel, {}, "LPosX")->move(4, Height - 16);
     makeLabel(panel, {}, "LPosY")->move(40, Height - 16);

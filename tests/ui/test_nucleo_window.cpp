@@ -92,7 +92,7 @@ private slots:
     void clickingTheTabButtons_data();
     void clickingTheTabButtons();
     void closeHides();
-    void piWindowNeverShownAndItsButtonHides();
+    void piWindowHiddenUntilAskedForAndItsButtonHides();
 };
 
 void TestNucleoWindow::windowFrame()
@@ -394,7 +394,7 @@ void TestNucleoWindow::closeHides()
     QVERIFY(app.nucleo->isVisible());
 }
 
-void TestNucleoWindow::piWindowNeverShownAndItsButtonHides()
+void TestNucleoWindow::piWindowHiddenUntilAskedForAndItsButtonHides()
 {
     App app;
     app.main->BBVisNucleoTAClick();
@@ -402,11 +402,11 @@ void TestNucleoWindow::piWindowNeverShownAndItsButtonHides()
     QVERIFY(!app.calcPi->isVisible());
     QCOMPARE(app.calcPi->windowTitle(),
              QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
-    QCOMPARE(app.calcPi->size(), QSize(483, 442));
+    // Grown from the form's 483 x 442 to hold the pi-network form.
+    QVERIFY(app.calcPi->width() >= 483 && app.calcPi->height() >= 442);
     auto* close = app.calcPi->findChild<QPushButton*>(QStringLiteral("Button1"));
     QVERIFY(close);
     QCOMPARE(close->text(), QStringLiteral("Fecha Janela"));
-    QCOMPARE(close->pos(), QPoint(200, 328));
     app.calcPi->show();
     QVERIFY(QTest::qWaitForWindowExposed(app.calcPi.get()));
     QTest::mouseClick(close, Qt::LeftButton);

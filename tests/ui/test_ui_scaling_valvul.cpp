@@ -1,6 +1,6 @@
 // The valve modulator tab and the three secondary windows at 100 %, 150 % and 200 %:
 // every caption shown whole, none on another, none on the circuit, the core window's
-// note in reading ink. main() runs the cases once per scale, each in a child process
+// note in reading ink, the pi-network button on blank paper and its window's form whole. main() runs the cases once per scale, each in a child process
 // with its own QT_SCALE_FACTOR.
 #include "modulator_diagram.h"
 #include "at_every_scale.h"
@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTableView>
+#include <QHeaderView>
 
 #include <algorithm>
 
@@ -28,7 +30,9 @@ private slots:
     void valveTabCaptionsKeepClearOfEachOther();
     void diagramCaptionsLieOnWhitePaper();
     void diagramCaptionsStayWithinTheCircuit();
+    void piButtonStandsOnBlankPaper();
     void secondaryWindowsShowEveryCaptionWhole();
+    void piWindowShowsItsFormWhole();
     void coreNoteReadsInNormalInk();
 };
 
@@ -198,8 +202,10 @@ QRectF textInk(const QLabel* l)
     return fm.tightBoundingRect(l->text()).translated(line.left(), line.top() + fm.ascent());
 }
 
-// The groups and the diagram panel keep apart, and nothing outside one lies on it.
-void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QStringList& problems)
+// The groups and the diagram panel keep apart, and nothing outside one lies on it
+// but `overlay.first`, a control laid on the paper of panel `overlay.second` on purpose.
+void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QStringList& problems,
+                      std::pair<const QWidget*, const QWidget*> overlay = {})
 {
     const QList<QWidget*> shown = readable(top);
     for (int i = 0; i < panels.size(); ++i) {
@@ -209,7 +215,8 @@ void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QString
                 problems << where(panels[i]->objectName() + QStringLiteral(" on ") +
                                   panels[j]->objectName());
         for (QWidget* w : shown)
-            if (!panels[i]->isAncestorOf(w) && p.intersects(onTop(w, top)))
+            if (!panels[i]->isAncestorOf(w) && p.intersects(onTop(w, top))
+                && !(w == overlay.first && panels[i] == overlay.second))
                 problems << where(describe(w) + QStringLiteral(" on ") + panels[i]->objectName());
     }
 }
@@ -317,7 +324,8 @@ void TestUiScalingValvul::valveTabCaptionsKeepClearOfEachOther()
         for (QGroupBox* g : t.page->findChildren<QGroupBox*>())
             panels << g;
         QCOMPARE(panels.size(), 8);
-        checkPanelsApart(t.page, panels, problems);
+        // The pi-network button stands on the diagram's paper (see below).
+        checkPanelsApart(t.page, panels, problems, {t.app.find("BCircuitoPI"), t.panel});
     });
     QVERIFY2(allClear(problems), "see the warnings above");
 }
@@ -379,6 +387,32 @@ void TestUiScalingValvul::diagramCaptionsStayWithinTheCircuit()
     QVERIFY2(allClear(problems), "see the warnings above");
 }
 
+void TestUiScalingValvul::piButtonStandsOnBlankPaper()
+{
+    ValveTab t;
+    QStringList problems;
+    auto* button = t.app.find<QPushButton>("BCircuitoPI");
+    QVERIFY(button && button->parentWidget() == t.page);
+    t.inEachCoupling(problems, [&](int) {
+        QVERIFY(button->isVisible());
+        const ModulatorDiagram* d = t.shownDiagram();
+        QVERIFY(d);
+        // Whole on the paper, with a quarter of a line of white all round.
+        const QRect r = QRect(t.panel->mapFrom(t.page, button->pos()), button->size());
+        const qreal room = QFontMetricsF(button->font(), button).height() / 4;
+        const QRectF around = QRectF(r).adjusted(-room, -room, room, room);
+        if (!QRectF(t.panel->rect()).contains(around))
+            problems << where(QStringLiteral("BCircuitoPI reaches off the diagram"));
+        const int g = darkest(circuit(d), around);
+        if (g <= 200)
+            problems << where(QStringLiteral("BCircuitoPI lies on the circuit (grey %1)").arg(g));
+        for (QLabel* l : t.diagramCaptions())
+            if (around.intersects(textInk(l)))
+                problems << where(describe(l) + QStringLiteral(" under BCircuitoPI"));
+    });
+    QVERIFY2(allClear(problems), "see the warnings above");
+}
+
 void TestUiScalingValvul::secondaryWindowsShowEveryCaptionWhole()
 {
     App app;
@@ -395,9 +429,58 @@ void TestUiScalingValvul::secondaryWindowsShowEveryCaptionWhole()
         checkClear(w, problems);
     }
     QVERIFY2(allClear(problems), "see the warnings above");
-    // The close buttons keep their place in the form.
-    QCOMPARE(app.calcPi->findChild<QPushButton*>("Button1")->pos(), QPoint(200, 328));
+    // The close buttons keep their place in the form; the pi network's sits
+    // centred under its form.
+    const QWidget* closePi = app.calcPi->findChild<QPushButton*>("Button1");
+    QVERIFY(std::abs(closePi->geometry().center().x() - app.calcPi->width() / 2) <= 1);
+    for (QWidget* w : readable(app.calcPi.get()))
+        QVERIFY2(w == closePi || onTop(w, app.calcPi.get()).bottom() < closePi->y(),
+                 qPrintable(describe(w)));
     QCOMPARE(app.calcReator->findChild<QPushButton*>("Button1")->y(), 400);
+}
+
+void TestUiScalingValvul::piWindowShowsItsFormWhole()
+{
+    App app;
+    app.showTab("TModValvul");
+    QTest::qWait(10);
+    app.main->BCircuitoPIClick(); // the tab's button
+    TFCalcPI* pi = app.calcPi.get();
+    QVERIFY(QTest::qWaitForWindowExposed(pi));
+    auto* q = pi->findChild<QLineEdit*>(QStringLiteral("EPiQ"));
+    auto* table = pi->findChild<QTableView*>(QStringLiteral("TVPiBandas"));
+    QVERIFY(q && table);
+    QStringList problems;
+    // With every value, and with the longest message instead.
+    for (const char* typed : {"12", "3"}) {
+        q->setText(QString::fromLatin1(typed));
+        QVERIFY(!readable(pi).isEmpty());
+        checkWhole(pi, problems);
+        checkClear(pi, problems);
+        checkCaptionsApart(pi, problems);
+        // Every band and every column in view, each value whole.
+        if (table->viewport()->height() < table->verticalHeader()->length())
+            problems << where(QStringLiteral("the band table hides rows"));
+        const QAbstractItemView* view = table;
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            const int need = std::max(view->sizeHintForColumn(c),
+                                      table->horizontalHeader()->sectionSizeHint(c));
+            if (table->columnWidth(c) < need)
+                problems << where(QStringLiteral("band table column %1 is %2 wide, needs %3")
+                                      .arg(c)
+                                      .arg(table->columnWidth(c))
+                                      .arg(need));
+        }
+        QList<QWidget*> groups;
+        for (QGroupBox* g : pi->findChildren<QGroupBox*>()) {
+            groups << g;
+            if (g->fontMetrics().horizontalAdvance(g->title()) >= g->width())
+                problems << where(g->title());
+        }
+        QCOMPARE(groups.size(), 4);
+        checkPanelsApart(pi, groups, problems);
+    }
+    QVERIFY2(allClear(problems), "see the warnings above");
 }
 
 void TestUiScalingValvul::coreNoteReadsInNormalInk()

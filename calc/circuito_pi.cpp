@@ -1,0 +1,284 @@
+#include "circuito_pi.h"
+
+#include "trafo_mod.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <numbers>
+
+namespace kelvora {
+
+namespace {
+
+// Ratio of the plate load to the plate supply's DC resistance Eb/Ib for each
+// class of operation (ARRL Handbook, "RF Power Amplifiers": R1 = Eb / (K Ib)).
+struct Classe {
+    const char* name;
+    double K;
+};
+const Classe Classes[] = {
+    {"Classe A", 1.3}, {"Classe AB", 1.5}, {"Classe B", 1.57}, {"Classe C", 2.0}};
+constexpr int ClasseC = 3;
+constexpr int Banda40m = 2;
+
+// The inputs the calculation reads, with the symbol a message names them by.
+struct Input {
+    const char* name;
+    const char* symbol;
+};
+const Input Inputs[] = {
+    {"EPiEb", "Eb"}, {"EPiIb", "Ib"}, {"EPiQ", "Q"}, {"EPiR2", "R2"}, {"EPiFreq", "f"}};
+
+const char* const Results[] = {"LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL", "LPiC2"};
+
+std::string ohms(double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " ohms"; }
+std::string picofarads(double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " pF"; }
+std::string microhenries(double v, const Settings& cfg) { return fixed(v, 8, 2, cfg) + " µH"; }
+
+bool finitePositive(double v) { return std::isfinite(v) && v > 0; }
+
+std::string textOf(const char* name)
+{
+    for (const ControlSpec& c : trafoModControls())
+        if (c.name == name)
+            return c.text;
+    return {};
+}
+
+// The network's values and the band table left empty: nothing that could
+// pass for a component value stays on the screen.
+void clearNetwork(Sheet& tab)
+{
+    for (const char* name : Results)
+        tab[name].text.clear();
+    for (const PiBand& b : piBands())
+        for (const char* q : {"C1", "L", "C2"})
+            tab[piBandCell(q, b)].text.clear();
+}
+
+void verdict(Sheet& tab, const std::string& text, ColourPair pair)
+{
+    tab["LPiAval"].text = text;
+    paint(tab["LPiAval"], pair);
+}
+
+// The band list shows the band whose frequency is the one typed, else none.
+void showBand(Sheet& tab, float MHz)
+{
+    Control& c = tab["CBPiBanda"];
+    c.itemIndex = -1;
+    c.text.clear();
+    const std::vector<PiBand>& bands = piBands();
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        if (static_cast<float>(bands[i].MHz) == MHz) {
+            c.itemIndex = int(i);
+            c.text = bands[i].name;
+        }
+}
+
+} // namespace
+
+double piMinimumQ(double R1, double R2)
+{
+    return std::sqrt(std::max(R1, R2) / std::min(R1, R2) - 1);
+}
+
+std::optional<PiNetwork> piNetwork(double R1, double R2, double Q)
+{
+    // Below the minimum Q the handbook formula's root belongs to Q = Q1 - Q2,
+    // a network whose sections work against each other; at it, C2 (or C1)
+    // vanishes and the pi is a single L section.
+    if (!(R1 > 0 && R2 > 0 && Q > piMinimumQ(R1, R2)))
+        return std::nullopt;
+    // ARRL Handbook ("Pi network" design equations): with D = R1 - R2,
+    //   1/Rv = [(R1 + R2) - sqrt((R1 + R2)^2 - (D^2/Q^2)(Q^2 + 4))] / (D^2/Q^2),
+    // and Rv = R1 / (Q^2/4 + 1) when D = 0. Multiplying out the conjugate
+    // gives the same value in a form that holds for D = 0 too and does not
+    // lose its digits to cancellation when D^2/Q^2 is small:
+    //   Rv = [(R1 + R2) + 2 sqrt(R1 R2 - D^2/Q^2)] / (Q^2 + 4).
+    const double D = R1 - R2;
+    const double DQ = D / Q;
+    const double Rv = (R1 + R2 + 2 * std::sqrt(std::max(0.0, R1 * R2 - DQ * DQ))) / (Q * Q + 4);
+    PiNetwork n{};
+    n.Rv = Rv;
+    n.Q1 = std::sqrt(std::max(0.0, R1 / Rv - 1));
+    n.Q2 = std::sqrt(std::max(0.0, R2 / Rv - 1));
+    n.XC1 = R1 / n.Q1;
+    n.XC2 = R2 / n.Q2;
+    n.XL = Rv * Q;
+    for (double v : {n.Rv, n.Q1, n.Q2, n.XC1, n.XC2, n.XL})
+        if (!finitePositive(v))
+            return std::nullopt;
+    return n;
+}
+
+PiParts piParts(const PiNetwork& n, double MHz)
+{
+    const double w = 2 * std::numbers::pi * MHz * 1e6;
+    return {1e12 / (w * n.XC1), n.XL / w * 1e6, 1e12 / (w * n.XC2)};
+}
+
+const std::vector<PiBand>& piBands()
+{
+    static const std::vector<PiBand> bands = {
+        {"160 m", "160m", 1.85}, {"80 m", "80m", 3.6},   {"40 m", "40m", 7.1},
+        {"20 m", "20m", 14.2},   {"15 m", "15m", 21.2}, {"10 m", "10m", 28.5},
+    };
+    return bands;
+}
+
+std::string piBandCell(const char* quantity, const PiBand& band)
+{
+    return std::string("LPi") + quantity + "_" + band.suffix;
+}
+
+std::vector<ControlSpec> circuitoPiControls()
+{
+    std::vector<std::string> classes, bands;
+    for (const Classe& c : Classes)
+        classes.push_back(c.name);
+    for (const PiBand& b : piBands())
+        bands.push_back(b.name);
+    // The frequency is written from the band list when the window first
+    // calculates: its text needs the locale's decimal separator.
+    std::vector<ControlSpec> v = {
+        inputEdit("EPiEb", textOf("EEbrf"), 8),
+        inputEdit("EPiIb", textOf("EIbrf"), 8),
+        {.name = "CBPiClasse", .kind = Kind::List, .text = Classes[ClasseC].name,
+         .items = classes, .itemIndex = ClasseC, .input = true},
+        inputEdit("EPiQ", "12", 8),
+        inputEdit("EPiR2", "50", 8),
+        inputEdit("EPiFreq", "", 8),
+        {.name = "CBPiBanda", .kind = Kind::List, .text = piBands()[Banda40m].name,
+         .items = bands, .itemIndex = Banda40m, .input = true},
+    };
+    for (const char* name : {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL",
+                             "LPiC2", "LPiVC1", "LPiAval"})
+        v.push_back(resultLabel(name));
+    for (const PiBand& b : piBands())
+        for (const char* q : {"C1", "L", "C2"})
+            v.push_back(resultLabel(piBandCell(q, b)));
+    return v;
+}
+
+void PiBandaFrequencia(Sheet& tab, const Settings& cfg)
+{
+    const int i = tab["CBPiBanda"].itemIndex;
+    if (i >= 0 && i < int(piBands().size()))
+        tab["EPiFreq"].text = general(piBands()[std::size_t(i)].MHz, cfg);
+}
+
+void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
+{
+    // 1. Inputs: plate supply (V, mA), Q, output load (ohms), frequency (MHz).
+    //    Each must be a number above zero; a field that is not turns red.
+    std::string bad;
+    double in[std::size(Inputs)];
+    for (std::size_t k = 0; k < std::size(Inputs); ++k) {
+        const float v = readTolerant(tab, Inputs[k].name, std::numeric_limits<float>::quiet_NaN(), cfg);
+        in[k] = v;
+        if (!(v > 0)) {
+            tab[Inputs[k].name].background = Colour::Red;
+            bad += (bad.empty() ? "" : ", ") + std::string(Inputs[k].symbol);
+        }
+    }
+    const auto [Eb, Ib, Q, R2, MHz] = in;
+    showBand(tab, static_cast<float>(MHz));
+    const int classe = tab["CBPiClasse"].itemIndex;
+    const double K = Classes[classe >= 0 && classe < int(std::size(Classes)) ? classe : ClasseC].K;
+
+    clearNetwork(tab);
+    tab["LPiR1"].text.clear();
+    tab["LPiVC1"].text.clear();
+
+    // 2. Plate load, and the peak voltage on C1. C1 sits behind the plate
+    //    blocking capacitor and sees the RF swing alone, about Eb at the
+    //    carrier; at the crests of 100 % plate modulation the supply, and so
+    //    the swing, doubles: C1 must stand 2 Eb.
+    const double R1 = Eb / (K * Ib * 1e-3);
+    if (Eb > 0)
+        tab["LPiVC1"].text = fixed(2 * Eb, 8, 0, cfg) + " V";
+    if (!bad.empty()) {
+        if (finitePositive(R1))
+            tab["LPiR1"].text = ohms(R1, cfg);
+        verdict(tab, "Digite um número maior que zero em: " + bad, BadPair);
+        return;
+    }
+    if (!finitePositive(R1)) {
+        verdict(tab, "Valores fora do alcance do cálculo: confira Eb e Ib.", BadPair);
+        return;
+    }
+    tab["LPiR1"].text = ohms(R1, cfg);
+
+    // 3. The least Q that still makes a pi network of R1 and R2, shown
+    //    rounded up to the next hundredth above it, so that typing the number
+    //    shown is always enough.
+    const double Xmin = piMinimumQ(R1, R2);
+    const double Xshown = (std::floor(Xmin * 100) + 1) / 100;
+    const std::optional<PiNetwork> n = piNetwork(R1, R2, Q);
+    if (!n) {
+        if (std::isfinite(Xmin) && Q <= Xmin) {
+            tab["EPiQ"].background = Colour::Red;
+            verdict(tab,
+                    "Q muito baixo para esta relação de impedâncias: use Q ≥ "
+                        + fixed(Xshown, 8, 2, cfg),
+                    BadPair);
+        } else {
+            verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
+        }
+        return;
+    }
+
+    // 4. The network, its parts at the frequency typed and in every band.
+    const PiParts p = piParts(*n, MHz);
+    std::vector<std::pair<std::string, PiParts>> table;
+    for (const PiBand& b : piBands())
+        table.emplace_back(b.suffix, piParts(*n, b.MHz));
+    bool finite = finitePositive(p.C1) && finitePositive(p.L) && finitePositive(p.C2);
+    for (const auto& [suffix, q] : table)
+        finite = finite && std::isfinite(q.C1) && std::isfinite(q.L) && std::isfinite(q.C2);
+    if (!finite) {
+        verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
+        return;
+    }
+    tab["LPiRv"].text = ohms(n->Rv, cfg);
+    tab["LPiXC1"].text = ohms(n->XC1, cfg);
+    tab["LPiXL"].text = ohms(n->XL, cfg);
+    tab["LPiXC2"].text = ohms(n->XC2, cfg);
+    tab["LPiC1"].text = picofarads(p.C1, cfg);
+    tab["LPiL"].text = microhenries(p.L, cfg);
+    tab["LPiC2"].text = picofarads(p.C2, cfg);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const PiBand& b = piBands()[i];
+        tab[piBandCell("C1", b)].text = picofarads(table[i].second.C1, cfg);
+        tab[piBandCell("L", b)].text = microhenries(table[i].second.L, cfg);
+        tab[piBandCell("C2", b)].text = picofarads(table[i].second.C2, cfg);
+    }
+    verdict(tab, "Q adequado (mínimo para esta relação de impedâncias: " + fixed(Xshown, 8, 2, cfg)
+                     + ")",
+            GoodPair);
+}
+
+Design circuitoPiDesign()
+{
+    Design d;
+    d.name = "circuito-pi";
+    d.tab = "FCalcPI";
+    d.controls = circuitoPiControls();
+    d.outputs = {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL", "LPiC2", "LPiVC1",
+                 "LPiAval"};
+    for (const PiBand& b : piBands())
+        for (const char* q : {"C1", "L", "C2"})
+            d.outputs.push_back(piBandCell(q, b));
+    // Without a window the frequency starts from the band list, unless typed.
+    d.show = [](Sheet& tab, CalcState&, const Settings& cfg) {
+        if (tab["EPiFreq"].text.empty())
+            PiBandaFrequencia(tab, cfg);
+        CalculaCircuitoPI(tab, cfg);
+    };
+    return d;
+}
+
+} // namespace kelvora
