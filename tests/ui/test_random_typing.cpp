@@ -71,10 +71,11 @@ void TestRandomTyping::randomKeystrokesNeverShowNonNumbersNorFloodErrors()
     App app;
     auto* pc = app.find<QTabWidget>("PageControl1");
     QVERIFY(pc);
-    // Every tab with a sheet of controls: the designs' and the settings tab.
+    // Every tab with a sheet of controls: the designs' and the settings tab
+    // (the pi network is a window of its own, typed into by its own tests).
     QList<QWidget*> tabs;
     for (const Design& d : designs())
-        if (auto* page = app.find<QWidget>(d.tab.c_str()))
+        if (auto* page = app.main->findChild<QWidget*>(QString::fromStdString(d.tab)))
             tabs << page;
     if (auto* ajustes = app.main->findChild<QWidget*>(QStringLiteral("TAjustes")))
         tabs << ajustes;
