@@ -1,4 +1,5 @@
 // Calculation and number-format costs, free of any widget work.
+#include "adviser.h"
 #include "construction.h"
 #include "designs.h"
 #include "numbers.h"
@@ -105,6 +106,41 @@ void BM_construction_trafo_alim_6(benchmark::State& st)
     }
 }
 BENCHMARK(BM_construction_trafo_alim_6)->Unit(benchmark::kMicrosecond)->ComputeStatistics("worst", worst);
+
+// The core adviser's full search on the same six-secondary transformer:
+// every catalogue lamination and stack through the tab's calculation, and the
+// construction analysis of those whose section the tab accepts.
+// (With `hot`, at 100 °C ambient nothing passes and every core's checks are
+// counted: the slowest search.)
+void BM_adviser_trafo_alim_6(benchmark::State& st, bool hot)
+{
+    const Settings cfg;
+    const Design* d = findDesign("trafo-alimentacao");
+    Sheet sheet(d->controls);
+    sheet["CNumSec"].itemIndex = 5;
+    sheet["CNumSec"].text = "6";
+    CalcState state;
+    d->show(sheet, state, cfg);
+    construction::ConstructionSettings set;
+    set.load[0] = 3;
+    set.load[1] = 2;
+    if (hot)
+        set.ambient = 100;
+    for (auto _ : st) {
+        auto advice = construction::adviseCore(*d, sheet, state, false, set, cfg);
+        benchmark::DoNotOptimize(advice);
+        if (advice.ranked.empty() != hot) {
+            st.SkipWithError("unexpected result");
+            break;
+        }
+    }
+}
+BENCHMARK_CAPTURE(BM_adviser_trafo_alim_6, passing, false)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("worst", worst);
+BENCHMARK_CAPTURE(BM_adviser_trafo_alim_6, none_passes, true)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("worst", worst);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "adviser.h"
 #include "ajustes.h"
 #include "calc_error.h"
 #include "construction_output.h"
@@ -46,6 +47,8 @@ void printHelp(std::ostream& out)
            "  --construcao           construção e perdas do projeto (transformador de\n"
            "                         alimentação, modulador valvulado, reator de filtro);\n"
            "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
+           "  --sugere-nucleo        os núcleos do catálogo que passam em todas as\n"
+           "                         verificações, os mais leves primeiro\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
            "  --help                 mostra esta ajuda\n"
@@ -155,6 +158,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Sheet ajustes(ajustesControls());
         bool json = false;
         bool wantConstrucao = false;
+        bool wantSugestoes = false;
         std::vector<std::pair<std::string, std::string>> construcaoArgs;
         bool wantReport = false;
         std::string reportPath;
@@ -167,6 +171,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 if (!construction::hasConstruction(design->name))
                     throw UsageError{"o projeto " + design->name + " não tem construção"};
                 wantConstrucao = true;
+            } else if (a == "--sugere-nucleo") {
+                if (!construction::hasConstruction(design->name))
+                    throw UsageError{"o projeto " + design->name + " não tem construção"};
+                wantSugestoes = true;
             } else if (a.rfind("--report=", 0) == 0) {
                 reportPath = a.substr(9);
                 wantReport = true;
@@ -209,6 +217,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
                                                 construction::readSettings(construcao, cfg), cfg);
+        std::optional<construction::Advice> advice;
+        if (wantSugestoes)
+            advice = construction::adviseCore(*design, tab, state, !error.empty(),
+                                              construction::readSettings(construcao, cfg), cfg);
 
         if (json) {
             nlohmann::ordered_json j;
@@ -228,12 +240,16 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
             if (analysis)
                 j["construcao"] = construcaoJson(*analysis);
+            if (advice)
+                j["sugestoes"] = sugestoesJson(*advice);
             out << j.dump(2) << "\n";
         } else if (!wantReport || reportPath != "-") {
             for (const std::string& name : design->outputs)
                 out << name << '\t' << tab[name].text << '\n';
             if (analysis)
                 out << construcaoTable(*analysis, cfg);
+            if (advice)
+                out << sugestoesTable(*advice, cfg);
         }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';

@@ -3,6 +3,7 @@
 #include "calc_error.h"
 #include "conductor.h"
 #include "construction_data.h"
+#include "lamination.h"
 
 #include <algorithm>
 #include <cmath>
@@ -157,8 +158,7 @@ std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, con
 // Iron mass of the scrapless E/I stack, g: 6 a^2 b of lamination (cm).
 double ironMass(const Window& w, const ConstructionSettings& set)
 {
-    const double a = w.a / 10, b = w.b / 10;
-    return SteelDensity * set.ks * 6 * a * a * b;
+    return ironMassG(w.a, w.b, set.ks);
 }
 
 // Net iron section, m^2.

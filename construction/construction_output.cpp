@@ -58,6 +58,24 @@ std::string pad(const std::string& s, std::size_t w, bool left)
 
 } // namespace
 
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], width(row[c]));
+    }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            line += (c ? "  " : "") + pad(row[c], widths[c], c == 0);
+        out += line + "\n";
+    }
+    return out;
+}
+
 Json construcaoJson(const Analysis& a)
 {
     if (a.error)
@@ -124,16 +142,7 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
                         num(w.lengthM, 2), num(w.r20Ohm, 4), num(w.rHotOhm, 4), num(w.iRmsA, 3),
                         num(w.pcuW, 3), num(w.massG, 1), opt(w.vNl, 2), opt(w.vFl, 2),
                         opt(w.regulationPct, 1)});
-    std::vector<std::size_t> widths(head.size(), 0);
-    for (const auto& row : rows)
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], width(row[c]));
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c)
-            line += (c ? "  " : "") + pad(row[c], widths[c], c == 0);
-        out += line + "\n";
-    }
+    out += alignedTable(rows);
 
     // 2. The whole part.
     out += "Altura do enrolamento: " + num(a.buildMm, 3) + " mm; ocupação da janela: "

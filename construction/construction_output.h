@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <vector>
 
 namespace kelvora::construction {
 
@@ -14,5 +15,8 @@ namespace kelvora::construction {
 nlohmann::ordered_json construcaoJson(const Analysis& a);
 // The same as a readable Portuguese table, numbers with the separator of `cfg`.
 std::string construcaoTable(const Analysis& a, const Settings& cfg);
+// Rows of texts in columns two spaces apart, the first column left-aligned
+// and the others right-aligned, each line ending in "\n".
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows);
 
 } // namespace kelvora::construction

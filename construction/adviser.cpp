@@ -1,0 +1,316 @@
+#include "adviser.h"
+
+#include "calc_error.h"
+#include "construction_output.h"
+
+#include <algorithm>
+#include <span>
+
+namespace kelvora::construction {
+
+namespace {
+
+struct TabFields {
+    std::string_view tab, design;
+    CoreFields fields;
+};
+
+// The power transformer and the reactor read their fields as numbers; the
+// modulator's lists are read as whole numbers, so the inch sizes cannot be
+// typed there.
+constexpr TabFields Tabs[] = {
+    {"TTrafoAlim", "trafo-alimentacao", {"EBn1", "EEn1", "LAlimAval", false}},
+    {"TModValvul", "modulador-valvulado", {"CBTMBn", "CBTMEn", "LTMAval", true}},
+    {"TReatorFiltro", "reator-filtro", {"CBRFBn", "CBRFEn", "LRFNAval", false}},
+};
+
+bool whole(double mm) { return mm == double(long(mm)); }
+
+Check checkOf(VerdictKind k)
+{
+    switch (k) {
+    case VerdictKind::Fit:
+        return Check::Fit;
+    case VerdictKind::Temperature:
+        return Check::Temperature;
+    case VerdictKind::Flux:
+        return Check::Flux;
+    case VerdictKind::Inductance:
+        return Check::Inductance;
+    case VerdictKind::Reactance:
+        return Check::Reactance;
+    }
+    return Check::Construction;
+}
+
+// The error that stops the search before it starts: the tab's own
+// calculation failed, or its laminations are not E/I. Every core would end
+// in the same error.
+std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
+                                      const CalcState& s, bool tabError)
+{
+    bool failed = tabError, uCore = false;
+    if (tab == "TTrafoAlim") {
+        const TrafoAlimInput in = trafoAlimInput(sheet, s, tabError);
+        failed = in.tabError;
+        uCore = in.uCore;
+    } else if (tab == "TReatorFiltro") {
+        failed = reatorFiltroInput(sheet, s, tabError).tabError;
+    }
+    if (failed)
+        return "O cálculo da aba terminou com erro.";
+    if (uCore)
+        return "A construção considera lâminas E/I.";
+    return std::nullopt;
+}
+
+// One core judged on a scratch copy of the tab: its fields are set, the tab's
+// calculation runs on a fresh copy of the tab's state, then the construction
+// analysis. The sheet is reused: every calculation rewrites what it reads
+// after it has written it, and its results are overwritten by the next core.
+// A core the tab rejects is analysed only while no core has passed: when
+// none passes, every check that every core fails has then been counted.
+class Judge {
+public:
+    Judge(const Design& d, const Sheet& tab, const CalcState& s, const CoreFields& f,
+          const ConstructionSettings& set, const Settings& cfg)
+        : design_(d), sheet_(tab), base_(s), fields_(f), set_(set), cfg_(cfg)
+    {
+    }
+
+    // Judges lamination l with stack b.
+    void operator()(const Lamination& l, double b, Advice& out)
+    {
+        ++out.tried;
+        auto fail = [&](Check c) { ++out.failures[std::size_t(c)]; };
+        if (&l != lamination_) { // the width is written once for all its stacks
+            sheet_[fields_.bn].text = coreText(l.a, cfg_);
+            lamination_ = &l;
+        }
+        sheet_[fields_.en].text = coreText(b, cfg_);
+        state_ = base_;
+        try {
+            design_.show(sheet_, state_, cfg_);
+        } catch (const CalcError&) {
+            fail(Check::TabCalculation);
+            return;
+        }
+        const Control& verdict = sheet_[fields_.verdict];
+        const bool coreGood = verdict.background == GoodPair.background
+                              && verdict.font == GoodPair.font;
+        if (!coreGood) {
+            fail(Check::Core);
+            if (out.ranked.empty()) // otherwise the cheap verdict is enough
+                analyse(out);
+            return;
+        }
+        if (analyse(out))
+            out.ranked.push_back(suggestion(l, b, *last_));
+    }
+
+private:
+    // The construction analysis of the core just calculated; counts the
+    // checks it fails and says whether it passes them all.
+    bool analyse(Advice& out)
+    {
+        last_ = analyseTab(design_.tab, sheet_, state_, false, set_, cfg_);
+        if (!last_ || last_->error) {
+            ++out.failures[std::size_t(Check::Construction)];
+            return false;
+        }
+        bool good = true;
+        for (const Verdict& v : last_->verdicts)
+            if (!v.good) {
+                ++out.failures[std::size_t(checkOf(v.kind))];
+                good = false;
+            }
+        return good;
+    }
+
+    static Suggestion suggestion(const Lamination& l, double b, const Analysis& a)
+    {
+        Suggestion s{.lamination = &l, .a = l.a, .b = b, .mTotalG = a.mTotalG,
+                     .fillPct = a.fillPct, .dtK = a.dtK};
+        switch (a.design) {
+        case DesignKind::TrafoAlim: {
+            double worst = 0;
+            bool collapsed = false;
+            for (const Winding& w : a.windings)
+                if (w.vNl) {
+                    collapsed = collapsed || (!w.regulationPct && w.turns > 0);
+                    if (w.regulationPct)
+                        worst = std::max(worst, *w.regulationPct);
+                }
+            if (!collapsed)
+                s.worstRegulationPct = worst;
+            break;
+        }
+        case DesignKind::TrafoMod:
+            s.lH = a.lpH;
+            break;
+        case DesignKind::ReatorFiltro:
+            s.lH = a.lH;
+            break;
+        }
+        return s;
+    }
+
+    const Design& design_;
+    Sheet sheet_;
+    const CalcState& base_;
+    CalcState state_;
+    const CoreFields fields_;
+    const ConstructionSettings& set_;
+    const Settings& cfg_;
+    std::optional<Analysis> last_;
+    const Lamination* lamination_ = nullptr;
+};
+
+} // namespace
+
+std::optional<CoreFields> coreFieldsOf(std::string_view tab)
+{
+    for (const TabFields& t : Tabs)
+        if (tab == t.tab || tab == t.design)
+            return t.fields;
+    return std::nullopt;
+}
+
+std::string coreText(double mm, const Settings& cfg) { return general(mm, cfg); }
+
+const char* checkName(Check c)
+{
+    switch (c) {
+    case Check::TabCalculation:
+        return "cálculo da aba";
+    case Check::Core:
+        return "seção do núcleo na aba";
+    case Check::Construction:
+        return "erro na construção";
+    case Check::Fit:
+        return "ocupação da janela";
+    case Check::Temperature:
+        return "elevação de temperatura";
+    case Check::Flux:
+        return "indução";
+    case Check::Inductance:
+        return "indutância";
+    case Check::Reactance:
+        return "reatância do primário";
+    }
+    return "";
+}
+
+Advice adviseCore(const Design& design, const Sheet& tab, const CalcState& s, bool tabError,
+                  const ConstructionSettings& set, const Settings& cfg)
+{
+    Advice out;
+    const std::optional<CoreFields> fields = coreFieldsOf(design.tab);
+    if (!fields) {
+        out.error = "Este projeto não tem construção.";
+        return out;
+    }
+    out.design = design.tab == "TModValvul"      ? DesignKind::TrafoMod
+                 : design.tab == "TReatorFiltro" ? DesignKind::ReatorFiltro
+                                                 : DesignKind::TrafoAlim;
+    if (auto refusal = tabRefusal(design.tab, tab, s, tabError)) {
+        out.error = std::move(refusal);
+        return out;
+    }
+
+    // Largest cores first: they are the likeliest to pass, after which the
+    // cores the tab rejects need no analysis.
+    Judge judge(design, tab, s, *fields, set, cfg);
+    const std::span<const Lamination> all = laminations();
+    for (auto l = all.rbegin(); l != all.rend(); ++l) {
+        if (fields->wholeMm && !whole(l->a))
+            continue;
+        const std::vector<double> stacks = stacksOf(*l);
+        for (auto b = stacks.rbegin(); b != stacks.rend(); ++b)
+            if (!fields->wholeMm || whole(*b))
+                judge(*l, *b, out);
+    }
+    if (out.ranked.empty()) {
+        const auto most = std::max_element(out.failures.begin(), out.failures.end());
+        if (*most > 0)
+            out.mostFailed = Check(most - out.failures.begin());
+    } else {
+        out.failures = {};
+    }
+    // Lightest first; equal weights, the cooler first; then catalogue order
+    // and the lower stack, so that the order never depends on the search's.
+    std::sort(out.ranked.begin(), out.ranked.end(), [](const Suggestion& x, const Suggestion& y) {
+        if (x.mTotalG != y.mTotalG)
+            return x.mTotalG < y.mTotalG;
+        if (x.dtK != y.dtK)
+            return x.dtK < y.dtK;
+        if (x.lamination != y.lamination)
+            return x.lamination < y.lamination;
+        return x.b < y.b;
+    });
+    return out;
+}
+
+std::string adviceMessage(const Advice& a)
+{
+    if (a.error)
+        return *a.error;
+    if (!a.ranked.empty())
+        return {};
+    std::string m = "Nenhum núcleo do catálogo passa em todas as verificações.";
+    if (a.mostFailed)
+        m += " A que mais falhou: " + std::string(checkName(*a.mostFailed)) + " ("
+             + std::to_string(a.failures[std::size_t(*a.mostFailed)]) + " de "
+             + std::to_string(a.tried) + " núcleos).";
+    return m;
+}
+
+std::vector<std::string> suggestionHeader(DesignKind design)
+{
+    const char* figure = design == DesignKind::TrafoAlim ? "Pior regulação (%)"
+                         : design == DesignKind::TrafoMod ? "Lp (H)"
+                                                          : "L (H)";
+    return {"Lâmina", "a × b (mm)", "Ocupação (%)", "ΔT (K)", figure, "Massa (g)"};
+}
+
+std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design,
+                                       const Settings& cfg)
+{
+    auto num = [&](double v, int d) { return fixed(v, 15, d, cfg); };
+    std::string figure;
+    if (design == DesignKind::TrafoAlim)
+        figure = s.worstRegulationPct ? num(*s.worstRegulationPct, 1) : "-";
+    else
+        figure = num(s.lH, 2);
+    return {std::string(s.lamination->name), coreText(s.a, cfg) + " × " + coreText(s.b, cfg),
+            num(s.fillPct, 1), num(s.dtK, 1), figure, num(s.mTotalG, 0)};
+}
+
+nlohmann::ordered_json sugestoesJson(const Advice& a)
+{
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const Suggestion& s : a.ranked)
+        list.push_back({{"nome", s.lamination->name},
+                        {"a_mm", s.a},
+                        {"b_mm", s.b},
+                        {"m_total_g", s.mTotalG},
+                        {"fill_pct", s.fillPct},
+                        {"dt_k", s.dtK}});
+    return list;
+}
+
+std::string sugestoesTable(const Advice& a, const Settings& cfg)
+{
+    std::string out = "\nSugestões de núcleo\n";
+    if (a.ranked.empty())
+        return out + adviceMessage(a) + "\n";
+    constexpr std::size_t Shown = 10;
+    out += std::to_string(a.ranked.size()) + " de " + std::to_string(a.tried)
+           + " núcleos passam em todas as verificações; os mais leves:\n";
+    std::vector<std::vector<std::string>> rows = {suggestionHeader(a.design)};
+    for (std::size_t i = 0; i < std::min(Shown, a.ranked.size()); ++i)
+        rows.push_back(suggestionRow(a.ranked[i], a.design, cfg));
+    return out + alignedTable(rows);
+}
+
+} // namespace kelvora::construction
