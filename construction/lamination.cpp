@@ -66,6 +66,12 @@ const Lamination* laminationOf(double bn)
     return best;
 }
 
+std::string_view laminationText(double bn)
+{
+    const Lamination* l = laminationOf(bn);
+    return l ? l->name : "lâmina fora do catálogo";
+}
+
 std::vector<double> stacksOf(const Lamination& l)
 {
     std::vector<double> v;

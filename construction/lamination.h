@@ -20,6 +20,10 @@ std::span<const Lamination> laminations();
 // one), or null when it is not one of them.
 const Lamination* laminationOf(double bn);
 
+// What the construction window says of the tab's Bn: the lamination's name,
+// or "lâmina fora do catálogo".
+std::string_view laminationText(double bn);
+
 // The stacks tried with a lamination, mm, ascending: every whole millimetre
 // from a to 2.5 a; for US sizes also the exact a, 1.25 a, 1.5 a and 2 a.
 std::vector<double> stacksOf(const Lamination& l);

@@ -192,6 +192,8 @@ TEST(LaminationCatalogue, LookalikeNamesAreDifferentCores)
     EXPECT_EQ(nameOf(19.1), "-");
     EXPECT_EQ(nameOf(33), "-");
     EXPECT_EQ(nameOf(0), "-");
+    EXPECT_EQ(laminationText(38.1f), "EI-150 (1 1/2\")");
+    EXPECT_EQ(laminationText(38), "lâmina fora do catálogo");
 }
 
 TEST(LaminationCatalogue, GeometryAndIronMassOfTheScraplessShape)

@@ -1,0 +1,163 @@
+#include "ui_fixture.h"
+
+#include "designs.h"
+#include "sugestoes_nucleo.h"
+
+#include <QTableView>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+class TestSugestoesNucleo : public QObject {
+    Q_OBJECT
+private slots:
+    void tableOpensOnTheButtonWithTheBestTen();
+    void usarEsteNucleoWritesTheTabWhichRecalculates();
+    void listFieldsOfTheChoke();
+    void nothingPassesSaysWhichCheckFailedMostOften();
+};
+
+namespace {
+
+// The panel wired to one tab of the program as the construction window wires it.
+struct Wired {
+    App& app;
+    const char* tab;
+    PainelSugestoes panel;
+    construction::ConstructionSettings set;
+
+    Wired(App& a, const char* t) : app(a), tab(t)
+    {
+        QObject::connect(&panel, &PainelSugestoes::openRequested, [this] { refresh(); });
+        QObject::connect(&panel, &PainelSugestoes::coreChosen,
+                         [this](const QString& bn, const QString& en) {
+                             useCore(app.find<QWidget>(tab), *construction::coreFieldsOf(tab), bn,
+                                     en);
+                             refresh(); // the window follows every recalculation of the tab
+                         });
+        panel.show();
+    }
+    const Design& design() const
+    {
+        for (const Design& d : designs())
+            if (d.tab == tab)
+                return d;
+        return designs()[0];
+    }
+    void refresh()
+    {
+        panel.refresh(design(), app.main->sheet(tab), app.main->state(), app.errors.size() > 0,
+                      set, app.main->settings());
+    }
+    QString cell(int row, int column) const
+    {
+        return panel.model().data(panel.model().index(row, column), Qt::DisplayRole).toString();
+    }
+    QString message() const { return panel.findChild<QLabel*>("LSugestoes")->text(); }
+};
+
+} // namespace
+
+void TestSugestoesNucleo::tableOpensOnTheButtonWithTheBestTen()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    Wired w(app, "TTrafoAlim");
+    auto* table = w.panel.findChild<QTableView*>("GSugestoes");
+    auto* sugerir = w.panel.findChild<QPushButton*>("BSugereNucleo");
+    QVERIFY(table && sugerir);
+    QCOMPARE(sugerir->text(), QString("Sugerir núcleo"));
+    QCOMPARE(w.panel.findChild<QPushButton*>("BUsaNucleo")->text(), QString("Usar este núcleo"));
+    QVERIFY(!table->isVisible());
+    QCOMPARE(w.panel.model().rowCount(), 0);
+    QVERIFY(!w.panel.isOpen());
+
+    QTest::mouseClick(sugerir, Qt::LeftButton);
+    QVERIFY(w.panel.isOpen());
+    QVERIFY(table->isVisible());
+    QCOMPARE(w.panel.model().rowCount(), 10);
+    QCOMPARE(w.panel.model().columnCount(), 6);
+    QCOMPARE(w.panel.model().headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("Pior regulação (%)"));
+    // The rows are the adviser's, lightest first, written with the tab's separator.
+    const construction::Advice advice = construction::adviseCore(
+        w.design(), app.main->sheet("TTrafoAlim"), app.main->state(), false, {}, app.main->settings());
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(w.cell(r, c), QString::fromStdString(construction::suggestionRow(
+                                       advice.ranked[std::size_t(r)], advice.design,
+                                       app.main->settings())[std::size_t(c)]));
+    QCOMPARE(w.message(), QString("%1 de 1110 núcleos passam em todas as verificações.")
+                              .arg(advice.ranked.size()));
+    QCOMPARE(table->currentIndex().row(), 0);
+
+    // A heavier load asks for more iron: the list follows the tab.
+    const QString before = w.cell(0, 5);
+    app.type("EIs1", "300");
+    w.refresh();
+    QVERIFY(w.cell(0, 5) != before);
+}
+
+void TestSugestoesNucleo::usarEsteNucleoWritesTheTabWhichRecalculates()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    app.type("EEn1", "20");
+    QCOMPARE(app.text("LAlimAval"), QString("Seção escolhida menor que a mínima"));
+    Wired w(app, "TTrafoAlim");
+    QTest::mouseClick(w.panel.findChild<QPushButton*>("BSugereNucleo"), Qt::LeftButton);
+    const construction::Suggestion best = *w.panel.model().suggestion(0);
+    QTest::mouseClick(w.panel.findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
+    QCOMPARE(app.text("EBn1"), QString::fromStdString(construction::coreText(best.a, app.main->settings())));
+    QCOMPARE(app.text("EEn1"), QString::fromStdString(construction::coreText(best.b, app.main->settings())));
+    // The tab recalculated with the new core and now accepts it.
+    QCOMPARE(app.main->state().Bn, float(best.a));
+    QCOMPARE(app.main->state().En, float(best.b));
+    QCOMPARE(app.text("LAlimAval"), QString("Seção escolhida atende à aplicação!"));
+    // The list is still the same, the chosen core still selected.
+    QCOMPARE(w.panel.model().suggestion(0)->b, best.b);
+
+    // The third row, chosen with a double click.
+    auto* table = w.panel.findChild<QTableView*>("GSugestoes");
+    const construction::Suggestion third = *w.panel.model().suggestion(2);
+    table->selectRow(2);
+    emit table->doubleClicked(table->currentIndex());
+    QCOMPARE(app.main->state().En, float(third.b));
+    QCOMPARE(app.main->state().Bn, float(third.a));
+    QCOMPARE(table->currentIndex().row(), 2);
+}
+
+void TestSugestoesNucleo::listFieldsOfTheChoke()
+{
+    App app;
+    app.showTab("TReatorFiltro");
+    Wired w(app, "TReatorFiltro");
+    QTest::mouseClick(w.panel.findChild<QPushButton*>("BSugereNucleo"), Qt::LeftButton);
+    // The default choke: EI-150 (1 1/2") at its own width, 38,1 x 38,1 mm.
+    QCOMPARE(w.cell(0, 0), QString("EI-150 (1 1/2\")"));
+    QCOMPARE(w.cell(0, 1), QString("38,1 × 38,1"));
+    QCOMPARE(w.panel.model().headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QString("L (H)"));
+    QTest::mouseClick(w.panel.findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
+    QCOMPARE(app.text("CBRFBn"), QString("38,1"));
+    QCOMPARE(app.text("CBRFEn"), QString("38,1"));
+    QCOMPARE(app.main->state().RFBn, 38.1f);
+    QCOMPARE(app.main->state().RFEn, 38.1f);
+    QCOMPARE(app.text("LRFNAval"), QString("Seção escolhida atende à aplicação!"));
+}
+
+void TestSugestoesNucleo::nothingPassesSaysWhichCheckFailedMostOften()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    Wired w(app, "TTrafoAlim");
+    w.set.ambient = 100; // class A cannot take it
+    QTest::mouseClick(w.panel.findChild<QPushButton*>("BSugereNucleo"), Qt::LeftButton);
+    QCOMPARE(w.panel.model().rowCount(), 0);
+    QVERIFY(w.message().startsWith("Nenhum núcleo do catálogo passa em todas as verificações. "
+                                   "A que mais falhou: elevação de temperatura ("));
+    QVERIFY(!w.panel.findChild<QPushButton*>("BUsaNucleo")->isEnabled());
+}
+
+QTEST_MAIN(TestSugestoesNucleo)
+#include "test_sugestoes_nucleo.moc"
