@@ -291,8 +291,8 @@ nlohmann::ordered_json sugestoesJson(const Advice& a)
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const Suggestion& s : a.ranked)
         list.push_back({{"nome", s.lamination->name},
-                        {"a_mm", s.a},
-                        {"b_mm", s.b},
+                        {"a_mm", jsonNumber(s.a)},
+                        {"b_mm", jsonNumber(s.b)},
                         {"m_total_g", s.mTotalG},
                         {"fill_pct", s.fillPct},
                         {"dt_k", s.dtK}});

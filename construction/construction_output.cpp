@@ -11,25 +11,17 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-// Whole counts (turns, layers) read as JSON integers while a double holds them exactly.
-Json count(double v)
-{
-    if (v == std::floor(v) && std::fabs(v) <= 9007199254740992.0)
-        return std::int64_t(v);
-    return v;
-}
-
 Json optional(const std::optional<double>& v) { return v ? Json(*v) : Json(nullptr); }
 
 Json windingJson(const Winding& w)
 {
     return Json{{"name", w.name},
-                {"turns", count(w.turns)},
+                {"turns", jsonNumber(w.turns)},
                 {"awg", w.awg},
                 {"d_bare_mm", w.dBareMm},
                 {"d_over_mm", w.dOverMm},
-                {"turns_per_layer", count(w.turnsPerLayer)},
-                {"layers", count(w.layers)},
+                {"turns_per_layer", jsonNumber(w.turnsPerLayer)},
+                {"layers", jsonNumber(w.layers)},
                 {"build_mm", w.buildMm},
                 {"length_m", w.lengthM},
                 {"r20_ohm", w.r20Ohm},
@@ -57,6 +49,13 @@ std::string pad(const std::string& s, std::size_t w, bool left)
 }
 
 } // namespace
+
+Json jsonNumber(double v)
+{
+    if (v == std::floor(v) && std::fabs(v) <= 9007199254740992.0)
+        return std::int64_t(v);
+    return v;
+}
 
 std::string alignedTable(const std::vector<std::vector<std::string>>& rows)
 {

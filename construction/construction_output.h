@@ -15,6 +15,9 @@ namespace kelvora::construction {
 nlohmann::ordered_json construcaoJson(const Analysis& a);
 // The same as a readable Portuguese table, numbers with the separator of `cfg`.
 std::string construcaoTable(const Analysis& a, const Settings& cfg);
+// A whole number (turns, layers, a whole millimetre) as a JSON integer while a
+// double holds it exactly; any other as a JSON number with its fraction.
+nlohmann::ordered_json jsonNumber(double v);
 // Rows of texts in columns two spaces apart, the first column left-aligned
 // and the others right-aligned, each line ending in "\n".
 std::string alignedTable(const std::vector<std::vector<std::string>>& rows);

@@ -88,6 +88,14 @@ TEST(CliSugereNucleo, ChokeAndModulator)
     EXPECT_EQ(choke[0]["nome"], "EI-150 (1 1/2\")");
     EXPECT_EQ(choke[0]["a_mm"], 38.1);
     EXPECT_EQ(choke[0]["b_mm"], 38.1);
+    // Whole millimetres are written as integers: {"nome": "EI 120", "a_mm": 40, "b_mm": 40, ...}.
+    bool metric = false;
+    for (const Json& s : choke)
+        if (s["nome"] == "EI 120" && s["b_mm"] == 40) {
+            metric = true;
+            EXPECT_EQ(s.dump().substr(0, 40), R"({"nome":"EI 120","a_mm":40,"b_mm":40,"m_)");
+        }
+    EXPECT_TRUE(metric);
     const Json mod = sugestoes({"modulador-valvulado", "EBmax=3000", "EEbmod=800",
                                 "CBSelTM=Reator (RCA)"});
     EXPECT_FALSE(mod.empty());
