@@ -147,13 +147,12 @@ void readSheet(Sheet& tab, const Json& values, const std::string& sheet, char fr
                 tab[r].checked = false;
             on += tab[r].checked;
         }
-        if (on != 1)
-            fail("na folha " + sheet + ", um e só um dos botões " + [&] {
-                std::string list;
-                for (const std::string& r : radios)
-                    list += (list.empty() ? "" : ", ") + r;
-                return list;
-            }() + " deve estar marcado");
+        if (on != 1) {
+            std::string list;
+            for (const std::string& r : radios)
+                list += (list.empty() ? "" : ", ") + r;
+            fail("na folha " + sheet + ", um e só um dos botões " + list + " deve estar marcado");
+        }
     }
     // Numbers travel: "12,5" written in a comma locale reads as "12.5" where
     // the separator is a point. Lists hold fixed item texts.
