@@ -3,6 +3,7 @@
 #include "ajustes.h"
 #include "calc_error.h"
 #include "construction_output.h"
+#include "design_file_io.h"
 #include "designs.h"
 #include "nucleo.h"
 #include "report_file.h"
@@ -21,6 +22,7 @@ namespace {
 const char* const Usage =
     "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] "
     "[--decimal-separator=C]\n"
+    "                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]\n"
     "     kelvora-cli --help | --version\n";
 
 struct UsageError {
@@ -48,6 +50,10 @@ void printHelp(std::ostream& out)
            "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
+           "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
+           "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
+           "  --salva-projeto=ARQUIVO\n"
+           "                         grava as entradas desta execução num arquivo de projeto\n"
            "  --help                 mostra esta ajuda\n"
            "  --version              mostra a versão\n"
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
@@ -151,11 +157,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
                              + ")"};
 
-        Sheet tab(design->controls);
-        Sheet ajustes(ajustesControls());
+        // Every stored sheet, so that a design file read and written keeps the other tabs.
+        DesignInputs inputs;
+        std::vector<std::pair<std::string, std::string>> assignments;
+        std::string projectIn, projectOut;
         bool json = false;
         bool wantConstrucao = false;
-        std::vector<std::pair<std::string, std::string>> construcaoArgs;
         bool wantReport = false;
         std::string reportPath;
         char separator = 0;
@@ -179,23 +186,38 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 if (c != "," && c != ".")
                     throw UsageError{"o separador decimal deve ser , ou ."};
                 separator = c[0];
+            } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
+                const std::size_t eq = a.find('=');
+                (eq == 9 ? projectIn : projectOut) = a.substr(eq + 1);
+                if (a.size() == eq + 1)
+                    throw UsageError{a.substr(0, eq) + " precisa de um nome de arquivo"};
             } else if (a.rfind("--", 0) == 0) {
                 throw UsageError{"opção desconhecida: " + a};
             } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
-                // Construction settings wait for the separator their defaults are written with.
-                if (construction::isConstrucaoControl(a.substr(0, eq)))
-                    construcaoArgs.emplace_back(a.substr(0, eq), a.substr(eq + 1));
-                else
-                    assign(tab, ajustes, a.substr(0, eq), a.substr(eq + 1));
+                assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
             } else {
                 throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
             }
         }
         if (!separator)
             separator = localeSeparator();
+        if (!projectIn.empty()) {
+            try {
+                inputs = openDesignFile(QString::fromStdString(projectIn), separator);
+            } catch (const DesignFileError& e) {
+                throw UsageError{e.what()};
+            }
+        }
+        Sheet& tab = inputs[design->tab];
+        Sheet& ajustes = inputs["TAjustes"];
+        // Construction settings have their defaults written with the separator in force.
         Sheet construcao(construction::construcaoControls(separator));
-        for (const auto& [name, text] : construcaoArgs)
-            assign(construcao, construcao, name, text);
+        for (const auto& [name, text] : assignments) {
+            if (construction::isConstrucaoControl(name))
+                assign(construcao, construcao, name, text);
+            else
+                assign(tab, ajustes, name, text);
+        }
 
         const Settings cfg = settingsFrom(ajustes, separator);
         CalcState state;
@@ -235,6 +257,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (analysis)
                 out << construcaoTable(*analysis, cfg);
         }
+        if (!projectOut.empty())
+            if (auto failure = saveDesignFile(QString::fromStdString(projectOut),
+                                              writeDesign(inputs, separator))) {
+                err << "kelvora-cli: " << failure->toStdString() << '\n';
+                return 1;
+            }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';
             return 1;

@@ -73,11 +73,16 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text)
 {
-    const QByteArray bytes = encodeReport(utf8Text);
+    return writeFileReplacing(path, encodeReport(utf8Text), QStringLiteral("o relatório"));
+}
+
+std::optional<QString> writeFileReplacing(const QString& path, const QByteArray& bytes,
+                                          const QString& what)
+{
     const QFileInfo info(path);
     auto message = [&](QFileDevice::FileError e, const QString& detail) {
-        QString m = QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": %2")
-                        .arg(path, reasonFor(e, path));
+        QString m = QStringLiteral("Não foi possível gravar %1 no arquivo \"%2\": %3")
+                        .arg(what, path, reasonFor(e, path));
         if (!detail.isEmpty())
             m += QStringLiteral(" (%1)").arg(detail);
         return m + u'.';
@@ -96,7 +101,7 @@ std::optional<QString> writeReportFile(const QString& path, const std::string& u
         return std::nullopt;
     }
 
-    // An existing report is replaced only by a complete new one.
+    // An existing file is replaced only by a complete new one.
     QSaveFile file(path);
     auto failure = [&](QFileDevice::FileError e) {
         const QString detail = file.errorString();

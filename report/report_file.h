@@ -17,4 +17,9 @@ QByteArray encodeReport(const std::string& utf8Text);
 // complete. Returns nothing on success, else the Portuguese message.
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text);
 
+// Writes `bytes` the same way; `what` names the content in the message
+// ("o relatório", "o projeto").
+std::optional<QString> writeFileReplacing(const QString& path, const QByteArray& bytes,
+                                          const QString& what);
+
 } // namespace kelvora

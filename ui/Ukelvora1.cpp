@@ -5,6 +5,7 @@
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "calc_error.h"
+#include "design_files.h"
 #include "keyboard.h"
 #include "picture.h"
 #include "reator_filtro.h"
@@ -15,14 +16,17 @@
 #include "trafo_mod_trans.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
@@ -43,9 +47,11 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     setFont(f);
-    resize(954, 709);
-
-    PageControl1 = new QTabWidget(this);
+    // The tabs' area lies below the menu bar: the window grows by the bar's
+    // height and the tabs keep their places within the area.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("AreaAbas"));
+    PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 8, 929, 673);
 
@@ -87,6 +93,15 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
     };
 
+    files_ = new DesignFiles(*this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->setMenuBar(files_->menuBar());
+    frame->addWidget(client);
+    files_->menuBar()->ensurePolished();
+    resize(954, 709 + files_->menuBar()->sizeHint().height());
+
     auto [first, build] = pending_.front();
     build(first->page);
     first->binding.setup();
@@ -111,6 +126,8 @@ void TFKelvora::buildPendingPages()
     }
     pending_.clear();
     wireRecalculation();
+    // After the recalculation's connections: an input a calculation rewrote counts too.
+    files_->watchInputs();
     if (shownOnce_)
         installKeyboardOrder(PageControl1);
     emit allPagesBuilt();
@@ -127,6 +144,15 @@ void TFKelvora::paintEvent(QPaintEvent* e)
 }
 
 TFKelvora::~TFKelvora() = default;
+
+void TFKelvora::closeEvent(QCloseEvent* e)
+{
+    if (!files_->settleChanges()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
 
 void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator)
 {
@@ -435,6 +461,14 @@ TFKelvora::Tab& TFKelvora::tab(const char* name)
 }
 
 Sheet& TFKelvora::sheet(const char* name) { return tab(name).sheet; }
+
+SheetBinding* TFKelvora::bindingOf(std::string_view name)
+{
+    for (auto& t : tabs_)
+        if (t->name == QLatin1String(name.data(), qsizetype(name.size())))
+            return &t->binding;
+    return nullptr;
+}
 
 Settings TFKelvora::settings()
 {

@@ -17,6 +17,7 @@ class QTabWidget;
 
 namespace kelvora {
 
+class DesignFiles;
 class TFNucleo;
 class TFCalcPI;
 class TFCalcReator;
@@ -73,6 +74,8 @@ public:
     // Builds the pages still waiting; true once every page is built.
     void buildPendingPages();
     bool pagesBuilt() const { return pending_.empty(); }
+    // The "Arquivo" menu: design files, recent files, unsaved changes.
+    DesignFiles& designFiles() { return *files_; }
 
 signals:
     void allPagesBuilt();
@@ -81,10 +84,13 @@ protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend class DesignFiles;
     struct Tab;
     Tab& tab(const char* name);
+    SheetBinding* bindingOf(std::string_view tab); // null when no such tab
     bool recalculate(Tab& t, const std::function<void()>& run);
     void reportError(const QString& message);
     void wireRecalculation();
@@ -103,6 +109,7 @@ private:
     TFCalcReator* FCalcReator = nullptr;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
+    DesignFiles* files_ = nullptr;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;
