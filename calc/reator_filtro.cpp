@@ -149,15 +149,17 @@ void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
     }
 
     // 9-10. Magnetic path about 6.5 times the side of the section; the gap
-    // takes 0.3 % of it, split between the two legs' joints.
+    // takes 0.3 % of it, split between the two legs' joints. The side is in
+    // cm (the root of cm^2), so path and gap are kept in cm and shown in mm:
+    // a builder cuts the spacer from the label.
     s.RFLmag = store(root(s.RFSn) * 6.5L);
     s.RFAe = store(LD(s.RFLmag) * 0.003L * 0.5L);
-    tab["LRFLmag"].text = fixed(s.RFLmag, 5, 1, cfg);
-    tab["LRFAe"].text = fixed(s.RFAe, 6, 3, cfg);
+    tab["LRFLmag"].text = fixed(LD(s.RFLmag) * 10, 5, 1, cfg);
+    tab["LRFAe"].text = fixed(LD(s.RFAe) * 10, 6, 3, cfg);
     s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5L);
     s.RFAee = store(LD(s.RFLmage) * 0.003L * 0.5L);
-    tab["LRFLmage"].text = fixed(s.RFLmage, 5, 1, cfg);
-    tab["LRFAee"].text = fixed(s.RFAee, 6, 3, cfg);
+    tab["LRFLmage"].text = fixed(LD(s.RFLmage) * 10, 5, 1, cfg);
+    tab["LRFAee"].text = fixed(LD(s.RFAee) * 10, 6, 3, cfg);
 }
 
 Design reatorFiltroDesign()

@@ -38,10 +38,13 @@ TEST(FilterReactor, DefaultsGiveTheseExactLabelsAndColours)
         {"LRFNAval", "Seção escolhida atende à aplicação!"},
         {"LRFLI2Aval", "Produto LI^2<10H*A^2 OK!"},
         {"LRFSnAval", "Seção quadrada OK (Sn<100cm^2)!"},
-        {"LRFLmag", "23,0"},
-        {"LRFLmage", "23,4"},
-        {"LRFAe", "0,035"},
-        {"LRFAee", "0,035"},
+        // Path and gap in mm, from the state's cm: sqrt(12.5358 cm^2) x 6.5 =
+        // 23.014 cm = 230.1 mm, its gap 23.014 x 0.0015 = 0.03452 cm = 0.345 mm;
+        // the chosen 36 x 36 mm: sqrt(12.96) x 6.5 = 23.4 cm = 234.0 mm, gap 0.351 mm.
+        {"LRFLmag", "230,1"},
+        {"LRFLmage", "234,0"},
+        {"LRFAe", "0,345"},
+        {"LRFAee", "0,351"},
     };
     for (const auto& [name, text] : expected) {
         SCOPED_TRACE(name);
@@ -52,6 +55,11 @@ TEST(FilterReactor, DefaultsGiveTheseExactLabelsAndColours)
         expectPair(run.tab, name, GoodPair);
     EXPECT_FLOAT_EQ(run.s.LI2, 0.4f);
     EXPECT_FLOAT_EQ(run.s.RFSne, 12.96f);
+    // The state keeps cm: the core drawing and any later reader expect them.
+    EXPECT_NEAR(run.s.RFLmag, 23.014, 0.001);
+    EXPECT_NEAR(run.s.RFAe, 0.03452, 0.00001);
+    EXPECT_FLOAT_EQ(run.s.RFLmage, 23.4f);
+    EXPECT_NEAR(run.s.RFAee, 0.0351, 0.00001);
 }
 
 TEST(FilterReactor, TooLittleEnergyFailsBothVerdicts)
@@ -163,5 +171,5 @@ TEST(FilterReactor, NegativeChosenSectionIsAnErrorNotNan)
     Choke run;
     run.tab["CBRFBn"].text = "-36";
     EXPECT_THROW(run(), CalcError);
-    EXPECT_EQ(run.tab["LRFLmag"].text, "23,0"); // written before the fault
+    EXPECT_EQ(run.tab["LRFLmag"].text, "230,1"); // written before the fault
 }
