@@ -4,6 +4,7 @@
 #include "calc_error.h"
 #include "designs.h"
 #include "nucleo.h"
+#include "recalculation.h"
 #include "report_file.h"
 
 #include <QLocale>
@@ -182,12 +183,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const Settings cfg = settingsFrom(ajustes, separator);
         CalcState state;
-        std::string error;
-        try {
-            design->show(tab, state, cfg);
-        } catch (const CalcError& e) {
-            error = e.what();
-        }
+        const std::string error =
+            runCalculation(tab, design->outputs, [&] { design->show(tab, state, cfg); })
+                .value_or(std::string());
 
         if (json) {
             nlohmann::ordered_json j;

@@ -4,9 +4,10 @@
 #include "Ucalcreator.h"
 #include "Unucleo.h"
 #include "ajustes.h"
-#include "calc_error.h"
+#include "designs.h"
 #include "keyboard.h"
 #include "picture.h"
+#include "recalculation.h"
 #include "reator_filtro.h"
 #include "report_file.h"
 #include "tab_builders.h"
@@ -29,11 +30,17 @@ namespace kelvora {
 // A tab page with its sheet and the glue that mirrors it.
 struct TFKelvora::Tab {
     Tab(const char* n, const std::vector<ControlSpec>& specs, QWidget* p)
-        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p) {}
+        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p)
+    {
+        if (const Design* d = findDesign(n))
+            outputs = d->outputs;
+    }
     QString name;
     QWidget* page = nullptr;
     Sheet sheet;
     SheetBinding binding;
+    std::vector<std::string> outputs; // results and verdicts of the tab's design
+    bool failed = false;              // the tab's last calculation ended in an error
 };
 
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
@@ -379,22 +386,18 @@ void TFKelvora::SelConfigTM()
 }
 
 // Read the widgets into the sheet, run, mirror the sheet back (also after a
-// failure: what was written before the fault stays), then report the fault.
+// failure: what was written before the fault stays, the results it did not
+// reach are emptied), then report the fault.
 bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
 {
     if (t.sheet.names().empty())
         return true;
     t.binding.readInputs();
-    QString error;
-    try {
-        run();
-    } catch (const CalcError& e) {
-        error = QString::fromStdString(e.what());
-    }
+    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run);
     t.binding.mirror();
-    if (error.isEmpty())
+    if (!error)
         return true;
-    reportError(error);
+    reportError(QString::fromStdString(*error));
     return false;
 }
 

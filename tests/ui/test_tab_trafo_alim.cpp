@@ -248,16 +248,32 @@ void TestTrafoAlim::labelsWrittenBeforeAFaultKeepTheirNewText()
 {
     App app;
     app.showTab("TTrafoAlim");
+    QCOMPARE(app.text("LAlimAval"), QStringLiteral("Seção escolhida atende à aplicação!"));
     app.type("CBTaEff", QStringLiteral("0"));
     // The efficiency divides the power: the fault comes after LPas and before LPap.
     QCOMPARE(app.errors.size(), 2); // the cleared text, then the zero
     QVERIFY(app.errors.last().contains(QStringLiteral("divis")));
+    // What the failed run did not reach is empty, in the system colours: no
+    // green verdict of the run before stays beside the error.
+    QCOMPARE(app.text("LFo"), QStringLiteral("60"));
+    QCOMPARE(app.text("LPas"), QStringLiteral("105,00"));
+    for (const char* name : {"LPap", "LSnu", "LSns", "EEnc", "EBnc", "LAlimAval", "LVep", "LVes",
+                             "LVsec", "LNs1", "LSs1", "LIprim1", "LNprim1", "LSprim1"}) {
+        QVERIFY2(app.text(name).isEmpty(), name);
+        const Control& c = app.main->sheet("TTrafoAlim")[name];
+        QCOMPARE(c.background, Colour::Window);
+        QCOMPARE(c.font, Colour::WindowText);
+        if (name[0] == 'L') { // the two edits are disabled, greyed by the style
+            QCOMPARE(shownBackground(app.find(name)), white());
+            QCOMPARE(shownFont(app.find(name)), black());
+        }
+    }
     app.errors.clear();
     app.type("EIs1", QStringLiteral("200"));
     QCOMPARE(app.errors.size(), 4);
     QCOMPARE(app.text("LPas"), QStringLiteral("145,00"));
-    QCOMPARE(app.text("LPap"), QStringLiteral("124,00"));
-    QCOMPARE(app.text("LNs1"), QStringLiteral("1590,9 Esp"));
+    QCOMPARE(app.text("LPap"), QString());
+    QCOMPARE(app.text("LNs1"), QString());
     app.errors.clear();
     app.type("CBTaEff", QStringLiteral("85"));
     QCOMPARE(app.text("LPap"), QStringLiteral("171,00"));
