@@ -173,3 +173,21 @@ TEST(FilterReactor, NegativeChosenSectionIsAnErrorNotNan)
     EXPECT_THROW(run(), CalcError);
     EXPECT_EQ(run.tab["LRFLmag"].text, "230,1"); // written before the fault
 }
+
+// The charts' lower limit is the double 0.02 widened (a hair above 1/50):
+// for 0.5 H, Imin = sqrt(0.02 / 0.5) x 1000 = 200.000000000000002 mA, so
+// 200 mA is just below it and the limits are red. With 0.02 written as a
+// long double literal (a hair below 1/50) Imin fell to 200 and showed lime.
+TEST(FilterReactor, CurrentAtTheLowerLimitIsOutsideWithTheWidenedConstant)
+{
+    Choke run;
+    run.tab["ERFLr"].text = "0,5";
+    run();
+    EXPECT_EQ(run.tab["LRFIlim"].text, "200 mA < Ir <4472 mA");
+    expectPair(run.tab, "LRFIlim", BadPair);
+    EXPECT_EQ(run.tab["ERFIr"].background, Colour::Red);
+    // 201 mA is inside.
+    run.tab["ERFIr"].text = "201";
+    run();
+    expectPair(run.tab, "LRFIlim", GoodPair);
+}
