@@ -33,6 +33,8 @@ struct Control {
     int height = 0;
     bool checked = false;
     int itemIndex = -1;
+    // The last tolerant read found no number here and used its fallback.
+    bool substituted = false;
 };
 
 // How a control starts: its name, kind and initial state, plus the widget

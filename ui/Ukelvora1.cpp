@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -92,6 +93,16 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     };
     fileChooser_ = [](QFileDialog* d) {
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
+    };
+    questioner_ = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
+                        QMessageBox::NoButton, this);
+        QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
     };
 
     auto [first, build] = pending_.front();
@@ -331,12 +342,47 @@ void TFKelvora::BSalva_TMClick()
                trafoModDesign().report);
 }
 
+namespace {
+
+// The captions of the fields on view whose text was not a number, so that
+// the last calculation used its fallback in their place.
+QStringList substitutedFields(const Sheet& sheet, QWidget* page)
+{
+    QStringList captions;
+    for (const std::string& name : sheet.names()) {
+        if (!sheet.spec(name).input || !sheet[name].substituted)
+            continue;
+        QWidget* w = page->findChild<QWidget*>(QString::fromStdString(name));
+        if (!w || !w->isVisibleTo(page))
+            continue; // a hidden winding is not in the report
+        captions << (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+    }
+    return captions;
+}
+
+} // namespace
+
 void TFKelvora::saveReport(
     QFileDialog* dialog, const QString& title, Tab& t,
     const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report)
 {
     if (!report)
         return;
+    // After a failed run the state holds new inputs beside old results.
+    if (t.failed) {
+        reportError(QStringLiteral("O último cálculo terminou com erro. Corrija os dados antes "
+                                   "de gravar o relatório."));
+        return;
+    }
+    if (const QStringList fields = substitutedFields(t.sheet, t.page); !fields.isEmpty()) {
+        const QString question =
+            QStringLiteral("Estes campos não contêm um número válido e o cálculo usou um valor "
+                           "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
+                           "valores substituídos?")
+                .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
+        if (!ask(question))
+            return;
+    }
     dialog->setWindowTitle(title);
     const QString path = fileChooser_(dialog);
     if (path.isEmpty())
@@ -352,25 +398,25 @@ void TFKelvora::saveReport(
 bool TFKelvora::CalculaTrafoAlim()
 {
     Tab& t = tab("TTrafoAlim");
-    return recalculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalculaTrafoMod()
 {
     Tab& t = tab("TModValvul");
-    return recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalculaTrafoModTrans()
 {
     Tab& t = tab("TModTransis");
-    return recalculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalcReatorFiltro()
 {
     Tab& t = tab("TReatorFiltro");
-    return recalculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
 }
 
 void TFKelvora::TAEnrolamentos()
@@ -399,6 +445,14 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
         return true;
     reportError(QString::fromStdString(*error));
     return false;
+}
+
+// A design's calculation, remembered as the tab's last: a report waits for
+// one that went through.
+bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
+{
+    t.failed = !recalculate(t, run);
+    return !t.failed;
 }
 
 void TFKelvora::reportError(const QString& message)
@@ -441,6 +495,21 @@ void TFKelvora::setErrorReporter(std::function<void(const QString&)> reporter)
 void TFKelvora::setFileChooser(std::function<QString(QFileDialog*)> chooser)
 {
     fileChooser_ = std::move(chooser);
+}
+
+void TFKelvora::setQuestioner(std::function<bool(const QString&)> questioner)
+{
+    questioner_ = std::move(questioner);
+}
+
+// A question box is ours as the error box is: closing it hands the
+// activation back without a recalculation.
+bool TFKelvora::ask(const QString& question)
+{
+    errorBoxOpen_ = true;
+    const bool yes = questioner_(question);
+    errorBoxOpen_ = false;
+    return yes;
 }
 
 } // namespace kelvora

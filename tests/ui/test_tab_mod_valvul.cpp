@@ -27,6 +27,7 @@ private slots:
     void aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults();
     void aFailedRunLeavesNoVerdictOfTheRunBefore();
     void saveButtonWritesTheReportOfTheShownDesign();
+    void aFailedOrSubstitutedCalculationIsNotSavedUnasked();
     void coreButtonShowsTheChosenLamination();
     void reactorWindowExistsHiddenWithItsCaptions();
 };
@@ -58,6 +59,12 @@ QStringList snapshot(const App& app)
 }
 
 QColor yellow() { return QColor(255, 255, 0); }
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
@@ -339,6 +346,53 @@ void TestModValvul::saveButtonWritesTheReportOfTheShownDesign()
     QCOMPARE(bytes, encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
                                                 app.main->state(), app.main->settings())));
     QVERIFY(app.errors.isEmpty());
+}
+
+void TestModValvul::aFailedOrSubstitutedCalculationIsNotSavedUnasked()
+{
+    App app;
+    app.showTab("TModValvul");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("modulador.txt"));
+    int asked = 0;
+    app.main->setFileChooser([&](QFileDialog*) {
+        ++asked;
+        return path;
+    });
+    // A failed run: refused, whatever the answer to a question would be.
+    app.answer = true;
+    app.type("EFmin", QStringLiteral("0"));
+    app.errors.clear();
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.errors, QStringList{QStringLiteral("O último cálculo terminou com erro. Corrija "
+                                                    "os dados antes de gravar o relatório.")});
+    QCOMPARE(asked, 0);
+    QVERIFY(app.questions.isEmpty());
+    QVERIFY(!QFileInfo::exists(path));
+    // Changing the coupling runs no calculation: still the failed one.
+    app.find<QComboBox>("CBSelTM")->setCurrentIndex(1);
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.errors.size(), 2);
+    QCOMPARE(asked, 0);
+
+    // A supply typed with a letter: 1 V is used and the power verdict turns
+    // the field lime, yet the question names it.
+    app.type("EFmin", QStringLiteral("100"));
+    app.type("EEbrf", QStringLiteral("46O"));
+    QCOMPARE(shownBackground(app.find("EEbrf")), lime());
+    app.answer = false;
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.questions.size(), 1);
+    QVERIFY2(app.questions.first().contains(
+                 QStringLiteral("\n- Tensão de Alimentação da etapa de RF (EbRF)\n")),
+             qPrintable(app.questions.first()));
+    QCOMPARE(asked, 0);
+    app.answer = true;
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(asked, 1);
+    QCOMPARE(readFile(path), encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
+                                                         app.main->state(),
+                                                         app.main->settings())));
 }
 
 void TestModValvul::coreButtonShowsTheChosenLamination()
