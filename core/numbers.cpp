@@ -3,7 +3,6 @@
 #include "calc_error.h"
 #include "sheet.h"
 
-#include <array>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -121,17 +120,9 @@ std::optional<long double> readExactly(const std::string& s)
     }
     long double v = static_cast<long double>(m);
     if (m != 0) {
-        // 10^0 to 10^27, each exact in long double (5^27 < 2^64), made by
-        // multiplying by ten so that no literal is rounded on the way.
-        static constexpr auto kExact10 = [] {
-            std::array<long double, 28> t{};
-            long double p = 1;
-            for (long double& x : t) {
-                x = p;
-                p *= 10;
-            }
-            return t;
-        }();
+        static constexpr long double kExact10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
+            1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
+            1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
         if (scale > 27 || scale < -27)
             return std::nullopt;
         v = scale >= 0 ? v * kExact10[scale] : v / kExact10[-scale];
