@@ -1,11 +1,11 @@
 #include "cli.h"
 
 #include "ajustes.h"
-#include "calc_error.h"
 #include "construction_output.h"
 #include "design_file_io.h"
 #include "designs.h"
 #include "nucleo.h"
+#include "recalculation.h"
 #include "report_file.h"
 
 #include <QLocale>
@@ -13,6 +13,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <functional>
+#include <optional>
 #include <ostream>
 
 namespace kelvora {
@@ -57,7 +60,8 @@ void printHelp(std::ostream& out)
            "  --help                 mostra esta ajuda\n"
            "  --version              mostra a versão\n"
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
-           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu, 2 para erro de uso.\n";
+           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
+           "saída\npadrão) não pôde ser gravado, 2 para erro de uso.\n";
 }
 
 char localeSeparator()
@@ -114,6 +118,53 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
     }
 }
 
+// Why writing to standard output failed, from the failed write's errno.
+std::string writeFailure(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return "disco cheio";
+    case EDQUOT:
+        return "cota de disco esgotada";
+    case EFBIG:
+        return "arquivo grande demais";
+    case EROFS:
+        return "sistema de arquivos somente leitura";
+    case EPIPE:
+        return "o programa que lia a saída já terminou";
+    case EBADF:
+        return "a saída padrão está fechada";
+    case EIO:
+        return "erro de entrada e saída no dispositivo";
+    default:
+        return "erro de escrita";
+    }
+}
+
+// Writes one block to standard output and pushes it out at once, so that a
+// full disk, a closed output or a reader that has gone is seen here and
+// not lost at exit. Returns the message when the block was not written.
+std::optional<std::string> printBlock(std::ostream& out, const std::function<void()>& write)
+{
+    errno = 0;
+    if (out) {
+        write();
+        out.flush();
+    }
+    if (out)
+        return std::nullopt;
+    return "não foi possível escrever na saída padrão (" + writeFailure(errno) + ")";
+}
+
+// The exit status after a block written to standard output.
+int finish(std::optional<std::string> failure, std::ostream& err, int status)
+{
+    if (!failure)
+        return status;
+    err << "kelvora-cli: " << *failure << '\n';
+    return 1;
+}
+
 nlohmann::ordered_json controlsJson(const Sheet& tab)
 {
     nlohmann::ordered_json controls = nlohmann::ordered_json::object();
@@ -144,14 +195,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         if (args.empty())
             throw UsageError{"falta o nome do projeto"};
-        if (args[0] == "--help" || args[0] == "-h") {
-            printHelp(out);
-            return 0;
-        }
-        if (args[0] == "--version") {
-            out << "kelvora-cli 4.0 (beta)\n";
-            return 0;
-        }
+        // Help is asked for wherever it stands, also after the design name.
+        for (const std::string& a : args)
+            if (a == "--help" || a == "-h")
+                return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
+        if (args[0] == "--version")
+            return finish(printBlock(out, [&] { out << "kelvora-cli 4.0 (beta)\n"; }), err, 0);
         const Design* design = findDesign(args[0]);
         if (!design || args[0] != design->name)
             throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
@@ -221,24 +270,24 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const Settings cfg = settingsFrom(ajustes, separator);
         CalcState state;
-        std::string error;
-        try {
-            design->show(tab, state, cfg);
-        } catch (const CalcError& e) {
-            error = e.what();
-        }
+        const std::string error =
+            runCalculation(tab, design->outputs, [&] { design->show(tab, state, cfg); })
+                .value_or(std::string());
         std::optional<construction::Analysis> analysis;
         if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
                                                 construction::readSettings(construcao, cfg), cfg);
 
+        std::optional<std::string> printed;
         if (json) {
             nlohmann::ordered_json j;
             j["design"] = design->name;
             j["error"] = error.empty() ? nlohmann::ordered_json(nullptr)
                                        : nlohmann::ordered_json(error);
             j["controls"] = controlsJson(tab);
-            if (design->core && error.empty()) {
+            // The core the "Visualiza núcleo" button shows now: also after an
+            // error, when it is the one the failed run stored.
+            if (design->core) {
                 const auto [En, Bn] = design->core(state);
                 nlohmann::ordered_json labels = nlohmann::ordered_json::object();
                 auto written = VisNucleoLabels(En, Bn, cfg);
@@ -250,12 +299,17 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
             if (analysis)
                 j["construcao"] = construcaoJson(*analysis);
-            out << j.dump(2) << "\n";
+            // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
+            const std::string text =
+                j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+            printed = printBlock(out, [&] { out << text << "\n"; });
         } else if (!wantReport || reportPath != "-") {
-            for (const std::string& name : design->outputs)
-                out << name << '\t' << tab[name].text << '\n';
-            if (analysis)
-                out << construcaoTable(*analysis, cfg);
+            printed = printBlock(out, [&] {
+                for (const std::string& name : design->outputs)
+                    out << name << '\t' << tab[name].text << '\n';
+                if (analysis)
+                    out << construcaoTable(*analysis, cfg);
+            });
         }
         if (!projectOut.empty())
             if (auto failure = saveDesignFile(QString::fromStdString(projectOut),
@@ -265,19 +319,20 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';
-            return 1;
+            return finish(printed, err, 1);
         }
+        int status = 0;
         if (wantReport) {
             const std::string text = design->report(tab, state, cfg);
             if (reportPath == "-") {
                 const QByteArray bytes = encodeReport(text);
-                out.write(bytes.constData(), bytes.size());
+                printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
             } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text)) {
                 err << "kelvora-cli: " << failure->toStdString() << '\n';
-                return 1;
+                status = 1;
             }
         }
-        return 0;
+        return finish(printed, err, status);
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n' << Usage;
         return 2;

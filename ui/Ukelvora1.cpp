@@ -4,10 +4,11 @@
 #include "Ucalcreator.h"
 #include "Unucleo.h"
 #include "ajustes.h"
-#include "calc_error.h"
 #include "design_files.h"
+#include "designs.h"
 #include "keyboard.h"
 #include "picture.h"
+#include "recalculation.h"
 #include "reator_filtro.h"
 #include "report_file.h"
 #include "tab_builders.h"
@@ -24,6 +25,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,11 +35,17 @@ namespace kelvora {
 // A tab page with its sheet and the glue that mirrors it.
 struct TFKelvora::Tab {
     Tab(const char* n, const std::vector<ControlSpec>& specs, QWidget* p)
-        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p) {}
+        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p)
+    {
+        if (const Design* d = findDesign(n))
+            outputs = d->outputs;
+    }
     QString name;
     QWidget* page = nullptr;
     Sheet sheet;
     SheetBinding binding;
+    std::vector<std::string> outputs; // results and verdicts of the tab's design
+    bool failed = false;              // the tab's last calculation ended in an error
 };
 
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
@@ -91,6 +99,16 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     };
     fileChooser_ = [](QFileDialog* d) {
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
+    };
+    questioner_ = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
+                        QMessageBox::NoButton, this);
+        QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
     };
 
     files_ = new DesignFiles(*this);
@@ -364,12 +382,47 @@ void TFKelvora::BSalva_TMClick()
                trafoModDesign().report);
 }
 
+namespace {
+
+// The captions of the fields on view whose text was not a number, so that
+// the last calculation used its fallback in their place.
+QStringList substitutedFields(const Sheet& sheet, QWidget* page)
+{
+    QStringList captions;
+    for (const std::string& name : sheet.names()) {
+        if (!sheet.spec(name).input || !sheet[name].substituted)
+            continue;
+        QWidget* w = page->findChild<QWidget*>(QString::fromStdString(name));
+        if (!w || !w->isVisibleTo(page))
+            continue; // a hidden winding is not in the report
+        captions << (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+    }
+    return captions;
+}
+
+} // namespace
+
 void TFKelvora::saveReport(
     QFileDialog* dialog, const QString& title, Tab& t,
     const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report)
 {
     if (!report)
         return;
+    // After a failed run the state holds new inputs beside old results.
+    if (t.failed) {
+        reportError(QStringLiteral("O último cálculo terminou com erro. Corrija os dados antes "
+                                   "de gravar o relatório."));
+        return;
+    }
+    if (const QStringList fields = substitutedFields(t.sheet, t.page); !fields.isEmpty()) {
+        const QString question =
+            QStringLiteral("Estes campos não contêm um número válido e o cálculo usou um valor "
+                           "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
+                           "valores substituídos?")
+                .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
+        if (!ask(question))
+            return;
+    }
     dialog->setWindowTitle(title);
     const QString path = fileChooser_(dialog);
     if (path.isEmpty())
@@ -385,13 +438,14 @@ void TFKelvora::saveReport(
 bool TFKelvora::CalculaTrafoAlim()
 {
     Tab& t = tab("TTrafoAlim");
-    return recalculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalculaTrafoMod()
 {
     Tab& t = tab("TModValvul");
-    const bool done = recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    const bool done =
+        calculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
     // The pi network works from the same RF stage.
     if (FCalcPI)
         FCalcPI->followRfStage(t.sheet["EEbrf"].text, t.sheet["EIbrf"].text);
@@ -401,13 +455,13 @@ bool TFKelvora::CalculaTrafoMod()
 bool TFKelvora::CalculaTrafoModTrans()
 {
     Tab& t = tab("TModTransis");
-    return recalculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalcReatorFiltro()
 {
     Tab& t = tab("TReatorFiltro");
-    return recalculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
 }
 
 void TFKelvora::TAEnrolamentos()
@@ -423,23 +477,27 @@ void TFKelvora::SelConfigTM()
 }
 
 // Read the widgets into the sheet, run, mirror the sheet back (also after a
-// failure: what was written before the fault stays), then report the fault.
+// failure: what was written before the fault stays, the results it did not
+// reach are emptied), then report the fault.
 bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
 {
     if (t.sheet.names().empty())
         return true;
     t.binding.readInputs();
-    QString error;
-    try {
-        run();
-    } catch (const CalcError& e) {
-        error = QString::fromStdString(e.what());
-    }
+    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run);
     t.binding.mirror();
-    if (error.isEmpty())
+    if (!error)
         return true;
-    reportError(error);
+    reportError(QString::fromStdString(*error));
     return false;
+}
+
+// A design's calculation, remembered as the tab's last: a report waits for
+// one that went through.
+bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
+{
+    t.failed = !recalculate(t, run);
+    return !t.failed;
 }
 
 void TFKelvora::reportError(const QString& message)
@@ -490,6 +548,21 @@ void TFKelvora::setErrorReporter(std::function<void(const QString&)> reporter)
 void TFKelvora::setFileChooser(std::function<QString(QFileDialog*)> chooser)
 {
     fileChooser_ = std::move(chooser);
+}
+
+void TFKelvora::setQuestioner(std::function<bool(const QString&)> questioner)
+{
+    questioner_ = std::move(questioner);
+}
+
+// A question box is ours as the error box is: closing it hands the
+// activation back without a recalculation.
+bool TFKelvora::ask(const QString& question)
+{
+    errorBoxOpen_ = true;
+    const bool yes = questioner_(question);
+    errorBoxOpen_ = false;
+    return yes;
 }
 
 } // namespace kelvora

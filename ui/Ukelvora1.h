@@ -65,9 +65,11 @@ public:
     Sheet& sheet(const char* tab);
     Settings settings();
 
-    // Tests replace the error box and the save dialog's answer.
+    // Tests replace the error box, the save dialog's answer and the answer
+    // to a yes-or-no question (true for "Sim").
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setQuestioner(std::function<bool(const QString&)> questioner);
     void setDecimalSeparator(char separator) { separator_ = separator; }
     // How many error boxes have been shown.
     int errorCount() const { return errorCount_; }
@@ -92,7 +94,9 @@ private:
     Tab& tab(const char* name);
     SheetBinding* bindingOf(std::string_view tab); // null when no such tab
     bool recalculate(Tab& t, const std::function<void()>& run);
+    bool calculate(Tab& t, const std::function<void()>& run);
     void reportError(const QString& message);
+    bool ask(const QString& question);
     void wireRecalculation();
     void onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)());
     void onShow(const char* tab, void (TFKelvora::*handler)());
@@ -118,6 +122,7 @@ private:
 
     std::function<void(const QString&)> errorReporter_;
     std::function<QString(QFileDialog*)> fileChooser_;
+    std::function<bool(const QString&)> questioner_;
     int errorCount_ = 0;
     bool errorBoxOpen_ = false;
     bool skipActivation_ = false;

@@ -76,8 +76,11 @@ void buildCore(QWidget* page)
 
     auto* bmax = new QHBoxLayout;
     bmax->setSpacing(4);
-    bmax->addWidget(makeLabel(g, QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =")));
-    bmax->addWidget(makeEdit(g, "EBmax", FieldW, FieldH));
+    const QString bmaxCaption = QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =");
+    bmax->addWidget(makeLabel(g, bmaxCaption));
+    auto* bmaxField = makeEdit(g, "EBmax", FieldW, FieldH);
+    nameField(bmaxField, bmaxCaption);
+    bmax->addWidget(bmaxField);
     bmax->addWidget(makeLabel(g, QStringLiteral("Gauss")));
     bmax->addStretch(1);
     grid->addLayout(bmax, 0, 0, 1, 5);

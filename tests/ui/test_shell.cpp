@@ -93,7 +93,7 @@ void TestShell::settingsTab()
     QCOMPARE(sigma->count(), 4);
     QCOMPARE(sigma->itemText(0), QStringLiteral("2"));
     QCOMPARE(sigma->itemText(3), QStringLiteral("5"));
-    QCOMPARE(app.text("StaticText1"), QStringLiteral("AWG = 50+10*Log   (2100*Corrente/Sigma)"));
+    QCOMPARE(app.text("StaticText1"), QStringLiteral("AWG = 50-10*Log   (2100*Corrente/Sigma)"));
     QCOMPARE(app.text("StaticText2"), QStringLiteral("10"));
     app.type("CBSigma", "4");
     QCOMPARE(app.main->settings().sigmaText, std::string("4"));
