@@ -320,9 +320,10 @@ std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator)
                 values[spec.name] = c.text;
                 break;
             case Kind::List:
-                values[spec.name] = c.itemIndex >= 0 && c.itemIndex < int(spec.items.size())
-                                        ? spec.items[c.itemIndex]
-                                        : c.text;
+                // A list with nothing chosen (a band list while the frequency is
+                // no band's) is left out: opening keeps its start-up state.
+                if (c.itemIndex >= 0 && c.itemIndex < int(spec.items.size()))
+                    values[spec.name] = spec.items[c.itemIndex];
                 break;
             case Kind::Radio:
                 values[spec.name] = c.checked;

@@ -68,13 +68,30 @@ std::string withSheets(const std::string& sheets, const std::string& head = "")
 
 } // namespace
 
-TEST(DesignFile, StoresTheFourDesignTabsAndTheSettingsInOneList)
+TEST(DesignFile, StoresTheDesignSheetsAndTheSettingsInOneList)
 {
     std::vector<std::string> names;
     for (const StoredSheet& s : storedSheets())
         names.push_back(s.name);
     EXPECT_EQ(names, (std::vector<std::string>{"TTrafoAlim", "TModValvul", "TModTransis",
-                                               "TReatorFiltro", "TAjustes"}));
+                                               "TReatorFiltro", "FCalcPI", "TAjustes"}));
+}
+
+TEST(DesignFile, AListWithNothingChosenIsLeftOutAndKeepsItsStartUpState)
+{
+    DesignInputs inputs;
+    Sheet& pi = inputs["FCalcPI"];
+    const int startUp = pi["CBPiBanda"].itemIndex;
+    ASSERT_GE(startUp, 0);
+    // A frequency that is no band's leaves the band list without a choice.
+    pi["EPiFreq"].text = "5,3";
+    pi["CBPiBanda"].itemIndex = -1;
+    pi["CBPiBanda"].text.clear();
+    const std::string doc = writeDesign(inputs, ',');
+    EXPECT_EQ(doc.find("CBPiBanda"), std::string::npos) << doc;
+    const DesignInputs back = readDesign(doc, ',');
+    EXPECT_EQ(back["FCalcPI"]["CBPiBanda"].itemIndex, startUp);
+    EXPECT_EQ(back["FCalcPI"]["EPiFreq"].text, "5,3");
 }
 
 TEST(DesignFile, EveryInputOfEverySheetComesBackFromTheDocument)

@@ -51,12 +51,23 @@ QStringList shown(TFKelvora& w)
     return out;
 }
 
+// The stored sheets the main window keeps (the pi network's window keeps its
+// inputs to itself: only kelvora-cli stores them).
+std::vector<const StoredSheet*> windowSheets(const App& app)
+{
+    std::vector<const StoredSheet*> v;
+    for (const StoredSheet& s : storedSheets())
+        if (app.main->findChild<QWidget*>(QString::fromStdString(s.name)))
+            v.push_back(&s);
+    return v;
+}
+
 // The stored inputs only, as the widgets show them.
 QStringList inputs(const App& app)
 {
     QStringList out;
-    for (const StoredSheet& s : storedSheets())
-        for (const ControlSpec& spec : s.controls) {
+    for (const StoredSheet* s : windowSheets(app))
+        for (const ControlSpec& spec : s->controls) {
             if (!spec.input)
                 continue;
             QWidget* w = app.find(spec.name.c_str());
@@ -78,10 +89,10 @@ QStringList inputs(const App& app)
 void changeEveryInput(const App& app)
 {
     int n = 0;
-    for (const StoredSheet& s : storedSheets()) {
-        app.showTab(s.name.c_str());
+    for (const StoredSheet* s : windowSheets(app)) {
+        app.showTab(s->name.c_str());
         std::map<std::string, std::string> lastOfGroup;
-        for (const ControlSpec& spec : s.controls) {
+        for (const ControlSpec& spec : s->controls) {
             if (!spec.input)
                 continue;
             if (spec.kind == Kind::Edit || spec.kind == Kind::Combo)
