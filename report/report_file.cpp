@@ -73,7 +73,11 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text)
 {
-    const QByteArray bytes = encodeReport(utf8Text);
+    return writeReportBytes(path, encodeReport(utf8Text));
+}
+
+std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes)
+{
     const QFileInfo info(path);
     auto message = [&](QFileDevice::FileError e, const QString& detail) {
         QString m = QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": %2")

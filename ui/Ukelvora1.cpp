@@ -2,6 +2,7 @@
 
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
+#include "Uconstrucao.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "calc_error.h"
@@ -34,6 +35,7 @@ struct TFKelvora::Tab {
     QWidget* page = nullptr;
     Sheet sheet;
     SheetBinding binding;
+    bool failed = false; // the last calculation ended in an error
 };
 
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
@@ -160,6 +162,11 @@ void TFKelvora::wireRecalculation()
     onChange({"BBVisNucleoTA"}, &TFKelvora::BBVisNucleoTAClick);
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
+    for (auto [button, tabName] : {std::pair{"BBConstrucaoTA", "TTrafoAlim"},
+                                   {"BBConstrucaoTM", "TModValvul"},
+                                   {"BBConstrucaoReator", "TReatorFiltro"}})
+        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
+            connect(b, &QAbstractButton::clicked, this, [this, tabName] { showConstrucao(tabName); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -292,6 +299,20 @@ void TFKelvora::VisNucleo(float En, float Bn)
         FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
 }
 
+void TFKelvora::showConstrucao(const char* tabName)
+{
+    Tab& t = tab(tabName);
+    if (!FConstrucao) {
+        FConstrucao = std::make_unique<TFConstrucao>(settings().decimalSeparator);
+        FConstrucao->setAttribute(Qt::WA_QuitOnClose, false);
+        FConstrucao->setErrorReporter([this](const QString& m) { reportError(m); });
+        FConstrucao->setFileChooser([this](QFileDialog* d) { return fileChooser_(d); });
+    }
+    FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
+                             &t.sheet, &state_, [&t] { return t.failed; },
+                             [this] { return settings(); }});
+}
+
 // The save dialogs are made on first use: building a file dialog costs more
 // start-up time than the whole rest of the window.
 QFileDialog* TFKelvora::saveDialog(QFileDialog*& dialog, const char* name, const char* file)
@@ -392,6 +413,9 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
         error = QString::fromStdString(e.what());
     }
     t.binding.mirror();
+    t.failed = !error.isEmpty();
+    if (FConstrucao)
+        FConstrucao->tabRecalculated(t.name.toStdString());
     if (error.isEmpty())
         return true;
     reportError(error);

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace kelvora {
 
 class TFNucleo;
+class TFConstrucao;
 class TFCalcPI;
 class TFCalcReator;
 
@@ -46,6 +47,9 @@ public:
     void BBVisNucleoTAClick();
     void BBVisNucleoTMClick();
     void BBVisNucleoReatorClick();
+    // "Construção": the construction window of that tab, made on first use.
+    void showConstrucao(const char* tab);
+    TFConstrucao* construcao() const { return FConstrucao.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
 
@@ -102,6 +106,8 @@ private:
     TFCalcReator* FCalcReator = nullptr;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
+    // Declared after the tabs, so it goes before the sheets it reads.
+    std::unique_ptr<TFConstrucao> FConstrucao;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;

@@ -113,6 +113,9 @@ void buildCore(QWidget* page)
     auto* vis = makeButton(g, "BBVisNucleoTM", QStringLiteral("Visualiza núcleo"));
     vis->setFixedHeight(24);
     aval->addWidget(vis);
+    auto* construcao = makeButton(g, "BBConstrucaoTM", QStringLiteral("Construção"));
+    construcao->setFixedHeight(24);
+    aval->addWidget(construcao);
     grid->addLayout(aval, 6, 0, 1, 5);
 
     auto* ae = new QHBoxLayout;
