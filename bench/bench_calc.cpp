@@ -1,4 +1,5 @@
 // Calculation and number-format costs, free of any widget work.
+#include "construction.h"
 #include "designs.h"
 #include "numbers.h"
 #include "calc_error.h"
@@ -76,6 +77,34 @@ void BM_parseFloat(benchmark::State& st)
     }
 }
 BENCHMARK(BM_parseFloat)->ComputeStatistics("worst", worst);
+
+// One construction analysis of a six-secondary power transformer, two of its
+// secondaries feeding rectifiers (their wires sized anew), from the state its
+// tab left: what the adviser repeats thousands of times.
+void BM_construction_trafo_alim_6(benchmark::State& st)
+{
+    const Settings cfg;
+    const Design* d = findDesign("trafo-alimentacao");
+    Sheet sheet(d->controls);
+    sheet["CNumSec"].itemIndex = 5;
+    sheet["CNumSec"].text = "6";
+    CalcState state;
+    d->show(sheet, state, cfg);
+    construction::ConstructionSettings set;
+    set.load[0] = 3;
+    set.load[1] = 2;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(state);
+        auto a = construction::analyseTrafoAlim(construction::trafoAlimInput(sheet, state, false),
+                                                set, cfg);
+        benchmark::DoNotOptimize(a);
+        if (a.error) {
+            st.SkipWithError(a.error->c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_construction_trafo_alim_6)->Unit(benchmark::kMicrosecond)->ComputeStatistics("worst", worst);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "ajustes.h"
 #include "calc_error.h"
+#include "construction_output.h"
 #include "designs.h"
 #include "nucleo.h"
 #include "report_file.h"
@@ -18,7 +19,7 @@ namespace kelvora {
 namespace {
 
 const char* const Usage =
-    "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--report=ARQUIVO] "
+    "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] "
     "[--decimal-separator=C]\n"
     "     kelvora-cli --help | --version\n";
 
@@ -42,6 +43,9 @@ void printHelp(std::ostream& out)
            "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
            "                         listas tomam o item com esse texto, botões de opção =1\n"
            "  --json                 todos os controles da aba em JSON\n"
+           "  --construcao           construção e perdas do projeto (transformador de\n"
+           "                         alimentação, modulador valvulado, reator de filtro);\n"
+           "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
            "  --help                 mostra esta ajuda\n"
@@ -150,6 +154,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Sheet tab(design->controls);
         Sheet ajustes(ajustesControls());
         bool json = false;
+        bool wantConstrucao = false;
+        std::vector<std::pair<std::string, std::string>> construcaoArgs;
         bool wantReport = false;
         std::string reportPath;
         char separator = 0;
@@ -157,6 +163,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             const std::string& a = args[i];
             if (a == "--json") {
                 json = true;
+            } else if (a == "--construcao") {
+                if (!construction::hasConstruction(design->name))
+                    throw UsageError{"o projeto " + design->name + " não tem construção"};
+                wantConstrucao = true;
             } else if (a.rfind("--report=", 0) == 0) {
                 reportPath = a.substr(9);
                 wantReport = true;
@@ -172,13 +182,20 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             } else if (a.rfind("--", 0) == 0) {
                 throw UsageError{"opção desconhecida: " + a};
             } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
-                assign(tab, ajustes, a.substr(0, eq), a.substr(eq + 1));
+                // Construction settings wait for the separator their defaults are written with.
+                if (construction::isConstrucaoControl(a.substr(0, eq)))
+                    construcaoArgs.emplace_back(a.substr(0, eq), a.substr(eq + 1));
+                else
+                    assign(tab, ajustes, a.substr(0, eq), a.substr(eq + 1));
             } else {
                 throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
             }
         }
         if (!separator)
             separator = localeSeparator();
+        Sheet construcao(construction::construcaoControls(separator));
+        for (const auto& [name, text] : construcaoArgs)
+            assign(construcao, construcao, name, text);
 
         const Settings cfg = settingsFrom(ajustes, separator);
         CalcState state;
@@ -188,6 +205,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         } catch (const CalcError& e) {
             error = e.what();
         }
+        std::optional<construction::Analysis> analysis;
+        if (wantConstrucao)
+            analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
+                                                construction::readSettings(construcao, cfg), cfg);
 
         if (json) {
             nlohmann::ordered_json j;
@@ -205,10 +226,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                             labels[name] = text;
                 j["nucleo"] = labels;
             }
+            if (analysis)
+                j["construcao"] = construcaoJson(*analysis);
             out << j.dump(2) << "\n";
         } else if (!wantReport || reportPath != "-") {
             for (const std::string& name : design->outputs)
                 out << name << '\t' << tab[name].text << '\n';
+            if (analysis)
+                out << construcaoTable(*analysis, cfg);
         }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';

@@ -24,6 +24,9 @@ constexpr double HotSpot = 10;
 // Bobbin, insulation, varnish and frame over the iron and the copper.
 constexpr double SundriesFactor = 1.10;
 
+const char* const BadSigma =
+    "A densidade de corrente dos ajustes não permite dimensionar o fio.";
+
 // What a winding is before it is wound: whole turns, gauge and rms current.
 struct Plan {
     std::string name;
@@ -48,7 +51,12 @@ int gaugeFor(double current, const Settings& cfg)
     if (!(current > 0))
         return 45;
     CalcState scratch; // the sizing records Sigma; the design's state stays untouched
-    return wholeGauge(SAWG(float(current), scratch, cfg));
+    try {
+        return wholeGauge(SAWG(float(current), scratch, cfg));
+    } catch (const CalcError&) {
+        // Only the current density can fail here (the reactor's tab never reads it).
+        throw CalcError(BadSigma);
+    }
 }
 
 std::string mm3(double v, char separator) { return fixed(v, 15, 3, separator); }
@@ -255,8 +263,8 @@ void refuseNonFinite(Analysis& r)
         r = failed(r.design, "Os dados da aba levam a valores fora do alcance do cálculo.");
 }
 
-// Runs an analysis body; a conductor sizing that cannot read the current
-// density ends it with that message.
+// Runs an analysis body; a conductor sizing that cannot use the current
+// density ends it with BadSigma.
 template <class F>
 Analysis guarded(DesignKind design, F&& body)
 {

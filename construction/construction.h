@@ -170,6 +170,9 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& se
 Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& set,
                              const Settings& cfg);
 
+// Whether a tab (or design) has a construction analysis.
+bool hasConstruction(std::string_view tab);
+
 // The analysis of a tab (tab control name "TTrafoAlim", "TModValvul",
 // "TReatorFiltro", or the design's command-line name) from its sheet and the
 // state its last calculation left; nothing for a tab without one.

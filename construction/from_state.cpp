@@ -70,6 +70,15 @@ ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const CalcState& s, bool t
     return in;
 }
 
+bool hasConstruction(std::string_view tab)
+{
+    for (std::string_view t : {"TTrafoAlim", "trafo-alimentacao", "TModValvul",
+                               "modulador-valvulado", "TReatorFiltro", "reator-filtro"})
+        if (tab == t)
+            return true;
+    return false;
+}
+
 std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const CalcState& s,
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg)

@@ -505,12 +505,16 @@ TEST(ConstructionErrors, ExtremeDataNeverGiveNonNumbers)
             EXPECT_TRUE(std::isfinite(w.lengthM) && std::isfinite(w.pcuW));
         EXPECT_TRUE(std::isfinite(r.dtK));
     }
-    // An unreadable current density ends the sizing with its own message.
-    Settings bad;
-    bad.sigmaText = "x";
-    const Analysis c = analyseReatorFiltro(smallChoke(), ConstructionSettings{}, bad);
-    ASSERT_TRUE(c.error);
-    EXPECT_EQ(*c.error, "'x' não é um número inteiro válido");
+    // A current density that is no number, or none the gauge rule can take,
+    // stops the wire sizing (the reactor's tab itself never reads it).
+    for (const char* sigma : {"x", "0", "-3"}) {
+        SCOPED_TRACE(sigma);
+        Settings bad;
+        bad.sigmaText = sigma;
+        const Analysis c = analyseReatorFiltro(smallChoke(), ConstructionSettings{}, bad);
+        ASSERT_TRUE(c.error);
+        EXPECT_EQ(*c.error, "A densidade de corrente dos ajustes não permite dimensionar o fio.");
+    }
 }
 
 TEST(ConstructionSettingsSheet, ToleratesBadTextsAndLists)

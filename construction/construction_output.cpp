@@ -1,0 +1,170 @@
+#include "construction_output.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace kelvora::construction {
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+// Whole counts (turns, layers) read as JSON integers while a double holds them exactly.
+Json count(double v)
+{
+    if (v == std::floor(v) && std::fabs(v) <= 9007199254740992.0)
+        return std::int64_t(v);
+    return v;
+}
+
+Json optional(const std::optional<double>& v) { return v ? Json(*v) : Json(nullptr); }
+
+Json windingJson(const Winding& w)
+{
+    return Json{{"name", w.name},
+                {"turns", count(w.turns)},
+                {"awg", w.awg},
+                {"d_bare_mm", w.dBareMm},
+                {"d_over_mm", w.dOverMm},
+                {"turns_per_layer", count(w.turnsPerLayer)},
+                {"layers", count(w.layers)},
+                {"build_mm", w.buildMm},
+                {"length_m", w.lengthM},
+                {"r20_ohm", w.r20Ohm},
+                {"rhot_ohm", w.rHotOhm},
+                {"i_rms_a", w.iRmsA},
+                {"pcu_w", w.pcuW},
+                {"mass_g", w.massG},
+                {"v_nl", optional(w.vNl)},
+                {"v_fl", optional(w.vFl)},
+                {"regulation_pct", optional(w.regulationPct)}};
+}
+
+// Characters a terminal shows for a UTF-8 text.
+std::size_t width(const std::string& s)
+{
+    return std::size_t(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string pad(const std::string& s, std::size_t w, bool left)
+{
+    const std::string fill(w > width(s) ? w - width(s) : 0, ' ');
+    return left ? s + fill : fill + s;
+}
+
+} // namespace
+
+Json construcaoJson(const Analysis& a)
+{
+    if (a.error)
+        return Json{{"error", *a.error}};
+    Json j;
+    Json windings = Json::array();
+    for (const Winding& w : a.windings)
+        windings.push_back(windingJson(w));
+    j["windings"] = std::move(windings);
+    j["build_mm"] = a.buildMm;
+    j["fill_pct"] = a.fillPct;
+    j["fits"] = a.fits;
+    j["m_fe_g"] = a.mFeG;
+    j["m_cu_g"] = a.mCuG;
+    j["m_total_g"] = a.mTotalG;
+    j["pcu_w"] = a.pcuW;
+    j["pfe_w"] = a.pfeW;
+    j["area_cm2"] = a.areaCm2;
+    j["psi_w_cm2"] = a.psiWcm2;
+    j["dt_k"] = a.dtK;
+    j["t_hot_c"] = a.tHotC;
+    switch (a.design) {
+    case DesignKind::TrafoAlim:
+        j["b_peak_gauss"] = a.bPeakGauss;
+        j["efficiency_pct"] = a.efficiencyPct;
+        break;
+    case DesignKind::ReatorFiltro:
+        j["gap_mm"] = a.gapMm;
+        j["l_h"] = a.lH;
+        j["b_dc_gauss"] = a.bDcGauss;
+        break;
+    case DesignKind::TrafoMod:
+        j["gap_mm"] = a.gapMm;
+        j["lp_h"] = a.lpH;
+        j["xp_ohm"] = a.xpOhm;
+        j["b_ac_gauss"] = a.bAcGauss;
+        j["b_dc_gauss"] = a.bDcGauss;
+        break;
+    }
+    Json verdicts = Json::object();
+    for (const Verdict& v : a.verdicts)
+        verdicts[verdictKey(v.kind)] = Json::array({v.text, v.good});
+    j["verdicts"] = std::move(verdicts);
+    return j;
+}
+
+std::string construcaoTable(const Analysis& a, const Settings& cfg)
+{
+    std::string out = "\nConstrução e perdas\n";
+    if (a.error)
+        return out + "Erro: " + *a.error + "\n";
+    auto num = [&](double v, int d) { return fixed(v, 15, d, cfg); };
+    auto opt = [&](const std::optional<double>& v, int d) { return v ? num(*v, d) : "-"; };
+
+    // 1. One row per winding, from the tube outwards.
+    const std::vector<std::string> head = {
+        "Enrolamento", "Espiras", "AWG", "Fio (mm)", "Esp/camada", "Camadas", "Altura (mm)",
+        "Fio (m)", "R20 (ohms)", "R quente (ohms)", "I (A)", "Pcu (W)", "Cobre (g)",
+        "V vazio (V)", "V carga (V)", "Regulação (%)"};
+    std::vector<std::vector<std::string>> rows = {head};
+    for (const Winding& w : a.windings)
+        rows.push_back({w.name, num(w.turns, 0), std::to_string(w.awg), num(w.dOverMm, 3),
+                        num(w.turnsPerLayer, 0), num(w.layers, 0), num(w.buildMm, 3),
+                        num(w.lengthM, 2), num(w.r20Ohm, 4), num(w.rHotOhm, 4), num(w.iRmsA, 3),
+                        num(w.pcuW, 3), num(w.massG, 1), opt(w.vNl, 2), opt(w.vFl, 2),
+                        opt(w.regulationPct, 1)});
+    std::vector<std::size_t> widths(head.size(), 0);
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], width(row[c]));
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            line += (c ? "  " : "") + pad(row[c], widths[c], c == 0);
+        out += line + "\n";
+    }
+
+    // 2. The whole part.
+    out += "Altura do enrolamento: " + num(a.buildMm, 3) + " mm; ocupação da janela: "
+           + num(a.fillPct, 1) + " %\n";
+    out += "Massa: ferro " + num(a.mFeG, 1) + " g, cobre " + num(a.mCuG, 1) + " g, total "
+           + num(a.mTotalG, 1) + " g\n";
+    out += "Perdas: cobre " + num(a.pcuW, 3) + " W, ferro " + num(a.pfeW, 3) + " W; superfície "
+           + num(a.areaCm2, 1) + " cm², " + num(a.psiWcm2, 4) + " W/cm²\n";
+    out += "Elevação de temperatura: " + num(a.dtK, 1) + " K; cobre a " + num(a.tHotC, 1)
+           + " °C\n";
+    switch (a.design) {
+    case DesignKind::TrafoAlim:
+        out += "Indução real: " + num(a.bPeakGauss, 1) + " G; rendimento: "
+               + num(a.efficiencyPct, 1) + " %\n";
+        break;
+    case DesignKind::ReatorFiltro:
+        out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância: " + num(a.lH, 3)
+               + " H; indução CC: " + num(a.bDcGauss, 1) + " G\n";
+        break;
+    case DesignKind::TrafoMod:
+        out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância do primário: "
+               + num(a.lpH, 3) + " H; reatância em Fmin: " + num(a.xpOhm, 1) + " ohms\n";
+        out += "Indução CA: " + num(a.bAcGauss, 1) + " G; indução CC: " + num(a.bDcGauss, 1)
+               + " G\n";
+        break;
+    }
+
+    // 3. Verdicts.
+    for (const Verdict& v : a.verdicts)
+        out += std::string(v.good ? "[bom]  " : "[ruim] ") + v.text + "\n";
+    return out;
+}
+
+} // namespace kelvora::construction

@@ -1,0 +1,196 @@
+#include "cli_run.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using ::testing::HasSubstr;
+using kelvora::test::CliRun;
+using kelvora::test::cliRun;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+Json construcao(std::vector<std::string> args)
+{
+    args.push_back("--construcao");
+    args.push_back("--json");
+    args.push_back("--decimal-separator=,");
+    const CliRun r = cliRun(args);
+    EXPECT_EQ(r.code, 0) << r.err;
+    return Json::parse(r.out)["construcao"];
+}
+
+std::vector<std::string> keys(const Json& j)
+{
+    std::vector<std::string> v;
+    for (auto it = j.begin(); it != j.end(); ++it)
+        v.push_back(it.key());
+    return v;
+}
+
+// Every number in the document is finite (a NaN would not even parse back).
+void allFinite(const Json& j)
+{
+    if (j.is_number_float())
+        EXPECT_TRUE(std::isfinite(j.get<double>()));
+    if (j.is_structured())
+        for (const Json& e : j)
+            allFinite(e);
+}
+
+const std::vector<std::string> Common = {
+    "windings", "build_mm", "fill_pct", "fits", "m_fe_g", "m_cu_g", "m_total_g", "pcu_w",
+    "pfe_w", "area_cm2", "psi_w_cm2", "dt_k", "t_hot_c"};
+
+std::vector<std::string> with(std::vector<std::string> v, std::initializer_list<const char*> more)
+{
+    v.insert(v.end(), more.begin(), more.end());
+    return v;
+}
+
+} // namespace
+
+TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
+{
+    const Json c = construcao({"trafo-alimentacao"});
+    EXPECT_EQ(keys(c), with(Common, {"b_peak_gauss", "efficiency_pct", "verdicts"}));
+    allFinite(c);
+    // Defaults: a simple primary and three secondaries.
+    ASSERT_EQ(c["windings"].size(), 4u);
+    const Json& p = c["windings"][0];
+    EXPECT_EQ(keys(p), (std::vector<std::string>{
+                           "name", "turns", "awg", "d_bare_mm", "d_over_mm", "turns_per_layer",
+                           "layers", "build_mm", "length_m", "r20_ohm", "rhot_ohm", "i_rms_a",
+                           "pcu_w", "mass_g", "v_nl", "v_fl", "regulation_pct"}));
+    EXPECT_EQ(p["name"], "Primário");
+    EXPECT_TRUE(p["turns"].is_number_integer());
+    EXPECT_EQ(p["turns"], 467); // 467.2 turns on the tab
+    EXPECT_EQ(p["awg"], 21);
+    EXPECT_TRUE(p["v_nl"].is_null());
+    const Json& s3 = c["windings"][3];
+    EXPECT_EQ(s3["name"], "Secundário 3");
+    EXPECT_EQ(s3["turns"], 20);
+    EXPECT_TRUE(s3["regulation_pct"].is_number());
+    // 125 V x 20 / 467 = 5.353 V open circuit.
+    EXPECT_NEAR(s3["v_nl"].get<double>(), 125.0 * 20 / 467, 1e-9);
+    // The default part is declared good by the tab but its coil does not fit.
+    EXPECT_FALSE(c["fits"].get<bool>());
+    EXPECT_EQ(keys(c["verdicts"]), (std::vector<std::string>{"fit", "temperature", "flux"}));
+    EXPECT_EQ(c["verdicts"]["fit"][0],
+              "O enrolamento não cabe na janela (127,9 % da largura)");
+    EXPECT_EQ(c["verdicts"]["fit"][1], false);
+    EXPECT_NEAR(c["m_total_g"].get<double>(),
+                1.1 * (c["m_fe_g"].get<double>() + c["m_cu_g"].get<double>()), 1e-9);
+}
+
+TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
+{
+    const Json m = construcao({"modulador-valvulado"});
+    EXPECT_EQ(keys(m), with(Common, {"gap_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss",
+                                     "verdicts"}));
+    EXPECT_EQ(keys(m["verdicts"]),
+              (std::vector<std::string>{"fit", "temperature", "reactance", "flux"}));
+    EXPECT_NEAR(m["xp_ohm"].get<double>(), 284.6, 0.1);
+    EXPECT_TRUE(m["windings"][2]["v_fl"].is_null());
+    allFinite(m);
+
+    const Json r = construcao({"reator-filtro"});
+    EXPECT_EQ(keys(r), with(Common, {"gap_mm", "l_h", "b_dc_gauss", "verdicts"}));
+    EXPECT_EQ(keys(r["verdicts"]),
+              (std::vector<std::string>{"fit", "temperature", "inductance"}));
+    EXPECT_EQ(r["verdicts"]["inductance"][0], "Indutância calculada 15,0 H ≥ Lr");
+    EXPECT_EQ(r["pfe_w"], 0.0);
+    allFinite(r);
+}
+
+TEST(CliConstrucao, SettingsAreAssignedLikeControls)
+{
+    const Json base = construcao({"trafo-alimentacao"});
+    // A bridge with capacitor input: 100 mA DC is 100 / 0.62 = 161.3 mA rms.
+    const Json bridge = construcao({"trafo-alimentacao", "CBCoRet1=Ponte, entrada capacitiva"});
+    EXPECT_NEAR(bridge["windings"][1]["i_rms_a"].get<double>(), 0.1 / 0.62, 1e-7);
+    EXPECT_NEAR(base["windings"][1]["i_rms_a"].get<double>(), 0.1, 1e-7);
+    // Ambient: the copper runs at ambient + rise.
+    const Json cool = construcao({"trafo-alimentacao", "ECoTamb=30"});
+    EXPECT_NEAR(cool["t_hot_c"].get<double>() - cool["dt_k"].get<double>(), 30, 1e-9);
+    // A setting that is not a number falls back to its default (40 °C).
+    const Json bad = construcao({"trafo-alimentacao", "ECoTamb=quente"});
+    EXPECT_NEAR(bad["t_hot_c"].get<double>() - bad["dt_k"].get<double>(), 40, 1e-9);
+    // Stacking factor typed with the chosen separator: iron scales with k_s.
+    const Json thin = construcao({"trafo-alimentacao", "ECoEmpil=0,9"});
+    EXPECT_NEAR(thin["m_fe_g"].get<double>() / base["m_fe_g"].get<double>(),
+                double(0.9f) / double(0.95f), 1e-9);
+    // Better steel, lower iron loss: 4.00 against 8.00 W/kg.
+    const Json m400 = construcao({"trafo-alimentacao", "CBCoAco=M400-50A"});
+    EXPECT_LT(m400["pfe_w"].get<double>(), base["pfe_w"].get<double>());
+}
+
+TEST(CliConstrucao, UsageErrorsOfTheSettings)
+{
+    struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"reator-filtro", "--construcao", "CBCoAco=M999"}, "valor que a lista CBCoAco não tem: M999"},
+        {{"reator-filtro", "ECoTamb=1234567890123"}, "texto longo demais para ECoTamb"},
+        {{"reator-filtro", "CBCoRet7=Ponte, entrada capacitiva"},
+         "controle de entrada desconhecido neste projeto: CBCoRet7"},
+        {{"modulador-transistorizado", "--construcao"},
+         "o projeto modulador-transistorizado não tem construção"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliRun r = cliRun(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_THAT(r.err, HasSubstr(c.message));
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(CliConstrucao, ErrorsReplaceTheAnalysisAndKeepTheTabsExitStatus)
+{
+    // The tab's own error: exit 1 as without --construcao.
+    CliRun r = cliRun({"modulador-valvulado", "EFmin=0", "--construcao", "--json"});
+    EXPECT_EQ(r.code, 1);
+    Json j = Json::parse(r.out);
+    EXPECT_EQ(j["construcao"], Json({{"error", "O cálculo da aba terminou com erro."}}));
+    // U/I laminations: the tab succeeds, the analysis refuses.
+    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--construcao", "--json"});
+    EXPECT_EQ(r.code, 0);
+    j = Json::parse(r.out);
+    EXPECT_EQ(j["construcao"], Json({{"error", "A construção considera lâminas E/I."}}));
+    // Without --construcao there is no such object.
+    r = cliRun({"trafo-alimentacao", "--json"});
+    EXPECT_FALSE(Json::parse(r.out).contains("construcao"));
+}
+
+TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
+{
+    CliRun r = cliRun({"reator-filtro", "--construcao", "--decimal-separator=,"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::size_t outputs = r.out.find("LRFNAval\t");
+    const std::size_t table = r.out.find("\nConstrução e perdas\n");
+    ASSERT_NE(outputs, std::string::npos);
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_LT(outputs, table);
+    EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras  AWG"));
+    EXPECT_THAT(r.out, HasSubstr("\nEnrolamento     2688   28     0,373"));
+    EXPECT_THAT(r.out, HasSubstr("Entreferro: 0,702 mm; indutância: 15,001 H"));
+    EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
+
+    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--construcao"});
+    EXPECT_THAT(r.out, HasSubstr("Construção e perdas\nErro: A construção considera lâminas E/I.\n"));
+}
+
+TEST(CliConstrucao, HelpNamesTheOption)
+{
+    const CliRun r = cliRun({"--help"});
+    EXPECT_THAT(r.out, HasSubstr("--construcao"));
+    EXPECT_THAT(r.out, HasSubstr("CBCoAco=M400-50A"));
+}
