@@ -2,6 +2,7 @@
 
 #include "ajustes.h"
 #include "calc_error.h"
+#include "cli_folha.h"
 #include "construction_output.h"
 #include "designs.h"
 #include "nucleo.h"
@@ -47,6 +48,8 @@ void printHelp(std::ostream& out)
            "                         alimentação, modulador valvulado, reator de filtro);\n"
            "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
+           "  --folha=ARQUIVO        grava a folha de enrolamento (texto); --folha-pdf=ARQUIVO\n"
+           "                         a mesma folha em PDF, com os desenhos\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
            "  --help                 mostra esta ajuda\n"
            "  --version              mostra a versão\n"
@@ -157,6 +160,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         bool wantConstrucao = false;
         std::vector<std::pair<std::string, std::string>> construcaoArgs;
         bool wantReport = false;
+        std::vector<std::pair<std::string, bool>> folhas; // path, PDF
         std::string reportPath;
         char separator = 0;
         for (std::size_t i = 1; i < args.size(); ++i) {
@@ -174,6 +178,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                     throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
                 if (!design->report)
                     throw UsageError{"o projeto " + design->name + " não tem relatório"};
+            } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
+                const bool pdf = a[7] == '-';
+                folhas.emplace_back(a.substr(pdf ? 12 : 8), pdf);
+                if (folhas.back().first.empty())
+                    throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
+                if (!construction::hasConstruction(design->name))
+                    throw UsageError{"o projeto " + design->name + " não tem folha de enrolamento"};
             } else if (a.rfind("--decimal-separator=", 0) == 0) {
                 const std::string c = a.substr(20);
                 if (c != "," && c != ".")
@@ -249,6 +260,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 return 1;
             }
         }
+        for (const auto& [path, pdf] : folhas)
+            if (auto failure = writeFolha(path, pdf, design->name, tab, state, false, construcao, cfg)) {
+                err << "kelvora-cli: " << *failure << '\n';
+                return 1;
+            }
         return 0;
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n' << Usage;

@@ -205,11 +205,40 @@ void writeFigures(Writer& w, const Analysis& a)
     w.line("  Pesos: ferro " + w.num(a.mFeG, 0) + " g, cobre " + w.num(a.mCuG, 0)
            + " g, total " + w.num(a.mTotalG, 0) + " g");
     w.heading("Avaliação");
-    for (const Verdict& v : a.verdicts)
-        w.line(std::string("  [") + (v.good ? "ok" : "!!") + "] " + v.text);
+    for (const Verdict& v : a.verdicts) {
+        // The sheet's code page has no "≥".
+        std::string text = v.text;
+        if (const auto at = text.find("≥"); at != std::string::npos)
+            text.replace(at, std::string_view("≥").size(), ">=");
+        w.line(std::string("  [") + (v.good ? "ok" : "!!") + "] " + text);
+    }
 }
 
 } // namespace
+
+std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
+                                            const CalcState& s, bool tabFailed,
+                                            const ConstructionSettings& set, const Settings& cfg)
+{
+    SheetSubject out;
+    if (tab == "TTrafoAlim" || tab == "trafo-alimentacao") {
+        const TrafoAlimInput in = trafoAlimInput(tabSheet, s, tabFailed);
+        out.core = {in.a, in.b};
+        out.activeSecondaries = in.numSec;
+        out.analysis = analyseTrafoAlim(in, set, cfg);
+    } else if (tab == "TModValvul" || tab == "modulador-valvulado") {
+        const TrafoModInput in = trafoModInput(tabSheet, s, tabFailed);
+        out.core = {in.a, in.b};
+        out.analysis = analyseTrafoMod(in, set, cfg);
+    } else if (tab == "TReatorFiltro" || tab == "reator-filtro") {
+        const ReatorFiltroInput in = reatorFiltroInput(tabSheet, s, tabFailed);
+        out.core = {in.a, in.b};
+        out.analysis = analyseReatorFiltro(in, set, cfg);
+    } else {
+        return std::nullopt;
+    }
+    return out;
+}
 
 std::string windingSheetText(const Analysis& analysis, const SheetCore& core,
                              const Sheet& settings, int activeSecondaries, const Settings& cfg)

@@ -6,7 +6,9 @@
 // encoder writes it as the other reports.
 #include "construction.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvora {
@@ -29,6 +31,20 @@ const char* designCaption(construction::DesignKind design);
 struct SheetCore {
     double a = 0, b = 0;
 };
+
+// A design's analysis with what the sheet shows besides it.
+struct SheetSubject {
+    construction::Analysis analysis;
+    SheetCore core;
+    int activeSecondaries = 0; // power transformer: the secondaries that have a load
+};
+// The analysis of tab "TTrafoAlim", "TModValvul" or "TReatorFiltro" (or the
+// design's command-line name) from its sheet and the state its last
+// calculation left; nothing for a tab without one.
+std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
+                                            const CalcState& s, bool tabFailed,
+                                            const construction::ConstructionSettings& set,
+                                            const Settings& cfg);
 
 // The whole sheet. `settings` is the window's settings sheet (texts as typed;
 // a red field is listed with its default, as the analysis used it); the rectifier

@@ -276,23 +276,14 @@ void TFConstrucao::recalculate()
     binding_.readInputs();
     settings_ = readSettings(sheet_, cfg);
     const bool failed = source_.tabFailed && source_.tabFailed();
-    const Sheet& tab = *source_.sheet;
-    const CalcState& s = *source_.state;
-    activeSecondaries_ = 0;
-    if (source_.tab == "TTrafoAlim") {
-        const TrafoAlimInput in = trafoAlimInput(tab, s, failed);
-        a_ = in.a, b_ = in.b;
-        activeSecondaries_ = in.numSec;
-        analysis_ = analyseTrafoAlim(in, settings_, cfg);
-    } else if (source_.tab == "TModValvul") {
-        const TrafoModInput in = trafoModInput(tab, s, failed);
-        a_ = in.a, b_ = in.b;
-        analysis_ = analyseTrafoMod(in, settings_, cfg);
-    } else {
-        const ReatorFiltroInput in = reatorFiltroInput(tab, s, failed);
-        a_ = in.a, b_ = in.b;
-        analysis_ = analyseReatorFiltro(in, settings_, cfg);
-    }
+    std::optional<SheetSubject> subject =
+        analyseForSheet(source_.tab, *source_.sheet, *source_.state, failed, settings_, cfg);
+    if (!subject)
+        return;
+    analysis_ = std::move(subject->analysis);
+    a_ = subject->core.a;
+    b_ = subject->core.b;
+    activeSecondaries_ = subject->activeSecondaries;
     // Only the power transformer's active secondaries have a load to choose.
     GBCoCargas->setVisible(activeSecondaries_ > 0);
     for (int k = 1; k <= 6; ++k) {

@@ -126,6 +126,12 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
                               turns * w.dOverMm * s.lay));
         }
     }
+    // The window's edges over the coil, so that a coil running past them shows it.
+    QPen windowEdge(ironEdge, 1.5);
+    windowEdge.setCosmetic(true);
+    p.setPen(windowEdge);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0, 0, a / 2, h));
     p.restore();
 }
 

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace kelvora {
 
@@ -50,22 +51,27 @@ void paintLaminationWithLabels(QPainter& p, const QRectF& target, const SheetPag
 
     Settings cfg;
     cfg.decimalSeparator = s.separator;
-    const auto texts = VisNucleoLabels(float(s.b), float(s.a), cfg);
+    // Label1..Label19, whatever order the labels are written in.
+    std::array<QString, 19> texts;
+    for (const auto& [name, text] : VisNucleoLabels(float(s.b), float(s.a), cfg))
+        if (name.rfind("Label", 0) == 0)
+            if (const int k = std::atoi(name.c_str() + 5); k >= 1 && k <= 19)
+                texts[std::size_t(k - 1)] = QString::fromStdString(text);
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(10); // window pixels: the painter's scale takes them to the page
     p.setFont(f);
     const QFontMetricsF fm(f);
     std::array<int, 19> widths{};
-    for (std::size_t i = 0; i < texts.size() && i < widths.size(); ++i)
-        widths[i] = int(std::ceil(fm.horizontalAdvance(QString::fromStdString(texts[i].second))));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        widths[i] = int(std::ceil(fm.horizontalAdvance(texts[i])));
     const NucleoLabelLayout layout = layoutNucleoLabels(widths, 789);
     p.setPen(QColor::fromRgb(lamination::dimensionInk));
     for (const QLineF& l : layout.leaders)
         p.drawLine(l);
     p.setPen(Qt::black);
-    for (std::size_t i = 0; i < texts.size() && i < layout.rects.size(); ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         p.fillRect(layout.rects[i], Qt::white);
-        p.drawText(layout.rects[i], Qt::AlignCenter, QString::fromStdString(texts[i].second));
+        p.drawText(layout.rects[i], Qt::AlignCenter, texts[i]);
     }
     p.restore();
 }
