@@ -342,7 +342,7 @@ SheetPages TFConstrucao::pages() const
 {
     SheetPages p;
     p.text = sheetText();
-    p.section = PBCoCorte->content();
+    p.section = {&analysis_, settings_, a_};
     p.a = a_;
     p.b = b_;
     p.separator = separator_;
