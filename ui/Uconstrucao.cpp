@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableView>
 
 namespace kelvora {
@@ -121,6 +122,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
     LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
+    LCoOcupacao->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
     drawing->addWidget(LCoOcupacao);
     top->addLayout(drawing, 2);
@@ -130,6 +132,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
         verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        // As wide as the column whatever the text: a new text lays nothing out again.
+        verdicts_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         column->addWidget(verdicts_[i]);
     }
 
@@ -138,10 +142,19 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     TVCoEnrolamentos->setAccessibleName(QStringLiteral("Enrolamentos"));
     model_ = new WindingTableModel(TVCoEnrolamentos);
     TVCoEnrolamentos->setModel(model_);
+    TVCoEnrolamentos->setItemDelegate(new PlainCellDelegate(TVCoEnrolamentos));
+    // New rows or columns: the header's sections start again from their defaults.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        headerWidths_.clear();
+        cellLengths_.clear();
+    });
     TVCoEnrolamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TVCoEnrolamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TVCoEnrolamentos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TVCoEnrolamentos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit their contents; fitColumns() resizes only a column whose
+    // width must change, so a keystroke does not lay the table out again.
+    // Rows of one line each: a fixed height, so new figures do not measure every cell again.
+    TVCoEnrolamentos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    TVCoEnrolamentos->verticalHeader()->setDefaultSectionSize(TVCoEnrolamentos->fontMetrics().height() + 6);
     TVCoEnrolamentos->setMinimumHeight(150);
     column->addWidget(TVCoEnrolamentos);
     SWCo->addWidget(content);
@@ -239,6 +252,8 @@ void TFConstrucao::buildFigures(QWidget* group)
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
         auto* value = makeResultField(group, f.name, 80, 18);
+        // A fixed size: a new figure repaints its label and lays nothing out again.
+        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000,0000")) + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
@@ -327,8 +342,40 @@ void TFConstrucao::present()
     }
     results_->binding.mirror();
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
+    fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);
     SWCo->setCurrentIndex(0);
+}
+
+void TFConstrucao::fitColumns()
+{
+    QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
+    const QFontMetrics fm(TVCoEnrolamentos->font());
+    // The item's text margins, as the style lays a cell out.
+    const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    const int columns = model_->columnCount();
+    if (int(headerWidths_.size()) != columns) {
+        cellLengths_.clear();
+        headerWidths_.clear();
+        for (int c = 0; c < columns; ++c)
+            headerWidths_.push_back(header->sectionSizeHint(c));
+    }
+    // Digits share one width: the columns change only when a text's length does.
+    std::vector<int> lengths(std::size_t(columns), 0);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < model_->rowCount(); ++r)
+            lengths[std::size_t(c)] = std::max<int>(lengths[std::size_t(c)],
+                                                    model_->index(r, c).data().toString().size());
+    if (lengths == cellLengths_)
+        return;
+    cellLengths_ = lengths;
+    for (int c = 0; c < columns; ++c) {
+        int need = headerWidths_[std::size_t(c)];
+        for (int r = 0; r < model_->rowCount(); ++r)
+            need = std::max(need, fm.horizontalAdvance(model_->index(r, c).data().toString()) + padding);
+        if (header->sectionSize(c) != need)
+            header->resizeSection(c, need);
+    }
 }
 
 std::string TFConstrucao::sheetText() const

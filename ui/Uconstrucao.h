@@ -79,6 +79,7 @@ private:
     void buildSettings(QWidget* group, QWidget* loads);
     void buildFigures(QWidget* group);
     void present();
+    void fitColumns();
     QString chooseFile(QFileDialog*& dialog, const char* name, const char* file,
                        const QString& filter, const char* suffix, const QString& title);
     SheetPages pages() const;
@@ -103,7 +104,9 @@ private:
     QGridLayout* figures_ = nullptr;
     QLabel* verdicts_[4] = {};
     std::unique_ptr<TFConstrucaoResults> results_;
-    std::vector<QLabel*> loadCaptions_;                // CBCoRet1-6
+    std::vector<QLabel*> loadCaptions_;
+    std::vector<int> headerWidths_;                    // of the table's columns
+    std::vector<int> cellLengths_;                     // longest text of each column                // CBCoRet1-6
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
     QFileDialog* SaveFolha = nullptr;
     QFileDialog* SavePdf = nullptr;

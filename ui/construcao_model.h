@@ -4,6 +4,7 @@
 #include "construction.h"
 
 #include <QAbstractTableModel>
+#include <QStyledItemDelegate>
 
 #include <vector>
 
@@ -24,9 +25,19 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
 private:
-    std::vector<construction::Winding> windings_;
+    // The cells' texts, made once per change: a repaint only draws them.
+    std::vector<std::vector<QString>> cells_;
     bool voltages_ = false;
-    char separator_ = ',';
+};
+
+// Draws a cell's text straight with the painter: the figures change on every
+// keystroke, and the style's full item layout (icons, check boxes, eliding)
+// costs several times the drawing itself.
+class PlainCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace kelvora

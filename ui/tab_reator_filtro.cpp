@@ -89,6 +89,7 @@ void buildCore(QWidget* page)
     vis->setFixedHeight(26);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->setSpacing(6);
     buttons->addWidget(vis);
     auto* construcao = makeButton(g, "BBConstrucaoReator", QStringLiteral("Construção"));
     construcao->setFixedHeight(26);
