@@ -253,7 +253,7 @@ void TFConstrucao::buildFigures(QWidget* group)
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
         auto* value = makeResultField(group, f.name, 80, 18);
         // A fixed size: a new figure repaints its label and lays nothing out again.
-        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000,0000")) + 8);
+        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
