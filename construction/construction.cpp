@@ -332,7 +332,10 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
             primary("Primário 1", 1, ip / 2);
             primary("Primário 2", 1, ip / 2);
             break;
-        case 2: // tapped: the part works on the whole winding
+        case 2:
+            // Tapped: taken as working on the whole winding at Vp4. Fed at the
+            // tap (Vp3) instead, the section below it would carry Pap'/Vp3 and
+            // run warmer than shown here.
             vp = in.vp[4];
             ip = std::fabs(pap / vp);
             primary("Primário até a derivação", 3, ip);

@@ -114,7 +114,7 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
 
     // 1. One row per winding, from the tube outwards.
     const std::vector<std::string> head = {
-        "Enrolamento", "Espiras", "AWG", "Fio (mm)", "Esp/camada", "Camadas", "Altura (mm)",
+        "Enrolamento", "Espiras", "AWG", "Diâmetro (mm)", "Esp/camada", "Camadas", "Altura (mm)",
         "Fio (m)", "R20 (ohms)", "R quente (ohms)", "I (A)", "Pcu (W)", "Cobre (g)",
         "V vazio (V)", "V carga (V)", "Regulação (%)"};
     std::vector<std::vector<std::string>> rows = {head};

@@ -180,7 +180,8 @@ TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
     ASSERT_NE(table, std::string::npos);
     EXPECT_LT(outputs, table);
     EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras  AWG"));
-    EXPECT_THAT(r.out, HasSubstr("\nEnrolamento     2688   28     0,373"));
+    // 2688 turns of AWG 28 (0.373 mm), 126 a layer, 22 layers.
+    EXPECT_THAT(r.out, ::testing::ContainsRegex("\nEnrolamento +2688 +28 +0,373 +126 +22 "));
     EXPECT_THAT(r.out, HasSubstr("Entreferro: 0,702 mm; indutância: 15,001 H"));
     EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
 

@@ -493,18 +493,18 @@ TEST(ConstructionErrors, EachErrorInItsOrder)
 
 TEST(ConstructionErrors, ExtremeDataNeverGiveNonNumbers)
 {
+    // 1e30 primary turns carrying 9e34 A: about 1e28 layers, a wire of some
+    // 1e58 mm and a copper loss that the temperature passes push past 1e308 W.
     TrafoAlimInput in = oneSecondary();
     in.is[1] = 3e35;
     in.ns[1] = 3e30;
     in.nprim[1] = 1e30;
     const Analysis r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
-    if (r.error) {
-        EXPECT_EQ(*r.error, "Os dados da aba levam a valores fora do alcance do cálculo.");
-    } else {
-        for (const Winding& w : r.windings)
-            EXPECT_TRUE(std::isfinite(w.lengthM) && std::isfinite(w.pcuW));
-        EXPECT_TRUE(std::isfinite(r.dtK));
-    }
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(*r.error, "Os dados da aba levam a valores fora do alcance do cálculo.");
+    EXPECT_TRUE(r.windings.empty());
+    EXPECT_TRUE(r.verdicts.empty());
+
     // A current density that is no number, or none the gauge rule can take,
     // stops the wire sizing (the reactor's tab itself never reads it).
     for (const char* sigma : {"x", "0", "-3"}) {
