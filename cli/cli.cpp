@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "ajustes.h"
+#include "cli_folha.h"
 #include "construction_output.h"
 #include "design_file_io.h"
 #include "designs.h"
@@ -52,6 +53,8 @@ void printHelp(std::ostream& out)
            "                         alimentação, modulador valvulado, reator de filtro);\n"
            "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
+           "  --folha=ARQUIVO        grava a folha de enrolamento (texto); --folha-pdf=ARQUIVO\n"
+           "                         a mesma folha em PDF, com os desenhos\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
            "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
            "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
@@ -213,6 +216,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         bool json = false;
         bool wantConstrucao = false;
         bool wantReport = false;
+        std::vector<std::pair<std::string, bool>> folhas; // path, PDF
         std::string reportPath;
         char separator = 0;
         for (std::size_t i = 1; i < args.size(); ++i) {
@@ -230,6 +234,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                     throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
                 if (!design->report)
                     throw UsageError{"o projeto " + design->name + " não tem relatório"};
+            } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
+                const bool pdf = a[7] == '-';
+                folhas.emplace_back(a.substr(pdf ? 12 : 8), pdf);
+                if (folhas.back().first.empty())
+                    throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
+                if (!construction::hasConstruction(design->name))
+                    throw UsageError{"o projeto " + design->name + " não tem folha de enrolamento"};
             } else if (a.rfind("--decimal-separator=", 0) == 0) {
                 const std::string c = a.substr(20);
                 if (c != "," && c != ".")
@@ -315,7 +326,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (auto failure = saveDesignFile(QString::fromStdString(projectOut),
                                               writeDesign(inputs, separator))) {
                 err << "kelvora-cli: " << failure->toStdString() << '\n';
-                return 1;
+                return finish(printed, err, 1);
             }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';
@@ -332,6 +343,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 status = 1;
             }
         }
+        for (const auto& [path, pdf] : folhas)
+            if (auto failure =
+                    writeFolha(path, pdf, design->name, tab, state, false, construcao, cfg)) {
+                err << "kelvora-cli: " << *failure << '\n';
+                status = 1;
+                break;
+            }
         return finish(printed, err, status);
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n' << Usage;

@@ -93,6 +93,11 @@ std::optional<QString> writeReportFile(const QString& path, const std::string& u
     return writeFileReplacing(path, encodeReport(utf8Text), QStringLiteral("o relatório"));
 }
 
+std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes)
+{
+    return writeFileReplacing(path, bytes, QStringLiteral("o relatório"));
+}
+
 std::optional<QString> writeFileReplacing(const QString& path, const QByteArray& bytes,
                                           const QString& what)
 {

@@ -2,6 +2,7 @@
 
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
+#include "Uconstrucao.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "design_files.h"
@@ -207,6 +208,11 @@ void TFKelvora::wireRecalculation()
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
     onChange({"BCircuitoPI"}, &TFKelvora::BCircuitoPIClick);
+    for (auto [button, tabName] : {std::pair{"BBConstrucaoTA", "TTrafoAlim"},
+                                   {"BBConstrucaoTM", "TModValvul"},
+                                   {"BBConstrucaoReator", "TReatorFiltro"}})
+        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
+            connect(b, &QAbstractButton::clicked, this, [this, tabName] { showConstrucao(tabName); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -348,6 +354,20 @@ void TFKelvora::VisNucleo(float En, float Bn)
 {
     if (FNucleo)
         FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
+}
+
+void TFKelvora::showConstrucao(const char* tabName)
+{
+    Tab& t = tab(tabName);
+    if (!FConstrucao) {
+        FConstrucao = std::make_unique<TFConstrucao>(settings().decimalSeparator);
+        FConstrucao->setAttribute(Qt::WA_QuitOnClose, false);
+        FConstrucao->setErrorReporter([this](const QString& m) { reportError(m); });
+        FConstrucao->setFileChooser([this](QFileDialog* d) { return fileChooser_(d); });
+    }
+    FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
+                             &t.sheet, &state_, [&t] { return t.failed; },
+                             [this] { return settings(); }});
 }
 
 // The save dialogs are made on first use: building a file dialog costs more
@@ -497,6 +517,9 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
 bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
 {
     t.failed = !recalculate(t, run);
+    // The construction window follows its design in the same event.
+    if (FConstrucao)
+        FConstrucao->tabRecalculated(t.name.toStdString());
     return !t.failed;
 }
 

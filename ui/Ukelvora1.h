@@ -19,6 +19,7 @@ namespace kelvora {
 
 class DesignFiles;
 class TFNucleo;
+class TFConstrucao;
 class TFCalcPI;
 class TFCalcReator;
 
@@ -48,6 +49,9 @@ public:
     void BBVisNucleoTMClick();
     void BBVisNucleoReatorClick();
     void BCircuitoPIClick();
+    // "Construção": the construction window of that tab, made on first use.
+    void showConstrucao(const char* tab);
+    TFConstrucao* construcao() const { return FConstrucao.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
 
@@ -114,6 +118,8 @@ private:
 
     std::vector<std::unique_ptr<Tab>> tabs_;
     DesignFiles* files_ = nullptr;
+    // Declared after the tabs, so it goes before the sheets it reads.
+    std::unique_ptr<TFConstrucao> FConstrucao;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;

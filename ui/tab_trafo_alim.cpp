@@ -201,7 +201,8 @@ void buildCoreSelection(QWidget* page)
     aval->setFont(bold);
 
     auto* vis = makeButton(group, "BBVisNucleoTA", QStringLiteral("Visualiza núcleo"));
-    vis->setGeometry(290, 178, 124, 28);
+    vis->setGeometry(290, 172, 124, 26);
+    makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))->setGeometry(290, 202, 124, 26);
 }
 
 void buildOtherResults(QWidget* page)
