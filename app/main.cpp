@@ -4,6 +4,7 @@
 #include "Ucalcreator.h"
 #include "Ukelvora1.h"
 #include "Unucleo.h"
+#include "design_files.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationVersion(QStringLiteral("4.0 (beta)"));
     kelvora::installQtPortuguese();
@@ -38,6 +40,9 @@ int main(int argc, char* argv[])
             FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
         });
         FKelvora.show();
+        // `kelvora FILE`: the design file the desktop (or the user) names.
+        if (const QStringList args = QApplication::arguments(); args.size() > 1)
+            FKelvora.designFiles().openFile(args.at(1));
         const int code = app.exec();
         FKelvora.attach(nullptr, nullptr, nullptr);
         return code;

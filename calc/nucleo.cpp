@@ -8,9 +8,9 @@ std::vector<std::pair<std::string, std::string>> VisNucleoLabels(float En, float
     const long double bn = Bn, en = En;
     const std::string b = general(bn, cfg);
     const std::string e = general(en, cfg);
-    const std::string b3 = general(3.0L * bn, cfg);   // overall width of the E, length of the I
-    const std::string b2 = general(2.0L * bn, cfg);   // height of the E: yoke plus window
-    const std::string bh = general(0.5L * bn, cfg);   // outer legs, I bar, window width
+    const std::string b3 = general(3 * bn, cfg);   // overall width of the E, length of the I
+    const std::string b2 = general(2 * bn, cfg);   // height of the E: yoke plus window
+    const std::string bh = general(0.5 * bn, cfg);   // outer legs, I bar, window width
     return {
         {"Label7", b},   {"Label14", b},
         {"Label4", e},   {"Label12", e},  {"Label18", e},

@@ -77,9 +77,10 @@ void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
     }
 
     // 2. The method's charts span 0.02 to 10 H*A^2: the currents that keep
-    // L I^2 inside them for this inductance.
-    const LD iMax = root(quot(10.0L, s.Lr)) * 1000.0L;
-    const LD iMin = root(quot(0.02L, s.Lr)) * 1000.0L;
+    // L I^2 inside them for this inductance. Constants are double literals,
+    // widened: 0.02 is a hair above 1/50, so 0.5 H at 200 mA is just outside.
+    const LD iMax = root(quot(10.0, s.Lr)) * 1000;
+    const LD iMin = root(quot(0.02, s.Lr)) * 1000;
     Control& lim = tab["LRFIlim"];
     lim.text = fixed(iMin, 6, 0, cfg) + " mA < Ir <" + fixed(iMax, 6, 0, cfg) + " mA";
     if (s.Ir < iMin || s.Ir > iMax) {
@@ -90,12 +91,12 @@ void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
     }
 
     // 3. Stored energy (twice it): L I^2 with I in A.
-    const LD amps = LD(s.Ir) * 0.001L;
+    const LD amps = LD(s.Ir) * 0.001;
     s.LI2 = store(amps * amps * s.Lr);
     tab["LRFLI2"].text = fixed(s.LI2, 6, 3, cfg) + " H*A^2";
 
     // 4. Square core section (cm^2) read off the energy chart as a power law.
-    s.RFSn = store(power(s.LI2, 0.6596L) * 22.943L);
+    s.RFSn = store(power(s.LI2, 0.6596) * 22.943);
     tab["LRFSn"].text = fixed(s.RFSn, 4, 1, cfg);
 
     // 5. Is the design inside the charts?
@@ -116,16 +117,16 @@ void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
         paint(tab[name], pair);
 
     // 6. Ampere-turns from the same chart, and the turns at the working current.
-    s.RFNI = store(power(s.LI2, 0.3293L) * 726.83L);
+    s.RFNI = store(power(s.LI2, 0.3293) * 726.83);
     tab["LRFNI"].text = fixed(s.RFNI, 5, 1, cfg);
     s.RFNesp = store(quot(s.RFNI, amps));
     tab["LRFNesp"].text = fixed(s.RFNesp, 5, 1, cfg);
 
     // 7. Side of the needed square section (mm) and the chosen section (cm^2).
-    s.RFBnc = store(root(s.RFSn) * 10.0L);
+    s.RFBnc = store(root(s.RFSn) * 10);
     tab["ERFBnc"].text = fixed(s.RFBnc, 5, 1, cfg);
     tab["ERFEnc"].text = tab["ERFBnc"].text;
-    s.RFSne = store(LD(s.RFBn) * s.RFEn * 0.01L);
+    s.RFSne = store(LD(s.RFBn) * s.RFEn * 0.01);
     tab["LRFSne"].text = fixed(s.RFSne, 5, 1, cfg);
 
     // 8. Verdict on the chosen core.
@@ -149,15 +150,17 @@ void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
     }
 
     // 9-10. Magnetic path about 6.5 times the side of the section; the gap
-    // takes 0.3 % of it, split between the two legs' joints.
-    s.RFLmag = store(root(s.RFSn) * 6.5L);
-    s.RFAe = store(LD(s.RFLmag) * 0.003L * 0.5L);
-    tab["LRFLmag"].text = fixed(s.RFLmag, 5, 1, cfg);
-    tab["LRFAe"].text = fixed(s.RFAe, 6, 3, cfg);
-    s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5L);
-    s.RFAee = store(LD(s.RFLmage) * 0.003L * 0.5L);
-    tab["LRFLmage"].text = fixed(s.RFLmage, 5, 1, cfg);
-    tab["LRFAee"].text = fixed(s.RFAee, 6, 3, cfg);
+    // takes 0.3 % of it, split between the two legs' joints. The side is in
+    // cm (the root of cm^2), so path and gap are kept in cm and shown in mm:
+    // a builder cuts the spacer from the label.
+    s.RFLmag = store(root(s.RFSn) * 6.5);
+    s.RFAe = store(LD(s.RFLmag) * 0.003 * 0.5);
+    tab["LRFLmag"].text = fixed(LD(s.RFLmag) * 10, 5, 1, cfg);
+    tab["LRFAe"].text = fixed(LD(s.RFAe) * 10, 6, 3, cfg);
+    s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5);
+    s.RFAee = store(LD(s.RFLmage) * 0.003 * 0.5);
+    tab["LRFLmage"].text = fixed(LD(s.RFLmage) * 10, 5, 1, cfg);
+    tab["LRFAee"].text = fixed(LD(s.RFAee) * 10, 6, 3, cfg);
 }
 
 Design reatorFiltroDesign()

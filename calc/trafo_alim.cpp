@@ -234,7 +234,7 @@ void CalculaTrafoAlim(Sheet& tab, CalcState& s, const Settings& cfg)
     tab["LPas"].text = fixed(s.Pas, 3, 2, cfg);
 
     // 6. The primary also supplies the losses.
-    s.Pap = store(quot(s.Pas * 100.0L, s.n));
+    s.Pap = store(quot(static_cast<long double>(s.Pas) * 100, s.n));
     tab["LPap"].text = fixed(s.Pap, 3, 2, cfg);
 
     // 7. Lamination shape: E/I cores need more iron than U/I for the same power.
@@ -253,7 +253,7 @@ void CalculaTrafoAlim(Sheet& tab, CalcState& s, const Settings& cfg)
 
     // 9. Side of the square section, cm, shown in mm.
     s.Bnc = store(root(s.Snu, "Snu"));
-    const long double side = s.Bnc * 10.0L;
+    const long double side = static_cast<long double>(s.Bnc) * 10;
     tab["EEnc"].text = fixed(side, 4, 2, cfg);
     tab["EBnc"].text = tab["EEnc"].text;
 

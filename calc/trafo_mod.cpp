@@ -202,7 +202,7 @@ void CalculaTrafoMod(Sheet& tab, CalcState& s, const Settings& cfg)
 
     // 8. Mean magnetic path of a standard E/I stack, about 6.5 centre-leg
     //    widths (cm), and an air gap of half a percent of it (mm).
-    m.Lm = store(6.5L * m.Bn * 0.1);
+    m.Lm = store(6.5 * LD(m.Bn) * 0.1);
     m.Ae = store(0.1 * LD(m.Lm) * 0.5);
     tab["LAe"].text = fixed(m.Ae, 4, 2, cfg) + " mm";
 

@@ -64,19 +64,19 @@ void CalculaTrafoModTrans(Sheet& tab, CalcState& s, const Settings& cfg)
 
     // 1-3. Collector load per half for the audio power at full swing, its
     // peak voltage (the whole supply) and peak current.
-    s.Rc = store(quot(LD(s.Vcc) * s.Vcc, 2.0L * s.Po));
+    s.Rc = store(quot(LD(s.Vcc) * s.Vcc, 2 * LD(s.Po)));
     show(tab, "LRc", s.Rc, " ohms", cfg);
-    s.Vcm = store(root(2.0L * s.Rc * s.Po, "a potência de áudio (Po)"));
+    s.Vcm = store(root(2 * LD(s.Rc) * s.Po, "a potência de áudio (Po)"));
     show(tab, "LVcm", s.Vcm, " V", cfg);
     s.Icm = store(quot(s.Vcm, s.Rc));
     show(tab, "LIcm", s.Icm, " A", cfg);
 
     // 4-8. Class B: the mean of two half sines is 2 Icm / pi.
-    s.Idc = store(2.0L * s.Icm / pi);
+    s.Idc = store(2 * LD(s.Icm) / pi);
     show(tab, "LIdc", s.Idc, " A", cfg);
     s.Pin = store(LD(s.Idc) * s.Vcc);
     show(tab, "LPi", s.Pin, " W", cfg);
-    s.Nteor = store(quot(100.0L * s.Po, s.Pin));
+    s.Nteor = store(quot(100 * LD(s.Po), s.Pin));
     show(tab, "LNteor", s.Nteor, " %", cfg);
     s.Pdiss = store(quot(LD(s.Vcc) * s.Vcc, pi * pi * s.Rc));
     show(tab, "LPdiss", s.Pdiss, " W", cfg);
@@ -86,16 +86,16 @@ void CalculaTrafoModTrans(Sheet& tab, CalcState& s, const Settings& cfg)
 
     // 9-15. Quiescent current, base drive and the bias chain (R1 and two diodes).
     s.Ic0 = store(LD(s.Ic0pct) * s.Icm * 0.01);
-    show(tab, "LIc0", s.Ic0 * 1000.0L, " mA", cfg);
+    show(tab, "LIc0", LD(s.Ic0) * 1000, " mA", cfg);
     s.Ib = store(quot(LD(s.Idc) + s.Ic0, s.Bmin));
-    show(tab, "LIb", s.Ib * 1000.0L, " mA", cfg);
+    show(tab, "LIb", LD(s.Ib) * 1000, " mA", cfg);
     s.I2 = store(quot(s.Ib, s.BQ3));
-    show(tab, "LI2", s.I2 * 1000.0L, " mA", cfg);
+    show(tab, "LI2", LD(s.I2) * 1000, " mA", cfg);
     // Ten times the base current through the diodes keeps the bias stiff.
-    s.Id = store(10.0L * s.I2);
-    show(tab, "LId", s.Id * 1000.0L, " mA", cfg);
+    s.Id = store(10 * LD(s.I2));
+    show(tab, "LId", LD(s.Id) * 1000, " mA", cfg);
     s.I1 = store(LD(s.I2) + s.Id);
-    show(tab, "LI1", s.I1 * 1000.0L, " mA", cfg);
+    show(tab, "LI1", LD(s.I1) * 1000, " mA", cfg);
     // 1.4 V: the drop of the two bias diodes.
     s.R1 = store(quot(LD(s.Vcc) - 1.4, s.I1));
     show(tab, "LR1", s.R1, " ohms", cfg);
@@ -104,13 +104,13 @@ void CalculaTrafoModTrans(Sheet& tab, CalcState& s, const Settings& cfg)
 
     // 16. Drive: 0.7 V base-emitter at the peak base current.
     const LD ibPeak = quot(s.Icm, s.Bmin);
-    s.Rbe = store(quot(0.7L, ibPeak));
-    s.Pdrv = store(ibPeak * ibPeak * s.Rbe * 0.5L);
-    show(tab, "LPdrv", s.Pdrv * 1000.0L, " mW", cfg);
+    s.Rbe = store(quot(0.7, ibPeak));
+    s.Pdrv = store(ibPeak * ibPeak * s.Rbe * 0.5);
+    show(tab, "LPdrv", LD(s.Pdrv) * 1000, " mW", cfg);
 
     // 17-18. Emitter resistors of a tenth of the load stabilise the bias,
     // at the cost of efficiency.
-    s.Re = store(0.1L * s.Rc);
+    s.Re = store(0.1 * LD(s.Rc));
     show(tab, "LRe", s.Re, " ohms", cfg);
     s.Nprat = store(quot(s.Rc, LD(s.Rc) + s.Re) * s.Nteor);
     show(tab, "LNprat", s.Nprat, " %", cfg);
@@ -121,11 +121,11 @@ void CalculaTrafoModTrans(Sheet& tab, CalcState& s, const Settings& cfg)
     show(tab, "LRBmin", s.RBmin, " ohms", cfg);
     s.RBmax = store((LD(s.Bmax_tr) + 1) * s.Re + s.Rbe);
     show(tab, "LRBmax", s.RBmax, " ohms", cfg);
-    s.Pdrvmin = store(ibPeak * ibPeak * s.RBmin * 0.5L);
-    show(tab, "LPdrvmin", s.Pdrvmin * 1000.0L, " mW", cfg);
+    s.Pdrvmin = store(ibPeak * ibPeak * s.RBmin * 0.5);
+    show(tab, "LPdrvmin", LD(s.Pdrvmin) * 1000, " mW", cfg);
     const LD ibPeakMax = quot(s.Icm, s.Bmax_tr);
-    s.Pdrvmax = store(ibPeakMax * ibPeakMax * s.RBmax * 0.5L);
-    show(tab, "LPdrvmax", s.Pdrvmax * 1000.0L, " mW", cfg);
+    s.Pdrvmax = store(ibPeakMax * ibPeakMax * s.RBmax * 0.5);
+    show(tab, "LPdrvmax", LD(s.Pdrvmax) * 1000, " mW", cfg);
     s.M2N2min = store(root(quot(s.Rd, s.RBmin), "a relação Rd / RB (beta mínimo)"));
     show(tab, "LM2N2min", s.M2N2min, "", cfg);
     s.M2N2max = store(root(quot(s.Rd, s.RBmax), "a relação Rd / RB (beta máximo)"));

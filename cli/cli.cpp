@@ -2,10 +2,12 @@
 
 #include "adviser.h"
 #include "ajustes.h"
-#include "calc_error.h"
+#include "cli_folha.h"
 #include "construction_output.h"
+#include "design_file_io.h"
 #include "designs.h"
 #include "nucleo.h"
+#include "recalculation.h"
 #include "report_file.h"
 
 #include <QLocale>
@@ -13,6 +15,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <functional>
+#include <optional>
 #include <ostream>
 
 namespace kelvora {
@@ -22,6 +27,7 @@ namespace {
 const char* const Usage =
     "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] "
     "[--decimal-separator=C]\n"
+    "                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]\n"
     "     kelvora-cli --help | --version\n";
 
 struct UsageError {
@@ -50,11 +56,18 @@ void printHelp(std::ostream& out)
            "  --sugere-nucleo        os núcleos do catálogo que passam em todas as\n"
            "                         verificações, os mais leves primeiro\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
+           "  --folha=ARQUIVO        grava a folha de enrolamento (texto); --folha-pdf=ARQUIVO\n"
+           "                         a mesma folha em PDF, com os desenhos\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
+           "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
+           "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
+           "  --salva-projeto=ARQUIVO\n"
+           "                         grava as entradas desta execução num arquivo de projeto\n"
            "  --help                 mostra esta ajuda\n"
            "  --version              mostra a versão\n"
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
-           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu, 2 para erro de uso.\n";
+           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
+           "saída\npadrão) não pôde ser gravado, 2 para erro de uso.\n";
 }
 
 char localeSeparator()
@@ -111,6 +124,53 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
     }
 }
 
+// Why writing to standard output failed, from the failed write's errno.
+std::string writeFailure(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return "disco cheio";
+    case EDQUOT:
+        return "cota de disco esgotada";
+    case EFBIG:
+        return "arquivo grande demais";
+    case EROFS:
+        return "sistema de arquivos somente leitura";
+    case EPIPE:
+        return "o programa que lia a saída já terminou";
+    case EBADF:
+        return "a saída padrão está fechada";
+    case EIO:
+        return "erro de entrada e saída no dispositivo";
+    default:
+        return "erro de escrita";
+    }
+}
+
+// Writes one block to standard output and pushes it out at once, so that a
+// full disk, a closed output or a reader that has gone is seen here and
+// not lost at exit. Returns the message when the block was not written.
+std::optional<std::string> printBlock(std::ostream& out, const std::function<void()>& write)
+{
+    errno = 0;
+    if (out) {
+        write();
+        out.flush();
+    }
+    if (out)
+        return std::nullopt;
+    return "não foi possível escrever na saída padrão (" + writeFailure(errno) + ")";
+}
+
+// The exit status after a block written to standard output.
+int finish(std::optional<std::string> failure, std::ostream& err, int status)
+{
+    if (!failure)
+        return status;
+    err << "kelvora-cli: " << *failure << '\n';
+    return 1;
+}
+
 nlohmann::ordered_json controlsJson(const Sheet& tab)
 {
     nlohmann::ordered_json controls = nlohmann::ordered_json::object();
@@ -141,26 +201,26 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         if (args.empty())
             throw UsageError{"falta o nome do projeto"};
-        if (args[0] == "--help" || args[0] == "-h") {
-            printHelp(out);
-            return 0;
-        }
-        if (args[0] == "--version") {
-            out << "kelvora-cli 4.0 (beta)\n";
-            return 0;
-        }
+        // Help is asked for wherever it stands, also after the design name.
+        for (const std::string& a : args)
+            if (a == "--help" || a == "-h")
+                return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
+        if (args[0] == "--version")
+            return finish(printBlock(out, [&] { out << "kelvora-cli 4.0 (beta)\n"; }), err, 0);
         const Design* design = findDesign(args[0]);
         if (!design || args[0] != design->name)
             throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
                              + ")"};
 
-        Sheet tab(design->controls);
-        Sheet ajustes(ajustesControls());
+        // Every stored sheet, so that a design file read and written keeps the other tabs.
+        DesignInputs inputs;
+        std::vector<std::pair<std::string, std::string>> assignments;
+        std::string projectIn, projectOut;
         bool json = false;
         bool wantConstrucao = false;
         bool wantSugestoes = false;
-        std::vector<std::pair<std::string, std::string>> construcaoArgs;
         bool wantReport = false;
+        std::vector<std::pair<std::string, bool>> folhas; // path, PDF
         std::string reportPath;
         char separator = 0;
         for (std::size_t i = 1; i < args.size(); ++i) {
@@ -182,37 +242,56 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                     throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
                 if (!design->report)
                     throw UsageError{"o projeto " + design->name + " não tem relatório"};
+            } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
+                const bool pdf = a[7] == '-';
+                folhas.emplace_back(a.substr(pdf ? 12 : 8), pdf);
+                if (folhas.back().first.empty())
+                    throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
+                if (!construction::hasConstruction(design->name))
+                    throw UsageError{"o projeto " + design->name + " não tem folha de enrolamento"};
             } else if (a.rfind("--decimal-separator=", 0) == 0) {
                 const std::string c = a.substr(20);
                 if (c != "," && c != ".")
                     throw UsageError{"o separador decimal deve ser , ou ."};
                 separator = c[0];
+            } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
+                const std::size_t eq = a.find('=');
+                (eq == 9 ? projectIn : projectOut) = a.substr(eq + 1);
+                if (a.size() == eq + 1)
+                    throw UsageError{a.substr(0, eq) + " precisa de um nome de arquivo"};
             } else if (a.rfind("--", 0) == 0) {
                 throw UsageError{"opção desconhecida: " + a};
             } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
-                // Construction settings wait for the separator their defaults are written with.
-                if (construction::isConstrucaoControl(a.substr(0, eq)))
-                    construcaoArgs.emplace_back(a.substr(0, eq), a.substr(eq + 1));
-                else
-                    assign(tab, ajustes, a.substr(0, eq), a.substr(eq + 1));
+                assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
             } else {
                 throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
             }
         }
         if (!separator)
             separator = localeSeparator();
+        if (!projectIn.empty()) {
+            try {
+                inputs = openDesignFile(QString::fromStdString(projectIn), separator);
+            } catch (const DesignFileError& e) {
+                throw UsageError{e.what()};
+            }
+        }
+        Sheet& tab = inputs[design->tab];
+        Sheet& ajustes = inputs["TAjustes"];
+        // Construction settings have their defaults written with the separator in force.
         Sheet construcao(construction::construcaoControls(separator));
-        for (const auto& [name, text] : construcaoArgs)
-            assign(construcao, construcao, name, text);
+        for (const auto& [name, text] : assignments) {
+            if (construction::isConstrucaoControl(name))
+                assign(construcao, construcao, name, text);
+            else
+                assign(tab, ajustes, name, text);
+        }
 
         const Settings cfg = settingsFrom(ajustes, separator);
         CalcState state;
-        std::string error;
-        try {
-            design->show(tab, state, cfg);
-        } catch (const CalcError& e) {
-            error = e.what();
-        }
+        const std::string error =
+            runCalculation(tab, design->outputs, [&] { design->show(tab, state, cfg); })
+                .value_or(std::string());
         std::optional<construction::Analysis> analysis;
         if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
@@ -222,13 +301,16 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             advice = construction::adviseCore(*design, tab, state, !error.empty(),
                                               construction::readSettings(construcao, cfg), cfg);
 
+        std::optional<std::string> printed;
         if (json) {
             nlohmann::ordered_json j;
             j["design"] = design->name;
             j["error"] = error.empty() ? nlohmann::ordered_json(nullptr)
                                        : nlohmann::ordered_json(error);
             j["controls"] = controlsJson(tab);
-            if (design->core && error.empty()) {
+            // The core the "Visualiza núcleo" button shows now: also after an
+            // error, when it is the one the failed run stored.
+            if (design->core) {
                 const auto [En, Bn] = design->core(state);
                 nlohmann::ordered_json labels = nlohmann::ordered_json::object();
                 auto written = VisNucleoLabels(En, Bn, cfg);
@@ -242,30 +324,49 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 j["construcao"] = construcaoJson(*analysis);
             if (advice)
                 j["sugestoes"] = sugestoesJson(*advice);
-            out << j.dump(2) << "\n";
+            // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
+            const std::string text =
+                j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+            printed = printBlock(out, [&] { out << text << "\n"; });
         } else if (!wantReport || reportPath != "-") {
-            for (const std::string& name : design->outputs)
-                out << name << '\t' << tab[name].text << '\n';
-            if (analysis)
-                out << construcaoTable(*analysis, cfg);
-            if (advice)
-                out << sugestoesTable(*advice, cfg);
+            printed = printBlock(out, [&] {
+                for (const std::string& name : design->outputs)
+                    out << name << '\t' << tab[name].text << '\n';
+                if (analysis)
+                    out << construcaoTable(*analysis, cfg);
+                if (advice)
+                    out << sugestoesTable(*advice, cfg);
+            });
         }
+        if (!projectOut.empty())
+            if (auto failure = saveDesignFile(QString::fromStdString(projectOut),
+                                              writeDesign(inputs, separator))) {
+                err << "kelvora-cli: " << failure->toStdString() << '\n';
+                return finish(printed, err, 1);
+            }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';
-            return 1;
+            return finish(printed, err, 1);
         }
+        int status = 0;
         if (wantReport) {
             const std::string text = design->report(tab, state, cfg);
             if (reportPath == "-") {
                 const QByteArray bytes = encodeReport(text);
-                out.write(bytes.constData(), bytes.size());
+                printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
             } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text)) {
                 err << "kelvora-cli: " << failure->toStdString() << '\n';
-                return 1;
+                status = 1;
             }
         }
-        return 0;
+        for (const auto& [path, pdf] : folhas)
+            if (auto failure =
+                    writeFolha(path, pdf, design->name, tab, state, false, construcao, cfg)) {
+                err << "kelvora-cli: " << *failure << '\n';
+                status = 1;
+                break;
+            }
+        return finish(printed, err, status);
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n' << Usage;
         return 2;

@@ -1,13 +1,55 @@
 #include "cli.h"
+#include "translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <iostream>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// A closed standard output or error gets a descriptor that refuses every
+// write with EBADF. Left free, its number goes to the next descriptor made
+// (Qt's event notifier, a report file), which would then take our results.
+void holdClosedOutputs()
+{
+    for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int held = open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != fd) {
+            dup2(held, fd);
+            close(held);
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // Qt Core only for the locale and the report encoder; no event loop.
-    QCoreApplication app(argc, argv);
+    holdClosedOutputs();
+    // Qt Core only for the locale, the report encoder and its file errors
+    // (in Portuguese, as the window gives them); no event loop. The PDF
+    // winding sheet paints text and drawings, which needs a GUI application:
+    // one without a screen.
+    const bool paints = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::string_view(a).rfind("--folha-pdf=", 0) == 0;
+    });
+    std::unique_ptr<QCoreApplication> app;
+    if (paints) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    kelvora::installQtPortuguese();
     std::vector<std::string> args(argv + 1, argv + argc);
     return kelvora::runCli(args, std::cout, std::cerr);
 }

@@ -9,6 +9,9 @@ install(FILES ${KELVORA_DATA}/kelvora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${KELVORA_DATA}/io.example.kelvora.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The design-file type application/x-kelvora (*.kelvora); the shared-mime-info
+# trigger rebuilds the database when the package is installed.
+install(FILES ${KELVORA_DATA}/kelvora.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The manual is generated from the program's own --help and --version, so it
 # cannot drift from the options the program really accepts.

@@ -12,11 +12,11 @@ float SAWG(float current, CalcState& s, const Settings& cfg)
     s.Sigma = strictInt(cfg.sigmaText);
     // I/Sigma is the copper section in mm^2; 1/2100 mm^2 is about the section
     // of AWG 50, and the AWG table loses ten gauges per decade of section.
-    long double x = 50.0L - 10.0L * log10c(quot(2100.0L * current, s.Sigma));
-    if (!(x > 0.0L))
-        x = 0.0L;
-    if (x > 45.0L)
-        x = 45.0L;
+    long double x = 50 - 10 * log10c(quot(2100 * static_cast<long double>(current), s.Sigma));
+    if (!(x > 0))
+        x = 0;
+    if (x > 45)
+        x = 45;
     return store(std::floor(x));
 }
 

@@ -153,9 +153,11 @@ float readTolerant(Sheet& tab, std::string_view name, float fallback, const Sett
     Control& c = tab[name];
     if (std::optional<float> v = parseFloat(c.text, cfg.decimalSeparator)) {
         c.background = Colour::Window;
+        c.substituted = false;
         return *v;
     }
     c.background = Colour::Red;
+    c.substituted = true;
     return fallback;
 }
 

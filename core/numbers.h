@@ -21,7 +21,8 @@ struct Settings {
 // value beyond float's range; never throws.
 std::optional<float> parseFloat(std::string_view text, char separator);
 
-// Edit field read: the value, or `fallback` with the field turned red.
+// Edit field read: the value, or `fallback` with the field turned red and
+// marked substituted.
 float readTolerant(Sheet& tab, std::string_view name, float fallback, const Settings& cfg);
 
 // Strict reads: a text that does not convert raises a CalcError naming it.

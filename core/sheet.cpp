@@ -1,5 +1,6 @@
 #include "sheet.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -39,6 +40,7 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
             at = (at + 1) & (slots_.size() - 1);
         slots_[at] = Slot{h, static_cast<int>(controls_.size())};
         controls_.push_back(std::move(c));
+        written_.push_back(0);
         specs_.push_back(s);
         order_.push_back(s.name);
     }
@@ -76,7 +78,9 @@ std::size_t Sheet::indexOf(std::string_view name) const
 
 Control& Sheet::operator[](std::string_view name)
 {
-    return controls_[indexOf(name)];
+    const std::size_t i = indexOf(name);
+    written_[i] = 1;
+    return controls_[i];
 }
 
 const Control& Sheet::operator[](std::string_view name) const
@@ -92,6 +96,16 @@ bool Sheet::has(std::string_view name) const
 const ControlSpec& Sheet::spec(std::string_view name) const
 {
     return specs_[indexOf(name)];
+}
+
+void Sheet::forgetWrites()
+{
+    std::fill(written_.begin(), written_.end(), 0);
+}
+
+bool Sheet::written(std::string_view name) const
+{
+    return written_[indexOf(name)] != 0;
 }
 
 } // namespace kelvora

@@ -33,6 +33,8 @@ struct Control {
     int height = 0;
     bool checked = false;
     int itemIndex = -1;
+    // The last tolerant read found no number here and used its fallback.
+    bool substituted = false;
 };
 
 // How a control starts: its name, kind and initial state, plus the widget
@@ -83,6 +85,11 @@ public:
     const std::vector<std::string>& names() const { return order_; }
     const ControlSpec& spec(std::string_view name) const;
 
+    // What a calculation wrote: every control handed out for writing (the
+    // non-const operator[]) since forgetWrites() counts as written.
+    void forgetWrites();
+    bool written(std::string_view name) const;
+
 private:
     // A calculation looks names up hundreds of times per keystroke: an
     // open-addressed table of indices into the arrays, which never grow.
@@ -96,6 +103,7 @@ private:
 
     std::vector<Slot> slots_; // power-of-two size, at least twice the names
     std::vector<Control> controls_;
+    std::vector<char> written_;
     std::vector<ControlSpec> specs_;
     std::vector<std::string> order_;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringEncoder>
 
 namespace kelvora {
@@ -43,11 +44,27 @@ QByteArray encodeReport(const std::string& utf8Text)
 }
 
 namespace {
+
+const QString ReadOnlyFileSystem = QStringLiteral("sistema de arquivos somente leitura");
+
+// A regular file (or a new one) on a file system mounted read-only: Qt
+// reports it as whatever step failed first, a write to the existing file or
+// the temporary file it could not create.
+bool onReadOnlyFileSystem(const QFileInfo& info)
+{
+    if (info.exists() && !info.isFile())
+        return false; // a device is written in place, wherever it is mounted
+    const QDir dir = info.absoluteDir();
+    return dir.exists() && QStorageInfo(dir).isReadOnly();
+}
+
 QString reasonFor(QFileDevice::FileError e, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("já existe uma pasta com esse nome");
+    if (onReadOnlyFileSystem(info))
+        return ReadOnlyFileSystem;
     switch (e) {
     case QFileDevice::OpenError:
         if (!info.dir().exists())
@@ -73,12 +90,25 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text)
 {
-    const QByteArray bytes = encodeReport(utf8Text);
+    return writeFileReplacing(path, encodeReport(utf8Text), QStringLiteral("o relatório"));
+}
+
+std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes)
+{
+    return writeFileReplacing(path, bytes, QStringLiteral("o relatório"));
+}
+
+std::optional<QString> writeFileReplacing(const QString& path, const QByteArray& bytes,
+                                          const QString& what)
+{
     const QFileInfo info(path);
     auto message = [&](QFileDevice::FileError e, const QString& detail) {
-        QString m = QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": %2")
-                        .arg(path, reasonFor(e, path));
-        if (!detail.isEmpty())
+        const QString reason = reasonFor(e, path);
+        QString m = QStringLiteral("Não foi possível gravar %1 no arquivo \"%2\": %3")
+                        .arg(what, path, reason);
+        // The system's own words for a read-only file system say no more, and
+        // Qt has them only in English.
+        if (!detail.isEmpty() && reason != ReadOnlyFileSystem)
             m += QStringLiteral(" (%1)").arg(detail);
         return m + u'.';
     };
@@ -96,7 +126,7 @@ std::optional<QString> writeReportFile(const QString& path, const std::string& u
         return std::nullopt;
     }
 
-    // An existing report is replaced only by a complete new one.
+    // An existing file is replaced only by a complete new one.
     QSaveFile file(path);
     auto failure = [&](QFileDevice::FileError e) {
         const QString detail = file.errorString();

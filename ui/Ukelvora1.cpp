@@ -2,11 +2,14 @@
 
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
+#include "Uconstrucao.h"
 #include "Unucleo.h"
 #include "ajustes.h"
-#include "calc_error.h"
+#include "design_files.h"
+#include "designs.h"
 #include "keyboard.h"
 #include "picture.h"
+#include "recalculation.h"
 #include "reator_filtro.h"
 #include "report_file.h"
 #include "tab_builders.h"
@@ -15,25 +18,35 @@
 #include "trafo_mod_trans.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
 // A tab page with its sheet and the glue that mirrors it.
 struct TFKelvora::Tab {
     Tab(const char* n, const std::vector<ControlSpec>& specs, QWidget* p)
-        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p) {}
+        : name(QString::fromLatin1(n)), page(p), sheet(specs), binding(sheet, p)
+    {
+        if (const Design* d = findDesign(n))
+            outputs = d->outputs;
+    }
     QString name;
     QWidget* page = nullptr;
     Sheet sheet;
     SheetBinding binding;
+    std::vector<std::string> outputs; // results and verdicts of the tab's design
+    bool failed = false;              // the tab's last calculation ended in an error
 };
 
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
@@ -43,9 +56,11 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     setFont(f);
-    resize(954, 709);
-
-    PageControl1 = new QTabWidget(this);
+    // The tabs' area lies below the menu bar: the window grows by the bar's
+    // height and the tabs keep their places within the area.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("AreaAbas"));
+    PageControl1 = new QTabWidget(client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 8, 929, 673);
 
@@ -86,6 +101,25 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     fileChooser_ = [](QFileDialog* d) {
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
     };
+    questioner_ = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
+                        QMessageBox::NoButton, this);
+        QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    };
+
+    files_ = new DesignFiles(*this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->setMenuBar(files_->menuBar());
+    frame->addWidget(client);
+    files_->menuBar()->ensurePolished();
+    resize(954, 709 + files_->menuBar()->sizeHint().height());
 
     auto [first, build] = pending_.front();
     build(first->page);
@@ -111,6 +145,8 @@ void TFKelvora::buildPendingPages()
     }
     pending_.clear();
     wireRecalculation();
+    // After the recalculation's connections: an input a calculation rewrote counts too.
+    files_->watchInputs();
     if (shownOnce_)
         installKeyboardOrder(PageControl1);
     emit allPagesBuilt();
@@ -127,6 +163,15 @@ void TFKelvora::paintEvent(QPaintEvent* e)
 }
 
 TFKelvora::~TFKelvora() = default;
+
+void TFKelvora::closeEvent(QCloseEvent* e)
+{
+    if (!files_->settleChanges()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
 
 void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator)
 {
@@ -163,6 +208,11 @@ void TFKelvora::wireRecalculation()
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
     onChange({"BCircuitoPI"}, &TFKelvora::BCircuitoPIClick);
+    for (auto [button, tabName] : {std::pair{"BBConstrucaoTA", "TTrafoAlim"},
+                                   {"BBConstrucaoTM", "TModValvul"},
+                                   {"BBConstrucaoReator", "TReatorFiltro"}})
+        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
+            connect(b, &QAbstractButton::clicked, this, [this, tabName] { showConstrucao(tabName); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -306,6 +356,20 @@ void TFKelvora::VisNucleo(float En, float Bn)
         FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
 }
 
+void TFKelvora::showConstrucao(const char* tabName)
+{
+    Tab& t = tab(tabName);
+    if (!FConstrucao) {
+        FConstrucao = std::make_unique<TFConstrucao>(settings().decimalSeparator);
+        FConstrucao->setAttribute(Qt::WA_QuitOnClose, false);
+        FConstrucao->setErrorReporter([this](const QString& m) { reportError(m); });
+        FConstrucao->setFileChooser([this](QFileDialog* d) { return fileChooser_(d); });
+    }
+    FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
+                             &t.sheet, &state_, [&t] { return t.failed; },
+                             [this] { return settings(); }});
+}
+
 // The save dialogs are made on first use: building a file dialog costs more
 // start-up time than the whole rest of the window.
 QFileDialog* TFKelvora::saveDialog(QFileDialog*& dialog, const char* name, const char* file)
@@ -338,12 +402,47 @@ void TFKelvora::BSalva_TMClick()
                trafoModDesign().report);
 }
 
+namespace {
+
+// The captions of the fields on view whose text was not a number, so that
+// the last calculation used its fallback in their place.
+QStringList substitutedFields(const Sheet& sheet, QWidget* page)
+{
+    QStringList captions;
+    for (const std::string& name : sheet.names()) {
+        if (!sheet.spec(name).input || !sheet[name].substituted)
+            continue;
+        QWidget* w = page->findChild<QWidget*>(QString::fromStdString(name));
+        if (!w || !w->isVisibleTo(page))
+            continue; // a hidden winding is not in the report
+        captions << (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+    }
+    return captions;
+}
+
+} // namespace
+
 void TFKelvora::saveReport(
     QFileDialog* dialog, const QString& title, Tab& t,
     const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report)
 {
     if (!report)
         return;
+    // After a failed run the state holds new inputs beside old results.
+    if (t.failed) {
+        reportError(QStringLiteral("O último cálculo terminou com erro. Corrija os dados antes "
+                                   "de gravar o relatório."));
+        return;
+    }
+    if (const QStringList fields = substitutedFields(t.sheet, t.page); !fields.isEmpty()) {
+        const QString question =
+            QStringLiteral("Estes campos não contêm um número válido e o cálculo usou um valor "
+                           "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
+                           "valores substituídos?")
+                .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
+        if (!ask(question))
+            return;
+    }
     dialog->setWindowTitle(title);
     const QString path = fileChooser_(dialog);
     if (path.isEmpty())
@@ -359,13 +458,14 @@ void TFKelvora::saveReport(
 bool TFKelvora::CalculaTrafoAlim()
 {
     Tab& t = tab("TTrafoAlim");
-    return recalculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalculaTrafoMod()
 {
     Tab& t = tab("TModValvul");
-    const bool done = recalculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    const bool done =
+        calculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
     // The pi network works from the same RF stage.
     if (FCalcPI)
         FCalcPI->followRfStage(t.sheet["EEbrf"].text, t.sheet["EIbrf"].text);
@@ -375,13 +475,13 @@ bool TFKelvora::CalculaTrafoMod()
 bool TFKelvora::CalculaTrafoModTrans()
 {
     Tab& t = tab("TModTransis");
-    return recalculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
 }
 
 bool TFKelvora::CalcReatorFiltro()
 {
     Tab& t = tab("TReatorFiltro");
-    return recalculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
+    return calculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
 }
 
 void TFKelvora::TAEnrolamentos()
@@ -397,23 +497,30 @@ void TFKelvora::SelConfigTM()
 }
 
 // Read the widgets into the sheet, run, mirror the sheet back (also after a
-// failure: what was written before the fault stays), then report the fault.
+// failure: what was written before the fault stays, the results it did not
+// reach are emptied), then report the fault.
 bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
 {
     if (t.sheet.names().empty())
         return true;
     t.binding.readInputs();
-    QString error;
-    try {
-        run();
-    } catch (const CalcError& e) {
-        error = QString::fromStdString(e.what());
-    }
+    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run);
     t.binding.mirror();
-    if (error.isEmpty())
+    if (!error)
         return true;
-    reportError(error);
+    reportError(QString::fromStdString(*error));
     return false;
+}
+
+// A design's calculation, remembered as the tab's last: a report waits for
+// one that went through.
+bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
+{
+    t.failed = !recalculate(t, run);
+    // The construction window follows its design in the same event.
+    if (FConstrucao)
+        FConstrucao->tabRecalculated(t.name.toStdString());
+    return !t.failed;
 }
 
 void TFKelvora::reportError(const QString& message)
@@ -436,6 +543,14 @@ TFKelvora::Tab& TFKelvora::tab(const char* name)
 
 Sheet& TFKelvora::sheet(const char* name) { return tab(name).sheet; }
 
+SheetBinding* TFKelvora::bindingOf(std::string_view name)
+{
+    for (auto& t : tabs_)
+        if (t->name == QLatin1String(name.data(), qsizetype(name.size())))
+            return &t->binding;
+    return nullptr;
+}
+
 Settings TFKelvora::settings()
 {
     char sep = separator_;
@@ -456,6 +571,21 @@ void TFKelvora::setErrorReporter(std::function<void(const QString&)> reporter)
 void TFKelvora::setFileChooser(std::function<QString(QFileDialog*)> chooser)
 {
     fileChooser_ = std::move(chooser);
+}
+
+void TFKelvora::setQuestioner(std::function<bool(const QString&)> questioner)
+{
+    questioner_ = std::move(questioner);
+}
+
+// A question box is ours as the error box is: closing it hands the
+// activation back without a recalculation.
+bool TFKelvora::ask(const QString& question)
+{
+    errorBoxOpen_ = true;
+    const bool yes = questioner_(question);
+    errorBoxOpen_ = false;
+    return yes;
 }
 
 } // namespace kelvora

@@ -17,7 +17,9 @@ class QTabWidget;
 
 namespace kelvora {
 
+class DesignFiles;
 class TFNucleo;
+class TFConstrucao;
 class TFCalcPI;
 class TFCalcReator;
 
@@ -47,6 +49,9 @@ public:
     void BBVisNucleoTMClick();
     void BBVisNucleoReatorClick();
     void BCircuitoPIClick();
+    // "Construção": the construction window of that tab, made on first use.
+    void showConstrucao(const char* tab);
+    TFConstrucao* construcao() const { return FConstrucao.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
 
@@ -64,15 +69,19 @@ public:
     Sheet& sheet(const char* tab);
     Settings settings();
 
-    // Tests replace the error box and the save dialog's answer.
+    // Tests replace the error box, the save dialog's answer and the answer
+    // to a yes-or-no question (true for "Sim").
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setQuestioner(std::function<bool(const QString&)> questioner);
     void setDecimalSeparator(char separator) { separator_ = separator; }
     // How many error boxes have been shown.
     int errorCount() const { return errorCount_; }
     // Builds the pages still waiting; true once every page is built.
     void buildPendingPages();
     bool pagesBuilt() const { return pending_.empty(); }
+    // The "Arquivo" menu: design files, recent files, unsaved changes.
+    DesignFiles& designFiles() { return *files_; }
 
 signals:
     void allPagesBuilt();
@@ -81,12 +90,17 @@ protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend class DesignFiles;
     struct Tab;
     Tab& tab(const char* name);
+    SheetBinding* bindingOf(std::string_view tab); // null when no such tab
     bool recalculate(Tab& t, const std::function<void()>& run);
+    bool calculate(Tab& t, const std::function<void()>& run);
     void reportError(const QString& message);
+    bool ask(const QString& question);
     void wireRecalculation();
     void onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)());
     void onShow(const char* tab, void (TFKelvora::*handler)());
@@ -103,6 +117,9 @@ private:
     TFCalcReator* FCalcReator = nullptr;
 
     std::vector<std::unique_ptr<Tab>> tabs_;
+    DesignFiles* files_ = nullptr;
+    // Declared after the tabs, so it goes before the sheets it reads.
+    std::unique_ptr<TFConstrucao> FConstrucao;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;
@@ -111,6 +128,7 @@ private:
 
     std::function<void(const QString&)> errorReporter_;
     std::function<QString(QFileDialog*)> fileChooser_;
+    std::function<bool(const QString&)> questioner_;
     int errorCount_ = 0;
     bool errorBoxOpen_ = false;
     bool skipActivation_ = false;

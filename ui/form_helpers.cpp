@@ -2,6 +2,15 @@
 
 namespace kelvora {
 
+void nameField(QWidget* field, const QString& caption)
+{
+    QString name = caption.trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'='))
+        name = name.chopped(1).trimmed();
+    if (field->accessibleName().isEmpty())
+        field->setAccessibleName(name);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text, const char* name)
 {
     auto* l = new QLabel(text, parent);
@@ -108,6 +117,7 @@ QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, i
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
             const QString& unit)
 {
+    nameField(field, caption);
     grid->addWidget(new QLabel(caption), row, 0);
     grid->addWidget(field, row, 1);
     if (!unit.isEmpty())

@@ -36,7 +36,12 @@ QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullp
 // The grid of a group box's rows, with the tab's own margins and spacing.
 QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing);
 
-// "caption  [field]  unit" on row `row` of a grid (columns 0, 1, 2).
+// Names a field by its caption (without the closing ":"), for screen readers
+// and for messages that point at it. A name already given stays.
+void nameField(QWidget* field, const QString& caption);
+
+// "caption  [field]  unit" on row `row` of a grid (columns 0, 1, 2); the
+// field is named by its caption.
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
             const QString& unit = {});
 

@@ -239,6 +239,13 @@ LaminationDrawing::LaminationDrawing(QWidget* parent) : Picture(parent)
     setAutoFillBackground(false);
 }
 
+void paintLamination(QPainter& p)
+{
+    frontView(p);
+    eStack(p);
+    iStack(p);
+}
+
 void LaminationDrawing::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -247,9 +254,7 @@ void LaminationDrawing::paintEvent(QPaintEvent*)
     // size scales the vector drawing.
     p.scale(width() / extent.x(), height() / extent.y());
     p.translate(-origin);
-    frontView(p);
-    eStack(p);
-    iStack(p);
+    paintLamination(p);
 }
 
 } // namespace kelvora

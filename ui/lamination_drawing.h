@@ -9,6 +9,8 @@
 #include <QPointF>
 #include <QRgb>
 
+class QPainter;
+
 namespace kelvora {
 
 // Coordinates of the core window (the drawing's origin sits at `origin`).
@@ -48,6 +50,10 @@ constexpr qreal depthDimRise = 32;           // En dimension above the top-right
 // Ink of dimension lines, set apart from the object lines.
 constexpr QRgb dimensionInk = qRgb(26, 61, 143);
 } // namespace lamination
+
+// Paints the drawing in the core window's coordinates (its top-left corner at
+// `lamination::origin`, `lamination::extent` large) on any painter, a PDF's too.
+void paintLamination(QPainter& p);
 
 class LaminationDrawing : public Picture {
     Q_OBJECT

@@ -12,7 +12,7 @@ namespace kelvora {
 
 namespace {
 
-const QString FormulaHead = QStringLiteral("AWG = 50+10*Log");
+const QString FormulaHead = QStringLiteral("AWG = 50-10*Log");
 const QString FormulaTail = QStringLiteral("   (2100*Corrente/Sigma)");
 constexpr int MinPixels = 6; // the smallest subscript still legible on a screen
 

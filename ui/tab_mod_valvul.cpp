@@ -76,8 +76,11 @@ void buildCore(QWidget* page)
 
     auto* bmax = new QHBoxLayout;
     bmax->setSpacing(4);
-    bmax->addWidget(makeLabel(g, QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =")));
-    bmax->addWidget(makeEdit(g, "EBmax", FieldW, FieldH));
+    const QString bmaxCaption = QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =");
+    bmax->addWidget(makeLabel(g, bmaxCaption));
+    auto* bmaxField = makeEdit(g, "EBmax", FieldW, FieldH);
+    nameField(bmaxField, bmaxCaption);
+    bmax->addWidget(bmaxField);
     bmax->addWidget(makeLabel(g, QStringLiteral("Gauss")));
     bmax->addStretch(1);
     grid->addLayout(bmax, 0, 0, 1, 5);
@@ -314,7 +317,15 @@ void buildTransformerResults(QWidget* page)
     grid->addWidget(makeResultField(g, "LBcs", 110), 2, 1);
     grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua total (Bcp + Bcs) = ")), 3, 0);
     grid->addWidget(makeResultField(g, "LBc", 110), 3, 1);
-    grid->addWidget(makeVerdict(g, "LTMBcAval"), 4, 0, 1, 2);
+    // "Construção" on this transformer's verdict row, level with "Visualiza núcleo"
+    // across the column gap (the core group beside it has no room left).
+    auto* aval = new QHBoxLayout;
+    aval->setSpacing(grid->horizontalSpacing());
+    auto* construcao = makeButton(g, "BBConstrucaoTM", QStringLiteral("Construção"));
+    construcao->setFixedHeight(24);
+    aval->addWidget(construcao);
+    aval->addWidget(makeVerdict(g, "LTMBcAval"), 1);
+    grid->addLayout(aval, 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 }
 

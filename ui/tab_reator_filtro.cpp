@@ -89,7 +89,11 @@ void buildCore(QWidget* page)
     vis->setFixedHeight(26);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->setSpacing(6);
     buttons->addWidget(vis);
+    auto* construcao = makeButton(g, "BBConstrucaoReator", QStringLiteral("Construção"));
+    construcao->setFixedHeight(26);
+    buttons->addWidget(construcao);
     grid->addLayout(buttons, 9, 0, 1, 4);
     grid->setRowStretch(10, 1);
 }

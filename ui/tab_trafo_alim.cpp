@@ -63,7 +63,8 @@ void primaryPanel(QWidget* group, int i, int top)
 {
     QWidget* p = panel(group, numbered("PPrim", i), PrimX, top, PrimW, PanelHeightPrim);
     caption(p, QStringLiteral("Primário %1").arg(i), 4, 2);
-    field(p, numbered("EVp", i), 4, 20, 48, QStringLiteral("V"));
+    nameField(field(p, numbered("EVp", i), 4, 20, 48, QStringLiteral("V")),
+              QStringLiteral("Primário %1: tensão (V)").arg(i));
     result(p, numbered("LIprim", i), 78, 21, 78);
     result(p, numbered("LNprim", i), 4, 48, 74);
     result(p, numbered("LSprim", i), 82, 48, 74);
@@ -77,11 +78,13 @@ void tappedPrimaryPanel(QWidget* group)
 {
     QWidget* p = panel(group, "PPrim3", PrimX, 312, PrimW, PanelHeightPrimTap);
     caption(p, QStringLiteral("Primário com derivação"), 4, 2);
-    field(p, "EVp4", 4, 18, 48, QStringLiteral("V"));
+    nameField(field(p, "EVp4", 4, 18, 48, QStringLiteral("V")),
+              QStringLiteral("Primário com derivação: tensão total (V)"));
     result(p, "LIprim4", 78, 19, 78);
     result(p, "LNprim4", 4, 44, 74);
     result(p, "LSprim4", 82, 44, 74);
-    field(p, "EVp3", 4, 98, 48, QStringLiteral("V"));
+    nameField(field(p, "EVp3", 4, 98, 48, QStringLiteral("V")),
+              QStringLiteral("Primário com derivação: tensão da derivação (V)"));
     result(p, "LIprim3", 78, 99, 78);
     result(p, "LNprim3", 4, 124, 74);
     result(p, "LSprim3", 82, 124, 74);
@@ -99,8 +102,10 @@ void secondaryPanel(QWidget* group, int i)
     auto* img = new WindingPicture(p, numbered("ImgSec", i).c_str(), false, 4);
     img->setGeometry(0, 2, 36, PanelHeightSec - 4);
     caption(p, QStringLiteral("Secundário %1").arg(i), 42, 2);
-    field(p, numbered("EVs", i), 42, 20, 52, QStringLiteral("V"));
-    field(p, numbered("EIs", i), 124, 20, 58, QStringLiteral("mA"));
+    nameField(field(p, numbered("EVs", i), 42, 20, 52, QStringLiteral("V")),
+              QStringLiteral("Secundário %1: tensão (V)").arg(i));
+    nameField(field(p, numbered("EIs", i), 124, 20, 58, QStringLiteral("mA")),
+              QStringLiteral("Secundário %1: corrente (mA)").arg(i));
     result(p, numbered("LNs", i), 42, 48, 88);
     result(p, numbered("LSs", i), 136, 48, 82);
 }
@@ -160,10 +165,12 @@ void buildCoreSelection(QWidget* page)
     auto* group = makeGroup(page, QStringLiteral("Seleção do núcleo "), "GBNucleoTA");
     group->setGeometry(486, 114, 427, 236);
 
-    makeLabel(group, QStringLiteral("Largura perna central núcleo (Bn):"))->move(12, 27);
-    field(group, "EBn1", 230, 24, 56, QStringLiteral("mm"));
-    makeLabel(group, QStringLiteral("Altura do empilhamento núcleo (En):"))->move(12, 53);
-    field(group, "EEn1", 230, 50, 56, QStringLiteral("mm"));
+    const QString bn = QStringLiteral("Largura perna central núcleo (Bn):");
+    makeLabel(group, bn)->move(12, 27);
+    nameField(field(group, "EBn1", 230, 24, 56, QStringLiteral("mm")), bn);
+    const QString en = QStringLiteral("Altura do empilhamento núcleo (En):");
+    makeLabel(group, en)->move(12, 53);
+    nameField(field(group, "EEn1", 230, 50, 56, QStringLiteral("mm")), en);
 
     auto* e = makeRadio(group, "RBNucleoE", QStringLiteral("Lâminas formato E/I"));
     e->move(12, 78);
@@ -194,7 +201,8 @@ void buildCoreSelection(QWidget* page)
     aval->setFont(bold);
 
     auto* vis = makeButton(group, "BBVisNucleoTA", QStringLiteral("Visualiza núcleo"));
-    vis->setGeometry(290, 178, 124, 28);
+    vis->setGeometry(290, 172, 124, 26);
+    makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))->setGeometry(290, 202, 124, 26);
 }
 
 void buildOtherResults(QWidget* page)

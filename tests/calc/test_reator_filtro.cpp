@@ -38,10 +38,13 @@ TEST(FilterReactor, DefaultsGiveTheseExactLabelsAndColours)
         {"LRFNAval", "Seção escolhida atende à aplicação!"},
         {"LRFLI2Aval", "Produto LI^2<10H*A^2 OK!"},
         {"LRFSnAval", "Seção quadrada OK (Sn<100cm^2)!"},
-        {"LRFLmag", "23,0"},
-        {"LRFLmage", "23,4"},
-        {"LRFAe", "0,035"},
-        {"LRFAee", "0,035"},
+        // Path and gap in mm, from the state's cm: sqrt(12.5358 cm^2) x 6.5 =
+        // 23.014 cm = 230.1 mm, its gap 23.014 x 0.0015 = 0.03452 cm = 0.345 mm;
+        // the chosen 36 x 36 mm: sqrt(12.96) x 6.5 = 23.4 cm = 234.0 mm, gap 0.351 mm.
+        {"LRFLmag", "230,1"},
+        {"LRFLmage", "234,0"},
+        {"LRFAe", "0,345"},
+        {"LRFAee", "0,351"},
     };
     for (const auto& [name, text] : expected) {
         SCOPED_TRACE(name);
@@ -52,6 +55,11 @@ TEST(FilterReactor, DefaultsGiveTheseExactLabelsAndColours)
         expectPair(run.tab, name, GoodPair);
     EXPECT_FLOAT_EQ(run.s.LI2, 0.4f);
     EXPECT_FLOAT_EQ(run.s.RFSne, 12.96f);
+    // The state keeps cm: the core drawing and any later reader expect them.
+    EXPECT_NEAR(run.s.RFLmag, 23.014, 0.001);
+    EXPECT_NEAR(run.s.RFAe, 0.03452, 0.00001);
+    EXPECT_FLOAT_EQ(run.s.RFLmage, 23.4f);
+    EXPECT_NEAR(run.s.RFAee, 0.0351, 0.00001);
 }
 
 TEST(FilterReactor, TooLittleEnergyFailsBothVerdicts)
@@ -163,5 +171,23 @@ TEST(FilterReactor, NegativeChosenSectionIsAnErrorNotNan)
     Choke run;
     run.tab["CBRFBn"].text = "-36";
     EXPECT_THROW(run(), CalcError);
-    EXPECT_EQ(run.tab["LRFLmag"].text, "23,0"); // written before the fault
+    EXPECT_EQ(run.tab["LRFLmag"].text, "230,1"); // written before the fault
+}
+
+// The charts' lower limit is the double 0.02 widened (a hair above 1/50):
+// for 0.5 H, Imin = sqrt(0.02 / 0.5) x 1000 = 200.000000000000002 mA, so
+// 200 mA is just below it and the limits are red. With 0.02 written as a
+// long double literal (a hair below 1/50) Imin fell to 200 and showed lime.
+TEST(FilterReactor, CurrentAtTheLowerLimitIsOutsideWithTheWidenedConstant)
+{
+    Choke run;
+    run.tab["ERFLr"].text = "0,5";
+    run();
+    EXPECT_EQ(run.tab["LRFIlim"].text, "200 mA < Ir <4472 mA");
+    expectPair(run.tab, "LRFIlim", BadPair);
+    EXPECT_EQ(run.tab["ERFIr"].background, Colour::Red);
+    // 201 mA is inside.
+    run.tab["ERFIr"].text = "201";
+    run();
+    expectPair(run.tab, "LRFIlim", GoodPair);
 }

@@ -251,15 +251,19 @@ TEST(TolerantRead, ColoursTheFieldAndUsesTheFallback)
     Settings cfg;
     EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 60.f);
     EXPECT_EQ(tab["EFo"].background, Colour::Window);
+    EXPECT_FALSE(tab["EFo"].substituted);
     tab["EFo"].text = "12.5";
     EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 1.f);
     EXPECT_EQ(tab["EFo"].background, Colour::Red);
+    EXPECT_TRUE(tab["EFo"].substituted); // a report asks before using the fallback
     tab["EFo"].text = "";
     EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 0, cfg), 0.f);
     EXPECT_EQ(tab["EFo"].background, Colour::Red);
+    EXPECT_TRUE(tab["EFo"].substituted);
     tab["EFo"].text = "12,5";
     EXPECT_FLOAT_EQ(readTolerant(tab, "EFo", 1, cfg), 12.5f);
     EXPECT_EQ(tab["EFo"].background, Colour::Window);
+    EXPECT_FALSE(tab["EFo"].substituted);
 }
 
 TEST(StrictRead, RaisesAConversionErrorNamingTheText)

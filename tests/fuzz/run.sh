@@ -8,7 +8,7 @@ seconds=${FUZZ_SECONDS:-60}
 out=${FUZZ_BUILD:-build/fuzz}
 bin=$out/tests/fuzz
 status=0
-for target in fuzz_read fuzz_format fuzz_design fuzz_construction; do
+for target in fuzz_read fuzz_format fuzz_design fuzz_construction fuzz_design_file; do
   work=$out/work/$target
   mkdir -p "$work" $out/artifacts
   echo "== $target: ${seconds} s"

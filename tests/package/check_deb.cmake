@@ -50,6 +50,7 @@ foreach(f
     ./usr/share/applications/kelvora.desktop
     ./usr/share/icons/hicolor/scalable/apps/kelvora.svg
     ./usr/share/metainfo/io.example.kelvora.metainfo.xml
+    ./usr/share/mime/packages/kelvora.xml
     ./usr/share/man/man1/kelvora-cli.1.gz)
   string(FIND "${contents}" " ${f}\n" at)
   if(at EQUAL -1)

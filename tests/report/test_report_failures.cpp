@@ -201,6 +201,37 @@ TEST(ReportFailures, FullFileSystemKeepsTheOldReportAndLeavesNoTemporary)
     }
 }
 
+// A file system mounted read-only is named as such, for a new report and for
+// one replacing a file there, and not taken for a full disk.
+TEST(ReportFailures, ReadOnlyFileSystemIsNamedAndKeepsTheOldReport)
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath("somente_leitura");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    TinyDisk disk(dir);
+    if (!disk.ok())
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root with mount rights)";
+    const QString existing = dir + "/relatorio.txt";
+    const QByteArray old = "relatório antigo\r\n";
+    writeBytes(existing, old);
+    if (mount("tmpfs", dir.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+              "size=16k") != 0)
+        GTEST_SKIP() << "cannot remount the tmpfs read-only";
+    for (const Sample& s : reports()) {
+        SCOPED_TRACE(s.design);
+        for (const QString& path : {existing, dir + "/novo.txt"}) {
+            SCOPED_TRACE(path.toStdString());
+            const std::optional<QString> m = writeReportFile(path, s.text);
+            ASSERT_TRUE(m.has_value());
+            EXPECT_EQ(*m, QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": "
+                                         "sistema de arquivos somente leitura.")
+                              .arg(path));
+            EXPECT_EQ(readAll(existing), old);
+            EXPECT_EQ(entries(dir), QStringList{"relatorio.txt"});
+        }
+    }
+}
+
 TEST(ReportFailures, ReadOnlyFolderKeepsTheOldReport)
 {
     QTemporaryDir tmp;

@@ -1,5 +1,6 @@
 #include "ui_fixture.h"
 
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -21,7 +22,13 @@ void TestShell::startsOnTheStartTabWithTheSevenTabsInOrder()
     App app;
     QCOMPARE(app.main->objectName(), QStringLiteral("FKelvora"));
     QCOMPARE(app.main->windowTitle(), QStringLiteral("Cálculo de Transformadores V4.0 (beta)"));
-    QCOMPARE(app.main->size(), QSize(954, 709));
+    // The menu bar adds its height above the tabs' area, which keeps the design's size.
+    auto* bar = app.find<QMenuBar>("MenuPrincipal");
+    QVERIFY(bar);
+    QVERIFY(bar->height() >= 15);
+    QCOMPARE(bar->geometry(), QRect(0, 0, 954, bar->height()));
+    QCOMPARE(app.main->size(), QSize(954, 709 + bar->height()));
+    QCOMPARE(app.find("AreaAbas")->geometry(), QRect(0, bar->height(), 954, 709));
     QCOMPARE(app.main->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(app.main->font().pixelSize(), 11);
     auto* pc = app.find<QTabWidget>("PageControl1");
@@ -86,7 +93,7 @@ void TestShell::settingsTab()
     QCOMPARE(sigma->count(), 4);
     QCOMPARE(sigma->itemText(0), QStringLiteral("2"));
     QCOMPARE(sigma->itemText(3), QStringLiteral("5"));
-    QCOMPARE(app.text("StaticText1"), QStringLiteral("AWG = 50+10*Log   (2100*Corrente/Sigma)"));
+    QCOMPARE(app.text("StaticText1"), QStringLiteral("AWG = 50-10*Log   (2100*Corrente/Sigma)"));
     QCOMPARE(app.text("StaticText2"), QStringLiteral("10"));
     app.type("CBSigma", "4");
     QCOMPARE(app.main->settings().sigmaText, std::string("4"));

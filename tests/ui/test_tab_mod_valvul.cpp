@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 using namespace kelvora;
 using namespace kelvora::test;
 
@@ -22,8 +24,10 @@ private slots:
     void analysisRadioButtonsChangeThePowerVerdict();
     void couplingComboSwitchesTheDiagram();
     void aClickOnEitherDiagramChangesOnlyThePosition();
-    void aCoreSizeThatIsNotWholeIsReportedOnceAndChangesNothing();
+    void aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults();
+    void aFailedRunLeavesNoVerdictOfTheRunBefore();
     void saveButtonWritesTheReportOfTheShownDesign();
+    void aFailedOrSubstitutedCalculationIsNotSavedUnasked();
     void coreButtonShowsTheChosenLamination();
     void reactorWindowExistsHiddenWithItsCaptions();
 };
@@ -55,6 +59,12 @@ QStringList snapshot(const App& app)
 }
 
 QColor yellow() { return QColor(255, 255, 0); }
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
@@ -243,15 +253,27 @@ void TestModValvul::aClickOnEitherDiagramChangesOnlyThePosition()
     QVERIFY(app.find("LPosY")->isHidden());
 }
 
-void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndChangesNothing()
+void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults()
 {
     App app;
     app.showTab("TModValvul");
     const QStringList before = snapshot(app);
     app.find<QComboBox>("CBTMBn")->lineEdit()->setText(QStringLiteral("40,5"));
     QCOMPARE(app.errors, QStringList{QStringLiteral("'40,5' não é um número inteiro válido")});
-    QStringList after = snapshot(app);
-    QCOMPARE(after, before);
+    // The size is the first thing read: the run wrote nothing, so every result
+    // and verdict is empty in the system colours; the rest of the tab is as it was.
+    const std::vector<std::string> outputs = trafoModDesign().outputs;
+    QStringList expected;
+    for (const QString& line : before) {
+        const QString name = line.section(u'=', 0, 0);
+        if (std::find(outputs.begin(), outputs.end(), name.toStdString()) == outputs.end())
+            expected << line;
+        else if (name.startsWith(u'E')) // a disabled edit keeps its greyed colours
+            expected << name + u'=' + line.mid(line.indexOf(u' '));
+        else
+            expected << QStringLiteral("%1= #ffffff/#000000 %2").arg(name, line.right(1));
+    }
+    QCOMPARE(snapshot(app), expected);
     // A whole size again: calculated, no further box.
     app.find<QComboBox>("CBTMBn")->lineEdit()->setText(QStringLiteral("25"));
     QCOMPARE(app.errors.size(), 1);
@@ -263,6 +285,34 @@ void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndChangesNothing()
     QCOMPARE(shownBackground(app.find("CBTMBn")), red());
     QCOMPARE(shownFont(app.find("CBTMBn")), white());
     QCOMPARE(shownBackground(app.find("CBTMEn")), lime());
+}
+
+void TestModValvul::aFailedRunLeavesNoVerdictOfTheRunBefore()
+{
+    App app;
+    app.showTab("TModValvul");
+    for (const char* name : {"LTMAval", "LTMPAval", "LTMBcAval"})
+        QCOMPARE(shownBackground(app.find(name)), lime());
+    // Fmin divides the power (step 4): only the plate loads are written before.
+    app.type("EFmin", QStringLiteral("0"));
+    QVERIFY(!app.errors.isEmpty());
+    QCOMPARE(app.text("LZpl1"), QStringLiteral("1800,0 ohms"));
+    QCOMPARE(app.text("LZpl2"), QStringLiteral("1800,0 ohms"));
+    for (const char* name : {"LSn", "ETMEnc", "LTMAval", "LAe", "LPextra", "LTMPAval", "LZrf",
+                             "LNp1", "LBc", "LTMBcAval", "LSfp1", "LSfs"}) {
+        QVERIFY2(app.text(name).isEmpty(), name);
+        const Control& c = app.main->sheet("TModValvul")[name];
+        QCOMPARE(c.background, Colour::Window);
+        QCOMPARE(c.font, Colour::WindowText);
+        if (name[0] == 'L') {
+            QCOMPARE(shownBackground(app.find(name)), white());
+            QCOMPARE(shownFont(app.find(name)), black());
+        }
+    }
+    // A frequency again brings every verdict back.
+    app.type("EFmin", QStringLiteral("100"));
+    QCOMPARE(app.text("LTMAval"), QStringLiteral("Seção escolhida atende à aplicação!"));
+    QCOMPARE(shownBackground(app.find("LTMBcAval")), lime());
 }
 
 void TestModValvul::saveButtonWritesTheReportOfTheShownDesign()
@@ -296,6 +346,53 @@ void TestModValvul::saveButtonWritesTheReportOfTheShownDesign()
     QCOMPARE(bytes, encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
                                                 app.main->state(), app.main->settings())));
     QVERIFY(app.errors.isEmpty());
+}
+
+void TestModValvul::aFailedOrSubstitutedCalculationIsNotSavedUnasked()
+{
+    App app;
+    app.showTab("TModValvul");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("modulador.txt"));
+    int asked = 0;
+    app.main->setFileChooser([&](QFileDialog*) {
+        ++asked;
+        return path;
+    });
+    // A failed run: refused, whatever the answer to a question would be.
+    app.answer = true;
+    app.type("EFmin", QStringLiteral("0"));
+    app.errors.clear();
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.errors, QStringList{QStringLiteral("O último cálculo terminou com erro. Corrija "
+                                                    "os dados antes de gravar o relatório.")});
+    QCOMPARE(asked, 0);
+    QVERIFY(app.questions.isEmpty());
+    QVERIFY(!QFileInfo::exists(path));
+    // Changing the coupling runs no calculation: still the failed one.
+    app.find<QComboBox>("CBSelTM")->setCurrentIndex(1);
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.errors.size(), 2);
+    QCOMPARE(asked, 0);
+
+    // A supply typed with a letter: 1 V is used and the power verdict turns
+    // the field lime, yet the question names it.
+    app.type("EFmin", QStringLiteral("100"));
+    app.type("EEbrf", QStringLiteral("46O"));
+    QCOMPARE(shownBackground(app.find("EEbrf")), lime());
+    app.answer = false;
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(app.questions.size(), 1);
+    QVERIFY2(app.questions.first().contains(
+                 QStringLiteral("\n- Tensão de Alimentação da etapa de RF (EbRF)\n")),
+             qPrintable(app.questions.first()));
+    QCOMPARE(asked, 0);
+    app.answer = true;
+    QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
+    QCOMPARE(asked, 1);
+    QCOMPARE(readFile(path), encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
+                                                         app.main->state(),
+                                                         app.main->settings())));
 }
 
 void TestModValvul::coreButtonShowsTheChosenLamination()

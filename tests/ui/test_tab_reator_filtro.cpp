@@ -133,8 +133,10 @@ void TestReatorFiltro::defaultsAreShownWhenTheTabIsShown()
         {"ERFEnc", "35,4"},
         {"LRFSn", "12,5"},
         {"LRFSne", "13,0"},
-        {"LRFLmag", "23,0"},
-        {"LRFAe", "0,035"},
+        {"LRFLmag", "230,1"}, // mm: 23.014 cm
+        {"LRFAe", "0,345"},   // mm: 0.03452 cm
+        {"LRFLmage", "234,0"},
+        {"LRFAee", "0,351"},
         {"LRFLI2Aval", "Produto LI^2<10H*A^2 OK!"},
         {"LRFSnAval", "Seção quadrada OK (Sn<100cm^2)!"},
         {"LRFNAval", "Seção escolhida atende à aplicação!"},

@@ -1,5 +1,8 @@
 #include "ui_fixture.h"
 
+#include "report_file.h"
+#include "trafo_alim_report.h"
+
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -20,6 +23,8 @@ private slots:
     void labelsWrittenBeforeAFaultKeepTheirNewText();
     void savingWritesTheReportBytes();
     void savingToAnUnwritablePlaceSaysSoOnce();
+    void aFailedCalculationIsNotSaved();
+    void substitutedFieldsAreNamedBeforeSaving();
     void coreButtonShowsTheChosenCore();
 };
 
@@ -248,16 +253,32 @@ void TestTrafoAlim::labelsWrittenBeforeAFaultKeepTheirNewText()
 {
     App app;
     app.showTab("TTrafoAlim");
+    QCOMPARE(app.text("LAlimAval"), QStringLiteral("Seção escolhida atende à aplicação!"));
     app.type("CBTaEff", QStringLiteral("0"));
     // The efficiency divides the power: the fault comes after LPas and before LPap.
     QCOMPARE(app.errors.size(), 2); // the cleared text, then the zero
     QVERIFY(app.errors.last().contains(QStringLiteral("divis")));
+    // What the failed run did not reach is empty, in the system colours: no
+    // green verdict of the run before stays beside the error.
+    QCOMPARE(app.text("LFo"), QStringLiteral("60"));
+    QCOMPARE(app.text("LPas"), QStringLiteral("105,00"));
+    for (const char* name : {"LPap", "LSnu", "LSns", "EEnc", "EBnc", "LAlimAval", "LVep", "LVes",
+                             "LVsec", "LNs1", "LSs1", "LIprim1", "LNprim1", "LSprim1"}) {
+        QVERIFY2(app.text(name).isEmpty(), name);
+        const Control& c = app.main->sheet("TTrafoAlim")[name];
+        QCOMPARE(c.background, Colour::Window);
+        QCOMPARE(c.font, Colour::WindowText);
+        if (name[0] == 'L') { // the two edits are disabled, greyed by the style
+            QCOMPARE(shownBackground(app.find(name)), white());
+            QCOMPARE(shownFont(app.find(name)), black());
+        }
+    }
     app.errors.clear();
     app.type("EIs1", QStringLiteral("200"));
     QCOMPARE(app.errors.size(), 4);
     QCOMPARE(app.text("LPas"), QStringLiteral("145,00"));
-    QCOMPARE(app.text("LPap"), QStringLiteral("124,00"));
-    QCOMPARE(app.text("LNs1"), QStringLiteral("1590,9 Esp"));
+    QCOMPARE(app.text("LPap"), QString());
+    QCOMPARE(app.text("LNs1"), QString());
     app.errors.clear();
     app.type("CBTaEff", QStringLiteral("85"));
     QCOMPARE(app.text("LPap"), QStringLiteral("171,00"));
@@ -318,6 +339,83 @@ void TestTrafoAlim::savingToAnUnwritablePlaceSaysSoOnce()
                  QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\"").arg(path)),
              qPrintable(app.errors.first()));
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestTrafoAlim::aFailedCalculationIsNotSaved()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("trafo.txt"));
+    int asked = 0;
+    app.main->setFileChooser([&](QFileDialog*) {
+        ++asked;
+        return path;
+    });
+    app.type("CBTaEff", QStringLiteral("0"));
+    app.errors.clear();
+    QTest::mouseClick(app.find<QPushButton>("BSalvaTA"), Qt::LeftButton);
+    QCOMPARE(app.errors, QStringList{QStringLiteral("O último cálculo terminou com erro. Corrija "
+                                                    "os dados antes de gravar o relatório.")});
+    QCOMPARE(asked, 0);
+    QVERIFY(!QFileInfo::exists(path));
+    // Corrected: saved, and the report is the one of the new run.
+    app.type("CBTaEff", QStringLiteral("90"));
+    app.errors.clear();
+    QTest::mouseClick(app.find<QPushButton>("BSalvaTA"), Qt::LeftButton);
+    QCOMPARE(asked, 1);
+    QVERIFY(app.errors.isEmpty());
+    const QByteArray bytes = readFile(path);
+    QVERIFY(bytes.contains("\r\nEfici\xeancia adotada (n) = 90 %\r\n"));
+    QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
+                                                 app.main->state(), app.main->settings())));
+    QVERIFY(app.questions.isEmpty());
+}
+
+void TestTrafoAlim::substitutedFieldsAreNamedBeforeSaving()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("trafo.txt"));
+    int asked = 0;
+    app.main->setFileChooser([&](QFileDialog*) {
+        ++asked;
+        return path;
+    });
+    app.type("EFo", QStringLiteral("6O"));      // a letter O: 1 Hz is used
+    app.type("EIs2", QStringLiteral("1OO"));    // 1 mA is used
+    app.type("EVs5", QStringLiteral("x"));      // the fifth secondary is not in use
+    QVERIFY(app.errors.isEmpty());
+
+    // "Não": nothing is written.
+    app.answer = false;
+    QTest::mouseClick(app.find<QPushButton>("BSalvaTA"), Qt::LeftButton);
+    QCOMPARE(app.questions,
+             QStringList{QStringLiteral(
+                 "Estes campos não contêm um número válido e o cálculo usou um valor substituto "
+                 "no lugar deles:\n\n- Freqüência de operação (Fo)\n- Secundário 2: corrente "
+                 "(mA)\n\nGravar o relatório com os valores substituídos?")});
+    QCOMPARE(asked, 0);
+    QVERIFY(!QFileInfo::exists(path));
+
+    // "Sim": the report of the values used.
+    app.answer = true;
+    QTest::mouseClick(app.find<QPushButton>("BSalvaTA"), Qt::LeftButton);
+    QCOMPARE(app.questions.size(), 2);
+    QCOMPARE(asked, 1);
+    const QByteArray bytes = readFile(path);
+    QVERIFY(bytes.contains("\r\nFrequ\xeancia de opera\xe7\xe3o (Fo) = 1 Hz\r\n"));
+    QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
+                                                 app.main->state(), app.main->settings())));
+
+    // Numbers again: no question.
+    app.type("EFo", QStringLiteral("60"));
+    app.type("EIs2", QStringLiteral("100"));
+    QTest::mouseClick(app.find<QPushButton>("BSalvaTA"), Qt::LeftButton);
+    QCOMPARE(app.questions.size(), 2);
+    QCOMPARE(asked, 2);
+    QVERIFY(app.errors.isEmpty());
 }
 
 void TestTrafoAlim::coreButtonShowsTheChosenCore()

@@ -128,14 +128,14 @@ void checkSubscript(const App& app)
     auto* index = app.find<QLabel>("StaticText2");
     QVERIFY(formula && index);
     QCOMPARE(index->parentWidget(), formula->parentWidget());
-    QCOMPARE(formula->text(), QStringLiteral("AWG = 50+10*Log   (2100*Corrente/Sigma)"));
+    QCOMPARE(formula->text(), QStringLiteral("AWG = 50-10*Log   (2100*Corrente/Sigma)"));
     QVERIFY(showsWholeText(formula));
     QVERIFY(showsWholeText(index));
 
     const QFontMetricsF fm(formula->font(), formula);
     const QPointF at = formula->pos() + formula->contentsRect().topLeft();
-    const qreal logEnd = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50+10*Log"));
-    const qreal paren = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50+10*Log   ")) +
+    const qreal logEnd = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50-10*Log"));
+    const qreal paren = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50-10*Log   ")) +
                         fm.leftBearing(QLatin1Char('('));
     const qreal baseline = at.y() + fm.ascent();
 

@@ -26,8 +26,13 @@ struct App {
         calcReator = std::make_unique<TFCalcReator>();
         main->attach(nucleo.get(), calcPi.get(), calcReator.get());
         main->setDecimalSeparator(separator);
-        // Errors are counted and kept instead of shown in a modal box.
+        // Errors are counted and kept instead of shown in a modal box; a
+        // question is kept and answered with `answer`.
         main->setErrorReporter([this](const QString& m) { errors << m; });
+        main->setQuestioner([this](const QString& q) {
+            questions << q;
+            return answer;
+        });
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     }
@@ -76,6 +81,8 @@ struct App {
     std::unique_ptr<TFCalcPI> calcPi;
     std::unique_ptr<TFCalcReator> calcReator;
     QStringList errors;
+    QStringList questions;
+    bool answer = false; // "Não"
 };
 
 inline QColor lime() { return QColor(0, 255, 0); }

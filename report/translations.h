@@ -1,7 +1,8 @@
 #pragma once
 // The program speaks Portuguese only, so Qt's own standard texts (dialog
-// buttons, file dialog, context menus) must be Portuguese too, whatever the
-// system locale says.
+// buttons, file dialog, context menus, the file errors quoted in a report
+// failure) must be Portuguese too, in the window and in kelvora-cli, whatever
+// the system locale says.
 
 namespace kelvora {
 

@@ -1,0 +1,43 @@
+#include "cli_folha.h"
+
+#include "report_file.h"
+#include "winding_sheet.h"
+#include "winding_sheet_pdf.h"
+
+#include <QGuiApplication>
+
+namespace kelvora {
+
+std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
+                                      const Sheet& tab, const CalcState& state, bool tabFailed,
+                                      Sheet& construcao, const Settings& cfg)
+{
+    const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
+    const std::optional<SheetSubject> subject =
+        analyseForSheet(design, tab, state, tabFailed, set, cfg);
+    if (!subject)
+        return "o projeto " + design + " não tem folha de enrolamento";
+    const std::string text = windingSheetText(subject->analysis, subject->core, construcao,
+                                              subject->activeSecondaries, cfg);
+    const QString file = QString::fromStdString(path);
+    std::optional<QString> failure;
+    if (!pdf) {
+        failure = writeReportFile(file, text);
+    } else {
+        // Fonts and the PDF painter need a GUI application (main() makes one).
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            return std::string("--folha-pdf precisa de uma aplicação gráfica do Qt");
+        SheetPages pages;
+        pages.text = text;
+        pages.section = {&subject->analysis, set, subject->core.a};
+        pages.a = subject->core.a;
+        pages.b = subject->core.b;
+        pages.separator = cfg.decimalSeparator;
+        failure = writeWindingSheetPdf(file, pages);
+    }
+    if (failure)
+        return failure->toStdString();
+    return std::nullopt;
+}
+
+} // namespace kelvora

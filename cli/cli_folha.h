@@ -1,0 +1,19 @@
+#pragma once
+// kelvora-cli's winding sheet: --folha=FILE (text) and --folha-pdf=FILE.
+#include "calc_state.h"
+#include "numbers.h"
+#include "sheet.h"
+
+#include <optional>
+#include <string>
+
+namespace kelvora {
+
+// Writes the winding sheet of `design` (its command-line name) as text, or as
+// a PDF when `pdf` is set (that needs a Qt GUI application object). Returns
+// the Portuguese message of a failure.
+std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
+                                      const Sheet& tab, const CalcState& state, bool tabFailed,
+                                      Sheet& construcao, const Settings& cfg);
+
+} // namespace kelvora

@@ -1,0 +1,55 @@
+#pragma once
+// The winding sheet: what the builder takes to the winding machine. The core,
+// the construction settings, then winding by winding from the bobbin tube
+// outwards the turns, the wire, the layers and the insulation to put on after
+// it, then the figures of the analysis. Plain text (UTF-8, "\n"); the report
+// encoder writes it as the other reports.
+#include "construction.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// What the window shows beside each construction setting.
+struct ConstrucaoSettingText {
+    const char* name;     // control, e.g. "ECoEmpil"
+    const char* caption;  // "Fator de empilhamento:"
+    const char* unit;     // "mm", "°C", ... or ""
+    const char* tooltip;  // meaning and usual range
+};
+// Every setting of construcaoControls(), in its order; CBCoRet1-6 share one
+// entry each whose caption ends in the secondary's number.
+const std::vector<ConstrucaoSettingText>& construcaoSettingTexts();
+
+// "Trafo Alimentação", "Modulador Valvulado", "Reator de Filtro".
+const char* designCaption(construction::DesignKind design);
+
+// Centre-leg width a and stack b (mm) of the design's chosen core.
+struct SheetCore {
+    double a = 0, b = 0;
+};
+
+// A design's analysis with what the sheet shows besides it.
+struct SheetSubject {
+    construction::Analysis analysis;
+    SheetCore core;
+    int activeSecondaries = 0; // power transformer: the secondaries that have a load
+};
+// The analysis of tab "TTrafoAlim", "TModValvul" or "TReatorFiltro" (or the
+// design's command-line name) from its sheet and the state its last
+// calculation left; nothing for a tab without one.
+std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
+                                            const CalcState& s, bool tabFailed,
+                                            const construction::ConstructionSettings& set,
+                                            const Settings& cfg);
+
+// The whole sheet. `settings` is the window's settings sheet (texts as typed;
+// a red field is listed with its default, as the analysis used it); the rectifier
+// loads are listed for the power transformer's `activeSecondaries` only.
+std::string windingSheetText(const construction::Analysis& analysis, const SheetCore& core,
+                             const Sheet& settings, int activeSecondaries, const Settings& cfg);
+
+} // namespace kelvora

@@ -1,0 +1,120 @@
+// The kelvora-cli program itself, with a standard output that fails as the
+// system makes it fail: a full device, a closed descriptor, a pipe whose
+// reader has gone (SIGPIPE ignored). Each is exit 1 and one Portuguese line.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+using ::testing::HasSubstr;
+
+namespace {
+
+enum class Output { DevFull, Closed, PipeWithoutReader };
+
+struct Result {
+    int code = -1; // exit status, or 128 + signal
+    std::string err;
+};
+
+Result runCli(const std::vector<std::string>& args, Output output)
+{
+    int errPipe[2];
+    if (pipe(errPipe) != 0)
+        return {};
+    int outPipe[2] = {-1, -1};
+    if (output == Output::PipeWithoutReader) {
+        if (pipe(outPipe) != 0)
+            return {};
+        close(outPipe[0]); // no reader from the start: every write is EPIPE
+    }
+    std::vector<std::string> all = {KELVORA_CLI_PATH};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(errPipe[1], STDERR_FILENO);
+        close(errPipe[0]);
+        close(errPipe[1]);
+        switch (output) {
+        case Output::DevFull: {
+            const int fd = open("/dev/full", O_WRONLY);
+            dup2(fd, STDOUT_FILENO);
+            close(fd);
+            break;
+        }
+        case Output::Closed:
+            close(STDOUT_FILENO);
+            break;
+        case Output::PipeWithoutReader:
+            dup2(outPipe[1], STDOUT_FILENO);
+            close(outPipe[1]);
+            signal(SIGPIPE, SIG_IGN); // kept across exec
+            break;
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(errPipe[1]);
+    if (outPipe[1] >= 0)
+        close(outPipe[1]);
+    Result r;
+    char buf[4096];
+    for (ssize_t n; (n = read(errPipe[0], buf, sizeof buf)) > 0;)
+        r.err.append(buf, std::size_t(n));
+    close(errPipe[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return r;
+}
+
+} // namespace
+
+TEST(CliProcess, EveryOutputFailureIsExit1WithItsReason)
+{
+    const struct {
+        Output output;
+        const char* reason;
+    } outputs[] = {
+        {Output::DevFull, "disco cheio"},
+        {Output::Closed, "a saída padrão está fechada"},
+        {Output::PipeWithoutReader, "o programa que lia a saída já terminou"},
+    };
+    const std::vector<std::vector<std::string>> modes = {
+        {"trafo-alimentacao"},
+        {"trafo-alimentacao", "--json"},
+        {"trafo-alimentacao", "--report=-"},
+        {"modulador-valvulado", "--help"},
+    };
+    for (const auto& o : outputs)
+        for (const auto& args : modes) {
+            SCOPED_TRACE(std::string(o.reason) + " / " + args.back());
+            const Result r = runCli(args, o.output);
+            EXPECT_EQ(r.code, 1);
+            EXPECT_EQ(r.err, "kelvora-cli: não foi possível escrever na saída padrão ("
+                                 + std::string(o.reason) + ")\n");
+        }
+}
+
+// The file error Qt quotes in parentheses is Portuguese, as in the window.
+TEST(CliProcess, AReportFailureQuotesTheSystemsReasonInPortuguese)
+{
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full on this machine";
+    const Result r = runCli({"trafo-alimentacao", "--report=/dev/full"}, Output::DevFull);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_THAT(r.err, HasSubstr("kelvora-cli: Não foi possível gravar o relatório no arquivo "
+                                 "\"/dev/full\": erro de escrita (disco cheio?) (Não há mais "
+                                 "espaço no dispositivo)."));
+}

@@ -1,0 +1,483 @@
+#include "Uconstrucao.h"
+
+#include "construcao_model.h"
+#include "cross_section.h"
+#include "form_helpers.h"
+#include "keyboard.h"
+#include "report_file.h"
+#include "winding_sheet.h"
+#include "winding_sheet_pdf.h"
+
+#include <QBoxLayout>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTableView>
+
+namespace kelvora {
+
+using namespace construction;
+
+namespace {
+
+enum : unsigned { Alim = 1, Mod = 2, Reator = 4, All = Alim | Mod | Reator };
+
+// A figure of the analysis: its result label, caption, unit and decimals,
+// and the designs it belongs to.
+struct Figure {
+    const char* name;
+    const char* caption;
+    const char* unit;
+    int decimals;
+    unsigned designs;
+    double Analysis::*value;
+};
+
+const Figure figureRows[] = {
+    {"LCoPfe", "Perda no ferro:", "W", 2, All, &Analysis::pfeW},
+    {"LCoPcu", "Perda no cobre (quente):", "W", 2, All, &Analysis::pcuW},
+    {"LCoPsi", "Dissipação por área (ψ):", "W/cm²", 4, All, &Analysis::psiWcm2},
+    {"LCoDt", "Elevação de temperatura (ΔT):", "K", 1, All, &Analysis::dtK},
+    {"LCoThot", "Temperatura do cobre:", "°C", 1, All, &Analysis::tHotC},
+    {"LCoBpico", "Indução real:", "Gauss", 0, Alim, &Analysis::bPeakGauss},
+    {"LCoEff", "Rendimento:", "%", 1, Alim, &Analysis::efficiencyPct},
+    {"LCoGap", "Entreferro magnético (2 juntas):", "mm", 3, Mod | Reator, &Analysis::gapMm},
+    {"LCoL", "Indutância:", "H", 2, Reator, &Analysis::lH},
+    {"LCoLp", "Indutância do primário:", "H", 2, Mod, &Analysis::lpH},
+    {"LCoXp", "Reatância do primário em Fmin:", "ohms", 0, Mod, &Analysis::xpOhm},
+    {"LCoBac", "Indução CA em Fmin:", "Gauss", 0, Mod, &Analysis::bAcGauss},
+    {"LCoBdc", "Indução CC:", "Gauss", 0, Mod | Reator, &Analysis::bDcGauss},
+    {"LCoMfe", "Peso do ferro:", "g", 0, All, &Analysis::mFeG},
+    {"LCoMcu", "Peso do cobre:", "g", 0, All, &Analysis::mCuG},
+    {"LCoMtotal", "Peso total (com carretel e isolação):", "g", 0, All, &Analysis::mTotalG},
+};
+constexpr int VerdictLines = 4;
+
+unsigned designBit(DesignKind d)
+{
+    return d == DesignKind::TrafoAlim ? Alim : d == DesignKind::TrafoMod ? Mod : Reator;
+}
+
+std::vector<ControlSpec> resultControls()
+{
+    std::vector<ControlSpec> v;
+    for (const Figure& f : figureRows)
+        v.push_back(resultLabel(f.name));
+    v.push_back(resultLabel("LCoOcupacao"));
+    for (int i = 1; i <= VerdictLines; ++i)
+        v.push_back(resultLabel("LCoAval" + std::to_string(i)));
+    v.push_back(resultLabel("LCoErro"));
+    return v;
+}
+
+} // namespace
+
+// The results are a second sheet, mirrored by the same glue as the settings.
+struct TFConstrucaoResults {
+    explicit TFConstrucaoResults(QWidget* root) : sheet(resultControls()), binding(sheet, root) {}
+    Sheet sheet;
+    SheetBinding binding;
+};
+
+TFConstrucao::TFConstrucao(char separator, QWidget* parent)
+    : QWidget(parent, Qt::Window), sheet_(construcaoControls(separator)), binding_(sheet_, this),
+      separator_(separator)
+{
+    setObjectName(QStringLiteral("FConstrucao"));
+    setWindowTitle(QStringLiteral("Construção e perdas"));
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    setFont(f);
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(8);
+    auto* left = new QVBoxLayout;
+    auto* settings = makeGroup(this, QStringLiteral(" Ajustes da construção "), "GBCoAjustes");
+    GBCoCargas = makeGroup(this, QStringLiteral(" Cargas dos secundários "), "GBCoCargas");
+    buildSettings(settings, GBCoCargas);
+    left->addWidget(settings);
+    left->addWidget(GBCoCargas);
+    left->addStretch(1);
+    outer->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    outer->addLayout(right, 1);
+    SWCo = new QStackedWidget(this);
+    SWCo->setObjectName(QStringLiteral("SWCo"));
+    right->addWidget(SWCo, 1);
+
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    column->addLayout(top, 1);
+    auto* drawing = new QVBoxLayout;
+    PBCoCorte = new CrossSectionView(content);
+    PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
+    drawing->addWidget(PBCoCorte, 1);
+    LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
+    LCoOcupacao->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    LCoOcupacao->setAlignment(Qt::AlignCenter);
+    drawing->addWidget(LCoOcupacao);
+    top->addLayout(drawing, 2);
+    auto* figures = makeGroup(content, QStringLiteral(" Perdas, temperatura e pesos "),
+                              "GBCoResultados");
+    buildFigures(figures);
+    top->addWidget(figures, 3);
+    for (int i = 0; i < VerdictLines; ++i) {
+        verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        // As wide as the column whatever the text: a new text lays nothing out again.
+        verdicts_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        column->addWidget(verdicts_[i]);
+    }
+
+    TVCoEnrolamentos = new QTableView(content);
+    TVCoEnrolamentos->setObjectName(QStringLiteral("TVCoEnrolamentos"));
+    TVCoEnrolamentos->setAccessibleName(QStringLiteral("Enrolamentos"));
+    model_ = new WindingTableModel(TVCoEnrolamentos);
+    TVCoEnrolamentos->setModel(model_);
+    TVCoEnrolamentos->setItemDelegate(new PlainCellDelegate(TVCoEnrolamentos));
+    // New rows or columns: the header's sections start again from their defaults.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        headerWidths_.clear();
+        cellLengths_.clear();
+    });
+    TVCoEnrolamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TVCoEnrolamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Columns fit their contents; fitColumns() resizes only a column whose
+    // width must change, so a keystroke does not lay the table out again.
+    // Rows of one line each: a fixed height, so new figures do not measure every cell again.
+    TVCoEnrolamentos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    TVCoEnrolamentos->verticalHeader()->setDefaultSectionSize(TVCoEnrolamentos->fontMetrics().height() + 6);
+    TVCoEnrolamentos->setMinimumHeight(150);
+    column->addWidget(TVCoEnrolamentos);
+    SWCo->addWidget(content);
+
+    LCoErro = makeVerdict(this, "LCoErro", 60);
+    LCoErro->setWordWrap(true);
+    auto* errorPage = new QWidget;
+    auto* errorColumn = new QVBoxLayout(errorPage);
+    errorColumn->addWidget(LCoErro);
+    errorColumn->addStretch(1);
+    SWCo->addWidget(errorPage);
+
+    auto* buttons = new QHBoxLayout;
+    auto* save = makeButton(this, "BCoGravaFolha", QStringLiteral("Grava folha de enrolamento"));
+    auto* pdf = makeButton(this, "BCoExportaPdf", QStringLiteral("Exporta PDF"));
+    auto* print = makeButton(this, "BCoImprime", QStringLiteral("Imprime"));
+    auto* close = makeButton(this, "BCoFecha", QStringLiteral("Fecha"));
+    for (QPushButton* b : {save, pdf, print})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    right->addLayout(buttons);
+    connect(save, &QPushButton::clicked, this, &TFConstrucao::BCoGravaFolhaClick);
+    connect(pdf, &QPushButton::clicked, this, &TFConstrucao::BCoExportaPdfClick);
+    connect(print, &QPushButton::clicked, this, &TFConstrucao::BCoImprimeClick);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+
+    results_ = std::make_unique<TFConstrucaoResults>(this);
+    binding_.setup();
+    results_->binding.setup();
+    for (const std::string& name : sheet_.names()) {
+        QWidget* w = findChild<QWidget*>(QString::fromStdString(name));
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            connect(e, &QLineEdit::textChanged, this, &TFConstrucao::recalculate);
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            connect(c, &QComboBox::currentIndexChanged, this, &TFConstrucao::recalculate);
+    }
+
+    errorReporter_ = [this](const QString& message) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
+                        QMessageBox::Ok, this);
+        box.exec();
+    };
+    fileChooser_ = [](QFileDialog* d) {
+        return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
+    };
+    printRunner_ = [](QPrintDialog* d) { return d->exec() == QDialog::Accepted; };
+    resize(1100, 660);
+}
+
+TFConstrucao::~TFConstrucao() = default;
+
+void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
+{
+    QGridLayout* grid = makeGrid(static_cast<QGroupBox*>(group), QMargins(8, 6, 8, 8), 6, 3);
+    QGridLayout* loadGrid = makeGrid(static_cast<QGroupBox*>(loads), QMargins(8, 6, 8, 8), 6, 3);
+    int row = 0, loadRow = 0;
+    for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
+        const std::string_view name = t.name;
+        const QString tip = QString::fromUtf8(t.tooltip);
+        if (name.rfind("CBCoRet", 0) == 0) {
+            // A load's item is a phrase: the list is as wide as its longest one.
+            auto* c = makeCombo(loads, t.name, 100);
+            c->setMinimumWidth(0);
+            c->setMaximumWidth(QWIDGETSIZE_MAX);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            c->setToolTip(tip);
+            auto* caption = makeLabel(loads, QString::fromUtf8(t.caption));
+            caption->setToolTip(tip);
+            loadGrid->addWidget(caption, loadRow, 0);
+            loadGrid->addWidget(c, loadRow++, 1);
+            loadCaptions_.push_back(caption);
+            continue;
+        }
+        QWidget* field = name.rfind("CB", 0) == 0 ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
+                                                  : makeEdit(group, t.name, 64);
+        field->setToolTip(tip);
+        auto* caption = makeLabel(group, QString::fromUtf8(t.caption));
+        caption->setToolTip(tip);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1, Qt::AlignLeft);
+        if (*t.unit)
+            grid->addWidget(makeLabel(group, QString::fromUtf8(t.unit)), row, 2);
+        ++row;
+    }
+    grid->setColumnMinimumWidth(2, 36);
+    grid->setColumnStretch(3, 1); // units stay beside their fields
+    loadGrid->setColumnStretch(1, 1);
+}
+
+void TFConstrucao::buildFigures(QWidget* group)
+{
+    QGridLayout* grid = makeGrid(static_cast<QGroupBox*>(group), QMargins(8, 6, 8, 8), 6, 2);
+    int row = 0;
+    for (const Figure& f : figureRows) {
+        auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
+        auto* value = makeResultField(group, f.name, 80, 18);
+        // A fixed size: a new figure repaints its label and lays nothing out again.
+        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        grid->addWidget(unit, row, 2);
+        figureWidgets_.push_back({caption, value, unit});
+        ++row;
+    }
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(row, 1);
+}
+
+void TFConstrucao::showDesign(ConstrucaoSource source)
+{
+    source_ = std::move(source);
+    setWindowTitle(QStringLiteral("Construção e perdas — ") + source_.caption);
+    recalculate();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFConstrucao::tabRecalculated(std::string_view tab)
+{
+    if (isVisible() && tab == source_.tab)
+        recalculate();
+}
+
+void TFConstrucao::recalculate()
+{
+    if (!source_.sheet || !source_.state)
+        return;
+    const Settings cfg = source_.settings ? source_.settings() : Settings{};
+    separator_ = cfg.decimalSeparator;
+    binding_.readInputs();
+    settings_ = readSettings(sheet_, cfg);
+    const bool failed = source_.tabFailed && source_.tabFailed();
+    std::optional<SheetSubject> subject =
+        analyseForSheet(source_.tab, *source_.sheet, *source_.state, failed, settings_, cfg);
+    if (!subject)
+        return;
+    analysis_ = std::move(subject->analysis);
+    a_ = subject->core.a;
+    b_ = subject->core.b;
+    activeSecondaries_ = subject->activeSecondaries;
+    // Only the power transformer's active secondaries have a load to choose.
+    GBCoCargas->setVisible(activeSecondaries_ > 0);
+    for (int k = 1; k <= 6; ++k) {
+        const bool shown = k <= activeSecondaries_;
+        sheet_["CBCoRet" + std::to_string(k)].visible = shown;
+        loadCaptions_[std::size_t(k - 1)]->setVisible(shown);
+    }
+    binding_.mirror();
+    present();
+}
+
+void TFConstrucao::present()
+{
+    Sheet& r = results_->sheet;
+    if (analysis_.error) {
+        r["LCoErro"].text = *analysis_.error;
+        paint(r["LCoErro"], BadPair);
+        results_->binding.mirror();
+        SWCo->setCurrentIndex(1);
+        return;
+    }
+    const unsigned bit = designBit(analysis_.design);
+    for (std::size_t i = 0; i < std::size(figureRows); ++i) {
+        const Figure& f = figureRows[i];
+        const bool shown = f.designs & bit;
+        for (QWidget* w : figureWidgets_[i])
+            w->setVisible(shown);
+        r[f.name].visible = shown;
+        r[f.name].text = shown ? fixed(analysis_.*f.value, 15, f.decimals, separator_) : "";
+    }
+    r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_) + " %";
+    paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
+    for (int i = 0; i < VerdictLines; ++i) {
+        Control& c = r["LCoAval" + std::to_string(i + 1)];
+        const bool shown = std::size_t(i) < analysis_.verdicts.size();
+        c.visible = shown;
+        if (shown) {
+            c.text = analysis_.verdicts[std::size_t(i)].text;
+            paint(c, analysis_.verdicts[std::size_t(i)].good ? GoodPair : BadPair);
+        }
+    }
+    results_->binding.mirror();
+    model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
+    fitColumns();
+    PBCoCorte->setContent(analysis_, settings_, a_);
+    SWCo->setCurrentIndex(0);
+}
+
+void TFConstrucao::fitColumns()
+{
+    QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
+    const QFontMetrics fm(TVCoEnrolamentos->font());
+    // The item's text margins, as the style lays a cell out.
+    const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    const int columns = model_->columnCount();
+    if (int(headerWidths_.size()) != columns) {
+        cellLengths_.clear();
+        headerWidths_.clear();
+        for (int c = 0; c < columns; ++c)
+            headerWidths_.push_back(header->sectionSizeHint(c));
+    }
+    // Digits share one width: the columns change only when a text's length does.
+    std::vector<int> lengths(std::size_t(columns), 0);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < model_->rowCount(); ++r)
+            lengths[std::size_t(c)] = std::max<int>(lengths[std::size_t(c)],
+                                                    model_->index(r, c).data().toString().size());
+    if (lengths == cellLengths_)
+        return;
+    cellLengths_ = lengths;
+    for (int c = 0; c < columns; ++c) {
+        int need = headerWidths_[std::size_t(c)];
+        for (int r = 0; r < model_->rowCount(); ++r)
+            need = std::max(need, fm.horizontalAdvance(model_->index(r, c).data().toString()) + padding);
+        if (header->sectionSize(c) != need)
+            header->resizeSection(c, need);
+    }
+}
+
+std::string TFConstrucao::sheetText() const
+{
+    Settings cfg;
+    cfg.decimalSeparator = separator_;
+    return windingSheetText(analysis_, {a_, b_}, sheet_, activeSecondaries_, cfg);
+}
+
+SheetPages TFConstrucao::pages() const
+{
+    SheetPages p;
+    p.text = sheetText();
+    p.section = {&analysis_, settings_, a_};
+    p.a = a_;
+    p.b = b_;
+    p.separator = separator_;
+    return p;
+}
+
+// ---- the sheet -----------------------------------------------------------------
+
+// File dialogs are made on first use, as the main window's.
+QString TFConstrucao::chooseFile(QFileDialog*& dialog, const char* name, const char* file,
+                                 const QString& filter, const char* suffix, const QString& title)
+{
+    if (!dialog) {
+        dialog = new QFileDialog(this);
+        dialog->setObjectName(QString::fromLatin1(name));
+        dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setDefaultSuffix(QString::fromLatin1(suffix));
+        dialog->setNameFilter(filter);
+        dialog->selectFile(QString::fromLatin1(file));
+        dialog->setSizeGripEnabled(true);
+    }
+    dialog->setWindowTitle(title);
+    const QString path = fileChooser_(dialog);
+    if (!path.isEmpty())
+        dialog->selectFile(path);
+    return path;
+}
+
+void TFConstrucao::BCoGravaFolhaClick()
+{
+    const QString path = chooseFile(SaveFolha, "SaveFolha", "Folha_enrolamento",
+                                    QStringLiteral("Arquivo Texto (*.txt)"), "txt",
+                                    QStringLiteral("Grava folha de enrolamento"));
+    if (path.isEmpty())
+        return;
+    if (std::optional<QString> error = writeReportFile(path, sheetText()))
+        reportError(*error);
+}
+
+void TFConstrucao::BCoExportaPdfClick()
+{
+    const QString path = chooseFile(SavePdf, "SavePdf", "Folha_enrolamento",
+                                    QStringLiteral("Documento PDF (*.pdf)"), "pdf",
+                                    QStringLiteral("Exporta folha de enrolamento em PDF"));
+    if (path.isEmpty())
+        return;
+    if (std::optional<QString> error = writeWindingSheetPdf(path, pages()))
+        reportError(*error);
+}
+
+void TFConstrucao::BCoImprimeClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Folha de enrolamento"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Imprime folha de enrolamento"));
+    if (!printRunner_(&dialog))
+        return;
+    if (paintWindingSheet(printer, pages()) == 0)
+        reportError(QStringLiteral("Não foi possível imprimir a folha de enrolamento: a "
+                                   "impressora não aceitou o trabalho."));
+}
+
+void TFConstrucao::reportError(const QString& message) { errorReporter_(message); }
+
+void TFConstrucao::setErrorReporter(std::function<void(const QString&)> reporter)
+{
+    errorReporter_ = std::move(reporter);
+}
+
+void TFConstrucao::setFileChooser(std::function<QString(QFileDialog*)> chooser)
+{
+    fileChooser_ = std::move(chooser);
+}
+
+void TFConstrucao::setPrintRunner(std::function<bool(QPrintDialog*)> runner)
+{
+    printRunner_ = std::move(runner);
+}
+
+void TFConstrucao::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Reading order and accessible names need the laid-out positions.
+    applyKeyboardOrder(this);
+}
+
+} // namespace kelvora

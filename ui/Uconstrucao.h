@@ -1,0 +1,119 @@
+#pragma once
+// "Construção e perdas": the construction analysis of the power transformer,
+// the valve modulator or the filter reactor, live with the tab it belongs to:
+// the settings, the windings table, the cross-section drawn to scale, the
+// figures and verdicts, and the winding sheet to save, export or print.
+#include "binding.h"
+#include "calc_state.h"
+#include "construction.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QFileDialog;
+class QGridLayout;
+class QLabel;
+class QPrintDialog;
+class QStackedWidget;
+class QTableView;
+
+namespace kelvora {
+
+class CrossSectionView;
+class WindingTableModel;
+struct SheetPages;
+struct TFConstrucaoResults;
+
+// Where the window takes its design from: the tab's sheet, the state the
+// tab's last calculation left, whether that calculation failed, and the
+// program's settings (decimal separator, current density).
+struct ConstrucaoSource {
+    std::string tab;          // "TTrafoAlim", "TModValvul", "TReatorFiltro"
+    QString caption;          // the tab's caption
+    const Sheet* sheet = nullptr;
+    const CalcState* state = nullptr;
+    std::function<bool()> tabFailed;
+    std::function<Settings()> settings;
+};
+
+class TFConstrucao : public QWidget {
+    Q_OBJECT
+public:
+    // `separator` writes the settings' default texts.
+    explicit TFConstrucao(char separator, QWidget* parent = nullptr);
+    ~TFConstrucao() override;
+
+    // Shows the analysis of that design, switching from the one shown before.
+    void showDesign(ConstrucaoSource source);
+    // The tab has just recalculated: the window follows it when it shows that tab.
+    void tabRecalculated(std::string_view tab);
+    // Reads the settings and analyses the design again.
+    void recalculate();
+
+    const std::string& design() const { return source_.tab; }
+    const construction::Analysis& analysis() const { return analysis_; }
+    Sheet& settingsSheet() { return sheet_; }
+    // The winding sheet of what the window shows.
+    std::string sheetText() const;
+
+    // Handlers of the three sheet buttons.
+    void BCoGravaFolhaClick();
+    void BCoExportaPdfClick();
+    void BCoImprimeClick();
+
+    // Tests replace the error box, the file dialogs' answer and the print dialog.
+    void setErrorReporter(std::function<void(const QString&)> reporter);
+    void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setPrintRunner(std::function<bool(QPrintDialog*)> runner);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void buildSettings(QWidget* group, QWidget* loads);
+    void buildFigures(QWidget* group);
+    void present();
+    void fitColumns();
+    QString chooseFile(QFileDialog*& dialog, const char* name, const char* file,
+                       const QString& filter, const char* suffix, const QString& title);
+    SheetPages pages() const;
+    void reportError(const QString& message);
+
+    Sheet sheet_;
+    SheetBinding binding_;
+    ConstrucaoSource source_;
+    construction::Analysis analysis_;
+    construction::ConstructionSettings settings_;
+    double a_ = 0, b_ = 0;
+    int activeSecondaries_ = 0;
+    char separator_ = ',';
+
+    QStackedWidget* SWCo = nullptr;
+    QWidget* GBCoCargas = nullptr;
+    QLabel* LCoErro = nullptr;
+    QLabel* LCoOcupacao = nullptr;
+    CrossSectionView* PBCoCorte = nullptr;
+    QTableView* TVCoEnrolamentos = nullptr;
+    WindingTableModel* model_ = nullptr;
+    QGridLayout* figures_ = nullptr;
+    QLabel* verdicts_[4] = {};
+    std::unique_ptr<TFConstrucaoResults> results_;
+    std::vector<QLabel*> loadCaptions_;
+    std::vector<int> headerWidths_;                    // of the table's columns
+    std::vector<int> cellLengths_;                     // longest text of each column                // CBCoRet1-6
+    std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
+    QFileDialog* SaveFolha = nullptr;
+    QFileDialog* SavePdf = nullptr;
+
+    std::function<void(const QString&)> errorReporter_;
+    std::function<QString(QFileDialog*)> fileChooser_;
+    std::function<bool(QPrintDialog*)> printRunner_;
+};
+
+} // namespace kelvora

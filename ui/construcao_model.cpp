@@ -1,0 +1,136 @@
+#include "construcao_model.h"
+
+#include "numbers.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kelvora {
+
+using construction::Winding;
+
+namespace {
+
+// A column: its heading, and the value with its decimals (or nothing to leave
+// the cell empty).
+struct Column {
+    const char* heading;
+    int decimals;
+    std::optional<double> (*value)(const Winding&);
+};
+
+const Column columns[] = {
+    {"Enrolamento", 0, nullptr},
+    {"Espiras", 0, [](const Winding& w) -> std::optional<double> { return w.turns; }},
+    {"AWG", 0, [](const Winding& w) -> std::optional<double> { return w.awg; }},
+    {"Ø nu\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dBareMm; }},
+    {"Ø total\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dOverMm; }},
+    {"Espiras/\ncamada", 0, [](const Winding& w) -> std::optional<double> { return w.turnsPerLayer; }},
+    {"Camadas", 0, [](const Winding& w) -> std::optional<double> { return w.layers; }},
+    {"Altura\n(mm)", 2, [](const Winding& w) -> std::optional<double> { return w.buildMm; }},
+    {"Fio\n(m)", 2, [](const Winding& w) -> std::optional<double> { return w.lengthM; }},
+    {"R 20 °C\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.r20Ohm; }},
+    {"R quente\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.rHotOhm; }},
+    {"I rms\n(A)", 3, [](const Winding& w) -> std::optional<double> { return w.iRmsA; }},
+    {"Perda\n(W)", 2, [](const Winding& w) -> std::optional<double> { return w.pcuW; }},
+    {"V vazio\n(V)", 1, [](const Winding& w) { return w.vNl; }},
+    {"V carga\n(V)", 1, [](const Winding& w) { return w.vFl; }},
+    {"Regulação\n(%)", 1, [](const Winding& w) { return w.regulationPct; }},
+};
+constexpr int AllColumns = int(std::size(columns));
+constexpr int VoltageColumns = 3;
+
+} // namespace
+
+void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool voltages,
+                                    char separator)
+{
+    const int columnsNow = AllColumns - (voltages ? 0 : VoltageColumns);
+    std::vector<std::vector<QString>> cells;
+    cells.reserve(windings.size());
+    for (const Winding& w : windings) {
+        std::vector<QString> row;
+        row.reserve(std::size_t(columnsNow));
+        row.push_back(QString::fromStdString(w.name));
+        for (int c = 1; c < columnsNow; ++c) {
+            const std::optional<double> v = columns[c].value(w);
+            row.push_back(v ? QString::fromStdString(fixed(*v, 15, columns[c].decimals, separator))
+                            : QString());
+        }
+        cells.push_back(std::move(row));
+    }
+    // The same rows with new figures (a keystroke on the tab): repaint the cells
+    // that changed only, keeping the view's layout.
+    const bool sameShape = voltages == voltages_ && cells.size() == cells_.size()
+                           && std::equal(cells.begin(), cells.end(), cells_.begin(),
+                                         [](const auto& a, const auto& b) { return a[0] == b[0]; });
+    if (sameShape) {
+        for (std::size_t r = 0; r < cells.size(); ++r) {
+            int first = -1, last = -1;
+            for (std::size_t c = 0; c < cells[r].size(); ++c)
+                if (cells[r][c] != cells_[r][c]) {
+                    first = first < 0 ? int(c) : first;
+                    last = int(c);
+                }
+            cells_[r] = std::move(cells[r]);
+            if (first >= 0)
+                emit dataChanged(index(int(r), first), index(int(r), last), {Qt::DisplayRole});
+        }
+        return;
+    }
+    beginResetModel();
+    cells_ = std::move(cells);
+    voltages_ = voltages;
+    endResetModel();
+}
+
+int WindingTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(cells_.size());
+}
+
+int WindingTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : AllColumns - (voltages_ ? 0 : VoltageColumns);
+}
+
+QVariant WindingTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return {};
+    const Column& c = columns[index.column()];
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(c.value ? Qt::AlignRight | Qt::AlignVCenter
+                                                         : Qt::AlignLeft | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    return cells_[std::size_t(index.row())][std::size_t(index.column())];
+}
+
+QVariant WindingTableModel::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (o == Qt::Vertical)
+        return section + 1;
+    if (section < 0 || section >= columnCount())
+        return {};
+    return QString::fromUtf8(columns[section].heading);
+}
+
+void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
+{
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group =
+        option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    if (selected)
+        p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+    p->drawText(option.rect.adjusted(4, 0, -4, 0), int(align | Qt::TextSingleLine),
+                index.data(Qt::DisplayRole).toString());
+}
+
+} // namespace kelvora

@@ -1,0 +1,178 @@
+#include "cross_section.h"
+
+#include "colour.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvora {
+
+using namespace construction;
+
+namespace {
+
+const QColor iron(150, 160, 172);
+const QColor ironEdge(90, 98, 110);
+const QColor bobbin(214, 186, 128);
+const QColor insulation(250, 240, 190);
+const QColor copper[2] = {QColor(196, 112, 52), QColor(160, 84, 36)};
+const QColor copperEdge(110, 56, 20);
+const QColor paper(255, 255, 255);
+const QColor clearanceTint(214, 220, 228);
+const QColor bad = QColor::fromRgb(rgb(BadPair.background));
+const QColor badInsulation(255, 190, 190);
+
+// A band drawn past its room is judged with a little slack, so that rounding
+// does not paint a winding that just fits.
+constexpr double FitSlack = 1e-9;
+
+double room(const CrossSectionContent& c) { return c.a / 2 - c.settings.clearance; }
+
+} // namespace
+
+std::vector<Band> windingBands(const CrossSectionContent& c)
+{
+    std::vector<Band> bands;
+    if (!c.analysis)
+        return bands;
+    // Radial sizes carry the bulge factor, so the coil's outer edge stands where
+    // the fill figure puts it.
+    const double kb = c.settings.bulge;
+    double x = kb * c.settings.tube;
+    for (const Winding& w : c.analysis->windings) {
+        const double to = x + kb * w.buildMm;
+        bands.push_back({x, to, to > room(c) + FitSlack});
+        x = to;
+    }
+    return bands;
+}
+
+void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c)
+{
+    if (!c.analysis || c.analysis->error || !(c.a > 0))
+        return;
+    const ConstructionSettings& s = c.settings;
+    const double a = c.a, h = 1.5 * a, leg = a / 4;
+    const std::vector<Band> bands = windingBands(c);
+    const double coilEdge = bands.empty() ? s.bulge * s.tube : bands.back().to;
+
+    // Extent in mm: a quarter of the centre leg and of the outer leg, the
+    // yokes a quarter of a thick, and a coil that runs farther than the outer leg.
+    const double left = -leg, right = std::max(a / 2 + leg, coilEdge + leg / 2);
+    const double top = -leg, bottom = h + leg;
+    const double scale = std::min(area.width() / (right - left), area.height() / (bottom - top));
+    if (!(scale > 0))
+        return;
+
+    // Everything is an axis-parallel rectangle: each is rounded to whole pixels
+    // and filled straight, which keeps it crisp at any scale and cheap enough to
+    // repaint on every keystroke (a transformed rectangle goes through the
+    // general rasteriser, fifty times slower).
+    const QPointF origin = area.center() - scale * QPointF((left + right) / 2, (top + bottom) / 2);
+    auto px = [&](double mmX, double mmY) {
+        return QPoint(int(std::lround(origin.x() + scale * mmX)),
+                      int(std::lround(origin.y() + scale * mmY)));
+    };
+    // Fills in painting order, consecutive ones of a colour in one call; the
+    // outlines after them, one call per colour.
+    std::vector<std::pair<QColor, QVector<QRect>>> fills;
+    QVector<QRect> ironLines, copperLines;
+    auto box = [&](double x, double y, double w, double hh, const QColor& fill,
+                   QVector<QRect>* outline = nullptr, int line = 1) {
+        const QRect r(px(x, y), px(x + w, y + hh) - QPoint(1, 1));
+        if (r.width() <= 0 || r.height() <= 0)
+            return;
+        if (fill.isValid()) {
+            if (fills.empty() || fills.back().first != fill)
+                fills.emplace_back(fill, QVector<QRect>());
+            fills.back().second.push_back(r);
+        }
+        if (outline)
+            *outline << QRect(r.left(), r.top(), r.width(), line)
+                     << QRect(r.left(), r.bottom() - line + 1, r.width(), line)
+                     << QRect(r.left(), r.top(), line, r.height())
+                     << QRect(r.right() - line + 1, r.top(), line, r.height());
+    };
+
+    // Iron round the window, the window's paper and the clearance kept free
+    // next to the core, tinted.
+    const QRect core(px(left, top), px(a / 2 + leg, bottom) - QPoint(1, 1));
+    const QRect window(px(0, 0), px(a / 2, h) - QPoint(1, 1));
+    const QRect clearance(px(room(c), 0), px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
+    p.fillRect(core, iron);
+    p.fillRect(window, paper);
+    // (A pattern brush would cost a hundred times the plain fill.)
+    if (s.clearance > 0 && clearance.width() > 0)
+        p.fillRect(clearance, clearanceTint);
+    box(left, top, a / 2 + leg - left, bottom - top, QColor(), &ironLines);
+
+    // Bobbin: the tube on the leg and a flange at each end.
+    const double kb = s.bulge;
+    const double flangeReach = std::max(room(c), coilEdge);
+    box(0, 0, kb * s.tube, h, bobbin, &ironLines);
+    box(0, 0, flangeReach, s.flange, bobbin, &ironLines);
+    box(0, h - s.flange, flangeReach, s.flange, bobbin, &ironLines);
+
+    // Each winding: its band of insulation with the layers of copper on it,
+    // wound from the top flange plus the margin downwards.
+    const double firstTurn = s.flange + s.margin;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const Winding& w = c.analysis->windings[i];
+        const Band& b = bands[i];
+        if (w.turns <= 0 || w.layers <= 0 || w.turnsPerLayer <= 0)
+            continue;
+        box(b.from, s.flange, b.to - b.from, h - 2 * s.flange, b.outside ? badInsulation : insulation,
+            &ironLines);
+        const double pitch = kb * (w.dOverMm + s.interlayer);
+        // Layers closer than 3 px read as one block: no outline between them.
+        QVector<QRect>* layerEdge = pitch * scale >= 3 ? &copperLines : nullptr;
+        const QColor& fill = b.outside ? bad : copper[i % 2];
+        const int layers = int(std::lround(w.layers));
+        const double perLayer = w.turnsPerLayer;
+        for (int j = 0; j < layers; ++j) {
+            const double turns = j + 1 < layers ? perLayer : w.turns - perLayer * (layers - 1);
+            box(b.from + j * pitch, firstTurn, kb * w.dOverMm, turns * w.dOverMm * s.lay, fill,
+                layerEdge);
+        }
+    }
+    // The window's edges over the coil, so that a coil running past them shows it.
+    box(0, 0, a / 2, h, QColor(), &ironLines, 2);
+
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (const auto& [colour, rects] : fills) {
+        p.setBrush(colour);
+        p.drawRects(rects);
+    }
+    p.setBrush(copperEdge);
+    p.drawRects(copperLines);
+    p.setBrush(ironEdge);
+    p.drawRects(ironLines);
+    p.restore();
+}
+
+CrossSectionView::CrossSectionView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PBCoCorte"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(160, 200);
+}
+
+void CrossSectionView::setContent(const Analysis& analysis, const ConstructionSettings& settings,
+                                  double a)
+{
+    analysis_ = analysis;
+    content_ = {&analysis_, settings, a};
+    update();
+}
+
+void CrossSectionView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    paintCrossSection(p, QRectF(rect()).adjusted(4, 4, -4, -4), content_);
+}
+
+} // namespace kelvora

@@ -1,0 +1,54 @@
+#pragma once
+// The coil's cross-section in one window of a scrapless E/I lamination, to
+// scale: a part of the centre leg, the window (a/2 wide, 1.5 a high) with the
+// yokes and the outer leg round it, the bobbin tube and flanges, each winding
+// as a band of its layers with the insulation between them, the clearance to
+// the core and the room left free. A winding that ends beyond the room it has
+// is drawn in the bad colour, running past the window's edge.
+#include "construction.h"
+
+#include <QRectF>
+#include <QWidget>
+
+class QPainter;
+
+namespace kelvora {
+
+// What the drawing needs: the analysis (without an error) and the settings
+// it was made with, and the centre-leg width a (mm).
+struct CrossSectionContent {
+    const construction::Analysis* analysis = nullptr;
+    construction::ConstructionSettings settings;
+    double a = 0;
+};
+
+// Paints the cross-section centred in `area`, as large as fits.
+void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c);
+
+// The winding's band as drawn, in mm from the centre leg's face (radial, with
+// the bulge factor) and whether it ends beyond the room it has.
+struct Band {
+    double from, to;
+    bool outside;
+};
+std::vector<Band> windingBands(const CrossSectionContent& c);
+
+class CrossSectionView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CrossSectionView(QWidget* parent = nullptr);
+    // Keeps a copy of the analysis; nothing is drawn for an analysis with an error.
+    void setContent(const construction::Analysis& analysis,
+                    const construction::ConstructionSettings& settings, double a);
+    QSize sizeHint() const override { return {260, 300}; }
+    const CrossSectionContent& content() const { return content_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    construction::Analysis analysis_;
+    CrossSectionContent content_;
+};
+
+} // namespace kelvora

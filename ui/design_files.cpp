@@ -1,0 +1,345 @@
+#include "design_files.h"
+
+#include "design_file_io.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace kelvora {
+
+namespace {
+
+const QString Caption = QStringLiteral("Cálculo de Transformadores V4.0 (beta)");
+const QString RecentKey = QStringLiteral("projetosRecentes");
+
+QAction* addCommand(QMenu* menu, const QString& text, const char* name, QKeySequence keys)
+{
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(keys);
+    return a;
+}
+
+} // namespace
+
+DesignFiles::DesignFiles(TFKelvora& window) : QObject(&window), w_(window)
+{
+    bar_ = new QMenuBar(&window);
+    bar_->setObjectName(QStringLiteral("MenuPrincipal"));
+    QMenu* file = bar_->addMenu(QStringLiteral("&Arquivo"));
+    file->setObjectName(QStringLiteral("MArquivo"));
+    connect(addCommand(file, QStringLiteral("&Novo"), "ANovo", Qt::CTRL | Qt::Key_N),
+            &QAction::triggered, this, &DesignFiles::newDesign);
+    connect(addCommand(file, QStringLiteral("&Abrir…"), "AAbrir", Qt::CTRL | Qt::Key_O),
+            &QAction::triggered, this, &DesignFiles::openDesign);
+    connect(addCommand(file, QStringLiteral("&Salvar"), "ASalvar", Qt::CTRL | Qt::Key_S),
+            &QAction::triggered, this, &DesignFiles::save);
+    connect(addCommand(file, QStringLiteral("Salvar &como…"), "ASalvarComo",
+                       Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            &QAction::triggered, this, &DesignFiles::saveAs);
+    recent_ = file->addMenu(QStringLiteral("&Recentes"));
+    recent_->setObjectName(QStringLiteral("MRecentes"));
+    // Another running copy may have changed the list since.
+    connect(recent_, &QMenu::aboutToShow, this, &DesignFiles::rebuildRecentMenu);
+    file->addSeparator();
+    connect(addCommand(file, QStringLiteral("Sa&ir"), "ASair", Qt::CTRL | Qt::Key_Q),
+            &QAction::triggered, &window, &QWidget::close);
+    rebuildRecentMenu();
+
+    question_ = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &w_);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Salvar"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Descartar"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
+        }
+    };
+    message_ = [this](const QString& text) {
+        QMessageBox::warning(&w_, QStringLiteral("Kelvora"), text);
+    };
+}
+
+// ---- the menu's commands -------------------------------------------------------
+
+void DesignFiles::newDesign()
+{
+    if (!settleChanges())
+        return;
+    apply(DesignInputs{});
+    path_.clear();
+    markSaved();
+}
+
+void DesignFiles::openDesign()
+{
+    if (!settleChanges())
+        return;
+    QFileDialog* d = dialog(openDialog_, "OpenProjeto", false);
+    d->setWindowTitle(QStringLiteral("Abrir projeto"));
+    const QString path = w_.fileChooser_(d);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool DesignFiles::save()
+{
+    return path_.isEmpty() ? saveAs() : writeTo(path_);
+}
+
+bool DesignFiles::saveAs()
+{
+    QFileDialog* d = dialog(saveDialog_, "SaveProjeto", true);
+    d->setWindowTitle(QStringLiteral("Salvar projeto como"));
+    d->selectFile(path_.isEmpty() ? QStringLiteral("projeto.kelvora") : path_);
+    const QString path = w_.fileChooser_(d);
+    return !path.isEmpty() && writeTo(path);
+}
+
+void DesignFiles::openRecent(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        forgetRecent(path);
+        message_(QStringLiteral("O arquivo \"%1\" não existe mais e foi retirado da lista de "
+                                "recentes.")
+                     .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (settleChanges())
+        openFile(path);
+}
+
+bool DesignFiles::openFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    DesignInputs inputs;
+    try {
+        // Read and checked whole before anything of the window changes.
+        inputs = openDesignFile(absolute, w_.settings().decimalSeparator);
+    } catch (const DesignFileError& e) {
+        w_.reportError(QString::fromUtf8(e.what()));
+        return false;
+    }
+    apply(inputs);
+    path_ = absolute;
+    markSaved();
+    rememberRecent(absolute);
+    return true;
+}
+
+bool DesignFiles::settleChanges()
+{
+    if (!modified_)
+        return true;
+    switch (question_(QStringLiteral("Salvar alterações em \"%1\"?").arg(displayName()))) {
+    case Answer::Save:
+        return save();
+    case Answer::Discard:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DesignFiles::writeTo(const QString& path)
+{
+    readInputs();
+    const std::string document = writeDesign(
+        [this](std::string_view name) -> const Sheet* {
+            SheetBinding* b = w_.bindingOf(name);
+            return b ? &b->sheet() : nullptr;
+        },
+        w_.settings().decimalSeparator);
+    if (std::optional<QString> error = saveDesignFile(path, document)) {
+        w_.reportError(*error); // the changes stay marked unsaved
+        return false;
+    }
+    path_ = QFileInfo(path).absoluteFilePath();
+    markSaved();
+    rememberRecent(path_);
+    return true;
+}
+
+// ---- the window's inputs --------------------------------------------------------
+
+void DesignFiles::readInputs()
+{
+    for (const StoredSheet& s : storedSheets())
+        if (SheetBinding* b = w_.bindingOf(s.name))
+            b->readInputs();
+}
+
+// Puts the inputs on the tabs, then recalculates every design as showing
+// each tab would; the first calculation error ends it, as on activation.
+void DesignFiles::apply(const DesignInputs& inputs)
+{
+    // Checking one radio button unchecks its neighbour, whose signal the
+    // mirror does not block: reading the widgets then would take back texts
+    // not yet mirrored.
+    applying_ = true;
+    for (const StoredSheet& s : storedSheets())
+        if (SheetBinding* b = w_.bindingOf(s.name)) {
+            copyInputs(inputs[s.name], b->sheet());
+            b->mirror();
+        }
+    applying_ = false;
+    w_.TAEnrolamentos();
+    w_.SelConfigTM();
+    (void)(w_.CalculaTrafoMod() && w_.CalculaTrafoModTrans() && w_.CalculaTrafoAlim()
+           && w_.CalcReatorFiltro());
+}
+
+// The inputs as they stand now (after any rewrite by the calculations) are
+// the saved ones.
+void DesignFiles::markSaved()
+{
+    readInputs();
+    for (const StoredSheet& s : storedSheets())
+        if (SheetBinding* b = w_.bindingOf(s.name))
+            copyInputs(b->sheet(), saved_[s.name]);
+    modified_ = false;
+    updateCaption();
+}
+
+// Typing a text back to what was saved clears the mark again.
+void DesignFiles::inputsChanged()
+{
+    if (applying_)
+        return;
+    readInputs();
+    bool modified = false;
+    for (const StoredSheet& s : storedSheets())
+        if (SheetBinding* b = w_.bindingOf(s.name))
+            modified |= !sameInputs(b->sheet(), saved_[s.name]);
+    if (modified != modified_) {
+        modified_ = modified;
+        updateCaption();
+    }
+}
+
+void DesignFiles::watchInputs()
+{
+    if (watching_)
+        return;
+    watching_ = true;
+    for (const StoredSheet& s : storedSheets()) {
+        if (!w_.bindingOf(s.name))
+            continue;
+        for (const ControlSpec& spec : s.controls) {
+            if (!spec.input)
+                continue;
+            QWidget* w = w_.findChild<QWidget*>(QString::fromStdString(spec.name));
+            if (auto* e = qobject_cast<QLineEdit*>(w))
+                connect(e, &QLineEdit::textChanged, this, &DesignFiles::inputsChanged);
+            else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
+                connect(c, &QComboBox::currentTextChanged, this, &DesignFiles::inputsChanged);
+            else if (c)
+                connect(c, &QComboBox::currentIndexChanged, this, &DesignFiles::inputsChanged);
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                connect(b, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
+        }
+    }
+}
+
+// ---- caption, dialogs and the recent files --------------------------------------
+
+QString DesignFiles::displayName() const
+{
+    return path_.isEmpty() ? QStringLiteral("Sem título") : QFileInfo(path_).fileName();
+}
+
+void DesignFiles::updateCaption()
+{
+    QString caption = Caption;
+    if (!path_.isEmpty() || modified_)
+        caption += QStringLiteral(" — ") + displayName() + (modified_ ? QStringLiteral("*") : QString());
+    w_.setWindowTitle(caption);
+}
+
+// Made on first use, like the report dialogs: a file dialog is costly to build.
+QFileDialog* DesignFiles::dialog(QFileDialog*& d, const char* name, bool save)
+{
+    if (!d) {
+        d = new QFileDialog(&w_);
+        d->setObjectName(QString::fromLatin1(name));
+        d->setOption(QFileDialog::DontUseNativeDialog, true);
+        d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        d->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        d->setDefaultSuffix(QStringLiteral("kelvora"));
+        d->setNameFilters({QStringLiteral("Projeto Kelvora (*.kelvora)"),
+                           QStringLiteral("Todos os arquivos (*)")});
+        d->setSizeGripEnabled(true);
+    }
+    if (!path_.isEmpty())
+        d->setDirectory(QFileInfo(path_).absolutePath());
+    return d;
+}
+
+QStringList DesignFiles::recentFiles() const
+{
+    return QSettings().value(RecentKey).toStringList();
+}
+
+void DesignFiles::rememberRecent(const QString& path)
+{
+    QStringList list = recentFiles();
+    list.removeAll(path);
+    list.prepend(path);
+    while (list.size() > MaxRecent)
+        list.removeLast();
+    QSettings().setValue(RecentKey, list);
+    rebuildRecentMenu();
+}
+
+void DesignFiles::forgetRecent(const QString& path)
+{
+    QStringList list = recentFiles();
+    list.removeAll(path);
+    QSettings().setValue(RecentKey, list);
+    rebuildRecentMenu();
+}
+
+void DesignFiles::rebuildRecentMenu()
+{
+    recent_->clear();
+    const QStringList list = recentFiles();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString shown = QDir::toNativeSeparators(list[i]).replace(u'&', QStringLiteral("&&"));
+        QAction* a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        const QString path = list[i];
+        // Queued: opening rebuilds this menu, which deletes the action still signalling.
+        connect(a, &QAction::triggered, this, [this, path] { openRecent(path); },
+                Qt::QueuedConnection);
+    }
+    recent_->setEnabled(!list.isEmpty());
+}
+
+void DesignFiles::setUnsavedQuestion(std::function<Answer(const QString&)> question)
+{
+    question_ = std::move(question);
+}
+
+void DesignFiles::setMessageReporter(std::function<void(const QString&)> reporter)
+{
+    message_ = std::move(reporter);
+}
+
+} // namespace kelvora

@@ -1,0 +1,84 @@
+#pragma once
+// The main window's "Arquivo" menu: new, open, save, save as, the recent
+// files and quit, with the question about unsaved changes and the caption
+// that names the file. The document itself is project/design_file.h.
+#include "Ukelvora1.h"
+#include "design_file.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QAction;
+class QFileDialog;
+class QMenu;
+class QMenuBar;
+
+namespace kelvora {
+
+class DesignFiles : public QObject {
+    Q_OBJECT
+public:
+    enum class Answer { Save, Discard, Cancel };
+    // The most recent files kept in the list.
+    static constexpr int MaxRecent = 8;
+
+    explicit DesignFiles(TFKelvora& window);
+
+    QMenuBar* menuBar() const { return bar_; }
+
+    // The menu's commands.
+    void newDesign();
+    void openDesign();
+    bool save();
+    bool saveAs();
+    void openRecent(const QString& path);
+    // Opens a file without asking about unsaved changes (start-up, tests).
+    // The window is unchanged when the file is refused; false then.
+    bool openFile(const QString& path);
+    // Before the design is replaced or the window closes: asks about unsaved
+    // changes and saves if told to. False when the user cancelled.
+    bool settleChanges();
+
+    bool isModified() const { return modified_; }
+    QString currentFile() const { return path_; }
+    QStringList recentFiles() const;
+
+    // Connects every stored input of the built pages to the change tracking.
+    void watchInputs();
+
+    // Tests answer the unsaved-changes question and take the notices
+    // (a missing recent file) instead of modal boxes.
+    void setUnsavedQuestion(std::function<Answer(const QString&)> question);
+    void setMessageReporter(std::function<void(const QString&)> reporter);
+
+private:
+    void readInputs();
+    void apply(const DesignInputs& inputs);
+    void markSaved();
+    void inputsChanged();
+    void updateCaption();
+    bool writeTo(const QString& path);
+    void rememberRecent(const QString& path);
+    void forgetRecent(const QString& path);
+    void rebuildRecentMenu();
+    QFileDialog* dialog(QFileDialog*& d, const char* name, bool save);
+    QString displayName() const;
+
+    TFKelvora& w_;
+    QMenuBar* bar_ = nullptr;
+    QMenu* recent_ = nullptr;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
+    QString path_;
+    DesignInputs saved_; // the inputs as last opened, saved or made new
+    bool modified_ = false;
+    bool watching_ = false;
+    bool applying_ = false;
+    std::function<Answer(const QString&)> question_;
+    std::function<void(const QString&)> message_;
+};
+
+} // namespace kelvora

@@ -1,0 +1,31 @@
+#pragma once
+// The winding sheet on paper: the text on as many pages as it takes, then a
+// page with the coil's cross-section and the dimensioned lamination, both as
+// vector drawings. The same painting serves the PDF file and the printer.
+#include "cross_section.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QPagedPaintDevice;
+
+namespace kelvora {
+
+struct SheetPages {
+    std::string text;               // windingSheetText()
+    CrossSectionContent section;    // no drawing page when the analysis has an error
+    double a = 0, b = 0;            // centre-leg width and stack, mm
+    char separator = ',';
+};
+
+// Paints the pages on a device not yet painted on; returns how many pages it
+// painted (0 when the device could not be painted on).
+int paintWindingSheet(QPagedPaintDevice& device, const SheetPages& pages);
+
+// Writes the sheet as an A4 PDF, replacing `path` only when complete.
+// Returns nothing on success, else the Portuguese message.
+std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPages& pages);
+
+} // namespace kelvora
