@@ -2,9 +2,11 @@
 
 #include "construcao_model.h"
 #include "cross_section.h"
+#include "designs.h"
 #include "form_helpers.h"
 #include "keyboard.h"
 #include "report_file.h"
+#include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
 #include "winding_sheet_pdf.h"
 
@@ -14,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
@@ -68,6 +71,7 @@ std::vector<ControlSpec> resultControls()
     for (const Figure& f : figureRows)
         v.push_back(resultLabel(f.name));
     v.push_back(resultLabel("LCoOcupacao"));
+    v.push_back(resultLabel("LCoLamina"));
     for (int i = 1; i <= VerdictLines; ++i)
         v.push_back(resultLabel("LCoAval" + std::to_string(i)));
     v.push_back(resultLabel("LCoErro"));
@@ -125,6 +129,11 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     LCoOcupacao->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
     drawing->addWidget(LCoOcupacao);
+    // The catalogue lamination of the tab's Bn.
+    auto* lamina = new QHBoxLayout;
+    lamina->addWidget(makeLabel(content, QStringLiteral("Catálogo:")));
+    lamina->addWidget(makeResult(content, "LCoLamina", 120), 1);
+    drawing->addLayout(lamina);
     top->addLayout(drawing, 2);
     auto* figures = makeGroup(content, QStringLiteral(" Perdas, temperatura e pesos "),
                               "GBCoResultados");
@@ -166,6 +175,21 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     errorColumn->addWidget(LCoErro);
     errorColumn->addStretch(1);
     SWCo->addWidget(errorPage);
+
+    PSugestoes = new PainelSugestoes(this);
+    right->addWidget(PSugestoes);
+    connect(PSugestoes, &PainelSugestoes::openRequested, this, [this] {
+        // Room for the ten rows below what the window already shows.
+        const int room = screen() ? screen()->availableGeometry().height() - 60 : 900;
+        if (height() < std::min(900, room))
+            resize(width(), std::min(900, room));
+        recalculate();
+    });
+    connect(PSugestoes, &PainelSugestoes::coreChosen, this,
+            [this](const QString& bn, const QString& en) {
+                if (source_.useCore)
+                    source_.useCore(bn, en);
+            });
 
     auto* buttons = new QHBoxLayout;
     auto* save = makeButton(this, "BCoGravaFolha", QStringLiteral("Grava folha de enrolamento"));
@@ -308,6 +332,8 @@ void TFConstrucao::recalculate()
     }
     binding_.mirror();
     present();
+    if (const Design* d = findDesign(source_.tab))
+        PSugestoes->refresh(*d, *source_.sheet, *source_.state, failed, settings_, cfg);
 }
 
 void TFConstrucao::present()
@@ -329,6 +355,7 @@ void TFConstrucao::present()
         r[f.name].visible = shown;
         r[f.name].text = shown ? fixed(analysis_.*f.value, 15, f.decimals, separator_) : "";
     }
+    r["LCoLamina"].text = std::string(laminationText(a_));
     r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_) + " %";
     paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
     for (int i = 0; i < VerdictLines; ++i) {

@@ -26,6 +26,7 @@ class QTableView;
 namespace kelvora {
 
 class CrossSectionView;
+class PainelSugestoes;
 class WindingTableModel;
 struct SheetPages;
 struct TFConstrucaoResults;
@@ -40,6 +41,8 @@ struct ConstrucaoSource {
     const CalcState* state = nullptr;
     std::function<bool()> tabFailed;
     std::function<Settings()> settings;
+    // "Usar este núcleo": writes Bn and En (texts) into the tab, which recalculates.
+    std::function<void(const QString& bn, const QString& en)> useCore;
 };
 
 class TFConstrucao : public QWidget {
@@ -98,6 +101,7 @@ private:
     QWidget* GBCoCargas = nullptr;
     QLabel* LCoErro = nullptr;
     QLabel* LCoOcupacao = nullptr;
+    PainelSugestoes* PSugestoes = nullptr; // the core adviser, live while open
     CrossSectionView* PBCoCorte = nullptr;
     QTableView* TVCoEnrolamentos = nullptr;
     WindingTableModel* model_ = nullptr;

@@ -3,6 +3,7 @@
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
 #include "Uconstrucao.h"
+#include "sugestoes_nucleo.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "design_files.h"
@@ -367,7 +368,10 @@ void TFKelvora::showConstrucao(const char* tabName)
     }
     FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
                              &t.sheet, &state_, [&t] { return t.failed; },
-                             [this] { return settings(); }});
+                             [this] { return settings(); },
+                             [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
+                                 useCore(t.page, *construction::coreFieldsOf(name), bn, en);
+                             }});
 }
 
 // The save dialogs are made on first use: building a file dialog costs more

@@ -113,11 +113,14 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     GSugestoes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GSugestoes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     GSugestoes->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    GSugestoes->setMinimumHeight(GSugestoes->fontMetrics().height() * 8);
+    // A few rows at least; the window gives it room for the ten when it can.
+    GSugestoes->setMinimumHeight(GSugestoes->fontMetrics().height() * 6);
     BUsaNucleo = makeButton(this, "BUsaNucleo", "Usar este núcleo");
+    for (QPushButton* b : {BSugereNucleo, BUsaNucleo})
+        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(BSugereNucleo);
+    top->addWidget(BSugereNucleo, 0, Qt::AlignLeft);
     top->addWidget(LSugestoes, 1);
     layout->addLayout(top);
     layout->addWidget(GSugestoes, 1);

@@ -1,5 +1,6 @@
 #include "ui_fixture.h"
 
+#include "Uconstrucao.h"
 #include "designs.h"
 #include "sugestoes_nucleo.h"
 
@@ -15,6 +16,7 @@ private slots:
     void usarEsteNucleoWritesTheTabWhichRecalculates();
     void listFieldsOfTheChoke();
     void nothingPassesSaysWhichCheckFailedMostOften();
+    void construcaoWindowFollowsTheTabAndUsesTheCore();
 };
 
 namespace {
@@ -157,6 +159,48 @@ void TestSugestoesNucleo::nothingPassesSaysWhichCheckFailedMostOften()
     QVERIFY(w.message().startsWith("Nenhum núcleo do catálogo passa em todas as verificações. "
                                    "A que mais falhou: elevação de temperatura ("));
     QVERIFY(!w.panel.findChild<QPushButton*>("BUsaNucleo")->isEnabled());
+}
+
+// The program's own window: the table under "Sugerir núcleo" follows the tab,
+// "Usar este núcleo" writes the tab, and the window names the lamination.
+void TestSugestoesNucleo::construcaoWindowFollowsTheTabAndUsesTheCore()
+{
+    App app;
+    app.showTab("TReatorFiltro");
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoReator"), Qt::LeftButton);
+    TFConstrucao* w = app.main->construcao();
+    QVERIFY(w && w->isVisible());
+    auto* lamina = w->findChild<QLabel*>("LCoLamina");
+    QVERIFY(lamina);
+    QCOMPARE(lamina->text(), QString("lâmina fora do catálogo")); // the tab's 36 mm
+    auto* panel = w->findChild<PainelSugestoes*>("PSugestoes");
+    QVERIFY(panel && !panel->isOpen());
+    QCOMPARE(panel->model().rowCount(), 0); // no search until asked
+
+    QTest::mouseClick(w->findChild<QPushButton*>("BSugereNucleo"), Qt::LeftButton);
+    QCOMPARE(panel->model().rowCount(), 10);
+    auto cell = [&](int row, int column) {
+        return panel->model().data(panel->model().index(row, column), Qt::DisplayRole).toString();
+    };
+    QCOMPARE(cell(0, 0), QString("EI-150 (1 1/2\")"));
+
+    // Every keystroke of the tab: 5 H instead of 10 H needs less iron.
+    const QString before = cell(0, 5);
+    app.type("ERFLr", "5");
+    QVERIFY(cell(0, 5) != before);
+    const construction::Suggestion best = *panel->model().suggestion(0);
+
+    QTest::mouseClick(w->findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
+    QCOMPARE(app.main->state().RFBn, float(best.a));
+    QCOMPARE(app.main->state().RFEn, float(best.b));
+    QCOMPARE(app.text("LRFNAval"), QString("Seção escolhida atende à aplicação!"));
+    // The window followed: the analysis of that core, its lamination by name.
+    QCOMPARE(w->analysis().mTotalG, best.mTotalG);
+    QCOMPARE(lamina->text(), QString::fromUtf8(best.lamination->name.data(),
+                                               qsizetype(best.lamination->name.size())));
+    for (const construction::Verdict& v : w->analysis().verdicts)
+        QVERIFY2(v.good, v.text.c_str());
+    QCOMPARE(app.errors.size(), 0);
 }
 
 QTEST_MAIN(TestSugestoesNucleo)
