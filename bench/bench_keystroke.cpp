@@ -67,12 +67,15 @@ int main(int argc, char* argv[])
     std::printf("%-8s %6s %10s %10s %12s %12s %7s\n", "field", "keys", "median_us", "worst_us",
                 "handler_med", "paint_med", "errors");
     const QString only = argc > 2 ? QString::fromLatin1(argv[2]) : QString(); // one field
-    // The last case types into the power transformer with its construction window open.
-    const char* const fields[] = {"EIs1", "EPaMod", "EPo", "ERFIr", "EIs1"};
+    // The last cases type into the power transformer with its construction window
+    // open, then also with the core adviser's table shown (a full search per key).
+    const char* const fields[] = {"EIs1", "EPaMod", "EPo", "ERFIr", "EIs1", "EIs1"};
     for (std::size_t f = 0; f < std::size(fields); ++f) {
         const char* name = fields[f];
-        const bool construcao = f + 1 == std::size(fields);
-        const QString label = QString::fromLatin1(name) + (construcao ? QStringLiteral("+Co") : QString());
+        const bool construcao = f + 2 >= std::size(fields);
+        const bool adviser = f + 1 == std::size(fields);
+        const QString label = QString::fromLatin1(name)
+                              + (adviser ? QStringLiteral("+Sug") : construcao ? QStringLiteral("+Co") : QString());
         if (!only.isEmpty() && only != label)
             continue;
         auto* e = main.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -89,6 +92,8 @@ int main(int argc, char* argv[])
             main.findChild<QPushButton*>(QStringLiteral("BBConstrucaoTA"))->click();
             if (!main.construcao() || !QTest::qWaitForWindowExposed(main.construcao()))
                 return 1;
+            if (adviser)
+                main.construcao()->findChild<QPushButton*>(QStringLiteral("BSugereNucleo"))->click();
             main.activateWindow();
             QCoreApplication::processEvents();
         }
