@@ -185,6 +185,10 @@ Json parse(std::string_view bytes)
         fail("o conteúdo não é JSON válido (erro no byte " + std::to_string(e.byte) + ")");
     } catch (const TooDeep&) {
         fail("o conteúdo tem objetos aninhados demais para um projeto");
+    } catch (const Json::out_of_range&) {
+        // A number literal beyond what a double holds (1e999): valid JSON
+        // grammar, but no value of any design.
+        fail("o conteúdo tem um número grande demais para ser lido");
     }
 }
 

@@ -236,6 +236,10 @@ TEST(DesignFile, BadDocumentsAreRefusedWithTheirReason)
         {big, "o arquivo tem 1048577 bytes, mais que o limite de 1 MB de um projeto"},
         {std::string(40, '[') + std::string(40, ']'),
          "o conteúdo tem objetos aninhados demais para um projeto"},
+        // Found by the fuzzer: the JSON library refuses the literal with an
+        // exception of its own, which must not escape the reader.
+        {"{\"versao\": 44444444444444444444444444444e44444444444444444}",
+         "o conteúdo tem um número grande demais para ser lido"},
         {"[1, 2]", "o arquivo não é um projeto do Kelvora"},
         {"{\"formato\": \"outro\", \"versao\": 1}",
          "o arquivo não é um projeto do Kelvora (formato diferente de \"kelvora-projeto\")"},
