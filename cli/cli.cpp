@@ -269,6 +269,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         if (!separator)
             separator = localeSeparator();
+        inputs = DesignInputs(separator);
         if (!projectIn.empty()) {
             try {
                 inputs = openDesignFile(QString::fromStdString(projectIn), separator);
@@ -278,8 +279,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         Sheet& tab = inputs[design->tab];
         Sheet& ajustes = inputs["TAjustes"];
-        // Construction settings have their defaults written with the separator in force.
-        Sheet construcao(construction::construcaoControls(separator));
+        Sheet& construcao = inputs["FConstrucao"];
         for (const auto& [name, text] : assignments) {
             if (construction::isConstrucaoControl(name))
                 assign(construcao, construcao, name, text);

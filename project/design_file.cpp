@@ -1,6 +1,7 @@
 #include "design_file.h"
 
 #include "ajustes.h"
+#include "construction.h"
 #include "designs.h"
 #include "numbers.h"
 
@@ -232,17 +233,24 @@ const std::vector<StoredSheet>& storedSheets()
         std::vector<StoredSheet> v;
         for (const Design& d : designs())
             v.push_back({d.tab, d.controls});
-        // Sheets that are no design of their own.
+        // Sheets that are no design of their own. The construction settings'
+        // fractional defaults are written here with a comma, as every default
+        // is: DesignInputs rewrites them for the separator in force.
         v.push_back({"TAjustes", ajustesControls()});
+        v.push_back({"FConstrucao", construction::construcaoControls(',')});
         return v;
     }();
     return all;
 }
 
-DesignInputs::DesignInputs()
+DesignInputs::DesignInputs(char decimalSeparator)
 {
-    for (const StoredSheet& s : storedSheets())
-        sheets_.emplace_back(s.controls);
+    for (const StoredSheet& s : storedSheets()) {
+        Sheet& sheet = sheets_.emplace_back(s.controls);
+        for (const ControlSpec& spec : s.controls)
+            if (spec.input && (spec.kind == Kind::Edit || spec.kind == Kind::Combo))
+                sheet[spec.name].text = convertSeparator(sheet[spec.name].text, ',', decimalSeparator);
+    }
 }
 
 Sheet& DesignInputs::operator[](std::string_view name)
@@ -359,7 +367,7 @@ DesignInputs readDesign(std::string_view bytes, char decimalSeparator)
         fail("faltam as folhas do projeto (\"folhas\")");
     if (!sheets->is_object())
         fail("as folhas do projeto (\"folhas\") devem ser um objeto JSON");
-    DesignInputs inputs;
+    DesignInputs inputs(decimalSeparator);
     for (const StoredSheet& stored : storedSheets())
         if (const auto values = sheets->find(stored.name); values != sheets->end())
             readSheet(inputs[stored.name], *values, stored.name, from, decimalSeparator);

@@ -11,7 +11,8 @@
 //     "folhas": {                            one object per stored sheet (tab or window)
 //       "TTrafoAlim": { "EBn1": "32", "RBNucleoE": true, "CNumPri": "Simples", ... },
 //       ...
-//       "TAjustes": { "CBSigma": "3" }
+//       "TAjustes": { "CBSigma": "3" },
+//       "FConstrucao": { "CBCoAco": "M800-50A", "ECoEmpil": "0,95", ... }
 //     }
 //   }
 // An edit or combo box stores its text, a list the text of its chosen item, a
@@ -39,14 +40,16 @@ struct StoredSheet {
     std::vector<ControlSpec> controls;
 };
 
-// Every stored sheet, in file order: each design's tab, then the settings.
+// Every stored sheet, in file order: each design's sheet, then the settings
+// tab and the construction settings.
 // Storing another sheet is one more entry in this list.
 const std::vector<StoredSheet>& storedSheets();
 
-// The inputs of a design: one Sheet per stored sheet, at its start-up state.
+// The inputs of a design: one Sheet per stored sheet, at its start-up state,
+// fractional defaults written with `decimalSeparator`.
 class DesignInputs {
 public:
-    DesignInputs();
+    explicit DesignInputs(char decimalSeparator = ',');
     // The sheet with that name; std::out_of_range for a name not stored.
     Sheet& operator[](std::string_view name);
     const Sheet& operator[](std::string_view name) const;

@@ -62,6 +62,7 @@ public:
     const std::string& design() const { return source_.tab; }
     const construction::Analysis& analysis() const { return analysis_; }
     Sheet& settingsSheet() { return sheet_; }
+    SheetBinding& settingsBinding() { return binding_; }
     // The winding sheet of what the window shows.
     std::string sheetText() const;
 

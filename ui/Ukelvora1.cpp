@@ -365,6 +365,8 @@ void TFKelvora::showConstrucao(const char* tabName)
         FConstrucao->setAttribute(Qt::WA_QuitOnClose, false);
         FConstrucao->setErrorReporter([this](const QString& m) { reportError(m); });
         FConstrucao->setFileChooser([this](QFileDialog* d) { return fileChooser_(d); });
+        // The settings of the design last opened (or the defaults), watched for changes.
+        files_->adopt("FConstrucao");
     }
     FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
                              &t.sheet, &state_, [&t] { return t.failed; },
@@ -552,6 +554,8 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
     for (auto& t : tabs_)
         if (t->name == QLatin1String(name.data(), qsizetype(name.size())))
             return &t->binding;
+    if (FConstrucao && name == "FConstrucao")
+        return &FConstrucao->settingsBinding();
     return nullptr;
 }
 

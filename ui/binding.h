@@ -35,6 +35,8 @@ public:
     void mirror();
 
     Sheet& sheet() { return sheet_; }
+    // The widget whose children are the controls (null once it is gone).
+    QWidget* root() const { return root_; }
 
 private:
     void bind();

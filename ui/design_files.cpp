@@ -83,7 +83,7 @@ void DesignFiles::newDesign()
 {
     if (!settleChanges())
         return;
-    apply(DesignInputs{});
+    apply(DesignInputs(w_.settings().decimalSeparator));
     path_.clear();
     markSaved();
 }
@@ -129,7 +129,7 @@ void DesignFiles::openRecent(const QString& path)
 bool DesignFiles::openFile(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    DesignInputs inputs;
+    DesignInputs inputs(w_.settings().decimalSeparator);
     try {
         // Read and checked whole before anything of the window changes.
         inputs = openDesignFile(absolute, w_.settings().decimalSeparator);
@@ -165,7 +165,7 @@ bool DesignFiles::writeTo(const QString& path)
     const std::string document = writeDesign(
         [this](std::string_view name) -> const Sheet* {
             SheetBinding* b = w_.bindingOf(name);
-            return b ? &b->sheet() : nullptr;
+            return b ? &b->sheet() : &saved()[name];
         },
         w_.settings().decimalSeparator);
     if (std::optional<QString> error = saveDesignFile(path, document)) {
@@ -195,11 +195,15 @@ void DesignFiles::apply(const DesignInputs& inputs)
     // mirror does not block: reading the widgets then would take back texts
     // not yet mirrored.
     applying_ = true;
-    for (const StoredSheet& s : storedSheets())
+    for (const StoredSheet& s : storedSheets()) {
         if (SheetBinding* b = w_.bindingOf(s.name)) {
             copyInputs(inputs[s.name], b->sheet());
             b->mirror();
+        } else {
+            // No window holds these yet: kept for the one made later.
+            copyInputs(inputs[s.name], saved()[s.name]);
         }
+    }
     applying_ = false;
     w_.TAEnrolamentos();
     w_.SelConfigTM();
@@ -214,7 +218,7 @@ void DesignFiles::markSaved()
     readInputs();
     for (const StoredSheet& s : storedSheets())
         if (SheetBinding* b = w_.bindingOf(s.name))
-            copyInputs(b->sheet(), saved_[s.name]);
+            copyInputs(b->sheet(), saved()[s.name]);
     modified_ = false;
     updateCaption();
 }
@@ -228,7 +232,7 @@ void DesignFiles::inputsChanged()
     bool modified = false;
     for (const StoredSheet& s : storedSheets())
         if (SheetBinding* b = w_.bindingOf(s.name))
-            modified |= !sameInputs(b->sheet(), saved_[s.name]);
+            modified |= !sameInputs(b->sheet(), saved()[s.name]);
     if (modified != modified_) {
         modified_ = modified;
         updateCaption();
@@ -237,16 +241,15 @@ void DesignFiles::inputsChanged()
 
 void DesignFiles::watchInputs()
 {
-    if (watching_)
-        return;
-    watching_ = true;
     for (const StoredSheet& s : storedSheets()) {
-        if (!w_.bindingOf(s.name))
+        SheetBinding* b = w_.bindingOf(s.name);
+        if (!b || !b->root() || watched_.count(s.name))
             continue;
+        watched_.insert(s.name);
         for (const ControlSpec& spec : s.controls) {
             if (!spec.input)
                 continue;
-            QWidget* w = w_.findChild<QWidget*>(QString::fromStdString(spec.name));
+            QWidget* w = b->root()->findChild<QWidget*>(QString::fromStdString(spec.name));
             if (auto* e = qobject_cast<QLineEdit*>(w))
                 connect(e, &QLineEdit::textChanged, this, &DesignFiles::inputsChanged);
             else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
@@ -257,6 +260,25 @@ void DesignFiles::watchInputs()
                 connect(b, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
         }
     }
+}
+
+void DesignFiles::adopt(std::string_view sheet)
+{
+    SheetBinding* b = w_.bindingOf(sheet);
+    if (!b)
+        return;
+    applying_ = true;
+    copyInputs(saved()[sheet], b->sheet());
+    b->mirror();
+    applying_ = false;
+    watchInputs();
+}
+
+DesignInputs& DesignFiles::saved()
+{
+    if (!saved_)
+        saved_.emplace(w_.settings().decimalSeparator);
+    return *saved_;
 }
 
 // ---- caption, dialogs and the recent files --------------------------------------

@@ -10,6 +10,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
 
 class QAction;
 class QFileDialog;
@@ -46,8 +50,13 @@ public:
     QString currentFile() const { return path_; }
     QStringList recentFiles() const;
 
-    // Connects every stored input of the built pages to the change tracking.
+    // Connects every stored input of the built pages and windows to the change
+    // tracking; a sheet already watched is left as it is.
     void watchInputs();
+    // A window of stored inputs made after start-up (the construction
+    // settings): it takes the inputs last opened, saved or made new, and its
+    // fields are watched from now on.
+    void adopt(std::string_view sheet);
 
     // Tests answer the unsaved-changes question and take the notices
     // (a missing recent file) instead of modal boxes.
@@ -73,9 +82,13 @@ private:
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     QString path_;
-    DesignInputs saved_; // the inputs as last opened, saved or made new
+    // The inputs as last opened, saved or made new; made on first use, when the
+    // window's decimal separator is known. A sheet whose window does not exist
+    // yet is kept (and saved) as it stands here.
+    DesignInputs& saved();
+    std::optional<DesignInputs> saved_;
     bool modified_ = false;
-    bool watching_ = false;
+    std::set<std::string, std::less<>> watched_;
     bool applying_ = false;
     std::function<Answer(const QString&)> question_;
     std::function<void(const QString&)> message_;

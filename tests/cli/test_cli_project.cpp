@@ -147,6 +147,31 @@ TEST(CliProject, NumbersWrittenWithACommaReadWithAPoint)
     EXPECT_THAT(point.out, HasSubstr("LRFLI2\t0.500 H*A^2\n")); // 12.5 H * (0.2 A)^2
 }
 
+TEST(CliProject, ConstructionSettingsAreKeptWithTheDesign)
+{
+    QTemporaryDir tmp;
+    const std::string file = tmp.filePath("choque.kelvora").toStdString();
+    const CliRun saved = run({"reator-filtro", "--decimal-separator=,", "ECoTamb=30",
+                              "CBCoAco=M400-50A", "ECoIsolCamada=0,08", "--salva-projeto=" + file});
+    ASSERT_EQ(saved.code, 0) << saved.err;
+    const std::string bytes = read(QString::fromStdString(file));
+    EXPECT_THAT(bytes, HasSubstr("\"ECoTamb\": \"30\""));
+    EXPECT_THAT(bytes, HasSubstr("\"ECoIsolCamada\": \"0,08\""));
+    // Opened where the separator is a point, the analysis is the one of the
+    // settings typed, and a setting assigned on the line still wins.
+    const CliRun opened = run({"reator-filtro", "--decimal-separator=.", "--projeto=" + file,
+                               "--construcao", "--json"});
+    const CliRun typed = run({"reator-filtro", "--decimal-separator=.", "ECoTamb=30",
+                              "CBCoAco=M400-50A", "ECoIsolCamada=0.08", "--construcao", "--json"});
+    ASSERT_EQ(opened.code, 0) << opened.err;
+    EXPECT_EQ(nlohmann::json::parse(opened.out)["construcao"],
+              nlohmann::json::parse(typed.out)["construcao"]);
+    const CliRun overridden = run({"reator-filtro", "--decimal-separator=.", "--projeto=" + file,
+                                   "ECoTamb=40", "--construcao", "--json"});
+    EXPECT_NE(nlohmann::json::parse(overridden.out)["construcao"]["t_hot_c"],
+              nlohmann::json::parse(opened.out)["construcao"]["t_hot_c"]);
+}
+
 TEST(CliProject, BadFilesAreUsageErrorsNamingTheFile)
 {
     QTemporaryDir tmp;

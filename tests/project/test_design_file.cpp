@@ -74,7 +74,8 @@ TEST(DesignFile, StoresTheDesignSheetsAndTheSettingsInOneList)
     for (const StoredSheet& s : storedSheets())
         names.push_back(s.name);
     EXPECT_EQ(names, (std::vector<std::string>{"TTrafoAlim", "TModValvul", "TModTransis",
-                                               "TReatorFiltro", "FCalcPI", "TAjustes"}));
+                                               "TReatorFiltro", "FCalcPI", "TAjustes",
+                                               "FConstrucao"}));
 }
 
 TEST(DesignFile, AListWithNothingChosenIsLeftOutAndKeepsItsStartUpState)
@@ -148,7 +149,8 @@ TEST(DesignFile, DocumentHasTheFormatVersionSeparatorAndTypedValues)
                              "      \"CNumSec\": \"3\",\n",
                              "      \"EUserNameTA\": \"José \\\"Zé\\\" Ávila\",\n",
                              "      \"CBSelTM\": \"Convencional\",\n",
-                             "    \"TAjustes\": {\n      \"CBSigma\": \"2,5\"\n    }\n"}) {
+                             "    \"TAjustes\": {\n      \"CBSigma\": \"2,5\"\n    },\n",
+                             "      \"ECoEmpil\": \"0,95\",\n"}) {
         SCOPED_TRACE(line);
         EXPECT_NE(doc.find(line), std::string::npos);
     }
@@ -208,7 +210,7 @@ TEST(DesignFile, MissingControlsKeepTheStartUpStateAndUnknownExtrasAreIgnored)
 {
     const DesignInputs in = readDesign(withSheets(
         "\"TTrafoAlim\": {\"EFo\": \"50\", \"RBNucleoU\": true},"
-        "\"FConstrucao\": {\"CBCoAco\": \"M6\", \"ECoFator\": 3},"
+        "\"FConstrucaoAntiga\": {\"CBCoAco\": \"M6\", \"ECoFator\": 3},"
         "\"TAjustes\": {}",
         "\"comentario\": [1, {\"a\": null}], "), ',');
     EXPECT_EQ(in["TTrafoAlim"]["EFo"].text, "50");
@@ -308,10 +310,29 @@ TEST(DesignFile, BadDocumentsAreRefusedWithTheirReason)
 TEST(DesignFile, FileOfASheetThisBuildLacksStillReads)
 {
     const DesignInputs in = readDesign(withSheets(
-        "\"FConstrucao\": {\"CBCoAco\": \"E-110\", \"ECoTemp\": \"40\", \"CBCoRet1\": 2},"
+        "\"FOutraJanela\": {\"CBCoAco\": \"E-110\", \"ECoTemp\": \"40\", \"CBCoRet1\": 2},"
         "\"TReatorFiltro\": {\"ERFLr\": \"12,5\"}"), '.');
     EXPECT_EQ(in["TReatorFiltro"]["ERFLr"].text, "12.5");
-    EXPECT_THROW(in["FConstrucao"], std::out_of_range);
+    EXPECT_THROW(in["FOutraJanela"], std::out_of_range);
+}
+
+TEST(DesignFile, ConstructionSettingsTravelWithTheSeparatorInForce)
+{
+    // The fractional defaults are written with the separator of the window
+    // that reads them, whatever the file left out.
+    EXPECT_EQ(DesignInputs(',')["FConstrucao"]["ECoEmpil"].text, "0,95");
+    EXPECT_EQ(DesignInputs('.')["FConstrucao"]["ECoEmpil"].text, "0.95");
+    EXPECT_EQ(DesignInputs('.')["FConstrucao"]["ECoTamb"].text, "40");
+    const DesignInputs in = readDesign(withSheets(
+        "\"FConstrucao\": {\"CBCoAco\": \"M400-50A\", \"ECoIsolCamada\": \"0,08\","
+        " \"CBCoRet1\": \"Ponte, entrada capacitiva\"}"), '.');
+    EXPECT_EQ(in["FConstrucao"]["CBCoAco"].text, "M400-50A");
+    EXPECT_EQ(in["FConstrucao"]["ECoIsolCamada"].text, "0.08");
+    EXPECT_EQ(in["FConstrucao"]["CBCoRet1"].text, "Ponte, entrada capacitiva");
+    EXPECT_EQ(in["FConstrucao"]["ECoEmpil"].text, "0.95"); // absent: the default
+    // A steel grade the list lacks is refused like any other list item.
+    EXPECT_EQ(messageOf(withSheets("\"FConstrucao\": {\"CBCoAco\": \"M6\"}")),
+              "a lista CBCoAco (folha FConstrucao) não tem o item \"M6\"");
 }
 
 TEST(DesignFile, CopyAndCompareTouchOnlyInputs)

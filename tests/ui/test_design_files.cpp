@@ -3,6 +3,7 @@
 #include "ui_fixture.h"
 
 #include "design_file.h"
+#include "Uconstrucao.h"
 #include "design_files.h"
 
 #include <QAbstractButton>
@@ -164,6 +165,7 @@ private slots:
     void recentFilesKeepTheLastEightAndDropMissingOnes();
     void shortcutsRunTheCommands();
     void fileOpenedBeforeThePagesAreBuiltShowsOnThem();
+    void constructionSettingsTravelInTheFile();
 
 private:
     QTemporaryDir tmp_;
@@ -533,6 +535,52 @@ void TestDesignFiles::fileOpenedBeforeThePagesAreBuiltShowsOnThem()
     efo->setText(QStringLiteral("55"));
     QVERIFY(lazy.designFiles().isModified());
     lazy.hide();
+}
+
+// The construction settings are kept with the design: typed in the window,
+// saved, opened where the separator is a point (the window made afterwards
+// takes them), and saved again by a window that never made it.
+void TestDesignFiles::constructionSettingsTravelInTheFile()
+{
+    const QString first = tmp_.filePath(QStringLiteral("construcao.kelvora"));
+    const QString second = tmp_.filePath(QStringLiteral("construcao2.kelvora"));
+    {
+        Session comma(',');
+        comma.app.showTab("TTrafoAlim");
+        comma.app.main->showConstrucao("TTrafoAlim");
+        TFConstrucao* w = comma.app.main->construcao();
+        QVERIFY(w);
+        QVERIFY(!comma.files().isModified()); // the window's defaults are no change
+        auto* tamb = w->findChild<QLineEdit*>(QStringLiteral("ECoTamb"));
+        QVERIFY(tamb);
+        tamb->selectAll();
+        QTest::keyClicks(tamb, QStringLiteral("30"));
+        QVERIFY(comma.files().isModified());
+        comma.chooser << first;
+        QVERIFY(comma.files().saveAs());
+        w->hide();
+    }
+    const QByteArray saved = readAll(first);
+    QVERIFY(saved.contains("\"ECoTamb\": \"30\""));
+    QVERIFY(saved.contains("\"ECoEmpil\": \"0,95\""));
+    {
+        Session point('.');
+        QVERIFY(point.files().openFile(first));
+        point.chooser << second;
+        QVERIFY(point.files().saveAs()); // the window was never made
+        QVERIFY(!point.app.main->construcao());
+        point.app.main->showConstrucao("TTrafoAlim");
+        TFConstrucao* w = point.app.main->construcao();
+        QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("ECoTamb"))->text(), QStringLiteral("30"));
+        QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("ECoEmpil"))->text(),
+                 QStringLiteral("0.95"));
+        QCOMPARE(w->settingsSheet()["ECoEmpil"].background, Colour::Window);
+        QVERIFY(!point.files().isModified());
+        w->hide();
+    }
+    const QByteArray again = readAll(second);
+    QVERIFY(again.contains("\"ECoTamb\": \"30\""));
+    QVERIFY(again.contains("\"ECoEmpil\": \"0.95\""));
 }
 
 QTEST_MAIN(TestDesignFiles)
