@@ -82,22 +82,31 @@ BENCHMARK(BM_parseFloat)->ComputeStatistics("worst", worst);
 // One construction analysis of a six-secondary power transformer, two of its
 // secondaries feeding rectifiers (their wires sized anew), from the state its
 // tab left: what the adviser repeats thousands of times.
-void BM_construction_trafo_alim_6(benchmark::State& st)
-{
+// The power transformer with all six secondaries, calculated as the tab
+// would, two of them feeding rectifiers: the largest construction case.
+struct SixSecondaries {
     const Settings cfg;
     const Design* d = findDesign("trafo-alimentacao");
-    Sheet sheet(d->controls);
-    sheet["CNumSec"].itemIndex = 5;
-    sheet["CNumSec"].text = "6";
+    Sheet sheet{d->controls};
     CalcState state;
-    d->show(sheet, state, cfg);
     construction::ConstructionSettings set;
-    set.load[0] = 3;
-    set.load[1] = 2;
+    SixSecondaries()
+    {
+        sheet["CNumSec"].itemIndex = 5;
+        sheet["CNumSec"].text = "6";
+        d->show(sheet, state, cfg);
+        set.load[0] = 3;
+        set.load[1] = 2;
+    }
+};
+
+void BM_construction_trafo_alim_6(benchmark::State& st)
+{
+    SixSecondaries t;
     for (auto _ : st) {
-        benchmark::DoNotOptimize(state);
-        auto a = construction::analyseTrafoAlim(construction::trafoAlimInput(sheet, state, false),
-                                                set, cfg);
+        benchmark::DoNotOptimize(t.state);
+        auto a = construction::analyseTrafoAlim(
+            construction::trafoAlimInput(t.sheet, t.state, false), t.set, t.cfg);
         benchmark::DoNotOptimize(a);
         if (a.error) {
             st.SkipWithError(a.error->c_str());
@@ -114,20 +123,11 @@ BENCHMARK(BM_construction_trafo_alim_6)->Unit(benchmark::kMicrosecond)->ComputeS
 // counted: the slowest search.)
 void BM_adviser_trafo_alim_6(benchmark::State& st, bool hot)
 {
-    const Settings cfg;
-    const Design* d = findDesign("trafo-alimentacao");
-    Sheet sheet(d->controls);
-    sheet["CNumSec"].itemIndex = 5;
-    sheet["CNumSec"].text = "6";
-    CalcState state;
-    d->show(sheet, state, cfg);
-    construction::ConstructionSettings set;
-    set.load[0] = 3;
-    set.load[1] = 2;
+    SixSecondaries t;
     if (hot)
-        set.ambient = 100;
+        t.set.ambient = 100;
     for (auto _ : st) {
-        auto advice = construction::adviseCore(*d, sheet, state, false, set, cfg);
+        auto advice = construction::adviseCore(*t.d, t.sheet, t.state, false, t.set, t.cfg);
         benchmark::DoNotOptimize(advice);
         if (advice.ranked.empty() != hot) {
             st.SkipWithError("unexpected result");
