@@ -261,24 +261,14 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
             GoodPair);
 }
 
-Design circuitoPiDesign()
+std::vector<std::string> circuitoPiOutputs()
 {
-    Design d;
-    d.name = "circuito-pi";
-    d.tab = "FCalcPI";
-    d.controls = circuitoPiControls();
-    d.outputs = {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL", "LPiC2", "LPiVC1",
-                 "LPiAval"};
+    std::vector<std::string> v = {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2",
+                                  "LPiC1", "LPiL",  "LPiC2",  "LPiVC1", "LPiAval"};
     for (const PiBand& b : piBands())
         for (const char* q : {"C1", "L", "C2"})
-            d.outputs.push_back(piBandCell(q, b));
-    // Without a window the frequency starts from the band list, unless typed.
-    d.show = [](Sheet& tab, CalcState&, const Settings& cfg) {
-        if (tab["EPiFreq"].text.empty())
-            PiBandaFrequencia(tab, cfg);
-        CalculaCircuitoPI(tab, cfg);
-    };
-    return d;
+            v.push_back(piBandCell(q, b));
+    return v;
 }
 
 } // namespace kelvora

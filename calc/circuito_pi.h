@@ -1,7 +1,8 @@
 #pragma once
 // The pi network that matches a valve RF stage's plate load to the antenna
 // line: plate load from the plate supply, then C1, L and C2 for an operating Q.
-#include "design.h"
+#include "numbers.h"
+#include "sheet.h"
 
 #include <optional>
 #include <string>
@@ -45,7 +46,7 @@ void PiBandaFrequencia(Sheet& tab, const Settings& cfg);
 // peak voltage on C1 and the verdict; never throws.
 void CalculaCircuitoPI(Sheet& tab, const Settings& cfg);
 
-// The window's design: controls, calculation, outputs.
-Design circuitoPiDesign();
+// The result controls, in the window's output order.
+std::vector<std::string> circuitoPiOutputs();
 
 } // namespace kelvora

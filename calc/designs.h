@@ -11,5 +11,7 @@ namespace kelvora {
 const std::vector<Design>& designs();
 // The design with that command-line name or tab name, or null.
 const Design* findDesign(std::string_view name);
+// The procedure of that name and the design it belongs to, or nulls.
+std::pair<const Design*, const Procedure*> findProcedure(std::string_view name);
 
 } // namespace kelvora

@@ -36,6 +36,86 @@ void refuseInductance(Sheet& tab)
         paint(tab[name], BadPair);
 }
 
+float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
+{
+    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
+    substituted = v.substituted;
+    return v.value;
+}
+
+// The steps of the calculation, in order; each completed step is recorded in
+// s.reached, so that the presentation shows exactly what a failed run reached.
+void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroResult& s)
+{
+    ReatorFiltroResult::Reads& rd = s.reads;
+
+    // 1. Current (mA), inductance (H) and the chosen core (mm).
+    s.Ir = tolerant(in.Ir, 1, rd.Ir, cfg);
+    s.Lr = tolerant(in.Lr, 1, rd.Lr, cfg);
+    s.RFBn = tolerant(in.RFBn, 1, rd.RFBn, cfg);
+    s.RFEn = tolerant(in.RFEn, 1, rd.RFEn, cfg);
+    if (!(s.Ir > 0))
+        s.Ir = 1;
+    s.refused = !(s.Lr > 0);
+    s.reached = 1;
+    if (s.refused) {
+        s.Lr = 0;
+        return;
+    }
+
+    // 2. The method's charts span 0.02 to 10 H*A^2: the currents that keep
+    // L I^2 inside them for this inductance. Constants are double literals,
+    // widened: 0.02 is a hair above 1/50, so 0.5 H at 200 mA is just outside.
+    s.IrMax = root(quot(10.0, s.Lr)) * 1000;
+    s.IrMin = root(quot(0.02, s.Lr)) * 1000;
+    s.reached = 2;
+
+    // 3. Stored energy (twice it): L I^2 with I in A.
+    const LD amps = LD(s.Ir) * 0.001;
+    s.LI2 = store(amps * amps * s.Lr);
+    s.reached = 3;
+
+    // 4. Square core section (cm^2) read off the energy chart as a power law.
+    s.RFSn = store(power(s.LI2, 0.6596) * 22.943);
+    s.reached = 4;
+
+    // 5. Is the design inside the charts?
+    if (s.LI2 < 0.02)
+        s.energy = EnergyVerdict::BelowCharts;
+    else if (s.LI2 > 10)
+        s.energy = EnergyVerdict::AboveCharts;
+    else
+        s.energy = EnergyVerdict::Inside;
+    s.reached = 5;
+
+    // 6. Ampere-turns from the same chart, and the turns at the working current.
+    s.RFNI = store(power(s.LI2, 0.3293) * 726.83);
+    s.reached = 6;
+    s.RFNesp = store(quot(s.RFNI, amps));
+    s.reached = 7;
+
+    // 7. Side of the needed square section (mm) and the chosen section (cm^2).
+    s.RFBnc = store(root(s.RFSn) * 10);
+    s.reached = 8;
+    s.RFSne = store(LD(s.RFBn) * s.RFEn * 0.01);
+    s.reached = 9;
+
+    // 8. Verdict on the chosen core.
+    s.core = judgeCore(s.RFSne, s.RFSn, s.RFBnc, s.RFBn);
+    s.reached = 10;
+
+    // 9-10. Magnetic path about 6.5 times the side of the section; the gap
+    // takes 0.3 % of it, split between the two legs' joints. The side is in
+    // cm (the root of cm^2), so path and gap are kept in cm and shown in mm:
+    // a builder cuts the spacer from the label.
+    s.RFLmag = store(root(s.RFSn) * 6.5);
+    s.RFAe = store(LD(s.RFLmag) * 0.003 * 0.5);
+    s.reached = 11;
+    s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5);
+    s.RFAee = store(LD(s.RFLmage) * 0.003 * 0.5);
+    s.reached = 12;
+}
+
 } // namespace
 
 std::vector<ControlSpec> reatorFiltroControls()
@@ -43,14 +123,9 @@ std::vector<ControlSpec> reatorFiltroControls()
     std::vector<ControlSpec> v = {
         {.name = "ERFLr", .kind = Kind::Edit, .text = "10", .maxLength = 5, .input = true},
         {.name = "ERFIr", .kind = Kind::Edit, .text = "200", .maxLength = 4, .input = true},
-        {.name = "CBRFBn", .kind = Kind::Combo, .text = "36",
-         .items = {"15", "19", "22", "25", "28", "32", "35", "36", "38", "40", "44", "50", "50",
-                   "60", "80", "100"},
+        {.name = "CBRFBn", .kind = Kind::Combo, .text = "36", .items = centreLegWidths(),
          .input = true},
-        {.name = "CBRFEn", .kind = Kind::Combo, .text = "36",
-         .items = {"12", "15", "19", "21", "23", "25", "27", "30", "32", "36", "38", "40", "44",
-                   "48", "50", "55", "60", "65", "70", "80", "90", "100", "110", "120", "130",
-                   "140"},
+        {.name = "CBRFEn", .kind = Kind::Combo, .text = "36", .items = stackHeights(),
          .input = true},
     };
     for (const char* name : Outputs) {
@@ -61,118 +136,109 @@ std::vector<ControlSpec> reatorFiltroControls()
     return v;
 }
 
-void CalcReatorFiltro(Sheet& tab, CalcState& s, const Settings& cfg)
+ReatorFiltroInputs readReatorFiltroInputs(const Sheet& tab)
 {
-    // 1. Current (mA), inductance (H) and the chosen core (mm).
-    s.Ir = readTolerant(tab, "ERFIr", 1, cfg);
-    s.Lr = readTolerant(tab, "ERFLr", 1, cfg);
-    s.RFBn = readTolerant(tab, "CBRFBn", 1, cfg);
-    s.RFEn = readTolerant(tab, "CBRFEn", 1, cfg);
-    if (!(s.Ir > 0))
-        s.Ir = 1;
-    if (!(s.Lr > 0)) {
-        s.Lr = 0;
+    return {tab["ERFLr"].text, tab["ERFIr"].text, tab["CBRFBn"].text, tab["CBRFEn"].text};
+}
+
+ReatorFiltroResult computeReatorFiltro(const ReatorFiltroInputs& in, const Settings& cfg,
+                                       const ReatorFiltroResult& last)
+{
+    ReatorFiltroResult r = last;
+    r.reached = 0;
+    r.error.reset();
+    try {
+        calculate(in, cfg, r);
+    } catch (const CalcError& e) {
+        r.error = e;
+    }
+    return r;
+}
+
+void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings& cfg)
+{
+    const ReatorFiltroResult::Reads& rd = s.reads;
+    if (s.reached < 1)
+        return;
+    showRead(tab["ERFIr"], rd.Ir);
+    showRead(tab["ERFLr"], rd.Lr);
+    showRead(tab["CBRFBn"], rd.RFBn);
+    showRead(tab["CBRFEn"], rd.RFEn);
+    if (s.refused) {
         refuseInductance(tab);
         return;
     }
-
-    // 2. The method's charts span 0.02 to 10 H*A^2: the currents that keep
-    // L I^2 inside them for this inductance. Constants are double literals,
-    // widened: 0.02 is a hair above 1/50, so 0.5 H at 200 mA is just outside.
-    const LD iMax = root(quot(10.0, s.Lr)) * 1000;
-    const LD iMin = root(quot(0.02, s.Lr)) * 1000;
+    if (s.reached < 2)
+        return;
     Control& lim = tab["LRFIlim"];
-    lim.text = fixed(iMin, 6, 0, cfg) + " mA < Ir <" + fixed(iMax, 6, 0, cfg) + " mA";
-    if (s.Ir < iMin || s.Ir > iMax) {
+    lim.text = fixed(s.IrMin, 6, 0, cfg) + " mA < Ir <" + fixed(s.IrMax, 6, 0, cfg) + " mA";
+    if (s.Ir < s.IrMin || s.Ir > s.IrMax) {
         tab["ERFIr"].background = Colour::Red;
         paint(lim, BadPair);
     } else {
         paint(lim, GoodPair);
     }
-
-    // 3. Stored energy (twice it): L I^2 with I in A.
-    const LD amps = LD(s.Ir) * 0.001;
-    s.LI2 = store(amps * amps * s.Lr);
+    if (s.reached < 3)
+        return;
     tab["LRFLI2"].text = fixed(s.LI2, 6, 3, cfg) + " H*A^2";
-
-    // 4. Square core section (cm^2) read off the energy chart as a power law.
-    s.RFSn = store(power(s.LI2, 0.6596) * 22.943);
+    if (s.reached < 4)
+        return;
     tab["LRFSn"].text = fixed(s.RFSn, 4, 1, cfg);
-
-    // 5. Is the design inside the charts?
-    ColourPair pair = GoodPair;
-    if (s.LI2 < 0.02) {
+    if (s.reached < 5)
+        return;
+    switch (s.energy) {
+    case EnergyVerdict::BelowCharts:
         tab["LRFLI2Aval"].text = "Falha: LI^2 < 0,02H*A^2";
         tab["LRFSnAval"].text = "Aumente a corrente ou indutância.";
-        pair = BadPair;
-    } else if (s.LI2 > 10) {
+        break;
+    case EnergyVerdict::AboveCharts:
         tab["LRFLI2Aval"].text = "Falha: Sn > 100cm^2 ou LI^2 > 10H*A^2";
         tab["LRFSnAval"].text = "Reduza corrente ou indutância.";
-        pair = BadPair;
-    } else {
+        break;
+    case EnergyVerdict::Inside:
         tab["LRFLI2Aval"].text = "Produto LI^2<10H*A^2 OK!";
         tab["LRFSnAval"].text = "Seção quadrada OK (Sn<100cm^2)!";
+        break;
     }
     for (const char* name : {"LRFLI2Aval", "LRFSnAval", "ERFIr", "ERFLr", "LRFLI2"})
-        paint(tab[name], pair);
-
-    // 6. Ampere-turns from the same chart, and the turns at the working current.
-    s.RFNI = store(power(s.LI2, 0.3293) * 726.83);
+        paint(tab[name], s.energy == EnergyVerdict::Inside ? GoodPair : BadPair);
+    if (s.reached < 6)
+        return;
     tab["LRFNI"].text = fixed(s.RFNI, 5, 1, cfg);
-    s.RFNesp = store(quot(s.RFNI, amps));
+    if (s.reached < 7)
+        return;
     tab["LRFNesp"].text = fixed(s.RFNesp, 5, 1, cfg);
-
-    // 7. Side of the needed square section (mm) and the chosen section (cm^2).
-    s.RFBnc = store(root(s.RFSn) * 10);
+    if (s.reached < 8)
+        return;
     tab["ERFBnc"].text = fixed(s.RFBnc, 5, 1, cfg);
     tab["ERFEnc"].text = tab["ERFBnc"].text;
-    s.RFSne = store(LD(s.RFBn) * s.RFEn * 0.01);
+    if (s.reached < 9)
+        return;
     tab["LRFSne"].text = fixed(s.RFSne, 5, 1, cfg);
-
-    // 8. Verdict on the chosen core.
-    Control& aval = tab["LRFNAval"];
-    if (s.RFSne >= s.RFSn) {
-        if (s.RFBn >= s.RFBnc) {
-            aval.text = "Seção escolhida atende à aplicação!";
-            paint(aval, GoodPair);
-            paint(tab["CBRFBn"], GoodPair);
-        } else {
-            aval.text = "Largura da perna central pequena";
-            paint(aval, BadPair);
-            paint(tab["CBRFBn"], BadPair);
-        }
-        paint(tab["CBRFEn"], GoodPair);
-    } else {
-        aval.text = "Seção escolhida menor que a mínima";
-        paint(aval, BadPair);
-        paint(tab["CBRFBn"], BadPair);
-        paint(tab["CBRFEn"], BadPair);
-    }
-
-    // 9-10. Magnetic path about 6.5 times the side of the section; the gap
-    // takes 0.3 % of it, split between the two legs' joints. The side is in
-    // cm (the root of cm^2), so path and gap are kept in cm and shown in mm:
-    // a builder cuts the spacer from the label.
-    s.RFLmag = store(root(s.RFSn) * 6.5);
-    s.RFAe = store(LD(s.RFLmag) * 0.003 * 0.5);
+    if (s.reached < 10)
+        return;
+    presentCoreVerdict(tab, s.core, "LRFNAval", "CBRFBn", "CBRFEn");
+    if (s.reached < 11)
+        return;
     tab["LRFLmag"].text = fixed(LD(s.RFLmag) * 10, 5, 1, cfg);
     tab["LRFAe"].text = fixed(LD(s.RFAe) * 10, 6, 3, cfg);
-    s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5);
-    s.RFAee = store(LD(s.RFLmage) * 0.003 * 0.5);
+    if (s.reached < 12)
+        return;
     tab["LRFLmage"].text = fixed(LD(s.RFLmage) * 10, 5, 1, cfg);
     tab["LRFAee"].text = fixed(LD(s.RFAee) * 10, 6, 3, cfg);
 }
 
-Design reatorFiltroDesign()
+void CalcReatorFiltro(Sheet& tab, ReatorFiltroResult& r, const Settings& cfg)
 {
-    Design d;
-    d.name = "reator-filtro";
-    d.tab = "TReatorFiltro";
-    d.controls = reatorFiltroControls();
-    d.outputs.assign(std::begin(Outputs), std::end(Outputs));
-    d.show = CalcReatorFiltro;
-    d.core = [](const CalcState& s) { return std::pair<float, float>{s.RFEn, s.RFBn}; };
-    return d;
+    r = computeReatorFiltro(readReatorFiltroInputs(tab), cfg, r);
+    presentReatorFiltro(r, tab, cfg);
+    if (r.error)
+        throw *r.error;
+}
+
+std::vector<std::string> reatorFiltroOutputs()
+{
+    return {std::begin(Outputs), std::end(Outputs)};
 }
 
 } // namespace kelvora

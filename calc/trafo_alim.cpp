@@ -2,7 +2,6 @@
 
 #include "checked.h"
 #include "conductor.h"
-#include "trafo_alim_report.h"
 
 #include <algorithm>
 #include <string>
@@ -19,11 +18,21 @@ ControlSpec panel(std::string name, int top, int height, bool visible)
                        .top = top, .height = height};
 }
 
+using LD = long double;
+
+// A tolerant read of an edit's text: `substituted` notes the fallback.
+float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
+{
+    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
+    substituted = v.substituted;
+    return v.value;
+}
+
 // Primary voltage fields: a value of 0 or below would give no current at all,
 // and above 10 kV the tab is no longer a mains transformer.
-float readPrimaryVoltage(Sheet& tab, const char* name, const Settings& cfg)
+float primaryVoltage(const std::string& text, bool& substituted, const Settings& cfg)
 {
-    float v = readTolerant(tab, name, 1, cfg);
+    float v = tolerant(text, 1, substituted, cfg);
     if (!(v > 0))
         v = 1;
     if (v > 10000)
@@ -31,32 +40,175 @@ float readPrimaryVoltage(Sheet& tab, const char* name, const Settings& cfg)
     return v;
 }
 
-std::string turns(float n, const Settings& cfg) { return fixed(n, 6, 1, cfg) + " Esp"; }
-std::string gauge(float awg, const Settings& cfg) { return general(awg, cfg) + " AWG"; }
-std::string amperes(float i, const Settings& cfg) { return fixed(i, 3, 2, cfg) + " A"; }
+std::string turns(float n, const Settings& cfg) { return fixedUnit(n, 6, 1, " Esp", cfg); }
+std::string amperes(float i, const Settings& cfg) { return fixedUnit(i, 3, 2, " A", cfg); }
 
+// The primary panels each winding type shows.
 void showPrimaries(Sheet& tab, int tipoPri)
 {
-    switch (tipoPri) {
+    if (tipoPri < 0 || tipoPri > 2)
+        return;
+    tab["PPrim1"].visible = tipoPri != 2;
+    tab["PPrim2"].visible = tipoPri == 1;
+    tab["PPrim3"].visible = tipoPri == 2;
+}
+
+// The steps of the calculation, in order; each completed step is recorded in
+// r.reached, so that the presentation shows exactly what a failed run reached.
+void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& r)
+{
+    TrafoAlimResult::Reads& rd = r.reads;
+    const Sigma sigma(cfg.sigmaText);
+
+    // 1. Chosen core, mm.
+    r.Bn = tolerant(in.Bn, 0, rd.Bn, cfg);
+    r.En = tolerant(in.En, 0, rd.En, cfg);
+    r.reached = 1;
+
+    // 2. Frequency, Hz: at least 1 Hz (the section formula divides by it), below
+    // 500 kHz; a clamped value is written back so the user sees what is used.
+    r.Fo = tolerant(in.Fo, 1, rd.Fo, cfg);
+    rd.FoClamped = 0;
+    if (r.Fo < 1) {
+        r.Fo = 1;
+        rd.FoClamped = -1;
+    } else if (r.Fo >= 500000) {
+        r.Fo = 500000;
+        rd.FoClamped = 1;
+    }
+    r.reached = 2;
+
+    // 3. Flux density (gauss) and efficiency (%) come from lists: strict reads.
+    r.Bmax = strictFloat(in.Bmax, cfg.decimalSeparator);
+    r.n = strictFloat(in.n, cfg.decimalSeparator);
+    r.reached = 3;
+
+    // 4. Secondaries; currents typed in mA, kept in A, never below 1 mA so
+    // that the gauge's logarithm stays defined.
+    for (int i = 1; i <= 6; ++i)
+        r.Vs[i] = tolerant(in.Vs[i], 0, rd.Vs[i], cfg);
+    for (int i = 1; i <= 6; ++i) {
+        float mA = tolerant(in.Is[i], 1, rd.Is[i], cfg);
+        if (!(mA > 1))
+            mA = 1;
+        r.Is[i] = store(LD(mA) * 0.001);
+    }
+    const int active = std::clamp(r.NumSec + 1, 0, 6);
+    r.reached = 4;
+
+    // 5. Secondary apparent power, VA.
+    LD pas = 0;
+    for (int i = 1; i <= active; ++i)
+        pas += LD(r.Vs[i]) * r.Is[i];
+    r.Pas = store(pas);
+    r.reached = 5;
+
+    // 6. The primary also supplies the losses.
+    r.Pap = store(quot(LD(r.Pas) * 100, r.n));
+    r.reached = 6;
+
+    // 7. Lamination shape: E/I cores need more iron than U/I for the same
+    // power. With neither chosen the last shape stays.
+    if (in.nucleoE)
+        r.Kcore = 7;
+    else if (in.nucleoU)
+        r.Kcore = 5;
+    r.reached = 7;
+
+    // 8. Needed section, cm^2: the classic empirical rule K * sqrt(P / f).
+    r.Snu = store(root(quot(r.Pap, r.Fo), "Pap/Fo") * r.Kcore);
+    r.reached = 8;
+
+    // 9. Side of the square section, cm (shown in mm).
+    r.Bnc = store(root(r.Snu, "Snu"));
+    r.reached = 9;
+
+    // 10. Chosen section, mm x mm to cm^2.
+    r.Sns = store(LD(r.Bn) * r.En * 0.01);
+    r.reached = 10;
+
+    // 11. Verdict on the chosen core.
+    r.core = judgeCore(r.Sns, r.Snu, LD(r.Bnc) * 10, r.Bn);
+    r.reached = 11;
+
+    // 12. Primary volts per turn: 4.44 f S B with S in cm^2 and B in gauss
+    // (1e-8 turns maxwells into webers).
+    r.Vep = store(LD(r.Fo) * 4.44e-8 * r.Snu * r.Bmax);
+    r.reached = 12;
+
+    // 13. Secondary loss factor: regulation falls slowly with power, but a
+    // secondary never gets less than 1 % extra turns.
+    r.Vsec = store(1.1518 * power(r.Pas, -0.017));
+    if (!(r.Vsec >= 1.01))
+        r.Vsec = store(1.01);
+    r.reached = 13;
+
+    // 14. Secondary volts per turn.
+    r.Ves = store(quot(r.Vep, r.Vsec));
+    r.reached = 14;
+
+    // 15. Active secondaries; turns are left fractional for the winder to round.
+    for (int i = 1; i <= active; ++i) {
+        r.Ss[i] = Smm2(r.Is[i], sigma);
+        r.AWGs[i] = SAWG(r.Is[i], sigma);
+        r.Ns[i] = store(quot(r.Vs[i], r.Ves));
+    }
+    r.reached = 16; // 16 writes the labels, all six: hidden ones keep their last values
+
+    // 17. Primary voltages; the second half of a double primary is the first's
+    // twin. The full winding cannot be shorter than its tap.
+    r.Vp[1] = primaryVoltage(in.Vp1, rd.Vp[1], cfg);
+    r.Vp[2] = tolerant(in.Vp1, 1, rd.Vp[2], cfg);
+    r.Vp[3] = primaryVoltage(in.Vp3, rd.Vp[3], cfg);
+    r.Vp[4] = primaryVoltage(in.Vp4, rd.Vp[4], cfg);
+    rd.tapRaised = !(r.Vp[4] >= r.Vp[3]);
+    if (rd.tapRaised)
+        r.Vp[4] = r.Vp[3];
+    r.reached = 17;
+
+    // 18. Primary windings by type.
+    switch (r.TipoPri) {
     case 0:
-        tab["PPrim1"].visible = true;
-        tab["PPrim2"].visible = false;
-        tab["PPrim3"].visible = false;
+        r.Iprim[1] = store(quot(r.Pap, r.Vp[1]));
+        r.Nprim[1] = store(quot(r.Vp[1], r.Vep));
+        r.Sprim[1] = Smm2(r.Iprim[1], sigma);
+        r.AWGprim[1] = SAWG(r.Iprim[1], sigma);
         break;
     case 1:
-        tab["PPrim1"].visible = true;
-        tab["PPrim2"].visible = true;
-        tab["PPrim3"].visible = false;
+        // Two equal halves, in parallel for the lower mains voltage: each carries half.
+        r.Iprim[1] = store(quot(r.Pap, r.Vp[1]) * 0.5);
+        r.Iprim[2] = r.Iprim[1];
+        r.Nprim[1] = store(quot(r.Vp[1], r.Vep));
+        r.Nprim[2] = r.Nprim[1];
+        r.Sprim[1] = Smm2(r.Iprim[1], sigma);
+        r.AWGprim[1] = SAWG(r.Iprim[1], sigma);
+        r.Sprim[2] = r.Sprim[1];
+        r.AWGprim[2] = r.AWGprim[1];
         break;
     case 2:
-        tab["PPrim1"].visible = false;
-        tab["PPrim2"].visible = false;
-        tab["PPrim3"].visible = true;
-        tab["PPrim3"].top = 40;
+        // One winding tapped: the common end to the tap carries the current of
+        // the lower mains voltage, the rest only that of the higher one.
+        r.Iprim[3] = store(quot(r.Pap, r.Vp[3]));
+        r.Iprim[4] = store(quot(r.Pap, r.Vp[4]));
+        r.Nprim[3] = store(quot(r.Vp[3], r.Vep));
+        r.Nprim[4] = store(quot(r.Vp[4], r.Vep) - r.Nprim[3]);
+        r.Sprim[3] = Smm2(r.Iprim[3], sigma);
+        r.AWGprim[3] = SAWG(r.Iprim[3], sigma);
+        r.Sprim[4] = Smm2(r.Iprim[4], sigma);
+        r.AWGprim[4] = SAWG(r.Iprim[4], sigma);
         break;
     default:
-        break;
+        return;
     }
+    r.reached = 18;
+}
+
+// The labels of one primary winding.
+void showPrimary(Sheet& tab, const TrafoAlimResult& r, int i, const Settings& cfg)
+{
+    tab[k("LIprim", i)].text = amperes(r.Iprim[i], cfg);
+    tab[k("LNprim", i)].text = turns(r.Nprim[i], cfg);
+    tab[k("LSprim", i)].text = gauge(r.AWGprim[i], cfg);
 }
 
 } // namespace
@@ -134,271 +286,155 @@ std::vector<ControlSpec> trafoAlimControls()
     return v;
 }
 
-void TAEnrolamentos(Sheet& tab, CalcState& s)
+TrafoAlimInputs readTrafoAlimInputs(const Sheet& tab)
+{
+    TrafoAlimInputs in;
+    in.Bn = tab["EBn1"].text;
+    in.En = tab["EEn1"].text;
+    in.Fo = tab["EFo"].text;
+    in.Bmax = tab["CBTaBmax"].text;
+    in.n = tab["CBTaEff"].text;
+    for (int i = 1; i <= 6; ++i) {
+        in.Vs[i] = tab[k("EVs", i)].text;
+        in.Is[i] = tab[k("EIs", i)].text;
+    }
+    in.Vp1 = tab["EVp1"].text;
+    in.Vp3 = tab["EVp3"].text;
+    in.Vp4 = tab["EVp4"].text;
+    in.nucleoE = tab["RBNucleoE"].checked;
+    in.nucleoU = tab["RBNucleoU"].checked;
+    return in;
+}
+
+void TAEnrolamentos(Sheet& tab, TrafoAlimResult& r)
 {
     // 1. The two choices the calculation and the report go by.
-    s.NumSec = tab["CNumSec"].itemIndex;
-    s.TipoPri = tab["CNumPri"].itemIndex;
-    const bool single = s.TipoPri == 0;
-    const bool twoPrimaries = s.TipoPri == 1 || s.TipoPri == 2;
+    r.NumSec = tab["CNumSec"].itemIndex;
+    r.TipoPri = tab["CNumPri"].itemIndex;
 
     // 2. Every secondary hidden, then those in use shown.
     for (int i = 1; i <= 6; ++i)
-        tab[k("PSec", i)].visible = false;
-    for (int i = 1; i <= std::min(s.NumSec + 1, 6); ++i)
-        tab[k("PSec", i)].visible = true;
+        tab[k("PSec", i)].visible = i <= std::min(r.NumSec + 1, 6);
 
-    // 3. With one or two secondaries they sit beside the primaries; from three on
-    // they stack at the 80-pixel pitch. The core lines span the taller side.
-    int H = 80;
-    switch (s.NumSec) {
-    case 0:
-        if (single) {
-            tab["PSec1"].top = 32;
-        } else if (twoPrimaries) {
-            tab["PSec1"].top = 112;
-            H = 240;
-        }
-        break;
-    case 1:
-        tab["PSec1"].top = 32;
-        if (single) {
-            tab["PSec2"].top = 112;
-            H = 160;
-        } else if (twoPrimaries) {
-            tab["PSec2"].top = 192;
-            H = 240;
-        }
-        break;
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-        tab["PSec1"].top = 32;
-        tab["PSec2"].top = 112;
-        H = 80 * (s.NumSec + 1);
-        break;
-    default:
-        break;
-    }
-
-    // 4. Core lines.
-    tab["LinhaNucleo1"].height = H;
-    tab["LinhaNucleo2"].height = H;
-
-    // 5. Primary panels.
-    showPrimaries(tab, s.TipoPri);
+    // 3. Primary panels.
+    showPrimaries(tab, r.TipoPri);
 }
 
-void CalculaTrafoAlim(Sheet& tab, CalcState& s, const Settings& cfg)
+TrafoAlimResult computeTrafoAlim(const TrafoAlimInputs& in, const Settings& cfg,
+                                 const TrafoAlimResult& last)
 {
-    // 1. Chosen core, mm.
-    s.Bn = readTolerant(tab, "EBn1", 0, cfg);
-    s.En = readTolerant(tab, "EEn1", 0, cfg);
-
-    // 2. Frequency, Hz: at least 1 Hz (the section formula divides by it), below
-    // 500 kHz; a clamped value is written back so the user sees what is used.
-    s.Fo = readTolerant(tab, "EFo", 1, cfg);
-    if (s.Fo < 1) {
-        s.Fo = 1;
-        tab["EFo"].background = Colour::Red;
-        tab["EFo"].text = "1";
-    } else if (s.Fo >= 500000) {
-        s.Fo = 500000;
-        tab["EFo"].background = Colour::Red;
-        tab["EFo"].text = "500000";
+    TrafoAlimResult r = last;
+    r.reached = 0;
+    r.error.reset();
+    try {
+        calculate(in, cfg, r);
+    } catch (const CalcError& e) {
+        r.error = e;
     }
-    tab["LFo"].text = general(s.Fo, cfg);
+    return r;
+}
 
-    // 3. Flux density (gauss) and efficiency (%) come from lists: strict reads.
-    s.Bmax = strictFloat(tab["CBTaBmax"].text, cfg.decimalSeparator);
-    s.n = strictFloat(tab["CBTaEff"].text, cfg.decimalSeparator);
-
-    // 4. Secondaries; currents typed in mA, kept in A, never below 1 mA so
-    // that the gauge's logarithm stays defined.
-    for (int i = 1; i <= 6; ++i)
-        s.Vs[i] = readTolerant(tab, k("EVs", i), 0, cfg);
-    for (int i = 1; i <= 6; ++i) {
-        float mA = readTolerant(tab, k("EIs", i), 1, cfg);
-        if (!(mA > 1))
-            mA = 1;
-        s.Is[i] = store(static_cast<long double>(mA) * 0.001);
-    }
-    const int active = std::clamp(s.NumSec + 1, 0, 6);
-
-    // 5. Secondary apparent power, VA.
-    long double pas = 0;
-    for (int i = 1; i <= active; ++i)
-        pas += static_cast<long double>(s.Vs[i]) * s.Is[i];
-    s.Pas = store(pas);
-    tab["LPas"].text = fixed(s.Pas, 3, 2, cfg);
-
-    // 6. The primary also supplies the losses.
-    s.Pap = store(quot(static_cast<long double>(s.Pas) * 100, s.n));
-    tab["LPap"].text = fixed(s.Pap, 3, 2, cfg);
-
-    // 7. Lamination shape: E/I cores need more iron than U/I for the same power.
-    if (tab["RBNucleoE"].checked) {
-        tab["RBNucleoU"].checked = false;
-        s.Kcore = 7;
-    }
-    if (tab["RBNucleoU"].checked) {
-        tab["RBNucleoE"].checked = false;
-        s.Kcore = 5;
-    }
-
-    // 8. Needed section, cm^2: the classic empirical rule K * sqrt(P / f).
-    s.Snu = store(root(quot(s.Pap, s.Fo), "Pap/Fo") * s.Kcore);
-    tab["LSnu"].text = fixed(s.Snu, 4, 2, cfg);
-
-    // 9. Side of the square section, cm, shown in mm.
-    s.Bnc = store(root(s.Snu, "Snu"));
-    const long double side = static_cast<long double>(s.Bnc) * 10;
-    tab["EEnc"].text = fixed(side, 4, 2, cfg);
-    tab["EBnc"].text = tab["EEnc"].text;
-
-    // 10. Chosen section, mm x mm to cm^2.
-    s.Sns = store(static_cast<long double>(s.Bn) * s.En * 0.01);
-    tab["LSns"].text = fixed(s.Sns, 4, 2, cfg);
-
-    // 11. Verdict on the chosen core.
-    Control& aval = tab["LAlimAval"];
-    if (s.Sns >= s.Snu) {
-        if (!(side > s.Bn)) {
-            aval.text = "Seção escolhida atende à aplicação!";
-            paint(aval, GoodPair);
-            paint(tab["EBn1"], GoodPair);
-        } else {
-            aval.text = "Largura da perna central pequena";
-            paint(aval, BadPair);
-            paint(tab["EBn1"], BadPair);
-        }
-        paint(tab["EEn1"], GoodPair);
-    } else {
-        aval.text = "Seção escolhida menor que a mínima";
-        paint(aval, BadPair);
-        paint(tab["EBn1"], BadPair);
-        paint(tab["EEn1"], BadPair);
-    }
-
-    // 12. Primary volts per turn: 4.44 f S B with S in cm^2 and B in gauss
-    // (1e-8 turns maxwells into webers).
-    s.Vep = store(static_cast<long double>(s.Fo) * 4.44e-8 * s.Snu * s.Bmax);
-    tab["LVep"].text = fixed(s.Vep, 4, 3, cfg);
-
-    // 13. Secondary loss factor: regulation falls slowly with power, but a
-    // secondary never gets less than 1 % extra turns.
-    s.Vsec = store(1.1518 * power(s.Pas, -0.017));
-    if (!(s.Vsec >= 1.01))
-        s.Vsec = store(1.01);
-    tab["LVsec"].text = fixed(s.Vsec, 4, 3, cfg);
-
-    // 14. Secondary volts per turn.
-    s.Ves = store(quot(s.Vep, s.Vsec));
-    tab["LVes"].text = fixed(s.Ves, 4, 3, cfg);
-
-    // 15. Active secondaries; turns are left fractional for the winder to round.
-    for (int i = 1; i <= active; ++i) {
-        s.Ss[i] = Smm2(s.Is[i], s, cfg);
-        s.AWGs[i] = SAWG(s.Is[i], s, cfg);
-        s.Ns[i] = store(quot(s.Vs[i], s.Ves));
-    }
-
-    // 16. All six labels; hidden ones keep their last values.
-    for (int i = 1; i <= 6; ++i) {
-        tab[k("LNs", i)].text = turns(s.Ns[i], cfg);
-        tab[k("LSs", i)].text = gauge(s.AWGs[i], cfg);
-    }
-
-    // 17. Primary voltages; the second half of a double primary is the first's twin.
-    s.Vp[1] = readPrimaryVoltage(tab, "EVp1", cfg);
-    tab["EVp2"].text = tab["EVp1"].text;
-    s.Vp[2] = readTolerant(tab, "EVp2", 1, cfg);
-    s.Vp[3] = readPrimaryVoltage(tab, "EVp3", cfg);
-    s.Vp[4] = readPrimaryVoltage(tab, "EVp4", cfg);
-    // The full winding cannot be shorter than its tap.
-    if (s.Vp[4] >= s.Vp[3]) {
-        tab["EVp4"].background = Colour::Window;
-    } else {
-        s.Vp[4] = s.Vp[3];
-        tab["EVp4"].background = Colour::Red;
-    }
-
-    // 18. Primary windings by type.
-    switch (s.TipoPri) {
-    case 0:
-        showPrimaries(tab, 0);
-        s.Iprim[1] = store(quot(s.Pap, s.Vp[1]));
-        s.Nprim[1] = store(quot(s.Vp[1], s.Vep));
-        s.Sprim[1] = Smm2(s.Iprim[1], s, cfg);
-        s.AWGprim[1] = SAWG(s.Iprim[1], s, cfg);
-        tab["LIprim1"].text = amperes(s.Iprim[1], cfg);
-        tab["LNprim1"].text = turns(s.Nprim[1], cfg);
-        tab["LSprim1"].text = gauge(s.AWGprim[1], cfg);
-        break;
-    case 1:
-        // Two equal halves, in parallel for the lower mains voltage: each carries half.
-        showPrimaries(tab, 1);
-        s.Iprim[1] = store(quot(s.Pap, s.Vp[1]) * 0.5);
-        s.Iprim[2] = s.Iprim[1];
-        s.Nprim[1] = store(quot(s.Vp[1], s.Vep));
-        s.Nprim[2] = s.Nprim[1];
-        s.Sprim[1] = Smm2(s.Iprim[1], s, cfg);
-        s.AWGprim[1] = SAWG(s.Iprim[1], s, cfg);
-        s.Sprim[2] = s.Sprim[1];
-        s.AWGprim[2] = s.AWGprim[1];
-        tab["LIprim1"].text = amperes(s.Iprim[1], cfg);
-        tab["LIprim2"].text = amperes(s.Iprim[2], cfg);
-        tab["LNprim1"].text = turns(s.Nprim[1], cfg);
-        tab["LNprim2"].text = turns(s.Nprim[2], cfg);
-        tab["LSprim1"].text = gauge(s.AWGprim[1], cfg);
-        tab["LSprim2"].text = gauge(s.AWGprim[2], cfg);
-        break;
-    case 2:
-        // One winding tapped: the common end to the tap carries the current of
-        // the lower mains voltage, the rest only that of the higher one.
-        showPrimaries(tab, 2);
-        s.Iprim[3] = store(quot(s.Pap, s.Vp[3]));
-        s.Iprim[4] = store(quot(s.Pap, s.Vp[4]));
-        s.Nprim[3] = store(quot(s.Vp[3], s.Vep));
-        s.Nprim[4] = store(quot(s.Vp[4], s.Vep) - s.Nprim[3]);
-        s.Sprim[3] = Smm2(s.Iprim[3], s, cfg);
-        s.AWGprim[3] = SAWG(s.Iprim[3], s, cfg);
-        s.Sprim[4] = Smm2(s.Iprim[4], s, cfg);
-        s.AWGprim[4] = SAWG(s.Iprim[4], s, cfg);
-        tab["LIprim3"].text = amperes(s.Iprim[3], cfg);
-        tab["LIprim4"].text = amperes(s.Iprim[4], cfg);
-        tab["LNprim3"].text = turns(s.Nprim[3], cfg);
-        tab["LNprim4"].text = turns(s.Nprim[4], cfg);
-        tab["LSprim3"].text = gauge(s.AWGprim[3], cfg);
-        tab["LSprim4"].text = gauge(s.AWGprim[4], cfg);
-        break;
-    default:
+void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
+{
+    const TrafoAlimResult::Reads& rd = r.reads;
+    if (r.reached < 1)
         return;
+    showRead(tab["EBn1"], rd.Bn);
+    showRead(tab["EEn1"], rd.En);
+    if (r.reached < 2)
+        return;
+    showRead(tab["EFo"], rd.Fo);
+    if (rd.FoClamped) {
+        tab["EFo"].background = Colour::Red;
+        tab["EFo"].text = rd.FoClamped < 0 ? "1" : "500000";
+    }
+    tab["LFo"].text = general(r.Fo, cfg);
+    if (r.reached < 4)
+        return;
+    for (int i = 1; i <= 6; ++i)
+        showRead(tab[k("EVs", i)], rd.Vs[i]);
+    for (int i = 1; i <= 6; ++i)
+        showRead(tab[k("EIs", i)], rd.Is[i]);
+    if (r.reached < 5)
+        return;
+    tab["LPas"].text = fixed(r.Pas, 3, 2, cfg);
+    if (r.reached < 6)
+        return;
+    tab["LPap"].text = fixed(r.Pap, 3, 2, cfg);
+    // 7. One lamination shape at a time: E/I wins when both are checked.
+    if (tab["RBNucleoE"].checked)
+        tab["RBNucleoU"].checked = false;
+    if (tab["RBNucleoU"].checked)
+        tab["RBNucleoE"].checked = false;
+    if (r.reached < 8)
+        return;
+    tab["LSnu"].text = fixed(r.Snu, 4, 2, cfg);
+    if (r.reached < 9)
+        return;
+    tab["EEnc"].text = fixed(LD(r.Bnc) * 10, 4, 2, cfg);
+    tab["EBnc"].text = tab["EEnc"].text;
+    if (r.reached < 10)
+        return;
+    tab["LSns"].text = fixed(r.Sns, 4, 2, cfg);
+    if (r.reached < 11)
+        return;
+    presentCoreVerdict(tab, r.core, "LAlimAval", "EBn1", "EEn1");
+    if (r.reached < 12)
+        return;
+    tab["LVep"].text = fixed(r.Vep, 4, 3, cfg);
+    if (r.reached < 13)
+        return;
+    tab["LVsec"].text = fixed(r.Vsec, 4, 3, cfg);
+    if (r.reached < 14)
+        return;
+    tab["LVes"].text = fixed(r.Ves, 4, 3, cfg);
+    if (r.reached < 16)
+        return;
+    for (int i = 1; i <= 6; ++i) {
+        tab[k("LNs", i)].text = turns(r.Ns[i], cfg);
+        tab[k("LSs", i)].text = gauge(r.AWGs[i], cfg);
+    }
+    if (r.reached < 17)
+        return;
+    for (int i : {1, 3, 4})
+        showRead(tab[k("EVp", i)], rd.Vp[i]);
+    tab["EVp2"].text = tab["EVp1"].text;
+    showRead(tab["EVp2"], rd.Vp[2]);
+    tab["EVp4"].background = rd.tapRaised ? Colour::Red : Colour::Window;
+    // 18. The primaries' panels are shown before their windings are worked out.
+    showPrimaries(tab, r.TipoPri);
+    if (r.reached < 18)
+        return;
+    if (r.TipoPri == 0) {
+        showPrimary(tab, r, 1, cfg);
+    } else if (r.TipoPri == 1) {
+        showPrimary(tab, r, 1, cfg);
+        showPrimary(tab, r, 2, cfg);
+    } else if (r.TipoPri == 2) {
+        showPrimary(tab, r, 3, cfg);
+        showPrimary(tab, r, 4, cfg);
     }
 }
 
-Design trafoAlimDesign()
+void CalculaTrafoAlim(Sheet& tab, TrafoAlimResult& r, const Settings& cfg)
 {
-    Design d;
-    d.name = "trafo-alimentacao";
-    d.tab = "TTrafoAlim";
-    d.controls = trafoAlimControls();
-    d.outputs = {"LFo", "LPas", "LPap", "LSnu", "LSns", "EEnc", "EBnc", "LAlimAval",
-                 "LVep", "LVes", "LVsec"};
+    r = computeTrafoAlim(readTrafoAlimInputs(tab), cfg, r);
+    presentTrafoAlim(r, tab, cfg);
+    if (r.error)
+        throw *r.error;
+}
+
+std::vector<std::string> trafoAlimOutputs()
+{
+    std::vector<std::string> v = {"LFo", "LPas", "LPap", "LSnu", "LSns", "EEnc", "EBnc",
+                                  "LAlimAval", "LVep", "LVes", "LVsec"};
     for (const char* prefix : {"LNs", "LSs"})
         for (int i = 1; i <= 6; ++i)
-            d.outputs.push_back(k(prefix, i));
+            v.push_back(k(prefix, i));
     for (const char* prefix : {"LIprim", "LNprim", "LSprim"})
         for (int i = 1; i <= 4; ++i)
-            d.outputs.push_back(k(prefix, i));
-    d.show = [](Sheet& tab, CalcState& s, const Settings& cfg) {
-        TAEnrolamentos(tab, s);
-        CalculaTrafoAlim(tab, s, cfg);
-    };
-    d.report = reportTrafoAlim;
-    d.core = [](const CalcState& s) { return std::pair<float, float>{s.En, s.Bn}; };
-    return d;
+            v.push_back(k(prefix, i));
+    return v;
 }
 
 } // namespace kelvora

@@ -3,7 +3,6 @@
 #include "calc_error.h"
 #include "checked.h"
 #include "conductor.h"
-#include "trafo_mod_report.h"
 
 #include <string>
 
@@ -25,20 +24,26 @@ ControlSpec radio(const char* name, bool checked)
                        .group = "TipoAnalise"};
 }
 
-std::string ohms(long double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " ohms"; }
-std::string turns(long double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " esp"; }
-std::string gauss(long double v, const Settings& cfg) { return fixed(v, 6, 1, cfg) + " Gauss"; }
-std::string watts(long double v, const Settings& cfg) { return fixed(v, 4, 1, cfg) + " W"; }
-std::string gauge(float awg, const Settings& cfg) { return general(awg, cfg) + " AWG"; }
+std::string ohms(long double v, const Settings& cfg) { return fixedUnit(v, 8, 1, " ohms", cfg); }
+std::string turns(long double v, const Settings& cfg) { return fixedUnit(v, 8, 1, " esp", cfg); }
+std::string gauss(long double v, const Settings& cfg) { return fixedUnit(v, 6, 1, " Gauss", cfg); }
+std::string watts(long double v, const Settings& cfg) { return fixedUnit(v, 4, 1, " W", cfg); }
+
+float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
+{
+    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
+    substituted = v.substituted;
+    return v.value;
+}
 
 // The gauge rule takes the logarithm of the current: a current that is not
 // positive would only give a bare "invalid operation", so name the field.
-float gaugeOf(float current, const char* what, CalcState& s, const Settings& cfg)
+float gaugeOf(float current, const char* what, const Sigma& sigma)
 {
     if (!(current > 0))
         throw CalcError(std::string("Erro de cálculo: ") + what
                         + " deve ser maior que zero (bitola do condutor).");
-    return SAWG(current, s, cfg);
+    return SAWG(current, sigma);
 }
 
 // Which coupling shows which parts of the diagram.
@@ -48,6 +53,134 @@ void showCoupling(Sheet& tab, bool reactor)
     for (const char* name : {"ImgReatorTM", "LCapAcopl1", "LCapAcopl2", "LReatMod1",
                              "LReatMod2", "LCMod", "LRMInd", "LRMCorr"})
         tab[name].visible = reactor;
+}
+
+// The steps of the calculation, in order; each completed step is recorded in
+// m.reached, so that the presentation shows exactly what a failed run reached.
+void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
+{
+    TrafoModResult::Reads& rd = m.reads;
+    const Sigma sigma(cfg.sigmaText);
+
+    // 1. Chosen lamination: centre-leg width and stack height, whole mm.
+    const int bn = strictInt(in.Bn);
+    const int en = strictInt(in.En);
+    m.Bn = static_cast<float>(bn);
+    m.En = static_cast<float>(en);
+    m.reached = 1;
+
+    // 2. The edit fields; a modulator of no power is taken as 1 W.
+    m.PaMod = tolerant(in.PaMod, 1, rd.PaMod, cfg);
+    m.Fmin = tolerant(in.Fmin, 1, rd.Fmin, cfg);
+    m.Ebmod = tolerant(in.Ebmod, 0, rd.Ebmod, cfg);
+    m.Ib0mod = tolerant(in.Ib0mod, 1, rd.Ib0mod, cfg);
+    m.Ib1mod = tolerant(in.Ib1mod, 1, rd.Ib1mod, cfg);
+    m.Zmod = tolerant(in.Zmod, 1, rd.Zmod, cfg);
+    m.Ibrf = tolerant(in.Ibrf, 1, rd.Ibrf, cfg);
+    m.Ebrf = tolerant(in.Ebrf, 1, rd.Ebrf, cfg);
+    m.Bmax = tolerant(in.Bmax, 1, rd.Bmax, cfg);
+    if (!(m.PaMod > 0))
+        m.PaMod = 1;
+    // 3. Each valve works into half the plate-to-plate load (shown only).
+    m.reached = 3;
+
+    // 4. Empirical core section of an audio transformer, cm^2 for W and Hz:
+    //    the lower the frequency, the more iron for the same power.
+    m.Sn = store(root(quot(m.PaMod, m.Fmin), "a freqüência mínima de áudio (Fmin)") * 15);
+    m.reached = 4;
+
+    // 5. Side of the square section (cm), shown in mm beside both combos.
+    m.Bnc = store(root(m.Sn));
+    m.reached = 5;
+
+    // 6. Section of the chosen stack, mm x mm to cm^2.
+    m.Sne = store(LD(m.Bn) * m.En * 0.01);
+    m.reached = 6;
+
+    // 7. Core verdict.
+    m.core = judgeCore(m.Sne, m.Sn, LD(m.Bnc) * 10, m.Bn);
+    m.reached = 7;
+
+    // 8. Mean magnetic path of a standard E/I stack, about 6.5 centre-leg
+    //    widths (cm), and an air gap of half a percent of it (mm).
+    m.Lm = store(6.5 * LD(m.Bn) * 0.1);
+    m.Ae = store(0.1 * LD(m.Lm) * 0.5);
+    m.reached = 8;
+
+    // 9. DC input of the RF stage (V x mA); full modulation takes half of it in audio.
+    m.PccRF = store(0.001 * LD(m.Ebrf) * m.Ibrf);
+    m.reached = 9;
+
+    // 10. What the modulator has beyond that.
+    m.Pextra = store(LD(m.PaMod) - LD(m.PccRF) * 0.5);
+    m.PextraPct = store(quot(m.Pextra, m.PaMod) * 100);
+    m.reached = 10;
+
+    // 11. Power verdict, against the margin the builder chose.
+    if (!(m.PextraPct >= 0))
+        m.power = ModPowerVerdict::Insufficient;
+    else if (in.conservative && m.PextraPct < 25)
+        m.power = ModPowerVerdict::LowForConservative;
+    else if (in.veryConservative && m.PextraPct < 50)
+        m.power = ModPowerVerdict::LowForVeryConservative;
+    else
+        m.power = ModPowerVerdict::Sufficient;
+    m.reached = 11;
+
+    // 12. The RF stage is a resistive load: plate volts over plate amperes.
+    m.Zrf = store(quot(LD(m.Ebrf) * 1000, m.Ibrf));
+    m.reached = 12;
+
+    // 13. Impedance ratio, and the turns ratio as its square root.
+    m.Kz = store(quot(m.Zmod, m.Zrf));
+    m.Kn = store(root(m.Kz, m.Zmod < 0 ? "a impedância placa a placa do modulador (Zmod)"
+                                       : "a impedância da etapa de RF (EbRF / IbRF)"));
+    m.reached = 13;
+
+    // 14. Turns from the EMF equation V = 4.44 f N B S 1e-8 (gauss, cm^2):
+    //     0.315 = 1.4 / 4.44, the plate-to-plate swing at full signal being
+    //     about 1.4 Ebmod rms.
+    m.Np = store(quot(LD(m.Ebmod) * 0.315 * 100000000, LD(m.Bmax) * m.Fmin * m.Sne));
+    m.Ns = store(quot(m.Np, m.Kn));
+    m.reached = 14;
+
+    // 15. DC premagnetisation, 500 gauss cm per ampere-turn for the gapped
+    //     stack. The rest currents of the two halves cancel; the rise to full
+    //     signal flows in one half (Np/2). The secondary carries the whole
+    //     RF plate current.
+    m.Bcp = store(quot(LD(m.Np) * 500 * (LD(m.Ib1mod) - m.Ib0mod), LD(m.Lm) * 2000));
+    m.Bcs = store(quot(LD(m.Ns) * 500 * m.Ibrf, LD(m.Lm) * 1000));
+    m.Bc = store(LD(m.Bcp) + m.Bcs);
+    m.reached = 15;
+
+    // 16. DC flux verdict, the primary reported first.
+    if (m.Bcp > m.Bmax)
+        m.dcFlux = DcFluxVerdict::PrimaryExcess;
+    else if (m.Bcs > m.Bmax)
+        m.dcFlux = DcFluxVerdict::SecondaryExcess;
+    else if (m.Bc > m.Bmax)
+        m.dcFlux = DcFluxVerdict::TotalExcess;
+    else
+        m.dcFlux = DcFluxVerdict::WithinBmax;
+    m.reached = 16;
+
+    // 17. Copper for the full-signal plate current and the RF plate current (A).
+    const float ip = static_cast<float>(LD(m.Ib1mod) * 0.001);
+    const float is = static_cast<float>(LD(m.Ibrf) * 0.001);
+    m.Sfpmm2 = Smm2(ip, sigma);
+    m.Sfsmm2 = Smm2(is, sigma);
+    m.Sfp = gaugeOf(ip, "a corrente máxima do modulador (I1mod)", sigma);
+    m.Sfs = gaugeOf(is, "a corrente da etapa de RF (IbRF)", sigma);
+    m.reached = 17;
+
+    // 18. Reactor coupling: the reactor's reactance at Fmin must reach Zrf
+    //     (H), the capacitor's must stay at a fifth of it (uF); it carries
+    //     the RF plate current.
+    const LD twoPiF = 2 * LD(Pi) * m.Fmin;
+    m.Lreator = quot(m.Zrf, twoPiF);
+    m.reached = 18;
+    m.Cacopl = quot(5000000, twoPiF * m.Zrf);
+    m.reached = 19;
 }
 
 } // namespace
@@ -66,14 +199,9 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back(inputEdit("EEbrf", "460", 4));
     v.push_back(inputEdit("EBmax", "10000", 5));
     v.push_back({.name = "CBTMEn", .kind = Kind::Combo, .text = "32",
-                 .items = {"12", "15", "19", "21", "23", "25", "27", "30", "32",
-                           "36", "38", "40", "44", "48", "50", "55", "60", "65",
-                           "70", "80", "90", "100", "110", "120", "130", "140"},
+                 .items = stackHeights(),
                  .input = true});
-    // 50 mm stands twice in the list of lamination sizes.
-    v.push_back({.name = "CBTMBn", .kind = Kind::Combo, .text = "40",
-                 .items = {"15", "19", "22", "25", "28", "32", "35", "36", "38", "40", "44",
-                           "50", "50", "60", "80", "100"},
+    v.push_back({.name = "CBTMBn", .kind = Kind::Combo, .text = "40", .items = centreLegWidths(),
                  .input = true});
     v.push_back(radio("RBNormal", false));
     v.push_back(radio("RBConserv", true));
@@ -130,202 +258,178 @@ std::vector<ControlSpec> trafoModControls()
     return v;
 }
 
-void SelConfigTM(Sheet& tab, CalcState& s)
+TrafoModInputs readTrafoModInputs(const Sheet& tab)
 {
-    s.SelConfigTM = tab["CBSelTM"].itemIndex;
-    if (s.SelConfigTM == 0)
+    TrafoModInputs in;
+    in.Bn = tab["CBTMBn"].text;
+    in.En = tab["CBTMEn"].text;
+    in.PaMod = tab["EPaMod"].text;
+    in.Fmin = tab["EFmin"].text;
+    in.Ebmod = tab["EEbmod"].text;
+    in.Ib0mod = tab["EIb0mod"].text;
+    in.Ib1mod = tab["EIb1mod"].text;
+    in.Zmod = tab["EZmod"].text;
+    in.Ibrf = tab["EIbrf"].text;
+    in.Ebrf = tab["EEbrf"].text;
+    in.Bmax = tab["EBmax"].text;
+    in.conservative = tab["RBConserv"].checked;
+    in.veryConservative = tab["RBMuitoCons"].checked;
+    return in;
+}
+
+void SelConfigTM(Sheet& tab, TrafoModResult& r)
+{
+    r.SelConfigTM = tab["CBSelTM"].itemIndex;
+    if (r.SelConfigTM == 0)
         showCoupling(tab, false);
-    else if (s.SelConfigTM == 1)
+    else if (r.SelConfigTM == 1)
         showCoupling(tab, true);
 }
 
-void CalculaTrafoMod(Sheet& tab, CalcState& s, const Settings& cfg)
+TrafoModResult computeTrafoMod(const TrafoModInputs& in, const Settings& cfg,
+                               const TrafoModResult& last)
 {
-    TrafoModRecord& m = s.mod;
+    TrafoModResult r = last;
+    r.reached = 0;
+    r.error.reset();
+    try {
+        calculate(in, cfg, r);
+    } catch (const CalcError& e) {
+        r.error = e;
+    }
+    return r;
+}
 
-    // 1. Chosen lamination: centre-leg width and stack height, whole mm.
-    const int bn = strictInt(tab["CBTMBn"].text);
-    const int en = strictInt(tab["CBTMEn"].text);
-    m.Bn = static_cast<float>(bn);
-    m.En = static_cast<float>(en);
-
-    // 2. The edit fields; a modulator of no power is taken as 1 W.
-    m.PaMod = readTolerant(tab, "EPaMod", 1, cfg);
-    m.Fmin = readTolerant(tab, "EFmin", 1, cfg);
-    m.Ebmod = readTolerant(tab, "EEbmod", 0, cfg);
-    m.Ib0mod = readTolerant(tab, "EIb0mod", 1, cfg);
-    m.Ib1mod = readTolerant(tab, "EIb1mod", 1, cfg);
-    m.Zmod = readTolerant(tab, "EZmod", 1, cfg);
-    m.Ibrf = readTolerant(tab, "EIbrf", 1, cfg);
-    m.Ebrf = readTolerant(tab, "EEbrf", 1, cfg);
-    m.Bmax = readTolerant(tab, "EBmax", 1, cfg);
-    if (!(m.PaMod > 0))
-        m.PaMod = 1;
-
-    // 3. Each valve works into half the plate-to-plate load.
+void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
+{
+    const TrafoModResult::Reads& rd = m.reads;
+    if (m.reached < 3)
+        return;
+    for (auto [name, substituted] :
+         {std::pair{"EPaMod", rd.PaMod}, {"EFmin", rd.Fmin}, {"EEbmod", rd.Ebmod},
+          {"EIb0mod", rd.Ib0mod}, {"EIb1mod", rd.Ib1mod}, {"EZmod", rd.Zmod},
+          {"EIbrf", rd.Ibrf}, {"EEbrf", rd.Ebrf}, {"EBmax", rd.Bmax}})
+        showRead(tab[name], substituted);
     tab["LZpl1"].text = ohms(LD(m.Zmod) * 0.5, cfg);
     tab["LZpl2"].text = tab["LZpl1"].text;
-
-    // 4. Empirical core section of an audio transformer, cm^2 for W and Hz:
-    //    the lower the frequency, the more iron for the same power.
-    m.Sn = store(root(quot(m.PaMod, m.Fmin),
-                      "a freqüência mínima de áudio (Fmin)") * 15);
+    if (m.reached < 4)
+        return;
     tab["LSn"].text = fixed(m.Sn, 4, 2, cfg);
-
-    // 5. Side of the square section (cm), shown in mm beside both combos.
-    m.Bnc = store(root(m.Sn));
+    if (m.reached < 5)
+        return;
     tab["ETMEnc"].text = fixed(LD(m.Bnc) * 10, 4, 2, cfg);
     tab["ETMBnc"].text = tab["ETMEnc"].text;
-
-    // 6. Section of the chosen stack, mm x mm to cm^2.
-    m.Sne = store(LD(m.Bn) * m.En * 0.01);
+    if (m.reached < 6)
+        return;
     tab["LSne"].text = fixed(m.Sne, 4, 2, cfg);
-
-    // 7. Core verdict.
-    Control& aval = tab["LTMAval"];
-    if (m.Sne < m.Sn) {
-        aval.text = "Seção escolhida menor que a mínima";
-        paint(aval, BadPair);
-        paint(tab["CBTMBn"], BadPair);
-        paint(tab["CBTMEn"], BadPair);
-    } else if (LD(m.Bnc) * 10 > m.Bn) {
-        aval.text = "Largura da perna central pequena";
-        paint(aval, BadPair);
-        paint(tab["CBTMBn"], BadPair);
-        paint(tab["CBTMEn"], GoodPair);
-    } else {
-        aval.text = "Seção escolhida atende à aplicação!";
-        paint(aval, GoodPair);
-        paint(tab["CBTMBn"], GoodPair);
-        paint(tab["CBTMEn"], GoodPair);
-    }
-
-    // 8. Mean magnetic path of a standard E/I stack, about 6.5 centre-leg
-    //    widths (cm), and an air gap of half a percent of it (mm).
-    m.Lm = store(6.5 * LD(m.Bn) * 0.1);
-    m.Ae = store(0.1 * LD(m.Lm) * 0.5);
+    if (m.reached < 7)
+        return;
+    presentCoreVerdict(tab, m.core, "LTMAval", "CBTMBn", "CBTMEn");
+    if (m.reached < 8)
+        return;
     tab["LAe"].text = fixed(m.Ae, 4, 2, cfg) + " mm";
-
-    // 9. DC input of the RF stage (V x mA); full modulation takes half of it in audio.
-    m.PccRF = store(0.001 * LD(m.Ebrf) * m.Ibrf);
+    if (m.reached < 9)
+        return;
     tab["LPccRF"].text = watts(m.PccRF, cfg);
     tab["LPMinMod"].text = watts(LD(m.PccRF) * 0.5, cfg);
-
-    // 10. What the modulator has beyond that.
-    m.Pextra = store(LD(m.PaMod) - LD(m.PccRF) * 0.5);
-    m.PextraPct = store(quot(m.Pextra, m.PaMod) * 100);
+    if (m.reached < 10)
+        return;
     tab["LPextra"].text = fixed(m.Pextra, 4, 1, cfg) + " W / " + fixed(m.PextraPct, 3, 0, cfg)
                           + " %";
+    if (m.reached < 11)
+        return;
 
-    // 11. Power verdict; its colours replace the validity colours of the three fields.
+    // 11. The power verdict's colours replace the validity colours of the three fields.
     Control& paval = tab["LTMPAval"];
-    ColourPair fields = GoodPair;
-    if (!(m.PextraPct >= 0)) {
+    switch (m.power) {
+    case ModPowerVerdict::Insufficient:
         paval.text = "Potência Insuficiente no Modulador (Pextra<0%)!";
         paint(paval, BadPair);
-        fields = BadPair;
-    } else if (tab["RBConserv"].checked && m.PextraPct < 25) {
+        break;
+    case ModPowerVerdict::LowForConservative:
         paval.text = "Potência Baixa no Modulador (Pextra<25%)!";
         paint(paval, WarnPair);
-        fields = BadPair;
-    } else if (tab["RBMuitoCons"].checked && m.PextraPct < 50) {
+        break;
+    case ModPowerVerdict::LowForVeryConservative:
         paval.text = "Potência Baixa no Modulador (Pextra<50%)!";
         paint(paval, WarnPair);
-        fields = BadPair;
-    } else {
+        break;
+    case ModPowerVerdict::Sufficient:
         paval.text = "Potência Suficiente no Modulador (Pextra>" + fixed(m.PextraPct, 4, 1, cfg)
                      + "%)!";
         paint(paval, GoodPair);
+        break;
     }
     for (const char* name : {"EPaMod", "EEbrf", "EIbrf"})
-        paint(tab[name], fields);
-
-    // 12. The RF stage is a resistive load: plate volts over plate amperes.
-    m.Zrf = store(quot(LD(m.Ebrf) * 1000, m.Ibrf));
+        paint(tab[name], m.power == ModPowerVerdict::Sufficient ? GoodPair : BadPair);
+    if (m.reached < 12)
+        return;
     tab["LZrf"].text = ohms(m.Zrf, cfg);
     tab["LZrf2"].text = tab["LZrf"].text;
-
-    // 13. Impedance ratio, and the turns ratio as its square root.
-    m.Kz = store(quot(m.Zmod, m.Zrf));
-    m.Kn = store(root(m.Kz, m.Zmod < 0 ? "a impedância placa a placa do modulador (Zmod)"
-                                       : "a impedância da etapa de RF (EbRF / IbRF)"));
+    if (m.reached < 13)
+        return;
     tab["LKz"].text = fixed(m.Kz, 4, 2, cfg);
     tab["LKn"].text = fixed(m.Kn, 4, 2, cfg);
-
-    // 14. Turns from the EMF equation V = 4.44 f N B S 1e-8 (gauss, cm^2):
-    //     0.315 = 1.4 / 4.44, the plate-to-plate swing at full signal being
-    //     about 1.4 Ebmod rms.
-    m.Np = store(quot(LD(m.Ebmod) * 0.315 * 100000000, LD(m.Bmax) * m.Fmin * m.Sne));
-    m.Ns = store(quot(m.Np, m.Kn));
+    if (m.reached < 14)
+        return;
     tab["LNp1"].text = turns(LD(m.Np) * 0.5, cfg);
     tab["LNp2"].text = turns(LD(m.Np) * 0.5, cfg);
     tab["LNs"].text = turns(m.Ns, cfg);
-
-    // 15. DC premagnetisation, 500 gauss cm per ampere-turn for the gapped
-    //     stack. The rest currents of the two halves cancel; the rise to full
-    //     signal flows in one half (Np/2). The secondary carries the whole
-    //     RF plate current.
-    m.Bcp = store(quot(LD(m.Np) * 500 * (LD(m.Ib1mod) - m.Ib0mod), LD(m.Lm) * 2000));
-    m.Bcs = store(quot(LD(m.Ns) * 500 * m.Ibrf, LD(m.Lm) * 1000));
-    m.Bc = store(LD(m.Bcp) + m.Bcs);
+    if (m.reached < 15)
+        return;
     tab["LBcp"].text = gauss(m.Bcp, cfg);
     tab["LBcs"].text = gauss(m.Bcs, cfg);
     tab["LBc"].text = gauss(m.Bc, cfg);
+    if (m.reached < 16)
+        return;
 
-    // 16. DC flux verdict, the primary reported first; EBmax takes its colours.
+    // 16. EBmax takes the DC flux verdict's colours.
     Control& bcAval = tab["LTMBcAval"];
-    ColourPair bc = BadPair;
-    if (m.Bcp > m.Bmax) {
+    switch (m.dcFlux) {
+    case DcFluxVerdict::PrimaryExcess:
         bcAval.text = "Excesso de Indução CC no Primário!";
-    } else if (m.Bcs > m.Bmax) {
+        break;
+    case DcFluxVerdict::SecondaryExcess:
         bcAval.text = "Excesso de Indução CC no Secundário!";
-    } else if (m.Bc > m.Bmax) {
+        break;
+    case DcFluxVerdict::TotalExcess:
         bcAval.text = "Excesso de Indução CC Total";
-    } else {
+        break;
+    case DcFluxVerdict::WithinBmax:
         bcAval.text = "Indução CC dentro dos limites de Bmax!";
-        bc = GoodPair;
+        break;
     }
+    const ColourPair bc = m.dcFlux == DcFluxVerdict::WithinBmax ? GoodPair : BadPair;
     paint(bcAval, bc);
     paint(tab["EBmax"], bc);
-
-    // 17. Copper for the full-signal plate current and the RF plate current (A).
-    const float ip = static_cast<float>(LD(m.Ib1mod) * 0.001);
-    const float is = static_cast<float>(LD(m.Ibrf) * 0.001);
-    m.Sfpmm2 = Smm2(ip, s, cfg);
-    m.Sfsmm2 = Smm2(is, s, cfg);
-    m.Sfp = gaugeOf(ip, "a corrente máxima do modulador (I1mod)", s, cfg);
-    m.Sfs = gaugeOf(is, "a corrente da etapa de RF (IbRF)", s, cfg);
+    if (m.reached < 17)
+        return;
     tab["LSfp1"].text = gauge(m.Sfp, cfg);
     tab["LSfp2"].text = tab["LSfp1"].text;
     tab["LSfs"].text = gauge(m.Sfs, cfg);
-
-    // 18. Reactor coupling: the reactor's reactance at Fmin must reach Zrf
-    //     (H), the capacitor's must stay at a fifth of it (uF); it carries
-    //     the RF plate current.
-    const LD twoPiF = 2 * LD(Pi) * m.Fmin;
-    tab["LRMInd"].text = fixed(quot(m.Zrf, twoPiF), 6, 1, cfg) + " H (mín)";
+    if (m.reached < 18)
+        return;
+    tab["LRMInd"].text = fixed(m.Lreator, 6, 1, cfg) + " H (mín)";
     tab["LRMCorr"].text = fixed(m.Ibrf, 6, 1, cfg) + " mA";
-    tab["LCMod"].text = fixed(quot(5000000, twoPiF * m.Zrf), 6, 1, cfg) + " uF (mín)";
+    if (m.reached < 19)
+        return;
+    tab["LCMod"].text = fixed(m.Cacopl, 6, 1, cfg) + " uF (mín)";
 }
 
-Design trafoModDesign()
+void CalculaTrafoMod(Sheet& tab, TrafoModResult& r, const Settings& cfg)
 {
-    Design d;
-    d.name = "modulador-valvulado";
-    d.tab = "TModValvul";
-    d.controls = trafoModControls();
-    d.outputs = {"LZpl1",  "LZpl2", "LSn",   "ETMEnc", "ETMBnc",    "LSne",   "LTMAval",
-                 "LAe",    "LPccRF", "LPMinMod", "LPextra", "LTMPAval", "LZrf", "LZrf2",
-                 "LKz",    "LKn",   "LNp1",  "LNp2",   "LNs",       "LBcp",   "LBcs",
-                 "LBc",    "LTMBcAval", "LSfp1", "LSfp2", "LSfs",   "LRMInd", "LRMCorr",
-                 "LCMod"};
-    d.show = [](Sheet& tab, CalcState& s, const Settings& cfg) {
-        SelConfigTM(tab, s);
-        CalculaTrafoMod(tab, s, cfg);
-    };
-    d.report = reportTrafoMod;
-    d.core = [](const CalcState& s) { return std::pair<float, float>{s.mod.En, s.mod.Bn}; };
-    return d;
+    r = computeTrafoMod(readTrafoModInputs(tab), cfg, r);
+    presentTrafoMod(r, tab, cfg);
+    if (r.error)
+        throw *r.error;
+}
+
+std::vector<std::string> trafoModOutputs()
+{
+    return {"LZpl1", "LZpl2",  "LSn",  "ETMEnc", "ETMBnc", "LSne",   "LTMAval", "LAe",
+            "LPccRF", "LPMinMod", "LPextra", "LTMPAval", "LZrf", "LZrf2", "LKz",   "LKn",
+            "LNp1",  "LNp2",   "LNs",  "LBcp",   "LBcs",   "LBc",    "LTMBcAval", "LSfp1",
+            "LSfp2", "LSfs",   "LRMInd", "LRMCorr", "LCMod"};
 }
 
 } // namespace kelvora

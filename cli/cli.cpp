@@ -9,6 +9,7 @@
 #include "nucleo.h"
 #include "recalculation.h"
 #include "report_file.h"
+#include "translations.h"
 
 #include <QLocale>
 #include <QString>
@@ -70,11 +71,6 @@ void printHelp(std::ostream& out)
            "saída\npadrão) não pôde ser gravado, 2 para erro de uso.\n";
 }
 
-char localeSeparator()
-{
-    const QString dp = QLocale::system().decimalPoint();
-    return (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode()) : '.';
-}
 
 // Sets a control as if the user had typed or chosen TEXT.
 void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::string& text)
@@ -93,18 +89,10 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
         break;
     case Kind::Combo:
         c.text = text;
-        c.itemIndex = -1;
-        for (std::size_t i = 0; i < spec.items.size(); ++i)
-            if (spec.items[i] == text) {
-                c.itemIndex = int(i);
-                break;
-            }
+        c.itemIndex = itemIndexOf(spec, text);
         break;
     case Kind::List: {
-        int index = -1;
-        for (std::size_t i = 0; i < spec.items.size() && index < 0; ++i)
-            if (spec.items[i] == text)
-                index = int(i);
+        const int index = itemIndexOf(spec, text);
         if (index < 0)
             throw UsageError{"valor que a lista " + name + " não tem: " + text};
         c.text = text;
@@ -268,7 +256,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
         }
         if (!separator)
-            separator = localeSeparator();
+            separator = localeDecimalSeparator();
         inputs = DesignInputs(separator);
         if (!projectIn.empty()) {
             try {
@@ -288,7 +276,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
 
         const Settings cfg = settingsFrom(ajustes, separator);
-        CalcState state;
+        DesignResults state;
         const std::string error =
             runCalculation(tab, design->outputs, [&] { design->show(tab, state, cfg); })
                 .value_or(std::string());

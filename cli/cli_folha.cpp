@@ -9,7 +9,7 @@
 namespace kelvora {
 
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
-                                      const Sheet& tab, const CalcState& state, bool tabFailed,
+                                      const Sheet& tab, const DesignResults& state, bool tabFailed,
                                       Sheet& construcao, const Settings& cfg)
 {
     const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);

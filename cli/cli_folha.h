@@ -1,6 +1,6 @@
 #pragma once
 // kelvora-cli's winding sheet: --folha=FILE (text) and --folha-pdf=FILE.
-#include "calc_state.h"
+#include "results.h"
 #include "numbers.h"
 #include "sheet.h"
 
@@ -13,7 +13,7 @@ namespace kelvora {
 // a PDF when `pdf` is set (that needs a Qt GUI application object). Returns
 // the Portuguese message of a failure.
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
-                                      const Sheet& tab, const CalcState& state, bool tabFailed,
+                                      const Sheet& tab, const DesignResults& state, bool tabFailed,
                                       Sheet& construcao, const Settings& cfg);
 
 } // namespace kelvora

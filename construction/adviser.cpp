@@ -47,15 +47,15 @@ Check checkOf(VerdictKind k)
 // calculation failed, or its laminations are not E/I. Every core would end
 // in the same error.
 std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
-                                      const CalcState& s, bool tabError)
+                                      const DesignResults& s, bool tabError)
 {
     bool failed = tabError, uCore = false;
     if (tab == "TTrafoAlim") {
-        const TrafoAlimInput in = trafoAlimInput(sheet, s, tabError);
+        const TrafoAlimInput in = trafoAlimInput(sheet, s.trafoAlim, tabError);
         failed = in.tabError;
         uCore = in.uCore;
     } else if (tab == "TReatorFiltro") {
-        failed = reatorFiltroInput(sheet, s, tabError).tabError;
+        failed = reatorFiltroInput(sheet, s.reatorFiltro, tabError).tabError;
     }
     if (failed)
         return "O cálculo da aba terminou com erro.";
@@ -65,14 +65,14 @@ std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
 }
 
 // One core judged on a scratch copy of the tab: its fields are set, the tab's
-// calculation runs on a fresh copy of the tab's state, then the construction
+// calculation runs on a fresh copy of the tab's records, then the construction
 // analysis. The sheet is reused: every calculation rewrites what it reads
 // after it has written it, and its results are overwritten by the next core.
 // A core the tab rejects is analysed only while no core has passed: when
 // none passes, every check that every core fails has then been counted.
 class Judge {
 public:
-    Judge(const Design& d, const Sheet& tab, const CalcState& s, const CoreFields& f,
+    Judge(const Design& d, const Sheet& tab, const DesignResults& s, const CoreFields& f,
           const ConstructionSettings& set, const Settings& cfg)
         : design_(d), sheet_(tab), base_(s), fields_(f), set_(set), cfg_(cfg)
     {
@@ -157,8 +157,8 @@ private:
 
     const Design& design_;
     Sheet sheet_;
-    const CalcState& base_;
-    CalcState state_;
+    const DesignResults& base_;
+    DesignResults state_;
     const CoreFields fields_;
     const ConstructionSettings& set_;
     const Settings& cfg_;
@@ -201,7 +201,7 @@ const char* checkName(Check c)
     return "";
 }
 
-Advice adviseCore(const Design& design, const Sheet& tab, const CalcState& s, bool tabError,
+Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s, bool tabError,
                   const ConstructionSettings& set, const Settings& cfg)
 {
     Advice out;

@@ -61,7 +61,7 @@ struct Advice {
 
 // Runs the search on a copy of the tab's sheet and state (both stay as they
 // are). `tabError`: the tab's last calculation ended in an error.
-Advice adviseCore(const Design& design, const Sheet& tab, const CalcState& s, bool tabError,
+Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s, bool tabError,
                   const ConstructionSettings& set, const Settings& cfg);
 
 // "Nenhum núcleo do catálogo passa ...", the tab's error, or empty when

@@ -51,9 +51,8 @@ int gaugeFor(double current, const Settings& cfg)
 {
     if (!(current > 0))
         return 45;
-    CalcState scratch; // the sizing records Sigma; the design's state stays untouched
     try {
-        return wholeGauge(SAWG(float(current), scratch, cfg));
+        return wholeGauge(SAWG(float(current), Sigma(cfg.sigmaText)));
     } catch (const CalcError&) {
         // Only the current density can fail here (the reactor's tab never reads it).
         throw CalcError(BadSigma);

@@ -4,7 +4,7 @@
 // iron loss, temperature rise, loaded voltages and weight, for the power
 // transformer, the valve modulation transformer and the filter reactor.
 // Plain C++: the window (FConstrucao) and kelvora-cli share it.
-#include "calc_state.h"
+#include "results.h"
 #include "numbers.h"
 #include "sheet.h"
 
@@ -94,10 +94,10 @@ struct ReatorFiltroInput {
     double gapCm = 0;          // RFAee: spacer at each joint, cm
 };
 
-// Adapters from the calculation state and the tab's sheet.
-TrafoAlimInput trafoAlimInput(const Sheet& tab, const CalcState& s, bool tabError);
-TrafoModInput trafoModInput(const Sheet& tab, const CalcState& s, bool tabError);
-ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const CalcState& s, bool tabError);
+// Adapters from a design's result record and the tab's sheet.
+TrafoAlimInput trafoAlimInput(const Sheet& tab, const TrafoAlimResult& s, bool tabError);
+TrafoModInput trafoModInput(const Sheet& tab, const TrafoModResult& s, bool tabError);
+ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const ReatorFiltroResult& s, bool tabError);
 
 // ------------------------------------------------------------------ result
 
@@ -175,8 +175,8 @@ bool hasConstruction(std::string_view tab);
 
 // The analysis of a tab (tab control name "TTrafoAlim", "TModValvul",
 // "TReatorFiltro", or the design's command-line name) from its sheet and the
-// state its last calculation left; nothing for a tab without one.
-std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const CalcState& s,
+// records its last calculation left; nothing for a tab without one.
+std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const DesignResults& s,
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg);
 

@@ -1,12 +1,12 @@
-// The one place that knows where each design keeps its results: the flat
-// calculation state plus the few choices only the tab's sheet holds.
+// The one place that knows where each design keeps its results: the design's
+// result record plus the few choices only the tab's sheet holds.
 #include "construction.h"
 
 #include <algorithm>
 
 namespace kelvora::construction {
 
-TrafoAlimInput trafoAlimInput(const Sheet& tab, const CalcState& s, bool tabError)
+TrafoAlimInput trafoAlimInput(const Sheet& tab, const TrafoAlimResult& s, bool tabError)
 {
     TrafoAlimInput in;
     in.tabError = tabError;
@@ -32,9 +32,8 @@ TrafoAlimInput trafoAlimInput(const Sheet& tab, const CalcState& s, bool tabErro
     return in;
 }
 
-TrafoModInput trafoModInput(const Sheet& tab, const CalcState& s, bool tabError)
+TrafoModInput trafoModInput(const Sheet& tab, const TrafoModResult& m, bool tabError)
 {
-    const TrafoModRecord& m = s.mod;
     TrafoModInput in;
     in.tabError = tabError;
     in.a = m.Bn;
@@ -54,7 +53,7 @@ TrafoModInput trafoModInput(const Sheet& tab, const CalcState& s, bool tabError)
     return in;
 }
 
-ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const CalcState& s, bool tabError)
+ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const ReatorFiltroResult& s, bool tabError)
 {
     (void)tab;
     ReatorFiltroInput in;
@@ -79,16 +78,16 @@ bool hasConstruction(std::string_view tab)
     return false;
 }
 
-std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const CalcState& s,
+std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const DesignResults& s,
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg)
 {
     if (tab == "TTrafoAlim" || tab == "trafo-alimentacao")
-        return analyseTrafoAlim(trafoAlimInput(sheet, s, tabError), set, cfg);
+        return analyseTrafoAlim(trafoAlimInput(sheet, s.trafoAlim, tabError), set, cfg);
     if (tab == "TModValvul" || tab == "modulador-valvulado")
-        return analyseTrafoMod(trafoModInput(sheet, s, tabError), set, cfg);
+        return analyseTrafoMod(trafoModInput(sheet, s.trafoMod, tabError), set, cfg);
     if (tab == "TReatorFiltro" || tab == "reator-filtro")
-        return analyseReatorFiltro(reatorFiltroInput(sheet, s, tabError), set, cfg);
+        return analyseReatorFiltro(reatorFiltroInput(sheet, s.reatorFiltro, tabError), set, cfg);
     return std::nullopt;
 }
 

@@ -1,18 +1,34 @@
 #include "conductor.h"
 
-#include "calc_state.h"
 #include "checked.h"
+#include "numbers.h"
 
 #include <cmath>
 
 namespace kelvora {
 
-float SAWG(float current, CalcState& s, const Settings& cfg)
+Sigma::Sigma(std::string_view text)
 {
-    s.Sigma = strictInt(cfg.sigmaText);
+    try {
+        value_ = strictInt(text);
+    } catch (const CalcError& e) {
+        error_ = e;
+    }
+}
+
+int Sigma::value() const
+{
+    if (error_)
+        throw *error_;
+    return value_;
+}
+
+float SAWG(float current, const Sigma& sigma)
+{
+    const int s = sigma.value();
     // I/Sigma is the copper section in mm^2; 1/2100 mm^2 is about the section
     // of AWG 50, and the AWG table loses ten gauges per decade of section.
-    long double x = 50 - 10 * log10c(quot(2100 * static_cast<long double>(current), s.Sigma));
+    long double x = 50 - 10 * log10c(quot(2100 * static_cast<long double>(current), s));
     if (!(x > 0))
         x = 0;
     if (x > 45)
@@ -20,10 +36,9 @@ float SAWG(float current, CalcState& s, const Settings& cfg)
     return store(std::floor(x));
 }
 
-float Smm2(float current, CalcState& s, const Settings& cfg)
+float Smm2(float current, const Sigma& sigma)
 {
-    s.Sigma = strictInt(cfg.sigmaText);
-    return store(quot(current, s.Sigma));
+    return store(quot(current, sigma.value()));
 }
 
 } // namespace kelvora

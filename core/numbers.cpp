@@ -161,6 +161,19 @@ float readTolerant(Sheet& tab, std::string_view name, float fallback, const Sett
     return fallback;
 }
 
+TolerantValue readTolerant(std::string_view text, float fallback, char separator)
+{
+    if (std::optional<float> v = parseFloat(text, separator))
+        return {*v, false};
+    return {fallback, true};
+}
+
+void showRead(Control& c, bool substituted)
+{
+    c.background = substituted ? Colour::Red : Colour::Window;
+    c.substituted = substituted;
+}
+
 float strictFloat(std::string_view text, char separator)
 {
     if (std::optional<float> v = parseFloat(text, separator))

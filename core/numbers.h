@@ -8,6 +8,7 @@
 namespace kelvora {
 
 class Sheet;
+struct Control;
 
 struct Settings {
     char decimalSeparator = ',';
@@ -24,6 +25,16 @@ std::optional<float> parseFloat(std::string_view text, char separator);
 // Edit field read: the value, or `fallback` with the field turned red and
 // marked substituted.
 float readTolerant(Sheet& tab, std::string_view name, float fallback, const Settings& cfg);
+
+// The same read on a text already taken from its field: the value, or the
+// fallback with the mark that it stood in for the text.
+struct TolerantValue {
+    float value;
+    bool substituted;
+};
+TolerantValue readTolerant(std::string_view text, float fallback, char separator);
+// Shows a tolerant read on its field: red and marked when the fallback stood in.
+void showRead(Control& c, bool substituted);
 
 // Strict reads: a text that does not convert raises a CalcError naming it.
 float strictFloat(std::string_view text, char separator);

@@ -26,11 +26,7 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
         c.font = s.font;
         if (s.kind == Kind::List || s.kind == Kind::Combo) {
             if (c.itemIndex < 0)
-                for (std::size_t i = 0; i < s.items.size(); ++i)
-                    if (s.items[i] == s.text) {
-                        c.itemIndex = static_cast<int>(i);
-                        break;
-                    }
+                c.itemIndex = itemIndexOf(s, s.text);
         }
         if (find(s.name) >= 0)
             throw std::logic_error("controle repetido: " + s.name);
@@ -106,6 +102,14 @@ void Sheet::forgetWrites()
 bool Sheet::written(std::string_view name) const
 {
     return written_[indexOf(name)] != 0;
+}
+
+int itemIndexOf(const ControlSpec& spec, std::string_view text)
+{
+    for (std::size_t i = 0; i < spec.items.size(); ++i)
+        if (spec.items[i] == text)
+            return static_cast<int>(i);
+    return -1;
 }
 
 } // namespace kelvora

@@ -63,6 +63,9 @@ inline ControlSpec inputEdit(std::string name, std::string text, int maxLength =
                        .maxLength = maxLength, .input = true};
 }
 
+// The index of the first item of a list or combo box whose text is `text`, or -1.
+int itemIndexOf(const ControlSpec& spec, std::string_view text);
+
 // A label the calculations write.
 inline ControlSpec resultLabel(std::string name, bool visible = true)
 {

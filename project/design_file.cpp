@@ -61,14 +61,6 @@ bool hasControlCharacter(const std::string& s)
     return false;
 }
 
-int itemIndexOf(const ControlSpec& spec, const std::string& text)
-{
-    for (std::size_t i = 0; i < spec.items.size(); ++i)
-        if (spec.items[i] == text)
-            return static_cast<int>(i);
-    return -1;
-}
-
 std::string where(const std::string& control, const std::string& sheet)
 {
     return control + " (folha " + sheet + ")";

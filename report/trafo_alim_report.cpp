@@ -6,7 +6,7 @@
 
 namespace kelvora {
 
-std::string reportTrafoAlim(const Sheet& tab, const CalcState& s, const Settings& cfg)
+std::string reportTrafoAlim(const Sheet& tab, const TrafoAlimResult& s, const Settings& cfg)
 {
     auto g = [&](float v, const char* unit) { return general(v, cfg) + unit; };
     auto f = [&](float v, int p, int d, const char* unit) { return fixed(v, p, d, cfg) + unit; };

@@ -4,10 +4,9 @@
 
 namespace kelvora {
 
-std::string reportTrafoMod(const Sheet& tab, const CalcState& s, const Settings& cfg)
+std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Settings& cfg)
 {
     using LD = long double;
-    const TrafoModRecord& m = s.mod;
     const auto g = [&](float v, const char* unit) { return general(v, cfg) + unit; };
     const auto f = [&](long double v, int p, int d, const char* unit) {
         return fixed(v, p, d, cfg) + unit;

@@ -1,13 +1,13 @@
 #pragma once
-#include "calc_state.h"
 #include "numbers.h"
 #include "sheet.h"
+#include "trafo_mod.h"
 
 #include <string>
 
 namespace kelvora {
 
 // The report text (UTF-8, "\n" line ends) from the state of the last run.
-std::string reportTrafoMod(const Sheet& tab, const CalcState& s, const Settings& cfg);
+std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Settings& cfg);
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace kelvora {
@@ -18,6 +19,12 @@ bool installQtPortuguese()
         delete tr;
     }
     return false;
+}
+
+char localeDecimalSeparator()
+{
+    const QString dp = QLocale::system().decimalPoint();
+    return (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode()) : '.';
 }
 
 } // namespace kelvora

@@ -11,4 +11,8 @@ namespace kelvora {
 // texts then stay English; the program still works).
 bool installQtPortuguese();
 
+// The decimal separator of the user's locale, as the number formats take it:
+// a locale whose separator is not one ASCII character gets '.'.
+char localeDecimalSeparator();
+
 } // namespace kelvora

@@ -217,21 +217,21 @@ void writeFigures(Writer& w, const Analysis& a)
 } // namespace
 
 std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
-                                            const CalcState& s, bool tabFailed,
+                                            const DesignResults& s, bool tabFailed,
                                             const ConstructionSettings& set, const Settings& cfg)
 {
     SheetSubject out;
     if (tab == "TTrafoAlim" || tab == "trafo-alimentacao") {
-        const TrafoAlimInput in = trafoAlimInput(tabSheet, s, tabFailed);
+        const TrafoAlimInput in = trafoAlimInput(tabSheet, s.trafoAlim, tabFailed);
         out.core = {in.a, in.b};
         out.activeSecondaries = in.numSec;
         out.analysis = analyseTrafoAlim(in, set, cfg);
     } else if (tab == "TModValvul" || tab == "modulador-valvulado") {
-        const TrafoModInput in = trafoModInput(tabSheet, s, tabFailed);
+        const TrafoModInput in = trafoModInput(tabSheet, s.trafoMod, tabFailed);
         out.core = {in.a, in.b};
         out.analysis = analyseTrafoMod(in, set, cfg);
     } else if (tab == "TReatorFiltro" || tab == "reator-filtro") {
-        const ReatorFiltroInput in = reatorFiltroInput(tabSheet, s, tabFailed);
+        const ReatorFiltroInput in = reatorFiltroInput(tabSheet, s.reatorFiltro, tabFailed);
         out.core = {in.a, in.b};
         out.analysis = analyseReatorFiltro(in, set, cfg);
     } else {

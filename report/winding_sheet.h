@@ -39,10 +39,10 @@ struct SheetSubject {
     int activeSecondaries = 0; // power transformer: the secondaries that have a load
 };
 // The analysis of tab "TTrafoAlim", "TModValvul" or "TReatorFiltro" (or the
-// design's command-line name) from its sheet and the state its last
+// design's command-line name) from its sheet and the records its last
 // calculation left; nothing for a tab without one.
 std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
-                                            const CalcState& s, bool tabFailed,
+                                            const DesignResults& s, bool tabFailed,
                                             const construction::ConstructionSettings& set,
                                             const Settings& cfg);
 

@@ -3,6 +3,7 @@
 #include "circuito_pi.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "translations.h"
 
 #include <QAbstractTableModel>
 #include <QBoxLayout>
@@ -73,10 +74,8 @@ private:
 
 Settings localeSettings()
 {
-    const QString dp = QLocale::system().decimalPoint();
     Settings s;
-    s.decimalSeparator = (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode())
-                                                                        : '.';
+    s.decimalSeparator = localeDecimalSeparator();
     return s;
 }
 
@@ -95,7 +94,7 @@ void addResult(QGridLayout* grid, int row, int col, const QString& caption, cons
 } // namespace
 
 TFCalcPI::TFCalcPI(QWidget* parent)
-    : QWidget(parent, Qt::Window), sheet_(circuitoPiDesign().controls), binding_(sheet_, this)
+    : QWidget(parent, Qt::Window), sheet_(circuitoPiControls()), binding_(sheet_, this)
 {
     setObjectName(QStringLiteral("FCalcPI"));
     setWindowTitle(QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));

@@ -4,7 +4,7 @@
 // the settings, the windings table, the cross-section drawn to scale, the
 // figures and verdicts, and the winding sheet to save, export or print.
 #include "binding.h"
-#include "calc_state.h"
+#include "results.h"
 #include "construction.h"
 
 #include <QWidget>
@@ -38,7 +38,7 @@ struct ConstrucaoSource {
     std::string tab;          // "TTrafoAlim", "TModValvul", "TReatorFiltro"
     QString caption;          // the tab's caption
     const Sheet* sheet = nullptr;
-    const CalcState* state = nullptr;
+    const DesignResults* state = nullptr;
     std::function<bool()> tabFailed;
     std::function<Settings()> settings;
     // "Usar este núcleo": writes Bn and En (texts) into the tab, which recalculates.

@@ -11,12 +11,9 @@
 #include "keyboard.h"
 #include "picture.h"
 #include "recalculation.h"
-#include "reator_filtro.h"
 #include "report_file.h"
 #include "tab_builders.h"
-#include "trafo_alim.h"
-#include "trafo_mod.h"
-#include "trafo_mod_trans.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -31,6 +28,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -65,21 +64,21 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 8, 929, 673);
 
+    // The form of each page; a design's page takes its controls from the
+    // registry of designs, as kelvora-cli does.
     struct PageDef {
         const char* name;
         const char* caption;
         void (*build)(QWidget*);
-        std::vector<ControlSpec> specs;
     };
     const PageDef defs[] = {
-        {"TInicio", "Início", buildInicioTab, {}},
-        {"TTrafoAlim", "Trafo Alimentação", buildTrafoAlimTab, trafoAlimDesign().controls},
-        {"TModValvul", "Modulador Valvulado", buildModValvulTab, trafoModDesign().controls},
-        {"TModTransis", "Modulador Transistorizado", buildModTransisTab,
-         trafoModTransDesign().controls},
-        {"TReatorFiltro", "Reator de Filtro", buildReatorFiltroTab, reatorFiltroDesign().controls},
-        {"TAjustes", "Ajustes", buildAjustesTab, ajustesControls()},
-        {"Historico", "Histórico", buildHistoricoTab, {}},
+        {"TInicio", "Início", buildInicioTab},
+        {"TTrafoAlim", "Trafo Alimentação", buildTrafoAlimTab},
+        {"TModValvul", "Modulador Valvulado", buildModValvulTab},
+        {"TModTransis", "Modulador Transistorizado", buildModTransisTab},
+        {"TReatorFiltro", "Reator de Filtro", buildReatorFiltroTab},
+        {"TAjustes", "Ajustes", buildAjustesTab},
+        {"Historico", "Histórico", buildHistoricoTab},
     };
     // Every page and sheet exists from the start (the calculations need only
     // the sheets); the forms of all but the first may be built later.
@@ -87,7 +86,11 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(p.name));
         PageControl1->addTab(page, QString::fromUtf8(p.caption));
-        tabs_.push_back(std::make_unique<Tab>(p.name, p.specs, page));
+        const Design* d = findDesign(p.name);
+        const std::vector<ControlSpec> specs =
+            d ? d->controls : std::string_view(p.name) == "TAjustes" ? ajustesControls()
+                                                                      : std::vector<ControlSpec>{};
+        tabs_.push_back(std::make_unique<Tab>(p.name, specs, page));
         pending_.emplace_back(tabs_.back().get(), p.build);
     }
     PageControl1->setCurrentIndex(0);
@@ -187,24 +190,18 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
 
 void TFKelvora::wireRecalculation()
 {
-    onChange({"EPo", "EFm", "ERo", "ERd", "EVcc", "CBIc0", "EBetaQ1Q2min", "EBetaQ3",
-              "EBetaQ1Q2max"},
-             &TFKelvora::CBBnChange);
-    onShow("TInicio", &TFKelvora::TInicioShow);
-    onShow("TTrafoAlim", &TFKelvora::TTrafoAlimShow);
-    onChange({"RBNucleoE", "RBNucleoU", "EEn1", "EBn1", "CBTaEff", "CBTaBmax", "EFo", "EVp1",
-              "EVp2", "EVp3", "EVp4", "EVprim0V", "EVs1", "EVs2", "EVs3", "EVs4", "EVs5", "EVs6",
-              "EIs1", "EIs2", "EIs3", "EIs4", "EIs5", "EIs6"},
-             &TFKelvora::TTrafoAlimShow);
-    onChange({"CNumPri"}, &TFKelvora::CNumPriChange);
-    onChange({"CNumSec"}, &TFKelvora::CNumSecChange);
-    onShow("TModValvul", &TFKelvora::TModValvulShow);
-    onChange({"EPaMod", "EFmin", "EIb0mod", "EIb1mod", "EZmod", "EEbmod", "EBmax", "CBTMEn",
-              "CBTMBn", "EEbrf", "EIbrf", "RBConserv", "RBNormal", "RBMuitoCons"},
-             &TFKelvora::TModValvulShow);
-    onChange({"CBSelTM"}, &TFKelvora::CBSelTMChange);
-    onShow("TReatorFiltro", &TFKelvora::TReatorFiltroShow);
-    onChange({"CBRFEn", "CBRFBn", "ERFIr", "ERFLr"}, &TFKelvora::TReatorFiltroShow);
+    // The recalculation handlers, as each design declares them ("OnActivate"
+    // is the window's own event).
+    for (const Design& d : designs())
+        for (const Handler& h : d.handlers)
+            for (const std::string& trigger : h.triggers) {
+                const std::string name = h.name;
+                const auto run = [this, name] { runHandler(name); };
+                if (trigger.rfind("OnShow ", 0) == 0)
+                    onShow(trigger.substr(7).c_str(), run);
+                else if (const std::size_t space = trigger.find(' '); space != std::string::npos)
+                    onChange({trigger.substr(space + 1).c_str()}, run);
+            }
     onChange({"BBVisNucleoTA"}, &TFKelvora::BBVisNucleoTAClick);
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
@@ -224,6 +221,12 @@ void TFKelvora::wireRecalculation()
 // OnChange of an edit or combo box, OnClick of a button.
 void TFKelvora::onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)())
 {
+    onChange(names, [this, handler] { (this->*handler)(); });
+}
+
+void TFKelvora::onChange(std::initializer_list<const char*> names,
+                         const std::function<void()>& handler)
+{
     for (const char* name : names) {
         QWidget* w = findChild<QWidget*>(QString::fromLatin1(name));
         if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -238,12 +241,12 @@ void TFKelvora::onChange(std::initializer_list<const char*> names, void (TFKelvo
 }
 
 // OnShow of a tab page.
-void TFKelvora::onShow(const char* tabName, void (TFKelvora::*handler)())
+void TFKelvora::onShow(const char* tabName, const std::function<void()>& handler)
 {
     QWidget* page = tab(tabName).page;
     connect(PageControl1, &QTabWidget::currentChanged, this, [this, page, handler](int index) {
         if (PageControl1->widget(index) == page)
-            (this->*handler)();
+            handler();
     });
 }
 
@@ -257,7 +260,11 @@ bool TFKelvora::event(QEvent* e)
         if (skipActivation_ || errorBoxOpen_)
             skipActivation_ = false;
         else
-            CBBnChange();
+            for (const Design& d : designs())
+                for (const Handler& h : d.handlers)
+                    if (std::find(h.triggers.begin(), h.triggers.end(), "OnActivate")
+                        != h.triggers.end())
+                        runHandler(h.name);
     }
     return QWidget::event(e);
 }
@@ -276,43 +283,27 @@ void TFKelvora::showEvent(QShowEvent* e)
 
 // ---- handlers ----------------------------------------------------------------
 
-void TFKelvora::CBBnChange()
+// A handler of the registry: its procedures in order; a failure ends it and
+// the procedures after it are skipped.
+void TFKelvora::runHandler(std::string_view name)
 {
-    // A failure ends the handler: the calculations after it are skipped.
-    if (!CalculaTrafoMod())
-        return;
-    if (!CalculaTrafoModTrans())
-        return;
-    CalculaTrafoAlim();
+    for (const Design& d : designs())
+        for (const Handler& h : d.handlers)
+            if (h.name == name) {
+                for (const std::string& procedure : h.runs)
+                    if (!run(procedure))
+                        return;
+                return;
+            }
 }
 
-void TFKelvora::TInicioShow()
-{
-    TAEnrolamentos();
-    CalculaTrafoAlim();
-}
-
-void TFKelvora::TTrafoAlimShow() { CalculaTrafoAlim(); }
-
-void TFKelvora::CNumPriChange()
-{
-    TAEnrolamentos();
-    CalculaTrafoAlim();
-}
-
-void TFKelvora::CNumSecChange()
-{
-    TAEnrolamentos();
-    CalculaTrafoAlim();
-}
-
-void TFKelvora::TModValvulShow()
-{
-    SelConfigTM();
-    CalculaTrafoMod();
-}
-
-void TFKelvora::CBSelTMChange() { SelConfigTM(); }
+void TFKelvora::CBBnChange() { runHandler("CBBnChange"); }
+void TFKelvora::TInicioShow() { runHandler("TInicioShow"); }
+void TFKelvora::TTrafoAlimShow() { runHandler("TTrafoAlimShow"); }
+void TFKelvora::CNumPriChange() { runHandler("CNumPriChange"); }
+void TFKelvora::CNumSecChange() { runHandler("CNumSecChange"); }
+void TFKelvora::TModValvulShow() { runHandler("TModValvulShow"); }
+void TFKelvora::CBSelTMChange() { runHandler("CBSelTMChange"); }
 
 void TFKelvora::ImgConvTMMouseDown(int x, int y)
 {
@@ -324,11 +315,11 @@ void TFKelvora::ImgConvTMMouseDown(int x, int y)
     t.binding.mirror();
 }
 
-void TFKelvora::TReatorFiltroShow() { CalcReatorFiltro(); }
+void TFKelvora::TReatorFiltroShow() { runHandler("TReatorFiltroShow"); }
 
-void TFKelvora::BBVisNucleoTAClick() { showCore(state_.En, state_.Bn); }
-void TFKelvora::BBVisNucleoTMClick() { showCore(state_.mod.En, state_.mod.Bn); }
-void TFKelvora::BBVisNucleoReatorClick() { showCore(state_.RFEn, state_.RFBn); }
+void TFKelvora::BBVisNucleoTAClick() { showCore("TTrafoAlim"); }
+void TFKelvora::BBVisNucleoTMClick() { showCore("TModValvul"); }
+void TFKelvora::BBVisNucleoReatorClick() { showCore("TReatorFiltro"); }
 
 void TFKelvora::BCircuitoPIClick()
 {
@@ -341,8 +332,10 @@ void TFKelvora::BCircuitoPIClick()
     FCalcPI->activateWindow();
 }
 
-void TFKelvora::showCore(float En, float Bn)
+// The core of the design's last run, as its registry entry reads it.
+void TFKelvora::showCore(const char* tabName)
 {
+    const auto [En, Bn] = findDesign(tabName)->core(results_);
     VisNucleo(En, Bn);
     if (!FNucleo)
         return;
@@ -369,7 +362,7 @@ void TFKelvora::showConstrucao(const char* tabName)
         files_->adopt("FConstrucao");
     }
     FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
-                             &t.sheet, &state_, [&t] { return t.failed; },
+                             &t.sheet, &results_, [&t] { return t.failed; },
                              [this] { return settings(); },
                              [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
                                  useCore(t.page, *construction::coreFieldsOf(name), bn, en);
@@ -398,14 +391,14 @@ void TFKelvora::BSalvaTAClick()
 {
     saveReport(saveDialog(SaveTA, "SaveTA", "Trafo_alimentacao"),
                QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
-               tab("TTrafoAlim"), trafoAlimDesign().report);
+               tab("TTrafoAlim"), findDesign("TTrafoAlim")->report);
 }
 
 void TFKelvora::BSalva_TMClick()
 {
     saveReport(saveDialog(SaveTM, "SaveTM", "Trafo_modulacao"),
                QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
-               trafoModDesign().report);
+               findDesign("TModValvul")->report);
 }
 
 namespace {
@@ -430,7 +423,7 @@ QStringList substitutedFields(const Sheet& sheet, QWidget* page)
 
 void TFKelvora::saveReport(
     QFileDialog* dialog, const QString& title, Tab& t,
-    const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report)
+    const std::function<std::string(const Sheet&, const DesignResults&, const Settings&)>& report)
 {
     if (!report)
         return;
@@ -455,51 +448,34 @@ void TFKelvora::saveReport(
         return;
     dialog->selectFile(path);
     t.binding.readInputs(); // the user name and application as typed now
-    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, state_, settings())))
+    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, results_, settings())))
         reportError(*error);
 }
 
 // ---- calculations ------------------------------------------------------------
 
-bool TFKelvora::CalculaTrafoAlim()
-{
-    Tab& t = tab("TTrafoAlim");
-    return calculate(t, [&] { kelvora::CalculaTrafoAlim(t.sheet, state_, settings()); });
-}
+bool TFKelvora::CalculaTrafoAlim() { return run("CalculaTrafoAlim"); }
+bool TFKelvora::CalculaTrafoMod() { return run("CalculaTrafoMod"); }
+bool TFKelvora::CalculaTrafoModTrans() { return run("CalculaTrafoModTrans"); }
+bool TFKelvora::CalcReatorFiltro() { return run("CalcReatorFiltro"); }
+void TFKelvora::TAEnrolamentos() { run("TAEnrolamentos"); }
+void TFKelvora::SelConfigTM() { run("SelConfigTM"); }
 
-bool TFKelvora::CalculaTrafoMod()
+// One procedure of the registry on its design's tab.
+bool TFKelvora::run(std::string_view procedure)
 {
-    Tab& t = tab("TModValvul");
-    const bool done =
-        calculate(t, [&] { kelvora::CalculaTrafoMod(t.sheet, state_, settings()); });
+    const auto [d, p] = findProcedure(procedure);
+    if (!p)
+        return true;
+    Tab& t = tab(d->tab.c_str());
+    const auto step = [&] { p->run(t.sheet, results_, settings()); };
+    if (!p->calculation)
+        return recalculate(t, step);
+    const bool done = calculate(t, step);
     // The pi network works from the same RF stage.
-    if (FCalcPI)
+    if (FCalcPI && d->tab == "TModValvul")
         FCalcPI->followRfStage(t.sheet["EEbrf"].text, t.sheet["EIbrf"].text);
     return done;
-}
-
-bool TFKelvora::CalculaTrafoModTrans()
-{
-    Tab& t = tab("TModTransis");
-    return calculate(t, [&] { kelvora::CalculaTrafoModTrans(t.sheet, state_, settings()); });
-}
-
-bool TFKelvora::CalcReatorFiltro()
-{
-    Tab& t = tab("TReatorFiltro");
-    return calculate(t, [&] { kelvora::CalcReatorFiltro(t.sheet, state_, settings()); });
-}
-
-void TFKelvora::TAEnrolamentos()
-{
-    Tab& t = tab("TTrafoAlim");
-    recalculate(t, [&] { kelvora::TAEnrolamentos(t.sheet, state_); });
-}
-
-void TFKelvora::SelConfigTM()
-{
-    Tab& t = tab("TModValvul");
-    recalculate(t, [&] { kelvora::SelConfigTM(t.sheet, state_); });
 }
 
 // Read the widgets into the sheet, run, mirror the sheet back (also after a
@@ -561,11 +537,7 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
 
 Settings TFKelvora::settings()
 {
-    char sep = separator_;
-    if (!sep) {
-        const QString dp = QLocale::system().decimalPoint();
-        sep = (dp.size() == 1 && dp.at(0).unicode() < 0x80) ? char(dp.at(0).unicode()) : '.';
-    }
+    const char sep = separator_ ? separator_ : localeDecimalSeparator();
     Tab& ajustes = tab("TAjustes");
     ajustes.binding.readInputs();
     return settingsFrom(ajustes.sheet, sep);

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: seven tabs, the recalculation wiring and the handlers.
 #include "binding.h"
-#include "calc_state.h"
+#include "results.h"
 #include "design.h"
 
 #include <QElapsedTimer>
@@ -64,7 +64,7 @@ public:
     void SelConfigTM();
     void VisNucleo(float En, float Bn);
 
-    CalcState& state() { return state_; }
+    DesignResults& results() { return results_; }
     // The sheet of a tab by its control name ("TTrafoAlim", "TAjustes", ...).
     Sheet& sheet(const char* tab);
     Settings settings();
@@ -103,10 +103,13 @@ private:
     bool ask(const QString& question);
     void wireRecalculation();
     void onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)());
-    void onShow(const char* tab, void (TFKelvora::*handler)());
+    void onChange(std::initializer_list<const char*> names, const std::function<void()>& handler);
+    void onShow(const char* tab, const std::function<void()>& handler);
+    void runHandler(std::string_view name);
+    bool run(std::string_view procedure);
     void saveReport(QFileDialog* dialog, const QString& title, Tab& t,
-                    const std::function<std::string(const Sheet&, const CalcState&, const Settings&)>& report);
-    void showCore(float En, float Bn);
+                    const std::function<std::string(const Sheet&, const DesignResults&, const Settings&)>& report);
+    void showCore(const char* tab);
     QFileDialog* saveDialog(QFileDialog*& dialog, const char* name, const char* file);
 
     QTabWidget* PageControl1 = nullptr;
@@ -123,7 +126,7 @@ private:
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;
-    CalcState state_;
+    DesignResults results_;
     char separator_ = 0;
 
     std::function<void(const QString&)> errorReporter_;

@@ -147,7 +147,8 @@ void SheetBinding::readInputs()
             const QString t = cb->currentText();
             c.text = t.toStdString();
             // A typed text that matches no item selects none, as in the list.
-            c.itemIndex = cb->isEditable() ? cb->findText(t, Qt::MatchExactly) : cb->currentIndex();
+            c.itemIndex = cb->isEditable() ? itemIndexOf(sheet_.spec(names[i]), c.text)
+                                           : cb->currentIndex();
         } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable()) {
             c.checked = b->isChecked();
         }

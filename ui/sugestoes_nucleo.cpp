@@ -143,7 +143,7 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     connect(GSugestoes, &QTableView::doubleClicked, this, &PainelSugestoes::choose);
 }
 
-void PainelSugestoes::refresh(const Design& design, const Sheet& tab, const CalcState& s,
+void PainelSugestoes::refresh(const Design& design, const Sheet& tab, const DesignResults& s,
                               bool tabError, const construction::ConstructionSettings& set,
                               const Settings& cfg)
 {

@@ -1,4 +1,5 @@
 #include "circuito_pi.h"
+#include "designs.h"
 
 #include <gtest/gtest.h>
 
@@ -364,7 +365,7 @@ TEST(PiNetwork, ExtremeInputsNeverShowNonNumbers)
 
 TEST(PiNetwork, DesignJoinsTheRegistryWithItsOutputs)
 {
-    const Design d = circuitoPiDesign();
+    const Design d = *findDesign("circuito-pi");
     EXPECT_EQ(d.name, "circuito-pi");
     EXPECT_EQ(d.tab, "FCalcPI");
     EXPECT_FALSE(d.report);
@@ -375,7 +376,7 @@ TEST(PiNetwork, DesignJoinsTheRegistryWithItsOutputs)
     EXPECT_EQ(d.outputs.back(), "LPiC2_10m");
     // Without a window the frequency comes from the band list unless typed.
     Sheet tab(d.controls);
-    CalcState s;
+    DesignResults s;
     Settings cfg;
     cfg.decimalSeparator = '.';
     d.show(tab, s, cfg);

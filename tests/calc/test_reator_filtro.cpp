@@ -10,7 +10,7 @@ using namespace kelvora;
 namespace {
 struct Choke {
     Sheet tab{reatorFiltroControls()};
-    CalcState s;
+    ReatorFiltroResult s;
     Settings cfg;
     void operator()() { CalcReatorFiltro(tab, s, cfg); }
 };

@@ -1,6 +1,8 @@
 #include "trafo_alim.h"
 
 #include "calc_error.h"
+#include "designs.h"
+#include "panel_layout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,9 +13,17 @@ using namespace kelvora;
 
 namespace {
 
+// What CNumPri and CNumSec run in the window and in kelvora-cli: the two
+// choices recorded, then the winding panels put in their places.
+void enrolamentos(Sheet& tab, TrafoAlimResult& s)
+{
+    TAEnrolamentos(tab, s);
+    arrangeWindingPanels(tab, s.NumSec, s.TipoPri);
+}
+
 struct TrafoAlim {
     Sheet tab{trafoAlimControls()};
-    CalcState s;
+    TrafoAlimResult s;
     Settings cfg;
 
     explicit TrafoAlim(char separator = ',') { cfg.decimalSeparator = separator; }
@@ -22,7 +32,7 @@ struct TrafoAlim {
     {
         tab[list].itemIndex = index;
         tab[list].text = tab.spec(list).items.at(index);
-        TAEnrolamentos(tab, s);
+        enrolamentos(tab, s);
         CalculaTrafoAlim(tab, s, cfg);
     }
     void type(const char* name, const char* text)
@@ -32,7 +42,7 @@ struct TrafoAlim {
     }
     void start()
     {
-        TAEnrolamentos(tab, s);
+        enrolamentos(tab, s);
         CalculaTrafoAlim(tab, s, cfg);
     }
     const std::string& text(const char* name) { return tab[name].text; }
@@ -76,7 +86,6 @@ TEST(TrafoAlim, DefaultsGiveTheHandWorkedDesignToTheCharacter)
     EXPECT_EQ(t.s.Sns, 10.24f);
     // Only the three active secondaries were sized.
     EXPECT_EQ(t.s.Ns[4], 0.0f);
-    EXPECT_EQ(t.s.Sigma, 3);
 }
 
 TEST(TrafoAlim, PointSeparatorReadsAndWritesWithAPoint)
@@ -330,7 +339,7 @@ TEST(TrafoAlim, PrimaryTypesSizeTheirOwnSections)
         t.start();
         t.tab["CNumPri"].itemIndex = -1;
         t.tab["EVp1"].text = "220";
-        TAEnrolamentos(t.tab, t.s);
+        enrolamentos(t.tab, t.s);
         CalculaTrafoAlim(t.tab, t.s, t.cfg);
         EXPECT_EQ(t.s.TipoPri, -1);
         EXPECT_TRUE(t.tab["PPrim1"].visible);
@@ -394,7 +403,7 @@ TEST(TrafoAlim, EveryPanelArrangementFollowsTheTable)
         TrafoAlim t;
         t.tab["CNumSec"].itemIndex = c.secondaries - 1;
         t.tab["CNumPri"].itemIndex = c.tipo;
-        TAEnrolamentos(t.tab, t.s);
+        enrolamentos(t.tab, t.s);
         EXPECT_EQ(t.s.NumSec, c.secondaries - 1);
         EXPECT_EQ(t.s.TipoPri, c.tipo);
         EXPECT_EQ(t.tab["PSec1"].top, c.sec1Top);
@@ -436,26 +445,26 @@ TEST(TrafoAlim, NoTwoVisiblePanelsOverlapWhateverTheOrderOfChoices)
             TrafoAlim t;
             t.tab["CNumSec"].itemIndex = from % 6;
             t.tab["CNumPri"].itemIndex = from / 6;
-            TAEnrolamentos(t.tab, t.s);
+            enrolamentos(t.tab, t.s);
             t.tab["CNumSec"].itemIndex = to % 6;
             t.tab["CNumPri"].itemIndex = to / 6;
-            TAEnrolamentos(t.tab, t.s);
+            enrolamentos(t.tab, t.s);
             check(t.tab);
         }
     // Two secondaries beside a double primary, then six: PSec2 comes back to 112.
     TrafoAlim t;
     t.tab["CNumSec"].itemIndex = 1;
     t.tab["CNumPri"].itemIndex = 1;
-    TAEnrolamentos(t.tab, t.s);
+    enrolamentos(t.tab, t.s);
     EXPECT_EQ(t.tab["PSec2"].top, 192);
     t.tab["CNumSec"].itemIndex = 5;
-    TAEnrolamentos(t.tab, t.s);
+    enrolamentos(t.tab, t.s);
     EXPECT_EQ(t.tab["PSec2"].top, 112);
 }
 
 TEST(TrafoAlim, DesignDescribesTheTab)
 {
-    const Design d = trafoAlimDesign();
+    const Design d = *findDesign("trafo-alimentacao");
     EXPECT_EQ(d.name, "trafo-alimentacao");
     EXPECT_EQ(d.tab, "TTrafoAlim");
     ASSERT_GE(d.outputs.size(), 3u);
@@ -473,12 +482,12 @@ TEST(TrafoAlim, DesignDescribesTheTab)
     EXPECT_EQ(tab["CNumPri"].itemIndex, 0);
     EXPECT_FALSE(tab["PSec2"].visible);
 
-    CalcState s;
+    DesignResults s;
     d.show(tab, s, Settings{});
     EXPECT_EQ(tab["LPas"].text, "105,00");
     EXPECT_TRUE(tab["PSec3"].visible);
-    s.En = 40;
-    s.Bn = 25;
+    s.trafoAlim.En = 40;
+    s.trafoAlim.Bn = 25;
     EXPECT_EQ(d.core(s), (std::pair<float, float>{40, 25}));
     EXPECT_TRUE(d.report);
 }

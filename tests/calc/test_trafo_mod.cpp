@@ -1,12 +1,15 @@
 #include "calc_error.h"
 #include "trafo_mod.h"
 
+#include "designs.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 #include <string>
+#include <tuple>
 
 using namespace kelvora;
 using ::testing::HasSubstr;
@@ -17,7 +20,7 @@ using Texts = std::map<std::string, std::string>;
 
 struct Mod {
     Sheet tab{trafoModControls()};
-    CalcState s;
+    TrafoModResult s;
     Settings cfg;
 
     explicit Mod(char separator = ',') { cfg.decimalSeparator = separator; }
@@ -33,12 +36,16 @@ struct Mod {
             tab[r].checked = std::string(r) == radio;
         return *this;
     }
-    void show() { trafoModDesign().show(tab, s, cfg); }
+    void show()
+    {
+        SelConfigTM(tab, s);
+        CalculaTrafoMod(tab, s, cfg);
+    }
     // Every output label as it reads now.
     Texts outputs() const
     {
         Texts t;
-        for (const std::string& name : trafoModDesign().outputs)
+        for (const std::string& name : (*findDesign("modulador-valvulado")).outputs)
             t[name] = tab[name].text;
         return t;
     }
@@ -68,16 +75,25 @@ std::string errorOf(Mod& m)
     return {};
 }
 
-bool sameRecord(const TrafoModRecord& a, const TrafoModRecord& b)
+// Every number and verdict of the record (not how far the run came).
+auto numbers(const TrafoModResult& m)
 {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::tie(m.SelConfigTM, m.PaMod, m.PccRF, m.Pextra, m.Fmin, m.Ebmod, m.PextraPct,
+                    m.Ib0mod, m.Ib1mod, m.Zmod, m.Ebrf, m.Ibrf, m.Bn, m.En, m.Bmax, m.Sn, m.Bnc,
+                    m.Sne, m.Lm, m.Ae, m.Zrf, m.Kn, m.Kz, m.Np, m.Ns, m.Bc, m.Bcp, m.Bcs, m.Sfp,
+                    m.Sfpmm2, m.Sfs, m.Sfsmm2, m.Lreator, m.Cacopl, m.core, m.power, m.dcFlux);
+}
+
+bool sameRecord(const TrafoModResult& a, const TrafoModResult& b)
+{
+    return numbers(a) == numbers(b);
 }
 
 } // namespace
 
 TEST(TrafoModDesign, NameTabOutputsAndCore)
 {
-    const Design d = trafoModDesign();
+    const Design d = (*findDesign("modulador-valvulado"));
     EXPECT_EQ(d.name, "modulador-valvulado");
     EXPECT_EQ(d.tab, "TModValvul");
     EXPECT_EQ(d.outputs,
@@ -87,9 +103,9 @@ TEST(TrafoModDesign, NameTabOutputsAndCore)
                                         "LNp2", "LNs", "LBcp", "LBcs", "LBc", "LTMBcAval",
                                         "LSfp1", "LSfp2", "LSfs", "LRMInd", "LRMCorr", "LCMod"}));
     ASSERT_TRUE(d.report);
-    CalcState s;
-    s.mod.En = 36;
-    s.mod.Bn = 44;
+    DesignResults s;
+    s.trafoMod.En = 36;
+    s.trafoMod.Bn = 44;
     EXPECT_EQ(d.core(s), (std::pair<float, float>{36, 44}));
 }
 
@@ -198,7 +214,7 @@ TEST(CalculaTrafoMod, DefaultInputsGiveTheKnownDesign)
                     {"LRMCorr", "160,0 mA"},
                     {"LCMod", "2,8 uF (mín)"}});
 
-    const TrafoModRecord& r = m.s.mod;
+    const TrafoModResult& r = m.s;
     EXPECT_EQ(r.Bn, 40);
     EXPECT_EQ(r.En, 32);
     EXPECT_FLOAT_EQ(r.PccRF, 73.6f);
@@ -209,7 +225,6 @@ TEST(CalculaTrafoMod, DefaultInputsGiveTheKnownDesign)
     EXPECT_EQ(r.Np, 885.9375f);
     EXPECT_FLOAT_EQ(r.Sfpmm2, 0.205f / 3);
     EXPECT_FLOAT_EQ(r.Sfsmm2, 0.16f / 3);
-    EXPECT_EQ(m.s.Sigma, 3);
 
     expectColours(m.tab["LTMAval"], GoodPair, "core verdict");
     expectColours(m.tab["CBTMBn"], GoodPair, "CBTMBn");
@@ -302,7 +317,7 @@ TEST(CalculaTrafoMod, PowerVerdictReplacesTheReadColourOfItsFields)
     Mod m;
     m.set({{"EEbrf", "abc"}});
     m.show();
-    EXPECT_EQ(m.s.mod.Ebrf, 1);
+    EXPECT_EQ(m.s.Ebrf, 1);
     EXPECT_EQ(m.tab["LPccRF"].text, "0,2 W");
     expectColours(m.tab["EEbrf"], GoodPair, "EEbrf");
 }
@@ -315,7 +330,7 @@ TEST(CalculaTrafoMod, PaModNotAboveZeroIsTakenAsOneWatt)
         Mod m;
         m.set({{"EPaMod", text}, {"EEbrf", "10"}, {"EIbrf", "10"}});
         m.show();
-        EXPECT_EQ(m.s.mod.PaMod, 1);
+        EXPECT_EQ(m.s.PaMod, 1);
         EXPECT_EQ(m.tab["EPaMod"].text, text);
         EXPECT_EQ(m.tab["LSn"].text, "1,50"); // 15 * sqrt(1 / 100)
         EXPECT_EQ(m.tab["LPextra"].text, "0,9 W / 95 %");
@@ -327,20 +342,20 @@ TEST(CalculaTrafoMod, UnreadableFieldsTurnRedAndUseTheirFallbacks)
 {
     struct {
         const char* field;
-        float TrafoModRecord::*member;
+        float TrafoModResult::*member;
         float fallback;
     } cases[] = {
-        {"EFmin", &TrafoModRecord::Fmin, 1},     {"EEbmod", &TrafoModRecord::Ebmod, 0},
-        {"EIb0mod", &TrafoModRecord::Ib0mod, 1}, {"EIb1mod", &TrafoModRecord::Ib1mod, 1},
-        {"EZmod", &TrafoModRecord::Zmod, 1},     {"EBmax", &TrafoModRecord::Bmax, 1},
-        {"EIbrf", &TrafoModRecord::Ibrf, 1},     {"EEbrf", &TrafoModRecord::Ebrf, 1},
+        {"EFmin", &TrafoModResult::Fmin, 1},     {"EEbmod", &TrafoModResult::Ebmod, 0},
+        {"EIb0mod", &TrafoModResult::Ib0mod, 1}, {"EIb1mod", &TrafoModResult::Ib1mod, 1},
+        {"EZmod", &TrafoModResult::Zmod, 1},     {"EBmax", &TrafoModResult::Bmax, 1},
+        {"EIbrf", &TrafoModResult::Ibrf, 1},     {"EEbrf", &TrafoModResult::Ebrf, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
         Mod m;
         m.set({{c.field, "12.5"}}); // a point where the comma belongs
         m.show();
-        EXPECT_EQ(m.s.mod.*c.member, c.fallback);
+        EXPECT_EQ(m.s.*c.member, c.fallback);
         // The fields no verdict repaints keep the read's colour.
         if (std::string(c.field) != "EBmax" && std::string(c.field) != "EIbrf"
             && std::string(c.field) != "EEbrf")
@@ -348,7 +363,7 @@ TEST(CalculaTrafoMod, UnreadableFieldsTurnRedAndUseTheirFallbacks)
         // Typing a number again gives the window colour back.
         m.set({{c.field, "12,5"}});
         m.show();
-        EXPECT_EQ(m.s.mod.*c.member, 12.5f);
+        EXPECT_EQ(m.s.*c.member, 12.5f);
         if (std::string(c.field) == "EFmin")
             EXPECT_EQ(m.tab["EFmin"].background, Colour::Window);
     }
@@ -431,7 +446,7 @@ TEST(CalculaTrafoMod, ACoreSizeThatIsNotAWholeNumberStopsBeforeAnythingChanges)
         Mod m;
         m.show();
         const Sheet before = m.tab;
-        const TrafoModRecord record = m.s.mod;
+        const TrafoModResult record = m.s;
         // Other inputs change too; none of them may be read.
         m.set({{c.combo, c.text}, {"EFmin", "xyz"}, {"EPaMod", "70"}});
         EXPECT_EQ(errorOf(m), "'" + std::string(c.text) + "' não é um número inteiro válido");
@@ -445,7 +460,7 @@ TEST(CalculaTrafoMod, ACoreSizeThatIsNotAWholeNumberStopsBeforeAnythingChanges)
             EXPECT_EQ(m.tab[name].visible, before[name].visible);
         }
         EXPECT_EQ(m.tab["EFmin"].background, Colour::Window);
-        EXPECT_TRUE(sameRecord(m.s.mod, record));
+        EXPECT_TRUE(sameRecord(m.s, record));
     }
 }
 
@@ -509,7 +524,7 @@ TEST(CalculaTrafoMod, NegativeInputsUnderASquareRootNameTheField)
         EXPECT_THAT(error, HasSubstr(c.field));
         EXPECT_THAT(error, HasSubstr("deve ser maior que zero"));
         EXPECT_EQ(m.tab[c.firstUnwritten].text, "");
-        for (const std::string& name : trafoModDesign().outputs) {
+        for (const std::string& name : (*findDesign("modulador-valvulado")).outputs) {
             EXPECT_EQ(m.tab[name].text.find("NAN"), std::string::npos) << name;
             EXPECT_EQ(m.tab[name].text.find("INF"), std::string::npos) << name;
         }
@@ -523,7 +538,7 @@ TEST(CalculaTrafoMod, NonPositiveCurrentsForTheGaugeNameTheField)
     EXPECT_THAT(errorOf(m), HasSubstr("(I1mod) deve ser maior que zero"));
     EXPECT_EQ(m.tab["LBc"].text, "2436,1 Gauss"); // reached: no primary DC at all
     EXPECT_EQ(m.tab["LSfp1"].text, "");
-    EXPECT_FLOAT_EQ(m.s.mod.Sfsmm2, 0.16f / 3); // the sections come before the gauges
+    EXPECT_FLOAT_EQ(m.s.Sfsmm2, 0.16f / 3); // the sections come before the gauges
 }
 
 TEST(CalculaTrafoMod, PointAsDecimalSeparator)
@@ -531,7 +546,7 @@ TEST(CalculaTrafoMod, PointAsDecimalSeparator)
     Mod m('.');
     m.set({{"EPaMod", "50.0"}, {"EFmin", "100,0"}});
     m.show();
-    EXPECT_EQ(m.s.mod.Fmin, 1); // a comma does not read with a point locale
+    EXPECT_EQ(m.s.Fmin, 1); // a comma does not read with a point locale
     EXPECT_EQ(m.tab["EFmin"].background, Colour::Red);
     m.set({{"EFmin", "100."}});
     m.show();
@@ -555,7 +570,7 @@ TEST(SelConfigTM, SwitchesTheDiagramBothWaysAndIgnoresTypedText)
             EXPECT_TRUE(tab[name].visible) << name;
     };
     Sheet tab(trafoModControls());
-    CalcState s;
+    TrafoModResult s;
     s.SelConfigTM = 7;
 
     SelConfigTM(tab, s);

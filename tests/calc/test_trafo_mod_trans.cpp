@@ -10,7 +10,7 @@ using namespace kelvora;
 namespace {
 struct Stage {
     Sheet tab{trafoModTransControls()};
-    CalcState s;
+    TrafoModTransResult s;
     Settings cfg;
     void operator()() { CalculaTrafoModTrans(tab, s, cfg); }
 };
@@ -49,7 +49,7 @@ TEST(TransistorModulator, FmAndRoChangeNoResult)
     other.tab["EFm"].text = "20";
     other.tab["ERo"].text = "8";
     other();
-    for (const std::string& name : trafoModTransDesign().outputs) {
+    for (const std::string& name : trafoModTransOutputs()) {
         SCOPED_TRACE(name);
         EXPECT_EQ(other.tab[name].text, base.tab[name].text);
     }

@@ -33,7 +33,7 @@ const Lamination& named(std::string_view name)
 struct Tab {
     const Design* design;
     Sheet sheet;
-    CalcState state;
+    DesignResults state;
     bool error = false;
 
     Tab(std::string_view name, std::initializer_list<std::pair<const char*, const char*>> texts)
@@ -318,7 +318,7 @@ TEST(CoreAdviser, RankedByWeightThenTemperatureWithTheFiguresOfTheirAnalysis)
     EXPECT_EQ(best.worstRegulationPct, worst);
     // The tab's state and sheet are left as they were.
     EXPECT_EQ(tab.sheet["EBn1"].text, "32");
-    EXPECT_EQ(tab.state.Bn, 32);
+    EXPECT_EQ(tab.state.trafoAlim.Bn, 32);
     // Failure counts are only kept when nothing passes.
     EXPECT_FALSE(advice.mostFailed);
     EXPECT_EQ(adviceMessage(advice), "");

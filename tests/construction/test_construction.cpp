@@ -335,7 +335,7 @@ TEST(ConstructionReactor, DefaultChokeInductanceAndDcFlux)
     // L = 4 pi 1e-7 x 2688^2 x 1.2312e-3 / 0.7452e-3 = 15.00 H;
     // B_dc = 4 pi 1e-7 x 2688 x 0.2 / 0.7452e-3 = 0.9066 T = 9066 G.
     Sheet tab(reatorFiltroControls());
-    CalcState s;
+    ReatorFiltroResult s;
     CalcReatorFiltro(tab, s, Comma);
     const Analysis r = analyseReatorFiltro(reatorFiltroInput(tab, s, false),
                                            ConstructionSettings{}, Comma);
@@ -377,7 +377,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
     // X_p = 2 pi 100 x 0.45299 = 284.6 ohms, far below Zmod 3600.
     // Primary rms pi x 0.205 / 4 = 0.16101 A a half; secondary 0.16 x sqrt 1.5 = 0.19596 A.
     Sheet tab(trafoModControls());
-    CalcState s;
+    TrafoModResult s;
     SelConfigTM(tab, s);
     CalculaTrafoMod(tab, s, Comma);
     const Analysis r = analyseTrafoMod(trafoModInput(tab, s, false), ConstructionSettings{},
@@ -483,7 +483,7 @@ TEST(ConstructionErrors, EachErrorInItsOrder)
     EXPECT_EQ(*analyseTrafoMod(mod, set, Comma).error,
               "Espiras negativas em Secundário: corrija os dados da aba.");
     Sheet reactor(reatorFiltroControls());
-    CalcState s;
+    ReatorFiltroResult s;
     CalcReatorFiltro(reactor, s, Comma);
     reactor["ERFLr"].text = "0";
     CalcReatorFiltro(reactor, s, Comma);

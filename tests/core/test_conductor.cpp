@@ -1,5 +1,4 @@
 #include "calc_error.h"
-#include "calc_state.h"
 #include "conductor.h"
 
 #include <gtest/gtest.h>
@@ -8,57 +7,54 @@ using namespace kelvora;
 
 TEST(ConductorSizing, GaugeIsTheFloorOfTheAwgFit)
 {
-    CalcState s;
-    Settings cfg; // Sigma "3"
     // 50 - 10 log10(700) = 21.55...
-    EXPECT_EQ(SAWG(1.0f, s, cfg), 21.0f);
-    EXPECT_EQ(s.Sigma, 3);
-    EXPECT_EQ(SAWG(0.1f, s, cfg), 31.0f);
-    cfg.sigmaText = "2";
-    EXPECT_EQ(SAWG(1.0f, s, cfg), 19.0f); // 50 - 10 log10(1050) = 19.8
-    EXPECT_EQ(s.Sigma, 2);
+    EXPECT_EQ(SAWG(1.0f, Sigma("3")), 21.0f);
+    EXPECT_EQ(Sigma("3").value(), 3);
+    // 50 - 10 log10(70) = 31.55...
+    EXPECT_EQ(SAWG(0.1f, Sigma("3")), 31.0f);
+    EXPECT_EQ(SAWG(1.0f, Sigma("2")), 19.0f); // 50 - 10 log10(1050) = 19.8
 }
 
 TEST(ConductorSizing, ExactDecadesGiveWholeGaugesOnEveryProcessor)
 {
-    CalcState s;
-    Settings cfg;
-    cfg.sigmaText = "21";
+    const Sigma sigma("21");
     // 2100 * 10 / 21 = 1000: 50 - 10 * 3 = 20 exactly. An x87 log10 that is one
     // unit high in the last place gives 19.999... and the floor AWG 19.
-    EXPECT_EQ(SAWG(10.0f, s, cfg), 20.0f);
+    EXPECT_EQ(SAWG(10.0f, sigma), 20.0f);
     // 2100 * 100 / 21 = 10^4: 50 - 40 = AWG 10; 2100 * 1 / 21 = 100: AWG 30.
-    EXPECT_EQ(SAWG(100.0f, s, cfg), 10.0f);
-    EXPECT_EQ(SAWG(1.0f, s, cfg), 30.0f);
+    EXPECT_EQ(SAWG(100.0f, sigma), 10.0f);
+    EXPECT_EQ(SAWG(1.0f, sigma), 30.0f);
 }
 
 TEST(ConductorSizing, GaugeIsClampedTo0And45)
 {
-    CalcState s;
-    Settings cfg;
-    EXPECT_EQ(SAWG(1e6f, s, cfg), 0.0f);
-    EXPECT_EQ(SAWG(1e-6f, s, cfg), 45.0f);
+    const Sigma sigma("3");
+    EXPECT_EQ(SAWG(1e6f, sigma), 0.0f);
+    EXPECT_EQ(SAWG(1e-6f, sigma), 45.0f);
 }
 
 TEST(ConductorSizing, SectionIsCurrentOverSigma)
 {
-    CalcState s;
-    Settings cfg;
-    EXPECT_FLOAT_EQ(Smm2(0.3f, s, cfg), 0.1f);
-    cfg.sigmaText = "5";
-    EXPECT_FLOAT_EQ(Smm2(1.0f, s, cfg), 0.2f);
+    EXPECT_FLOAT_EQ(Smm2(0.3f, Sigma("3")), 0.1f);
+    EXPECT_FLOAT_EQ(Smm2(1.0f, Sigma("5")), 0.2f);
 }
 
-TEST(ConductorSizing, BadSigmaAndZeroCurrentRaise)
+// A bad density is read once without a fault: the fault comes at each sizing
+// that needs it, with the strict read's own message.
+TEST(ConductorSizing, BadSigmaRaisesAtEverySizingNotWhenRead)
 {
-    CalcState s;
-    Settings cfg;
-    cfg.sigmaText = "abc";
-    EXPECT_THROW(SAWG(1.0f, s, cfg), CalcError);
-    EXPECT_THROW(Smm2(1.0f, s, cfg), CalcError);
-    cfg.sigmaText = "0";
-    EXPECT_THROW(SAWG(1.0f, s, cfg), CalcError);
-    EXPECT_THROW(Smm2(1.0f, s, cfg), CalcError);
-    cfg.sigmaText = "3";
-    EXPECT_THROW(SAWG(0.0f, s, cfg), CalcError);
+    const Sigma text("abc");
+    try {
+        SAWG(1.0f, text);
+        FAIL() << "a text density sized a wire";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "'abc' não é um número inteiro válido");
+    }
+    EXPECT_THROW(Smm2(1.0f, text), CalcError);
+    EXPECT_THROW(text.value(), CalcError);
+    const Sigma zero("0");
+    EXPECT_EQ(zero.value(), 0);
+    EXPECT_THROW(SAWG(1.0f, zero), CalcError);
+    EXPECT_THROW(Smm2(1.0f, zero), CalcError);
+    EXPECT_THROW(SAWG(0.0f, Sigma("3")), CalcError);
 }

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Sheet ajustes(ajustesControls());
     const std::vector<ControlSpec> coSpecs = construction::construcaoControls(separator);
     Sheet construcao(coSpecs);
-    CalcState state;
+    DesignResults state;
     try { // as at start-up, then with the user's input over what that run left
         d->show(tab, state, settingsFrom(ajustes, separator));
     } catch (const CalcError&) {

@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Sheet tab(d.controls);
     Sheet ajustes(ajustesControls());
-    CalcState state;
+    DesignResults state;
     // The tab is shown once with its initial texts, as at start-up, then
     // recalculated with the user's input in the state that run left.
     completesOrCalcError(d, "show (initial)", [&] { d.show(tab, state, settingsFrom(ajustes, separator)); });

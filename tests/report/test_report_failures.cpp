@@ -41,7 +41,7 @@ std::vector<Sample> reports()
             continue;
         Sheet tab(d.controls);
         Sheet ajustes(ajustesControls());
-        CalcState s;
+        DesignResults s;
         const Settings cfg = settingsFrom(ajustes, ',');
         d.show(tab, s, cfg);
         v.push_back({d.name, d.report(tab, s, cfg)});

@@ -29,7 +29,7 @@ QByteArray golden(const char* name)
 // The tab as the user left it: texts typed, lists chosen, then shown.
 struct Typed {
     Sheet tab{trafoAlimControls()};
-    CalcState s;
+    TrafoAlimResult s;
     Settings cfg;
 
     Typed(std::vector<std::pair<std::string, std::string>> typed, char separator = ',')

@@ -28,7 +28,7 @@ QByteArray golden(const char* name)
 // The tab as the user left it: texts typed (a radio button by "1"), then shown.
 struct Mod {
     Sheet tab{trafoModControls()};
-    CalcState s;
+    TrafoModResult s;
     Settings cfg;
 
     explicit Mod(const Typed& typed = {}, char separator = ',')
@@ -42,7 +42,8 @@ struct Mod {
             }
             tab[name].text = text;
         }
-        trafoModDesign().show(tab, s, cfg);
+        SelConfigTM(tab, s);
+        CalculaTrafoMod(tab, s, cfg);
     }
     std::string text() const { return reportTrafoMod(tab, s, cfg); }
     // Line n of the report, counted from 1 as the file shows it.

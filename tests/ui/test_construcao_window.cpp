@@ -189,7 +189,7 @@ void TestConstrucaoWindow::tableFollowsTheTab()
     QCOMPARE(cell(w, 3, 11), QStringLiteral("2,000"));
     app.type("EVs3", QStringLiteral("10"));
     QCOMPARE(cell(w, 3, 1),
-             QString::number(std::lround(app.main->state().Ns[3])));
+             QString::number(std::lround(app.main->results().trafoAlim.Ns[3])));
     QVERIFY(cell(w, 3, 1).toInt() >= 39);
 
     // A hidden window does not follow (and costs nothing), but shows the latest when opened again.

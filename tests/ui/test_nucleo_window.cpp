@@ -267,14 +267,14 @@ void TestNucleoWindow::pressesFromTheTabsShowAndRewrite()
     QFETCH(QString, first);
     QFETCH(QString, second);
     App app;
-    kelvora::CalcState& s = app.main->state();
+    kelvora::DesignResults& s = app.main->results();
     // Three different cores, one per tab.
-    s.En = 20;
-    s.Bn = 25;
-    s.mod.En = 35.4f;
-    s.mod.Bn = 12.6f;
-    s.RFEn = 44;
-    s.RFBn = 38;
+    s.trafoAlim.En = 20;
+    s.trafoAlim.Bn = 25;
+    s.trafoMod.En = 35.4f;
+    s.trafoMod.Bn = 12.6f;
+    s.reatorFiltro.RFEn = 44;
+    s.reatorFiltro.RFBn = 38;
     const QMap<QString, Texts> expected{
         {"TA", {"25", "20", "75", "50", "12,5"}},
         {"TM",

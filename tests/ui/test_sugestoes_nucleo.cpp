@@ -48,7 +48,7 @@ struct Wired {
     }
     void refresh()
     {
-        panel.refresh(design(), app.main->sheet(tab), app.main->state(), app.errors.size() > 0,
+        panel.refresh(design(), app.main->sheet(tab), app.main->results(), app.errors.size() > 0,
                       set, app.main->settings());
     }
     QString cell(int row, int column) const
@@ -83,7 +83,7 @@ void TestSugestoesNucleo::tableOpensOnTheButtonWithTheBestTen()
              QString("Pior regulação (%)"));
     // The rows are the adviser's, lightest first, written with the tab's separator.
     const construction::Advice advice = construction::adviseCore(
-        w.design(), app.main->sheet("TTrafoAlim"), app.main->state(), false, {}, app.main->settings());
+        w.design(), app.main->sheet("TTrafoAlim"), app.main->results(), false, {}, app.main->settings());
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 6; ++c)
             QCOMPARE(w.cell(r, c), QString::fromStdString(construction::suggestionRow(
@@ -113,8 +113,8 @@ void TestSugestoesNucleo::usarEsteNucleoWritesTheTabWhichRecalculates()
     QCOMPARE(app.text("EBn1"), QString::fromStdString(construction::coreText(best.a, app.main->settings())));
     QCOMPARE(app.text("EEn1"), QString::fromStdString(construction::coreText(best.b, app.main->settings())));
     // The tab recalculated with the new core and now accepts it.
-    QCOMPARE(app.main->state().Bn, float(best.a));
-    QCOMPARE(app.main->state().En, float(best.b));
+    QCOMPARE(app.main->results().trafoAlim.Bn, float(best.a));
+    QCOMPARE(app.main->results().trafoAlim.En, float(best.b));
     QCOMPARE(app.text("LAlimAval"), QString("Seção escolhida atende à aplicação!"));
     // The list is still the same, the chosen core still selected.
     QCOMPARE(w.panel.model().suggestion(0)->b, best.b);
@@ -124,8 +124,8 @@ void TestSugestoesNucleo::usarEsteNucleoWritesTheTabWhichRecalculates()
     const construction::Suggestion third = *w.panel.model().suggestion(2);
     table->selectRow(2);
     emit table->doubleClicked(table->currentIndex());
-    QCOMPARE(app.main->state().En, float(third.b));
-    QCOMPARE(app.main->state().Bn, float(third.a));
+    QCOMPARE(app.main->results().trafoAlim.En, float(third.b));
+    QCOMPARE(app.main->results().trafoAlim.Bn, float(third.a));
     QCOMPARE(table->currentIndex().row(), 2);
 }
 
@@ -143,8 +143,8 @@ void TestSugestoesNucleo::listFieldsOfTheChoke()
     QTest::mouseClick(w.panel.findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
     QCOMPARE(app.text("CBRFBn"), QString("38,1"));
     QCOMPARE(app.text("CBRFEn"), QString("38,1"));
-    QCOMPARE(app.main->state().RFBn, 38.1f);
-    QCOMPARE(app.main->state().RFEn, 38.1f);
+    QCOMPARE(app.main->results().reatorFiltro.RFBn, 38.1f);
+    QCOMPARE(app.main->results().reatorFiltro.RFEn, 38.1f);
     QCOMPARE(app.text("LRFNAval"), QString("Seção escolhida atende à aplicação!"));
 }
 
@@ -191,8 +191,8 @@ void TestSugestoesNucleo::construcaoWindowFollowsTheTabAndUsesTheCore()
     const construction::Suggestion best = *panel->model().suggestion(0);
 
     QTest::mouseClick(w->findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
-    QCOMPARE(app.main->state().RFBn, float(best.a));
-    QCOMPARE(app.main->state().RFEn, float(best.b));
+    QCOMPARE(app.main->results().reatorFiltro.RFBn, float(best.a));
+    QCOMPARE(app.main->results().reatorFiltro.RFEn, float(best.b));
     QCOMPARE(app.text("LRFNAval"), QString("Seção escolhida atende à aplicação!"));
     // The window followed: the analysis of that core, its lamination by name.
     QCOMPARE(w->analysis().mTotalG, best.mTotalG);

@@ -210,16 +210,16 @@ void TestModValvul::couplingComboSwitchesTheDiagram()
     expectReactor(true);
     QCOMPARE(app.text("LCapAcopl1"), QStringLiteral("Capacitor de"));
     QCOMPARE(app.text("LReatMod2"), QStringLiteral("Modulação"));
-    QCOMPARE(app.main->state().SelConfigTM, 1);
+    QCOMPARE(app.main->results().trafoMod.SelConfigTM, 1);
 
     // Text that names no item leaves the diagram as it is.
     app.type("CBSelTM", "Misto");
-    QCOMPARE(app.main->state().SelConfigTM, -1);
+    QCOMPARE(app.main->results().trafoMod.SelConfigTM, -1);
     expectReactor(true);
 
     sel->setCurrentIndex(0);
     expectReactor(false);
-    QCOMPARE(app.main->state().SelConfigTM, 0);
+    QCOMPARE(app.main->results().trafoMod.SelConfigTM, 0);
     QVERIFY(app.errors.isEmpty());
 }
 
@@ -262,7 +262,7 @@ void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults()
     QCOMPARE(app.errors, QStringList{QStringLiteral("'40,5' não é um número inteiro válido")});
     // The size is the first thing read: the run wrote nothing, so every result
     // and verdict is empty in the system colours; the rest of the tab is as it was.
-    const std::vector<std::string> outputs = trafoModDesign().outputs;
+    const std::vector<std::string> outputs = trafoModOutputs();
     QStringList expected;
     for (const QString& line : before) {
         const QString name = line.section(u'=', 0, 0);
@@ -344,7 +344,7 @@ void TestModValvul::saveButtonWritesTheReportOfTheShownDesign()
     QVERIFY(bytes.contains("\r\nAvalia\xe7\xe3o do n\xfa" "cleo escolhido: Se\xe7\xe3o escolhida "
                            "atende \xe0 aplica\xe7\xe3o!\r\n"));
     QCOMPARE(bytes, encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
-                                                app.main->state(), app.main->settings())));
+                                                app.main->results().trafoMod, app.main->settings())));
     QVERIFY(app.errors.isEmpty());
 }
 
@@ -391,7 +391,7 @@ void TestModValvul::aFailedOrSubstitutedCalculationIsNotSavedUnasked()
     QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
     QCOMPARE(asked, 1);
     QCOMPARE(readFile(path), encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
-                                                         app.main->state(),
+                                                         app.main->results().trafoMod,
                                                          app.main->settings())));
 }
 
@@ -402,8 +402,8 @@ void TestModValvul::coreButtonShowsTheChosenLamination()
     app.find<QComboBox>("CBTMBn")->lineEdit()->setText(QStringLiteral("44"));
     QTest::mouseClick(app.find<QPushButton>("BBVisNucleoTM"), Qt::LeftButton);
     QVERIFY(app.nucleo->isVisible());
-    QCOMPARE(app.main->state().mod.Bn, 44.0f);
-    QCOMPARE(app.main->state().mod.En, 32.0f);
+    QCOMPARE(app.main->results().trafoMod.Bn, 44.0f);
+    QCOMPARE(app.main->results().trafoMod.En, 32.0f);
 }
 
 void TestModValvul::reactorWindowExistsHiddenWithItsCaptions()

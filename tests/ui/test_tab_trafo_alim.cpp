@@ -368,7 +368,7 @@ void TestTrafoAlim::aFailedCalculationIsNotSaved()
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.contains("\r\nEfici\xeancia adotada (n) = 90 %\r\n"));
     QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
-                                                 app.main->state(), app.main->settings())));
+                                                 app.main->results().trafoAlim, app.main->settings())));
     QVERIFY(app.questions.isEmpty());
 }
 
@@ -407,7 +407,7 @@ void TestTrafoAlim::substitutedFieldsAreNamedBeforeSaving()
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.contains("\r\nFrequ\xeancia de opera\xe7\xe3o (Fo) = 1 Hz\r\n"));
     QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
-                                                 app.main->state(), app.main->settings())));
+                                                 app.main->results().trafoAlim, app.main->settings())));
 
     // Numbers again: no question.
     app.type("EFo", QStringLiteral("60"));
@@ -427,8 +427,8 @@ void TestTrafoAlim::coreButtonShowsTheChosenCore()
     QVERIFY(!app.nucleo->isVisible());
     QTest::mouseClick(app.find<QPushButton>("BBVisNucleoTA"), Qt::LeftButton);
     QVERIFY(app.nucleo->isVisible());
-    QCOMPARE(app.main->state().En, 40.0f);
-    QCOMPARE(app.main->state().Bn, 25.5f);
+    QCOMPARE(app.main->results().trafoAlim.En, 40.0f);
+    QCOMPARE(app.main->results().trafoAlim.Bn, 25.5f);
     app.nucleo->hide();
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+// Pieces every design shares: how a quantity with its unit is written, the
+// lamination sizes the combo boxes offer, and the verdict on the chosen core.
+#include "numbers.h"
+#include "sheet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// pi as the single-precision constant the modulator formulas use.
+inline constexpr float Pi = 3.1415925f;
+
+// A fixed-format number followed by its unit text: "12,3 Esp".
+std::string fixedUnit(long double v, int p, int d, std::string_view unit, const Settings& cfg);
+// A whole wire gauge: "21 AWG".
+std::string gauge(float awg, const Settings& cfg);
+
+// Centre-leg widths (mm) of the standard scrapless E/I laminations the
+// combo boxes offer; 50 mm stands twice in the list the builders know.
+const std::vector<std::string>& centreLegWidths();
+// Stack heights (mm) offered beside them.
+const std::vector<std::string>& stackHeights();
+
+// Is the chosen core big enough? First its section against the needed one,
+// then the side of the needed square section against its centre leg.
+enum class CoreVerdict { Fits, NarrowLeg, SmallSection };
+// Both comparisons as the three tabs make them: section in cm^2, side and width in mm.
+CoreVerdict judgeCore(long double chosenSection, long double neededSection,
+                      long double neededSide, long double chosenWidth);
+// The verdict's message in `label`, its colours there and on the width and
+// stack fields (the stack is only faulted by a small section).
+void presentCoreVerdict(Sheet& tab, CoreVerdict v, std::string_view label,
+                        std::string_view widthField, std::string_view stackField);
+
+} // namespace kelvora
