@@ -64,18 +64,32 @@ std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
     return std::nullopt;
 }
 
-// One core judged on a scratch copy of the tab: its fields are set, the tab's
-// calculation runs on a fresh copy of the tab's records, then the construction
-// analysis. The sheet is reused: every calculation rewrites what it reads
-// after it has written it, and its results are overwritten by the next core.
+// One core judged by the tab's calculation alone, on the tab's inputs with
+// the core's width and stack in place of the typed ones: no text is formatted
+// and no control written, so a core costs its arithmetic only. Each design
+// starts from the record of the tab's last run, as the window's would, then
+// the construction analysis reads the new record.
 // A core the tab rejects is analysed only while no core has passed: when
 // none passes, every check that every core fails has then been counted.
 class Judge {
 public:
-    Judge(const Design& d, const Sheet& tab, const DesignResults& s, const CoreFields& f,
+    Judge(const Design& d, const Sheet& tab, const DesignResults& s,
           const ConstructionSettings& set, const Settings& cfg)
-        : design_(d), sheet_(tab), base_(s), fields_(f), set_(set), cfg_(cfg)
+        : design_(d), sheet_(tab), base_(s), state_(s), set_(set), cfg_(cfg)
     {
+        // What showing the tab runs before its calculation: the winding
+        // choices recorded, one lamination shape kept, the coupling recorded.
+        if (d.tab == "TTrafoAlim") {
+            TAEnrolamentos(sheet_, base_.trafoAlim);
+            if (sheet_["RBNucleoE"].checked)
+                sheet_["RBNucleoU"].checked = false;
+            alim_ = readTrafoAlimInputs(sheet_);
+        } else if (d.tab == "TModValvul") {
+            SelConfigTM(sheet_, base_.trafoMod);
+            mod_ = readTrafoModInputs(sheet_);
+        } else {
+            reator_ = readReatorFiltroInputs(sheet_);
+        }
     }
 
     // Judges lamination l with stack b.
@@ -84,20 +98,37 @@ public:
         ++out.tried;
         auto fail = [&](Check c) { ++out.failures[std::size_t(c)]; };
         if (&l != lamination_) { // the width is written once for all its stacks
-            sheet_[fields_.bn].text = coreText(l.a, cfg_);
+            width_ = coreText(l.a, cfg_);
             lamination_ = &l;
         }
-        sheet_[fields_.en].text = coreText(b, cfg_);
-        state_ = base_;
-        try {
-            design_.show(sheet_, state_, cfg_);
-        } catch (const CalcError&) {
+        const std::string stack = coreText(b, cfg_);
+        bool failed = false, coreGood = false;
+        if (design_.tab == "TTrafoAlim") {
+            alim_.Bn = width_;
+            alim_.En = stack;
+            TrafoAlimResult& r = state_.trafoAlim;
+            r = computeTrafoAlim(alim_, cfg_, base_.trafoAlim);
+            failed = r.error.has_value();
+            coreGood = r.core == CoreVerdict::Fits;
+        } else if (design_.tab == "TModValvul") {
+            mod_.Bn = width_;
+            mod_.En = stack;
+            TrafoModResult& r = state_.trafoMod;
+            r = computeTrafoMod(mod_, cfg_, base_.trafoMod);
+            failed = r.error.has_value();
+            coreGood = r.core == CoreVerdict::Fits;
+        } else {
+            reator_.RFBn = width_;
+            reator_.RFEn = stack;
+            ReatorFiltroResult& r = state_.reatorFiltro;
+            r = computeReatorFiltro(reator_, cfg_, base_.reatorFiltro);
+            failed = r.error.has_value();
+            coreGood = !r.refused && r.core == CoreVerdict::Fits;
+        }
+        if (failed) {
             fail(Check::TabCalculation);
             return;
         }
-        const Control& verdict = sheet_[fields_.verdict];
-        const bool coreGood = verdict.background == GoodPair.background
-                              && verdict.font == GoodPair.font;
         if (!coreGood) {
             fail(Check::Core);
             if (out.ranked.empty()) // otherwise the cheap verdict is enough
@@ -157,9 +188,12 @@ private:
 
     const Design& design_;
     Sheet sheet_;
-    const DesignResults& base_;
+    DesignResults base_;
     DesignResults state_;
-    const CoreFields fields_;
+    TrafoAlimInputs alim_;
+    TrafoModInputs mod_;
+    ReatorFiltroInputs reator_;
+    std::string width_;
     const ConstructionSettings& set_;
     const Settings& cfg_;
     std::optional<Analysis> last_;
@@ -220,7 +254,7 @@ Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s
 
     // Largest cores first: they are the likeliest to pass, after which the
     // cores the tab rejects need no analysis.
-    Judge judge(design, tab, s, *fields, set, cfg);
+    Judge judge(design, tab, s, set, cfg);
     const std::span<const Lamination> all = laminations();
     for (auto l = all.rbegin(); l != all.rend(); ++l) {
         if (fields->wholeMm && !whole(l->a))
