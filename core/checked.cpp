@@ -54,13 +54,15 @@ long double log10c(long double x)
     // give its exact logarithm on every machine, or AWG 20 becomes AWG 19.
     // 10^1 ... 10^27 are the powers a 64-bit mantissa holds exactly.
     const long double r = std::log10(x);
-    const long double k = std::nearbyint(r);
-    if (k >= 1.0L && k <= 27.0L && std::fabs(r - k) < 1e-15L) {
-        long double p = 1.0L;
-        for (int i = 0; i < int(k); ++i)
-            p *= 10.0L;
-        if (x == p)
-            return k;
+    if (r > 0.5L && r < 27.5L) {
+        const int k = int(r + 0.5L); // the nearest whole number: r is positive here
+        if (std::fabs(r - k) < 1e-15L) {
+            long double p = 1.0L;
+            for (int i = 0; i < k; ++i)
+                p *= 10.0L;
+            if (x == p)
+                return k;
+        }
     }
     return r;
 }

@@ -132,8 +132,51 @@ std::optional<long double> readExactly(const std::string& s)
 
 } // namespace
 
+// What nearly every field holds, read without building a normalised copy:
+// blanks, up to 19 significant digits, at most one separator, no sign and no
+// exponent. The value is readExactly's: M or M / 10^k in one rounding.
+std::optional<float> plainDecimal(std::string_view t, char separator)
+{
+    std::size_t i = 0, n = t.size();
+    while (i < n && t[i] == ' ')
+        ++i;
+    while (n > i && t[n - 1] == ' ')
+        --n;
+    std::uint64_t m = 0;
+    int digits = 0, anyDigit = 0, scale = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = t[i];
+        if (c == separator && !point) {
+            point = true;
+            continue;
+        }
+        if (!isDigit(c))
+            return std::nullopt;
+        anyDigit = 1;
+        scale -= point;
+        if (m == 0 && c == '0')
+            continue;
+        if (++digits > 19)
+            return std::nullopt;
+        m = m * 10 + std::uint64_t(c - '0');
+    }
+    if (!anyDigit || scale < -27)
+        return std::nullopt;
+    static constexpr long double kExact10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
+        1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
+        1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    const long double v = static_cast<long double>(m) / kExact10[-scale];
+    const float f = static_cast<float>(v);
+    if (std::isinf(f))
+        return std::nullopt;
+    return f;
+}
+
 std::optional<float> parseFloat(std::string_view text, char separator)
 {
+    if (std::optional<float> plain = plainDecimal(text, separator))
+        return plain;
     std::optional<std::string> s = normalise(text, separator);
     if (!s)
         return std::nullopt;

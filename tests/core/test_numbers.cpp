@@ -245,6 +245,37 @@ TEST(TolerantParse, MatchesTheCLibraryDigitForDigit)
     EXPECT_EQ(mismatches, 0);
 }
 
+// Plain decimals ("  0012,50 ") take a short path; a leading '+' sends the
+// same text through the full reader, and both must give the same single.
+TEST(TolerantParse, PlainDecimalsReadAsTheFullReaderReadsThem)
+{
+    std::mt19937_64 rng(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        std::string t(rng() % 3, ' ');
+        for (int k = int(rng() % 22); k > 0; --k)
+            t += char('0' + rng() % 10);
+        if (rng() % 2) {
+            t += ',';
+            for (int k = int(rng() % 30); k > 0; --k)
+                t += char('0' + rng() % 10);
+        }
+        t += std::string(rng() % 3, ' ');
+        const std::size_t first = t.find_first_not_of(' ');
+        std::string signedText = t;
+        signedText.insert(first == std::string::npos ? 0 : first, "+");
+        const std::optional<float> plain = parseFloat(t, ','), full = parseFloat(signedText, ',');
+        ASSERT_EQ(plain.has_value(), full.has_value()) << "'" << t << "'";
+        if (plain)
+            ASSERT_EQ(std::memcmp(&*plain, &*full, sizeof(float)), 0) << "'" << t << "'";
+    }
+    EXPECT_EQ(parseFloat(" 0012,50 ", ','), 12.5f);
+    EXPECT_EQ(parseFloat(",", ','), 0.0f);           // a lone separator reads as 0
+    EXPECT_EQ(parseFloat("5,", ','), 5.0f);
+    EXPECT_EQ(parseFloat("1,5", '.'), std::nullopt); // the other separator is no number
+    EXPECT_EQ(parseFloat("1,2,3", ','), std::nullopt);
+    EXPECT_EQ(parseFloat("   ", ','), std::nullopt);
+}
+
 TEST(TolerantRead, ColoursTheFieldAndUsesTheFallback)
 {
     Sheet tab({{.name = "EFo", .kind = Kind::Edit, .text = "60", .input = true}});
