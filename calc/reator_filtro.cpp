@@ -68,6 +68,7 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     // widened: 0.02 is a hair above 1/50, so 0.5 H at 200 mA is just outside.
     s.IrMax = root(quot(10.0, s.Lr)) * 1000;
     s.IrMin = root(quot(0.02, s.Lr)) * 1000;
+    s.IrOnCharts = !(s.Ir < s.IrMin || s.Ir > s.IrMax);
     s.reached = 2;
 
     // 3. Stored energy (twice it): L I^2 with I in A.
@@ -172,7 +173,7 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
         return;
     Control& lim = tab["LRFIlim"];
     lim.text = fixed(s.IrMin, 6, 0, cfg) + " mA < Ir <" + fixed(s.IrMax, 6, 0, cfg) + " mA";
-    if (s.Ir < s.IrMin || s.Ir > s.IrMax) {
+    if (!s.IrOnCharts) {
         tab["ERFIr"].background = Colour::Red;
         paint(lim, BadPair);
     } else {

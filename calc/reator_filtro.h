@@ -28,6 +28,7 @@ struct ReatorFiltroResult {
     float Lr = 0, Ir = 0, RFBn = 0, RFEn = 0, LI2 = 0, RFSn = 0, RFNI = 0, RFNesp = 0;
     float RFBnc = 0, RFSne = 0, RFLmag = 0, RFAe = 0, RFLmage = 0, RFAee = 0;
     long double IrMin = 0, IrMax = 0; // mA: the currents that keep L I^2 on the charts
+    bool IrOnCharts = true;           // Ir between them
     bool refused = false;             // Lr not above zero: no design
     EnergyVerdict energy = EnergyVerdict::Inside;
     CoreVerdict core = CoreVerdict::Fits;
