@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 #include <cmath>
 
@@ -142,6 +143,29 @@ void NumberText::draw(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, c
     }
     p.drawText(rect, int(align | Qt::AlignVCenter | Qt::TextSingleLine), text);
     ++fallbacks_;
+}
+
+void FigureLabel::paintEvent(QPaintEvent* e)
+{
+    const QString& shown = text();
+    if (alignment() != (Qt::AlignRight | Qt::AlignVCenter) || wordWrap() || !isEnabled()
+        || layoutDirection() != Qt::LeftToRight || !NumberText::isNumber(shown)) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    // QLabel's box for its text: the contents less the margin, and, with a
+    // frame and no indent set, half an 'x' in from the right.
+    QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int in = indent();
+    if (in < 0 && frameWidth())
+        in = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (in > 0)
+        box.setRight(box.right() - in);
+    // The style's pen for a label's text.
+    p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
+    numbers_.draw(p, box, Qt::AlignRight, shown);
 }
 
 } // namespace kelvora

@@ -8,6 +8,8 @@
 #include "ui_fixture.h"
 
 #include "construcao_model.h"
+#include "form_helpers.h"
+#include "number_text.h"
 
 #include <QAbstractButton>
 #include <QPainter>
@@ -118,6 +120,7 @@ private slots:
     void drawingIsPaintedAtTheScreensResolution();
     void construcaoButtonsStandWholeBesideTheCoreButtons();
     void tableNumbersLookAsDrawTextDrawsThem();
+    void figuresLookAsPlainLabelsShowThem();
 };
 
 void TestUiScalingConstrucao::everyDesignShowsEveryCaptionWhole()
@@ -222,6 +225,38 @@ void TestUiScalingConstrucao::tableNumbersLookAsDrawTextDrawsThem()
     // the program's font), so the comparison above is not of drawText with itself.
     if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
         QVERIFY(runs > 20);
+}
+
+void TestUiScalingConstrucao::figuresLookAsPlainLabelsShowThem()
+{
+    App app;
+    TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
+    QVERIFY(w);
+    int runs = 0, figures = 0;
+    for (FigureLabel* figure : w->findChildren<FigureLabel*>()) {
+        if (!figure->isVisible())
+            continue;
+        ++figures;
+        // A plain label set up alike, in the same place, with the same text and colours.
+        QLabel* plain = setUpResultField(new QLabel(figure->parentWidget()), "plain",
+                                         figure->minimumWidth(), figure->height());
+        plain->setFixedWidth(figure->width());
+        plain->setAlignment(figure->alignment());
+        plain->setPalette(figure->palette());
+        plain->setFont(figure->font());
+        plain->setText(figure->text());
+        plain->setGeometry(figure->geometry());
+        const QImage fast = figure->grab().toImage();
+        const QImage reference = plain->grab().toImage();
+        delete plain;
+        QVERIFY2(fast == reference,
+                 qPrintable(where(figure->objectName() + QStringLiteral(" differs from a QLabel"))));
+        runs += figure->numbers().runs();
+    }
+    QVERIFY(figures >= 10);
+    // At 100 % the figures do take the glyph run (see the table's test).
+    if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
+        QVERIFY(runs >= figures);
 }
 
 int main(int argc, char** argv)
