@@ -97,8 +97,12 @@ int main(int argc, char* argv[])
                 return 1;
             if (adviser)
                 main.construcao()->findChild<QPushButton*>(QStringLiteral("BSugereNucleo"))->click();
-            for (const QString& h : qEnvironmentVariable("BENCH_HIDE").split(QLatin1Char(','), Qt::SkipEmptyParts))
-                if (auto* w = main.construcao()->findChild<QWidget*>(h)) w->hide();
+            // BENCH_HIDE=A,B: those widgets hidden, to see what each costs a key.
+            const QStringList hidden =
+                qEnvironmentVariable("BENCH_HIDE").split(QLatin1Char(','), Qt::SkipEmptyParts);
+            for (const QString& name : hidden)
+                if (auto* w = main.construcao()->findChild<QWidget*>(name))
+                    w->hide();
             main.activateWindow();
             QCoreApplication::processEvents();
         }

@@ -423,20 +423,25 @@ void TFConstrucao::fitColumns()
             headerWidths_.push_back(header->sectionSizeHint(c));
     }
     // Each cell's text is measured once, when it changes (the model reports
-    // those cells); a column is resized only when its widest cell's width changes.
-    if (cellWidths_.size() != std::size_t(rows) * std::size_t(columns))
+    // those cells); a column is fitted again only when one of its texts changed,
+    // so a column the user widened stays so until then.
+    if (cellWidths_.size() != std::size_t(rows) * std::size_t(columns)
+        || TVCoEnrolamentos->font() != widthFont_)
         cellWidths_.assign(std::size_t(rows) * std::size_t(columns), -1);
     // The item's text margins, as the style lays a cell out.
     const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
     for (int c = 0; c < columns; ++c) {
         int need = headerWidths_[std::size_t(c)];
+        bool changed = false;
         for (int r = 0; r < rows; ++r) {
             int& width = cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)];
-            if (width < 0)
+            if (width < 0) {
                 width = textWidth(model_->cell(r, c)) + padding;
+                changed = true;
+            }
             need = std::max(need, width);
         }
-        if (header->sectionSize(c) != need)
+        if (changed && header->sectionSize(c) != need)
             header->resizeSection(c, need);
     }
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -454,11 +455,14 @@ void TestConstrucaoWindow::aKeystrokeRepaintsWhatChangedAndLaysNothingOut()
             QVERIFY2(table->columnWidth(c) >= fm.horizontalAdvance(cell(w, r, c)) + 8,
                      qPrintable(cell(w, r, c)));
 
-    // The same inputs again: nothing to repaint.
+    // The same inputs again: nothing to repaint, and a column the user widened stays so.
+    table->horizontalHeader()->resizeSection(0, 300);
+    QTest::qWait(50); // the view's own repaint of the wider column done
     {
         Watch watch(w);
         w->recalculate();
         QCoreApplication::processEvents();
+        QCOMPARE(table->columnWidth(0), 300);
         QCOMPARE(watch.paints.value(QStringLiteral("PBCoCorte")), 0);
         QCOMPARE(watch.paints.value(QStringLiteral("viewport")), 0);
         QCOMPARE(watch.paints.value(QStringLiteral("LCoAval1")), 0);
