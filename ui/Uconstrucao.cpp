@@ -5,7 +5,7 @@
 #include "designs.h"
 #include "form_helpers.h"
 #include "keyboard.h"
-#include "number_text.h"
+#include "glyph_text.h"
 #include "report_file.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -308,8 +308,8 @@ void TFConstrucao::buildFigures(QWidget* group)
     int row = 0;
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
-        // The figures change on every keystroke: painted the quick way.
-        auto* value = setUpResultField(new FigureLabel(group), f.name, 80, 18);
+        // The figures change on every keystroke: painted the quick way (glyph_text.h).
+        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18);
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

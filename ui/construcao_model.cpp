@@ -137,7 +137,7 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-    numbers_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
+    glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
                   align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
                   index.data(Qt::DisplayRole).toString());
 }

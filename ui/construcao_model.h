@@ -2,7 +2,7 @@
 // The windings of a construction analysis as a read-only table: one row per
 // winding from the bobbin outwards, numbers with the locale's separator.
 #include "construction.h"
-#include "number_text.h"
+#include "glyph_text.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
@@ -37,16 +37,16 @@ private:
 // Draws a cell's text straight with the painter: the figures change on every
 // keystroke, and the style's full item layout (icons, check boxes, eliding)
 // costs several times the drawing itself.
-// Numbers go as glyph runs where that gives drawText's pixels (number_text.h).
+// Texts go as glyph runs where that gives drawText's pixels (glyph_text.h).
 class PlainCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    const NumberText& numbers() const { return numbers_; }
+    const GlyphText& glyphs() const { return glyphs_; }
 
 private:
-    mutable NumberText numbers_;
+    mutable GlyphText glyphs_;
 };
 
 } // namespace kelvora
