@@ -149,7 +149,9 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PBCoCorte = new CrossSectionView(content);
     PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
-    LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
+    // The fill, the verdicts and the figures change on every keystroke: painted
+    // the quick way (glyph_text.h).
+    LCoOcupacao = setUpResultField(new GlyphLabel(content), "LCoOcupacao", 160, 20);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
     drawing->addWidget(new LabelHolder(LCoOcupacao, content));
     // The catalogue lamination of the tab's Bn.
@@ -163,7 +165,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
-        verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        verdicts_[i] = setUpVerdict(new GlyphLabel(content), ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
         // As wide as the column whatever the text: a new text lays nothing out again.
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
@@ -308,8 +310,7 @@ void TFConstrucao::buildFigures(QWidget* group)
     int row = 0;
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
-        // The figures change on every keystroke: painted the quick way (glyph_text.h).
-        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18);
+        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

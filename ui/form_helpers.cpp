@@ -54,14 +54,19 @@ QLabel* makeResultField(QWidget* parent, const char* name, int minWidth, int hei
     return setUpResultField(new QLabel(parent), name, minWidth, height);
 }
 
-QLabel* makeVerdict(QWidget* parent, const char* name, int height)
+QLabel* setUpVerdict(QLabel* l, const char* name, int height)
 {
-    auto* l = makeResultField(parent, name, 90, height);
+    setUpResultField(l, name, 90, height);
     l->setAlignment(Qt::AlignCenter);
     QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     l->setFont(bold);
     return l;
+}
+
+QLabel* makeVerdict(QWidget* parent, const char* name, int height)
+{
+    return setUpVerdict(new QLabel(parent), name, height);
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, int width, int height)

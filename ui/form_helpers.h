@@ -25,6 +25,8 @@ QLabel* makeResultField(QWidget* parent, const char* name, int minWidth = 90, in
 QLabel* setUpResultField(QLabel* label, const char* name, int minWidth = 90, int height = 18);
 // A verdict line: bold, centred and framed, so its colour reads as a judgement.
 QLabel* makeVerdict(QWidget* parent, const char* name, int height = 22);
+// Sets up a label made by the caller (of a QLabel subclass) as makeVerdict does.
+QLabel* setUpVerdict(QLabel* label, const char* name, int height = 22);
 // An edit of a fixed width and, when given, a fixed height.
 QLineEdit* makeEdit(QWidget* parent, const char* name, int width = 64, int height = 0);
 QComboBox* makeCombo(QWidget* parent, const char* name, int width = 72);

@@ -103,6 +103,15 @@ bool GlyphText::shapesAlone(const QString& text)
     return true;
 }
 
+bool GlyphText::fits(const QString& text, const QRect& rect)
+{
+    // drawText clips a text wider than its box; a glyph run would not.
+    qreal width = 0;
+    for (QChar c : text)
+        width += glyph(c)->advance;
+    return width <= rect.width();
+}
+
 void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, const QString& text)
 {
     QList<quint32> indexes;
@@ -122,7 +131,11 @@ void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align,
     run.setPositions(positions);
     // As drawText places one line: at the box's edge or centred in it, and the
     // line's height (ascent and descent) centred in the box.
-    const qreal left = align == Qt::AlignRight ? rect.x() + rect.width() - x : rect.x();
+    // Centred, the half of an odd 1/64 pixel is dropped, as QTextLine takes its
+    // position (QFixed, in 1/64 pixel, cut towards zero).
+    const qreal left = align == Qt::AlignRight     ? rect.x() + rect.width() - x
+                       : align == Qt::AlignHCenter ? std::trunc((rect.x() + (rect.width() - x) / 2) * 64) / 64
+                                                   : rect.x();
     const qreal baseline = rect.y() + (rect.height() - (ascent_ + descent_)) / 2 + ascent_;
     p.drawGlyphRun(QPointF(left, baseline), run);
 }
@@ -177,10 +190,7 @@ void GlyphText::draw(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, co
     const QTransform& t = p.transform();
     const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx())
                        && t.dy() == std::floor(t.dy());
-    // A centred text is left to drawText: where its half pixel falls depends on
-    // the text's width, which samples cannot cover.
-    if (plain && align != Qt::AlignHCenter && useFont(p.font()) && shapesAlone(text)
-        && verified(p, rect, align)) {
+    if (plain && useFont(p.font()) && shapesAlone(text) && fits(text, rect) && verified(p, rect, align)) {
         drawRun(p, rect, align, text);
         ++runs_;
         return;
@@ -192,9 +202,10 @@ void GlyphText::draw(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, co
 void GlyphLabel::paintEvent(QPaintEvent* e)
 {
     const Qt::Alignment a = alignment();
-    const Qt::AlignmentFlag h = a == (Qt::AlignRight | Qt::AlignVCenter)  ? Qt::AlignRight
-                                : a == (Qt::AlignLeft | Qt::AlignVCenter) ? Qt::AlignLeft
-                                                                          : Qt::AlignJustify;
+    const Qt::AlignmentFlag h = a == (Qt::AlignRight | Qt::AlignVCenter)     ? Qt::AlignRight
+                                : a == (Qt::AlignLeft | Qt::AlignVCenter)    ? Qt::AlignLeft
+                                : a == (Qt::AlignHCenter | Qt::AlignVCenter) ? Qt::AlignHCenter
+                                                                             : Qt::AlignJustify;
     if (h == Qt::AlignJustify || wordWrap() || !isEnabled() || layoutDirection() != Qt::LeftToRight
         || textFormat() != Qt::PlainText || text().isEmpty()) {
         QLabel::paintEvent(e);

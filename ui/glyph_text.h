@@ -1,5 +1,5 @@
 #pragma once
-// Short texts (figures, winding names) drawn as one run of glyphs taken
+// Short texts (figures, winding names, verdict lines) drawn as one run of glyphs taken
 // straight from the font, without the text layout and shaping QPainter::drawText
 // does for any text: that is about 40 % of a text's cost, and the Construção
 // window redraws tens of figures on every keystroke. Used only where it gives
@@ -23,7 +23,7 @@ class GlyphText {
 public:
     // Draws `text` as p.drawText(rect, align | Qt::AlignVCenter | Qt::TextSingleLine,
     // text) would, in the painter's font and pen; `align` is Qt::AlignLeft,
-    // Qt::AlignRight or Qt::AlignHCenter (which drawText itself draws).
+    // Qt::AlignRight or Qt::AlignHCenter.
     void draw(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, const QString& text);
 
     // How many texts went the glyph-run way and how many through drawText (for tests).
@@ -39,6 +39,7 @@ private:
     const Glyph* glyph(QChar c);
     bool alone(QChar a, QChar b);
     bool shapesAlone(const QString& text);
+    bool fits(const QString& text, const QRect& rect); // after shapesAlone
     bool verified(QPainter& p, const QRect& rect, Qt::AlignmentFlag align);
     void drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, const QString& text);
 
@@ -53,8 +54,8 @@ private:
 };
 
 // A result label painted by GlyphText where it can: the same pixels as a
-// QLabel's (one line, a frame, aligned left or right), at a fraction of the
-// cost; anything else is painted by QLabel itself.
+// QLabel's (one line, a frame, aligned left, right or centred), at a fraction
+// of the cost; anything else is painted by QLabel itself.
 class GlyphLabel : public QLabel {
     Q_OBJECT
 public:
