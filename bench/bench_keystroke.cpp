@@ -41,6 +41,9 @@ public:
             ++c.first;
             c.second += qint64(r.width()) * r.height();
         }
+        if (e->type() == QEvent::LayoutRequest && o->isWidgetType())
+            ++byClass[QStringLiteral("(layout) ") + o->objectName() + QLatin1Char(' ')
+                      + QString::fromLatin1(o->metaObject()->className())].first;
         return false;
     }
 };
@@ -94,6 +97,12 @@ int main(int argc, char* argv[])
                 return 1;
             if (adviser)
                 main.construcao()->findChild<QPushButton*>(QStringLiteral("BSugereNucleo"))->click();
+            // BENCH_HIDE=A,B: those widgets hidden, to see what each costs a key.
+            const QStringList hidden =
+                qEnvironmentVariable("BENCH_HIDE").split(QLatin1Char(','), Qt::SkipEmptyParts);
+            for (const QString& name : hidden)
+                if (auto* w = main.construcao()->findChild<QWidget*>(name))
+                    w->hide();
             main.activateWindow();
             QCoreApplication::processEvents();
         }

@@ -5,6 +5,7 @@
 #include "designs.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "glyph_text.h"
 #include "report_file.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -78,6 +79,29 @@ std::vector<ControlSpec> resultControls()
     return v;
 }
 
+// Holds one result label at its own full size, without a layout. A label in a
+// layout makes the whole window lay itself out again on every new text (its
+// size hint may have changed); held here, a new text repaints the label alone.
+// The holder is as wide as its place in the layout gives it, and as high as
+// the label.
+class LabelHolder : public QWidget {
+public:
+    LabelHolder(QLabel* label, QWidget* parent) : QWidget(parent), label_(label)
+    {
+        label->setParent(this);
+        setMinimumWidth(label->minimumWidth());
+        setFixedHeight(label->minimumHeight()); // the label's fixed height
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override { return {label_->minimumWidth(), label_->minimumHeight()}; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { label_->setGeometry(rect()); }
+
+private:
+    QLabel* label_;
+};
+
 } // namespace
 
 // The results are a second sheet, mirrored by the same glue as the settings.
@@ -125,10 +149,11 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PBCoCorte = new CrossSectionView(content);
     PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
-    LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
-    LCoOcupacao->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // The fill, the verdicts and the figures change on every keystroke: painted
+    // the quick way (glyph_text.h).
+    LCoOcupacao = setUpResultField(new GlyphLabel(content), "LCoOcupacao", 160, 20);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
-    drawing->addWidget(LCoOcupacao);
+    drawing->addWidget(new LabelHolder(LCoOcupacao, content));
     // The catalogue lamination of the tab's Bn.
     auto* lamina = new QHBoxLayout;
     lamina->addWidget(makeLabel(content, QStringLiteral("Catálogo:")));
@@ -140,10 +165,10 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
-        verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        verdicts_[i] = setUpVerdict(new GlyphLabel(content), ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
         // As wide as the column whatever the text: a new text lays nothing out again.
-        verdicts_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        column->addWidget(verdicts_[i]);
+        verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
+        column->addWidget(verdictHolders_[i]);
     }
 
     TVCoEnrolamentos = new QTableView(content);
@@ -155,8 +180,18 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     // New rows or columns: the header's sections start again from their defaults.
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         headerWidths_.clear();
-        cellLengths_.clear();
+        cellWidths_.clear();
     });
+    // A cell with a new text is measured again by fitColumns().
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                const int columns = model_->columnCount();
+                if (cellWidths_.size() != std::size_t(model_->rowCount()) * std::size_t(columns))
+                    return; // all are measured anew
+                for (int r = from.row(); r <= to.row(); ++r)
+                    for (int c = from.column(); c <= to.column(); ++c)
+                        cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)] = -1;
+            });
     TVCoEnrolamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TVCoEnrolamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Columns fit their contents; fitColumns() resizes only a column whose
@@ -275,7 +310,7 @@ void TFConstrucao::buildFigures(QWidget* group)
     int row = 0;
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
-        auto* value = makeResultField(group, f.name, 80, 18);
+        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -368,6 +403,10 @@ void TFConstrucao::present()
         }
     }
     results_->binding.mirror();
+    // A line with no verdict leaves no gap.
+    for (int i = 0; i < VerdictLines; ++i)
+        if (QWidget* h = verdictHolders_[i]; h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
+            h->setVisible(std::size_t(i) < analysis_.verdicts.size());
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
     fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);
@@ -377,32 +416,63 @@ void TFConstrucao::present()
 void TFConstrucao::fitColumns()
 {
     QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
-    const QFontMetrics fm(TVCoEnrolamentos->font());
-    // The item's text margins, as the style lays a cell out.
-    const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
     const int columns = model_->columnCount();
+    const int rows = model_->rowCount();
     if (int(headerWidths_.size()) != columns) {
-        cellLengths_.clear();
         headerWidths_.clear();
         for (int c = 0; c < columns; ++c)
             headerWidths_.push_back(header->sectionSizeHint(c));
     }
-    // Digits share one width: the columns change only when a text's length does.
-    std::vector<int> lengths(std::size_t(columns), 0);
-    for (int c = 0; c < columns; ++c)
-        for (int r = 0; r < model_->rowCount(); ++r)
-            lengths[std::size_t(c)] = std::max<int>(lengths[std::size_t(c)],
-                                                    model_->index(r, c).data().toString().size());
-    if (lengths == cellLengths_)
-        return;
-    cellLengths_ = lengths;
+    // Each cell's text is measured once, when it changes (the model reports
+    // those cells); a column is fitted again only when one of its texts changed,
+    // so a column the user widened stays so until then.
+    if (cellWidths_.size() != std::size_t(rows) * std::size_t(columns)
+        || TVCoEnrolamentos->font() != widthFont_)
+        cellWidths_.assign(std::size_t(rows) * std::size_t(columns), -1);
+    // The item's text margins, as the style lays a cell out.
+    const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
     for (int c = 0; c < columns; ++c) {
         int need = headerWidths_[std::size_t(c)];
-        for (int r = 0; r < model_->rowCount(); ++r)
-            need = std::max(need, fm.horizontalAdvance(model_->index(r, c).data().toString()) + padding);
-        if (header->sectionSize(c) != need)
+        bool changed = false;
+        for (int r = 0; r < rows; ++r) {
+            int& width = cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)];
+            if (width < 0) {
+                width = textWidth(model_->cell(r, c)) + padding;
+                changed = true;
+            }
+            need = std::max(need, width);
+        }
+        if (changed && header->sectionSize(c) != need)
             header->resizeSection(c, need);
     }
+}
+
+int TFConstrucao::textWidth(const QString& text)
+{
+    const QFont& font = TVCoEnrolamentos->font();
+    if (font != widthFont_) {
+        widthFont_ = font;
+        widths_.clear();
+        const QFontMetrics fm(font);
+        tabularDigits_ = true;
+        for (char d = '1'; d <= '9'; ++d)
+            tabularDigits_ = tabularDigits_ && fm.horizontalAdvance(QLatin1Char(d)) == fm.horizontalAdvance(QLatin1Char('0'));
+    }
+    // With digits of one width (the usual figures of a UI font) a number is as
+    // wide as any other of its pattern: "12,345" as "00,000". A keystroke's new
+    // figures then mostly fall on a pattern measured before, and measuring
+    // (a full text layout) is what costs.
+    QString key = text;
+    if (tabularDigits_)
+        for (QChar& ch : key)
+            if (ch.isDigit())
+                ch = QLatin1Char('0');
+    auto it = widths_.constFind(key);
+    if (it == widths_.constEnd() && widths_.size() > 4096)
+        widths_.clear(); // patterns are few; never let them pile up
+    if (it == widths_.constEnd())
+        it = widths_.insert(key, QFontMetrics(font).horizontalAdvance(key));
+    return *it;
 }
 
 std::string TFConstrucao::sheetText() const

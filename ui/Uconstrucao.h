@@ -7,6 +7,8 @@
 #include "results.h"
 #include "construction.h"
 
+#include <QFont>
+#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -84,6 +86,7 @@ private:
     void buildFigures(QWidget* group);
     void present();
     void fitColumns();
+    int textWidth(const QString& text); // in the table's font
     QString chooseFile(QFileDialog*& dialog, const char* name, const char* file,
                        const QString& filter, const char* suffix, const QString& title);
     SheetPages pages() const;
@@ -108,11 +111,15 @@ private:
     WindingTableModel* model_ = nullptr;
     QGridLayout* figures_ = nullptr;
     QLabel* verdicts_[4] = {};
+    QWidget* verdictHolders_[4] = {}; // each verdict's place in the column
     std::unique_ptr<TFConstrucaoResults> results_;
-    std::vector<QLabel*> loadCaptions_;
-    std::vector<int> headerWidths_;                    // of the table's columns
-    std::vector<int> cellLengths_;                     // longest text of each column                // CBCoRet1-6
+    std::vector<QLabel*> loadCaptions_;                  // of CBCoRet1-6
+    std::vector<int> headerWidths_;                      // of the table's columns
+    std::vector<int> cellWidths_;                        // of each cell's text, row by row; -1: to measure
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
+    QFont widthFont_;                                    // the font widths_ were measured in
+    QHash<QString, int> widths_;                         // text pattern -> width
+    bool tabularDigits_ = false;                         // all digits of one width in widthFont_
     QFileDialog* SaveFolha = nullptr;
     QFileDialog* SavePdf = nullptr;
 

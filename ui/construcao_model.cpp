@@ -61,7 +61,10 @@ void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool v
         cells.push_back(std::move(row));
     }
     // The same rows with new figures (a keystroke on the tab): repaint the cells
-    // that changed only, keeping the view's layout.
+    // that changed only, keeping the view's layout. One notice per row, from
+    // its first changed cell to its last: the view then repaints one rectangle
+    // per row (each rectangle repaints its grid lines too, which cost as much
+    // as a few cells' texts).
     const bool sameShape = voltages == voltages_ && cells.size() == cells_.size()
                            && std::equal(cells.begin(), cells.end(), cells_.begin(),
                                          [](const auto& a, const auto& b) { return a[0] == b[0]; });
@@ -83,6 +86,11 @@ void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool v
     cells_ = std::move(cells);
     voltages_ = voltages;
     endResetModel();
+}
+
+const QString& WindingTableModel::cell(int row, int column) const
+{
+    return cells_[std::size_t(row)][std::size_t(column)];
 }
 
 int WindingTableModel::rowCount(const QModelIndex& parent) const
@@ -129,8 +137,9 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-    p->drawText(option.rect.adjusted(4, 0, -4, 0), int(align | Qt::TextSingleLine),
-                index.data(Qt::DisplayRole).toString());
+    glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
+                  align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
+                  index.data(Qt::DisplayRole).toString());
 }
 
 } // namespace kelvora

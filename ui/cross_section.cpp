@@ -49,10 +49,11 @@ std::vector<Band> windingBands(const CrossSectionContent& c)
     return bands;
 }
 
-void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c)
+CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionContent& c)
 {
+    CrossSectionPicture pic;
     if (!c.analysis || c.analysis->error || !(c.a > 0))
-        return;
+        return pic;
     const ConstructionSettings& s = c.settings;
     const double a = c.a, h = 1.5 * a, leg = a / 4;
     const std::vector<Band> bands = windingBands(c);
@@ -64,7 +65,7 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
     const double top = -leg, bottom = h + leg;
     const double scale = std::min(area.width() / (right - left), area.height() / (bottom - top));
     if (!(scale > 0))
-        return;
+        return pic;
 
     // Everything is an axis-parallel rectangle: each is rounded to whole pixels
     // and filled straight, which keeps it crisp at any scale and cheap enough to
@@ -75,10 +76,9 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
         return QPoint(int(std::lround(origin.x() + scale * mmX)),
                       int(std::lround(origin.y() + scale * mmY)));
     };
-    // Fills in painting order, consecutive ones of a colour in one call; the
-    // outlines after them, one call per colour.
-    std::vector<std::pair<QColor, QVector<QRect>>> fills;
-    QVector<QRect> ironLines, copperLines;
+    auto& fills = pic.fills;
+    QVector<QRect>& ironLines = pic.ironLines;
+    QVector<QRect>& copperLines = pic.copperLines;
     auto box = [&](double x, double y, double w, double hh, const QColor& fill,
                    QVector<QRect>* outline = nullptr, int line = 1) {
         const QRect r(px(x, y), px(x + w, y + hh) - QPoint(1, 1));
@@ -98,14 +98,12 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
 
     // Iron round the window, the window's paper and the clearance kept free
     // next to the core, tinted.
-    const QRect core(px(left, top), px(a / 2 + leg, bottom) - QPoint(1, 1));
-    const QRect window(px(0, 0), px(a / 2, h) - QPoint(1, 1));
-    const QRect clearance(px(room(c), 0), px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
-    p.fillRect(core, iron);
-    p.fillRect(window, paper);
+    pic.drawn = true;
+    pic.core = QRect(px(left, top), px(a / 2 + leg, bottom) - QPoint(1, 1));
+    pic.window = QRect(px(0, 0), px(a / 2, h) - QPoint(1, 1));
     // (A pattern brush would cost a hundred times the plain fill.)
-    if (s.clearance > 0 && clearance.width() > 0)
-        p.fillRect(clearance, clearanceTint);
+    if (s.clearance > 0)
+        pic.clearance = QRect(px(room(c), 0), px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
     box(left, top, a / 2 + leg - left, bottom - top, QColor(), &ironLines);
 
     // Bobbin: the tube on the leg and a flange at each end.
@@ -140,17 +138,33 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
     // The window's edges over the coil, so that a coil running past them shows it.
     box(0, 0, a / 2, h, QColor(), &ironLines, 2);
 
+    return pic;
+}
+
+void paintCrossSection(QPainter& p, const CrossSectionPicture& pic)
+{
+    if (!pic.drawn)
+        return;
+    p.fillRect(pic.core, iron);
+    p.fillRect(pic.window, paper);
+    if (pic.clearance.width() > 0)
+        p.fillRect(pic.clearance, clearanceTint);
     p.save();
     p.setPen(Qt::NoPen);
-    for (const auto& [colour, rects] : fills) {
+    for (const auto& [colour, rects] : pic.fills) {
         p.setBrush(colour);
         p.drawRects(rects);
     }
     p.setBrush(copperEdge);
-    p.drawRects(copperLines);
+    p.drawRects(pic.copperLines);
     p.setBrush(ironEdge);
-    p.drawRects(ironLines);
+    p.drawRects(pic.ironLines);
     p.restore();
+}
+
+void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c)
+{
+    paintCrossSection(p, crossSectionPicture(area, c));
 }
 
 CrossSectionView::CrossSectionView(QWidget* parent) : QWidget(parent)
@@ -160,19 +174,32 @@ CrossSectionView::CrossSectionView(QWidget* parent) : QWidget(parent)
     setMinimumSize(160, 200);
 }
 
+QRectF CrossSectionView::area() const { return QRectF(rect()).adjusted(4, 4, -4, -4); }
+
 void CrossSectionView::setContent(const Analysis& analysis, const ConstructionSettings& settings,
                                   double a)
 {
     analysis_ = analysis;
     content_ = {&analysis_, settings, a};
+    // New figures often leave every rectangle where it was (a keystroke that
+    // changes a current but not the wire): then there is nothing to repaint.
+    CrossSectionPicture pic = crossSectionPicture(area(), content_);
+    if (pictureArea_ == area() && pic == picture_)
+        return;
+    picture_ = std::move(pic);
+    pictureArea_ = area();
     update();
 }
 
 void CrossSectionView::paintEvent(QPaintEvent*)
 {
+    if (pictureArea_ != area()) { // resized since
+        picture_ = crossSectionPicture(area(), content_);
+        pictureArea_ = area();
+    }
     QPainter p(this);
     p.fillRect(rect(), palette().window());
-    paintCrossSection(p, QRectF(rect()).adjusted(4, 4, -4, -4), content_);
+    paintCrossSection(p, picture_);
 }
 
 } // namespace kelvora

@@ -7,8 +7,14 @@
 // is drawn in the bad colour, running past the window's edge.
 #include "construction.h"
 
+#include <QColor>
+#include <QRect>
 #include <QRectF>
+#include <QVector>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -22,6 +28,17 @@ struct CrossSectionContent {
     double a = 0;
 };
 
+// The cross-section centred in `area`, as large as fits, as what is painted:
+// axis-parallel rectangles in whole pixels.
+struct CrossSectionPicture {
+    bool drawn = false;                                   // false: nothing to draw
+    QRect core, window, clearance;                        // iron, the window's paper, the clearance
+    std::vector<std::pair<QColor, QVector<QRect>>> fills; // in painting order
+    QVector<QRect> copperLines, ironLines;                // outlines, painted last
+    bool operator==(const CrossSectionPicture&) const = default;
+};
+CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionContent& c);
+void paintCrossSection(QPainter& p, const CrossSectionPicture& picture);
 // Paints the cross-section centred in `area`, as large as fits.
 void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c);
 
@@ -38,6 +55,7 @@ class CrossSectionView : public QWidget {
 public:
     explicit CrossSectionView(QWidget* parent = nullptr);
     // Keeps a copy of the analysis; nothing is drawn for an analysis with an error.
+    // Repaints only when the picture changes.
     void setContent(const construction::Analysis& analysis,
                     const construction::ConstructionSettings& settings, double a);
     QSize sizeHint() const override { return {260, 300}; }
@@ -47,8 +65,11 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    QRectF area() const; // where the drawing goes
     construction::Analysis analysis_;
     CrossSectionContent content_;
+    CrossSectionPicture picture_; // of content_ in pictureArea_
+    QRectF pictureArea_;
 };
 
 } // namespace kelvora

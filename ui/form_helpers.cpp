@@ -19,9 +19,10 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const char* name)
     return l;
 }
 
-QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
+namespace {
+
+QLabel* setUpResult(QLabel* l, const char* name, int minWidth)
 {
-    auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setMinimumWidth(minWidth);
     l->setTextFormat(Qt::PlainText);
@@ -33,22 +34,39 @@ QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
     return l;
 }
 
-QLabel* makeResultField(QWidget* parent, const char* name, int minWidth, int height)
+} // namespace
+
+QLabel* makeResult(QWidget* parent, const char* name, int minWidth)
 {
-    auto* l = makeResult(parent, name, minWidth);
+    return setUpResult(new QLabel(parent), name, minWidth);
+}
+
+QLabel* setUpResultField(QLabel* l, const char* name, int minWidth, int height)
+{
+    setUpResult(l, name, minWidth);
     l->setFixedHeight(height);
     l->setFrameShape(QFrame::StyledPanel);
     return l;
 }
 
-QLabel* makeVerdict(QWidget* parent, const char* name, int height)
+QLabel* makeResultField(QWidget* parent, const char* name, int minWidth, int height)
 {
-    auto* l = makeResultField(parent, name, 90, height);
+    return setUpResultField(new QLabel(parent), name, minWidth, height);
+}
+
+QLabel* setUpVerdict(QLabel* l, const char* name, int height)
+{
+    setUpResultField(l, name, 90, height);
     l->setAlignment(Qt::AlignCenter);
     QFont bold; // what is set below; the rest follows the window
     bold.setBold(true);
     l->setFont(bold);
     return l;
+}
+
+QLabel* makeVerdict(QWidget* parent, const char* name, int height)
+{
+    return setUpVerdict(new QLabel(parent), name, height);
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, int width, int height)

@@ -21,8 +21,12 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullp
 QLabel* makeResult(QWidget* parent, const char* name, int minWidth = 90);
 // A result in a form row: the result label, framed, of a fixed height.
 QLabel* makeResultField(QWidget* parent, const char* name, int minWidth = 90, int height = 18);
+// Sets up a label made by the caller (of a QLabel subclass) as makeResultField does.
+QLabel* setUpResultField(QLabel* label, const char* name, int minWidth = 90, int height = 18);
 // A verdict line: bold, centred and framed, so its colour reads as a judgement.
 QLabel* makeVerdict(QWidget* parent, const char* name, int height = 22);
+// Sets up a label made by the caller (of a QLabel subclass) as makeVerdict does.
+QLabel* setUpVerdict(QLabel* label, const char* name, int height = 22);
 // An edit of a fixed width and, when given, a fixed height.
 QLineEdit* makeEdit(QWidget* parent, const char* name, int width = 64, int height = 0);
 QComboBox* makeCombo(QWidget* parent, const char* name, int width = 72);

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -115,6 +116,30 @@ int pdfPages(const QString& path)
     return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
 }
 
+// Counts, on a window's widgets, the layouts asked to run again and the paints
+// by object name.
+class Watch : public QObject {
+public:
+    explicit Watch(QWidget* top) : top_(top) { qApp->installEventFilter(this); }
+    ~Watch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || (w != top_ && !top_->isAncestorOf(w)))
+            return false;
+        if (e->type() == QEvent::LayoutRequest && w->layout())
+            ++layouts;
+        else if (e->type() == QEvent::Paint)
+            ++paints[w->objectName()];
+        return false;
+    }
+    int layouts = 0;
+    QHash<QString, int> paints;
+
+private:
+    QWidget* top_;
+};
+
 } // namespace
 
 class TestConstrucaoWindow : public QObject {
@@ -129,6 +154,7 @@ private slots:
     void pdfAndPrintHaveTheSheetAndTheDrawings();
     void sheetFailuresAreReported();
     void keyboardOrderAndNames();
+    void aKeystrokeRepaintsWhatChangedAndLaysNothingOut();
 };
 
 void TestConstrucaoWindow::opensFromEachTabAndSwitchesDesign()
@@ -393,6 +419,73 @@ void TestConstrucaoWindow::keyboardOrderAndNames()
     while (next && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     QCOMPARE(next, in(w, "ECoFatorPerdas"));
+}
+
+void TestConstrucaoWindow::aKeystrokeRepaintsWhatChangedAndLaysNothingOut()
+{
+    App app;
+    TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QTest::qWait(50); // the first layouts and paints done
+    auto* table = in<QTableView>(w, "TVCoEnrolamentos");
+    QWidget* viewport = table->viewport();
+    viewport->setObjectName(QStringLiteral("viewport"));
+
+    // 100 mA -> 1001 mA on Secundário 1: a thicker wire, a fuller window, new
+    // verdict texts, yet no layout runs again (each would measure every label).
+    const QString verdict = label(w, "LCoAval1");
+    {
+        Watch watch(w);
+        auto* is1 = app.find<QLineEdit>("EIs1");
+        is1->setFocus();
+        is1->end(false);
+        QTest::keyClick(is1, Qt::Key_1);
+        QCoreApplication::processEvents();
+        QCOMPARE(is1->text(), QStringLiteral("1001"));
+        QVERIFY(label(w, "LCoAval1") != verdict);
+        QCOMPARE(watch.layouts, 0);
+        QVERIFY(watch.paints.value(QStringLiteral("LCoAval1")) >= 1);
+        QVERIFY(watch.paints.value(QStringLiteral("PBCoCorte")) >= 1);
+        QVERIFY(watch.paints.value(QStringLiteral("viewport")) >= 1);
+    }
+    // Every column stays as wide as its widest text after the new figures.
+    const QFontMetrics fm(table->font());
+    for (int c = 0; c < table->model()->columnCount(); ++c)
+        for (int r = 0; r < table->model()->rowCount(); ++r)
+            QVERIFY2(table->columnWidth(c) >= fm.horizontalAdvance(cell(w, r, c)) + 8,
+                     qPrintable(cell(w, r, c)));
+
+    // The same inputs again: nothing to repaint, and a column the user widened stays so.
+    table->horizontalHeader()->resizeSection(0, 300);
+    QTest::qWait(50); // the view's own repaint of the wider column done
+    {
+        Watch watch(w);
+        w->recalculate();
+        QCoreApplication::processEvents();
+        QCOMPARE(table->columnWidth(0), 300);
+        QCOMPARE(watch.paints.value(QStringLiteral("PBCoCorte")), 0);
+        QCOMPARE(watch.paints.value(QStringLiteral("viewport")), 0);
+        QCOMPARE(watch.paints.value(QStringLiteral("LCoAval1")), 0);
+    }
+    // A warmer room changes the copper temperature and resistance, not one
+    // rectangle of the drawing: the figures repaint, the drawing does not.
+    {
+        Watch watch(w);
+        const QString hot = label(w, "LCoThot");
+        typeInto(w, "ECoTamb", QStringLiteral("30"));
+        QCoreApplication::processEvents();
+        QVERIFY(label(w, "LCoThot") != hot);
+        QVERIFY(watch.paints.value(QStringLiteral("LCoThot")) >= 1);
+        QCOMPARE(watch.paints.value(QStringLiteral("PBCoCorte")), 0);
+    }
+    // A thicker bobbin wall moves every winding out: the drawing repaints.
+    {
+        Watch watch(w);
+        typeInto(w, "ECoParede", QStringLiteral("3"));
+        QCoreApplication::processEvents();
+        QVERIFY(watch.paints.value(QStringLiteral("PBCoCorte")) >= 1);
+    }
+    QVERIFY(app.errors.isEmpty());
 }
 
 QTEST_MAIN(TestConstrucaoWindow)
