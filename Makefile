@@ -41,6 +41,7 @@ package: build
 # Benchmarks (report only): a separate build with the bench targets, then every figure.
 .PHONY: bench
 bench: deps
-	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_BENCH=ON -DBUILD_TESTING=OFF
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_BENCH=ON -DBUILD_TESTING=OFF \
+	      -DCMAKE_COMPILE_WARNING_AS_ERROR=$(KELVORA_WERROR)
 	cmake --build build/bench
 	bash bench/run.sh build/bench

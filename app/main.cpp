@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -49,5 +50,6 @@ int main(int argc, char* argv[])
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Kelvora"), QString::fromUtf8(e.what()));
     }
-    return 0;
+    // Reached only after an exception: the program did not end normally.
+    return EXIT_FAILURE;
 }

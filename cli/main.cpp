@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "top_level.h"
 #include "translations.h"
 
 #include <QCoreApplication>
@@ -35,21 +36,25 @@ void holdClosedOutputs()
 int main(int argc, char* argv[])
 {
     holdClosedOutputs();
-    // Qt Core only for the locale, the report encoder and its file errors
-    // (in Portuguese, as the window gives them); no event loop. The PDF
-    // winding sheet paints text and drawings, which needs a GUI application:
-    // one without a screen.
-    const bool paints = std::any_of(argv + 1, argv + argc, [](const char* a) {
-        return std::string_view(a).rfind("--folha-pdf=", 0) == 0;
-    });
-    std::unique_ptr<QCoreApplication> app;
-    if (paints) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    kelvora::installQtPortuguese();
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return kelvora::runCli(args, std::cout, std::cerr);
+    return kelvora::runToTheTop(
+        [&] {
+            // Qt Core only for the locale, the report encoder and its file errors
+            // (in Portuguese, as the window gives them); no event loop. The PDF
+            // winding sheet paints text and drawings, which needs a GUI application:
+            // one without a screen.
+            const bool paints = std::any_of(argv + 1, argv + argc, [](const char* a) {
+                return std::string_view(a).rfind("--folha-pdf=", 0) == 0;
+            });
+            std::unique_ptr<QCoreApplication> app;
+            if (paints) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+                app = std::make_unique<QGuiApplication>(argc, argv);
+            } else {
+                app = std::make_unique<QCoreApplication>(argc, argv);
+            }
+            kelvora::installQtPortuguese();
+            std::vector<std::string> args(argv + 1, argv + argc);
+            return kelvora::runCli(args, std::cout, std::cerr);
+        },
+        std::cerr);
 }

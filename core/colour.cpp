@@ -12,16 +12,10 @@ std::uint32_t rgb(Colour c)
     case Colour::Red: return 0xFF0000;
     case Colour::Lime: return 0x00FF00;
     case Colour::Yellow: return 0xFFFF00;
-    case Colour::Maroon: return 0x800000;
     case Colour::Window:
     case Colour::WindowText: break;
     }
     return 0;
-}
-
-bool isSystem(Colour c)
-{
-    return c == Colour::Window || c == Colour::WindowText;
 }
 
 std::string colourName(Colour c)

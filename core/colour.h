@@ -6,7 +6,7 @@ namespace kelvora {
 
 // The few colours the tabs use. Window and WindowText are the desktop's own
 // (a field or label left as the theme draws it); the rest are fixed RGB values.
-enum class Colour { Window, WindowText, Black, White, Red, Lime, Yellow, Maroon };
+enum class Colour { Window, WindowText, Black, White, Red, Lime, Yellow };
 
 struct ColourPair {
     Colour background;
@@ -21,7 +21,6 @@ inline constexpr ColourPair WarnPair{Colour::Yellow, Colour::Black};
 
 // 0xRRGGBB of a fixed colour; system colours have no fixed value and give 0.
 std::uint32_t rgb(Colour c);
-bool isSystem(Colour c);
 // "window", "windowtext" or "#rrggbb".
 std::string colourName(Colour c);
 

@@ -135,6 +135,8 @@ std::optional<long double> readExactly(const std::string& s)
 // What nearly every field holds, read without building a normalised copy:
 // blanks, up to 19 significant digits, at most one separator, no sign and no
 // exponent. The value is readExactly's: M or M / 10^k in one rounding.
+namespace {
+
 std::optional<float> plainDecimal(std::string_view t, char separator)
 {
     std::size_t i = 0, n = t.size();
@@ -172,6 +174,8 @@ std::optional<float> plainDecimal(std::string_view t, char separator)
         return std::nullopt;
     return f;
 }
+
+} // namespace
 
 std::optional<float> parseFloat(std::string_view text, char separator)
 {
@@ -250,6 +254,9 @@ int strictInt(std::string_view text)
 
 namespace {
 
+// GCC's and Clang's 128-bit integer, for the carry of a 64 x 64-bit product.
+__extension__ typedef unsigned __int128 Wide;
+
 // Unsigned big integer on the stack, just large enough for the exact
 // decimal expansion of any long double (about 16 600 bits at the extremes).
 class BigNat {
@@ -258,9 +265,9 @@ public:
 
     bool mul(std::uint64_t f)
     {
-        unsigned __int128 carry = 0;
+        Wide carry = 0;
         for (int i = 0; i < n_; ++i) {
-            carry += static_cast<unsigned __int128>(limb_[i]) * f;
+            carry += static_cast<Wide>(limb_[i]) * f;
             limb_[i] = static_cast<std::uint64_t>(carry);
             carry >>= 64;
         }
@@ -275,7 +282,7 @@ public:
     // Divides in place; returns whether the remainder was non-zero.
     bool div(std::uint64_t d)
     {
-        unsigned __int128 rem = 0;
+        Wide rem = 0;
         for (int i = n_ - 1; i >= 0; --i) {
             rem = (rem << 64) | limb_[i];
             limb_[i] = static_cast<std::uint64_t>(rem / d);
@@ -464,11 +471,11 @@ DigitImage imageOf(long double v)
                                      static_cast<std::uint32_t>(r / 1000000 % 1000000),
                                      static_cast<std::uint32_t>(r % 1000000)};
     for (int g = 0; g < 3; ++g) {
-        std::uint32_t v = groups[g];
+        std::uint32_t rest = groups[g];
         char* at = im.digits + 6 * g;
         for (int pair = 2; pair >= 0; --pair) {
-            const std::uint32_t two = v % 100;
-            v /= 100;
+            const std::uint32_t two = rest % 100;
+            rest /= 100;
             at[2 * pair] = static_cast<char>('0' + two / 10);
             at[2 * pair + 1] = static_cast<char>('0' + two % 10);
         }

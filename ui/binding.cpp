@@ -11,15 +11,6 @@
 
 namespace kelvora {
 
-QColor toQColor(Colour c, bool background)
-{
-    if (c == Colour::Window)
-        return QApplication::palette().color(background ? QPalette::Base : QPalette::Text);
-    if (c == Colour::WindowText)
-        return QApplication::palette().color(QPalette::Text);
-    return QColor::fromRgb(rgb(c));
-}
-
 namespace {
 
 bool paintsBase(const QWidget* w)

@@ -13,8 +13,6 @@
 
 namespace kelvora {
 
-QColor toQColor(Colour c, bool background);
-
 // What a widget shows as its background and font colour (the palette roles
 // its kind paints with), for tests and the random-typing checks.
 QColor shownBackground(const QWidget* w);

@@ -256,8 +256,8 @@ void DesignFiles::watchInputs()
                 connect(c, &QComboBox::currentTextChanged, this, &DesignFiles::inputsChanged);
             else if (c)
                 connect(c, &QComboBox::currentIndexChanged, this, &DesignFiles::inputsChanged);
-            else if (auto* b = qobject_cast<QAbstractButton*>(w))
-                connect(b, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
+            else if (auto* r = qobject_cast<QAbstractButton*>(w))
+                connect(r, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
         }
     }
 }

@@ -2,6 +2,7 @@
 // Small builders for the recurring pieces of the forms. Every control that a
 // calculation reads or writes gets its design name as objectName; the
 // binding gives it its items, limits and initial text from the design.
+#include <QColor>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +16,9 @@ namespace kelvora {
 
 // Property that marks a result label as always painting its own background.
 inline constexpr char kOpaqueResult[] = "kelvoraOpaqueResult";
+// The forms' one accent colour, maroon: the titles, the start page's heading
+// and the notes under the results.
+inline constexpr QColor kTitleMaroon(0x80, 0, 0);
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const char* name = nullptr);
 // A result label: left-aligned, framed lightly so a coloured verdict reads as a field.
@@ -35,7 +39,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 QGroupBox* makeGroup(QWidget* parent, const QString& caption, const char* name = nullptr);
 // A title line: bold, coloured (maroon by default).
 QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullptr,
-                  int pixelSize = 16, const QColor& colour = QColor(0x80, 0, 0));
+                  int pixelSize = 16, const QColor& colour = kTitleMaroon);
 
 // The grid of a group box's rows, with the tab's own margins and spacing.
 QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing);

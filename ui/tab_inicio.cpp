@@ -1,3 +1,4 @@
+#include "form_helpers.h"
 #include "tab_builders.h"
 
 #include <QLabel>
@@ -100,7 +101,7 @@ void buildInicioTab(QWidget* page)
     auto* v = new QVBoxLayout(page);
     v->addWidget(styled(page, "StaticText3",
                         QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV4.0 (beta)"),
-                        QStringLiteral("Arial Narrow"), 24, QColor(0x80, 0, 0)));
+                        QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
     v->addWidget(styled(page, "StaticText9",
                         QStringLiteral("Utilize as abas acima para selecionar o cálculo desejado"),
                         QStringLiteral("Arial"), 21));

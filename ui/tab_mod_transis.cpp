@@ -97,7 +97,7 @@ QLabel* note(QWidget* parent, const char* text, const char* name)
     f.setItalic(true);
     l->setFont(f);
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
+    p.setColor(QPalette::WindowText, kTitleMaroon);
     l->setPalette(p);
     return l;
 }

@@ -326,9 +326,11 @@ TEST(PiNetwork, BadTextsTurnRedAndAreNamedInsteadOfComputed)
         run();
         EXPECT_EQ(run.tab["LPiAval"].text, c.message);
         expectPair(run.tab, "LPiAval", BadPair);
-        for (const auto& [name, text] : c.typed)
-            if (name != "EPiEb" || text != "1e") // "1e" reads as 1
+        for (const auto& [name, text] : c.typed) {
+            if (name != "EPiEb" || text != "1e") { // "1e" reads as 1
                 EXPECT_EQ(run.tab[name].background, Colour::Red) << name;
+            }
+        }
         expectNoComponents(run.tab);
         EXPECT_EQ(run.tab["LPiR1"].text.empty(), !c.plateLoadShown);
     }

@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"point separator", 41.3f, 25.4f, '.', "25.3999996185303", "41.2999992370605",
              "76.1999988555908", "50.7999992370605", "12.6999998092651"},
         Case{"empty core", 0, 0, ',', "0", "0", "0", "0", "0"}),
-    [](const auto& info) {
-        std::string n = info.param.what;
+    [](const auto& test) {
+        std::string n = test.param.what;
         for (char& ch : n)
             if (!std::isalnum(static_cast<unsigned char>(ch)))
                 ch = '_';

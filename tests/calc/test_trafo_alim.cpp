@@ -407,8 +407,9 @@ TEST(TrafoAlim, EveryPanelArrangementFollowsTheTable)
         EXPECT_EQ(t.s.NumSec, c.secondaries - 1);
         EXPECT_EQ(t.s.TipoPri, c.tipo);
         EXPECT_EQ(t.tab["PSec1"].top, c.sec1Top);
-        if (c.secondaries > 1)
+        if (c.secondaries > 1) {
             EXPECT_EQ(t.tab["PSec2"].top, c.sec2Top);
+        }
         for (int i = 3; i <= 6; ++i)
             EXPECT_EQ(t.tab[n("PSec", i)].top, 32 + 80 * (i - 1));
         EXPECT_EQ(t.tab["LinhaNucleo1"].height, c.H);

@@ -358,14 +358,16 @@ TEST(CalculaTrafoMod, UnreadableFieldsTurnRedAndUseTheirFallbacks)
         EXPECT_EQ(m.s.*c.member, c.fallback);
         // The fields no verdict repaints keep the read's colour.
         if (std::string(c.field) != "EBmax" && std::string(c.field) != "EIbrf"
-            && std::string(c.field) != "EEbrf")
+            && std::string(c.field) != "EEbrf") {
             EXPECT_EQ(m.tab[c.field].background, Colour::Red);
+        }
         // Typing a number again gives the window colour back.
         m.set({{c.field, "12,5"}});
         m.show();
         EXPECT_EQ(m.s.*c.member, 12.5f);
-        if (std::string(c.field) == "EFmin")
+        if (std::string(c.field) == "EFmin") {
             EXPECT_EQ(m.tab["EFmin"].background, Colour::Window);
+        }
     }
 }
 

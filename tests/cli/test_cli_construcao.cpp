@@ -37,8 +37,9 @@ std::vector<std::string> keys(const Json& j)
 // Every number in the document is finite (a NaN would not even parse back).
 void allFinite(const Json& j)
 {
-    if (j.is_number_float())
+    if (j.is_number_float()) {
         EXPECT_TRUE(std::isfinite(j.get<double>()));
+    }
     if (j.is_structured())
         for (const Json& e : j)
             allFinite(e);

@@ -59,8 +59,8 @@ TEST(CliLimits, TextLongerThanTheFieldAllowsIsAUsageErrorNamingFieldAndLimit)
             EXPECT_EQ(r.code, 2);
         }
     }
-    if (limited == 0)
-        GTEST_SKIP() << "no design has a field with a maximum length yet";
+    // Not an empty loop: the filter reactor's ERFLr and ERFIr have limits.
+    EXPECT_GT(limited, 0);
 }
 
 TEST(CliLimits, ControlsOfAnotherDesignOrResultsAreUsageErrors)
@@ -121,6 +121,6 @@ TEST(CliLimits, ReportThatCannotBeWrittenExitsWith1AndTheWritersMessage)
         EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{"pasta"});
     }
-    if (covered == 0)
-        GTEST_SKIP() << "no design has a report yet";
+    // Not an empty loop: the power transformer and the valve modulator write reports.
+    EXPECT_GT(covered, 0);
 }

@@ -211,9 +211,11 @@ TEST(LaminationCatalogue, GeometryAndIronMassOfTheScraplessShape)
     // times 1.905^3 = 6.913292625 cm^3: 285.5881183 g.
     EXPECT_NEAR(ironMassG(19.05, 19.05, 0.9), 285.5881183, 1e-6);
     // The outline of every metric size is its name.
-    for (const Lamination& l : laminations())
-        if (!l.inch)
+    for (const Lamination& l : laminations()) {
+        if (!l.inch) {
             EXPECT_EQ("EI " + fixed(geometryOf(l.a).outlineWidth, 15, 0, '.'), l.name);
+        }
+    }
 }
 
 TEST(LaminationCatalogue, StacksFromATo2AndAHalfA)

@@ -265,8 +265,9 @@ TEST(TolerantParse, PlainDecimalsReadAsTheFullReaderReadsThem)
         signedText.insert(first == std::string::npos ? 0 : first, "+");
         const std::optional<float> plain = parseFloat(t, ','), full = parseFloat(signedText, ',');
         ASSERT_EQ(plain.has_value(), full.has_value()) << "'" << t << "'";
-        if (plain)
+        if (plain) {
             ASSERT_EQ(std::memcmp(&*plain, &*full, sizeof(float)), 0) << "'" << t << "'";
+        }
     }
     EXPECT_EQ(parseFloat(" 0012,50 ", ','), 12.5f);
     EXPECT_EQ(parseFloat(",", ','), 0.0f);           // a lone separator reads as 0
