@@ -34,9 +34,9 @@ int main(int argc, char* argv[])
             FCalcPI = std::make_unique<kelvora::TFCalcPI>();
             FCalcReator = std::make_unique<kelvora::TFCalcReator>();
             // Closing a secondary window only hides it; closing the main one ends the program.
-            for (QWidget* w : {static_cast<QWidget*>(FNucleo.get()),
-                               static_cast<QWidget*>(FCalcPI.get()),
-                               static_cast<QWidget*>(FCalcReator.get())})
+            for (QWidget* w :
+                 {static_cast<QWidget*>(FNucleo.get()), static_cast<QWidget*>(FCalcPI.get()),
+                  static_cast<QWidget*>(FCalcReator.get())})
                 w->setAttribute(Qt::WA_QuitOnClose, false);
             FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
         });

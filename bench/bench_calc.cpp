@@ -1,9 +1,9 @@
 // Calculation and number-format costs, free of any widget work.
 #include "adviser.h"
+#include "calc_error.h"
 #include "construction.h"
 #include "designs.h"
 #include "numbers.h"
-#include "calc_error.h"
 
 #include <benchmark/benchmark.h>
 
@@ -161,7 +161,9 @@ void BM_construction_trafo_alim_6(benchmark::State& st)
         }
     }
 }
-BENCHMARK(BM_construction_trafo_alim_6)->Unit(benchmark::kMicrosecond)->ComputeStatistics("worst", worst);
+BENCHMARK(BM_construction_trafo_alim_6)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("worst", worst);
 
 // The core adviser's full search on the same six-secondary transformer:
 // every catalogue lamination and stack through the tab's calculation, and the

@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMap>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -43,7 +43,8 @@ public:
         }
         if (e->type() == QEvent::LayoutRequest && o->isWidgetType())
             ++byClass[QStringLiteral("(layout) ") + o->objectName() + QLatin1Char(' ')
-                      + QString::fromLatin1(o->metaObject()->className())].first;
+                      + QString::fromLatin1(o->metaObject()->className())]
+                  .first;
         return false;
     }
 };
@@ -78,7 +79,9 @@ int main(int argc, char* argv[])
         const bool construcao = f + 2 >= std::size(fields);
         const bool adviser = f + 1 == std::size(fields);
         const QString label = QString::fromLatin1(name)
-                              + (adviser ? QStringLiteral("+Sug") : construcao ? QStringLiteral("+Co") : QString());
+                              + (adviser      ? QStringLiteral("+Sug")
+                                 : construcao ? QStringLiteral("+Co")
+                                              : QString());
         if (!only.isEmpty() && only != label)
             continue;
         auto* e = main.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -96,7 +99,9 @@ int main(int argc, char* argv[])
             if (!main.construcao() || !QTest::qWaitForWindowExposed(main.construcao()))
                 return 1;
             if (adviser)
-                main.construcao()->findChild<QPushButton*>(QStringLiteral("BSugereNucleo"))->click();
+                main.construcao()
+                    ->findChild<QPushButton*>(QStringLiteral("BSugereNucleo"))
+                    ->click();
             // BENCH_HIDE=A,B: those widgets hidden, to see what each costs a key.
             const QStringList hidden =
                 qEnvironmentVariable("BENCH_HIDE").split(QLatin1Char(','), Qt::SkipEmptyParts);

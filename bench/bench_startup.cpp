@@ -85,7 +85,8 @@ int main(int argc, char* argv[])
         std::vector<double> s = ms[i];
         std::sort(s.begin(), s.end());
         medians.push_back(s[s.size() / 2]);
-        std::printf("%-24s runs %2d  start-up median %7.1f ms  min %7.1f ms  max %7.1f ms  peak RSS %6.1f MB\n",
+        std::printf("%-24s runs %2d  start-up median %7.1f ms  min %7.1f ms  max %7.1f ms  peak "
+                    "RSS %6.1f MB\n",
                     argv[3 + i], runs, medians.back(), s.front(), s.back(), peakKb[i] / 1024.0);
     }
     for (int i = 1; i < programs; ++i)

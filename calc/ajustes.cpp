@@ -4,8 +4,11 @@ namespace kelvora {
 
 std::vector<ControlSpec> ajustesControls()
 {
-    ControlSpec sigma{.name = "CBSigma", .kind = Kind::Combo, .text = "3",
-                      .items = {"2", "3", "4", "5"}, .input = true};
+    ControlSpec sigma{.name = "CBSigma",
+                      .kind = Kind::Combo,
+                      .text = "3",
+                      .items = {"2", "3", "4", "5"},
+                      .input = true};
     return {sigma};
 }
 

@@ -123,7 +123,7 @@ PiParts piParts(const PiNetwork& n, double MHz)
 const std::vector<PiBand>& piBands()
 {
     static const std::vector<PiBand> bands = {
-        {"160 m", "160m", 1.85}, {"80 m", "80m", 3.6},   {"40 m", "40m", 7.1},
+        {"160 m", "160m", 1.85}, {"80 m", "80m", 3.6},  {"40 m", "40m", 7.1},
         {"20 m", "20m", 14.2},   {"15 m", "15m", 21.2}, {"10 m", "10m", 28.5},
     };
     return bands;
@@ -146,13 +146,21 @@ std::vector<ControlSpec> circuitoPiControls()
     std::vector<ControlSpec> v = {
         inputEdit("EPiEb", textOf("EEbrf"), 8),
         inputEdit("EPiIb", textOf("EIbrf"), 8),
-        {.name = "CBPiClasse", .kind = Kind::List, .text = Classes[ClasseC].name,
-         .items = classes, .itemIndex = ClasseC, .input = true},
+        {.name = "CBPiClasse",
+         .kind = Kind::List,
+         .text = Classes[ClasseC].name,
+         .items = classes,
+         .itemIndex = ClasseC,
+         .input = true},
         inputEdit("EPiQ", "12", 8),
         inputEdit("EPiR2", "50", 8),
         inputEdit("EPiFreq", "", 8),
-        {.name = "CBPiBanda", .kind = Kind::List, .text = piBands()[Banda40m].name,
-         .items = bands, .itemIndex = Banda40m, .input = true},
+        {.name = "CBPiBanda",
+         .kind = Kind::List,
+         .text = piBands()[Banda40m].name,
+         .items = bands,
+         .itemIndex = Banda40m,
+         .input = true},
     };
     for (const char* name : {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL",
                              "LPiC2", "LPiVC1", "LPiAval"})
@@ -177,7 +185,8 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     std::string bad;
     double in[std::size(Inputs)];
     for (std::size_t k = 0; k < std::size(Inputs); ++k) {
-        const float v = readTolerant(tab, Inputs[k].name, std::numeric_limits<float>::quiet_NaN(), cfg);
+        const float v = readTolerant(tab, Inputs[k].name, std::numeric_limits<float>::quiet_NaN(),
+                                     cfg);
         in[k] = v;
         if (!(v > 0)) {
             tab[Inputs[k].name].background = Colour::Red;
@@ -256,14 +265,15 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
         tab[piBandCell("L", b)].text = microhenries(table[i].second.L, cfg);
         tab[piBandCell("C2", b)].text = picofarads(table[i].second.C2, cfg);
     }
-    verdict(tab, "Q adequado (mínimo para esta relação de impedâncias: " + fixed(Xshown, 8, 2, cfg)
-                     + ")",
+    verdict(tab,
+            "Q adequado (mínimo para esta relação de impedâncias: " + fixed(Xshown, 8, 2, cfg)
+                + ")",
             GoodPair);
 }
 
 std::vector<std::string> circuitoPiOutputs()
 {
-    std::vector<std::string> v = {"LPiR1", "LPiRv", "LPiXC1", "LPiXL", "LPiXC2",
+    std::vector<std::string> v = {"LPiR1", "LPiRv", "LPiXC1", "LPiXL",  "LPiXC2",
                                   "LPiC1", "LPiL",  "LPiC2",  "LPiVC1", "LPiAval"};
     for (const PiBand& b : piBands())
         for (const char* q : {"C1", "L", "C2"})

@@ -32,10 +32,10 @@ struct Handler {
 };
 
 struct Design {
-    std::string name;                    // command-line name, e.g. "trafo-alimentacao"
-    std::string tab;                     // tab control, e.g. "TTrafoAlim"
-    std::vector<ControlSpec> controls;   // every control of the tab, in order
-    std::vector<std::string> outputs;    // result controls, in the tab's output order
+    std::string name;                  // command-line name, e.g. "trafo-alimentacao"
+    std::string tab;                   // tab control, e.g. "TTrafoAlim"
+    std::vector<ControlSpec> controls; // every control of the tab, in order
+    std::vector<std::string> outputs;  // result controls, in the tab's output order
     std::vector<Procedure> procedures;
     std::vector<Handler> handlers;
     // What showing the tab runs without a window (e.g. TAEnrolamentos, then CalculaTrafoAlim).

@@ -53,10 +53,11 @@ Design trafoAlim()
     d.handlers = {
         {"TInicioShow", {"OnShow TInicio"}, enrolamentos},
         {"TTrafoAlimShow",
-         std::vector<std::string>{"OnShow TTrafoAlim"} + onChange({"RBNucleoE", "RBNucleoU"}, "OnClick ")
-             + onChange({"EEn1", "EBn1", "CBTaEff", "CBTaBmax", "EFo", "EVp1", "EVp2", "EVp3",
-                         "EVp4", "EVprim0V", "EVs1", "EVs2", "EVs3", "EVs4", "EVs5", "EVs6",
-                         "EIs1", "EIs2", "EIs3", "EIs4", "EIs5", "EIs6"}),
+         std::vector<std::string>{"OnShow TTrafoAlim"}
+             + onChange({"RBNucleoE", "RBNucleoU"}, "OnClick ")
+             + onChange({"EEn1", "EBn1",     "CBTaEff", "CBTaBmax", "EFo",  "EVp1", "EVp2", "EVp3",
+                         "EVp4", "EVprim0V", "EVs1",    "EVs2",     "EVs3", "EVs4", "EVs5", "EVs6",
+                         "EIs1", "EIs2",     "EIs3",    "EIs4",     "EIs5", "EIs6"}),
          {"CalculaTrafoAlim"}},
         {"CNumPriChange", onChange({"CNumPri"}), enrolamentos},
         {"CNumSecChange", onChange({"CNumSec"}), enrolamentos},
@@ -116,8 +117,8 @@ Design trafoModTrans()
     d.tab = "TModTransis";
     d.controls = trafoModTransControls();
     d.outputs = trafoModTransOutputs();
-    d.procedures = {calculation("CalculaTrafoModTrans", &DesignResults::trafoModTrans,
-                                &CalculaTrafoModTrans)};
+    d.procedures = {
+        calculation("CalculaTrafoModTrans", &DesignResults::trafoModTrans, &CalculaTrafoModTrans)};
     // Activating the window recalculates the three designs it shows at once.
     d.handlers = {
         {"CBBnChange",

@@ -11,8 +11,8 @@ namespace {
 using LD = long double;
 
 const char* const Outputs[] = {
-    "LRFIlim", "LRFLI2",  "LRFNI",  "LRFNesp", "LRFLI2Aval", "LRFSnAval", "ERFBnc", "ERFEnc",
-    "LRFSn",   "LRFSne",  "LRFLmag", "LRFLmage", "LRFAe",     "LRFAee",    "LRFNAval",
+    "LRFIlim", "LRFLI2", "LRFNI",   "LRFNesp",  "LRFLI2Aval", "LRFSnAval", "ERFBnc",   "ERFEnc",
+    "LRFSn",   "LRFSne", "LRFLmag", "LRFLmage", "LRFAe",      "LRFAee",    "LRFNAval",
 };
 
 // A choke without inductance has no design: say so where the limits and the
@@ -124,9 +124,15 @@ std::vector<ControlSpec> reatorFiltroControls()
     std::vector<ControlSpec> v = {
         {.name = "ERFLr", .kind = Kind::Edit, .text = "10", .maxLength = 5, .input = true},
         {.name = "ERFIr", .kind = Kind::Edit, .text = "200", .maxLength = 4, .input = true},
-        {.name = "CBRFBn", .kind = Kind::Combo, .text = "36", .items = centreLegWidths(),
+        {.name = "CBRFBn",
+         .kind = Kind::Combo,
+         .text = "36",
+         .items = centreLegWidths(),
          .input = true},
-        {.name = "CBRFEn", .kind = Kind::Combo, .text = "36", .items = stackHeights(),
+        {.name = "CBRFEn",
+         .kind = Kind::Combo,
+         .text = "36",
+         .items = stackHeights(),
          .input = true},
     };
     for (const char* name : Outputs) {
@@ -237,9 +243,6 @@ void CalcReatorFiltro(Sheet& tab, ReatorFiltroResult& r, const Settings& cfg)
         throw *r.error;
 }
 
-std::vector<std::string> reatorFiltroOutputs()
-{
-    return {std::begin(Outputs), std::end(Outputs)};
-}
+std::vector<std::string> reatorFiltroOutputs() { return {std::begin(Outputs), std::end(Outputs)}; }
 
 } // namespace kelvora

@@ -14,8 +14,11 @@ std::string k(const char* prefix, int i) { return prefix + std::to_string(i); }
 
 ControlSpec panel(std::string name, int top, int height, bool visible)
 {
-    return ControlSpec{.name = std::move(name), .kind = Kind::Panel, .visible = visible,
-                       .top = top, .height = height};
+    return ControlSpec{.name = std::move(name),
+                       .kind = Kind::Panel,
+                       .visible = visible,
+                       .top = top,
+                       .height = height};
 }
 
 using LD = long double;
@@ -219,16 +222,21 @@ std::vector<ControlSpec> trafoAlimControls()
     // Core and operating point.
     v.push_back(inputEdit("EBn1", "32", 0));
     v.push_back(inputEdit("EEn1", "32", 0));
-    v.push_back({.name = "RBNucleoE", .kind = Kind::Radio, .checked = true, .input = true,
+    v.push_back({.name = "RBNucleoE",
+                 .kind = Kind::Radio,
+                 .checked = true,
+                 .input = true,
                  .group = "Nucleo"});
     v.push_back({.name = "RBNucleoU", .kind = Kind::Radio, .input = true, .group = "Nucleo"});
     v.push_back(inputEdit("EFo", "60", 6));
     std::vector<std::string> bmax;
     for (int g = 15000; g >= 5000; g -= 1000)
         bmax.push_back(std::to_string(g));
-    v.push_back({.name = "CBTaBmax", .kind = Kind::Combo, .text = "10000", .items = bmax,
-                 .input = true});
-    v.push_back({.name = "CBTaEff", .kind = Kind::Combo, .text = "85",
+    v.push_back(
+        {.name = "CBTaBmax", .kind = Kind::Combo, .text = "10000", .items = bmax, .input = true});
+    v.push_back({.name = "CBTaEff",
+                 .kind = Kind::Combo,
+                 .text = "85",
                  .items = {"100", "98", "95", "93", "90", "88", "85", "83", "80", "78"},
                  .input = true});
 
@@ -252,10 +260,16 @@ std::vector<ControlSpec> trafoAlimControls()
     v.push_back({.name = "EVprim0V", .kind = Kind::Edit, .text = "0", .readOnly = true});
 
     // Winding configuration and the schematic it arranges.
-    v.push_back({.name = "CNumPri", .kind = Kind::List, .text = "Simples",
-                 .items = {"Simples", "Duplo", "Derivação"}, .input = true});
-    v.push_back({.name = "CNumSec", .kind = Kind::List, .text = "3",
-                 .items = {"1", "2", "3", "4", "5", "6"}, .input = true});
+    v.push_back({.name = "CNumPri",
+                 .kind = Kind::List,
+                 .text = "Simples",
+                 .items = {"Simples", "Duplo", "Derivação"},
+                 .input = true});
+    v.push_back({.name = "CNumSec",
+                 .kind = Kind::List,
+                 .text = "3",
+                 .items = {"1", "2", "3", "4", "5", "6"},
+                 .input = true});
     v.push_back(panel("PPrim1", 16, PanelHeightPrim, true));
     v.push_back(panel("PPrim2", 176, PanelHeightPrim, false));
     v.push_back(panel("PPrim3", 312, PanelHeightPrimTap, false));
@@ -281,8 +295,8 @@ std::vector<ControlSpec> trafoAlimControls()
 
     // Report fields.
     v.push_back(inputEdit("EUserNameTA", "Digite aqui o nome do utilizador do programa", 80));
-    v.push_back(inputEdit("EApplicationTA", "Digite aqui o nome do tranformador ou tipo de aplicação",
-                     80));
+    v.push_back(
+        inputEdit("EApplicationTA", "Digite aqui o nome do tranformador ou tipo de aplicação", 80));
     return v;
 }
 
@@ -426,8 +440,8 @@ void CalculaTrafoAlim(Sheet& tab, TrafoAlimResult& r, const Settings& cfg)
 
 std::vector<std::string> trafoAlimOutputs()
 {
-    std::vector<std::string> v = {"LFo", "LPas", "LPap", "LSnu", "LSns", "EEnc", "EBnc",
-                                  "LAlimAval", "LVep", "LVes", "LVsec"};
+    std::vector<std::string> v = {"LFo",  "LPas",      "LPap", "LSnu", "LSns", "EEnc",
+                                  "EBnc", "LAlimAval", "LVep", "LVes", "LVsec"};
     for (const char* prefix : {"LNs", "LSs"})
         for (int i = 1; i <= 6; ++i)
             v.push_back(k(prefix, i));

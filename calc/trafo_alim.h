@@ -53,11 +53,11 @@ struct TrafoAlimResult {
     struct Reads {
         bool Bn = false, En = false, Fo = false;
         bool Vs[7] = {}, Is[7] = {}, Vp[5] = {};
-        int FoClamped = 0;        // -1 raised to 1 Hz, +1 lowered to 500 kHz
-        bool tapRaised = false;   // EVp4 below EVp3: the full winding taken as the tap
+        int FoClamped = 0;      // -1 raised to 1 Hz, +1 lowered to 500 kHz
+        bool tapRaised = false; // EVp4 below EVp3: the full winding taken as the tap
     } reads;
-    int reached = 0;                 // the last step the run completed
-    std::optional<CalcError> error;  // the step after `reached` failed with it
+    int reached = 0;                // the last step the run completed
+    std::optional<CalcError> error; // the step after `reached` failed with it
 };
 
 // Records the CNumPri/CNumSec choices and shows the winding panels in use.

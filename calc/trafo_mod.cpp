@@ -13,14 +13,14 @@ namespace {
 using LD = long double;
 
 // A verdict label: white text until the first run paints it.
-ControlSpec verdict(const char* name)
-{
-    return ControlSpec{.name = name, .font = Colour::White};
-}
+ControlSpec verdict(const char* name) { return ControlSpec{.name = name, .font = Colour::White}; }
 
 ControlSpec radio(const char* name, bool checked)
 {
-    return ControlSpec{.name = name, .kind = Kind::Radio, .checked = checked, .input = true,
+    return ControlSpec{.name = name,
+                       .kind = Kind::Radio,
+                       .checked = checked,
+                       .input = true,
                        .group = "TipoAnalise"};
 }
 
@@ -50,8 +50,8 @@ float gaugeOf(float current, const char* what, const Sigma& sigma)
 void showCoupling(Sheet& tab, bool reactor)
 {
     tab["ImgConvTM"].visible = !reactor;
-    for (const char* name : {"ImgReatorTM", "LCapAcopl1", "LCapAcopl2", "LReatMod1",
-                             "LReatMod2", "LCMod", "LRMInd", "LRMCorr"})
+    for (const char* name : {"ImgReatorTM", "LCapAcopl1", "LCapAcopl2", "LReatMod1", "LReatMod2",
+                             "LCMod", "LRMInd", "LRMCorr"})
         tab[name].visible = reactor;
 }
 
@@ -198,18 +198,26 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back(inputEdit("EIbrf", "160", 5));
     v.push_back(inputEdit("EEbrf", "460", 4));
     v.push_back(inputEdit("EBmax", "10000", 5));
-    v.push_back({.name = "CBTMEn", .kind = Kind::Combo, .text = "32",
+    v.push_back({.name = "CBTMEn",
+                 .kind = Kind::Combo,
+                 .text = "32",
                  .items = stackHeights(),
                  .input = true});
-    v.push_back({.name = "CBTMBn", .kind = Kind::Combo, .text = "40", .items = centreLegWidths(),
+    v.push_back({.name = "CBTMBn",
+                 .kind = Kind::Combo,
+                 .text = "40",
+                 .items = centreLegWidths(),
                  .input = true});
     v.push_back(radio("RBNormal", false));
     v.push_back(radio("RBConserv", true));
     v.push_back(radio("RBMuitoCons", false));
 
     // Coupling of the modulator to the RF stage, and the diagram it switches.
-    v.push_back({.name = "CBSelTM", .kind = Kind::Combo, .text = "Convencional",
-                 .items = {"Convencional", "Reator (RCA)"}, .input = true});
+    v.push_back({.name = "CBSelTM",
+                 .kind = Kind::Combo,
+                 .text = "Convencional",
+                 .items = {"Convencional", "Reator (RCA)"},
+                 .input = true});
     v.push_back({.name = "ImgConvTM", .kind = Kind::Image});
     v.push_back({.name = "ImgReatorTM", .kind = Kind::Image, .visible = false});
     v.push_back({.name = "LCapAcopl1", .text = "Capacitor de", .visible = false});
@@ -251,10 +259,12 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back(resultLabel("LCMod", false));
 
     // Report fields.
-    v.push_back({.name = "EUserNameTM", .kind = Kind::Edit, .text = "Nome do usuário",
+    v.push_back(
+        {.name = "EUserNameTM", .kind = Kind::Edit, .text = "Nome do usuário", .input = true});
+    v.push_back({.name = "EApplicationTM",
+                 .kind = Kind::Edit,
+                 .text = "Nome do transformador ou aplicação",
                  .input = true});
-    v.push_back({.name = "EApplicationTM", .kind = Kind::Edit,
-                 .text = "Nome do transformador ou aplicação", .input = true});
     return v;
 }
 
@@ -305,10 +315,15 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
     const TrafoModResult::Reads& rd = m.reads;
     if (m.reached < 3)
         return;
-    for (auto [name, substituted] :
-         {std::pair{"EPaMod", rd.PaMod}, {"EFmin", rd.Fmin}, {"EEbmod", rd.Ebmod},
-          {"EIb0mod", rd.Ib0mod}, {"EIb1mod", rd.Ib1mod}, {"EZmod", rd.Zmod},
-          {"EIbrf", rd.Ibrf}, {"EEbrf", rd.Ebrf}, {"EBmax", rd.Bmax}})
+    for (auto [name, substituted] : {std::pair{"EPaMod", rd.PaMod},
+                                     {"EFmin", rd.Fmin},
+                                     {"EEbmod", rd.Ebmod},
+                                     {"EIb0mod", rd.Ib0mod},
+                                     {"EIb1mod", rd.Ib1mod},
+                                     {"EZmod", rd.Zmod},
+                                     {"EIbrf", rd.Ibrf},
+                                     {"EEbrf", rd.Ebrf},
+                                     {"EBmax", rd.Bmax}})
         showRead(tab[name], substituted);
     tab["LZpl1"].text = ohms(LD(m.Zmod) * 0.5, cfg);
     tab["LZpl2"].text = tab["LZpl1"].text;
@@ -426,10 +441,10 @@ void CalculaTrafoMod(Sheet& tab, TrafoModResult& r, const Settings& cfg)
 
 std::vector<std::string> trafoModOutputs()
 {
-    return {"LZpl1", "LZpl2",  "LSn",  "ETMEnc", "ETMBnc", "LSne",   "LTMAval", "LAe",
-            "LPccRF", "LPMinMod", "LPextra", "LTMPAval", "LZrf", "LZrf2", "LKz",   "LKn",
-            "LNp1",  "LNp2",   "LNs",  "LBcp",   "LBcs",   "LBc",    "LTMBcAval", "LSfp1",
-            "LSfp2", "LSfs",   "LRMInd", "LRMCorr", "LCMod"};
+    return {"LZpl1",  "LZpl2",    "LSn",     "ETMEnc",   "ETMBnc", "LSne",  "LTMAval",   "LAe",
+            "LPccRF", "LPMinMod", "LPextra", "LTMPAval", "LZrf",   "LZrf2", "LKz",       "LKn",
+            "LNp1",   "LNp2",     "LNs",     "LBcp",     "LBcs",   "LBc",   "LTMBcAval", "LSfp1",
+            "LSfp2",  "LSfs",     "LRMInd",  "LRMCorr",  "LCMod"};
 }
 
 } // namespace kelvora

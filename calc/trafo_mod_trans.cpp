@@ -21,18 +21,30 @@ struct Shown {
 };
 using R = TrafoModTransResult;
 const Shown Results[] = {
-    {"LRc", &R::Rc, 1, " ohms"},         {"LVcm", &R::Vcm, 1, " V"},
-    {"LIcm", &R::Icm, 1, " A"},          {"LIdc", &R::Idc, 1, " A"},
-    {"LPi", &R::Pin, 1, " W"},           {"LNteor", &R::Nteor, 1, " %"},
-    {"LPdiss", &R::Pdiss, 1, " W"},      {"LVcemax", &R::Vcemax, 1, " V"},
-    {"LIc0", &R::Ic0, 1000, " mA"},      {"LIb", &R::Ib, 1000, " mA"},
-    {"LI2", &R::I2, 1000, " mA"},        {"LId", &R::Id, 1000, " mA"},
-    {"LI1", &R::I1, 1000, " mA"},        {"LR1", &R::R1, 1, " ohms"},
-    {"LPR1", &R::PR1, 1, " W"},          {"LPdrv", &R::Pdrv, 1000, " mW"},
-    {"LRe", &R::Re, 1, " ohms"},         {"LNprat", &R::Nprat, 1, " %"},
-    {"LRBmin", &R::RBmin, 1, " ohms"},   {"LRBmax", &R::RBmax, 1, " ohms"},
-    {"LPdrvmin", &R::Pdrvmin, 1000, " mW"}, {"LPdrvmax", &R::Pdrvmax, 1000, " mW"},
-    {"LM2N2min", &R::M2N2min, 1, ""},    {"LM2N2max", &R::M2N2max, 1, ""},
+    {"LRc", &R::Rc, 1, " ohms"},
+    {"LVcm", &R::Vcm, 1, " V"},
+    {"LIcm", &R::Icm, 1, " A"},
+    {"LIdc", &R::Idc, 1, " A"},
+    {"LPi", &R::Pin, 1, " W"},
+    {"LNteor", &R::Nteor, 1, " %"},
+    {"LPdiss", &R::Pdiss, 1, " W"},
+    {"LVcemax", &R::Vcemax, 1, " V"},
+    {"LIc0", &R::Ic0, 1000, " mA"},
+    {"LIb", &R::Ib, 1000, " mA"},
+    {"LI2", &R::I2, 1000, " mA"},
+    {"LId", &R::Id, 1000, " mA"},
+    {"LI1", &R::I1, 1000, " mA"},
+    {"LR1", &R::R1, 1, " ohms"},
+    {"LPR1", &R::PR1, 1, " W"},
+    {"LPdrv", &R::Pdrv, 1000, " mW"},
+    {"LRe", &R::Re, 1, " ohms"},
+    {"LNprat", &R::Nprat, 1, " %"},
+    {"LRBmin", &R::RBmin, 1, " ohms"},
+    {"LRBmax", &R::RBmax, 1, " ohms"},
+    {"LPdrvmin", &R::Pdrvmin, 1000, " mW"},
+    {"LPdrvmax", &R::Pdrvmax, 1000, " mW"},
+    {"LM2N2min", &R::M2N2min, 1, ""},
+    {"LM2N2max", &R::M2N2max, 1, ""},
 };
 
 float strict(const std::string& text, const Settings& cfg)
@@ -137,8 +149,11 @@ std::vector<ControlSpec> trafoModTransControls()
         inputEdit("EVcc", "30"),
         inputEdit("ERo", "2500"),
         inputEdit("ERd", "8"),
-        {.name = "CBIc0", .kind = Kind::Combo, .text = "2",
-         .items = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, .input = true},
+        {.name = "CBIc0",
+         .kind = Kind::Combo,
+         .text = "2",
+         .items = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+         .input = true},
         inputEdit("EBetaQ1Q2min", "20"),
         inputEdit("EBetaQ1Q2max", "40"),
         inputEdit("EBetaQ3", "20"),
@@ -150,8 +165,8 @@ std::vector<ControlSpec> trafoModTransControls()
 
 TrafoModTransInputs readTrafoModTransInputs(const Sheet& tab)
 {
-    return {tab["EPo"].text,  tab["EFm"].text,          tab["EVcc"].text,
-            tab["ERo"].text,  tab["ERd"].text,          tab["CBIc0"].text,
+    return {tab["EPo"].text,          tab["EFm"].text,          tab["EVcc"].text,
+            tab["ERo"].text,          tab["ERd"].text,          tab["CBIc0"].text,
             tab["EBetaQ1Q2min"].text, tab["EBetaQ1Q2max"].text, tab["EBetaQ3"].text};
 }
 

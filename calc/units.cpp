@@ -14,22 +14,23 @@ std::string gauge(float awg, const Settings& cfg) { return general(awg, cfg) + "
 const std::vector<std::string>& centreLegWidths()
 {
     static const std::vector<std::string> v = {"15", "19", "22", "25", "28", "32", "35", "36",
-                                                "38", "40", "44", "50", "50", "60", "80", "100"};
+                                               "38", "40", "44", "50", "50", "60", "80", "100"};
     return v;
 }
 
 const std::vector<std::string>& stackHeights()
 {
-    static const std::vector<std::string> v = {
-        "12", "15", "19", "21", "23", "25", "27", "30", "32", "36", "38", "40", "44",
-        "48", "50", "55", "60", "65", "70", "80", "90", "100", "110", "120", "130", "140"};
+    static const std::vector<std::string> v = {"12",  "15",  "19",  "21",  "23", "25", "27",
+                                               "30",  "32",  "36",  "38",  "40", "44", "48",
+                                               "50",  "55",  "60",  "65",  "70", "80", "90",
+                                               "100", "110", "120", "130", "140"};
     return v;
 }
 
 // A NaN section or side cannot reach here: every section and side is stored
 // through the checked arithmetic, which refuses what is not a number.
-CoreVerdict judgeCore(long double chosenSection, long double neededSection,
-                      long double neededSide, long double chosenWidth)
+CoreVerdict judgeCore(long double chosenSection, long double neededSection, long double neededSide,
+                      long double chosenWidth)
 {
     if (!(chosenSection >= neededSection))
         return CoreVerdict::SmallSection;

@@ -28,8 +28,8 @@ const std::vector<std::string>& stackHeights();
 // then the side of the needed square section against its centre leg.
 enum class CoreVerdict { Fits, NarrowLeg, SmallSection };
 // Both comparisons as the three tabs make them: section in cm^2, side and width in mm.
-CoreVerdict judgeCore(long double chosenSection, long double neededSection,
-                      long double neededSide, long double chosenWidth);
+CoreVerdict judgeCore(long double chosenSection, long double neededSection, long double neededSide,
+                      long double chosenWidth);
 // The verdict's message in `label`, its colours there and on the width and
 // stack fields (the stack is only faulted by a small section).
 void presentCoreVerdict(Sheet& tab, CoreVerdict v, std::string_view label,

@@ -45,8 +45,8 @@ std::string designList()
 
 void printHelp(std::ostream& out)
 {
-    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora 4.0 beta)\n\n" << Usage
-        << "\nPROJETO: " << designList() << "\n"
+    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora 4.0 beta)\n\n"
+        << Usage << "\nPROJETO: " << designList() << "\n"
         << "\nOpções:\n"
            "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
            "                         listas tomam o item com esse texto, botões de opção =1\n"
@@ -277,9 +277,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const Settings cfg = settingsFrom(ajustes, separator);
         DesignResults state;
-        const std::string error =
-            runCalculation(tab, design->outputs, [&] { design->show(tab, state, cfg); })
-                .value_or(std::string());
+        const std::string error = runCalculation(tab, design->outputs, [&] {
+                                      design->show(tab, state, cfg);
+                                  }).value_or(std::string());
         std::optional<construction::Analysis> analysis;
         if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
@@ -313,8 +313,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (advice)
                 j["sugestoes"] = sugestoesJson(*advice);
             // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
-            const std::string text =
-                j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+            const std::string text = j.dump(2, ' ', false,
+                                            nlohmann::ordered_json::error_handler_t::replace);
             printed = printBlock(out, [&] { out << text << "\n"; });
         } else if (!wantReport || reportPath != "-") {
             printed = printBlock(out, [&] {
@@ -348,8 +348,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
         }
         for (const auto& [path, pdf] : folhas)
-            if (auto failure =
-                    writeFolha(path, pdf, design->name, tab, state, false, construcao, cfg)) {
+            if (auto failure = writeFolha(path, pdf, design->name, tab, state, false, construcao,
+                                          cfg)) {
                 err << "kelvora-cli: " << *failure << '\n';
                 status = 1;
                 break;

@@ -13,8 +13,8 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const s
                                       Sheet& construcao, const Settings& cfg)
 {
     const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
-    const std::optional<SheetSubject> subject =
-        analyseForSheet(design, tab, state, tabFailed, set, cfg);
+    const std::optional<SheetSubject> subject = analyseForSheet(design, tab, state, tabFailed, set,
+                                                                cfg);
     if (!subject)
         return "o projeto " + design + " não tem folha de enrolamento";
     const std::string text = windingSheetText(subject->analysis, subject->core, construcao,

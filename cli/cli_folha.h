@@ -1,7 +1,7 @@
 #pragma once
 // kelvora-cli's winding sheet: --folha=FILE (text) and --folha-pdf=FILE.
-#include "results.h"
 #include "numbers.h"
+#include "results.h"
 #include "sheet.h"
 
 #include <optional>

@@ -160,8 +160,12 @@ private:
 
     static Suggestion suggestion(const Lamination& l, double b, const Analysis& a)
     {
-        Suggestion s{.lamination = &l, .a = l.a, .b = b, .mTotalG = a.mTotalG,
-                     .fillPct = a.fillPct, .dtK = a.dtK};
+        Suggestion s{.lamination = &l,
+                     .a = l.a,
+                     .b = b,
+                     .mTotalG = a.mTotalG,
+                     .fillPct = a.fillPct,
+                     .dtK = a.dtK};
         switch (a.design) {
         case DesignKind::TrafoAlim: {
             double worst = 0;
@@ -301,14 +305,13 @@ std::string adviceMessage(const Advice& a)
 
 std::vector<std::string> suggestionHeader(DesignKind design)
 {
-    const char* figure = design == DesignKind::TrafoAlim ? "Pior regulação (%)"
+    const char* figure = design == DesignKind::TrafoAlim  ? "Pior regulação (%)"
                          : design == DesignKind::TrafoMod ? "Lp (H)"
                                                           : "L (H)";
     return {"Lâmina", "a × b (mm)", "Ocupação (%)", "ΔT (K)", figure, "Massa (g)"};
 }
 
-std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design,
-                                       const Settings& cfg)
+std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design, const Settings& cfg)
 {
     auto num = [&](double v, int d) { return fixed(v, 15, d, cfg); };
     std::string figure;
@@ -316,8 +319,12 @@ std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design,
         figure = s.worstRegulationPct ? num(*s.worstRegulationPct, 1) : "-";
     else
         figure = num(s.lH, 2);
-    return {std::string(s.lamination->name), coreText(s.a, cfg) + " × " + coreText(s.b, cfg),
-            num(s.fillPct, 1), num(s.dtK, 1), figure, num(s.mTotalG, 0)};
+    return {std::string(s.lamination->name),
+            coreText(s.a, cfg) + " × " + coreText(s.b, cfg),
+            num(s.fillPct, 1),
+            num(s.dtK, 1),
+            figure,
+            num(s.mTotalG, 0)};
 }
 
 nlohmann::ordered_json sugestoesJson(const Advice& a)

@@ -32,7 +32,11 @@ enum class Check {
     TabCalculation, // the tab's calculation ended in an error
     Core,           // the tab's verdict on the chosen section
     Construction,   // the construction analysis ended in an error
-    Fit, Temperature, Flux, Inductance, Reactance, // its verdicts
+    Fit,
+    Temperature,
+    Flux,
+    Inductance,
+    Reactance, // its verdicts
 };
 inline constexpr int CheckCount = 8;
 // The check in words, for "the check that failed most often".
@@ -40,7 +44,7 @@ const char* checkName(Check c);
 
 struct Suggestion {
     const Lamination* lamination = nullptr;
-    double a = 0, b = 0;       // mm, as written into the tab
+    double a = 0, b = 0; // mm, as written into the tab
     double mTotalG = 0, fillPct = 0, dtK = 0;
     // Power transformer: the highest regulation of its secondaries (none
     // when a secondary collapses). Reactor: L; modulator: the primary's L.
@@ -72,8 +76,7 @@ std::string adviceMessage(const Advice& a);
 // "Ocupação (%)", "ΔT (K)", then "Pior regulação (%)" (power transformer),
 // "Lp (H)" (modulator) or "L (H)" (reactor), and "Massa (g)".
 std::vector<std::string> suggestionHeader(DesignKind design);
-std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design,
-                                       const Settings& cfg);
+std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design, const Settings& cfg);
 
 // kelvora-cli: the "sugestoes" array, and a readable Portuguese table of
 // the best ten (numbers with the separator of `cfg`).

@@ -25,8 +25,7 @@ constexpr double HotSpot = 10;
 // Bobbin, insulation, varnish and frame over the iron and the copper.
 constexpr double SundriesFactor = 1.10;
 
-const char* const BadSigma =
-    "A densidade de corrente dos ajustes não permite dimensionar o fio.";
+const char* const BadSigma = "A densidade de corrente dos ajustes não permite dimensionar o fio.";
 
 // What a winding is before it is wound: whole turns, gauge and rms current.
 struct Plan {
@@ -222,8 +221,8 @@ void verdict(Analysis& r, VerdictKind kind, VerdictCase which, double x, bool go
 
 void fitAndTemperature(Analysis& r, const ConstructionSettings& set, char sep)
 {
-    verdict(r, VerdictKind::Fit, r.fits ? VerdictCase::Fits : VerdictCase::DoesNotFit,
-            r.fillPct, r.fits, sep);
+    verdict(r, VerdictKind::Fit, r.fits ? VerdictCase::Fits : VerdictCase::DoesNotFit, r.fillPct,
+            r.fits, sep);
     const bool cool = set.ambient + r.dtK + HotSpot
                       <= insulationClasses()[set.insulationClass].limitC;
     verdict(r, VerdictKind::Temperature,
@@ -245,9 +244,9 @@ bool finite(double v) { return std::isfinite(v); }
 void refuseNonFinite(Analysis& r)
 {
     bool ok = true;
-    for (double v : {r.buildMm, r.fillPct, r.mFeG, r.mCuG, r.mTotalG, r.pcuW, r.pfeW,
-                     r.areaCm2, r.psiWcm2, r.dtK, r.tHotC, r.bPeakGauss, r.efficiencyPct,
-                     r.gapMm, r.bDcGauss, r.lH, r.lpH, r.xpOhm, r.bAcGauss})
+    for (double v : {r.buildMm, r.fillPct, r.mFeG, r.mCuG, r.mTotalG, r.pcuW, r.pfeW, r.areaCm2,
+                     r.psiWcm2, r.dtK, r.tHotC, r.bPeakGauss, r.efficiencyPct, r.gapMm, r.bDcGauss,
+                     r.lH, r.lpH, r.xpOhm, r.bAcGauss})
         ok = ok && finite(v);
     for (const Winding& w : r.windings) {
         for (double v : {w.turns, w.dBareMm, w.dOverMm, w.turnsPerLayer, w.layers, w.buildMm,
@@ -475,8 +474,9 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& ch
                 bass ? VerdictCase::ReactanceGood : VerdictCase::ReactanceLow, r.xpOhm, bass, sep);
         const double total = r.bAcGauss + r.bDcGauss;
         const bool fluxOk = total <= in.bmax;
-        verdict(r, VerdictKind::Flux, fluxOk ? VerdictCase::TotalFluxGood : VerdictCase::TotalFluxBad,
-                total, fluxOk, sep);
+        verdict(r, VerdictKind::Flux,
+                fluxOk ? VerdictCase::TotalFluxGood : VerdictCase::TotalFluxBad, total, fluxOk,
+                sep);
         return r;
     });
 }
@@ -523,8 +523,8 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
             verdict(r, VerdictKind::Inductance, VerdictCase::Saturates, r.bDcGauss, false, sep);
         else
             verdict(r, VerdictKind::Inductance,
-                    enough ? VerdictCase::InductanceGood : VerdictCase::InductanceLow, r.lH,
-                    enough, sep);
+                    enough ? VerdictCase::InductanceGood : VerdictCase::InductanceLow, r.lH, enough,
+                    sep);
         return r;
     });
 }

@@ -4,8 +4,8 @@
 // iron loss, temperature rise, loaded voltages and weight, for the power
 // transformer, the valve modulation transformer and the filter reactor.
 // Plain C++: the window (FConstrucao) and kelvora-cli share it.
-#include "results.h"
 #include "numbers.h"
+#include "results.h"
 #include "sheet.h"
 
 #include <optional>
@@ -26,22 +26,22 @@ bool isConstrucaoControl(std::string_view name);
 // The settings as the analysis uses them (lengths in mm, temperatures in °C);
 // the defaults are the single-precision values the fields read.
 struct ConstructionSettings {
-    int steel = 4;              // CBCoAco item: index into steelGrades()
-    double ks = 0.95f;           // ECoEmpil: stacking factor
-    double kbf = 1.2f;           // ECoFatorPerdas: building factor of the iron loss
-    int enamelGrade = 2;        // CBCoGrauFio: 1 or 2
-    double tube = 1.0;          // ECoParede: bobbin tube wall t_b
-    double flange = 1.0;        // ECoAba: bobbin flange t_f
-    double margin = 0.0;        // ECoMargem: end margin at each end of a layer
-    double interlayer = 0.05f;   // ECoIsolCamada: insulation between layers t_il
-    double wrap = 0.2f;          // ECoIsolEnrol: insulation over each winding t_iw
-    double lay = 1.1f;          // ECoFatorEnrol: winding (lay) factor k_lay
-    double bulge = 1.1f;        // ECoAbaulamento: bulge factor k_b
-    double clearance = 0.5;     // ECoFolga: clearance between coil and core
-    double ambient = 40.0;      // ECoTamb
-    int insulationClass = 0;    // CBCoClasse item: index into insulationClasses()
-    double mur = 5000.0;        // ECoMur: relative permeability of the steel
-    double bdcMax = 12000.0;    // ECoBdcMax: highest DC flux of a choke, gauss
+    int steel = 4;                    // CBCoAco item: index into steelGrades()
+    double ks = 0.95f;                // ECoEmpil: stacking factor
+    double kbf = 1.2f;                // ECoFatorPerdas: building factor of the iron loss
+    int enamelGrade = 2;              // CBCoGrauFio: 1 or 2
+    double tube = 1.0;                // ECoParede: bobbin tube wall t_b
+    double flange = 1.0;              // ECoAba: bobbin flange t_f
+    double margin = 0.0;              // ECoMargem: end margin at each end of a layer
+    double interlayer = 0.05f;        // ECoIsolCamada: insulation between layers t_il
+    double wrap = 0.2f;               // ECoIsolEnrol: insulation over each winding t_iw
+    double lay = 1.1f;                // ECoFatorEnrol: winding (lay) factor k_lay
+    double bulge = 1.1f;              // ECoAbaulamento: bulge factor k_b
+    double clearance = 0.5;           // ECoFolga: clearance between coil and core
+    double ambient = 40.0;            // ECoTamb
+    int insulationClass = 0;          // CBCoClasse item: index into insulationClasses()
+    double mur = 5000.0;              // ECoMur: relative permeability of the steel
+    double bdcMax = 12000.0;          // ECoBdcMax: highest DC flux of a choke, gauss
     int load[6] = {0, 0, 0, 0, 0, 0}; // CBCoRet1-6 items: index into loads()
 };
 
@@ -56,42 +56,42 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg);
 // last calculation). Turns are the tab's (fractional), currents in A,
 // voltages in V, lengths in mm unless the name says otherwise.
 struct TrafoAlimInput {
-    bool tabError = false;     // the tab's last calculation ended in an error
-    bool uCore = false;        // RBNucleoU: U/I laminations
-    double a = 0, b = 0;       // centre-leg width Bn, stack En (mm)
-    double fo = 0;             // frequency, Hz
-    double bmax = 0;           // chosen Bmax, gauss
-    double efficiency = 0;     // n, %
-    int tipoPri = 0;           // 0 Simples, 1 Duplo, 2 Derivação
-    int numSec = 1;            // active secondaries, 0-6
-    double vp[5] = {};         // Vp1-Vp4 (1..4 used)
-    double nprim[5] = {};      // Nprim1-4
-    double awgPrim[5] = {};    // AWGprim1-4
+    bool tabError = false;  // the tab's last calculation ended in an error
+    bool uCore = false;     // RBNucleoU: U/I laminations
+    double a = 0, b = 0;    // centre-leg width Bn, stack En (mm)
+    double fo = 0;          // frequency, Hz
+    double bmax = 0;        // chosen Bmax, gauss
+    double efficiency = 0;  // n, %
+    int tipoPri = 0;        // 0 Simples, 1 Duplo, 2 Derivação
+    int numSec = 1;         // active secondaries, 0-6
+    double vp[5] = {};      // Vp1-Vp4 (1..4 used)
+    double nprim[5] = {};   // Nprim1-4
+    double awgPrim[5] = {}; // AWGprim1-4
     double vs[7] = {}, is[7] = {}, ns[7] = {}, awgs[7] = {}; // 1..6 used
 };
 
 struct TrafoModInput {
     bool tabError = false;
-    double a = 0, b = 0;       // Bn, En (mm)
-    double paMod = 0;          // audio power, W
-    double fmin = 0;           // Hz
-    double zmod = 0;           // plate-to-plate load, ohms
-    double ib1mod = 0;         // full-signal plate current of both valves, A
-    double ibrf = 0;           // RF stage plate current, A
-    double bmax = 0;           // gauss
-    double np = 0, ns = 0;     // turns, whole primary and secondary
-    double sfp = 0, sfs = 0;   // gauges
-    double gapMm = 0;          // Ae: spacer at each joint, mm
+    double a = 0, b = 0;          // Bn, En (mm)
+    double paMod = 0;             // audio power, W
+    double fmin = 0;              // Hz
+    double zmod = 0;              // plate-to-plate load, ohms
+    double ib1mod = 0;            // full-signal plate current of both valves, A
+    double ibrf = 0;              // RF stage plate current, A
+    double bmax = 0;              // gauss
+    double np = 0, ns = 0;        // turns, whole primary and secondary
+    double sfp = 0, sfs = 0;      // gauges
+    double gapMm = 0;             // Ae: spacer at each joint, mm
     bool reactorCoupling = false; // CBSelTM on the reactor item
 };
 
 struct ReatorFiltroInput {
     bool tabError = false;
-    double a = 0, b = 0;       // RFBn, RFEn (mm)
-    double lr = 0;             // wanted inductance, H
-    double ir = 0;             // DC current, A
-    double nesp = 0;           // turns
-    double gapCm = 0;          // RFAee: spacer at each joint, cm
+    double a = 0, b = 0; // RFBn, RFEn (mm)
+    double lr = 0;       // wanted inductance, H
+    double ir = 0;       // DC current, A
+    double nesp = 0;     // turns
+    double gapCm = 0;    // RFAee: spacer at each joint, cm
 };
 
 // Adapters from a design's result record and the tab's sheet.
@@ -105,8 +105,8 @@ enum class DesignKind { TrafoAlim, TrafoMod, ReatorFiltro };
 
 // One winding, listed from the tube outwards.
 struct Winding {
-    std::string name;          // "Primário", "Secundário 1", ...
-    double turns = 0;          // whole turns wound
+    std::string name; // "Primário", "Secundário 1", ...
+    double turns = 0; // whole turns wound
     int awg = 0;
     double dBareMm = 0, dOverMm = 0;
     double turnsPerLayer = 0, layers = 0;
@@ -124,20 +124,27 @@ enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance };
 
 // Which text a verdict shows.
 enum class VerdictCase {
-    Fits, DoesNotFit,
-    TemperatureGood, TemperatureBad,
-    FluxGood, FluxBad,                 // power transformer
-    InductanceGood, InductanceLow, Saturates, // reactor
-    ReactanceGood, ReactanceLow,       // modulator
-    TotalFluxGood, TotalFluxBad,       // modulator
+    Fits,
+    DoesNotFit,
+    TemperatureGood,
+    TemperatureBad,
+    FluxGood,
+    FluxBad, // power transformer
+    InductanceGood,
+    InductanceLow,
+    Saturates, // reactor
+    ReactanceGood,
+    ReactanceLow, // modulator
+    TotalFluxGood,
+    TotalFluxBad, // modulator
 };
 
 struct Verdict {
     VerdictKind kind;
     VerdictCase which;
-    double value;              // the X of the text
+    double value; // the X of the text
     bool good;
-    std::string text;          // formatted with the separator given to the analysis
+    std::string text; // formatted with the separator given to the analysis
 };
 
 struct Analysis {
@@ -153,7 +160,7 @@ struct Analysis {
     double bPeakGauss = 0, efficiencyPct = 0;
     // Modulator and reactor: magnetic gap l_g (mm), DC flux.
     double gapMm = 0, bDcGauss = 0;
-    double lH = 0;                        // reactor inductance
+    double lH = 0;                           // reactor inductance
     double lpH = 0, xpOhm = 0, bAcGauss = 0; // modulator primary
 
     // In the design's order: power transformer fit, temperature, flux;

@@ -76,10 +76,7 @@ constexpr InsulationClass Classes[] = {
 
 } // namespace
 
-double awgBareDiameter(int awg)
-{
-    return 0.127 * std::pow(92.0, (36.0 - awg) / 39.0);
-}
+double awgBareDiameter(int awg) { return 0.127 * std::pow(92.0, (36.0 - awg) / 39.0); }
 
 double awgOverallDiameter(int awg, int grade)
 {

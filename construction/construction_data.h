@@ -21,26 +21,26 @@ inline constexpr double CopperDensity = 8.89;             // g/cm^3
 // --------------------------------------------------------------- steel
 
 struct SteelGrade {
-    const char* name;  // EN 10106 name, e.g. "M400-50A"
-    double p15;        // guaranteed loss at 1.5 T, 50 Hz, W/kg
+    const char* name; // EN 10106 name, e.g. "M400-50A"
+    double p15;       // guaranteed loss at 1.5 T, 50 Hz, W/kg
 };
 std::span<const SteelGrade> steelGrades();
-inline constexpr double SteelDensity = 7.65;              // g/cm^3
-inline constexpr int DefaultSteel = 4;                    // "M800-50A": old or unknown iron
+inline constexpr double SteelDensity = 7.65; // g/cm^3
+inline constexpr int DefaultSteel = 4;       // "M800-50A": old or unknown iron
 
 // ---------------------------------------------------------- secondary loads
 
 struct Load {
-    const char* name;  // item of CBCoRet1-6
-    double k;          // DC load current over the winding's rms current
+    const char* name; // item of CBCoRet1-6
+    double k;         // DC load current over the winding's rms current
 };
 std::span<const Load> loads();
 
 // ----------------------------------------------------- insulation classes
 
 struct InsulationClass {
-    const char* name;  // item of CBCoClasse, e.g. "A (105 °C)"
-    double limitC;     // hottest-spot temperature, °C
+    const char* name; // item of CBCoClasse, e.g. "A (105 °C)"
+    double limitC;    // hottest-spot temperature, °C
 };
 std::span<const InsulationClass> insulationClasses();
 

@@ -131,9 +131,9 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
 
     // 1. One row per winding, from the tube outwards.
     const std::vector<std::string> head = {
-        "Enrolamento", "Espiras", "AWG", "Diâmetro (mm)", "Esp/camada", "Camadas", "Altura (mm)",
-        "Fio (m)", "R20 (ohms)", "R quente (ohms)", "I (A)", "Pcu (W)", "Cobre (g)",
-        "V vazio (V)", "V carga (V)", "Regulação (%)"};
+        "Enrolamento", "Espiras",     "AWG",         "Diâmetro (mm)",   "Esp/camada", "Camadas",
+        "Altura (mm)", "Fio (m)",     "R20 (ohms)",  "R quente (ohms)", "I (A)",      "Pcu (W)",
+        "Cobre (g)",   "V vazio (V)", "V carga (V)", "Regulação (%)"};
     std::vector<std::vector<std::string>> rows = {head};
     for (const Winding& w : a.windings)
         rows.push_back({w.name, num(w.turns, 0), std::to_string(w.awg), num(w.dOverMm, 3),
@@ -144,26 +144,25 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
     out += alignedTable(rows);
 
     // 2. The whole part.
-    out += "Altura do enrolamento: " + num(a.buildMm, 3) + " mm; ocupação da janela: "
-           + num(a.fillPct, 1) + " %\n";
+    out += "Altura do enrolamento: " + num(a.buildMm, 3)
+           + " mm; ocupação da janela: " + num(a.fillPct, 1) + " %\n";
     out += "Massa: ferro " + num(a.mFeG, 1) + " g, cobre " + num(a.mCuG, 1) + " g, total "
            + num(a.mTotalG, 1) + " g\n";
     out += "Perdas: cobre " + num(a.pcuW, 3) + " W, ferro " + num(a.pfeW, 3) + " W; superfície "
            + num(a.areaCm2, 1) + " cm², " + num(a.psiWcm2, 4) + " W/cm²\n";
-    out += "Elevação de temperatura: " + num(a.dtK, 1) + " K; cobre a " + num(a.tHotC, 1)
-           + " °C\n";
+    out += "Elevação de temperatura: " + num(a.dtK, 1) + " K; cobre a " + num(a.tHotC, 1) + " °C\n";
     switch (a.design) {
     case DesignKind::TrafoAlim:
-        out += "Indução real: " + num(a.bPeakGauss, 1) + " G; rendimento: "
-               + num(a.efficiencyPct, 1) + " %\n";
+        out += "Indução real: " + num(a.bPeakGauss, 1)
+               + " G; rendimento: " + num(a.efficiencyPct, 1) + " %\n";
         break;
     case DesignKind::ReatorFiltro:
         out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância: " + num(a.lH, 3)
                + " H; indução CC: " + num(a.bDcGauss, 1) + " G\n";
         break;
     case DesignKind::TrafoMod:
-        out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância do primário: "
-               + num(a.lpH, 3) + " H; reatância em Fmin: " + num(a.xpOhm, 1) + " ohms\n";
+        out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância do primário: " + num(a.lpH, 3)
+               + " H; reatância em Fmin: " + num(a.xpOhm, 1) + " ohms\n";
         out += "Indução CA: " + num(a.bAcGauss, 1) + " G; indução CC: " + num(a.bDcGauss, 1)
                + " G\n";
         break;

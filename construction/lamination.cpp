@@ -89,10 +89,7 @@ std::vector<double> stacksOf(const Lamination& l)
     return v;
 }
 
-LaminationGeometry geometryOf(double a)
-{
-    return {a / 2, 1.5 * a, 3 * a, 2.5 * a, 6 * a};
-}
+LaminationGeometry geometryOf(double a) { return {a / 2, 1.5 * a, 3 * a, 2.5 * a, 6 * a}; }
 
 double ironMassG(double a, double b, double ks)
 {

@@ -40,8 +40,12 @@ const char* const EnamelGrades[] = {"1", "2"};
 
 ControlSpec list(std::string name, std::vector<std::string> items, int index)
 {
-    ControlSpec c{.name = std::move(name), .kind = Kind::List, .text = items[index],
-                  .items = std::move(items), .itemIndex = index, .input = true};
+    ControlSpec c{.name = std::move(name),
+                  .kind = Kind::List,
+                  .text = items[index],
+                  .items = std::move(items),
+                  .itemIndex = index,
+                  .input = true};
     return c;
 }
 
@@ -75,8 +79,8 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
         if (std::string_view(e.name) == "ECoParede")
             v.push_back(list("CBCoGrauFio", {EnamelGrades[0], EnamelGrades[1]}, 1));
         if (std::string_view(e.name) == "ECoTamb") {
-            v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator),
-                                  EditMaxLength));
+            v.push_back(
+                inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
             v.push_back(list("CBCoClasse", names(insulationClasses()), 0));
             continue;
         }

@@ -7,13 +7,19 @@ namespace kelvora {
 std::uint32_t rgb(Colour c)
 {
     switch (c) {
-    case Colour::Black: return 0x000000;
-    case Colour::White: return 0xFFFFFF;
-    case Colour::Red: return 0xFF0000;
-    case Colour::Lime: return 0x00FF00;
-    case Colour::Yellow: return 0xFFFF00;
+    case Colour::Black:
+        return 0x000000;
+    case Colour::White:
+        return 0xFFFFFF;
+    case Colour::Red:
+        return 0xFF0000;
+    case Colour::Lime:
+        return 0x00FF00;
+    case Colour::Yellow:
+        return 0xFFFF00;
     case Colour::Window:
-    case Colour::WindowText: break;
+    case Colour::WindowText:
+        break;
     }
     return 0;
 }

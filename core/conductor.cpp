@@ -36,9 +36,6 @@ float SAWG(float current, const Sigma& sigma)
     return store(std::floor(x));
 }
 
-float Smm2(float current, const Sigma& sigma)
-{
-    return store(quot(current, sigma.value()));
-}
+float Smm2(float current, const Sigma& sigma) { return store(quot(current, sigma.value())); }
 
 } // namespace kelvora

@@ -82,7 +82,7 @@ locale_t cLocale()
 std::optional<long double> readExactly(const std::string& s)
 {
     static_assert(std::numeric_limits<long double>::digits >= 64,
-        "needs a 64-bit significand for 19-digit integers and 10^27");
+                  "needs a 64-bit significand for 19-digit integers and 10^27");
     std::size_t i = 0;
     const bool negative = s[0] == '-';
     if (s[0] == '-' || s[0] == '+')
@@ -120,9 +120,10 @@ std::optional<long double> readExactly(const std::string& s)
     }
     long double v = static_cast<long double>(m);
     if (m != 0) {
-        static constexpr long double kExact10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
-            1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
-            1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+        static constexpr long double kExact10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                                   1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                                   1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                                   1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
         if (scale > 27 || scale < -27)
             return std::nullopt;
         v = scale >= 0 ? v * kExact10[scale] : v / kExact10[-scale];
@@ -165,9 +166,10 @@ std::optional<float> plainDecimal(std::string_view t, char separator)
     }
     if (!anyDigit || scale < -27)
         return std::nullopt;
-    static constexpr long double kExact10[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L,
-        1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L,
-        1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    static constexpr long double kExact10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                               1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                               1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                               1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
     const long double v = static_cast<long double>(m) / kExact10[-scale];
     const float f = static_cast<float>(v);
     if (std::isinf(f))
@@ -358,25 +360,25 @@ private:
 };
 
 constexpr std::uint64_t kPow10[] = {1ULL,
-    10ULL,
-    100ULL,
-    1000ULL,
-    10000ULL,
-    100000ULL,
-    1000000ULL,
-    10000000ULL,
-    100000000ULL,
-    1000000000ULL,
-    10000000000ULL,
-    100000000000ULL,
-    1000000000000ULL,
-    10000000000000ULL,
-    100000000000000ULL,
-    1000000000000000ULL,
-    10000000000000000ULL,
-    100000000000000000ULL,
-    1000000000000000000ULL,
-    10000000000000000000ULL};
+                                    10ULL,
+                                    100ULL,
+                                    1000ULL,
+                                    10000ULL,
+                                    100000ULL,
+                                    1000000ULL,
+                                    10000000ULL,
+                                    100000000ULL,
+                                    1000000000ULL,
+                                    10000000000ULL,
+                                    100000000000ULL,
+                                    1000000000000ULL,
+                                    10000000000000ULL,
+                                    100000000000000ULL,
+                                    1000000000000000ULL,
+                                    10000000000000000ULL,
+                                    100000000000000000ULL,
+                                    1000000000000000000ULL,
+                                    10000000000000000000ULL};
 
 // floor(m * 2^e * 10^k) and whether anything was cut off; nothing when the
 // quotient does not fit 64 bits.
@@ -415,7 +417,7 @@ DigitImage imageOf(long double v)
         return im;
     im.negative = std::signbit(v);
     static_assert(std::numeric_limits<long double>::digits <= 64,
-        "the digit generator takes the significand as one 64-bit word");
+                  "the digit generator takes the significand as one 64-bit word");
     // |v| = m * 2^e exactly, m with its top bit set.
     std::uint64_t m = 0;
     int e = 0;
@@ -556,10 +558,7 @@ std::string scientific(const DigitImage& im, char separator, int minExpDigits)
     return s;
 }
 
-char digitAt(const DigitImage& im, int k)
-{
-    return k >= 0 && k < im.count ? im.digits[k] : '0';
-}
+char digitAt(const DigitImage& im, int k) { return k >= 0 && k < im.count ? im.digits[k] : '0'; }
 
 std::string generalOf(DigitImage im, int precision, char separator, int minExpDigits)
 {

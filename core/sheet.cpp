@@ -79,30 +79,15 @@ Control& Sheet::operator[](std::string_view name)
     return controls_[i];
 }
 
-const Control& Sheet::operator[](std::string_view name) const
-{
-    return controls_[indexOf(name)];
-}
+const Control& Sheet::operator[](std::string_view name) const { return controls_[indexOf(name)]; }
 
-bool Sheet::has(std::string_view name) const
-{
-    return find(name) >= 0;
-}
+bool Sheet::has(std::string_view name) const { return find(name) >= 0; }
 
-const ControlSpec& Sheet::spec(std::string_view name) const
-{
-    return specs_[indexOf(name)];
-}
+const ControlSpec& Sheet::spec(std::string_view name) const { return specs_[indexOf(name)]; }
 
-void Sheet::forgetWrites()
-{
-    std::fill(written_.begin(), written_.end(), 0);
-}
+void Sheet::forgetWrites() { std::fill(written_.begin(), written_.end(), 0); }
 
-bool Sheet::written(std::string_view name) const
-{
-    return written_[indexOf(name)] != 0;
-}
+bool Sheet::written(std::string_view name) const { return written_[indexOf(name)] != 0; }
 
 int itemIndexOf(const ControlSpec& spec, std::string_view text)
 {

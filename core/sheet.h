@@ -1,8 +1,8 @@
 #pragma once
 #include "colour.h"
 
-#include <initializer_list>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,14 +13,14 @@ namespace kelvora {
 // What kind of widget stands for a control; decides which properties the
 // window copies and how the command line sets it.
 enum class Kind {
-    Edit,      // line edit: text (typed or read-only)
-    Combo,     // editable combo box: text, item index
-    List,      // non-editable combo box: item index (and its text)
-    Radio,     // radio button: checked
-    Label,     // result or caption label: text
-    Panel,     // group of controls that may move: visible, top
-    Shape,     // drawn line that may move and stretch: visible, top, height
-    Image,     // painted picture: visible
+    Edit,  // line edit: text (typed or read-only)
+    Combo, // editable combo box: text, item index
+    List,  // non-editable combo box: item index (and its text)
+    Radio, // radio button: checked
+    Label, // result or caption label: text
+    Panel, // group of controls that may move: visible, top
+    Shape, // drawn line that may move and stretch: visible, top, height
+    Image, // painted picture: visible
 };
 
 // One control of a tab as the calculations see it.
@@ -44,23 +44,26 @@ struct ControlSpec {
     Kind kind = Kind::Label;
     std::string text;
     std::vector<std::string> items;
-    int maxLength = 0;      // 0: no limit
-    bool readOnly = false;  // typed by the program only
+    int maxLength = 0;     // 0: no limit
+    bool readOnly = false; // typed by the program only
     bool visible = true;
     bool checked = false;
     int itemIndex = -1;
     int top = 0;
     int height = 0;
-    bool input = false;     // the user types or chooses it
-    std::string group;      // radio buttons of one group exclude each other
+    bool input = false;               // the user types or chooses it
+    std::string group;                // radio buttons of one group exclude each other
     Colour font = Colour::WindowText; // font colour until a calculation paints it
 };
 
 // An edit the user types into; maxLength 0 for no limit.
 inline ControlSpec inputEdit(std::string name, std::string text, int maxLength = 0)
 {
-    return ControlSpec{.name = std::move(name), .kind = Kind::Edit, .text = std::move(text),
-                       .maxLength = maxLength, .input = true};
+    return ControlSpec{.name = std::move(name),
+                       .kind = Kind::Edit,
+                       .text = std::move(text),
+                       .maxLength = maxLength,
+                       .input = true};
 }
 
 // The index of the first item of a list or combo box whose text is `text`, or -1.

@@ -45,7 +45,7 @@ std::size_t utf16Length(const std::string& s)
     for (std::size_t i = 0; i < s.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
         if ((c & 0xC0) == 0x80)
-            continue;       // continuation byte
+            continue;           // continuation byte
         n += c >= 0xF0 ? 2 : 1; // four-byte sequences need a surrogate pair
     }
     return n;
@@ -241,7 +241,8 @@ DesignInputs::DesignInputs(char decimalSeparator)
         Sheet& sheet = sheets_.emplace_back(s.controls);
         for (const ControlSpec& spec : s.controls)
             if (spec.input && (spec.kind == Kind::Edit || spec.kind == Kind::Combo))
-                sheet[spec.name].text = convertSeparator(sheet[spec.name].text, ',', decimalSeparator);
+                sheet[spec.name].text = convertSeparator(sheet[spec.name].text, ',',
+                                                         decimalSeparator);
     }
 }
 
@@ -293,7 +294,7 @@ bool sameInputs(const Sheet& a, const Sheet& b)
         const Control& x = a[name];
         const Control& y = b[name];
         const Kind kind = a.spec(name).kind;
-        if (kind == Kind::Radio ? x.checked != y.checked
+        if (kind == Kind::Radio  ? x.checked != y.checked
             : kind == Kind::List ? x.itemIndex != y.itemIndex
                                  : x.text != y.text)
             return false;

@@ -11,8 +11,9 @@ namespace {
 
 [[noreturn]] void refuse(const QString& path, const QString& why)
 {
-    throw DesignFileError(
-        QStringLiteral("Não foi possível abrir o projeto \"%1\": %2.").arg(path, why).toStdString());
+    throw DesignFileError(QStringLiteral("Não foi possível abrir o projeto \"%1\": %2.")
+                              .arg(path, why)
+                              .toStdString());
 }
 
 QByteArray readAtMost(const QString& path, qint64 limit)

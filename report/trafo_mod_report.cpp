@@ -39,8 +39,7 @@ std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Sett
 
     r += "\nResultados - Cálculos da indução CC:\n";
     r += subst("Indução corrente contínua no primário (Bcp) = %s\n", {f(m.Bcp, 4, 2, " Gauss")});
-    r += subst("Indução corrente contínua no secundário (Bcs) = %s\n",
-               {f(m.Bcs, 4, 2, " Gauss")});
+    r += subst("Indução corrente contínua no secundário (Bcs) = %s\n", {f(m.Bcs, 4, 2, " Gauss")});
     r += subst("Indução corrente contínua total (Bc) = %s\n", {f(m.Bc, 4, 2, " Gauss")});
     r += subst("Avaliação da indução: %s\n", {tab["LTMBcAval"].text});
 

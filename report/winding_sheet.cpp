@@ -116,7 +116,7 @@ std::string settingText(const Sheet& settings, const char* name)
     const ControlSpec& spec = settings.spec(name);
     if (spec.kind == Kind::List)
         return c.itemIndex >= 0 && c.itemIndex < int(spec.items.size()) ? spec.items[c.itemIndex]
-                                                                         : spec.text;
+                                                                        : spec.text;
     if (c.background == Colour::Red)
         return spec.text;
     const auto first = c.text.find_first_not_of(' ');
@@ -162,11 +162,11 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
            + " mm");
     w.line("     Altura: " + w.num(wd.buildMm, 2) + " mm; fio: " + w.num(wd.lengthM, 2)
            + " m; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
-    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3) + " A rms; perda: "
-                             + w.num(wd.pcuW, 2) + " W";
+    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
+                             + " A rms; perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
-        electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga "
-                      + w.num(*wd.vFl, 1) + " V";
+        electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
+                      + " V";
         if (wd.regulationPct)
             electrical += " (regulação " + w.num(*wd.regulationPct, 1) + " %)";
     }
@@ -176,25 +176,24 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
 void writeFigures(Writer& w, const Analysis& a)
 {
     w.heading("Resultados");
-    w.line("  Altura da bobina: " + w.num(a.buildMm, 2) + " mm; ocupação da janela: "
-           + w.num(a.fillPct, 1) + " %");
+    w.line("  Altura da bobina: " + w.num(a.buildMm, 2)
+           + " mm; ocupação da janela: " + w.num(a.fillPct, 1) + " %");
     w.line("  Perda no ferro: " + w.num(a.pfeW, 2) + " W; perda no cobre: " + w.num(a.pcuW, 2)
            + " W");
-    w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1)
-           + " cm²");
+    w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1) + " cm²");
     w.line("  Elevação de temperatura: " + w.num(a.dtK, 1) + " K; cobre a " + w.num(a.tHotC, 1)
            + " °C");
     switch (a.design) {
     case DesignKind::TrafoAlim:
-        w.line("  Indução real: " + w.num(a.bPeakGauss, 0) + " Gauss; rendimento: "
-               + w.num(a.efficiencyPct, 1) + " %");
+        w.line("  Indução real: " + w.num(a.bPeakGauss, 0)
+               + " Gauss; rendimento: " + w.num(a.efficiencyPct, 1) + " %");
         break;
     case DesignKind::TrafoMod:
         w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
-        w.line("  Indutância do primário: " + w.num(a.lpH, 2) + " H; reatância em Fmin: "
-               + w.num(a.xpOhm, 0) + " ohms");
-        w.line("  Indução CA: " + w.num(a.bAcGauss, 0) + " Gauss; indução CC: "
-               + w.num(a.bDcGauss, 0) + " Gauss");
+        w.line("  Indutância do primário: " + w.num(a.lpH, 2)
+               + " H; reatância em Fmin: " + w.num(a.xpOhm, 0) + " ohms");
+        w.line("  Indução CA: " + w.num(a.bAcGauss, 0)
+               + " Gauss; indução CC: " + w.num(a.bDcGauss, 0) + " Gauss");
         break;
     case DesignKind::ReatorFiltro:
         w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
@@ -202,8 +201,8 @@ void writeFigures(Writer& w, const Analysis& a)
                + " Gauss");
         break;
     }
-    w.line("  Pesos: ferro " + w.num(a.mFeG, 0) + " g, cobre " + w.num(a.mCuG, 0)
-           + " g, total " + w.num(a.mTotalG, 0) + " g");
+    w.line("  Pesos: ferro " + w.num(a.mFeG, 0) + " g, cobre " + w.num(a.mCuG, 0) + " g, total "
+           + w.num(a.mTotalG, 0) + " g");
     w.heading("Avaliação");
     for (const Verdict& v : a.verdicts) {
         // The sheet's code page has no "≥".
@@ -240,11 +239,12 @@ std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& t
     return out;
 }
 
-std::string windingSheetText(const Analysis& analysis, const SheetCore& core,
-                             const Sheet& settings, int activeSecondaries, const Settings& cfg)
+std::string windingSheetText(const Analysis& analysis, const SheetCore& core, const Sheet& settings,
+                             int activeSecondaries, const Settings& cfg)
 {
     Writer w(cfg.decimalSeparator);
-    const std::string title = std::string("Folha de enrolamento - ") + designCaption(analysis.design);
+    const std::string title = std::string("Folha de enrolamento - ")
+                              + designCaption(analysis.design);
     w.line(title);
     std::size_t chars = 0; // characters, not UTF-8 bytes
     for (unsigned char c : title)

@@ -15,10 +15,10 @@ namespace kelvora {
 
 // What the window shows beside each construction setting.
 struct ConstrucaoSettingText {
-    const char* name;     // control, e.g. "ECoEmpil"
-    const char* caption;  // "Fator de empilhamento:"
-    const char* unit;     // "mm", "°C", ... or ""
-    const char* tooltip;  // meaning and usual range
+    const char* name;    // control, e.g. "ECoEmpil"
+    const char* caption; // "Fator de empilhamento:"
+    const char* unit;    // "mm", "°C", ... or ""
+    const char* tooltip; // meaning and usual range
 };
 // Every setting of construcaoControls(), in its order; CBCoRet1-6 share one
 // entry each whose caption ends in the secondary's number.

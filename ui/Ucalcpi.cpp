@@ -126,8 +126,8 @@ void TFCalcPI::build()
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(10, 8, 10, 10);
     top->setSpacing(6);
-    top->addWidget(makeTitle(this, QStringLiteral("Circuito PI de saída da etapa de RF"),
-                             "LTituloPI", 15));
+    top->addWidget(
+        makeTitle(this, QStringLiteral("Circuito PI de saída da etapa de RF"), "LTituloPI", 15));
 
     auto* inputs = new QHBoxLayout;
     inputs->setSpacing(8);
@@ -215,7 +215,10 @@ void TFCalcPI::build()
     top->addLayout(buttons);
 }
 
-void TFCalcPI::setSettingsSource(std::function<Settings()> source) { settings_ = std::move(source); }
+void TFCalcPI::setSettingsSource(std::function<Settings()> source)
+{
+    settings_ = std::move(source);
+}
 
 void TFCalcPI::followRfStage(const std::string& Eb, const std::string& Ib)
 {

@@ -4,8 +4,8 @@
 #include "cross_section.h"
 #include "designs.h"
 #include "form_helpers.h"
-#include "keyboard.h"
 #include "glyph_text.h"
+#include "keyboard.h"
 #include "report_file.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -165,7 +165,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
-        verdicts_[i] = setUpVerdict(new GlyphLabel(content), ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        verdicts_[i] = setUpVerdict(new GlyphLabel(content),
+                                    ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
         // As wide as the column whatever the text: a new text lays nothing out again.
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
@@ -198,7 +199,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     // width must change, so a keystroke does not lay the table out again.
     // Rows of one line each: a fixed height, so new figures do not measure every cell again.
     TVCoEnrolamentos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    TVCoEnrolamentos->verticalHeader()->setDefaultSectionSize(TVCoEnrolamentos->fontMetrics().height() + 6);
+    TVCoEnrolamentos->verticalHeader()->setDefaultSectionSize(
+        TVCoEnrolamentos->fontMetrics().height() + 6);
     TVCoEnrolamentos->setMinimumHeight(150);
     column->addWidget(TVCoEnrolamentos);
     SWCo->addWidget(content);
@@ -253,8 +255,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     }
 
     errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
+                        this);
         box.exec();
     };
     fileChooser_ = [](QFileDialog* d) {
@@ -288,8 +290,9 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
             loadCaptions_.push_back(caption);
             continue;
         }
-        QWidget* field = name.rfind("CB", 0) == 0 ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
-                                                  : makeEdit(group, t.name, 64);
+        QWidget* field = name.rfind("CB", 0) == 0
+                             ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
+                             : makeEdit(group, t.name, 64);
         field->setToolTip(tip);
         auto* caption = makeLabel(group, QString::fromUtf8(t.caption));
         caption->setToolTip(tip);
@@ -312,7 +315,8 @@ void TFConstrucao::buildFigures(QWidget* group)
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
         auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
         // A fixed size: a new figure repaints its label and lays nothing out again.
-        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 8);
+        value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000"))
+                             + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
@@ -350,8 +354,8 @@ void TFConstrucao::recalculate()
     binding_.readInputs();
     settings_ = readSettings(sheet_, cfg);
     const bool failed = source_.tabFailed && source_.tabFailed();
-    std::optional<SheetSubject> subject =
-        analyseForSheet(source_.tab, *source_.sheet, *source_.state, failed, settings_, cfg);
+    std::optional<SheetSubject> subject = analyseForSheet(source_.tab, *source_.sheet,
+                                                          *source_.state, failed, settings_, cfg);
     if (!subject)
         return;
     analysis_ = std::move(subject->analysis);
@@ -391,7 +395,8 @@ void TFConstrucao::present()
         r[f.name].text = shown ? fixed(analysis_.*f.value, 15, f.decimals, separator_) : "";
     }
     r["LCoLamina"].text = std::string(laminationText(a_));
-    r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_) + " %";
+    r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_)
+                            + " %";
     paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
     for (int i = 0; i < VerdictLines; ++i) {
         Control& c = r["LCoAval" + std::to_string(i + 1)];
@@ -405,7 +410,8 @@ void TFConstrucao::present()
     results_->binding.mirror();
     // A line with no verdict leaves no gap.
     for (int i = 0; i < VerdictLines; ++i)
-        if (QWidget* h = verdictHolders_[i]; h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
+        if (QWidget* h = verdictHolders_[i];
+            h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
             h->setVisible(std::size_t(i) < analysis_.verdicts.size());
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
     fitColumns();
@@ -430,7 +436,8 @@ void TFConstrucao::fitColumns()
         || TVCoEnrolamentos->font() != widthFont_)
         cellWidths_.assign(std::size_t(rows) * std::size_t(columns), -1);
     // The item's text margins, as the style lays a cell out.
-    const int padding = 2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    const int padding =
+        2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
     for (int c = 0; c < columns; ++c) {
         int need = headerWidths_[std::size_t(c)];
         bool changed = false;
@@ -456,7 +463,9 @@ int TFConstrucao::textWidth(const QString& text)
         const QFontMetrics fm(font);
         tabularDigits_ = true;
         for (char d = '1'; d <= '9'; ++d)
-            tabularDigits_ = tabularDigits_ && fm.horizontalAdvance(QLatin1Char(d)) == fm.horizontalAdvance(QLatin1Char('0'));
+            tabularDigits_ = tabularDigits_
+                             && fm.horizontalAdvance(QLatin1Char(d))
+                                    == fm.horizontalAdvance(QLatin1Char('0'));
     }
     // With digits of one width (the usual figures of a UI font) a number is as
     // wide as any other of its pattern: "12,345" as "00,000". A keystroke's new

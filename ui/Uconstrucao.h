@@ -4,8 +4,8 @@
 // the settings, the windings table, the cross-section drawn to scale, the
 // figures and verdicts, and the winding sheet to save, export or print.
 #include "binding.h"
-#include "results.h"
 #include "construction.h"
+#include "results.h"
 
 #include <QFont>
 #include <QHash>
@@ -19,7 +19,6 @@
 #include <vector>
 
 class QFileDialog;
-class QGridLayout;
 class QLabel;
 class QPrintDialog;
 class QStackedWidget;
@@ -37,8 +36,8 @@ struct TFConstrucaoResults;
 // tab's last calculation left, whether that calculation failed, and the
 // program's settings (decimal separator, current density).
 struct ConstrucaoSource {
-    std::string tab;          // "TTrafoAlim", "TModValvul", "TReatorFiltro"
-    QString caption;          // the tab's caption
+    std::string tab; // "TTrafoAlim", "TModValvul", "TReatorFiltro"
+    QString caption; // the tab's caption
     const Sheet* sheet = nullptr;
     const DesignResults* state = nullptr;
     std::function<bool()> tabFailed;
@@ -109,13 +108,12 @@ private:
     CrossSectionView* PBCoCorte = nullptr;
     QTableView* TVCoEnrolamentos = nullptr;
     WindingTableModel* model_ = nullptr;
-    QGridLayout* figures_ = nullptr;
     QLabel* verdicts_[4] = {};
     QWidget* verdictHolders_[4] = {}; // each verdict's place in the column
     std::unique_ptr<TFConstrucaoResults> results_;
-    std::vector<QLabel*> loadCaptions_;                  // of CBCoRet1-6
-    std::vector<int> headerWidths_;                      // of the table's columns
-    std::vector<int> cellWidths_;                        // of each cell's text, row by row; -1: to measure
+    std::vector<QLabel*> loadCaptions_; // of CBCoRet1-6
+    std::vector<int> headerWidths_;     // of the table's columns
+    std::vector<int> cellWidths_;       // of each cell's text, row by row; -1: to measure
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
     QFont widthFont_;                                    // the font widths_ were measured in
     QHash<QString, int> widths_;                         // text pattern -> width

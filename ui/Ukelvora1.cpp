@@ -3,7 +3,6 @@
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
 #include "Uconstrucao.h"
-#include "sugestoes_nucleo.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "design_files.h"
@@ -12,6 +11,7 @@
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
+#include "sugestoes_nucleo.h"
 #include "tab_builders.h"
 #include "translations.h"
 
@@ -87,9 +87,10 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
         page->setObjectName(QString::fromLatin1(p.name));
         PageControl1->addTab(page, QString::fromUtf8(p.caption));
         const Design* d = findDesign(p.name);
-        const std::vector<ControlSpec> specs =
-            d ? d->controls : std::string_view(p.name) == "TAjustes" ? ajustesControls()
-                                                                      : std::vector<ControlSpec>{};
+        const std::vector<ControlSpec> specs = d ? d->controls
+                                               : std::string_view(p.name) == "TAjustes"
+                                                   ? ajustesControls()
+                                                   : std::vector<ControlSpec>{};
         tabs_.push_back(std::make_unique<Tab>(p.name, specs, page));
         pending_.emplace_back(tabs_.back().get(), p.build);
     }
@@ -98,8 +99,8 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { buildPendingPages(); });
 
     errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message,
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
+                        this);
         box.exec();
     };
     fileChooser_ = [](QFileDialog* d) {
@@ -210,7 +211,8 @@ void TFKelvora::wireRecalculation()
                                    {"BBConstrucaoTM", "TModValvul"},
                                    {"BBConstrucaoReator", "TReatorFiltro"}})
         if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
-            connect(b, &QAbstractButton::clicked, this, [this, tabName] { showConstrucao(tabName); });
+            connect(b, &QAbstractButton::clicked, this,
+                    [this, tabName] { showConstrucao(tabName); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -361,12 +363,12 @@ void TFKelvora::showConstrucao(const char* tabName)
         // The settings of the design last opened (or the defaults), watched for changes.
         files_->adopt("FConstrucao");
     }
-    FConstrucao->showDesign({tabName, PageControl1->tabText(PageControl1->indexOf(t.page)),
-                             &t.sheet, &results_, [&t] { return t.failed; },
-                             [this] { return settings(); },
-                             [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
-                                 useCore(t.page, *construction::coreFieldsOf(name), bn, en);
-                             }});
+    FConstrucao->showDesign(
+        {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
+         [&t] { return t.failed; }, [this] { return settings(); },
+         [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
+             useCore(t.page, *construction::coreFieldsOf(name), bn, en);
+         }});
 }
 
 // The save dialogs are made on first use: building a file dialog costs more

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: seven tabs, the recalculation wiring and the handlers.
 #include "binding.h"
-#include "results.h"
 #include "design.h"
+#include "results.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -108,7 +108,8 @@ private:
     void runHandler(std::string_view name);
     bool run(std::string_view procedure);
     void saveReport(QFileDialog* dialog, const QString& title, Tab& t,
-                    const std::function<std::string(const Sheet&, const DesignResults&, const Settings&)>& report);
+                    const std::function<std::string(const Sheet&, const DesignResults&,
+                                                    const Settings&)>& report);
     void showCore(const char* tab);
     QFileDialog* saveDialog(QFileDialog*& dialog, const char* name, const char* file);
 

@@ -18,39 +18,40 @@ namespace kelvora {
 // below) the dimension line it names; the drawing is laid out around them.
 // The three overall lengths get the wider box: they carry the largest numbers.
 const std::array<NucleoLabelSlot, 19> nucleoLabelSlots{{
-    {168, 80, 38},        // Label1   3 Bn  front view, overall width
-    {26, 190, 32},        // Label2   2 Bn  front view, height of the E
-    {26, 302, 32},        // Label3   Bn/2  I bar
-    {26, 376, 32},        // Label4   En    stack seen from below
-    {72, 456, 32},        // Label5   Bn/2  outer leg
-    {109, 456, 32},       // Label6   Bn/2  window
-    {168, 456, 32},       // Label7   Bn    centre leg
-    {222, 456, 32},       // Label8   Bn/2  window
-    {261, 456, 32},       // Label9   Bn/2  outer leg
-    {304, 216, 38},       // Label10  3 Bn  E stack, overall width
-    {408, 64, 32},        // Label11  2 Bn  E stack, length along the top
-    {536, 80, 32, true},  // Label12  En    E stack, stack height
-    {556, 142, 32},       // Label13  Bn/2  E stack, upper leg
-    {556, 240, 32},       // Label14  Bn    E stack, centre leg
-    {556, 332, 32},       // Label15  Bn/2  E stack, lower leg
-    {456, 368, 32},       // Label16  2 Bn  E stack, length along the bottom
-    {616, 64, 32},        // Label17  Bn/2  I stack, thickness
-    {688, 80, 32, true},  // Label18  En    I stack, stack height
-    {704, 240, 38},       // Label19  3 Bn  I stack, length
+    {168, 80, 38},       // Label1   3 Bn  front view, overall width
+    {26, 190, 32},       // Label2   2 Bn  front view, height of the E
+    {26, 302, 32},       // Label3   Bn/2  I bar
+    {26, 376, 32},       // Label4   En    stack seen from below
+    {72, 456, 32},       // Label5   Bn/2  outer leg
+    {109, 456, 32},      // Label6   Bn/2  window
+    {168, 456, 32},      // Label7   Bn    centre leg
+    {222, 456, 32},      // Label8   Bn/2  window
+    {261, 456, 32},      // Label9   Bn/2  outer leg
+    {304, 216, 38},      // Label10  3 Bn  E stack, overall width
+    {408, 64, 32},       // Label11  2 Bn  E stack, length along the top
+    {536, 80, 32, true}, // Label12  En    E stack, stack height
+    {556, 142, 32},      // Label13  Bn/2  E stack, upper leg
+    {556, 240, 32},      // Label14  Bn    E stack, centre leg
+    {556, 332, 32},      // Label15  Bn/2  E stack, lower leg
+    {456, 368, 32},      // Label16  2 Bn  E stack, length along the bottom
+    {616, 64, 32},       // Label17  Bn/2  I stack, thickness
+    {688, 80, 32, true}, // Label18  En    I stack, stack height
+    {704, 240, 38},      // Label19  3 Bn  I stack, length
 }};
 
 namespace {
 
-constexpr int textPadding = 4;     // keeps digits off the label's edges
+constexpr int textPadding = 4; // keeps digits off the label's edges
 constexpr int windowMargin = 2;
-constexpr int chainFirst = 4;      // Label5..Label9: the chain under the front view
+constexpr int chainFirst = 4; // Label5..Label9: the chain under the front view
 constexpr int chainCount = 5;
 constexpr int chainRowPitch = nucleoLabelHeight + 1;
 constexpr int leaderClearance = 3; // between a leader and the labels it passes
 
 int clampLeft(int left, int width, int windowWidth)
 {
-    return std::clamp(left, windowMargin, std::max(windowMargin, windowWidth - windowMargin - width));
+    return std::clamp(left, windowMargin,
+                      std::max(windowMargin, windowWidth - windowMargin - width));
 }
 
 bool chainOverlaps(const std::array<QRect, 19>& r)
@@ -78,12 +79,14 @@ void stepChainDown(NucleoLabelLayout& out, int windowWidth)
         }
         const int leftEnd = std::min(anchor(i) + left.width() / 2, anchor(i + 1) - leaderClearance);
         left.moveTo(clampLeft(leftEnd - left.width() + 1, left.width(), windowWidth), top);
-        const int rightStart = std::max(anchor(j) - right.width() / 2, anchor(j - 1) + leaderClearance);
+        const int rightStart = std::max(anchor(j) - right.width() / 2,
+                                        anchor(j - 1) + leaderClearance);
         right.moveTo(clampLeft(rightStart, right.width(), windowWidth), top);
     }
     for (int i = 0; i < chainCount; ++i) {
         const QRect& r = out.rects[chainFirst + i];
-        out.leaders.emplace_back(QPointF(anchor(i), lamination::chainY), QPointF(anchor(i), r.top()));
+        out.leaders.emplace_back(QPointF(anchor(i), lamination::chainY),
+                                 QPointF(anchor(i), r.top()));
     }
 }
 
@@ -131,7 +134,9 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(789, 529);
 
     Image3 = new LaminationDrawing(this);
-    Image3->setGeometry(QRectF(lamination::origin, QSizeF(lamination::extent.x(), lamination::extent.y())).toRect());
+    Image3->setGeometry(
+        QRectF(lamination::origin, QSizeF(lamination::extent.x(), lamination::extent.y()))
+            .toRect());
 
     BitBtn1 = new QPushButton(QStringLiteral("Fecha Visualização"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

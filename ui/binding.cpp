@@ -194,8 +194,7 @@ void SheetBinding::mirror()
             break;
         }
         const std::pair<Colour, Colour> colours{c.background, c.font};
-        if ((kind == Kind::Edit || kind == Kind::Label || kind == Kind::Combo
-             || kind == Kind::List)
+        if ((kind == Kind::Edit || kind == Kind::Label || kind == Kind::Combo || kind == Kind::List)
             && painted_[i] != colours) {
             applyColours(w, c.background, c.font);
             painted_[i] = colours;

@@ -26,7 +26,8 @@ const Column columns[] = {
     {"AWG", 0, [](const Winding& w) -> std::optional<double> { return w.awg; }},
     {"Ø nu\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dBareMm; }},
     {"Ø total\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dOverMm; }},
-    {"Espiras/\ncamada", 0, [](const Winding& w) -> std::optional<double> { return w.turnsPerLayer; }},
+    {"Espiras/\ncamada", 0,
+     [](const Winding& w) -> std::optional<double> { return w.turnsPerLayer; }},
     {"Camadas", 0, [](const Winding& w) -> std::optional<double> { return w.layers; }},
     {"Altura\n(mm)", 2, [](const Winding& w) -> std::optional<double> { return w.buildMm; }},
     {"Fio\n(m)", 2, [](const Winding& w) -> std::optional<double> { return w.lengthM; }},
@@ -131,15 +132,15 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
 {
     const bool selected = option.state & QStyle::State_Selected;
-    const QPalette::ColorGroup group =
-        option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active
+                                                                           : QPalette::Inactive;
     if (selected)
         p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
     glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
-                  align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
-                  index.data(Qt::DisplayRole).toString());
+                 align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
+                 index.data(Qt::DisplayRole).toString());
 }
 
 } // namespace kelvora

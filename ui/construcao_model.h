@@ -42,7 +42,8 @@ class PlainCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     const GlyphText& glyphs() const { return glyphs_; }
 
 private:

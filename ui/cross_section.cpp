@@ -103,7 +103,8 @@ CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionCo
     pic.window = QRect(px(0, 0), px(a / 2, h) - QPoint(1, 1));
     // (A pattern brush would cost a hundred times the plain fill.)
     if (s.clearance > 0)
-        pic.clearance = QRect(px(room(c), 0), px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
+        pic.clearance = QRect(px(room(c), 0),
+                              px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
     box(left, top, a / 2 + leg - left, bottom - top, QColor(), &ironLines);
 
     // Bobbin: the tube on the leg and a flange at each end.
@@ -121,8 +122,8 @@ CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionCo
         const Band& b = bands[i];
         if (w.turns <= 0 || w.layers <= 0 || w.turnsPerLayer <= 0)
             continue;
-        box(b.from, s.flange, b.to - b.from, h - 2 * s.flange, b.outside ? badInsulation : insulation,
-            &ironLines);
+        box(b.from, s.flange, b.to - b.from, h - 2 * s.flange,
+            b.outside ? badInsulation : insulation, &ironLines);
         const double pitch = kb * (w.dOverMm + s.interlayer);
         // Layers closer than 3 px read as one block: no outline between them.
         QVector<QRect>* layerEdge = pitch * scale >= 3 ? &copperLines : nullptr;

@@ -99,10 +99,7 @@ void DesignFiles::openDesign()
         openFile(path);
 }
 
-bool DesignFiles::save()
-{
-    return path_.isEmpty() ? saveAs() : writeTo(path_);
-}
+bool DesignFiles::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
 
 bool DesignFiles::saveAs()
 {
@@ -292,7 +289,8 @@ void DesignFiles::updateCaption()
 {
     QString caption = Caption;
     if (!path_.isEmpty() || modified_)
-        caption += QStringLiteral(" — ") + displayName() + (modified_ ? QStringLiteral("*") : QString());
+        caption += QStringLiteral(" — ") + displayName()
+                   + (modified_ ? QStringLiteral("*") : QString());
     w_.setWindowTitle(caption);
 }
 
@@ -315,10 +313,7 @@ QFileDialog* DesignFiles::dialog(QFileDialog*& d, const char* name, bool save)
     return d;
 }
 
-QStringList DesignFiles::recentFiles() const
-{
-    return QSettings().value(RecentKey).toStringList();
-}
+QStringList DesignFiles::recentFiles() const { return QSettings().value(RecentKey).toStringList(); }
 
 void DesignFiles::rememberRecent(const QString& path)
 {
@@ -348,8 +343,8 @@ void DesignFiles::rebuildRecentMenu()
         QAction* a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         const QString path = list[i];
         // Queued: opening rebuilds this menu, which deletes the action still signalling.
-        connect(a, &QAction::triggered, this, [this, path] { openRecent(path); },
-                Qt::QueuedConnection);
+        connect(
+            a, &QAction::triggered, this, [this, path] { openRecent(path); }, Qt::QueuedConnection);
     }
     recent_->setEnabled(!list.isEmpty());
 }

@@ -132,8 +132,7 @@ QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, i
     return grid;
 }
 
-void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
-            const QString& unit)
+void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field, const QString& unit)
 {
     nameField(field, caption);
     grid->addWidget(new QLabel(caption), row, 0);

@@ -112,7 +112,8 @@ bool GlyphText::fits(const QString& text, const QRect& rect)
     return width <= rect.width();
 }
 
-void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, const QString& text)
+void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align,
+                        const QString& text)
 {
     QList<quint32> indexes;
     QList<QPointF> positions;
@@ -133,9 +134,10 @@ void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align,
     // line's height (ascent and descent) centred in the box.
     // Centred, the half of an odd 1/64 pixel is dropped, as QTextLine takes its
     // position (QFixed, in 1/64 pixel, cut towards zero).
-    const qreal left = align == Qt::AlignRight     ? rect.x() + rect.width() - x
-                       : align == Qt::AlignHCenter ? std::trunc((rect.x() + (rect.width() - x) / 2) * 64) / 64
-                                                   : rect.x();
+    const qreal left = align == Qt::AlignRight ? rect.x() + rect.width() - x
+                       : align == Qt::AlignHCenter
+                           ? std::trunc((rect.x() + (rect.width() - x) / 2) * 64) / 64
+                           : rect.x();
     const qreal baseline = rect.y() + (rect.height() - (ascent_ + descent_)) / 2 + ascent_;
     p.drawGlyphRun(QPointF(left, baseline), run);
 }
@@ -143,8 +145,8 @@ void GlyphText::drawRun(QPainter& p, const QRect& rect, Qt::AlignmentFlag align,
 bool GlyphText::verified(QPainter& p, const QRect& rect, Qt::AlignmentFlag align)
 {
     const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
-    const quint64 key = (quint64(std::lround(dpr * 1000)) << 32) | (quint64(rect.height() & 0xffff) << 8)
-                        | quint64(align == Qt::AlignRight);
+    const quint64 key = (quint64(std::lround(dpr * 1000)) << 32)
+                        | (quint64(rect.height() & 0xffff) << 8) | quint64(align == Qt::AlignRight);
     if (auto it = checked_.constFind(key); it != checked_.constEnd())
         return *it;
     // Both ways onto white, in black, at the painter's scale: the same pixels or
@@ -190,7 +192,8 @@ void GlyphText::draw(QPainter& p, const QRect& rect, Qt::AlignmentFlag align, co
     const QTransform& t = p.transform();
     const bool plain = t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx())
                        && t.dy() == std::floor(t.dy());
-    if (plain && useFont(p.font()) && shapesAlone(text) && fits(text, rect) && verified(p, rect, align)) {
+    if (plain && useFont(p.font()) && shapesAlone(text) && fits(text, rect)
+        && verified(p, rect, align)) {
         drawRun(p, rect, align, text);
         ++runs_;
         return;

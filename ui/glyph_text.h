@@ -48,8 +48,8 @@ private:
     QRawFont raw_;
     qreal ascent_ = 0, descent_ = 0;
     QHash<char16_t, Glyph> glyphs_;
-    QHash<quint32, bool> pairs_;    // two characters -> shaped side by side
-    QHash<quint64, bool> checked_;  // scale, box height, alignment -> samples match
+    QHash<quint32, bool> pairs_;   // two characters -> shaped side by side
+    QHash<quint64, bool> checked_; // scale, box height, alignment -> samples match
     int runs_ = 0, fallbacks_ = 0;
 };
 

@@ -6,11 +6,11 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -23,9 +23,9 @@ namespace {
 
 bool isInput(const QWidget* w)
 {
-    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)
+           || qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+           || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
 }
 
 // The line edit of an editable combo or a spin box belongs to its owner.
@@ -98,7 +98,8 @@ void appendInOrder(QWidget* container, QWidget* page, const QList<QWidget*>& inp
         QWidget* top = in;
         while (top->parentWidget() != container)
             top = top->parentWidget();
-        auto it = std::find_if(units.begin(), units.end(), [&](const Unit& u) { return u.w == top; });
+        auto it = std::find_if(units.begin(), units.end(),
+                               [&](const Unit& u) { return u.w == top; });
         if (it == units.end()) {
             units.push_back({top, rectIn(top, page)});
             members.push_back({});
@@ -110,8 +111,8 @@ void appendInOrder(QWidget* container, QWidget* page, const QList<QWidget*>& inp
     sortReading(sorted);
     for (const Unit& u : sorted) {
         const auto k = static_cast<std::size_t>(
-            std::find_if(units.begin(), units.end(), [&](const Unit& v) { return v.w == u.w; }) -
-            units.begin());
+            std::find_if(units.begin(), units.end(), [&](const Unit& v) { return v.w == u.w; })
+            - units.begin());
         if (members[k].size() == 1 && members[k].front() == u.w)
             out.push_back(u.w);
         else
@@ -181,9 +182,9 @@ bool tabStop(const QWidget* w)
     if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
         return false;
     // Tab enters a group of radio buttons at its checked one; arrows move inside.
-    if (auto* b = qobject_cast<const QAbstractButton*>(w);
-        b && b->isCheckable() && b->autoExclusive() && !b->isChecked() &&
-        qobject_cast<const QRadioButton*>(w))
+    if (auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable()
+                                                           && b->autoExclusive() && !b->isChecked()
+                                                           && qobject_cast<const QRadioButton*>(w))
         return false;
     return true;
 }
@@ -217,8 +218,8 @@ protected:
             return false;
         auto* k = static_cast<QKeyEvent*>(e);
         const bool fwd = k->key() == Qt::Key_Tab && !(k->modifiers() & ~Qt::KeypadModifier);
-        const bool back = k->key() == Qt::Key_Backtab ||
-                          (k->key() == Qt::Key_Tab && k->modifiers() == Qt::ShiftModifier);
+        const bool back = k->key() == Qt::Key_Backtab
+                          || (k->key() == Qt::Key_Tab && k->modifiers() == Qt::ShiftModifier);
         if (!fwd && !back)
             return false;
         auto* w = static_cast<QWidget*>(o);

@@ -12,14 +12,14 @@ namespace {
 
 const QColor outline(20, 20, 20);
 const QColor dimension = QColor::fromRgb(dimensionInk);
-const QColor sheetEdge(120, 130, 142);        // edges of the single laminations
+const QColor sheetEdge(120, 130, 142); // edges of the single laminations
 const QColor faceNear(214, 220, 227);
 const QColor faceTop(236, 240, 244);
 const QColor faceSide(180, 189, 200);
 const QColor faceInner(224, 229, 234);
 
 constexpr qreal arrowLength = 7, arrowHalfWidth = 2.4;
-constexpr qreal extGap = 3, extOver = 4;       // extension lines: gap at the object, overshoot
+constexpr qreal extGap = 3, extOver = 4; // extension lines: gap at the object, overshoot
 
 // Filled arrow head with its tip at `tip`, pointing away from `from`.
 void arrowHead(QPainter& p, QPointF tip, QPointF from)
@@ -114,9 +114,10 @@ void frontView(QPainter& p)
 {
     const qreal L = frontLeft, R = frontLeft + 6 * u, T = frontTop, B = frontTop + 4 * u;
     // E with its legs down: outer legs u, windows u x 3u, centre leg 2u.
-    const QPolygonF e{{L, T},         {R, T},         {R, B},         {R - u, B},
-                      {R - u, T + u}, {R - 2 * u, T + u}, {R - 2 * u, B}, {L + 2 * u, B},
-                      {L + 2 * u, T + u}, {L + u, T + u}, {L + u, B},     {L, B}};
+    const QPolygonF e{{L, T},         {R, T},         {R, B},
+                      {R - u, B},     {R - u, T + u}, {R - 2 * u, T + u},
+                      {R - 2 * u, B}, {L + 2 * u, B}, {L + 2 * u, T + u},
+                      {L + u, T + u}, {L + u, B},     {L, B}};
     solid(p, e, faceNear);
     solid(p, QPolygonF(QRectF(L, barTop, 6 * u, u)), faceNear);
 

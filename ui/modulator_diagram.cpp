@@ -139,7 +139,8 @@ void ReactorModulatorDiagram::paintCoupling(QPainter& p)
     // The reactor brings the RF stage's DC from +B; the secondary returns to ground.
     p.drawLine(ReactorX, SecondaryTop, ReactorX, ReactorTop);
     verticalCoil(p, ReactorX, ReactorTop, ReactorBottom, 5, +1);
-    wire(p, {{ReactorX, ReactorBottom}, {ReactorX, SecondaryBottom},
+    wire(p, {{ReactorX, ReactorBottom},
+             {ReactorX, SecondaryBottom},
              {TerminalX - 4, SecondaryBottom}});
     // Iron core of the reactor.
     p.drawLine(ReactorX + 13, ReactorTop, ReactorX + 13, ReactorBottom);

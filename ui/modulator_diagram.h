@@ -18,18 +18,18 @@ namespace diagram {
 inline constexpr int Width = 497, Height = 281;
 inline constexpr QPoint Valve1{56, 56}, Valve2{56, 224}; // envelope centres
 inline constexpr int ValveRadius = 24;
-inline constexpr int PrimaryX = 160;                     // primary winding axis
+inline constexpr int PrimaryX = 160; // primary winding axis
 inline constexpr int PrimaryTop = 66, CentreTap = 140, PrimaryBottom = 214;
-inline constexpr int CoreX = 176;                        // first of the two core lines
-inline constexpr int SecondaryX = 196;                   // secondary winding axis
+inline constexpr int CoreX = 176;      // first of the two core lines
+inline constexpr int SecondaryX = 196; // secondary winding axis
 inline constexpr int SecondaryTop = 86, SecondaryBottom = 196;
-inline constexpr int ChokeLeft = 300, ChokeRight = 360;  // RF choke on the plate line
-inline constexpr int TerminalX = 470;                    // RF plate and +B terminals
-inline constexpr int CapacitorX = 240;                   // coupling capacitor (reactor variant)
-inline constexpr int PlateHalf = 11;                     // half the length of its plates
-inline constexpr int ReactorX = 285;                     // modulation reactor axis
+inline constexpr int ChokeLeft = 300, ChokeRight = 360; // RF choke on the plate line
+inline constexpr int TerminalX = 470;                   // RF plate and +B terminals
+inline constexpr int CapacitorX = 240;                  // coupling capacitor (reactor variant)
+inline constexpr int PlateHalf = 11;                    // half the length of its plates
+inline constexpr int ReactorX = 285;                    // modulation reactor axis
 inline constexpr int ReactorTop = 112, ReactorBottom = 172;
-inline constexpr int ReactorCoreX = ReactorX + 16;       // outer line of its iron core
+inline constexpr int ReactorCoreX = ReactorX + 16; // outer line of its iron core
 } // namespace diagram
 
 // Common drawing of the modulator valves and the modulation transformer.

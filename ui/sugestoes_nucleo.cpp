@@ -150,8 +150,8 @@ void PainelSugestoes::refresh(const Design& design, const Sheet& tab, const Desi
     if (!open_)
         return;
     cfg_ = cfg;
-    const construction::Advice advice =
-        construction::adviseCore(design, tab, s, tabError, set, cfg);
+    const construction::Advice advice = construction::adviseCore(design, tab, s, tabError, set,
+                                                                 cfg);
     // Keep the chosen core selected while the list follows the typing.
     const construction::Suggestion* before = model_->suggestion(GSugestoes->currentIndex().row());
     const std::pair<const construction::Lamination*, double> kept =
@@ -159,7 +159,8 @@ void PainelSugestoes::refresh(const Design& design, const Sheet& tab, const Desi
     model_->setAdvice(advice, cfg);
     int row = 0;
     for (int r = 0; r < model_->rowCount(); ++r)
-        if (model_->suggestion(r)->lamination == kept.first && model_->suggestion(r)->b == kept.second)
+        if (model_->suggestion(r)->lamination == kept.first
+            && model_->suggestion(r)->b == kept.second)
             row = r;
     if (model_->rowCount() > 0)
         GSugestoes->selectRow(row);
@@ -183,8 +184,10 @@ void PainelSugestoes::choose()
 void useCore(QWidget* tabPage, const construction::CoreFields& fields, const QString& bn,
              const QString& en)
 {
-    QWidget* b = tabPage->findChild<QWidget*>(QString::fromUtf8(fields.bn.data(), fields.bn.size()));
-    QWidget* e = tabPage->findChild<QWidget*>(QString::fromUtf8(fields.en.data(), fields.en.size()));
+    QWidget* b = tabPage->findChild<QWidget*>(
+        QString::fromUtf8(fields.bn.data(), fields.bn.size()));
+    QWidget* e = tabPage->findChild<QWidget*>(
+        QString::fromUtf8(fields.en.data(), fields.en.size()));
     if (!b || !e)
         return;
     // The tab recalculates once, with both: on the last field that changes.

@@ -44,16 +44,16 @@ private:
         formula_->adjustSize();
         const QFontMetricsF fm(formula_->font(), formula_);
         const int x = int(std::ceil(fm.horizontalAdvance(FormulaHead)));
-        const qreal parenInk = fm.horizontalAdvance(FormulaHead + FormulaTail.left(3)) +
-                               fm.leftBearing(QLatin1Char('('));
+        const qreal parenInk = fm.horizontalAdvance(FormulaHead + FormulaTail.left(3))
+                               + fm.leftBearing(QLatin1Char('('));
         // About seven tenths of the formula's size, smaller until the ink of "10" keeps a
         // pixel clear of the "(".
         QFont f = formula_->font();
         int px = std::max(MinPixels, int(std::lround(QFontInfo(f).pixelSize() * 0.7)));
         f.setPixelSize(px);
-        while (px > MinPixels &&
-               x + QFontMetricsF(f, index_).tightBoundingRect(index_->text()).right() + 1 >
-                   parenInk)
+        while (px > MinPixels
+               && x + QFontMetricsF(f, index_).tightBoundingRect(index_->text()).right() + 1
+                      > parenInk)
             f.setPixelSize(--px);
         index_->setFont(f);
         index_->adjustSize();

@@ -99,9 +99,10 @@ QLabel* styled(QWidget* parent, const char* name, const QString& text, const QSt
 void buildInicioTab(QWidget* page)
 {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(styled(page, "StaticText3",
-                        QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV4.0 (beta)"),
-                        QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
+    v->addWidget(
+        styled(page, "StaticText3",
+               QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV4.0 (beta)"),
+               QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
     v->addWidget(styled(page, "StaticText9",
                         QStringLiteral("Utilize as abas acima para selecionar o cálculo desejado"),
                         QStringLiteral("Arial"), 21));

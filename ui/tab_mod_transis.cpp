@@ -10,7 +10,7 @@ namespace kelvora {
 
 namespace {
 
-constexpr int LeftX = 6, LeftW = 408;    // inputs and the output-stage results
+constexpr int LeftX = 6, LeftW = 408;     // inputs and the output-stage results
 constexpr int RightX = 420, RightW = 495; // figure, drive results, notes
 constexpr int FieldW = 56, FieldH = 20;
 constexpr int ResultW = 110, ResultH = 18;
@@ -156,8 +156,8 @@ void buildModTransisTab(QWidget* page)
     auto* figure = new TransistorFigure(frame);
     figure->setGeometry(0, 2, RightW, TransistorFigure::DrawingHeight);
 
-    resultGroup(page, QStringLiteral(" Excitação e transformador driver (m2/n2) "),
-                "GBExcitacaoMT", QRect(RightX, 342, RightW, 204),
+    resultGroup(page, QStringLiteral(" Excitação e transformador driver (m2/n2) "), "GBExcitacaoMT",
+                QRect(RightX, 342, RightW, 204),
                 {{"LPdrv", "Potência de Excitação teórica (Pdrv) ="},
                  {"LRe", "Valor da resistência de emissor R1 e R2 ="},
                  {"LNprat", "Eficiência Real (Nprat) = "},

@@ -15,14 +15,11 @@ namespace kelvora {
 
 namespace {
 
-constexpr int LeftX = 6, LeftW = 410;    // input groups
+constexpr int LeftX = 6, LeftW = 410;     // input groups
 constexpr int RightX = 420, RightW = 497; // coupling, diagram, results
 constexpr int FieldW = 40, FieldH = 20;
 
-QGridLayout* gridOf(QGroupBox* group)
-{
-    return makeGrid(group, QMargins(5, 2, 5, 4), 4, 2);
-}
+QGridLayout* gridOf(QGroupBox* group) { return makeGrid(group, QMargins(5, 2, 5, 4), 4, 2); }
 
 // Fields and units flush right, so that the two input groups line up.
 void alignRight(QGridLayout* grid)
@@ -37,8 +34,7 @@ void buildModulatorInputs(QWidget* page)
     g->setGeometry(LeftX, 26, LeftW, 154);
     auto* grid = gridOf(g);
     addRow(grid, 0, QStringLiteral("Potência de áudio do modulador (PaMod):"),
-           makeEdit(g, "EPaMod", FieldW, FieldH),
-           QStringLiteral("W"));
+           makeEdit(g, "EPaMod", FieldW, FieldH), QStringLiteral("W"));
     addRow(grid, 1, QStringLiteral("Freqüência mínima de áudio a reproduzir (Fmin):"),
            makeEdit(g, "EFmin", FieldW, FieldH), QStringLiteral("Hz"));
     addRow(grid, 2, QStringLiteral("Tensão de alimentação de placa do modulador (Ebmod):"),
@@ -62,7 +58,8 @@ void buildRfInputs(QWidget* page)
     addRow(grid, 1, QStringLiteral("Corrente contínua consumida na etapa de RF (IbRF):"),
            makeEdit(g, "EIbrf", FieldW, FieldH), QStringLiteral("mA"));
     auto* zrf = makeResultField(g, "LZrf", 78);
-    grid->addWidget(makeLabel(g, QStringLiteral("Impedância da etapa de RF vista pelo modulador (Zrf):")),
+    grid->addWidget(makeLabel(g, QStringLiteral("Impedância da etapa de RF vista pelo modulador "
+                                                "(Zrf):")),
                     2, 0);
     grid->addWidget(zrf, 2, 1, 1, 2);
     alignRight(grid);
@@ -120,7 +117,8 @@ void buildCore(QWidget* page)
 
     auto* ae = new QHBoxLayout;
     ae->setSpacing(grid->horizontalSpacing());
-    ae->addWidget(makeLabel(g, QStringLiteral("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
+    ae->addWidget(
+        makeLabel(g, QStringLiteral("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
     ae->addWidget(makeResultField(g, "LAe", 80));
     ae->addStretch(1);
     grid->addLayout(ae, 7, 0, 1, 5);
@@ -138,8 +136,8 @@ int buildAnalysisType(QWidget* page)
     box->addWidget(makeRadio(g, "RBNormal", QStringLiteral("Radical (0% de sobra de potência)")));
     box->addWidget(makeRadio(g, "RBConserv",
                              QStringLiteral("Conservadora (mais de 25% de sobra de potência)")));
-    box->addWidget(makeRadio(g, "RBMuitoCons",
-                             QStringLiteral("Muito conservadora (mais de 50% de sobra de potência)")));
+    box->addWidget(makeRadio(
+        g, "RBMuitoCons", QStringLiteral("Muito conservadora (mais de 50% de sobra de potência)")));
     // As tall as its title and three whole radio buttons ask.
     g->setGeometry(LeftX, 470, LeftW, g->sizeHint().height());
     return g->geometry().bottom();
@@ -202,7 +200,7 @@ void buildDiagram(QWidget* page)
     const int clear = fm.height() / 3;
     const int aside = fm.height() / 2;
     const int pitch = fm.height() + 1;
-    constexpr int TerminalReach = 4; // an open terminal's circle, pen included
+    constexpr int TerminalReach = 4;          // an open terminal's circle, pen included
     constexpr int PlateReach = PlateHalf + 2; // the capacitor's plates, their thick pen included
 
     // Right-aligned in the column, clear of the tab's title.
@@ -222,8 +220,9 @@ void buildDiagram(QWidget* page)
     pal.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(pal);
 
-    for (ModulatorDiagram* img : {static_cast<ModulatorDiagram*>(new ConvModulatorDiagram(panel)),
-                                  static_cast<ModulatorDiagram*>(new ReactorModulatorDiagram(panel))})
+    for (ModulatorDiagram* img :
+         {static_cast<ModulatorDiagram*>(new ConvModulatorDiagram(panel)),
+          static_cast<ModulatorDiagram*>(new ReactorModulatorDiagram(panel))})
         img->setGeometry(0, 0, Width, Height);
 
     const Qt::Alignment L = Qt::AlignLeft, R = Qt::AlignRight, C = Qt::AlignHCenter;
@@ -311,11 +310,14 @@ void buildTransformerResults(QWidget* page)
     ratios->addWidget(makeResultField(g, "LKn", 60));
     ratios->addStretch(1);
     grid->addLayout(ratios, 0, 0, 1, 2);
-    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no primário (Bcp) = ")), 1, 0);
+    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no primário (Bcp) = ")),
+                    1, 0);
     grid->addWidget(makeResultField(g, "LBcp", 110), 1, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no secundário (Bcs) = ")), 2, 0);
+    grid->addWidget(
+        makeLabel(g, QStringLiteral("Indução corrente contínua no secundário (Bcs) = ")), 2, 0);
     grid->addWidget(makeResultField(g, "LBcs", 110), 2, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua total (Bcp + Bcs) = ")), 3, 0);
+    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua total (Bcp + Bcs) = ")),
+                    3, 0);
     grid->addWidget(makeResultField(g, "LBc", 110), 3, 1);
     // "Construção" on this transformer's verdict row, level with "Visualiza núcleo"
     // across the column gap (the core group beside it has no room left).
@@ -335,13 +337,16 @@ void buildPowerResults(QWidget* page, int bottom)
     auto* g = makeGroup(page, QStringLiteral(" Potência do modulador "), "GBPotenciaTM");
     g->setGeometry(QRect(QPoint(RightX, 449), QPoint(RightX + RightW - 1, bottom)));
     auto* grid = gridOf(g);
-    grid->addWidget(makeLabel(g, QStringLiteral("Potência de entrada corrente contínua da etapa de RF (PccRF):")),
+    grid->addWidget(makeLabel(g, QStringLiteral("Potência de entrada corrente contínua da etapa de "
+                                                "RF (PccRF):")),
                     0, 0);
     grid->addWidget(makeResultField(g, "LPccRF", 110), 0, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Potência mínima necessária no modulador para 100% de modul:")),
+    grid->addWidget(makeLabel(g, QStringLiteral("Potência mínima necessária no modulador para 100% "
+                                                "de modul:")),
                     1, 0);
     grid->addWidget(makeResultField(g, "LPMinMod", 110), 1, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Sobra de potência na etapa moduladora (Pextra):")), 2, 0);
+    grid->addWidget(makeLabel(g, QStringLiteral("Sobra de potência na etapa moduladora (Pextra):")),
+                    2, 0);
     grid->addWidget(makeResultField(g, "LPextra", 110), 2, 1);
     grid->addWidget(makeVerdict(g, "LTMPAval"), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
@@ -355,7 +360,8 @@ void buildReport(QWidget* page)
     user->setGeometry(12, 20, 520, 22);
     auto* app = makeEdit(g, "EApplicationTM", 520);
     app->setGeometry(12, 48, 520, 22);
-    auto* save = makeButton(g, "BSalva_TM", QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
+    auto* save = makeButton(g, "BSalva_TM",
+                            QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
     save->setGeometry(560, 26, 320, 36);
 }
 

@@ -9,7 +9,7 @@ namespace kelvora {
 
 namespace {
 
-constexpr int LeftX = 6, LeftW = 455;    // requirements and the energy results
+constexpr int LeftX = 6, LeftW = 455;     // requirements and the energy results
 constexpr int RightX = 467, RightW = 448; // the core
 constexpr int FieldW = 56, FieldH = 20;
 
@@ -30,7 +30,8 @@ void buildRequirements(QWidget* page)
     addRow(grid, 1, QStringLiteral("Corrente de trabalho Corrente Contínua do Reator (Ir):"),
            makeEdit(g, "ERFIr", FieldW, FieldH), QStringLiteral("mA"));
     grid->setColumnMinimumWidth(2, 24);
-    grid->addWidget(makeLabel(g, QStringLiteral("Limites da Corrente para a indutância informada:")),
+    grid->addWidget(makeLabel(g,
+                              QStringLiteral("Limites da Corrente para a indutância informada:")),
                     2, 0, 1, 3);
     auto* lim = makeVerdict(g, "LRFIlim");
     grid->addWidget(lim, 3, 0, 1, 3);
@@ -107,8 +108,9 @@ void buildReatorFiltroTab(QWidget* page)
                              "(energia armazenada)"),
               "LTituloRF", 15)
         ->move(LeftX, 4);
-    auto* note = makeLabel(page, QStringLiteral("Cálculos em fase de teste Confira novas versões "
-                                                "para atualização..."),
+    auto* note = makeLabel(page,
+                           QStringLiteral("Cálculos em fase de teste Confira novas versões "
+                                          "para atualização..."),
                            "LNotaTesteRF");
     note->move(LeftX, 26);
     QFont f; // what is set below; the rest follows the window

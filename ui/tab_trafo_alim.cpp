@@ -14,15 +14,14 @@ namespace {
 
 // The schematic is positioned by pixel: TAEnrolamentos moves the panels to
 // tops on an 80-pixel pitch, inside the group's own coordinates.
-constexpr int PrimX = 8, PrimW = 200;   // primary panels, left of the core
-constexpr int CoreX = 214;              // the two core lines
-constexpr int SecX = 226, SecW = 236;   // secondary panels, right of the core
+constexpr int PrimX = 8, PrimW = 200; // primary panels, left of the core
+constexpr int CoreX = 214;            // the two core lines
+constexpr int SecX = 226, SecW = 236; // secondary panels, right of the core
 constexpr int FieldH = 20;
 
 std::string numbered(const char* prefix, int i) { return prefix + std::to_string(i); }
 
-QLineEdit* field(QWidget* parent, const std::string& name, int x, int y, int w,
-                 const QString& unit)
+QLineEdit* field(QWidget* parent, const std::string& name, int x, int y, int w, const QString& unit)
 {
     auto* e = makeEdit(parent, name.c_str(), w);
     e->setFixedHeight(FieldH);
@@ -97,8 +96,7 @@ void tappedPrimaryPanel(QWidget* group)
 
 void secondaryPanel(QWidget* group, int i)
 {
-    QWidget* p = panel(group, numbered("PSec", i), SecX, 32 + 80 * (i - 1), SecW,
-                       PanelHeightSec);
+    QWidget* p = panel(group, numbered("PSec", i), SecX, 32 + 80 * (i - 1), SecW, PanelHeightSec);
     auto* img = new WindingPicture(p, numbered("ImgSec", i).c_str(), false, 4);
     img->setGeometry(0, 2, 36, PanelHeightSec - 4);
     caption(p, QStringLiteral("Secundário %1").arg(i), 42, 2);
@@ -202,12 +200,14 @@ void buildCoreSelection(QWidget* page)
 
     auto* vis = makeButton(group, "BBVisNucleoTA", QStringLiteral("Visualiza núcleo"));
     vis->setGeometry(290, 172, 124, 26);
-    makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))->setGeometry(290, 202, 124, 26);
+    makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))
+        ->setGeometry(290, 202, 124, 26);
 }
 
 void buildOtherResults(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral(" Demais resultados do cálculo"), "GBResultadosTA");
+    auto* group = makeGroup(page, QStringLiteral(" Demais resultados do cálculo"),
+                            "GBResultadosTA");
     group->setGeometry(486, 354, 427, 174);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(10, 8, 10, 8);

@@ -81,7 +81,7 @@ void npn(QPainter& p, QPoint c, int side, int vdir)
 constexpr QPoint Q1{274, 50}, Q2{274, 280}, Q3{170, 130};
 constexpr int DriverPrimaryX = 64, DriverCoreX = 82, DriverSecondaryX = 102;
 constexpr int CentreTap = 165;
-constexpr int BiasX = 210;                       // R1 and the diodes
+constexpr int BiasX = 210; // R1 and the diodes
 constexpr int OutputPrimaryX = 400, OutputCoreX = 418, OutputSecondaryX = 440;
 constexpr int OutTerminalX = 478;
 constexpr int q3Lead = Q3.x() - 6;                // Q3's collector and emitter
@@ -154,8 +154,8 @@ QSize TransistorFigure::sizeHint() const { return {DrawingWidth, DrawingHeight};
 
 void TransistorFigure::fitDrawing(QPainter& p, QSize size)
 {
-    const qreal scale =
-        std::min(qreal(size.width()) / DrawingWidth, qreal(size.height()) / DrawingHeight);
+    const qreal scale = std::min(qreal(size.width()) / DrawingWidth,
+                                 qreal(size.height()) / DrawingHeight);
     p.translate((size.width() - DrawingWidth * scale) / 2,
                 (size.height() - DrawingHeight * scale) / 2);
     p.scale(scale, scale);

@@ -40,8 +40,8 @@ QFont textFont(bool bold = false)
 // The lamination with its dimension labels, placed as the core window places them.
 void paintLaminationWithLabels(QPainter& p, const QRectF& target, const SheetPages& s)
 {
-    const double scale =
-        std::min(target.width() / laminationArea.width(), target.height() / laminationArea.height());
+    const double scale = std::min(target.width() / laminationArea.width(),
+                                  target.height() / laminationArea.height());
     p.save();
     p.translate(target.center());
     p.scale(scale, scale);

@@ -14,9 +14,9 @@ class QPagedPaintDevice;
 namespace kelvora {
 
 struct SheetPages {
-    std::string text;               // windingSheetText()
-    CrossSectionContent section;    // no drawing page when the analysis has an error
-    double a = 0, b = 0;            // centre-leg width and stack, mm
+    std::string text;            // windingSheetText()
+    CrossSectionContent section; // no drawing page when the analysis has an error
+    double a = 0, b = 0;         // centre-leg width and stack, mm
     char separator = ',';
 };
 

@@ -44,10 +44,10 @@ inline std::uint64_t digest(const Sheet& tab, const std::string& error)
 // separators, blanks, words, values past float's range.
 inline std::string randomText(std::mt19937_64& rng)
 {
-    static const char* const pool[] = {
-        "0",    "1",     "-5",   "12",    "400",  "5000", "0,5",   "0.5",    "1e3",
-        "3,5e2", "abc",  "",     " 7 ",   "1e38", "1e-30", "99999", "-0",    "10000",
-        "2,5",  "60",    "500000", "0,001", "-120", "3,9e38", "1,5",  "220",  "36"};
+    static const char* const pool[] = {"0",     "1",     "-5",     "12",    "400", "5000", "0,5",
+                                       "0.5",   "1e3",   "3,5e2",  "abc",   "",    " 7 ",  "1e38",
+                                       "1e-30", "99999", "-0",     "10000", "2,5", "60",   "500000",
+                                       "0,001", "-120",  "3,9e38", "1,5",   "220", "36"};
     const std::uint64_t pick = rng() % 3;
     if (pick == 0)
         return pool[rng() % (sizeof pool / sizeof *pool)];

@@ -17,10 +17,7 @@ namespace {
 struct Tank {
     Sheet tab{circuitoPiControls()};
     Settings cfg;
-    Tank()
-    {
-        PiBandaFrequencia(tab, cfg);
-    }
+    Tank() { PiBandaFrequencia(tab, cfg); }
     void operator()() { CalculaCircuitoPI(tab, cfg); }
     // Plate supply giving the plate load R1 = Eb / (2 Ib) in class C.
     void plateLoad(const char* Eb, const char* Ib)
@@ -125,9 +122,15 @@ TEST(PiNetwork, DefaultsAreTheValveModulatorsRfStageInClassCOnForty)
     EXPECT_EQ(run.tab["CBPiClasse"].itemIndex, 3);
     run();
     const std::map<std::string, std::string> expected = {
-        {"LPiR1", "1437,5 ohms"}, {"LPiRv", "13,3 ohms"},  {"LPiXC1", "139,0 ohms"},
-        {"LPiXL", "159,8 ohms"},  {"LPiXC2", "30,1 ohms"}, {"LPiC1", "161,2 pF"},
-        {"LPiL", "3,58 µH"},      {"LPiC2", "744,0 pF"},   {"LPiVC1", "920 V"},
+        {"LPiR1", "1437,5 ohms"},
+        {"LPiRv", "13,3 ohms"},
+        {"LPiXC1", "139,0 ohms"},
+        {"LPiXL", "159,8 ohms"},
+        {"LPiXC2", "30,1 ohms"},
+        {"LPiC1", "161,2 pF"},
+        {"LPiL", "3,58 µH"},
+        {"LPiC2", "744,0 pF"},
+        {"LPiVC1", "920 V"},
         {"LPiAval", "Q adequado (mínimo para esta relação de impedâncias: 5,27)"},
     };
     for (const auto& [name, text] : expected)
@@ -218,8 +221,8 @@ TEST(PiNetwork, RearrangedVirtualResistanceIsTheHandbooksAndTheNetworkMirrors)
 {
     struct {
         double R1, R2, Q;
-    } cases[] = {{2000, 50, 10},  {1437.5, 50, 12}, {5000, 75, 15}, {1000, 1000, 3},
-                 {300, 50, 2.3},  {50, 2000, 10},   {2000, 50, 200}, {1e6, 50, 1000}};
+    } cases[] = {{2000, 50, 10}, {1437.5, 50, 12}, {5000, 75, 15},  {1000, 1000, 3},
+                 {300, 50, 2.3}, {50, 2000, 10},   {2000, 50, 200}, {1e6, 50, 1000}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.R1) + " " + std::to_string(c.R2) + " " + std::to_string(c.Q));
         const std::optional<PiNetwork> n = piNetwork(c.R1, c.R2, c.Q);
@@ -313,8 +316,10 @@ TEST(PiNetwork, BadTextsTurnRedAndAreNamedInsteadOfComputed)
         {{{"EPiR2", ""}}, "Digite um número maior que zero em: R2", true},
         {{{"EPiFreq", "7.1"}}, "Digite um número maior que zero em: f", true}, // comma locale
         {{{"EPiEb", "1e"}, {"EPiQ", "x"}, {"EPiFreq", "0"}},
-         "Digite um número maior que zero em: Q, f", true},
-        {{{"EPiIb", "-160"}, {"EPiR2", "5,0,"}}, "Digite um número maior que zero em: Ib, R2",
+         "Digite um número maior que zero em: Q, f",
+         true},
+        {{{"EPiIb", "-160"}, {"EPiR2", "5,0,"}},
+         "Digite um número maior que zero em: Ib, R2",
          false},
     };
     for (const auto& c : cases) {

@@ -11,10 +11,7 @@ using namespace kelvora;
 
 namespace {
 
-TrafoAlimInputs alimDefaults()
-{
-    return readTrafoAlimInputs(Sheet(trafoAlimControls()));
-}
+TrafoAlimInputs alimDefaults() { return readTrafoAlimInputs(Sheet(trafoAlimControls())); }
 
 } // namespace
 
@@ -32,7 +29,7 @@ TEST(ComputeTrafoAlim, CoreVerdictFollowsSectionThenCentreLeg)
     EXPECT_EQ(r.Pas, 105.0f);
     EXPECT_NEAR(r.Snu, 10.044, 0.001);
     EXPECT_EQ(r.core, CoreVerdict::Fits); // 32 x 32 mm: 10.24 cm^2, leg 32 >= 31.69
-    in.Bn = "31"; // 9.92 cm^2 < 10.044
+    in.Bn = "31";                         // 9.92 cm^2 < 10.044
     EXPECT_EQ(computeTrafoAlim(in, cfg, last).core, CoreVerdict::SmallSection);
     in.Bn = "31,5"; // 10.08 cm^2 is enough, but the leg is narrower than 31.69 mm
     EXPECT_EQ(computeTrafoAlim(in, cfg, last).core, CoreVerdict::NarrowLeg);
@@ -101,7 +98,7 @@ TEST(ComputeTrafoModTrans, CountsTheResultsItReached)
     ASSERT_FALSE(r.error);
     EXPECT_EQ(r.reached, 24);
     EXPECT_FLOAT_EQ(r.Rc, 9.0f); // 30 V^2 / (2 x 50 W)
-    in.Bmin = "0"; // Ib divides by the least current gain: the 10th result
+    in.Bmin = "0";               // Ib divides by the least current gain: the 10th result
     const TrafoModTransResult failed = computeTrafoModTrans(in, Settings{}, r);
     ASSERT_TRUE(failed.error);
     EXPECT_EQ(failed.reached, 9);
@@ -117,7 +114,7 @@ TEST(ComputeReatorFiltro, ChartLimitsEnergyAndRefusal)
     EXPECT_NEAR(double(r.IrMax), 1000.0, 1e-9);
     EXPECT_TRUE(r.IrOnCharts);
     EXPECT_EQ(r.energy, EnergyVerdict::Inside); // 10 x 0.2^2 = 0.4 H*A^2
-    in.Ir = "40"; // 10 x 0.04^2 = 0.016 < 0.02
+    in.Ir = "40";                               // 10 x 0.04^2 = 0.016 < 0.02
     r = computeReatorFiltro(in, Settings{}, r);
     EXPECT_FALSE(r.IrOnCharts);
     EXPECT_EQ(r.energy, EnergyVerdict::BelowCharts);

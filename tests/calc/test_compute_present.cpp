@@ -38,8 +38,9 @@ std::vector<std::uint64_t> session(const Design& d, int designIndex)
             for (std::uint64_t edits = 1 + rng() % 3; edits > 0; --edits)
                 randomEdit(tab, rng);
             const Settings cfg{separator, randomSigma(rng)};
-            const std::string error =
-                runCalculation(tab, d.outputs, [&] { d.show(tab, r, cfg); }).value_or("");
+            const std::string error = runCalculation(tab, d.outputs, [&] {
+                                          d.show(tab, r, cfg);
+                                      }).value_or("");
             digests.push_back(digest(tab, error));
         }
     }

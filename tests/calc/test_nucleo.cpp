@@ -27,7 +27,7 @@ const char* const centreLeg[] = {"Label7", "Label14"};
 const char* const stackHeight[] = {"Label4", "Label12", "Label18"};
 const char* const overallWidth[] = {"Label1", "Label10", "Label19"};
 const char* const eHeight[] = {"Label2", "Label11", "Label16"};
-const char* const halfLeg[] = {"Label3", "Label5", "Label6", "Label8",
+const char* const halfLeg[] = {"Label3", "Label5",  "Label6",  "Label8",
                                "Label9", "Label13", "Label15", "Label17"};
 
 struct Case {
@@ -84,10 +84,10 @@ TEST(NucleoLabelsOrder, WrittenInTheWindowsOrder)
     std::vector<std::string> names;
     for (const auto& [name, text] : VisNucleoLabels(32, 32, cfg))
         names.push_back(name);
-    const std::vector<std::string> expected{
-        "Label7",  "Label14", "Label4",  "Label12", "Label18", "Label1", "Label10",
-        "Label19", "Label2",  "Label11", "Label16", "Label3",  "Label5", "Label6",
-        "Label8",  "Label9",  "Label13", "Label15", "Label17"};
+    const std::vector<std::string> expected{"Label7",  "Label14", "Label4",  "Label12", "Label18",
+                                            "Label1",  "Label10", "Label19", "Label2",  "Label11",
+                                            "Label16", "Label3",  "Label5",  "Label6",  "Label8",
+                                            "Label9",  "Label13", "Label15", "Label17"};
     EXPECT_EQ(names, expected);
 }
 

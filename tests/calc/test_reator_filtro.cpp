@@ -152,8 +152,7 @@ TEST(FilterReactor, ZeroOrNegativeInductanceExplainsAndEmptiesTheResults)
         for (const char* name : {"LRFIlim", "LRFLI2Aval", "LRFSnAval"})
             expectPair(run.tab, name, BadPair);
         for (const char* name : {"LRFLI2", "LRFNI", "LRFNesp", "ERFBnc", "ERFEnc", "LRFSn",
-                                 "LRFSne", "LRFLmag", "LRFLmage", "LRFAe", "LRFAee",
-                                 "LRFNAval"}) {
+                                 "LRFSne", "LRFLmag", "LRFLmage", "LRFAe", "LRFAee", "LRFNAval"}) {
             SCOPED_TRACE(name);
             EXPECT_EQ(run.tab[name].text, "");
             EXPECT_EQ(run.tab[name].background, Colour::Window);

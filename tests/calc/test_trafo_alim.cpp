@@ -63,12 +63,12 @@ TEST(TrafoAlim, DefaultsGiveTheHandWorkedDesignToTheCharacter)
     TrafoAlim t;
     t.start();
     const std::pair<const char*, const char*> expected[] = {
-        {"LFo", "60"},         {"LPas", "105,00"},     {"LPap", "124,00"},
-        {"LSnu", "10,04"},     {"LSns", "10,24"},      {"EEnc", "31,69"},
-        {"EBnc", "31,69"},     {"LVep", "0,268"},      {"LVes", "0,251"},
-        {"LVsec", "1,064"},    {"LNs1", "1590,9 Esp"}, {"LNs2", "1590,9 Esp"},
-        {"LNs3", "19,9 Esp"},  {"LNs4", "0,0 Esp"},    {"LSs1", "31 AWG"},
-        {"LSs2", "31 AWG"},    {"LSs3", "14 AWG"},     {"LSs4", "0 AWG"},
+        {"LFo", "60"},         {"LPas", "105,00"},       {"LPap", "124,00"},
+        {"LSnu", "10,04"},     {"LSns", "10,24"},        {"EEnc", "31,69"},
+        {"EBnc", "31,69"},     {"LVep", "0,268"},        {"LVes", "0,251"},
+        {"LVsec", "1,064"},    {"LNs1", "1590,9 Esp"},   {"LNs2", "1590,9 Esp"},
+        {"LNs3", "19,9 Esp"},  {"LNs4", "0,0 Esp"},      {"LSs1", "31 AWG"},
+        {"LSs2", "31 AWG"},    {"LSs3", "14 AWG"},       {"LSs4", "0 AWG"},
         {"LIprim1", "0,99 A"}, {"LNprim1", "467,2 Esp"}, {"LSprim1", "21 AWG"},
         {"LIprim2", ""},       {"LNprim3", ""},
     };
@@ -96,7 +96,7 @@ TEST(TrafoAlim, PointSeparatorReadsAndWritesWithAPoint)
     EXPECT_EQ(t.tab["EVs3"].background, Colour::Window);
     EXPECT_FLOAT_EQ(t.s.Vs[3], 6.3f);
     EXPECT_EQ(t.text("LPas"), "112.00"); // 40 + 40 + 6.3 x 5 = 111.5
-    EXPECT_EQ(t.text("LSnu"), "10.35"); // 7 sqrt(131,18 / 60)
+    EXPECT_EQ(t.text("LSnu"), "10.35");  // 7 sqrt(131,18 / 60)
 
     // A comma is not a decimal separator here: the field turns red, 0 V is used.
     t.type("EVs3", "6,3");
@@ -196,7 +196,7 @@ TEST(TrafoAlim, InactiveSecondariesAreReadButNotSummedAndKeepTheirLabels)
     EXPECT_EQ(t.text("LPas"), "165,00");
     const std::string ns4 = t.text("LNs4");
     EXPECT_EQ(ns4, "37,8 Esp"); // 12 V at 0,3176 V per turn (12,59 cm^2 for 165 VA)
-    t.choose("CNumSec", 0); // back to one: its label keeps the last value
+    t.choose("CNumSec", 0);     // back to one: its label keeps the last value
     EXPECT_EQ(t.text("LPas"), "40,00");
     EXPECT_EQ(t.text("LSs4"), "14 AWG");
     EXPECT_FLOAT_EQ(t.s.Vs[4], 12.0f);
@@ -392,10 +392,9 @@ TEST(TrafoAlim, EveryPanelArrangementFollowsTheTable)
         int secondaries, tipo;
         int sec1Top, sec2Top, H;
     } cases[] = {
-        {1, 0, 32, 112, 80},  {1, 1, 112, 112, 240}, {1, 2, 112, 112, 240},
-        {2, 0, 32, 112, 160}, {2, 1, 32, 192, 240},  {2, 2, 32, 192, 240},
-        {3, 0, 32, 112, 240}, {3, 1, 32, 112, 240},  {3, 2, 32, 112, 240},
-        {4, 1, 32, 112, 320}, {5, 2, 32, 112, 400},  {6, 0, 32, 112, 480},
+        {1, 0, 32, 112, 80},  {1, 1, 112, 112, 240}, {1, 2, 112, 112, 240}, {2, 0, 32, 112, 160},
+        {2, 1, 32, 192, 240}, {2, 2, 32, 192, 240},  {3, 0, 32, 112, 240},  {3, 1, 32, 112, 240},
+        {3, 2, 32, 112, 240}, {4, 1, 32, 112, 320},  {5, 2, 32, 112, 400},  {6, 0, 32, 112, 480},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.secondaries) + " secondaries, type "

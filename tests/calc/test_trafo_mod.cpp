@@ -97,11 +97,12 @@ TEST(TrafoModDesign, NameTabOutputsAndCore)
     EXPECT_EQ(d.name, "modulador-valvulado");
     EXPECT_EQ(d.tab, "TModValvul");
     EXPECT_EQ(d.outputs,
-              (std::vector<std::string>{"LZpl1", "LZpl2", "LSn", "ETMEnc", "ETMBnc", "LSne",
-                                        "LTMAval", "LAe", "LPccRF", "LPMinMod", "LPextra",
-                                        "LTMPAval", "LZrf", "LZrf2", "LKz", "LKn", "LNp1",
-                                        "LNp2", "LNs", "LBcp", "LBcs", "LBc", "LTMBcAval",
-                                        "LSfp1", "LSfp2", "LSfs", "LRMInd", "LRMCorr", "LCMod"}));
+              (std::vector<std::string>{"LZpl1",   "LZpl2",    "LSn",       "ETMEnc", "ETMBnc",
+                                        "LSne",    "LTMAval",  "LAe",       "LPccRF", "LPMinMod",
+                                        "LPextra", "LTMPAval", "LZrf",      "LZrf2",  "LKz",
+                                        "LKn",     "LNp1",     "LNp2",      "LNs",    "LBcp",
+                                        "LBcs",    "LBc",      "LTMBcAval", "LSfp1",  "LSfp2",
+                                        "LSfs",    "LRMInd",   "LRMCorr",   "LCMod"}));
     ASSERT_TRUE(d.report);
     DesignResults s;
     s.trafoMod.En = 36;
@@ -116,9 +117,15 @@ TEST(TrafoModControls, InputsStartWithTheirDefaultsAndLimits)
         const char* name;
         const char* text;
         int maxLength;
-    } edits[] = {{"EPaMod", "50", 4},   {"EFmin", "100", 4}, {"EEbmod", "360", 4},
-                 {"EIb0mod", "120", 5}, {"EIb1mod", "205", 5}, {"EZmod", "3600", 5},
-                 {"EEbrf", "460", 4},   {"EIbrf", "160", 5}, {"EBmax", "10000", 5},
+    } edits[] = {{"EPaMod", "50", 4},
+                 {"EFmin", "100", 4},
+                 {"EEbmod", "360", 4},
+                 {"EIb0mod", "120", 5},
+                 {"EIb1mod", "205", 5},
+                 {"EZmod", "3600", 5},
+                 {"EEbrf", "460", 4},
+                 {"EIbrf", "160", 5},
+                 {"EBmax", "10000", 5},
                  {"EUserNameTM", "Nome do usuário", 0},
                  {"EApplicationTM", "Nome do transformador ou aplicação", 0}};
     for (const auto& e : edits) {
@@ -138,9 +145,9 @@ TEST(TrafoModControls, InputsStartWithTheirDefaultsAndLimits)
     EXPECT_EQ(tab["CBTMEn"].itemIndex, 8);
     const ControlSpec& bn = tab.spec("CBTMBn");
     EXPECT_EQ(bn.kind, Kind::Combo);
-    EXPECT_EQ(bn.items, (std::vector<std::string>{"15", "19", "22", "25", "28", "32", "35", "36",
-                                                  "38", "40", "44", "50", "50", "60", "80",
-                                                  "100"}));
+    EXPECT_EQ(bn.items,
+              (std::vector<std::string>{"15", "19", "22", "25", "28", "32", "35", "36", "38", "40",
+                                        "44", "50", "50", "60", "80", "100"}));
     EXPECT_EQ(tab["CBTMBn"].text, "40");
 
     const ControlSpec& sel = tab.spec("CBSelTM");
@@ -162,8 +169,8 @@ TEST(TrafoModControls, DiagramStartsInTheConventionalCouplingAndVerdictsInWhite)
     EXPECT_EQ(tab.spec("ImgConvTM").kind, Kind::Image);
     EXPECT_EQ(tab.spec("ImgReatorTM").kind, Kind::Image);
     EXPECT_TRUE(tab["ImgConvTM"].visible);
-    for (const char* name : {"ImgReatorTM", "LCapAcopl1", "LCapAcopl2", "LReatMod1",
-                             "LReatMod2", "LCMod", "LRMInd", "LRMCorr", "LPosX", "LPosY"}) {
+    for (const char* name : {"ImgReatorTM", "LCapAcopl1", "LCapAcopl2", "LReatMod1", "LReatMod2",
+                             "LCMod", "LRMInd", "LRMCorr", "LPosX", "LPosY"}) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(tab[name].visible);
     }
@@ -241,9 +248,17 @@ TEST(CalculaTrafoMod, DefaultInputsGiveTheKnownDesign)
 TEST(CalculaTrafoMod, AnotherDesignThroughEveryFormula)
 {
     Mod m;
-    m.set({{"EPaMod", "100"}, {"EFmin", "50"}, {"EEbmod", "1000"}, {"EIb0mod", "50"},
-           {"EIb1mod", "300"}, {"EZmod", "8000"}, {"EEbrf", "1250"}, {"EIbrf", "200"},
-           {"EBmax", "12000"}, {"CBTMEn", "50"}, {"CBTMBn", "50"}});
+    m.set({{"EPaMod", "100"},
+           {"EFmin", "50"},
+           {"EEbmod", "1000"},
+           {"EIb0mod", "50"},
+           {"EIb1mod", "300"},
+           {"EZmod", "8000"},
+           {"EEbrf", "1250"},
+           {"EIbrf", "200"},
+           {"EBmax", "12000"},
+           {"CBTMEn", "50"},
+           {"CBTMBn", "50"}});
     m.show();
     // Ae is exactly 1.625: the half rounds away from zero.
     expectTexts(m, {{"LZpl1", "4000,0 ohms"},
@@ -415,9 +430,9 @@ TEST(CalculaTrafoMod, DcVerdictNamesThePrimaryBeforeTheSecondaryBeforeTheTotal)
         const char* text;
         ColourPair pair;
     } cases[] = {
-        {"2000", "Excesso de Indução CC no Primário!", BadPair},   // Bcp 3620, Bcs 12180
-        {"4000", "Excesso de Indução CC no Secundário!", BadPair}, // Bcp 1810, Bcs 6090
-        {"5500", "Excesso de Indução CC Total", BadPair},          // 1317 + 4429 = 5746
+        {"2000", "Excesso de Indução CC no Primário!", BadPair},      // Bcp 3620, Bcs 12180
+        {"4000", "Excesso de Indução CC no Secundário!", BadPair},    // Bcp 1810, Bcs 6090
+        {"5500", "Excesso de Indução CC Total", BadPair},             // 1317 + 4429 = 5746
         {"5700", "Indução CC dentro dos limites de Bmax!", GoodPair}, // 1270 + 4274 = 5544
     };
     for (const auto& c : cases) {
@@ -441,7 +456,10 @@ TEST(CalculaTrafoMod, ACoreSizeThatIsNotAWholeNumberStopsBeforeAnythingChanges)
     struct {
         const char* combo;
         const char* text;
-    } cases[] = {{"CBTMBn", "40,5"}, {"CBTMBn", "abc"}, {"CBTMEn", "3 2"}, {"CBTMEn", ""},
+    } cases[] = {{"CBTMBn", "40,5"},
+                 {"CBTMBn", "abc"},
+                 {"CBTMEn", "3 2"},
+                 {"CBTMEn", ""},
                  {"CBTMBn", "40.0"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.combo) + " '" + c.text + "'");
@@ -567,8 +585,8 @@ TEST(SelConfigTM, SwitchesTheDiagramBothWaysAndIgnoresTypedText)
         EXPECT_EQ(tab["ImgConvTM"].visible, !reactor);
         for (const char* name : reactorParts)
             EXPECT_EQ(tab[name].visible, reactor) << name;
-        for (const char* name : {"LNp1", "LNp2", "LSfp1", "LSfp2", "LNs", "LSfs", "LZpl1",
-                                 "LZpl2", "LZrf2"})
+        for (const char* name :
+             {"LNp1", "LNp2", "LSfp1", "LSfp2", "LNs", "LSfs", "LZpl1", "LZpl2", "LZrf2"})
             EXPECT_TRUE(tab[name].visible) << name;
     };
     Sheet tab(trafoModControls());

@@ -21,14 +21,14 @@ TEST(TransistorModulator, DefaultsGiveTheseExactLabels)
     Stage run;
     run();
     const std::map<std::string, std::string> expected = {
-        {"LRc", "9,00 ohms"},     {"LVcm", "30,00 V"},      {"LIcm", "3,33 A"},
-        {"LIdc", "2,12 A"},       {"LPi", "63,66 W"},       {"LNteor", "78,54 %"},
-        {"LPdiss", "10,13 W"},    {"LVcemax", "60,00 V"},   {"LIc0", "66,67 mA"},
-        {"LIb", "109,44 mA"},     {"LI2", "5,47 mA"},       {"LId", "54,72 mA"},
-        {"LI1", "60,19 mA"},      {"LR1", "475,16 ohms"},   {"LPR1", "1,72 W"},
-        {"LPdrv", "58,33 mW"},    {"LRe", "0,90 ohms"},     {"LNprat", "71,40 %"},
-        {"LRBmin", "23,10 ohms"}, {"LRBmax", "41,10 ohms"}, {"LPdrvmin", "320,83 mW"},
-        {"LPdrvmax", "142,71 mW"}, {"LM2N2min", "0,59"},    {"LM2N2max", "0,44"},
+        {"LRc", "9,00 ohms"},      {"LVcm", "30,00 V"},      {"LIcm", "3,33 A"},
+        {"LIdc", "2,12 A"},        {"LPi", "63,66 W"},       {"LNteor", "78,54 %"},
+        {"LPdiss", "10,13 W"},     {"LVcemax", "60,00 V"},   {"LIc0", "66,67 mA"},
+        {"LIb", "109,44 mA"},      {"LI2", "5,47 mA"},       {"LId", "54,72 mA"},
+        {"LI1", "60,19 mA"},       {"LR1", "475,16 ohms"},   {"LPR1", "1,72 W"},
+        {"LPdrv", "58,33 mW"},     {"LRe", "0,90 ohms"},     {"LNprat", "71,40 %"},
+        {"LRBmin", "23,10 ohms"},  {"LRBmax", "41,10 ohms"}, {"LPdrvmin", "320,83 mW"},
+        {"LPdrvmax", "142,71 mW"}, {"LM2N2min", "0,59"},     {"LM2N2max", "0,44"},
     };
     for (const auto& [name, text] : expected) {
         SCOPED_TRACE(name);
@@ -69,8 +69,8 @@ TEST(TransistorModulator, QuiescentPercentageAndPointSeparator)
 
 TEST(TransistorModulator, AConversionErrorNamesTheTextAndWritesNothing)
 {
-    for (const char* field : {"EPo", "EFm", "EVcc", "ERo", "ERd", "EBetaQ1Q2min", "EBetaQ1Q2max",
-                              "EBetaQ3"}) {
+    for (const char* field :
+         {"EPo", "EFm", "EVcc", "ERo", "ERd", "EBetaQ1Q2min", "EBetaQ1Q2max", "EBetaQ3"}) {
         SCOPED_TRACE(field);
         Stage run;
         run.tab["LRc"].text = "antigo";

@@ -34,13 +34,13 @@ TEST(CliPiNetwork, CheckValueAndTooLowQBothExitZero)
               0);
     EXPECT_THAT(out, HasSubstr("LPiC1\t102.1 pF\nLPiL\t5.57 µH\nLPiC2\t463.9 pF\n"));
     // The message is a result, not an error.
-    ASSERT_EQ(cli({"circuito-pi", "EPiEb=400", "EPiIb=100", "EPiQ=6", "--decimal-separator=."},
-                  out, err),
+    ASSERT_EQ(cli({"circuito-pi", "EPiEb=400", "EPiIb=100", "EPiQ=6", "--decimal-separator=."}, out,
+                  err),
               0);
     EXPECT_EQ(err, "");
     EXPECT_THAT(out, HasSubstr("LPiC1\t\n"));
-    EXPECT_THAT(out, HasSubstr(
-                         "LPiAval\tQ muito baixo para esta relação de impedâncias: use Q ≥ 6.25\n"));
+    EXPECT_THAT(out, HasSubstr("LPiAval\tQ muito baixo para esta relação de impedâncias: use Q ≥ "
+                               "6.25\n"));
 }
 
 TEST(CliPiNetwork, ListsTakeTheirItemsAndTheBandFillsTheFrequency)

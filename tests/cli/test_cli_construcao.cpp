@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-using ::testing::HasSubstr;
 using kelvora::test::CliRun;
 using kelvora::test::cliRun;
+using ::testing::HasSubstr;
 using Json = nlohmann::ordered_json;
 
 namespace {
@@ -45,9 +45,9 @@ void allFinite(const Json& j)
             allFinite(e);
 }
 
-const std::vector<std::string> Common = {
-    "windings", "build_mm", "fill_pct", "fits", "m_fe_g", "m_cu_g", "m_total_g", "pcu_w",
-    "pfe_w", "area_cm2", "psi_w_cm2", "dt_k", "t_hot_c"};
+const std::vector<std::string> Common = {"windings",  "build_mm",  "fill_pct", "fits",  "m_fe_g",
+                                         "m_cu_g",    "m_total_g", "pcu_w",    "pfe_w", "area_cm2",
+                                         "psi_w_cm2", "dt_k",      "t_hot_c"};
 
 std::vector<std::string> with(std::vector<std::string> v, std::initializer_list<const char*> more)
 {
@@ -65,10 +65,11 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     // Defaults: a simple primary and three secondaries.
     ASSERT_EQ(c["windings"].size(), 4u);
     const Json& p = c["windings"][0];
-    EXPECT_EQ(keys(p), (std::vector<std::string>{
-                           "name", "turns", "awg", "d_bare_mm", "d_over_mm", "turns_per_layer",
-                           "layers", "build_mm", "length_m", "r20_ohm", "rhot_ohm", "i_rms_a",
-                           "pcu_w", "mass_g", "v_nl", "v_fl", "regulation_pct"}));
+    EXPECT_EQ(keys(p),
+              (std::vector<std::string>{"name", "turns", "awg", "d_bare_mm", "d_over_mm",
+                                        "turns_per_layer", "layers", "build_mm", "length_m",
+                                        "r20_ohm", "rhot_ohm", "i_rms_a", "pcu_w", "mass_g", "v_nl",
+                                        "v_fl", "regulation_pct"}));
     EXPECT_EQ(p["name"], "Primário");
     EXPECT_TRUE(p["turns"].is_number_integer());
     EXPECT_EQ(p["turns"], 467); // 467.2 turns on the tab
@@ -83,8 +84,7 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     // The default part is declared good by the tab but its coil does not fit.
     EXPECT_FALSE(c["fits"].get<bool>());
     EXPECT_EQ(keys(c["verdicts"]), (std::vector<std::string>{"fit", "temperature", "flux"}));
-    EXPECT_EQ(c["verdicts"]["fit"][0],
-              "O enrolamento não cabe na janela (127,9 % da largura)");
+    EXPECT_EQ(c["verdicts"]["fit"][0], "O enrolamento não cabe na janela (127,9 % da largura)");
     EXPECT_EQ(c["verdicts"]["fit"][1], false);
     EXPECT_NEAR(c["m_total_g"].get<double>(),
                 1.1 * (c["m_fe_g"].get<double>() + c["m_cu_g"].get<double>()), 1e-9);
@@ -93,8 +93,8 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
 TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
 {
     const Json m = construcao({"modulador-valvulado"});
-    EXPECT_EQ(keys(m), with(Common, {"gap_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss",
-                                     "verdicts"}));
+    EXPECT_EQ(keys(m),
+              with(Common, {"gap_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss", "verdicts"}));
     EXPECT_EQ(keys(m["verdicts"]),
               (std::vector<std::string>{"fit", "temperature", "reactance", "flux"}));
     EXPECT_NEAR(m["xp_ohm"].get<double>(), 284.6, 0.1);
@@ -103,8 +103,7 @@ TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
 
     const Json r = construcao({"reator-filtro"});
     EXPECT_EQ(keys(r), with(Common, {"gap_mm", "l_h", "b_dc_gauss", "verdicts"}));
-    EXPECT_EQ(keys(r["verdicts"]),
-              (std::vector<std::string>{"fit", "temperature", "inductance"}));
+    EXPECT_EQ(keys(r["verdicts"]), (std::vector<std::string>{"fit", "temperature", "inductance"}));
     EXPECT_EQ(r["verdicts"]["inductance"][0], "Indutância calculada 15,0 H ≥ Lr");
     EXPECT_EQ(r["pfe_w"], 0.0);
     allFinite(r);
@@ -138,7 +137,8 @@ TEST(CliConstrucao, UsageErrorsOfTheSettings)
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"reator-filtro", "--construcao", "CBCoAco=M999"}, "valor que a lista CBCoAco não tem: M999"},
+        {{"reator-filtro", "--construcao", "CBCoAco=M999"},
+         "valor que a lista CBCoAco não tem: M999"},
         {{"reator-filtro", "ECoTamb=1234567890123"}, "texto longo demais para ECoTamb"},
         {{"reator-filtro", "CBCoRet7=Ponte, entrada capacitiva"},
          "controle de entrada desconhecido neste projeto: CBCoRet7"},
@@ -187,7 +187,8 @@ TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
     EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
 
     r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--construcao"});
-    EXPECT_THAT(r.out, HasSubstr("Construção e perdas\nErro: A construção considera lâminas E/I.\n"));
+    EXPECT_THAT(r.out,
+                HasSubstr("Construção e perdas\nErro: A construção considera lâminas E/I.\n"));
 }
 
 TEST(CliConstrucao, HelpNamesTheOption)

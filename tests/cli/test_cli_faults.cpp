@@ -13,9 +13,9 @@
 #include <streambuf>
 
 using namespace kelvora;
-using ::testing::HasSubstr;
 using kelvora::test::CliRun;
 using kelvora::test::cliRun;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -87,11 +87,17 @@ TEST(CliFaults, JsonCarriesTheCoreAlsoAfterAnError)
 TEST(CliFaults, BytesThatAreNotUtf8NeverAbort)
 {
     // In a text field: replaced in the JSON, "?" in the report.
-    CliRun r = cliRun({"trafo-alimentacao", "EUserNameTA=a\xff" "b\xc3", "--json"});
+    CliRun r = cliRun({"trafo-alimentacao",
+                       "EUserNameTA=a\xff"
+                       "b\xc3",
+                       "--json"});
     EXPECT_EQ(r.code, 0);
     auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["controls"]["EUserNameTA"]["text"], "a" + Fffd + "b" + Fffd);
-    r = cliRun({"trafo-alimentacao", "EUserNameTA=a\xff" "b", "--report=-"});
+    r = cliRun({"trafo-alimentacao",
+                "EUserNameTA=a\xff"
+                "b",
+                "--report=-"});
     EXPECT_EQ(r.code, 0);
     EXPECT_THAT(r.out, HasSubstr("\r\nNome do usu\xe1rio: a?b\r\n"));
 
@@ -117,9 +123,9 @@ TEST(CliFaults, BytesThatAreNotUtf8NeverAbort)
 
 TEST(CliFaults, HelpIsAcceptedAfterTheDesignNameAndNamesEveryExitCode)
 {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, {"trafo-alimentacao", "--help"},
-          {"reator-filtro", "ERFLr=5", "-h"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"trafo-alimentacao", "--help"},
+                                                 {"reator-filtro", "ERFLr=5", "-h"}}) {
         SCOPED_TRACE(args.back());
         const CliRun r = cliRun(args);
         EXPECT_EQ(r.code, 0);

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 
 using namespace kelvora;
-using ::testing::HasSubstr;
 using kelvora::test::CliRun;
 using kelvora::test::cliRun;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -62,18 +62,22 @@ TEST(CliFolha, WritesTheWindingSheetOfTheDefaultTransformerAndOfADerivacaoPrimar
 
 TEST(CliFolha, ListsTheSettingsAsTheAnalysisUsedThem)
 {
-    const Folha typed = folha({"ECoTamb=25", "CBCoAco=M400-50A", "CBCoRet1=Ponte, entrada capacitiva"});
-    EXPECT_THAT(typed.bytes.toStdString(), HasSubstr("Temperatura ambiente: 25 \xB0" "C\r\n"));
+    const Folha typed = folha(
+        {"ECoTamb=25", "CBCoAco=M400-50A", "CBCoRet1=Ponte, entrada capacitiva"});
+    EXPECT_THAT(typed.bytes.toStdString(), HasSubstr("Temperatura ambiente: 25 \xB0"
+                                                     "C\r\n"));
     EXPECT_THAT(typed.bytes.toStdString(), HasSubstr("A\xE7o das l\xE2minas: M400-50A\r\n"));
     EXPECT_THAT(typed.bytes.toStdString(),
                 HasSubstr("Carga do secund\xE1rio 1: Ponte, entrada capacitiva\r\n"));
     // Not a number: the field's default, as the red field gives it.
     const Folha red = folha({"ECoTamb=quente"});
     EXPECT_EQ(red.run.code, 0);
-    EXPECT_THAT(red.bytes.toStdString(), HasSubstr("Temperatura ambiente: 40 \xB0" "C\r\n"));
+    EXPECT_THAT(red.bytes.toStdString(), HasSubstr("Temperatura ambiente: 40 \xB0"
+                                                   "C\r\n"));
     // The reactor lists the choke's settings and no secondary loads.
     const Folha reator = folha({}, "reator-filtro");
-    EXPECT_THAT(reator.bytes.toStdString(), HasSubstr("Indu\xE7\xE3o CC m\xE1xima do reator: 12000 Gauss"));
+    EXPECT_THAT(reator.bytes.toStdString(),
+                HasSubstr("Indu\xE7\xE3o CC m\xE1xima do reator: 12000 Gauss"));
     EXPECT_THAT(reator.bytes.toStdString(), ::testing::Not(HasSubstr("Carga do secund")));
     // "≥" has no Windows-1252 byte: the sheet writes ">=" instead of a "?".
     EXPECT_THAT(reator.bytes.toStdString(), HasSubstr("Indut\xE2ncia calculada 15,0 H >= Lr\r\n"));
@@ -99,7 +103,8 @@ TEST(CliFolha, UsageErrorsAndFailures)
 
     // This test program has no GUI application: the PDF says so instead of crashing.
     QTemporaryDir dir;
-    const CliRun pdf = cliRun({"reator-filtro", "--folha-pdf=" + dir.filePath("f.pdf").toStdString()});
+    const CliRun pdf = cliRun(
+        {"reator-filtro", "--folha-pdf=" + dir.filePath("f.pdf").toStdString()});
     EXPECT_EQ(pdf.code, 1);
     EXPECT_THAT(pdf.err, HasSubstr("--folha-pdf precisa de uma aplicação gráfica"));
 }

@@ -48,9 +48,9 @@ TEST(CliLimits, TextLongerThanTheFieldAllowsIsAUsageErrorNamingFieldAndLimit)
             CliRun r = run({d.name, c.name + "=" + repeat("1", c.maxLength + 1)});
             EXPECT_EQ(r.code, 2);
             EXPECT_EQ(r.out, "");
-            EXPECT_THAT(r.err, HasSubstr("kelvora-cli: texto longo demais para " + c.name
-                                         + " (no máximo " + std::to_string(c.maxLength)
-                                         + " caracteres)\n"));
+            EXPECT_THAT(r.err,
+                        HasSubstr("kelvora-cli: texto longo demais para " + c.name + " (no máximo "
+                                  + std::to_string(c.maxLength) + " caracteres)\n"));
             EXPECT_THAT(r.err, HasSubstr("Uso: kelvora-cli"));
             // The limit counts characters as the window does, not UTF-8 bytes.
             r = run({d.name, c.name + "=" + repeat("é", c.maxLength)});
@@ -88,7 +88,8 @@ TEST(CliLimits, ControlsOfAnotherDesignOrResultsAreUsageErrors)
             EXPECT_EQ(r.code, 2);
             EXPECT_EQ(r.out, "");
             EXPECT_THAT(r.err, HasSubstr("kelvora-cli: controle de entrada desconhecido neste "
-                                         "projeto: " + name + "\n"));
+                                         "projeto: "
+                                         + name + "\n"));
         }
     }
 }

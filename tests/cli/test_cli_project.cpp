@@ -78,7 +78,8 @@ TEST(CliProject, EveryInputOfEveryDesignComesBackThroughAFile)
     QTemporaryDir tmp;
     for (const Design& d : designs()) {
         SCOPED_TRACE(d.name);
-        const std::string file = tmp.filePath(QString::fromStdString(d.name) + ".kelvora").toStdString();
+        const std::string file =
+            tmp.filePath(QString::fromStdString(d.name) + ".kelvora").toStdString();
         std::vector<std::string> args = {d.name, "--json", "--decimal-separator=,",
                                          "--salva-projeto=" + file};
         for (const std::string& a : everyInput(d))
@@ -133,7 +134,9 @@ TEST(CliProject, NumbersWrittenWithACommaReadWithAPoint)
     QTemporaryDir tmp;
     const std::string file = tmp.filePath("v.kelvora").toStdString();
     ASSERT_EQ(run({"reator-filtro", "--decimal-separator=,", "ERFLr=12,5",
-                   "--salva-projeto=" + file}).code, 0);
+                   "--salva-projeto=" + file})
+                  .code,
+              0);
     EXPECT_THAT(read(QString::fromStdString(file)), HasSubstr("\"ERFLr\": \"12,5\""));
     const CliRun comma = run({"reator-filtro", "--decimal-separator=,", "--projeto=" + file});
     const CliRun point = run({"reator-filtro", "--decimal-separator=.", "--projeto=" + file});
@@ -159,8 +162,8 @@ TEST(CliProject, ConstructionSettingsAreKeptWithTheDesign)
     EXPECT_THAT(bytes, HasSubstr("\"ECoIsolCamada\": \"0,08\""));
     // Opened where the separator is a point, the analysis is the one of the
     // settings typed, and a setting assigned on the line still wins.
-    const CliRun opened = run({"reator-filtro", "--decimal-separator=.", "--projeto=" + file,
-                               "--construcao", "--json"});
+    const CliRun opened = run(
+        {"reator-filtro", "--decimal-separator=.", "--projeto=" + file, "--construcao", "--json"});
     const CliRun typed = run({"reator-filtro", "--decimal-separator=.", "ECoTamb=30",
                               "CBCoAco=M400-50A", "ECoIsolCamada=0.08", "--construcao", "--json"});
     ASSERT_EQ(opened.code, 0) << opened.err;
@@ -217,8 +220,9 @@ TEST(CliProject, AFileThatCannotBeWrittenExitsWith1AndTheWritersMessage)
     const QString path = tmp.filePath("falta/p.kelvora");
     const std::optional<QString> expected = saveDesignFile(path, "x");
     ASSERT_TRUE(expected.has_value());
-    EXPECT_THAT(expected->toStdString(), HasSubstr("Não foi possível gravar o projeto no arquivo \""
-                                                   + path.toStdString() + "\": a pasta não existe"));
+    EXPECT_THAT(expected->toStdString(),
+                HasSubstr("Não foi possível gravar o projeto no arquivo \"" + path.toStdString()
+                          + "\": a pasta não existe"));
     const CliRun r = run({"reator-filtro", "--salva-projeto=" + path.toStdString()});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "kelvora-cli: " + expected->toStdString() + "\n");

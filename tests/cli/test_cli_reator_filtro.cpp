@@ -23,8 +23,7 @@ TEST(CliReactor, DefaultOutput)
 TEST(CliReactor, JsonCarriesColoursAndTheCoreLabels)
 {
     std::string out, err;
-    ASSERT_EQ(cli({"reator-filtro", "ERFIr=40", "CBRFBn=50", "--json",
-                   "--decimal-separator=,"},
+    ASSERT_EQ(cli({"reator-filtro", "ERFIr=40", "CBRFBn=50", "--json", "--decimal-separator=,"},
                   out, err),
               0);
     const auto j = nlohmann::json::parse(out);
@@ -33,9 +32,9 @@ TEST(CliReactor, JsonCarriesColoursAndTheCoreLabels)
     EXPECT_EQ(j["controls"]["LRFIlim"]["background"], "#ff0000");
     EXPECT_EQ(j["controls"]["LRFIlim"]["font"], "#ffffff");
     EXPECT_EQ(j["controls"]["ERFLr"]["background"], "#ff0000");
-    EXPECT_EQ(j["nucleo"]["Label7"], "50");   // Bn
-    EXPECT_EQ(j["nucleo"]["Label4"], "36");   // En
-    EXPECT_EQ(j["nucleo"]["Label1"], "150");  // 3 Bn
+    EXPECT_EQ(j["nucleo"]["Label7"], "50");  // Bn
+    EXPECT_EQ(j["nucleo"]["Label4"], "36");  // En
+    EXPECT_EQ(j["nucleo"]["Label1"], "150"); // 3 Bn
 }
 
 TEST(CliReactor, ZeroInductanceIsShownNotAnError)

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-using ::testing::HasSubstr;
 using kelvora::test::CliRun;
 using kelvora::test::cliRun;
+using ::testing::HasSubstr;
 using Json = nlohmann::ordered_json;
 
 namespace {
@@ -43,7 +43,8 @@ double tongueOf(const std::string& name)
 
 TEST(CliSugereNucleo, RankedJsonParsesBack)
 {
-    const Json list = sugestoes({"trafo-alimentacao", "CNumSec=6", "CBCoRet1=Ponte, entrada capacitiva"});
+    const Json list = sugestoes(
+        {"trafo-alimentacao", "CNumSec=6", "CBCoRet1=Ponte, entrada capacitiva"});
     ASSERT_TRUE(list.is_array());
     ASSERT_GT(list.size(), 10u);
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -66,11 +67,10 @@ TEST(CliSugereNucleo, RankedJsonParsesBack)
     }
     // The first is the one --construcao analyses as passing, weight for weight.
     const Json& best = list[0];
-    const CliRun r = cliRun({"trafo-alimentacao", "CNumSec=6",
-                             "CBCoRet1=Ponte, entrada capacitiva", "--decimal-separator=.",
-                             "EBn1=" + kelvora::general(best["a_mm"].get<double>(), '.'),
-                             "EEn1=" + kelvora::general(best["b_mm"].get<double>(), '.'),
-                             "--construcao", "--json"});
+    const CliRun r = cliRun(
+        {"trafo-alimentacao", "CNumSec=6", "CBCoRet1=Ponte, entrada capacitiva",
+         "--decimal-separator=.", "EBn1=" + kelvora::general(best["a_mm"].get<double>(), '.'),
+         "EEn1=" + kelvora::general(best["b_mm"].get<double>(), '.'), "--construcao", "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["controls"]["LAlimAval"]["text"], "Seção escolhida atende à aplicação!");
@@ -96,8 +96,8 @@ TEST(CliSugereNucleo, ChokeAndModulator)
             EXPECT_EQ(s.dump().substr(0, 40), R"({"nome":"EI 120","a_mm":40,"b_mm":40,"m_)");
         }
     EXPECT_TRUE(metric);
-    const Json mod = sugestoes({"modulador-valvulado", "EBmax=3000", "EEbmod=800",
-                                "CBSelTM=Reator (RCA)"});
+    const Json mod = sugestoes(
+        {"modulador-valvulado", "EBmax=3000", "EEbmod=800", "CBSelTM=Reator (RCA)"});
     EXPECT_FALSE(mod.empty());
     for (const Json& s : mod)
         EXPECT_EQ(s["nome"].get<std::string>().find('"'), std::string::npos) << s.dump();

@@ -95,8 +95,8 @@ TEST(CliTrafoAlim, JsonCarriesVerdictColoursAndTheArrangement)
 
 TEST(CliTrafoAlim, ListAndRadioAssignmentsActAsTheUsersChoice)
 {
-    const CliRun r = run({"CNumSec=4", "CNumPri=Duplo", "RBNucleoU=1", "--json",
-                          "--decimal-separator=,"});
+    const CliRun r = run(
+        {"CNumSec=4", "CNumPri=Duplo", "RBNucleoU=1", "--json", "--decimal-separator=,"});
     ASSERT_EQ(r.code, 0) << r.err;
     const auto ctl = nlohmann::json::parse(r.out)["controls"];
     EXPECT_EQ(ctl["RBNucleoE"]["checked"], false);
@@ -107,8 +107,8 @@ TEST(CliTrafoAlim, ListAndRadioAssignmentsActAsTheUsersChoice)
         EXPECT_EQ(ctl[hidden]["visible"], false) << hidden;
     EXPECT_EQ(ctl["LinhaNucleo2"]["height"], 320);
     EXPECT_EQ(ctl["LPas"]["text"], "165,00");
-    EXPECT_EQ(ctl["LSnu"]["text"], "8,99");       // 5 sqrt(194,12 / 60)
-    EXPECT_EQ(ctl["LIprim2"]["text"], "0,78 A");  // half of 194,12 VA / 125 V
+    EXPECT_EQ(ctl["LSnu"]["text"], "8,99");      // 5 sqrt(194,12 / 60)
+    EXPECT_EQ(ctl["LIprim2"]["text"], "0,78 A"); // half of 194,12 VA / 125 V
     EXPECT_EQ(ctl["CNumPri"]["itemIndex"], 1);
 }
 

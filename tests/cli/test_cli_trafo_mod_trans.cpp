@@ -27,7 +27,9 @@ TEST(CliTransistor, ConversionAndArithmeticErrorsExit1WithTheMessage)
     std::string out, err;
     EXPECT_EQ(cli({"modulador-transistorizado", "EPo=5a", "--decimal-separator=,"}, out, err), 1);
     EXPECT_THAT(err, HasSubstr("'5a' não é um valor numérico válido"));
-    EXPECT_EQ(cli({"modulador-transistorizado", "EBetaQ3=0", "--json", "--decimal-separator=."}, out, err), 1);
+    EXPECT_EQ(cli({"modulador-transistorizado", "EBetaQ3=0", "--json", "--decimal-separator=."},
+                  out, err),
+              1);
     const auto j = nlohmann::json::parse(out);
     EXPECT_THAT(j["error"].get<std::string>(), HasSubstr("divisão por zero"));
     // What was written before the fault is shown, what comes after is not.

@@ -112,8 +112,12 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
                 count[std::size_t(c)] += !x.good;
             }
             if (good)
-                v.push_back({.lamination = &l, .a = l.a, .b = b, .mTotalG = a->mTotalG,
-                             .fillPct = a->fillPct, .dtK = a->dtK});
+                v.push_back({.lamination = &l,
+                             .a = l.a,
+                             .b = b,
+                             .mTotalG = a->mTotalG,
+                             .fillPct = a->fillPct,
+                             .dtK = a->dtK});
         }
     // Searched smallest first, so equal weights and rises stay in catalogue and stack order.
     std::stable_sort(v.begin(), v.end(), [](const Suggestion& x, const Suggestion& y) {
@@ -132,14 +136,28 @@ TEST(LaminationCatalogue, NamesAndTongues)
 {
     // Metric names are the outline width 3a in mm; US names the tongue in
     // hundredths of an inch (EI-112 is 1 1/8" = 28.575 mm).
-    const std::vector<std::pair<std::string, double>> expected = {
-        {"EI 30", 10},   {"EI 42", 14},   {"EI 48", 16},   {"EI 54", 18},   {"EI 60", 20},
-        {"EI 66", 22},   {"EI 75", 25},   {"EI 84", 28},   {"EI 96", 32},   {"EI 105", 35},
-        {"EI 120", 40},  {"EI 150", 50},  {"EI 171", 57},  {"EI 192", 64},
-        {"EI-75 (3/4\")", 19.05},      {"EI-100 (1\")", 25.4},
-        {"EI-112 (1 1/8\")", 28.575},  {"EI-125 (1 1/4\")", 31.75},
-        {"EI-138 (1 3/8\")", 34.925},  {"EI-150 (1 1/2\")", 38.1},
-        {"EI-175 (1 3/4\")", 44.45},   {"EI-225 (2 1/4\")", 57.15}};
+    const std::vector<std::pair<std::string, double>> expected = {{"EI 30", 10},
+                                                                  {"EI 42", 14},
+                                                                  {"EI 48", 16},
+                                                                  {"EI 54", 18},
+                                                                  {"EI 60", 20},
+                                                                  {"EI 66", 22},
+                                                                  {"EI 75", 25},
+                                                                  {"EI 84", 28},
+                                                                  {"EI 96", 32},
+                                                                  {"EI 105", 35},
+                                                                  {"EI 120", 40},
+                                                                  {"EI 150", 50},
+                                                                  {"EI 171", 57},
+                                                                  {"EI 192", 64},
+                                                                  {"EI-75 (3/4\")", 19.05},
+                                                                  {"EI-100 (1\")", 25.4},
+                                                                  {"EI-112 (1 1/8\")", 28.575},
+                                                                  {"EI-125 (1 1/4\")", 31.75},
+                                                                  {"EI-138 (1 3/8\")", 34.925},
+                                                                  {"EI-150 (1 1/2\")", 38.1},
+                                                                  {"EI-175 (1 3/4\")", 44.45},
+                                                                  {"EI-225 (2 1/4\")", 57.15}};
     ASSERT_EQ(laminations().size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const Lamination& l = laminations()[i];
@@ -443,12 +461,16 @@ TEST(CoreAdviser, TabsThatCannotBeAnalysedAreNotSearched)
 
 TEST(CoreAdviser, RowsAndTableInPortuguese)
 {
-    Suggestion s{.lamination = &named("EI-75 (3/4\")"), .a = 19.05, .b = 23.8125,
-                 .mTotalG = 512.46, .fillPct = 88.04, .dtK = 31.26,
+    Suggestion s{.lamination = &named("EI-75 (3/4\")"),
+                 .a = 19.05,
+                 .b = 23.8125,
+                 .mTotalG = 512.46,
+                 .fillPct = 88.04,
+                 .dtK = 31.26,
                  .worstRegulationPct = 7.06};
     EXPECT_EQ(suggestionRow(s, DesignKind::TrafoAlim, Comma),
-              (std::vector<std::string>{"EI-75 (3/4\")", "19,05 × 23,8125", "88,0", "31,3",
-                                        "7,1", "512"}));
+              (std::vector<std::string>{"EI-75 (3/4\")", "19,05 × 23,8125", "88,0", "31,3", "7,1",
+                                        "512"}));
     s.worstRegulationPct.reset();
     EXPECT_EQ(suggestionRow(s, DesignKind::TrafoAlim, Settings{'.'})[4], "-");
     s.lH = 12.345;

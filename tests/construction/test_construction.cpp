@@ -337,8 +337,8 @@ TEST(ConstructionReactor, DefaultChokeInductanceAndDcFlux)
     Sheet tab(reatorFiltroControls());
     ReatorFiltroResult s;
     CalcReatorFiltro(tab, s, Comma);
-    const Analysis r = analyseReatorFiltro(reatorFiltroInput(tab, s, false),
-                                           ConstructionSettings{}, Comma);
+    const Analysis r = analyseReatorFiltro(reatorFiltroInput(tab, s, false), ConstructionSettings{},
+                                           Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_EQ(r.windings[0].turns, 2688);
     EXPECT_NEAR(r.gapMm, 0.702, 1e-5);
@@ -380,8 +380,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
     TrafoModResult s;
     SelConfigTM(tab, s);
     CalculaTrafoMod(tab, s, Comma);
-    const Analysis r = analyseTrafoMod(trafoModInput(tab, s, false), ConstructionSettings{},
-                                       Comma);
+    const Analysis r = analyseTrafoMod(trafoModInput(tab, s, false), ConstructionSettings{}, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 3u);
     EXPECT_EQ(r.windings[0].name, "Primário (metade 1)");
@@ -568,7 +567,8 @@ TEST(ConstructionVerdicts, TextsWithOneDecimalAndTheSeparator)
               "Elevação de temperatura 80.0 K: acima da classe");
     EXPECT_EQ(verdictText(VerdictCase::ReactanceGood, 4000.04, ','),
               "Reatância do primário em Fmin 4000,0 ohms");
-    EXPECT_EQ(verdictText(VerdictCase::TotalFluxGood, 9876.54, ','), "Indução total 9876,5 G (CA + CC)");
+    EXPECT_EQ(verdictText(VerdictCase::TotalFluxGood, 9876.54, ','),
+              "Indução total 9876,5 G (CA + CC)");
     EXPECT_EQ(verdictText(VerdictCase::TotalFluxBad, 0.04, ','),
               "Indução total 0,0 G acima do Bmax escolhido");
     EXPECT_STREQ(verdictKey(VerdictKind::Inductance), "inductance");

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
-#include <optional>
 
 using namespace kelvora;
 
@@ -114,24 +114,36 @@ TEST(NumberFormats, EighteenDigitImageMatchesTheCLibrary)
         std::snprintf(buf, sizeof buf, "%.17Le", v);
         return std::string(buf);
     };
-    std::vector<long double> values = {1.0L, -1.0L, 0.5L, 9.999999999999999999e17L,
-        1e18L, 1e19L, 1e-19L, 18446744073709551615.0L, 0.1L, 2.0L / 3.0L,
-        std::numeric_limits<long double>::max(), std::numeric_limits<long double>::lowest(),
-        std::numeric_limits<long double>::min(), std::numeric_limits<long double>::denorm_min(),
-        std::numeric_limits<float>::max(), std::numeric_limits<float>::denorm_min()};
+    std::vector<long double> values = {1.0L,
+                                       -1.0L,
+                                       0.5L,
+                                       9.999999999999999999e17L,
+                                       1e18L,
+                                       1e19L,
+                                       1e-19L,
+                                       18446744073709551615.0L,
+                                       0.1L,
+                                       2.0L / 3.0L,
+                                       std::numeric_limits<long double>::max(),
+                                       std::numeric_limits<long double>::lowest(),
+                                       std::numeric_limits<long double>::min(),
+                                       std::numeric_limits<long double>::denorm_min(),
+                                       std::numeric_limits<float>::max(),
+                                       std::numeric_limits<float>::denorm_min()};
     // Exact ties at the 19th digit go to the even 18th: 1e18 + 5 and
     // 617283945061728392.5 are exact in a 64-bit significand.
-    for (long double t : {1000000000000000005.0L, 1000000000000000015.0L,
-             617283945061728392.5L, 617283945061728393.5L, 2.5L, 0.125L})
+    for (long double t : {1000000000000000005.0L, 1000000000000000015.0L, 617283945061728392.5L,
+                          617283945061728393.5L, 2.5L, 0.125L})
         values.push_back(t);
     std::mt19937_64 rng(20261208);
     for (int i = 0; i < 40000; ++i) {
         // Every exponent and significand bit pattern...
         long double v = std::ldexp(static_cast<long double>(rng() | (1ULL << 63)),
-            static_cast<int>(rng() % 32700) - 16445 - 64);
+                                   static_cast<int>(rng() % 32700) - 16445 - 64);
         values.push_back(rng() & 1 ? -v : v);
         // ...and the magnitudes a calculation prints: singles and their products.
-        const float a = std::ldexp(static_cast<float>(rng() % 16777216), static_cast<int>(rng() % 60) - 40);
+        const float a = std::ldexp(static_cast<float>(rng() % 16777216),
+                                   static_cast<int>(rng() % 60) - 40);
         const float b = static_cast<float>(rng() % 100000) / 7.0f;
         values.push_back(a);
         values.push_back(static_cast<long double>(a) * b / 3.0L);
@@ -152,9 +164,9 @@ TEST(TolerantParse, AcceptsTheConventionsSyntax)
         const char* text;
         float value;
     } good[] = {
-        {"12,5", 12.5f}, {"  7 ", 7.f},  {",", 0.f},       {"5,", 5.f},   {",5", 0.5f},
+        {"12,5", 12.5f}, {"  7 ", 7.f},    {",", 0.f},     {"5,", 5.f},    {",5", 0.5f},
         {"1e", 1.f},     {"1,5e2", 150.f}, {"-3", -3.f},   {"+2,5", 2.5f}, {"1E-2", 0.01f},
-        {"1e+", 1.f},    {"-,", 0.f},     {"0012", 12.f},
+        {"1e+", 1.f},    {"-,", 0.f},      {"0012", 12.f},
     };
     for (const auto& g : good) {
         SCOPED_TRACE(g.text);
@@ -166,9 +178,9 @@ TEST(TolerantParse, AcceptsTheConventionsSyntax)
 
 TEST(TolerantParse, RejectsEverythingElse)
 {
-    for (const char* bad : {"", " ", "+", "-", "1.5", "1.000,5", "1 000", "E5", "INF", "NAN",
-                            "inf", "nan", "0x10", "1,5,6", "\t5", "5\t", "12a", "1e5e", "--1",
-                            "1e999", "-1e39", "e"}) {
+    for (const char* bad :
+         {"",    " ",    "+",     "-",   "1.5", "1.000,5", "1 000", "E5",  "INF",   "NAN",   "inf",
+          "nan", "0x10", "1,5,6", "\t5", "5\t", "12a",     "1e5e",  "--1", "1e999", "-1e39", "e"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(parseFloat(bad, ',').has_value());
     }
@@ -202,14 +214,36 @@ TEST(TolerantParse, MatchesTheCLibraryDigitForDigit)
             return std::nullopt;
         return f;
     };
-    std::vector<std::string> texts = {"0", "-0", "0,0", ",5", "5,", "1e27", "1e28", "1e-27",
-        "1e-28", "9999999999999999999", "99999999999999999999", "0,0000000000000000000000001",
-        "1234567890123456789e-20", "16777217", "16777219", "3,4028235e38", "3,4028236e38",
-        "1,401298e-45", "7e-46", "0,1", "0,2", "0,3", "12,6", "1e+5", "-2,5e-3"};
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "0,0",
+                                      ",5",
+                                      "5,",
+                                      "1e27",
+                                      "1e28",
+                                      "1e-27",
+                                      "1e-28",
+                                      "9999999999999999999",
+                                      "99999999999999999999",
+                                      "0,0000000000000000000000001",
+                                      "1234567890123456789e-20",
+                                      "16777217",
+                                      "16777219",
+                                      "3,4028235e38",
+                                      "3,4028236e38",
+                                      "1,401298e-45",
+                                      "7e-46",
+                                      "0,1",
+                                      "0,2",
+                                      "0,3",
+                                      "12,6",
+                                      "1e+5",
+                                      "-2,5e-3"};
     std::mt19937_64 rng(8122026);
     for (int i = 0; i < 50000; ++i) {
         std::string t = rng() & 1 ? "-" : "";
-        const int intDigits = static_cast<int>(rng() % 12), fracDigits = static_cast<int>(rng() % 14);
+        const int intDigits = static_cast<int>(rng() % 12),
+                  fracDigits = static_cast<int>(rng() % 14);
         for (int k = 0; k < intDigits; ++k)
             t += static_cast<char>('0' + rng() % 10);
         if (fracDigits || !intDigits) {
@@ -221,7 +255,8 @@ TEST(TolerantParse, MatchesTheCLibraryDigitForDigit)
             t += "e" + std::to_string(static_cast<int>(rng() % 80) - 40);
         texts.push_back(t);
         // Halfway between two neighbouring singles, and a hair either side.
-        const float f = std::ldexp(static_cast<float>(rng() % 16777216 + 8388608), static_cast<int>(rng() % 40) - 60);
+        const float f = std::ldexp(static_cast<float>(rng() % 16777216 + 8388608),
+                                   static_cast<int>(rng() % 40) - 60);
         const long double half = (static_cast<long double>(f) + std::nextafter(f, INFINITY)) / 2;
         char buf[64];
         for (long double v : {half, half * (1 + 1e-18L), half * (1 - 1e-18L)}) {
@@ -270,7 +305,7 @@ TEST(TolerantParse, PlainDecimalsReadAsTheFullReaderReadsThem)
         }
     }
     EXPECT_EQ(parseFloat(" 0012,50 ", ','), 12.5f);
-    EXPECT_EQ(parseFloat(",", ','), 0.0f);           // a lone separator reads as 0
+    EXPECT_EQ(parseFloat(",", ','), 0.0f); // a lone separator reads as 0
     EXPECT_EQ(parseFloat("5,", ','), 5.0f);
     EXPECT_EQ(parseFloat("1,5", '.'), std::nullopt); // the other separator is no number
     EXPECT_EQ(parseFloat("1,2,3", ','), std::nullopt);

@@ -33,13 +33,12 @@ bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.s
 // The analysis's own messages.
 bool definedError(const std::string& e)
 {
-    for (const char* fixed : {"O cálculo da aba terminou com erro.",
-                              "A construção considera lâminas E/I.",
-                              "Bn e En devem ser maiores que zero.",
-                              "Margens e abas maiores que a janela.",
-                              "O primário não tem espiras.",
-                              "Os dados da aba levam a valores fora do alcance do cálculo.",
-                              "A densidade de corrente dos ajustes não permite dimensionar o fio."})
+    for (const char* fixed :
+         {"O cálculo da aba terminou com erro.", "A construção considera lâminas E/I.",
+          "Bn e En devem ser maiores que zero.", "Margens e abas maiores que a janela.",
+          "O primário não tem espiras.",
+          "Os dados da aba levam a valores fora do alcance do cálculo.",
+          "A densidade de corrente dos ajustes não permite dimensionar o fio."})
         if (e == fixed)
             return true;
     if (startsWith(e, "Espiras negativas em ") && e.ends_with(": corrija os dados da aba."))

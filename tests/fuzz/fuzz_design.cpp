@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DesignResults state;
     // The tab is shown once with its initial texts, as at start-up, then
     // recalculated with the user's input in the state that run left.
-    completesOrCalcError(d, "show (initial)", [&] { d.show(tab, state, settingsFrom(ajustes, separator)); });
+    completesOrCalcError(d, "show (initial)",
+                         [&] { d.show(tab, state, settingsFrom(ajustes, separator)); });
     fill(ajustes, ajustesControls(), in);
     fill(tab, d.controls, in);
     const Settings cfg = settingsFrom(ajustes, separator);

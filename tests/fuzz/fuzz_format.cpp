@@ -35,8 +35,7 @@ std::string shown;
 
 [[noreturn]] void fail(const char* what)
 {
-    std::fprintf(stderr, "fuzz_format: %s: value %.21Lg text \"%s\"\n", what, value,
-                 shown.c_str());
+    std::fprintf(stderr, "fuzz_format: %s: value %.21Lg text \"%s\"\n", what, value, shown.c_str());
     std::abort();
 }
 
@@ -110,7 +109,7 @@ void checkClose(long double back, long double unitExp, const char* what)
     // the long double read-back and the subnormal grid.
     const long double half = 0.5L * std::pow(10.0L, unitExp);
     const long double tol = half * (1 + 1e-15L) + std::fabs(value) * 1e-17L
-                          + std::fabs(back) * 1e-18L + 2 * LDBL_TRUE_MIN;
+                            + std::fabs(back) * 1e-18L + 2 * LDBL_TRUE_MIN;
     if (!(std::fabs(back - value) <= tol))
         fail(what);
 }
@@ -132,7 +131,8 @@ void checkFixed(long double v, int pIn, int d, char sep)
     if (t.scientific) {
         if (std::stoi(t.expDigits) < p || t.expNegative)
             fail("fixed went scientific although the integer part fits");
-        if (t.intDigits.size() != 1 || t.intDigits == "0" || t.intDigits.size() + t.decDigits.size() > std::size_t(p))
+        if (t.intDigits.size() != 1 || t.intDigits == "0"
+            || t.intDigits.size() + t.decDigits.size() > std::size_t(p))
             fail("fixed scientific mantissa");
         const int shownE = std::stoi(t.expDigits) + 1;
         checkClose(t.number, shownE - p, "fixed scientific too far from the value");
@@ -190,8 +190,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int16_t exp;
     std::memcpy(&mant, data, 8);
     std::memcpy(&exp, data + 8, 2);
-    const int p = data[10] % 21;       // 0..20: below 2 and above 18 clamp
-    const int d = data[11] % 13 - 1;   // -1..11
+    const int p = data[10] % 21;     // 0..20: below 2 and above 18 clamp
+    const int d = data[11] % 13 - 1; // -1..11
     const std::uint8_t flags = data[12];
     const char sep = (flags & 1) ? '.' : ',';
     long double v = std::ldexp(static_cast<long double>(mant), exp % 16500 - 63);

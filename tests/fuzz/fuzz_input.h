@@ -33,7 +33,14 @@ inline std::string typed(Bytes& in, int maxLength)
         std::uint8_t b = in.next();
         char c = (b & 0x80) ? char(b & 0x7f) : alphabet[b % (sizeof alphabet - 1)];
         switch (c) {
-        case 'i': case 'n': case 'f': case 'a': case 'I': case 'N': case 'F': case 'A':
+        case 'i':
+        case 'n':
+        case 'f':
+        case 'a':
+        case 'I':
+        case 'N':
+        case 'F':
+        case 'A':
         case 0:
             c = '7';
             break;

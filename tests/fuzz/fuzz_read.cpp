@@ -19,8 +19,7 @@ namespace {
 
 [[noreturn]] void fail(const char* what, std::string_view text)
 {
-    std::fprintf(stderr, "fuzz_read: %s for text \"%.*s\"\n", what, int(text.size()),
-                 text.data());
+    std::fprintf(stderr, "fuzz_read: %s for text \"%.*s\"\n", what, int(text.size()), text.data());
     std::abort();
 }
 

@@ -62,8 +62,8 @@ std::string messageOf(const std::string& document, char separator = ',')
 
 std::string withSheets(const std::string& sheets, const std::string& head = "")
 {
-    return "{\"formato\": \"kelvora-projeto\", \"versao\": 1, \"separadorDecimal\": \",\", "
-           + head + "\"folhas\": {" + sheets + "}}";
+    return "{\"formato\": \"kelvora-projeto\", \"versao\": 1, \"separadorDecimal\": \",\", " + head
+           + "\"folhas\": {" + sheets + "}}";
 }
 
 } // namespace
@@ -73,9 +73,9 @@ TEST(DesignFile, StoresTheDesignSheetsAndTheSettingsInOneList)
     std::vector<std::string> names;
     for (const StoredSheet& s : storedSheets())
         names.push_back(s.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"TTrafoAlim", "TModValvul", "TModTransis",
-                                               "TReatorFiltro", "FCalcPI", "TAjustes",
-                                               "FConstrucao"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"TTrafoAlim", "TModValvul", "TModTransis", "TReatorFiltro",
+                                        "FCalcPI", "TAjustes", "FConstrucao"}));
 }
 
 TEST(DesignFile, AListWithNothingChosenIsLeftOutAndKeepsItsStartUpState)
@@ -136,21 +136,21 @@ TEST(DesignFile, DocumentHasTheFormatVersionSeparatorAndTypedValues)
     in["TAjustes"]["CBSigma"].text = "2,5";
     const std::string doc = writeDesign(in, ',');
     EXPECT_TRUE(doc.starts_with("{\n"
-                                  "  \"formato\": \"kelvora-projeto\",\n"
-                                  "  \"versao\": 1,\n"
-                                  "  \"programa\": \"Kelvora 4.0 (beta)\",\n"
-                                  "  \"separadorDecimal\": \",\",\n"
-                                  "  \"folhas\": {\n"
-                                  "    \"TTrafoAlim\": {\n"
-                                  "      \"EBn1\": \"32\",\n"))
+                                "  \"formato\": \"kelvora-projeto\",\n"
+                                "  \"versao\": 1,\n"
+                                "  \"programa\": \"Kelvora 4.0 (beta)\",\n"
+                                "  \"separadorDecimal\": \",\",\n"
+                                "  \"folhas\": {\n"
+                                "    \"TTrafoAlim\": {\n"
+                                "      \"EBn1\": \"32\",\n"))
         << doc;
-    for (const char* line : {"      \"RBNucleoE\": true,\n", "      \"RBNucleoU\": false,\n",
-                             "      \"EFo\": \"50\",\n", "      \"CNumPri\": \"Simples\",\n",
-                             "      \"CNumSec\": \"3\",\n",
-                             "      \"EUserNameTA\": \"José \\\"Zé\\\" Ávila\",\n",
-                             "      \"CBSelTM\": \"Convencional\",\n",
-                             "    \"TAjustes\": {\n      \"CBSigma\": \"2,5\"\n    },\n",
-                             "      \"ECoEmpil\": \"0,95\",\n"}) {
+    for (const char* line :
+         {"      \"RBNucleoE\": true,\n", "      \"RBNucleoU\": false,\n",
+          "      \"EFo\": \"50\",\n", "      \"CNumPri\": \"Simples\",\n",
+          "      \"CNumSec\": \"3\",\n", "      \"EUserNameTA\": \"José \\\"Zé\\\" Ávila\",\n",
+          "      \"CBSelTM\": \"Convencional\",\n",
+          "    \"TAjustes\": {\n      \"CBSigma\": \"2,5\"\n    },\n",
+          "      \"ECoEmpil\": \"0,95\",\n"}) {
         SCOPED_TRACE(line);
         EXPECT_NE(doc.find(line), std::string::npos);
     }
@@ -208,11 +208,12 @@ TEST(DesignFile, ConvertSeparatorUsesTheTolerantReader)
 
 TEST(DesignFile, MissingControlsKeepTheStartUpStateAndUnknownExtrasAreIgnored)
 {
-    const DesignInputs in = readDesign(withSheets(
-        "\"TTrafoAlim\": {\"EFo\": \"50\", \"RBNucleoU\": true},"
-        "\"FConstrucaoAntiga\": {\"CBCoAco\": \"M6\", \"ECoFator\": 3},"
-        "\"TAjustes\": {}",
-        "\"comentario\": [1, {\"a\": null}], "), ',');
+    const DesignInputs in =
+        readDesign(withSheets("\"TTrafoAlim\": {\"EFo\": \"50\", \"RBNucleoU\": true},"
+                              "\"FConstrucaoAntiga\": {\"CBCoAco\": \"M6\", \"ECoFator\": 3},"
+                              "\"TAjustes\": {}",
+                              "\"comentario\": [1, {\"a\": null}], "),
+                   ',');
     EXPECT_EQ(in["TTrafoAlim"]["EFo"].text, "50");
     EXPECT_EQ(in["TTrafoAlim"]["EBn1"].text, "32");
     // The file names the group, so its other button is off.
@@ -274,8 +275,7 @@ TEST(DesignFile, BadDocumentsAreRefusedWithTheirReason)
         {withSheets("\"TTrafoAlim\": {\"EFo\": \"1234567\"}"),
          "o texto de EFo (folha TTrafoAlim) tem 7 caracteres; o campo aceita no máximo 6"},
         // Length as the field counts it: "ção" is three characters in six bytes.
-        {withSheets("\"TModValvul\": {\"EPaMod\": \"5ção\"}"),
-         "(lido sem erro)"},
+        {withSheets("\"TModValvul\": {\"EPaMod\": \"5ção\"}"), "(lido sem erro)"},
         {withSheets("\"TModValvul\": {\"EPaMod\": \"5 ção\"}"),
          "o texto de EPaMod (folha TModValvul) tem 5 caracteres; o campo aceita no máximo 4"},
         {withSheets("\"TModValvul\": {\"EUserNameTM\": \"" + std::string(32768, 'x') + "\"}"),
@@ -309,9 +309,10 @@ TEST(DesignFile, BadDocumentsAreRefusedWithTheirReason)
 // as whole sheets; it reads, and the known part is applied.
 TEST(DesignFile, FileOfASheetThisBuildLacksStillReads)
 {
-    const DesignInputs in = readDesign(withSheets(
-        "\"FOutraJanela\": {\"CBCoAco\": \"E-110\", \"ECoTemp\": \"40\", \"CBCoRet1\": 2},"
-        "\"TReatorFiltro\": {\"ERFLr\": \"12,5\"}"), '.');
+    const DesignInputs in = readDesign(withSheets("\"FOutraJanela\": {\"CBCoAco\": \"E-110\", "
+                                                  "\"ECoTemp\": \"40\", \"CBCoRet1\": 2},"
+                                                  "\"TReatorFiltro\": {\"ERFLr\": \"12,5\"}"),
+                                       '.');
     EXPECT_EQ(in["TReatorFiltro"]["ERFLr"].text, "12.5");
     EXPECT_THROW(in["FOutraJanela"], std::out_of_range);
 }
@@ -323,9 +324,10 @@ TEST(DesignFile, ConstructionSettingsTravelWithTheSeparatorInForce)
     EXPECT_EQ(DesignInputs(',')["FConstrucao"]["ECoEmpil"].text, "0,95");
     EXPECT_EQ(DesignInputs('.')["FConstrucao"]["ECoEmpil"].text, "0.95");
     EXPECT_EQ(DesignInputs('.')["FConstrucao"]["ECoTamb"].text, "40");
-    const DesignInputs in = readDesign(withSheets(
-        "\"FConstrucao\": {\"CBCoAco\": \"M400-50A\", \"ECoIsolCamada\": \"0,08\","
-        " \"CBCoRet1\": \"Ponte, entrada capacitiva\"}"), '.');
+    const DesignInputs in = readDesign(withSheets("\"FConstrucao\": {\"CBCoAco\": \"M400-50A\", "
+                                                  "\"ECoIsolCamada\": \"0,08\","
+                                                  " \"CBCoRet1\": \"Ponte, entrada capacitiva\"}"),
+                                       '.');
     EXPECT_EQ(in["FConstrucao"]["CBCoAco"].text, "M400-50A");
     EXPECT_EQ(in["FConstrucao"]["ECoIsolCamada"].text, "0.08");
     EXPECT_EQ(in["FConstrucao"]["CBCoRet1"].text, "Ponte, entrada capacitiva");

@@ -66,16 +66,15 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QStringList entries(const QString& dir)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                               QDir::Name);
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // The message starts by naming the file and ends with the reason given.
 void expectMessage(const std::optional<QString>& m, const QString& path, const char* reason)
 {
     ASSERT_TRUE(m.has_value());
-    const QString head = QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": ")
-                             .arg(path);
+    const QString head =
+        QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\": ").arg(path);
     EXPECT_TRUE(m->startsWith(head)) << m->toStdString();
     EXPECT_TRUE(m->contains(QString::fromUtf8(reason))) << m->toStdString();
     EXPECT_TRUE(m->endsWith(u'.')) << m->toStdString();
@@ -279,7 +278,8 @@ TEST(ReportFailures, NamesThatCannotBeCreated)
         for (const auto& c : cases) {
             SCOPED_TRACE(c.reason);
             expectMessage(writeReportFile(c.path, s.text), c.path, c.reason);
-            EXPECT_TRUE(entries(tmp.path()).isEmpty()) << entries(tmp.path()).join(' ').toStdString();
+            EXPECT_TRUE(entries(tmp.path()).isEmpty())
+                << entries(tmp.path()).join(' ').toStdString();
         }
     }
 }

@@ -73,8 +73,7 @@ TEST(TrafoAlimReport, BytesMatchTheHandCheckedFiles)
         {"trafo_alim_corrente_150ma.txt", {{"EIs1", "150"}}},
         {"trafo_alim_nucleo_u.txt", {{"RBNucleoU", "1"}}},
         {"trafo_alim_nome_incomum.txt",
-         {{"EUserNameTA", "Zoë Ñandú 100% ✓ %s"},
-          {"EApplicationTA", "Fonte 5% — 12 V / 3 Ω €"}}},
+         {{"EUserNameTA", "Zoë Ñandú 100% ✓ %s"}, {"EApplicationTA", "Fonte 5% — 12 V / 3 Ω €"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

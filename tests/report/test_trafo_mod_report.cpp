@@ -72,9 +72,18 @@ TEST(TrafoModReport, BytesMatchTheHandCheckedFiles)
         {"trafo_mod_avaliacoes_ruins.txt",
          {{"CBTMBn", "25"}, {"CBTMEn", "25"}, {"EPaMod", "30"}, {"EBmax", "2000"}}},
         {"trafo_mod_outro_projeto.txt",
-         {{"EPaMod", "100"}, {"EFmin", "50"}, {"EEbmod", "1000"}, {"EIb0mod", "50"},
-          {"EIb1mod", "300"}, {"EZmod", "8000"}, {"EEbrf", "1250"}, {"EIbrf", "200"},
-          {"EBmax", "12000"}, {"CBTMEn", "50"}, {"CBTMBn", "50"}, {"RBMuitoCons", "1"}}},
+         {{"EPaMod", "100"},
+          {"EFmin", "50"},
+          {"EEbmod", "1000"},
+          {"EIb0mod", "50"},
+          {"EIb1mod", "300"},
+          {"EZmod", "8000"},
+          {"EEbrf", "1250"},
+          {"EIbrf", "200"},
+          {"EBmax", "12000"},
+          {"CBTMEn", "50"},
+          {"CBTMBn", "50"},
+          {"RBMuitoCons", "1"}}},
         {"trafo_mod_nome_incomum.txt",
          {{"EUserNameTM", "Zoë 100% ✓ %s"}, {"EApplicationTM", "Modulador 50% — 2×811A Ω"}}},
     };
@@ -88,8 +97,7 @@ TEST(TrafoModReport, BytesMatchTheHandCheckedFiles)
 TEST(TrafoModReport, PowerRowsWithTheStartUpInputs)
 {
     const Mod m;
-    EXPECT_EQ(m.line(41),
-              "Potência de entrada corrente contínua da etapa de RF (PccRF) = 73,60 W");
+    EXPECT_EQ(m.line(41), "Potência de entrada corrente contínua da etapa de RF (PccRF) = 73,60 W");
     EXPECT_EQ(m.line(42), "Potência mínima de áudio para modular 100 porcento = 36,80 W");
     EXPECT_EQ(m.line(43), "Sobra de potência na etapa moduladora = 13,2 W / 26 %");
     EXPECT_EQ(m.line(44), "Avaliação do modulador = Potência Suficiente no Modulador "

@@ -74,7 +74,8 @@ void TestCalcPiWindow::opensFromTheValveTabAndClosesWithItsButton()
     QVERIFY(!t.pi->isVisible());
     t.open();
     QVERIFY(t.pi->isVisible());
-    QCOMPARE(t.pi->windowTitle(), QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
+    QCOMPARE(t.pi->windowTitle(),
+             QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
     // The valve modulator's RF stage, class C, Q 12 into 50 ohms on 40 m.
     QCOMPARE(t.text("EPiEb"), QStringLiteral("460"));
     QCOMPARE(t.text("EPiIb"), QStringLiteral("160"));

@@ -164,8 +164,8 @@ void TestConstrucaoWindow::opensFromEachTabAndSwitchesDesign()
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("Construção e perdas — Trafo Alimentação"));
-    QCOMPARE(windingNames(w), (QStringList{"Primário", "Secundário 1", "Secundário 2",
-                                           "Secundário 3"}));
+    QCOMPARE(windingNames(w),
+             (QStringList{"Primário", "Secundário 1", "Secundário 2", "Secundário 3"}));
     QVERIFY(in(w, "GBCoCargas")->isVisible());
     QVERIFY(in(w, "CBCoRet3")->isVisible());
     QVERIFY(!in(w, "CBCoRet4")->isVisible()); // three secondaries are active
@@ -190,7 +190,8 @@ void TestConstrucaoWindow::opensFromEachTabAndSwitchesDesign()
     // Four verdict lines at most; the reactor has three.
     QVERIFY(in(w, "LCoAval3")->isVisible());
     QVERIFY(!in(w, "LCoAval4")->isVisible());
-    QCOMPARE(label(w, "LCoAval1"), QStringLiteral("O enrolamento cabe na janela (65,7 % ocupados)"));
+    QCOMPARE(label(w, "LCoAval1"),
+             QStringLiteral("O enrolamento cabe na janela (65,7 % ocupados)"));
     QCOMPARE(kelvora::shownBackground(in(w, "LCoAval1")), kelvora::test::lime());
     QVERIFY(app.errors.isEmpty());
 }
@@ -214,8 +215,7 @@ void TestConstrucaoWindow::tableFollowsTheTab()
     app.type("EIs3", QStringLiteral("2000"));
     QCOMPARE(cell(w, 3, 11), QStringLiteral("2,000"));
     app.type("EVs3", QStringLiteral("10"));
-    QCOMPARE(cell(w, 3, 1),
-             QString::number(std::lround(app.main->results().trafoAlim.Ns[3])));
+    QCOMPARE(cell(w, 3, 1), QString::number(std::lround(app.main->results().trafoAlim.Ns[3])));
     QVERIFY(cell(w, 3, 1).toInt() >= 39);
 
     // A hidden window does not follow (and costs nothing), but shows the latest when opened again.
@@ -234,7 +234,8 @@ void TestConstrucaoWindow::settingsChangeTheFigures()
     QCOMPARE(number(w, "LCoThot"), 40 + number(w, "LCoDt"));
     typeInto(w, "ECoTamb", QStringLiteral("25"));
     QCOMPARE(number(w, "LCoThot"), 25 + number(w, "LCoDt"));
-    QCOMPARE(kelvora::shownBackground(in(w, "ECoTamb")), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(kelvora::shownBackground(in(w, "ECoTamb")),
+             QApplication::palette().color(QPalette::Base));
 
     // Not a number: red field, and the default's figures.
     typeInto(w, "ECoTamb", QStringLiteral("quente"));
@@ -347,8 +348,10 @@ void TestConstrucaoWindow::pdfAndPrintHaveTheSheetAndTheDrawings()
     QVERIFY(readFile(pdf).startsWith("%PDF-"));
     // Two pages of text, one of drawings.
     QCOMPARE(pdfPages(pdf), 3);
-    const QString text = poppler("pdftotext", {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY2(text.contains(QStringLiteral("Folha de enrolamento - Trafo Alimentação")), qPrintable(text.left(200)));
+    const QString text = poppler("pdftotext",
+                                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Folha de enrolamento - Trafo Alimentação")),
+             qPrintable(text.left(200)));
     QVERIFY(text.contains(QStringLiteral("Secundário 3")));
     QVERIFY(text.contains(QStringLiteral("Corte da janela (em escala)")));
     QVERIFY(text.contains(QStringLiteral("Ocupação da janela: 127,9 %")));

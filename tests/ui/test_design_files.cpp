@@ -2,8 +2,8 @@
 // unsaved-changes question and the notices answered through the window's hooks.
 #include "ui_fixture.h"
 
-#include "design_file.h"
 #include "Uconstrucao.h"
+#include "design_file.h"
 #include "design_files.h"
 
 #include <QAbstractButton>
@@ -32,22 +32,23 @@ QStringList shown(TFKelvora& w)
     QStringList out;
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < tabs->count(); ++i)
-    for (QWidget* c : tabs->widget(i)->findChildren<QWidget*>()) {
-        if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_"))
-            || !c->isVisibleTo(tabs->widget(i)))
-            continue;
-        QString text;
-        if (auto* l = qobject_cast<QLabel*>(c))
-            text = l->text();
-        else if (auto* e = qobject_cast<QLineEdit*>(c))
-            text = e->text();
-        else if (auto* b = qobject_cast<QComboBox*>(c)) // an editable one shows its text only
-            text = b->currentText() + (b->isEditable() ? QString() : u'#' + QString::number(b->currentIndex()));
-        else if (auto* r = qobject_cast<QAbstractButton*>(c))
-            text = r->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]");
-        out << c->objectName() + u' ' + text + u' ' + shownBackground(c).name() + u' '
-                   + shownFont(c).name();
-    }
+        for (QWidget* c : tabs->widget(i)->findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_"))
+                || !c->isVisibleTo(tabs->widget(i)))
+                continue;
+            QString text;
+            if (auto* l = qobject_cast<QLabel*>(c))
+                text = l->text();
+            else if (auto* e = qobject_cast<QLineEdit*>(c))
+                text = e->text();
+            else if (auto* b = qobject_cast<QComboBox*>(c)) // an editable one shows its text only
+                text = b->currentText()
+                       + (b->isEditable() ? QString() : u'#' + QString::number(b->currentIndex()));
+            else if (auto* r = qobject_cast<QAbstractButton*>(c))
+                text = r->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]");
+            out << c->objectName() + u' ' + text + u' ' + shownBackground(c).name() + u' '
+                       + shownFont(c).name();
+        }
     out.sort();
     return out;
 }
@@ -265,8 +266,10 @@ void TestDesignFiles::aBadFileLeavesTheWindowAsItWas_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("why");
-    const QByteArray head = "{\"formato\": \"kelvora-projeto\", \"versao\": 1, \"separadorDecimal\": \",\", ";
-    QTest::newRow("não é JSON") << QByteArray("<html>") << "o conteúdo não é JSON válido (erro no byte 1)";
+    const QByteArray head =
+        "{\"formato\": \"kelvora-projeto\", \"versao\": 1, \"separadorDecimal\": \",\", ";
+    QTest::newRow("não é JSON")
+        << QByteArray("<html>") << "o conteúdo não é JSON válido (erro no byte 1)";
     QTest::newRow("outro formato")
         << QByteArray("{\"formato\": \"planilha\", \"versao\": 1}")
         << "o arquivo não é um projeto do Kelvora (formato diferente de \"kelvora-projeto\")";
@@ -279,12 +282,17 @@ void TestDesignFiles::aBadFileLeavesTheWindowAsItWas_data()
         << head + "\"folhas\": {\"TTrafoAlim\": {\"EFo\": \"77\"}, \"TAjustes\": {\"CBSigma\": 4}}}"
         << "o valor de CBSigma (folha TAjustes) deve ser um texto entre aspas";
     QTest::newRow("texto longo")
-        << head + "\"folhas\": {\"TTrafoAlim\": {\"EFo\": \"77\"}, \"TModValvul\": {\"EPaMod\": \"12345\"}}}"
+        << head
+               + "\"folhas\": {\"TTrafoAlim\": {\"EFo\": \"77\"}, \"TModValvul\": {\"EPaMod\": "
+                 "\"12345\"}}}"
         << "o texto de EPaMod (folha TModValvul) tem 5 caracteres; o campo aceita no máximo 4";
     QTest::newRow("controle desconhecido")
-        << head + "\"folhas\": {\"TTrafoAlim\": {\"EFo\": \"77\"}, \"TReatorFiltro\": {\"ERFXx\": \"1\"}}}"
+        << head
+               + "\"folhas\": {\"TTrafoAlim\": {\"EFo\": \"77\"}, \"TReatorFiltro\": {\"ERFXx\": "
+                 "\"1\"}}}"
         << "controle desconhecido na folha TReatorFiltro: \"ERFXx\"";
-    QTest::newRow("50 MB") << QByteArray() << "o arquivo tem 52428800 bytes, mais que o limite de 1 MB de um projeto";
+    QTest::newRow("50 MB")
+        << QByteArray() << "o arquivo tem 52428800 bytes, mais que o limite de 1 MB de um projeto";
 }
 
 void TestDesignFiles::aBadFileLeavesTheWindowAsItWas()
@@ -308,7 +316,8 @@ void TestDesignFiles::aBadFileLeavesTheWindowAsItWas()
     s.chooser << path;
     s.action("AAbrir")->trigger();
     QCOMPARE(s.app.errors,
-             QStringList{QStringLiteral("Não foi possível abrir o projeto \"%1\": %2.").arg(path, why)});
+             QStringList{
+                 QStringLiteral("Não foi possível abrir o projeto \"%1\": %2.").arg(path, why)});
     QCOMPARE(shown(*s.app.main), before);
     QCOMPARE(s.app.main->windowTitle(), caption);
     QVERIFY(s.files().isModified());
@@ -395,9 +404,9 @@ void TestDesignFiles::aFailedSaveSaysWhyAndKeepsTheChangesUnsaved()
     QVERIFY(!s.app.main->close()); // Salvar failed: the window stays
     QVERIFY(s.app.main->isVisible());
     QCOMPARE(s.app.errors.size(), 1);
-    QVERIFY2(s.app.errors[0].startsWith(
-                 QStringLiteral("Não foi possível gravar o projeto no arquivo \"%1\": a pasta não existe")
-                     .arg(path)),
+    QVERIFY2(s.app.errors[0].startsWith(QStringLiteral("Não foi possível gravar o projeto no "
+                                                       "arquivo \"%1\": a pasta não existe")
+                                            .arg(path)),
              qPrintable(s.app.errors[0]));
     QVERIFY(s.files().isModified());
     QCOMPARE(s.app.main->windowTitle(), Caption + QStringLiteral(" — Sem título*"));
@@ -461,7 +470,8 @@ void TestDesignFiles::recentFilesKeepTheLastEightAndDropMissingOnes()
     menu->actions()[2]->trigger();
     QTRY_COMPARE(s.messages.size(), 1);
     QCOMPARE(s.messages[0], QStringLiteral("O arquivo \"%1\" não existe mais e foi retirado da "
-                                           "lista de recentes.").arg(expected[2]));
+                                           "lista de recentes.")
+                                .arg(expected[2]));
     QCOMPARE(s.files().currentFile(), paths[5]);
     expected.removeAt(2);
     QCOMPARE(s.files().recentFiles(), expected);
@@ -522,7 +532,8 @@ void TestDesignFiles::fileOpenedBeforeThePagesAreBuiltShowsOnThem()
     QVERIFY(built.wait(5000) || lazy.pagesBuilt());
     auto text = [&](const char* n) { return lazy.findChild<QLineEdit*>(QLatin1String(n))->text(); };
     QCOMPARE(text("EFo"), QStringLiteral("50"));
-    QCOMPARE(lazy.findChild<QComboBox*>(QStringLiteral("CNumSec"))->currentText(), QStringLiteral("5"));
+    QCOMPARE(lazy.findChild<QComboBox*>(QStringLiteral("CNumSec"))->currentText(),
+             QStringLiteral("5"));
     QVERIFY(lazy.findChild<QAbstractButton*>(QStringLiteral("RBNucleoU"))->isChecked());
     QCOMPARE(lazy.findChild<QComboBox*>(QStringLiteral("CBSelTM"))->currentText(),
              QStringLiteral("Reator (RCA)"));

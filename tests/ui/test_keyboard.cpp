@@ -29,8 +29,8 @@ bool reachable(const QWidget* w)
         return false;
     if (auto* r = qobject_cast<const QRadioButton*>(w); r && r->autoExclusive() && !r->isChecked())
         return false; // Tab stops on the checked one of a group; arrows move within it.
-    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QAbstractButton*>(w);
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)
+           || qobject_cast<const QAbstractButton*>(w);
 }
 
 const QStringList landedTabs = {QStringLiteral("TTrafoAlim"), QStringLiteral("TModValvul"),
@@ -175,9 +175,11 @@ private slots:
                 const QRect p = rectIn(a, page), q = rectIn(b, page);
                 const QString where = QStringLiteral("%1: %2 (%3,%4) -> %5 (%6,%7)")
                                           .arg(name, visited[i - 1]->objectName())
-                                          .arg(p.left()).arg(p.top())
+                                          .arg(p.left())
+                                          .arg(p.top())
                                           .arg(visited[i]->objectName())
-                                          .arg(q.left()).arg(q.top());
+                                          .arg(q.left())
+                                          .arg(q.top());
                 const bool sameRow = q.center().y() <= p.bottom();
                 // Never back up a row; within a row, always to the right.
                 QVERIFY2(q.center().y() >= p.center().y() || sameRow, qPrintable(where));
@@ -185,9 +187,8 @@ private slots:
                     QVERIFY2(q.left() > p.left(), qPrintable(where));
             }
             for (QWidget* w : inputs)
-                QVERIFY2(visited.contains(w),
-                         qPrintable(QStringLiteral("%1: Tab never reaches %2")
-                                        .arg(name, w->objectName())));
+                QVERIFY2(visited.contains(w), qPrintable(QStringLiteral("%1: Tab never reaches %2")
+                                                             .arg(name, w->objectName())));
         }
     }
 

@@ -16,12 +16,12 @@ struct Box {
 };
 // The design boxes of the nineteen dimension labels.
 const Box boxes[] = {
-    {"Label1", 168, 80, 38},  {"Label2", 26, 190, 32},  {"Label3", 26, 302, 32},
-    {"Label4", 26, 376, 32},  {"Label5", 72, 456, 32},  {"Label6", 109, 456, 32},
-    {"Label7", 168, 456, 32}, {"Label8", 222, 456, 32}, {"Label9", 261, 456, 32},
-    {"Label10", 304, 216, 38}, {"Label11", 408, 64, 32}, {"Label12", 536, 80, 32},
+    {"Label1", 168, 80, 38},   {"Label2", 26, 190, 32},   {"Label3", 26, 302, 32},
+    {"Label4", 26, 376, 32},   {"Label5", 72, 456, 32},   {"Label6", 109, 456, 32},
+    {"Label7", 168, 456, 32},  {"Label8", 222, 456, 32},  {"Label9", 261, 456, 32},
+    {"Label10", 304, 216, 38}, {"Label11", 408, 64, 32},  {"Label12", 536, 80, 32},
     {"Label13", 556, 142, 32}, {"Label14", 556, 240, 32}, {"Label15", 556, 332, 32},
-    {"Label16", 456, 368, 32}, {"Label17", 616, 64, 32}, {"Label18", 688, 80, 32},
+    {"Label16", 456, 368, 32}, {"Label17", 616, 64, 32},  {"Label18", 688, 80, 32},
     {"Label19", 704, 240, 38},
 };
 
@@ -30,7 +30,7 @@ const char* const centreLeg[] = {"Label7", "Label14"};
 const char* const stackHeight[] = {"Label4", "Label12", "Label18"};
 const char* const overallWidth[] = {"Label1", "Label10", "Label19"};
 const char* const eHeight[] = {"Label2", "Label11", "Label16"};
-const char* const halfLeg[] = {"Label3", "Label5", "Label6", "Label8",
+const char* const halfLeg[] = {"Label3", "Label5",  "Label6",  "Label8",
                                "Label9", "Label13", "Label15", "Label17"};
 
 QLabel* label(const App& app, const char* name)
@@ -216,10 +216,13 @@ void TestNucleoWindow::chainStepsDownWithLeadersBetweenLabels()
                 if (j == 4 + i)
                     continue;
                 const QRect& other = l.rects[j];
-                const bool crosses = other.left() <= middles[i] && middles[i] <= other.right() &&
-                                     other.top() < leader.y2() && other.bottom() > leader.y1();
-                QVERIFY2(!crosses, qPrintable(QStringLiteral("leader %1 crosses Label%2 at width %3")
-                                                  .arg(i + 5).arg(j + 1).arg(textWidth)));
+                const bool crosses = other.left() <= middles[i] && middles[i] <= other.right()
+                                     && other.top() < leader.y2() && other.bottom() > leader.y1();
+                QVERIFY2(!crosses,
+                         qPrintable(QStringLiteral("leader %1 crosses Label%2 at width %3")
+                                        .arg(i + 5)
+                                        .arg(j + 1)
+                                        .arg(textWidth)));
                 QVERIFY(!own.intersects(other));
             }
         }
@@ -240,11 +243,11 @@ void TestNucleoWindow::drawingIsPaintedAndTransparent()
     image->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
     // Window coordinates of the core window; the drawing starts at (24, 64).
     auto at = [&](int x, int y) { return QColor::fromRgba(img.pixel(x - 24, y - 64)); };
-    QCOMPARE(at(183, 135), QColor(214, 220, 227));   // yoke of the E in front view
-    QCOMPARE(at(126, 220).alpha(), 0);                // through a window of the E
-    QCOMPARE(at(415, 300), QColor(214, 220, 227));   // near face of the E stack
-    QCOMPARE(at(680, 250), QColor(214, 220, 227));   // near face of the I stack
-    QCOMPARE(at(740, 100).alpha(), 0);                // open space beside the I stack
+    QCOMPARE(at(183, 135), QColor(214, 220, 227)); // yoke of the E in front view
+    QCOMPARE(at(126, 220).alpha(), 0);             // through a window of the E
+    QCOMPARE(at(415, 300), QColor(214, 220, 227)); // near face of the E stack
+    QCOMPARE(at(680, 250), QColor(214, 220, 227)); // near face of the I stack
+    QCOMPARE(at(740, 100).alpha(), 0);             // open space beside the I stack
     // The overall-width dimension line above the front view is in dimension ink.
     const QColor line = at(120, 86);
     QVERIFY2(line.alpha() > 0 && line.blue() > line.red() + 40, "no dimension line at the top");
@@ -257,9 +260,12 @@ void TestNucleoWindow::pressesFromTheTabsShowAndRewrite_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("power then modulator") << "TA" << "TM";
-    QTest::newRow("modulator then reactor") << "TM" << "Reator";
-    QTest::newRow("reactor then power") << "Reator" << "TA";
+    QTest::newRow("power then modulator") << "TA"
+                                          << "TM";
+    QTest::newRow("modulator then reactor") << "TM"
+                                            << "Reator";
+    QTest::newRow("reactor then power") << "Reator"
+                                        << "TA";
 }
 
 void TestNucleoWindow::pressesFromTheTabsShowAndRewrite()
@@ -313,13 +319,33 @@ void TestNucleoWindow::clickingTheTabButtons_data()
     QTest::addColumn<QString>("bn");
     QTest::addColumn<QString>("bn3");
     QTest::addColumn<QString>("en");
-    QTest::newRow("power transformer") << "BBVisNucleoTA" << "TTrafoAlim" << "EEn1" << "EBn1"
-                                       << "41,3" << "25,4" << "25,3999996185303"
-                                       << "76,1999988555908" << "41,2999992370605";
-    QTest::newRow("valve modulator") << "BBVisNucleoTM" << "TModValvul" << "CBTMEn" << "CBTMBn"
-                                     << "30" << "38" << "38" << "114" << "30";
-    QTest::newRow("filter reactor") << "BBVisNucleoReator" << "TReatorFiltro" << "CBRFEn"
-                                    << "CBRFBn" << "28" << "44" << "44" << "132" << "28";
+    QTest::newRow("power transformer") << "BBVisNucleoTA"
+                                       << "TTrafoAlim"
+                                       << "EEn1"
+                                       << "EBn1"
+                                       << "41,3"
+                                       << "25,4"
+                                       << "25,3999996185303"
+                                       << "76,1999988555908"
+                                       << "41,2999992370605";
+    QTest::newRow("valve modulator") << "BBVisNucleoTM"
+                                     << "TModValvul"
+                                     << "CBTMEn"
+                                     << "CBTMBn"
+                                     << "30"
+                                     << "38"
+                                     << "38"
+                                     << "114"
+                                     << "30";
+    QTest::newRow("filter reactor") << "BBVisNucleoReator"
+                                    << "TReatorFiltro"
+                                    << "CBRFEn"
+                                    << "CBRFBn"
+                                    << "28"
+                                    << "44"
+                                    << "44"
+                                    << "132"
+                                    << "28";
 }
 
 void TestNucleoWindow::clickingTheTabButtons()

@@ -30,14 +30,13 @@ struct Key {
     char ascii; // 0: a non-printing key
 };
 const Key Keys[] = {
-    {Qt::Key_0, '0'}, {Qt::Key_1, '1'}, {Qt::Key_2, '2'}, {Qt::Key_3, '3'},
-    {Qt::Key_4, '4'}, {Qt::Key_5, '5'}, {Qt::Key_6, '6'}, {Qt::Key_7, '7'},
-    {Qt::Key_8, '8'}, {Qt::Key_9, '9'}, {Qt::Key_0, '0'}, {Qt::Key_1, '1'},
-    {Qt::Key_Comma, ','}, {Qt::Key_Comma, ','}, {Qt::Key_Period, '.'},
-    {Qt::Key_Minus, '-'}, {Qt::Key_Plus, '+'}, {Qt::Key_E, 'e'}, {Qt::Key_E, 'E'},
-    {Qt::Key_X, 'x'}, {Qt::Key_K, 'k'}, {Qt::Key_Space, ' '},
-    {Qt::Key_Backspace, 0}, {Qt::Key_Backspace, 0}, {Qt::Key_Delete, 0},
-    {Qt::Key_Home, 0}, {Qt::Key_End, 0}, {Qt::Key_Left, 0},
+    {Qt::Key_0, '0'},     {Qt::Key_1, '1'},     {Qt::Key_2, '2'},       {Qt::Key_3, '3'},
+    {Qt::Key_4, '4'},     {Qt::Key_5, '5'},     {Qt::Key_6, '6'},       {Qt::Key_7, '7'},
+    {Qt::Key_8, '8'},     {Qt::Key_9, '9'},     {Qt::Key_0, '0'},       {Qt::Key_1, '1'},
+    {Qt::Key_Comma, ','}, {Qt::Key_Comma, ','}, {Qt::Key_Period, '.'},  {Qt::Key_Minus, '-'},
+    {Qt::Key_Plus, '+'},  {Qt::Key_E, 'e'},     {Qt::Key_E, 'E'},       {Qt::Key_X, 'x'},
+    {Qt::Key_K, 'k'},     {Qt::Key_Space, ' '}, {Qt::Key_Backspace, 0}, {Qt::Key_Backspace, 0},
+    {Qt::Key_Delete, 0},  {Qt::Key_Home, 0},    {Qt::Key_End, 0},       {Qt::Key_Left, 0},
 };
 
 // "inf", "nan" or "infinity" in any case as a word of its own: a number
@@ -135,9 +134,10 @@ void TestRandomTyping::randomKeystrokesNeverShowNonNumbersNorFloodErrors()
             }
             field = fields[rng.bounded(qsizetype(fields.size()))];
             field->setFocus();
-            log << "field " + (field->objectName().isEmpty() && field->parentWidget()
-                                   ? field->parentWidget()->objectName()
-                                   : field->objectName());
+            log << "field "
+                       + (field->objectName().isEmpty() && field->parentWidget()
+                              ? field->parentWidget()->objectName()
+                              : field->objectName());
         }
         const Key key = Keys[rng.bounded(int(std::size(Keys)))];
         log << (key.ascii ? QString(QChar(key.ascii)) : QString::number(int(key.key), 16));
@@ -166,8 +166,8 @@ void TestRandomTyping::randomKeystrokesNeverShowNonNumbersNorFloodErrors()
                      ("error text: " + app.errors[i].toUtf8() + " " + context).constData());
         QString where;
         QVERIFY2(everyText(&where), (where.toUtf8() + " " + context).constData());
-        QVERIFY2(ms < SlowKeystrokeMs, ("keystroke took " + QByteArray::number(ms) + " ms " + context)
-                               .constData());
+        QVERIFY2(ms < SlowKeystrokeMs,
+                 ("keystroke took " + QByteArray::number(ms) + " ms " + context).constData());
     }
     qInfo("%d keystrokes, %lld errors collected, slowest keystroke %lld ms", typed,
           qint64(app.errors.size()), slowest);

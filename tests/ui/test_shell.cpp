@@ -34,10 +34,14 @@ void TestShell::startsOnTheStartTabWithTheSevenTabsInOrder()
     auto* pc = app.find<QTabWidget>("PageControl1");
     QVERIFY(pc);
     QCOMPARE(pc->geometry(), QRect(8, 8, 929, 673));
-    const char* names[] = {"TInicio", "TTrafoAlim", "TModValvul", "TModTransis",
-                           "TReatorFiltro", "TAjustes", "Historico"};
-    const char* captions[] = {"Início", "Trafo Alimentação", "Modulador Valvulado",
-                              "Modulador Transistorizado", "Reator de Filtro", "Ajustes",
+    const char* names[] = {"TInicio",       "TTrafoAlim", "TModValvul", "TModTransis",
+                           "TReatorFiltro", "TAjustes",   "Historico"};
+    const char* captions[] = {"Início",
+                              "Trafo Alimentação",
+                              "Modulador Valvulado",
+                              "Modulador Transistorizado",
+                              "Reator de Filtro",
+                              "Ajustes",
                               "Histórico"};
     QCOMPARE(pc->count(), 7);
     for (int i = 0; i < 7; ++i) {
@@ -54,9 +58,9 @@ void TestShell::secondaryWindowsExistHiddenAndCloseByHiding()
     QCOMPARE(app.calcPi->windowTitle(),
              QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
     QCOMPARE(app.calcReator->windowTitle(), QStringLiteral("Cálculo do Reator para Modulação"));
-    for (QWidget* w : {static_cast<QWidget*>(app.nucleo.get()),
-                       static_cast<QWidget*>(app.calcPi.get()),
-                       static_cast<QWidget*>(app.calcReator.get())})
+    for (QWidget* w :
+         {static_cast<QWidget*>(app.nucleo.get()), static_cast<QWidget*>(app.calcPi.get()),
+          static_cast<QWidget*>(app.calcReator.get())})
         QVERIFY(!w->isVisible());
     app.calcPi->show();
     QVERIFY(app.calcPi->isVisible());

@@ -39,7 +39,8 @@ QStringList snapshot(TFKelvora& w)
             out << QStringLiteral("%1 %2 %3 %4 %5")
                        .arg(c->objectName(), text, c->palette().color(QPalette::Window).name(),
                             c->palette().color(QPalette::WindowText).name(),
-                            c->isVisibleTo(page) ? QStringLiteral("shown") : QStringLiteral("hidden"));
+                            c->isVisibleTo(page) ? QStringLiteral("shown")
+                                                 : QStringLiteral("hidden"));
         }
     }
     out.sort();
@@ -87,7 +88,8 @@ void TestStartup::firstPageAtOnceTheRestAfterTheFirstFrame()
     QCOMPARE(built.count(), 1);
 
     // The calculations that ran before the forms existed show their results.
-    QCOMPARE(lazy.findChild<QLabel*>(QStringLiteral("LNprim1"))->text(), QStringLiteral("467,2 Esp"));
+    QCOMPARE(lazy.findChild<QLabel*>(QStringLiteral("LNprim1"))->text(),
+             QStringLiteral("467,2 Esp"));
     QCOMPARE(snapshot(lazy), snapshot(whole));
     QCOMPARE(focusOrder(lazy), focusOrder(whole));
 

@@ -31,12 +31,11 @@ struct Wired {
     Wired(App& a, const char* t) : app(a), tab(t)
     {
         QObject::connect(&panel, &PainelSugestoes::openRequested, [this] { refresh(); });
-        QObject::connect(&panel, &PainelSugestoes::coreChosen,
-                         [this](const QString& bn, const QString& en) {
-                             useCore(app.find<QWidget>(tab), *construction::coreFieldsOf(tab), bn,
-                                     en);
-                             refresh(); // the window follows every recalculation of the tab
-                         });
+        QObject::connect(
+            &panel, &PainelSugestoes::coreChosen, [this](const QString& bn, const QString& en) {
+                useCore(app.find<QWidget>(tab), *construction::coreFieldsOf(tab), bn, en);
+                refresh(); // the window follows every recalculation of the tab
+            });
         panel.show();
     }
     const Design& design() const
@@ -82,15 +81,18 @@ void TestSugestoesNucleo::tableOpensOnTheButtonWithTheBestTen()
     QCOMPARE(w.panel.model().headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Pior regulação (%)"));
     // The rows are the adviser's, lightest first, written with the tab's separator.
-    const construction::Advice advice = construction::adviseCore(
-        w.design(), app.main->sheet("TTrafoAlim"), app.main->results(), false, {}, app.main->settings());
+    const construction::Advice advice = construction::adviseCore(w.design(),
+                                                                 app.main->sheet("TTrafoAlim"),
+                                                                 app.main->results(), false, {},
+                                                                 app.main->settings());
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 6; ++c)
             QCOMPARE(w.cell(r, c), QString::fromStdString(construction::suggestionRow(
                                        advice.ranked[std::size_t(r)], advice.design,
                                        app.main->settings())[std::size_t(c)]));
-    QCOMPARE(w.message(), QString("%1 de 1110 núcleos passam em todas as verificações.")
-                              .arg(advice.ranked.size()));
+    QCOMPARE(
+        w.message(),
+        QString("%1 de 1110 núcleos passam em todas as verificações.").arg(advice.ranked.size()));
     QCOMPARE(table->currentIndex().row(), 0);
 
     // A heavier load asks for more iron: the list follows the tab.
@@ -110,8 +112,10 @@ void TestSugestoesNucleo::usarEsteNucleoWritesTheTabWhichRecalculates()
     QTest::mouseClick(w.panel.findChild<QPushButton*>("BSugereNucleo"), Qt::LeftButton);
     const construction::Suggestion best = *w.panel.model().suggestion(0);
     QTest::mouseClick(w.panel.findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
-    QCOMPARE(app.text("EBn1"), QString::fromStdString(construction::coreText(best.a, app.main->settings())));
-    QCOMPARE(app.text("EEn1"), QString::fromStdString(construction::coreText(best.b, app.main->settings())));
+    QCOMPARE(app.text("EBn1"),
+             QString::fromStdString(construction::coreText(best.a, app.main->settings())));
+    QCOMPARE(app.text("EEn1"),
+             QString::fromStdString(construction::coreText(best.b, app.main->settings())));
     // The tab recalculated with the new core and now accepts it.
     QCOMPARE(app.main->results().trafoAlim.Bn, float(best.a));
     QCOMPARE(app.main->results().trafoAlim.En, float(best.b));

@@ -25,8 +25,8 @@ namespace {
 QWidget* page(const App& app) { return app.find<QWidget>("TModTransis"); }
 
 const char* const Results[] = {
-    "LRc",  "LVcm", "LIcm", "LIdc", "LPi",  "LNteor", "LPdiss", "LVcemax",
-    "LIc0", "LIb",  "LI2",  "LId",  "LI1",  "LR1",    "LPR1",   "LPdrv",
+    "LRc",  "LVcm",   "LIcm",   "LIdc",   "LPi",      "LNteor",   "LPdiss",   "LVcemax",
+    "LIc0", "LIb",    "LI2",    "LId",    "LI1",      "LR1",      "LPR1",     "LPdrv",
     "LRe",  "LNprat", "LRBmin", "LRBmax", "LPdrvmin", "LPdrvmax", "LM2N2min", "LM2N2max",
 };
 
@@ -75,22 +75,43 @@ void TestModTransis::formHasItsControlsAndCaptions()
          {"Modulador - Classe B (AB) transistorizado",
           "Cálculos dos transformadores e demais variáveis serão incluídos em versão futura...",
           "Cálculos em fase de teste Confira novas versões para atualização...",
-          "Potência de Audio Requerida (Po)", "Freqüência Mínima de Áudio (Fm)",
-          "Tensão de Coletor Modulador (Vcc)", "Impedância da carga (Ro)",
-          "Impedância do Driver (Rd)", "Corrente Quiescente (Repouso)", "% de Icm",
-          "Ganho de corrente de Q1/Q2 Mínimo", "Ganho de corrente de Q1/Q2 Máximo",
-          "Ganho de corrente de Q3", "(beta)", "W", "Hz", "V", "ohms",
-          "Resistência de Coletor (Rc) = ", "Tensão máxima de coletor (Vcm) = ",
-          "Corrente máxima de Coletor (Icm) = ", "Corrente contínua total (Idc) = ",
-          "Potência de Entrada CC (Pi) = ", "Eficiência Teórica (Nteor) = ",
-          "Potência de dissipação de Q1/Q2 = ", "Tensão Coletor-Emissor máx de Q1/Q2 = ",
-          "Corrente Quiescente (Repouso) Ic0 =", "Corrente de Base de Q1 e Q2 (Ib) =",
-          "Corrente de base de Q3 (I2) =", "Corrente sobre os diodos (Id) =",
-          "Corrente sobre resistor R1 (I1) =", "Valor de Resistência de R1 =",
-          "Dissipação de Potência de R1 =", "Potência de Excitação teórica (Pdrv) =",
-          "Valor da resistência de emissor R1 e R2 =", "Eficiência Real (Nprat) = ",
-          "Resistência de base para Beta mínimo =", "Resistência de base para Beta máximo =",
-          "Potência de Excitação p/ Beta mínimo =", "Potência de Excitação p/ Beta máximo =",
+          "Potência de Audio Requerida (Po)",
+          "Freqüência Mínima de Áudio (Fm)",
+          "Tensão de Coletor Modulador (Vcc)",
+          "Impedância da carga (Ro)",
+          "Impedância do Driver (Rd)",
+          "Corrente Quiescente (Repouso)",
+          "% de Icm",
+          "Ganho de corrente de Q1/Q2 Mínimo",
+          "Ganho de corrente de Q1/Q2 Máximo",
+          "Ganho de corrente de Q3",
+          "(beta)",
+          "W",
+          "Hz",
+          "V",
+          "ohms",
+          "Resistência de Coletor (Rc) = ",
+          "Tensão máxima de coletor (Vcm) = ",
+          "Corrente máxima de Coletor (Icm) = ",
+          "Corrente contínua total (Idc) = ",
+          "Potência de Entrada CC (Pi) = ",
+          "Eficiência Teórica (Nteor) = ",
+          "Potência de dissipação de Q1/Q2 = ",
+          "Tensão Coletor-Emissor máx de Q1/Q2 = ",
+          "Corrente Quiescente (Repouso) Ic0 =",
+          "Corrente de Base de Q1 e Q2 (Ib) =",
+          "Corrente de base de Q3 (I2) =",
+          "Corrente sobre os diodos (Id) =",
+          "Corrente sobre resistor R1 (I1) =",
+          "Valor de Resistência de R1 =",
+          "Dissipação de Potência de R1 =",
+          "Potência de Excitação teórica (Pdrv) =",
+          "Valor da resistência de emissor R1 e R2 =",
+          "Eficiência Real (Nprat) = ",
+          "Resistência de base para Beta mínimo =",
+          "Resistência de base para Beta máximo =",
+          "Potência de Excitação p/ Beta mínimo =",
+          "Potência de Excitação p/ Beta máximo =",
           "Relação de espiras (m2/n2) para B mín = ",
           "Relação de espiras (m2/n2) para B máx = "})
         QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
@@ -113,8 +134,8 @@ void TestModTransis::formHasItsControlsAndCaptions()
         QVERIFY(cap->mapTo(page(app), QPoint()).x() < value->mapTo(page(app), QPoint()).x());
     }
 
-    for (const char* name : {"EPo", "EFm", "EVcc", "ERo", "ERd", "EBetaQ1Q2min", "EBetaQ1Q2max",
-                             "EBetaQ3"})
+    for (const char* name :
+         {"EPo", "EFm", "EVcc", "ERo", "ERd", "EBetaQ1Q2min", "EBetaQ1Q2max", "EBetaQ3"})
         QVERIFY2(app.find<QLineEdit>(name), name);
     auto* ic0 = app.find<QComboBox>("CBIc0");
     QVERIFY(ic0 && ic0->isEditable());
@@ -141,10 +162,9 @@ void TestModTransis::defaultsAreShownAfterStartUp()
     App app;
     waitForFirstCalculation(app);
     const std::pair<const char*, const char*> expected[] = {
-        {"LRc", "9,00 ohms"},  {"LVcm", "30,00 V"},  {"LIcm", "3,33 A"},
-        {"LIdc", "2,12 A"},    {"LPi", "63,66 W"},   {"LNteor", "78,54 %"},
-        {"LPdiss", "10,13 W"}, {"LVcemax", "60,00 V"}, {"LIc0", "66,67 mA"},
-        {"LRe", "0,90 ohms"},
+        {"LRc", "9,00 ohms"}, {"LVcm", "30,00 V"},   {"LIcm", "3,33 A"},    {"LIdc", "2,12 A"},
+        {"LPi", "63,66 W"},   {"LNteor", "78,54 %"}, {"LPdiss", "10,13 W"}, {"LVcemax", "60,00 V"},
+        {"LIc0", "66,67 mA"}, {"LRe", "0,90 ohms"},
     };
     for (const auto& [name, text] : expected) {
         expectText(app, name, QString::fromUtf8(text));
@@ -179,8 +199,10 @@ void TestModTransis::unusedInputsChangeNoResult_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Fm") << "EFm" << "20";
-    QTest::newRow("Ro") << "ERo" << "8000";
+    QTest::newRow("Fm") << "EFm"
+                        << "20";
+    QTest::newRow("Ro") << "ERo"
+                        << "8000";
 }
 
 void TestModTransis::unusedInputsChangeNoResult()
@@ -270,8 +292,9 @@ void TestModTransis::figureIsPaintedInsideThePage()
     // Drawn in black on white, in every quarter of the circuit.
     const QImage img = fig->grab().toImage();
     const int w = img.width(), h = img.height();
-    for (const QRect& quarter : {QRect(0, 0, w / 2, h / 2), QRect(w / 2, 0, w / 2, h / 2),
-                                 QRect(0, h / 2, w / 2, h / 2), QRect(w / 2, h / 2, w / 2, h / 2)}) {
+    for (const QRect& quarter :
+         {QRect(0, 0, w / 2, h / 2), QRect(w / 2, 0, w / 2, h / 2), QRect(0, h / 2, w / 2, h / 2),
+          QRect(w / 2, h / 2, w / 2, h / 2)}) {
         int dark = 0, light = 0;
         for (int y = quarter.top(); y <= quarter.bottom(); ++y)
             for (int x = quarter.left(); x <= quarter.right(); ++x) {

@@ -75,29 +75,39 @@ void TestModValvul::formHasItsCaptionsAndLimits()
     QStringList captions;
     for (QLabel* l : page(app)->findChildren<QLabel*>())
         captions << l->text();
-    for (const char* c :
-         {"Transformadores de Modulação - Classe B valvulado",
-          "Potência de áudio do modulador (PaMod):",
-          "Freqüência mínima de áudio a reproduzir (Fmin):",
-          "Tensão de alimentação de placa do modulador (Ebmod):",
-          "Corrente mínima do modulador (repouso) (I0mod):",
-          "Corrente máxima do modulador (máximo sinal) (I1mod):",
-          "Impedância placa a placa do modulador (Zmod):",
-          "Tensão de Alimentação da etapa de RF (EbRF):",
-          "Corrente contínua consumida na etapa de RF (IbRF):",
-          "Densidade máxima permitida no núcleo (Bmax) =",
-          "Altura do empilhamento núcleo (En):", "Largura perna central núcleo (Bn):",
-          "Resultados das seções quadradas:", "Seção calculada", "Seção selecionada",
-          "Altura do entreferro (\"air gap\") calculado (Ae) = ",
-          "Potência de entrada corrente contínua da etapa de RF (PccRF):",
-          "Potência mínima necessária no modulador para 100% de modul:",
-          "Sobra de potência na etapa moduladora (Pextra):",
-          "Impedância da etapa de RF vista pelo modulador (Zrf):", "(Zpp / Zs) =",
-          "(Npp / Ns) =", "Indução corrente contínua no primário (Bcp) = ",
-          "Indução corrente contínua no secundário (Bcs) = ",
-          "Indução corrente contínua total (Bcp + Bcs) = ",
-          "Seleção da configuração do modulador:", "Transformador", "Modulador", "Choque",
-          "de RF", "+B Mod", "+B da RF", "Placa da etapa de RF"})
+    for (const char* c : {"Transformadores de Modulação - Classe B valvulado",
+                          "Potência de áudio do modulador (PaMod):",
+                          "Freqüência mínima de áudio a reproduzir (Fmin):",
+                          "Tensão de alimentação de placa do modulador (Ebmod):",
+                          "Corrente mínima do modulador (repouso) (I0mod):",
+                          "Corrente máxima do modulador (máximo sinal) (I1mod):",
+                          "Impedância placa a placa do modulador (Zmod):",
+                          "Tensão de Alimentação da etapa de RF (EbRF):",
+                          "Corrente contínua consumida na etapa de RF (IbRF):",
+                          "Densidade máxima permitida no núcleo (Bmax) =",
+                          "Altura do empilhamento núcleo (En):",
+                          "Largura perna central núcleo (Bn):",
+                          "Resultados das seções quadradas:",
+                          "Seção calculada",
+                          "Seção selecionada",
+                          "Altura do entreferro (\"air gap\") calculado (Ae) = ",
+                          "Potência de entrada corrente contínua da etapa de RF (PccRF):",
+                          "Potência mínima necessária no modulador para 100% de modul:",
+                          "Sobra de potência na etapa moduladora (Pextra):",
+                          "Impedância da etapa de RF vista pelo modulador (Zrf):",
+                          "(Zpp / Zs) =",
+                          "(Npp / Ns) =",
+                          "Indução corrente contínua no primário (Bcp) = ",
+                          "Indução corrente contínua no secundário (Bcs) = ",
+                          "Indução corrente contínua total (Bcp + Bcs) = ",
+                          "Seleção da configuração do modulador:",
+                          "Transformador",
+                          "Modulador",
+                          "Choque",
+                          "de RF",
+                          "+B Mod",
+                          "+B da RF",
+                          "Placa da etapa de RF"})
         QVERIFY2(captions.contains(QString::fromUtf8(c)), c);
 
     QStringList groups;
@@ -172,8 +182,7 @@ void TestModValvul::analysisRadioButtonsChangeThePowerVerdict()
 {
     App app;
     app.showTab("TModValvul");
-    QTest::mouseClick(app.find<QRadioButton>("RBMuitoCons"), Qt::LeftButton, {},
-                      QPoint(8, 8));
+    QTest::mouseClick(app.find<QRadioButton>("RBMuitoCons"), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(app.find<QRadioButton>("RBMuitoCons")->isChecked());
     QVERIFY(!app.find<QRadioButton>("RBConserv")->isChecked());
     QCOMPARE(app.text("LTMPAval"), QStringLiteral("Potência Baixa no Modulador (Pextra<50%)!"));
@@ -341,10 +350,12 @@ void TestModValvul::saveButtonWritesTheReportOfTheShownDesign()
     QVERIFY(bytes.startsWith("Transformadores de modula\xe7\xe3o em Push-Pull classe B\r\n"));
     QVERIFY(bytes.contains("\r\nNome do usu\xe1rio: Z\xe9 100%\r\n"));
     QVERIFY(bytes.contains("\r\nSobra de pot\xeancia na etapa moduladora = 13,2 W / 26 %\r\n"));
-    QVERIFY(bytes.contains("\r\nAvalia\xe7\xe3o do n\xfa" "cleo escolhido: Se\xe7\xe3o escolhida "
+    QVERIFY(bytes.contains("\r\nAvalia\xe7\xe3o do n\xfa"
+                           "cleo escolhido: Se\xe7\xe3o escolhida "
                            "atende \xe0 aplica\xe7\xe3o!\r\n"));
-    QCOMPARE(bytes, encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
-                                                app.main->results().trafoMod, app.main->settings())));
+    QCOMPARE(bytes,
+             encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
+                                         app.main->results().trafoMod, app.main->settings())));
     QVERIFY(app.errors.isEmpty());
 }
 
@@ -390,9 +401,9 @@ void TestModValvul::aFailedOrSubstitutedCalculationIsNotSavedUnasked()
     app.answer = true;
     QTest::mouseClick(app.find<QPushButton>("BSalva_TM"), Qt::LeftButton);
     QCOMPARE(asked, 1);
-    QCOMPARE(readFile(path), encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
-                                                         app.main->results().trafoMod,
-                                                         app.main->settings())));
+    QCOMPARE(readFile(path),
+             encodeReport(reportTrafoMod(app.main->sheet("TModValvul"),
+                                         app.main->results().trafoMod, app.main->settings())));
 }
 
 void TestModValvul::coreButtonShowsTheChosenLamination()

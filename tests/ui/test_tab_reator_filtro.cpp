@@ -22,8 +22,8 @@ namespace {
 QWidget* page(const App& app) { return app.find<QWidget>("TReatorFiltro"); }
 
 // The numeric results (not the verdicts) of the tab.
-const char* const Numbers[] = {"LRFLI2", "LRFNI",   "LRFNesp", "ERFBnc", "ERFEnc", "LRFSn",
-                               "LRFSne", "LRFLmag", "LRFLmage", "LRFAe", "LRFAee"};
+const char* const Numbers[] = {"LRFLI2", "LRFNI",   "LRFNesp",  "ERFBnc", "ERFEnc", "LRFSn",
+                               "LRFSne", "LRFLmag", "LRFLmage", "LRFAe",  "LRFAee"};
 
 void expectColours(const App& app, const char* name, const QColor& background, const QColor& font)
 {
@@ -114,7 +114,8 @@ void TestReatorFiltro::formHasItsControlsAndCaptions()
         auto* e = app.find<QLineEdit>(name);
         QVERIFY2(!e->isEnabled() || e->isReadOnly(), name);
     }
-    QCOMPARE(app.find<QPushButton>("BBVisNucleoReator")->text(), QStringLiteral("Visualiza Núcleo"));
+    QCOMPARE(app.find<QPushButton>("BBVisNucleoReator")->text(),
+             QStringLiteral("Visualiza Núcleo"));
     for (QGroupBox* g : page(app)->findChildren<QGroupBox*>())
         QVERIFY2(page(app)->rect().contains(g->geometry()), qPrintable(g->title()));
 }
@@ -164,22 +165,40 @@ void TestReatorFiltro::verdictsFollowTheInputs_data()
     QTest::addColumn<bool>("bnGood");
     QTest::addColumn<bool>("enGood");
 
-    QTest::newRow("too little current") << "ERFIr" << "40" << "" << "" << "Falha: LI^2 < 0,02H*A^2"
+    QTest::newRow("too little current") << "ERFIr"
+                                        << "40"
+                                        << ""
+                                        << ""
+                                        << "Falha: LI^2 < 0,02H*A^2"
                                         << "Aumente a corrente ou indutância." << false << false
                                         << "Seção escolhida atende à aplicação!" << true << true;
-    QTest::newRow("too much current") << "ERFIr" << "2000" << "" << ""
+    QTest::newRow("too much current") << "ERFIr"
+                                      << "2000"
+                                      << ""
+                                      << ""
                                       << "Falha: Sn > 100cm^2 ou LI^2 > 10H*A^2"
                                       << "Reduza corrente ou indutância." << false << false
                                       << "Seção escolhida menor que a mínima" << false << false;
-    QTest::newRow("narrow centre leg") << "CBRFBn" << "32" << "" << "" << "Produto LI^2<10H*A^2 OK!"
+    QTest::newRow("narrow centre leg") << "CBRFBn"
+                                       << "32"
+                                       << ""
+                                       << ""
+                                       << "Produto LI^2<10H*A^2 OK!"
                                        << "Seção quadrada OK (Sn<100cm^2)!" << true << true
                                        << "Seção escolhida menor que a mínima" << false << false;
-    QTest::newRow("tall stack") << "CBRFEn" << "50" << "" << "" << "Produto LI^2<10H*A^2 OK!"
+    QTest::newRow("tall stack") << "CBRFEn"
+                                << "50"
+                                << ""
+                                << ""
+                                << "Produto LI^2<10H*A^2 OK!"
                                 << "Seção quadrada OK (Sn<100cm^2)!" << true << true
                                 << "Seção escolhida atende à aplicação!" << true << true;
     // 32 x 50 mm: 16 cm^2 is enough section, but a 32 mm leg is narrower than
     // the 35,4 mm side of the square section.
-    QTest::newRow("tall stack, narrow leg") << "CBRFBn" << "32" << "CBRFEn" << "50"
+    QTest::newRow("tall stack, narrow leg") << "CBRFBn"
+                                            << "32"
+                                            << "CBRFEn"
+                                            << "50"
                                             << "Produto LI^2<10H*A^2 OK!"
                                             << "Seção quadrada OK (Sn<100cm^2)!" << true << true
                                             << "Largura da perna central pequena" << false << true;
@@ -216,8 +235,8 @@ void TestReatorFiltro::verdictsFollowTheInputs()
                   currentInside ? black() : white());
     QCOMPARE(shownBackground(app.find<QWidget>("ERFIr")),
              currentInside && energyGood ? lime() : red());
-    expectColours(app, "LRFNAval", core.startsWith(QStringLiteral("Seção escolhida atende"))
-                                       ? lime() : red(),
+    expectColours(app, "LRFNAval",
+                  core.startsWith(QStringLiteral("Seção escolhida atende")) ? lime() : red(),
                   core.startsWith(QStringLiteral("Seção escolhida atende")) ? black() : white());
     QCOMPARE(shownBackground(app.find<QWidget>("CBRFBn")), bnGood ? lime() : red());
     QCOMPARE(shownBackground(app.find<QWidget>("CBRFEn")), enGood ? lime() : red());

@@ -124,8 +124,9 @@ void TestTrafoAlim::staticCaptionsAndFixedProperties()
     QStringList groups;
     for (auto* g : app.find<QWidget>("TTrafoAlim")->findChildren<QGroupBox*>())
         groups << g->title();
-    for (const char* title : {" Transformador  ", "Seleção do núcleo ",
-                              " Demais resultados do cálculo", "Salva resultados em arquivo texto "})
+    for (const char* title :
+         {" Transformador  ", "Seleção do núcleo ", " Demais resultados do cálculo",
+          "Salva resultados em arquivo texto "})
         QVERIFY2(groups.contains(QString::fromUtf8(title)), title);
     QCOMPARE(app.find<QPushButton>("BSalvaTA")->text(),
              QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
@@ -367,8 +368,9 @@ void TestTrafoAlim::aFailedCalculationIsNotSaved()
     QVERIFY(app.errors.isEmpty());
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.contains("\r\nEfici\xeancia adotada (n) = 90 %\r\n"));
-    QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
-                                                 app.main->results().trafoAlim, app.main->settings())));
+    QCOMPARE(bytes,
+             encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
+                                          app.main->results().trafoAlim, app.main->settings())));
     QVERIFY(app.questions.isEmpty());
 }
 
@@ -383,9 +385,9 @@ void TestTrafoAlim::substitutedFieldsAreNamedBeforeSaving()
         ++asked;
         return path;
     });
-    app.type("EFo", QStringLiteral("6O"));      // a letter O: 1 Hz is used
-    app.type("EIs2", QStringLiteral("1OO"));    // 1 mA is used
-    app.type("EVs5", QStringLiteral("x"));      // the fifth secondary is not in use
+    app.type("EFo", QStringLiteral("6O"));   // a letter O: 1 Hz is used
+    app.type("EIs2", QStringLiteral("1OO")); // 1 mA is used
+    app.type("EVs5", QStringLiteral("x"));   // the fifth secondary is not in use
     QVERIFY(app.errors.isEmpty());
 
     // "Não": nothing is written.
@@ -406,8 +408,9 @@ void TestTrafoAlim::substitutedFieldsAreNamedBeforeSaving()
     QCOMPARE(asked, 1);
     const QByteArray bytes = readFile(path);
     QVERIFY(bytes.contains("\r\nFrequ\xeancia de opera\xe7\xe3o (Fo) = 1 Hz\r\n"));
-    QCOMPARE(bytes, encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
-                                                 app.main->results().trafoAlim, app.main->settings())));
+    QCOMPARE(bytes,
+             encodeReport(reportTrafoAlim(app.main->sheet("TTrafoAlim"),
+                                          app.main->results().trafoAlim, app.main->settings())));
 
     // Numbers again: no question.
     app.type("EFo", QStringLiteral("60"));

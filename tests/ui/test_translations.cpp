@@ -22,8 +22,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(kelvora::installQtPortuguese());
 
-        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                             QDialogButtonBox::Save);
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                             | QDialogButtonBox::Save);
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
         QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("Salvar"));
 

@@ -1,8 +1,8 @@
 // The transistor modulator and settings tabs at 100 %, 150 % and 200 %: no caption
 // clipped, none lying on another or on the circuit. main() runs the cases once per
 // scale, each in a child process with its own QT_SCALE_FACTOR.
-#include "transistor_figure.h"
 #include "at_every_scale.h"
+#include "transistor_figure.h"
 #include "ui_fixture.h"
 
 #include <QFontMetricsF>
@@ -78,8 +78,7 @@ QImage render(const TransistorFigure* fig, bool captions)
 int darkest(const QImage& img, const QRectF& box)
 {
     const qreal dpr = img.devicePixelRatio();
-    const QRect px = QRectF(box.topLeft() * dpr, box.size() * dpr).toAlignedRect() &
-                     img.rect();
+    const QRect px = QRectF(box.topLeft() * dpr, box.size() * dpr).toAlignedRect() & img.rect();
     int least = 255;
     for (int y = px.top(); y <= px.bottom(); ++y)
         for (int x = px.left(); x <= px.right(); ++x)
@@ -135,8 +134,8 @@ void checkSubscript(const App& app)
     const QFontMetricsF fm(formula->font(), formula);
     const QPointF at = formula->pos() + formula->contentsRect().topLeft();
     const qreal logEnd = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50-10*Log"));
-    const qreal paren = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50-10*Log   ")) +
-                        fm.leftBearing(QLatin1Char('('));
+    const qreal paren = at.x() + fm.horizontalAdvance(QStringLiteral("AWG = 50-10*Log   "))
+                        + fm.leftBearing(QLatin1Char('('));
     const qreal baseline = at.y() + fm.ascent();
 
     const QFontMetricsF sub(index->font(), index);
@@ -166,9 +165,9 @@ void TestUiScaling::figureCaptionsKeepClearOfEachOther()
     QStringList texts;
     for (const auto& c : caps)
         texts << c.text;
-    for (const char* t : {"Q1", "Q2", "Q3", "Re", "R1", "D1", "D2", "Vcc", "Rd", "m2", "n2", "Ro",
-                          "Ib", "Ic0", "I1", "I2", "Id", "Transf.", "driver", "Transf. de",
-                          "modulação"})
+    for (const char* t :
+         {"Q1", "Q2", "Q3",  "Re", "R1", "D1", "D2",      "Vcc",    "Rd",         "m2",       "n2",
+          "Ro", "Ib", "Ic0", "I1", "I2", "Id", "Transf.", "driver", "Transf. de", "modulação"})
         QVERIFY2(texts.contains(QString::fromUtf8(t)), t);
     const QRectF drawing(0, 0, TransistorFigure::DrawingWidth, TransistorFigure::DrawingHeight);
     for (int i = 0; i < caps.size(); ++i) {
@@ -192,9 +191,9 @@ void TestUiScaling::figureCaptionsLieOnWhitePaper()
         // A drawing unit of white around the glyphs, so no line touches a caption.
         const QRectF box = toWidget.mapRect(c.ink.adjusted(-1, -1, 1, 1));
         const int g = darkest(circuit, box);
-        QVERIFY2(g > 200, qPrintable(where(QStringLiteral("%1 lies on the circuit (grey %2)")
-                                               .arg(c.text)
-                                               .arg(g))));
+        QVERIFY2(g > 200,
+                 qPrintable(
+                     where(QStringLiteral("%1 lies on the circuit (grey %2)").arg(c.text).arg(g))));
     }
 }
 
@@ -252,12 +251,12 @@ void TestUiScaling::labelsOfBothTabsShowTheirWholeText()
             for (int j = i + 1; j < shown.size(); ++j) {
                 const QString a = shown[i]->objectName(), b = shown[j]->objectName();
                 // The subscript sits in its formula's line box by design; checked on its own.
-                if (a.startsWith(QLatin1String("StaticText")) &&
-                    b.startsWith(QLatin1String("StaticText")))
+                if (a.startsWith(QLatin1String("StaticText"))
+                    && b.startsWith(QLatin1String("StaticText")))
                     continue;
                 QVERIFY2(!onPage(shown[i], page).intersects(onPage(shown[j], page)),
-                         qPrintable(where(shown[i]->text() + QStringLiteral(" on ") +
-                                          shown[j]->text())));
+                         qPrintable(
+                             where(shown[i]->text() + QStringLiteral(" on ") + shown[j]->text())));
             }
     }
 }

@@ -12,12 +12,12 @@
 #include "glyph_text.h"
 
 #include <QAbstractButton>
-#include <QPainter>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -40,7 +40,10 @@ QString describe(const QWidget* w)
     return QStringLiteral("%1 \"%2\"").arg(w->objectName(), text);
 }
 
-QRect onTop(const QWidget* w, const QWidget* top) { return QRect(w->mapTo(top, QPoint()), w->size()); }
+QRect onTop(const QWidget* w, const QWidget* top)
+{
+    return QRect(w->mapTo(top, QPoint()), w->size());
+}
 
 // Captions, values, buttons, fields and lists a user reads under `top`.
 QList<QWidget*> readable(const QWidget* top)
@@ -64,9 +67,10 @@ void check(const QWidget* top, QStringList& problems)
     for (QWidget* w : shown) {
         auto* l = qobject_cast<QLabel*>(w);
         auto* b = qobject_cast<QAbstractButton*>(w);
-        const bool whole = l ? showsWholeText(l)
-                         : b ? b->sizeHint().width() <= b->width() && b->sizeHint().height() <= b->height()
-                             : true;
+        const bool whole = l   ? showsWholeText(l)
+                           : b ? b->sizeHint().width() <= b->width()
+                                     && b->sizeHint().height() <= b->height()
+                               : true;
         if (!whole)
             problems << where(QStringLiteral("%1 is %2x%3 but needs %4x%5")
                                   .arg(describe(w))
@@ -96,14 +100,16 @@ TFConstrucao* open(App& app, const char* tab, const char* button)
 class DrawTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
     {
         const bool selected = option.state & QStyle::State_Selected;
-        const QPalette::ColorGroup group =
-            option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active
+                                                                               : QPalette::Inactive;
         if (selected)
             p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-        p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        p->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
         p->drawText(option.rect.adjusted(4, 0, -4, 0), int(align | Qt::TextSingleLine),
                     index.data(Qt::DisplayRole).toString());
@@ -181,9 +187,10 @@ void TestUiScalingConstrucao::construcaoButtonsStandWholeBesideTheCoreButtons()
 {
     App app;
     QStringList problems;
-    for (auto [tab, button, core] : {std::tuple{"TTrafoAlim", "BBConstrucaoTA", "BBVisNucleoTA"},
-                                     {"TModValvul", "BBConstrucaoTM", "BBVisNucleoTM"},
-                                     {"TReatorFiltro", "BBConstrucaoReator", "BBVisNucleoReator"}}) {
+    for (auto [tab, button, core] :
+         {std::tuple{"TTrafoAlim", "BBConstrucaoTA", "BBVisNucleoTA"},
+          {"TModValvul", "BBConstrucaoTM", "BBVisNucleoTM"},
+          {"TReatorFiltro", "BBConstrucaoReator", "BBVisNucleoReator"}}) {
         app.showTab(tab);
         QWidget* page = app.find<QWidget>(tab);
         auto* b = app.find<QPushButton>(button);
@@ -225,7 +232,8 @@ void TestUiScalingConstrucao::tableLooksAsDrawTextDrawsIt()
         table->setItemDelegate(delegate);
         QCOMPARE(fast.size(), reference.size());
         QVERIFY2(fast == reference,
-                 qPrintable(where(QString::fromLatin1(tab) + QStringLiteral(": the table differs from drawText's"))));
+                 qPrintable(where(QString::fromLatin1(tab)
+                                  + QStringLiteral(": the table differs from drawText's"))));
         // At 100 % the names and numbers do take the glyph run (the checks pass
         // with the program's font), so this is not drawText compared with itself.
         if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
@@ -260,9 +268,9 @@ void TestUiScalingConstrucao::figuresAndVerdictsLookAsPlainLabelsShowThem()
             runs += figure->glyphs().runs() - before;
             const QImage reference = plain->grab().toImage();
             delete plain;
-            QVERIFY2(fast == reference, qPrintable(where(figure->objectName() + QLatin1Char(' ')
-                                                         + figure->text()
-                                                         + QStringLiteral(" differs from a QLabel"))));
+            QVERIFY2(fast == reference,
+                     qPrintable(where(figure->objectName() + QLatin1Char(' ') + figure->text()
+                                      + QStringLiteral(" differs from a QLabel"))));
         }
     }
     // Ten figures on the power transformer, thirteen on the modulator, eleven on
@@ -275,9 +283,6 @@ void TestUiScalingConstrucao::figuresAndVerdictsLookAsPlainLabelsShowThem()
         QVERIFY(runs >= 34);
 }
 
-int main(int argc, char** argv)
-{
-    return runAtEveryScale<TestUiScalingConstrucao>(argc, argv);
-}
+int main(int argc, char** argv) { return runAtEveryScale<TestUiScalingConstrucao>(argc, argv); }
 
 #include "test_ui_scaling_construcao.moc"

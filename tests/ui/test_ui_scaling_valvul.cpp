@@ -2,21 +2,21 @@
 // every caption shown whole, none on another, none on the circuit, the core window's
 // note in reading ink, the pi-network button on blank paper and its window's form whole. main() runs the cases once per scale, each in a child process
 // with its own QT_SCALE_FACTOR.
-#include "modulator_diagram.h"
 #include "at_every_scale.h"
+#include "modulator_diagram.h"
 #include "ui_fixture.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTableView>
-#include <QHeaderView>
 
 #include <algorithm>
 
@@ -78,8 +78,8 @@ QList<QWidget*> readable(const QWidget* top)
             continue;
         if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty())
             out << w;
-        else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                 qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w))
+        else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+                 || qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w))
             out << w;
     }
     return out;
@@ -212,8 +212,8 @@ void checkPanelsApart(const QWidget* top, const QList<QWidget*>& panels, QString
         const QRect p = onTop(panels[i], top);
         for (int j = i + 1; j < panels.size(); ++j)
             if (p.intersects(onTop(panels[j], top)))
-                problems << where(panels[i]->objectName() + QStringLiteral(" on ") +
-                                  panels[j]->objectName());
+                problems << where(panels[i]->objectName() + QStringLiteral(" on ")
+                                  + panels[j]->objectName());
         for (QWidget* w : shown)
             if (!panels[i]->isAncestorOf(w) && p.intersects(onTop(w, top))
                 && !(w == overlay.first && panels[i] == overlay.second))
@@ -229,11 +229,11 @@ void checkCaptionsApart(const QWidget* top, QStringList& problems)
         if (auto* l = qobject_cast<QLabel*>(w); l && l->frameShape() == QFrame::NoFrame)
             captions << l;
     for (int i = 0; i < captions.size(); ++i) {
-        const QRect a = textBox(captions[i]).translated(
-            captions[i]->parentWidget()->mapTo(top, QPoint()));
+        const QRect a =
+            textBox(captions[i]).translated(captions[i]->parentWidget()->mapTo(top, QPoint()));
         for (int j = i + 1; j < captions.size(); ++j) {
-            const QRect b = textBox(captions[j]).translated(
-                captions[j]->parentWidget()->mapTo(top, QPoint()));
+            const QRect b =
+                textBox(captions[j]).translated(captions[j]->parentWidget()->mapTo(top, QPoint()));
             // On one line: their middles less than half a line apart.
             if (2 * std::abs(a.center().y() - b.center().y()) >= std::min(a.height(), b.height()))
                 continue;
@@ -266,8 +266,7 @@ QImage circuit(const ModulatorDiagram* d)
 int darkest(const QImage& img, const QRectF& box)
 {
     const qreal dpr = img.devicePixelRatio();
-    const QRect px =
-        QRectF(box.topLeft() * dpr, box.size() * dpr).toAlignedRect() & img.rect();
+    const QRect px = QRectF(box.topLeft() * dpr, box.size() * dpr).toAlignedRect() & img.rect();
     int least = 255;
     for (int y = px.top(); y <= px.bottom(); ++y)
         for (int x = px.left(); x <= px.right(); ++x)
@@ -297,8 +296,8 @@ void TestUiScalingValvul::valveTabShowsEveryCaptionWhole()
     // Two captions that look cut short are the system's own words, and shown whole below.
     const QList<QLabel*> labels = t.page->findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* l) {
-        return l->text() ==
-               QStringLiteral("Potência mínima necessária no modulador para 100% de modul:");
+        return l->text()
+               == QStringLiteral("Potência mínima necessária no modulador para 100% de modul:");
     }));
     QCOMPARE(t.app.find<QRadioButton>("RBNormal")->text(),
              QStringLiteral("Radical (0% de sobra de potência)"));
@@ -373,8 +372,8 @@ void TestUiScalingValvul::diagramCaptionsStayWithinTheCircuit()
         QVERIFY(left > 0 && right < d->width());
         for (QLabel* l : t.diagramCaptions()) {
             const QRectF ink = textInk(l);
-            if (ink.left() < left || ink.right() > right || ink.top() < 0 ||
-                ink.bottom() > d->height())
+            if (ink.left() < left || ink.right() > right || ink.top() < 0
+                || ink.bottom() > d->height())
                 problems << where(QStringLiteral("%1 (ink x %2..%3) is outside the circuit "
                                                  "(x %4..%5)")
                                       .arg(describe(l))
@@ -420,9 +419,9 @@ void TestUiScalingValvul::secondaryWindowsShowEveryCaptionWhole()
     app.calcPi->show();
     app.calcReator->show();
     QStringList problems;
-    for (QWidget* w : {static_cast<QWidget*>(app.nucleo.get()),
-                       static_cast<QWidget*>(app.calcPi.get()),
-                       static_cast<QWidget*>(app.calcReator.get())}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(app.nucleo.get()), static_cast<QWidget*>(app.calcPi.get()),
+          static_cast<QWidget*>(app.calcReator.get())}) {
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QVERIFY(!readable(w).isEmpty());
         checkWhole(w, problems);
@@ -493,10 +492,10 @@ void TestUiScalingValvul::coreNoteReadsInNormalInk()
     const QImage shown = memo->viewport()->grab().toImage();
     const int ink = darkest(shown, QRectF(QPointF(), memo->viewport()->size()));
     const int text = qGray(QApplication::palette().color(QPalette::Active, QPalette::Text).rgb());
-    QVERIFY2(ink <= text + 40,
-             qPrintable(where(QStringLiteral("the note's darkest ink is grey %1, text is %2")
-                                  .arg(ink)
-                                  .arg(text))));
+    QVERIFY2(
+        ink <= text + 40,
+        qPrintable(where(
+            QStringLiteral("the note's darkest ink is grey %1, text is %2").arg(ink).arg(text))));
 }
 
 int main(int argc, char** argv)
