@@ -9,6 +9,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <optional>
 
 namespace kelvora {
 
@@ -73,7 +74,9 @@ bool GlyphText::alone(QChar a, QChar b)
     auto it = pairs_.constFind(key);
     if (it != pairs_.constEnd())
         return *it;
-    const Glyph* ga = glyph(a);
+    // By value: looking up b may add it to the cache and move a's entry.
+    const Glyph* pa = glyph(a);
+    const std::optional<Glyph> ga = pa ? std::optional<Glyph>(*pa) : std::nullopt;
     const Glyph* gb = glyph(b);
     bool ok = false;
     if (ga && gb) {
