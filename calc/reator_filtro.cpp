@@ -36,13 +36,6 @@ void refuseInductance(Sheet& tab)
         paint(tab[name], BadPair);
 }
 
-float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
-{
-    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
-    substituted = v.substituted;
-    return v.value;
-}
-
 // The steps of the calculation, in order; each completed step is recorded in
 // s.reached, so that the presentation shows exactly what a failed run reached.
 void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroResult& s)
@@ -50,10 +43,10 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     ReatorFiltroResult::Reads& rd = s.reads;
 
     // 1. Current (mA), inductance (H) and the chosen core (mm).
-    s.Ir = tolerant(in.Ir, 1, rd.Ir, cfg);
-    s.Lr = tolerant(in.Lr, 1, rd.Lr, cfg);
-    s.RFBn = tolerant(in.RFBn, 1, rd.RFBn, cfg);
-    s.RFEn = tolerant(in.RFEn, 1, rd.RFEn, cfg);
+    s.Ir = readTolerant(in.Ir, 1, rd.Ir, cfg);
+    s.Lr = readTolerant(in.Lr, 1, rd.Lr, cfg);
+    s.RFBn = readTolerant(in.RFBn, 1, rd.RFBn, cfg);
+    s.RFEn = readTolerant(in.RFEn, 1, rd.RFEn, cfg);
     if (!(s.Ir > 0))
         s.Ir = 1;
     s.refused = !(s.Lr > 0);
@@ -151,15 +144,7 @@ ReatorFiltroInputs readReatorFiltroInputs(const Sheet& tab)
 ReatorFiltroResult computeReatorFiltro(const ReatorFiltroInputs& in, const Settings& cfg,
                                        const ReatorFiltroResult& last)
 {
-    ReatorFiltroResult r = last;
-    r.reached = 0;
-    r.error.reset();
-    try {
-        calculate(in, cfg, r);
-    } catch (const CalcError& e) {
-        r.error = e;
-    }
-    return r;
+    return runSteps(calculate, in, cfg, last);
 }
 
 void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings& cfg)
@@ -237,10 +222,7 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
 
 void CalcReatorFiltro(Sheet& tab, ReatorFiltroResult& r, const Settings& cfg)
 {
-    r = computeReatorFiltro(readReatorFiltroInputs(tab), cfg, r);
-    presentReatorFiltro(r, tab, cfg);
-    if (r.error)
-        throw *r.error;
+    calculateOnTab(tab, r, cfg, readReatorFiltroInputs, computeReatorFiltro, presentReatorFiltro);
 }
 
 std::vector<std::string> reatorFiltroOutputs() { return {std::begin(Outputs), std::end(Outputs)}; }

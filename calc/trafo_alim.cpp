@@ -23,19 +23,11 @@ ControlSpec panel(std::string name, int top, int height, bool visible)
 
 using LD = long double;
 
-// A tolerant read of an edit's text: `substituted` notes the fallback.
-float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
-{
-    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
-    substituted = v.substituted;
-    return v.value;
-}
-
 // Primary voltage fields: a value of 0 or below would give no current at all,
 // and above 10 kV the tab is no longer a mains transformer.
 float primaryVoltage(const std::string& text, bool& substituted, const Settings& cfg)
 {
-    float v = tolerant(text, 1, substituted, cfg);
+    float v = readTolerant(text, 1, substituted, cfg);
     if (!(v > 0))
         v = 1;
     if (v > 10000)
@@ -64,13 +56,13 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
     const Sigma sigma(cfg.sigmaText);
 
     // 1. Chosen core, mm.
-    r.Bn = tolerant(in.Bn, 0, rd.Bn, cfg);
-    r.En = tolerant(in.En, 0, rd.En, cfg);
+    r.Bn = readTolerant(in.Bn, 0, rd.Bn, cfg);
+    r.En = readTolerant(in.En, 0, rd.En, cfg);
     r.reached = 1;
 
     // 2. Frequency, Hz: at least 1 Hz (the section formula divides by it), below
     // 500 kHz; a clamped value is written back so the user sees what is used.
-    r.Fo = tolerant(in.Fo, 1, rd.Fo, cfg);
+    r.Fo = readTolerant(in.Fo, 1, rd.Fo, cfg);
     rd.FoClamped = 0;
     if (r.Fo < 1) {
         r.Fo = 1;
@@ -89,9 +81,9 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
     // 4. Secondaries; currents typed in mA, kept in A, never below 1 mA so
     // that the gauge's logarithm stays defined.
     for (int i = 1; i <= 6; ++i)
-        r.Vs[i] = tolerant(in.Vs[i], 0, rd.Vs[i], cfg);
+        r.Vs[i] = readTolerant(in.Vs[i], 0, rd.Vs[i], cfg);
     for (int i = 1; i <= 6; ++i) {
-        float mA = tolerant(in.Is[i], 1, rd.Is[i], cfg);
+        float mA = readTolerant(in.Is[i], 1, rd.Is[i], cfg);
         if (!(mA > 1))
             mA = 1;
         r.Is[i] = store(LD(mA) * 0.001);
@@ -161,7 +153,7 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
     // 17. Primary voltages; the second half of a double primary is the first's
     // twin. The full winding cannot be shorter than its tap.
     r.Vp[1] = primaryVoltage(in.Vp1, rd.Vp[1], cfg);
-    r.Vp[2] = tolerant(in.Vp1, 1, rd.Vp[2], cfg);
+    r.Vp[2] = readTolerant(in.Vp1, 1, rd.Vp[2], cfg);
     r.Vp[3] = primaryVoltage(in.Vp3, rd.Vp[3], cfg);
     r.Vp[4] = primaryVoltage(in.Vp4, rd.Vp[4], cfg);
     rd.tapRaised = !(r.Vp[4] >= r.Vp[3]);
@@ -337,15 +329,7 @@ void TAEnrolamentos(Sheet& tab, TrafoAlimResult& r)
 TrafoAlimResult computeTrafoAlim(const TrafoAlimInputs& in, const Settings& cfg,
                                  const TrafoAlimResult& last)
 {
-    TrafoAlimResult r = last;
-    r.reached = 0;
-    r.error.reset();
-    try {
-        calculate(in, cfg, r);
-    } catch (const CalcError& e) {
-        r.error = e;
-    }
-    return r;
+    return runSteps(calculate, in, cfg, last);
 }
 
 void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
@@ -432,10 +416,7 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
 
 void CalculaTrafoAlim(Sheet& tab, TrafoAlimResult& r, const Settings& cfg)
 {
-    r = computeTrafoAlim(readTrafoAlimInputs(tab), cfg, r);
-    presentTrafoAlim(r, tab, cfg);
-    if (r.error)
-        throw *r.error;
+    calculateOnTab(tab, r, cfg, readTrafoAlimInputs, computeTrafoAlim, presentTrafoAlim);
 }
 
 std::vector<std::string> trafoAlimOutputs()

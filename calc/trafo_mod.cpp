@@ -29,13 +29,6 @@ std::string turns(long double v, const Settings& cfg) { return fixedUnit(v, 8, 1
 std::string gauss(long double v, const Settings& cfg) { return fixedUnit(v, 6, 1, " Gauss", cfg); }
 std::string watts(long double v, const Settings& cfg) { return fixedUnit(v, 4, 1, " W", cfg); }
 
-float tolerant(const std::string& text, float fallback, bool& substituted, const Settings& cfg)
-{
-    const TolerantValue v = readTolerant(text, fallback, cfg.decimalSeparator);
-    substituted = v.substituted;
-    return v.value;
-}
-
 // The gauge rule takes the logarithm of the current: a current that is not
 // positive would only give a bare "invalid operation", so name the field.
 float gaugeOf(float current, const char* what, const Sigma& sigma)
@@ -70,15 +63,15 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
     m.reached = 1;
 
     // 2. The edit fields; a modulator of no power is taken as 1 W.
-    m.PaMod = tolerant(in.PaMod, 1, rd.PaMod, cfg);
-    m.Fmin = tolerant(in.Fmin, 1, rd.Fmin, cfg);
-    m.Ebmod = tolerant(in.Ebmod, 0, rd.Ebmod, cfg);
-    m.Ib0mod = tolerant(in.Ib0mod, 1, rd.Ib0mod, cfg);
-    m.Ib1mod = tolerant(in.Ib1mod, 1, rd.Ib1mod, cfg);
-    m.Zmod = tolerant(in.Zmod, 1, rd.Zmod, cfg);
-    m.Ibrf = tolerant(in.Ibrf, 1, rd.Ibrf, cfg);
-    m.Ebrf = tolerant(in.Ebrf, 1, rd.Ebrf, cfg);
-    m.Bmax = tolerant(in.Bmax, 1, rd.Bmax, cfg);
+    m.PaMod = readTolerant(in.PaMod, 1, rd.PaMod, cfg);
+    m.Fmin = readTolerant(in.Fmin, 1, rd.Fmin, cfg);
+    m.Ebmod = readTolerant(in.Ebmod, 0, rd.Ebmod, cfg);
+    m.Ib0mod = readTolerant(in.Ib0mod, 1, rd.Ib0mod, cfg);
+    m.Ib1mod = readTolerant(in.Ib1mod, 1, rd.Ib1mod, cfg);
+    m.Zmod = readTolerant(in.Zmod, 1, rd.Zmod, cfg);
+    m.Ibrf = readTolerant(in.Ibrf, 1, rd.Ibrf, cfg);
+    m.Ebrf = readTolerant(in.Ebrf, 1, rd.Ebrf, cfg);
+    m.Bmax = readTolerant(in.Bmax, 1, rd.Bmax, cfg);
     if (!(m.PaMod > 0))
         m.PaMod = 1;
     // 3. Each valve works into half the plate-to-plate load (shown only).
@@ -299,15 +292,7 @@ void SelConfigTM(Sheet& tab, TrafoModResult& r)
 TrafoModResult computeTrafoMod(const TrafoModInputs& in, const Settings& cfg,
                                const TrafoModResult& last)
 {
-    TrafoModResult r = last;
-    r.reached = 0;
-    r.error.reset();
-    try {
-        calculate(in, cfg, r);
-    } catch (const CalcError& e) {
-        r.error = e;
-    }
-    return r;
+    return runSteps(calculate, in, cfg, last);
 }
 
 void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
@@ -433,10 +418,7 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
 
 void CalculaTrafoMod(Sheet& tab, TrafoModResult& r, const Settings& cfg)
 {
-    r = computeTrafoMod(readTrafoModInputs(tab), cfg, r);
-    presentTrafoMod(r, tab, cfg);
-    if (r.error)
-        throw *r.error;
+    calculateOnTab(tab, r, cfg, readTrafoModInputs, computeTrafoMod, presentTrafoMod);
 }
 
 std::vector<std::string> trafoModOutputs()

@@ -173,15 +173,7 @@ TrafoModTransInputs readTrafoModTransInputs(const Sheet& tab)
 TrafoModTransResult computeTrafoModTrans(const TrafoModTransInputs& in, const Settings& cfg,
                                          const TrafoModTransResult& last)
 {
-    TrafoModTransResult r = last;
-    r.reached = 0;
-    r.error.reset();
-    try {
-        calculate(in, cfg, r);
-    } catch (const CalcError& e) {
-        r.error = e;
-    }
-    return r;
+    return runSteps(calculate, in, cfg, last);
 }
 
 void presentTrafoModTrans(const TrafoModTransResult& r, Sheet& tab, const Settings& cfg)
@@ -194,10 +186,8 @@ void presentTrafoModTrans(const TrafoModTransResult& r, Sheet& tab, const Settin
 
 void CalculaTrafoModTrans(Sheet& tab, TrafoModTransResult& r, const Settings& cfg)
 {
-    r = computeTrafoModTrans(readTrafoModTransInputs(tab), cfg, r);
-    presentTrafoModTrans(r, tab, cfg);
-    if (r.error)
-        throw *r.error;
+    calculateOnTab(tab, r, cfg, readTrafoModTransInputs, computeTrafoModTrans,
+                   presentTrafoModTrans);
 }
 
 std::vector<std::string> trafoModTransOutputs()

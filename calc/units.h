@@ -1,6 +1,7 @@
 #pragma once
 // Pieces every design shares: how a quantity with its unit is written, the
 // lamination sizes the combo boxes offer, and the verdict on the chosen core.
+#include "calc_error.h"
 #include "numbers.h"
 #include "sheet.h"
 
@@ -34,5 +35,35 @@ CoreVerdict judgeCore(long double chosenSection, long double neededSection, long
 // stack fields (the stack is only faulted by a small section).
 void presentCoreVerdict(Sheet& tab, CoreVerdict v, std::string_view label,
                         std::string_view widthField, std::string_view stackField);
+
+// Runs a design's steps on a copy of the last record: the steps note in
+// `reached` how far they came, and the CalcError of a step stops them and is kept.
+template <typename Inputs, typename Result>
+Result runSteps(void (*steps)(const Inputs&, const Settings&, Result&), const Inputs& in,
+                const Settings& cfg, const Result& last)
+{
+    Result r = last;
+    r.reached = 0;
+    r.error.reset();
+    try {
+        steps(in, cfg, r);
+    } catch (const CalcError& e) {
+        r.error = e;
+    }
+    return r;
+}
+
+// A design on its tab: read, compute, present; a failed run's error is thrown
+// after what it reached is shown.
+template <typename Inputs, typename Result>
+void calculateOnTab(Sheet& tab, Result& r, const Settings& cfg, Inputs (*read)(const Sheet&),
+                    Result (*compute)(const Inputs&, const Settings&, const Result&),
+                    void (*present)(const Result&, Sheet&, const Settings&))
+{
+    r = compute(read(tab), cfg, r);
+    present(r, tab, cfg);
+    if (r.error)
+        throw *r.error;
+}
 
 } // namespace kelvora

@@ -200,21 +200,17 @@ std::optional<float> parseFloat(std::string_view text, char separator)
 float readTolerant(Sheet& tab, std::string_view name, float fallback, const Settings& cfg)
 {
     Control& c = tab[name];
-    if (std::optional<float> v = parseFloat(c.text, cfg.decimalSeparator)) {
-        c.background = Colour::Window;
-        c.substituted = false;
-        return *v;
-    }
-    c.background = Colour::Red;
-    c.substituted = true;
-    return fallback;
+    bool substituted = false;
+    const float v = readTolerant(c.text, fallback, substituted, cfg);
+    showRead(c, substituted);
+    return v;
 }
 
-TolerantValue readTolerant(std::string_view text, float fallback, char separator)
+float readTolerant(std::string_view text, float fallback, bool& substituted, const Settings& cfg)
 {
-    if (std::optional<float> v = parseFloat(text, separator))
-        return {*v, false};
-    return {fallback, true};
+    const std::optional<float> v = parseFloat(text, cfg.decimalSeparator);
+    substituted = !v;
+    return v ? *v : fallback;
 }
 
 void showRead(Control& c, bool substituted)

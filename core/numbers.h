@@ -27,12 +27,8 @@ std::optional<float> parseFloat(std::string_view text, char separator);
 float readTolerant(Sheet& tab, std::string_view name, float fallback, const Settings& cfg);
 
 // The same read on a text already taken from its field: the value, or the
-// fallback with the mark that it stood in for the text.
-struct TolerantValue {
-    float value;
-    bool substituted;
-};
-TolerantValue readTolerant(std::string_view text, float fallback, char separator);
+// fallback with `substituted` set.
+float readTolerant(std::string_view text, float fallback, bool& substituted, const Settings& cfg);
 // Shows a tolerant read on its field: red and marked when the fallback stood in.
 void showRead(Control& c, bool substituted);
 
