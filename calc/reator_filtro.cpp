@@ -70,7 +70,7 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     s.reached = 3;
 
     // 4. Square core section (cm^2) read off the energy chart as a power law.
-    s.RFSn = store(power(s.LI2, 0.6596) * 22.943);
+    s.RFSn = storeScaledPower(22.943, s.LI2, 0.6596);
     s.reached = 4;
 
     // 5. Is the design inside the charts?
@@ -83,7 +83,7 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     s.reached = 5;
 
     // 6. Ampere-turns from the same chart, and the turns at the working current.
-    s.RFNI = store(power(s.LI2, 0.3293) * 726.83);
+    s.RFNI = storeScaledPower(726.83, s.LI2, 0.3293);
     s.reached = 6;
     s.RFNesp = store(quot(s.RFNI, amps));
     s.reached = 7;

@@ -4,6 +4,7 @@
 #include "conductor.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace kelvora {
@@ -11,6 +12,32 @@ namespace kelvora {
 namespace {
 
 std::string k(const char* prefix, int i) { return prefix + std::to_string(i); }
+
+// The numbered controls' names, "EVs1" ... "EVs6", spelled once: the
+// calculation names them on every keystroke.
+class Numbered {
+public:
+    explicit Numbered(const char* prefix)
+    {
+        for (int i = 1; i <= 6; ++i)
+            names_[i] = k(prefix, i);
+    }
+    const std::string& operator[](int i) const { return names_[i]; }
+
+private:
+    std::array<std::string, 7> names_;
+};
+
+struct WindingNames {
+    Numbered EVs{"EVs"}, EIs{"EIs"}, PSec{"PSec"}, LNs{"LNs"}, LSs{"LSs"}, EVp{"EVp"},
+        LIprim{"LIprim"}, LNprim{"LNprim"}, LSprim{"LSprim"};
+};
+
+const WindingNames& names()
+{
+    static const WindingNames n;
+    return n;
+}
 
 ControlSpec panel(std::string name, int top, int height, bool visible)
 {
@@ -133,7 +160,7 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
 
     // 13. Secondary loss factor: regulation falls slowly with power, but a
     // secondary never gets less than 1 % extra turns.
-    r.Vsec = store(1.1518 * power(r.Pas, -0.017));
+    r.Vsec = storeScaledPower(1.1518, r.Pas, -0.017);
     if (!(r.Vsec >= 1.01))
         r.Vsec = store(1.01);
     r.reached = 13;
@@ -201,9 +228,9 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
 // The labels of one primary winding.
 void showPrimary(Sheet& tab, const TrafoAlimResult& r, int i, const Settings& cfg)
 {
-    tab[k("LIprim", i)].text = amperes(r.Iprim[i], cfg);
-    tab[k("LNprim", i)].text = turns(r.Nprim[i], cfg);
-    tab[k("LSprim", i)].text = gauge(r.AWGprim[i], cfg);
+    tab[names().LIprim[i]].text = amperes(r.Iprim[i], cfg);
+    tab[names().LNprim[i]].text = turns(r.Nprim[i], cfg);
+    tab[names().LSprim[i]].text = gauge(r.AWGprim[i], cfg);
 }
 
 } // namespace
@@ -301,8 +328,8 @@ TrafoAlimInputs readTrafoAlimInputs(const Sheet& tab)
     in.Bmax = tab["CBTaBmax"].text;
     in.n = tab["CBTaEff"].text;
     for (int i = 1; i <= 6; ++i) {
-        in.Vs[i] = tab[k("EVs", i)].text;
-        in.Is[i] = tab[k("EIs", i)].text;
+        in.Vs[i] = tab[names().EVs[i]].text;
+        in.Is[i] = tab[names().EIs[i]].text;
     }
     in.Vp1 = tab["EVp1"].text;
     in.Vp3 = tab["EVp3"].text;
@@ -320,7 +347,7 @@ void TAEnrolamentos(Sheet& tab, TrafoAlimResult& r)
 
     // 2. Every secondary hidden, then those in use shown.
     for (int i = 1; i <= 6; ++i)
-        tab[k("PSec", i)].visible = i <= std::min(r.NumSec + 1, 6);
+        tab[names().PSec[i]].visible = i <= std::min(r.NumSec + 1, 6);
 
     // 3. Primary panels.
     showPrimaries(tab, r.TipoPri);
@@ -350,9 +377,9 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     if (r.reached < 4)
         return;
     for (int i = 1; i <= 6; ++i)
-        showRead(tab[k("EVs", i)], rd.Vs[i]);
+        showRead(tab[names().EVs[i]], rd.Vs[i]);
     for (int i = 1; i <= 6; ++i)
-        showRead(tab[k("EIs", i)], rd.Is[i]);
+        showRead(tab[names().EIs[i]], rd.Is[i]);
     if (r.reached < 5)
         return;
     tab["LPas"].text = fixed(r.Pas, 3, 2, cfg);
@@ -389,13 +416,13 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     if (r.reached < 16)
         return;
     for (int i = 1; i <= 6; ++i) {
-        tab[k("LNs", i)].text = turns(r.Ns[i], cfg);
-        tab[k("LSs", i)].text = gauge(r.AWGs[i], cfg);
+        tab[names().LNs[i]].text = turns(r.Ns[i], cfg);
+        tab[names().LSs[i]].text = gauge(r.AWGs[i], cfg);
     }
     if (r.reached < 17)
         return;
     for (int i : {1, 3, 4})
-        showRead(tab[k("EVp", i)], rd.Vp[i]);
+        showRead(tab[names().EVp[i]], rd.Vp[i]);
     tab["EVp2"].text = tab["EVp1"].text;
     showRead(tab["EVp2"], rd.Vp[2]);
     tab["EVp4"].background = rd.tapRaised ? Colour::Red : Colour::Window;

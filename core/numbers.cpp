@@ -170,7 +170,9 @@ std::optional<float> plainDecimal(std::string_view t, char separator)
                                                1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
                                                1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
                                                1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-    const long double v = static_cast<long double>(m) / kExact10[-scale];
+    // m / 1 is m: a whole number needs no division (every 64-bit m is exact).
+    const long double v = scale == 0 ? static_cast<long double>(m)
+                                     : static_cast<long double>(m) / kExact10[-scale];
     const float f = static_cast<float>(v);
     if (std::isinf(f))
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -30,11 +31,11 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
         }
         if (find(s.name) >= 0)
             throw std::logic_error("controle repetido: " + s.name);
-        const std::size_t h = hashOf(s.name);
-        std::size_t at = h & (slots_.size() - 1);
+        const Key key = keyOf(s.name);
+        std::size_t at = hashOf(key) & (slots_.size() - 1);
         while (slots_[at].index >= 0)
             at = (at + 1) & (slots_.size() - 1);
-        slots_[at] = Slot{h, static_cast<int>(controls_.size())};
+        slots_[at] = Slot{key, static_cast<int>(controls_.size())};
         controls_.push_back(std::move(c));
         written_.push_back(0);
         specs_.push_back(s);
@@ -42,24 +43,38 @@ Sheet::Sheet(const std::vector<ControlSpec>& specs)
     }
 }
 
-std::size_t Sheet::hashOf(std::string_view s) noexcept
+Sheet::Key Sheet::keyOf(std::string_view s) noexcept
 {
-    std::size_t h = 14695981039346656037ULL; // FNV-1a
-    for (unsigned char c : s)
-        h = (h ^ c) * 1099511628211ULL;
-    return h;
+    Key k;
+    k.size = s.size();
+    if (s.size() >= 8) {
+        std::memcpy(&k.head, s.data(), 8);
+        std::memcpy(&k.tail, s.data() + s.size() - 8, 8);
+    } else if (!s.empty()) {
+        std::memcpy(&k.head, s.data(), s.size());
+    }
+    return k;
+}
+
+std::size_t Sheet::hashOf(const Key& k) noexcept
+{
+    // Two multiplications by odd constants (the golden ratio's and
+    // Murmur3's), folded, then the high bits brought down for the mask.
+    std::uint64_t h = k.head * 0x9E3779B97F4A7C15ULL ^ (k.tail + k.size) * 0xC2B2AE3D27D4EB4FULL;
+    h ^= h >> 32;
+    return static_cast<std::size_t>(h);
 }
 
 int Sheet::find(std::string_view name) const noexcept
 {
     if (slots_.empty())
         return -1;
-    const std::size_t h = hashOf(name);
-    for (std::size_t at = h & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
+    const Key key = keyOf(name);
+    for (std::size_t at = hashOf(key) & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
         const Slot& slot = slots_[at];
         if (slot.index < 0)
             return -1;
-        if (slot.hash == h && order_[slot.index] == name)
+        if (slot.key == key && (key.size <= 16 || order_[slot.index] == name))
             return slot.index;
     }
 }

@@ -2,6 +2,7 @@
 #include "colour.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -99,11 +100,21 @@ public:
 private:
     // A calculation looks names up hundreds of times per keystroke: an
     // open-addressed table of indices into the arrays, which never grow.
+    // Names are short ("EIs1", "LRFLI2Aval"): a slot keeps the first and the
+    // last eight bytes of its name (overlapping, or zero-padded when shorter)
+    // and the length, so that a look-up compares three words and only a name
+    // longer than 16 bytes needs its full text compared.
+    struct Key {
+        std::uint64_t head = 0, tail = 0;
+        std::size_t size = 0;
+        bool operator==(const Key&) const = default;
+    };
     struct Slot {
-        std::size_t hash = 0;
+        Key key;
         int index = -1;
     };
-    static std::size_t hashOf(std::string_view s) noexcept;
+    static Key keyOf(std::string_view s) noexcept;
+    static std::size_t hashOf(const Key& k) noexcept;
     int find(std::string_view name) const noexcept;
     std::size_t indexOf(std::string_view name) const;
 

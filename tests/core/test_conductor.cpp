@@ -1,7 +1,12 @@
 #include "calc_error.h"
+#include "checked.h"
 #include "conductor.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
 
 using namespace kelvora;
 
@@ -57,4 +62,36 @@ TEST(ConductorSizing, BadSigmaRaisesAtEverySizingNotWhenRead)
     EXPECT_THROW(SAWG(1.0f, zero), CalcError);
     EXPECT_THROW(Smm2(1.0f, zero), CalcError);
     EXPECT_THROW(SAWG(0.0f, Sigma("3")), CalcError);
+}
+
+// The gauge takes its logarithm in double where that cannot move the floor;
+// the extended logarithm must give the same gauge everywhere, on both sides
+// of every whole gauge and at the exact decades.
+TEST(ConductorSizing, GaugeAgreesWithTheExtendedLogarithm)
+{
+    auto extended = [](float current, int sigma) {
+        long double x = 50 - 10 * log10c(quot(2100 * static_cast<long double>(current), sigma));
+        if (!(x > 0))
+            x = 0;
+        if (x > 45)
+            x = 45;
+        return store(std::floor(x));
+    };
+    std::mt19937 random(8122026);
+    std::uniform_real_distribution<double> decades(-7, 7);
+    for (int sigma : {1, 2, 3, 4, 5, 7, 21, 1000}) {
+        const Sigma s(std::to_string(sigma));
+        for (int i = 0; i < 50000; ++i) {
+            const float current = static_cast<float>(std::pow(10.0, decades(random)));
+            ASSERT_EQ(SAWG(current, s), extended(current, sigma)) << current << " A, " << sigma;
+        }
+        // The currents at each gauge's boundary, 10^((50 - g) / 10) * sigma / 2100,
+        // and the singles either side of them.
+        for (int g = -5; g <= 50; ++g) {
+            float at = static_cast<float>(std::pow(10.0L, (50 - g) / 10.0L) * sigma / 2100);
+            for (float current : {std::nextafter(at, 0.0f), at, std::nextafter(at, 1e30f)})
+                ASSERT_EQ(SAWG(current, s), extended(current, sigma))
+                    << current << " A, " << sigma << ", gauge " << g;
+        }
+    }
 }

@@ -45,6 +45,35 @@ TEST(Sheet, KeepsEveryNameOfALargeTabApart)
     EXPECT_FALSE(Sheet().has("L"));
 }
 
+// A look-up compares a name's first and last eight bytes and its length;
+// names of 7, 8, 9, 16 and 17 bytes that share those parts must stay apart,
+// and past 16 bytes the middle decides.
+TEST(Sheet, NamesThatShareTheirEndsStayApart)
+{
+    const std::vector<std::string> names = {"ABCDEFG",
+                                            "ABCDEFGH",
+                                            "ABCDEFGHI",
+                                            std::string("ABCDEFGH\0", 9),
+                                            "ABCDEFGHABCDEFGH",
+                                            "ABCDEFGHxABCDEFGH",
+                                            "ABCDEFGHyABCDEFGH",
+                                            "ABCDEFGHxyABCDEFGH",
+                                            "ABCDEFGH12345678",
+                                            "ABCDEFGH02345678",
+                                            std::string("A\0B", 3),
+                                            "A"};
+    std::vector<ControlSpec> specs;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        specs.push_back({.name = names[i], .text = std::to_string(i)});
+    Sheet tab(specs);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        ASSERT_EQ(tab[names[i]].text, std::to_string(i)) << i;
+    EXPECT_FALSE(tab.has("ABCDEFGHzABCDEFGH"));
+    EXPECT_FALSE(tab.has("ABCDEFGHxxABCDEFGH"));
+    EXPECT_FALSE(tab.has(std::string("A\0", 2)));
+    EXPECT_FALSE(tab.has("ABCDEF"));
+}
+
 TEST(Colours, NamesAndVerdictPairs)
 {
     EXPECT_EQ(colourName(Colour::Window), "window");
