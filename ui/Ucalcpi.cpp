@@ -231,6 +231,13 @@ void TFCalcPI::followRfStage(const std::string& Eb, const std::string& Ib)
     CalculaCircuitoPI();
 }
 
+void TFCalcPI::takeRfStage(const std::string& Eb, const std::string& Ib)
+{
+    lastEb_ = Eb;
+    lastIb_ = Ib;
+    started_ = false; // a design without a frequency takes its band's again
+}
+
 void TFCalcPI::CalculaCircuitoPI()
 {
     const Settings cfg = settings_ ? settings_() : localeSettings();

@@ -28,12 +28,19 @@ public:
     // them: each replaces EPiEb / EPiIb when it differs from the text last
     // taken, so a value typed here stays until the tab's own one changes.
     void followRfStage(const std::string& Eb, const std::string& Ib);
+    // A design was opened or made new: its own EPiEb / EPiIb stand, and the
+    // RF stage's texts it was kept with count as taken (they replace the
+    // window's only when the tab's change); an empty frequency takes its
+    // band's again at the next calculation.
+    void takeRfStage(const std::string& Eb, const std::string& Ib);
 
     // Handlers: an input changed; a band chosen in CBPiBanda.
     void CalculaCircuitoPI();
     void CBPiBandaChange();
 
     Sheet& sheet() { return sheet_; }
+    // The inputs design files keep and the unsaved-changes mark watches.
+    SheetBinding& binding() { return binding_; }
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -183,8 +183,23 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
     FNucleo = nucleo;
     FCalcPI = calcPi;
     FCalcReator = calcReator;
-    if (FCalcPI)
+    if (FCalcPI) {
         FCalcPI->setSettingsSource([this] { return settings(); });
+        // The pi network is part of the design: it takes the inputs last
+        // opened (or the defaults), and its fields are watched from now on.
+        files_->adopt("FCalcPI", [this] {
+            calcPiTakesRfStage();
+            FCalcPI->CalculaCircuitoPI();
+        });
+    }
+}
+
+void TFKelvora::calcPiTakesRfStage()
+{
+    if (!FCalcPI)
+        return;
+    const Sheet& mod = tab("TModValvul").sheet;
+    FCalcPI->takeRfStage(mod["EEbrf"].text, mod["EIbrf"].text);
 }
 
 // ---- wiring ----------------------------------------------------------------
@@ -534,6 +549,8 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
             return &t->binding;
     if (FConstrucao && name == "FConstrucao")
         return &FConstrucao->settingsBinding();
+    if (FCalcPI && name == "FCalcPI")
+        return &FCalcPI->binding();
     return nullptr;
 }
 

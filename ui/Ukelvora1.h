@@ -63,6 +63,9 @@ public:
     void TAEnrolamentos();
     void SelConfigTM();
     void VisNucleo(float En, float Bn);
+    // A design was put on the pi network's window (opened or made new): the
+    // valve modulator tab's RF stage counts as the one it goes with.
+    void calcPiTakesRfStage();
 
     DesignResults& results() { return results_; }
     // The sheet of a tab by its control name ("TTrafoAlim", "TAjustes", ...).

@@ -201,6 +201,9 @@ void DesignFiles::apply(const DesignInputs& inputs)
             copyInputs(inputs[s.name], saved()[s.name]);
         }
     }
+    // The pi network keeps the plate voltage and current it was saved with
+    // (the valve modulator's calculation, which it follows, comes first).
+    w_.calcPiTakesRfStage();
     applying_ = false;
     w_.TAEnrolamentos();
     w_.SelConfigTM();
@@ -259,7 +262,7 @@ void DesignFiles::watchInputs()
     }
 }
 
-void DesignFiles::adopt(std::string_view sheet)
+void DesignFiles::adopt(std::string_view sheet, const std::function<void()>& settle)
 {
     SheetBinding* b = w_.bindingOf(sheet);
     if (!b)
@@ -267,6 +270,11 @@ void DesignFiles::adopt(std::string_view sheet)
     applying_ = true;
     copyInputs(saved()[sheet], b->sheet());
     b->mirror();
+    if (settle) {
+        settle();
+        b->readInputs();
+        copyInputs(b->sheet(), saved()[sheet]);
+    }
     applying_ = false;
     watchInputs();
 }

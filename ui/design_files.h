@@ -56,7 +56,10 @@ public:
     // A window of stored inputs made after start-up (the construction
     // settings): it takes the inputs last opened, saved or made new, and its
     // fields are watched from now on.
-    void adopt(std::string_view sheet);
+    // `settle`, when given, recalculates the window: what it rewrites of the
+    // inputs just taken (the pi network fills its frequency from its band)
+    // belongs to them and is no change.
+    void adopt(std::string_view sheet, const std::function<void()>& settle = {});
 
     // Tests answer the unsaved-changes question and take the notices
     // (a missing recent file) instead of modal boxes.

@@ -53,8 +53,8 @@ QStringList shown(TFKelvora& w)
     return out;
 }
 
-// The stored sheets the main window keeps (the pi network's window keeps its
-// inputs to itself: only kelvora-cli stores them).
+// The stored sheets on the main window's tabs (the pi network's and the
+// construction windows' have tests of their own below).
 std::vector<const StoredSheet*> windowSheets(const App& app)
 {
     std::vector<const StoredSheet*> v;
@@ -167,6 +167,8 @@ private slots:
     void shortcutsRunTheCommands();
     void fileOpenedBeforeThePagesAreBuiltShowsOnThem();
     void constructionSettingsTravelInTheFile();
+    void piNetworkTravelsInTheFile();
+    void piNetworkOpenedBeforeItsWindowIsMadeReachesIt();
 
 private:
     QTemporaryDir tmp_;
@@ -592,6 +594,112 @@ void TestDesignFiles::constructionSettingsTravelInTheFile()
     const QByteArray again = readAll(second);
     QVERIFY(again.contains("\"ECoTamb\": \"30\""));
     QVERIFY(again.contains("\"ECoEmpil\": \"0.95\""));
+}
+
+namespace {
+QLineEdit* piEdit(const App& app, const char* name)
+{
+    return app.calcPi->findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+QString piText(const App& app, const char* name)
+{
+    if (auto* l = app.calcPi->findChild<QLabel*>(QString::fromLatin1(name)))
+        return l->text();
+    return piEdit(app, name)->text();
+}
+void typeInPi(const App& app, const char* name, const QString& text)
+{
+    QLineEdit* e = piEdit(app, name);
+    e->selectAll();
+    QTest::keyClicks(e, text);
+}
+} // namespace
+
+// The pi network is part of the design: what is typed in its window marks the
+// design changed, is saved, and comes back on opening, its results
+// recalculated; the plate voltage typed there stays until the valve
+// modulator tab's own one changes.
+void TestDesignFiles::piNetworkTravelsInTheFile()
+{
+    const QString path = tmp_.filePath(QStringLiteral("pi.kelvora"));
+    QString c1;
+    {
+        Session a;
+        // Its first calculation fills the frequency from the band: no change.
+        QVERIFY(!piText(a.app, "EPiFreq").isEmpty());
+        QVERIFY(!a.files().isModified());
+        typeInPi(a.app, "EPiQ", QStringLiteral("15"));
+        QVERIFY(a.files().isModified());
+        typeInPi(a.app, "EPiQ", QStringLiteral("12")); // back to the saved text
+        QVERIFY(!a.files().isModified());
+        typeInPi(a.app, "EPiQ", QStringLiteral("15"));
+        // The tab's plate voltage, which the window follows, then one of its own.
+        a.app.showTab("TModValvul");
+        a.app.type("EEbrf", QStringLiteral("2000"));
+        QCOMPARE(piText(a.app, "EPiEb"), QStringLiteral("2000"));
+        typeInPi(a.app, "EPiEb", QStringLiteral("1500"));
+        c1 = piText(a.app, "LPiC1");
+        a.chooser << path;
+        QVERIFY(a.files().saveAs());
+        QVERIFY(!a.files().isModified());
+    }
+    const QByteArray saved = readAll(path);
+    QVERIFY(saved.contains("\"EPiQ\": \"15\""));
+    QVERIFY(saved.contains("\"EPiEb\": \"1500\""));
+    QVERIFY(saved.contains("\"EEbrf\": \"2000\""));
+
+    Session b;
+    const QString startUpC1 = piText(b.app, "LPiC1");
+    QVERIFY(startUpC1 != c1);
+    QVERIFY(b.files().openFile(path));
+    QCOMPARE(piText(b.app, "EPiQ"), QStringLiteral("15"));
+    QCOMPARE(piText(b.app, "EPiEb"), QStringLiteral("1500"));
+    QCOMPARE(piText(b.app, "LPiC1"), c1);
+    QVERIFY(!b.files().isModified());
+    // Opening the window from the tab keeps the file's plate voltage ...
+    b.app.showTab("TModValvul");
+    QTest::mouseClick(b.app.find<QPushButton>("BCircuitoPI"), Qt::LeftButton);
+    QCOMPARE(piText(b.app, "EPiEb"), QStringLiteral("1500"));
+    QVERIFY(!b.files().isModified());
+    // ... until the tab's own changes.
+    b.app.type("EEbrf", QStringLiteral("2500"));
+    QTest::mouseClick(b.app.find<QPushButton>("BCircuitoPI"), Qt::LeftButton);
+    QCOMPARE(piText(b.app, "EPiEb"), QStringLiteral("2500"));
+    // "Novo" puts the window back to its start-up inputs and results.
+    b.answer = DesignFiles::Answer::Discard;
+    b.files().newDesign();
+    QCOMPARE(piText(b.app, "EPiQ"), QStringLiteral("12"));
+    QCOMPARE(piText(b.app, "LPiC1"), startUpC1);
+    QVERIFY(!b.files().isModified());
+    b.app.calcPi->hide();
+}
+
+// A file named at start-up is opened before the secondary windows are made:
+// the pi network's window takes its inputs when it is attached.
+void TestDesignFiles::piNetworkOpenedBeforeItsWindowIsMadeReachesIt()
+{
+    const QString path = tmp_.filePath(QStringLiteral("pi-inicio.kelvora"));
+    DesignInputs design;
+    design["FCalcPI"]["EPiQ"].text = "9";
+    design["FCalcPI"]["EPiR2"].text = "75";
+    write(path, QByteArray::fromStdString(writeDesign(design, ',')));
+
+    TFKelvora main;
+    main.setDecimalSeparator(',');
+    QStringList errors;
+    main.setErrorReporter([&](const QString& m) { errors << m; });
+    QVERIFY(main.designFiles().openFile(path));
+    TFCalcPI pi;
+    main.attach(nullptr, &pi, nullptr);
+    QCOMPARE(pi.findChild<QLineEdit*>(QStringLiteral("EPiQ"))->text(), QStringLiteral("9"));
+    QCOMPARE(pi.findChild<QLineEdit*>(QStringLiteral("EPiR2"))->text(), QStringLiteral("75"));
+    QVERIFY(!main.designFiles().isModified());
+    QVERIFY(errors.isEmpty());
+    // Saved again, the file keeps them.
+    main.setFileChooser([&](QFileDialog*) { return path; });
+    QVERIFY(main.designFiles().save());
+    QVERIFY(readAll(path).contains("\"EPiR2\": \"75\""));
+    main.attach(nullptr, nullptr, nullptr);
 }
 
 QTEST_MAIN(TestDesignFiles)

@@ -24,8 +24,10 @@ struct App {
         nucleo = std::make_unique<TFNucleo>();
         calcPi = std::make_unique<TFCalcPI>();
         calcReator = std::make_unique<TFCalcReator>();
-        main->attach(nucleo.get(), calcPi.get(), calcReator.get());
+        // The separator first, as the program's settings give it before the
+        // secondary windows are attached (the pi network's inputs are taken then).
         main->setDecimalSeparator(separator);
+        main->attach(nucleo.get(), calcPi.get(), calcReator.get());
         // Errors are counted and kept instead of shown in a modal box; a
         // question is kept and answered with `answer`.
         main->setErrorReporter([this](const QString& m) { errors << m; });
