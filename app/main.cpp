@@ -48,7 +48,12 @@ int main(int argc, char* argv[])
         FKelvora.attach(nullptr, nullptr, nullptr);
         return code;
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kelvora"), QString::fromUtf8(e.what()));
+        // A fault of the program itself: said in Portuguese, with the
+        // runtime's own words (often English) after it for the bug report.
+        QMessageBox::critical(nullptr, QStringLiteral("Kelvora"),
+                              QStringLiteral("Erro interno do programa; o Kelvora será fechado.\n\n"
+                                             "Detalhe: %1")
+                                  .arg(QString::fromUtf8(e.what())));
     }
     // Reached only after an exception: the program did not end normally.
     return EXIT_FAILURE;

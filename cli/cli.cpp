@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace kelvora {
 
@@ -68,7 +69,8 @@ void printHelp(std::ostream& out)
            "  --version              mostra a versão\n"
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
            "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
-           "saída\npadrão) não pôde ser gravado, 2 para erro de uso.\n";
+           "saída\npadrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é número\n"
+           "é lido com o valor padrão do campo, como a janela faz, e um aviso o nomeia.\n";
 }
 
 
@@ -280,6 +282,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::string error = runCalculation(tab, design->outputs, [&] {
                                       design->show(tab, state, cfg);
                                   }).value_or(std::string());
+        // A field that holds no number was read as the calculation's fallback
+        // (the window paints it red): said, so that a script does not take the
+        // results for those of the text it gave.
+        for (const std::string& name : tab.names())
+            if (const Control& c = std::as_const(tab)[name]; c.substituted)
+                err << "kelvora-cli: aviso: " << name << " = \"" << c.text
+                    << "\" não é um número; o cálculo usou o valor padrão do campo\n";
         std::optional<construction::Analysis> analysis;
         if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),

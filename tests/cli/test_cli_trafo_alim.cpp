@@ -142,6 +142,25 @@ TEST(CliTrafoAlim, CalculationErrorExitsWith1AfterTheLabelsWrittenSoFar)
     EXPECT_THAT(r.out, HasSubstr("LFo\t50\nLPas\t\n"));
 }
 
+// A field that holds no number is read as its fallback, as the window does;
+// the results still come, with a warning naming each such field in the tab's
+// order, and the exit is 0.
+TEST(CliTrafoAlim, FieldsThatAreNoNumberAreNamedInAWarning)
+{
+    CliRun r = run({"EIs1=abc", "EVs2=1.5", "--decimal-separator=,"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err,
+              "kelvora-cli: aviso: EIs1 = \"abc\" não é um número; o cálculo usou o valor padrão "
+              "do campo\n"
+              "kelvora-cli: aviso: EVs2 = \"1.5\" não é um número; o cálculo usou o valor padrão "
+              "do campo\n");
+    // 1 mA and 0 V in their place: 400 V x 0.001 A + 0 V + 5 V x 5 A = 25.40 VA.
+    EXPECT_THAT(r.out, HasSubstr("LPas\t25,40\n"));
+    // Every field a number: no warning.
+    r = run({"EIs1=250", "--decimal-separator=,"});
+    EXPECT_EQ(r.err, "");
+}
+
 TEST(CliTrafoAlim, ReportToAFileAndToStandardOutput)
 {
     QTemporaryDir dir;
