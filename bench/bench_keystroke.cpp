@@ -105,8 +105,8 @@ int main(int argc, char* argv[])
             // BENCH_HIDE=A,B: those widgets hidden, to see what each costs a key.
             const QStringList hidden =
                 qEnvironmentVariable("BENCH_HIDE").split(QLatin1Char(','), Qt::SkipEmptyParts);
-            for (const QString& name : hidden)
-                if (auto* w = main.construcao()->findChild<QWidget*>(name))
+            for (const QString& widgetName : hidden)
+                if (auto* w = main.construcao()->findChild<QWidget*>(widgetName))
                     w->hide();
             main.activateWindow();
             QCoreApplication::processEvents();
