@@ -69,7 +69,8 @@ struct Window {
 
 Window windowOf(double a, double b, const ConstructionSettings& set)
 {
-    return {a, b, 1.5 * a - 2 * set.flange - 2 * set.margin, a / 2 - set.clearance};
+    const LaminationGeometry g = geometryOf(a);
+    return {a, b, g.windowHeight - 2 * set.flange - 2 * set.margin, g.windowWidth - set.clearance};
 }
 
 Analysis failed(DesignKind design, std::string message)
@@ -170,8 +171,9 @@ double netSection(const Window& w, const ConstructionSettings& set)
 // temperature (the first from the ambient).
 void heat(Analysis& r, const Window& w, const ConstructionSettings& set)
 {
-    const double a = w.a / 10; // cm
-    const double W = 3 * a, H = 2.5 * a, D = w.b / 10 + 2 * set.bulge * r.buildMm / 10;
+    const LaminationGeometry g = geometryOf(w.a / 10); // cm
+    const double W = g.outlineWidth, H = g.outlineHeight;
+    const double D = w.b / 10 + 2 * set.bulge * r.buildMm / 10;
     r.areaCm2 = 2 * (W * H + W * D + H * D);
     double t = set.ambient;
     for (int pass = 0; pass < ThermalPasses; ++pass) {
@@ -234,8 +236,7 @@ void fitAndTemperature(Analysis& r, const ConstructionSettings& set, char sep)
 double gappedPath(Analysis& r, double spacerMm, const Window& w, const ConstructionSettings& set)
 {
     r.gapMm = 2 * spacerMm;
-    const double pathMm = 6 * w.a; // mean magnetic path of the scrapless E/I
-    return (r.gapMm + pathMm / set.mur) / 1000;
+    return (r.gapMm + geometryOf(w.a).pathMm / set.mur) / 1000;
 }
 
 bool finite(double v) { return std::isfinite(v); }

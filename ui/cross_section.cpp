@@ -1,6 +1,7 @@
 #include "cross_section.h"
 
 #include "colour.h"
+#include "lamination.h"
 
 #include <QPainter>
 
@@ -55,7 +56,7 @@ CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionCo
     if (!c.analysis || c.analysis->error || !(c.a > 0))
         return pic;
     const ConstructionSettings& s = c.settings;
-    const double a = c.a, h = 1.5 * a, leg = a / 4;
+    const double a = c.a, h = geometryOf(a).windowHeight, leg = a / 4;
     const std::vector<Band> bands = windingBands(c);
     const double coilEdge = bands.empty() ? s.bulge * s.tube : bands.back().to;
 
