@@ -74,6 +74,12 @@ locale_t cLocale()
     return loc;
 }
 
+// 10^0 ... 10^27: the powers of ten a 64-bit significand holds exactly.
+constexpr long double kExact10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                    1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                    1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
 // The common case of a normalised text, read exactly without the C
 // library: at most 19 significant digits make an integer M that a 64-bit
 // significand holds exactly, and 10^k up to 10^27 is exact too, so M * 10^k
@@ -120,10 +126,6 @@ std::optional<long double> readExactly(const std::string& s)
     }
     long double v = static_cast<long double>(m);
     if (m != 0) {
-        static constexpr long double kExact10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
-                                                   1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-                                                   1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
-                                                   1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
         if (scale > 27 || scale < -27)
             return std::nullopt;
         v = scale >= 0 ? v * kExact10[scale] : v / kExact10[-scale];
@@ -166,10 +168,6 @@ std::optional<float> plainDecimal(std::string_view t, char separator)
     }
     if (!anyDigit || scale < -27)
         return std::nullopt;
-    static constexpr long double kExact10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
-                                               1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-                                               1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
-                                               1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
     // m / 1 is m: a whole number needs no division (every 64-bit m is exact).
     const long double v = scale == 0 ? static_cast<long double>(m)
                                      : static_cast<long double>(m) / kExact10[-scale];

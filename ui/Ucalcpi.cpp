@@ -220,8 +220,10 @@ void TFCalcPI::setSettingsSource(std::function<Settings()> source)
     settings_ = std::move(source);
 }
 
-void TFCalcPI::followRfStage(const std::string& Eb, const std::string& Ib)
+void TFCalcPI::followRfStage(const Sheet& mod)
 {
+    const std::string& Eb = mod["EEbrf"].text;
+    const std::string& Ib = mod["EIbrf"].text;
     binding_.readInputs();
     if (Eb != lastEb_)
         sheet_["EPiEb"].text = lastEb_ = Eb;
@@ -231,10 +233,10 @@ void TFCalcPI::followRfStage(const std::string& Eb, const std::string& Ib)
     CalculaCircuitoPI();
 }
 
-void TFCalcPI::takeRfStage(const std::string& Eb, const std::string& Ib)
+void TFCalcPI::takeRfStage(const Sheet& mod)
 {
-    lastEb_ = Eb;
-    lastIb_ = Ib;
+    lastEb_ = mod["EEbrf"].text;
+    lastIb_ = mod["EIbrf"].text;
     started_ = false; // a design without a frequency takes its band's again
 }
 

@@ -24,15 +24,16 @@ public:
     // Where the decimal separator comes from (the main window's settings);
     // the user's locale until set.
     void setSettingsSource(std::function<Settings()> source);
-    // The RF stage's plate voltage and current as the valve modulator tab has
-    // them: each replaces EPiEb / EPiIb when it differs from the text last
-    // taken, so a value typed here stays until the tab's own one changes.
-    void followRfStage(const std::string& Eb, const std::string& Ib);
+    // The RF stage's plate voltage and current (EEbrf, EIbrf) as the valve
+    // modulator tab's sheet has them: each replaces EPiEb / EPiIb when it
+    // differs from the text last taken, so a value typed here stays until the
+    // tab's own one changes.
+    void followRfStage(const Sheet& mod);
     // A design was opened or made new: its own EPiEb / EPiIb stand, and the
-    // RF stage's texts it was kept with count as taken (they replace the
-    // window's only when the tab's change); an empty frequency takes its
-    // band's again at the next calculation.
-    void takeRfStage(const std::string& Eb, const std::string& Ib);
+    // tab's texts it was kept with count as taken (they replace the window's
+    // only when the tab's change); an empty frequency takes its band's again
+    // at the next calculation.
+    void takeRfStage(const Sheet& mod);
 
     // Handlers: an input changed; a band chosen in CBPiBanda.
     void CalculaCircuitoPI();

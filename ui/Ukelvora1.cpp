@@ -196,10 +196,8 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
 
 void TFKelvora::calcPiTakesRfStage()
 {
-    if (!FCalcPI)
-        return;
-    const Sheet& mod = tab("TModValvul").sheet;
-    FCalcPI->takeRfStage(mod["EEbrf"].text, mod["EIbrf"].text);
+    if (FCalcPI)
+        FCalcPI->takeRfStage(tab("TModValvul").sheet);
 }
 
 // ---- wiring ----------------------------------------------------------------
@@ -342,8 +340,7 @@ void TFKelvora::BCircuitoPIClick()
 {
     if (!FCalcPI)
         return;
-    const Sheet& mod = tab("TModValvul").sheet;
-    FCalcPI->followRfStage(mod["EEbrf"].text, mod["EIbrf"].text);
+    FCalcPI->followRfStage(tab("TModValvul").sheet);
     FCalcPI->show();
     FCalcPI->raise();
     FCalcPI->activateWindow();
@@ -491,7 +488,7 @@ bool TFKelvora::run(std::string_view procedure)
     const bool done = calculate(t, step);
     // The pi network works from the same RF stage.
     if (FCalcPI && d->tab == "TModValvul")
-        FCalcPI->followRfStage(t.sheet["EEbrf"].text, t.sheet["EIbrf"].text);
+        FCalcPI->followRfStage(t.sheet);
     return done;
 }
 
