@@ -16,13 +16,18 @@ std::string line(const ControlSpec& c)
         l += "=1" + std::string(c.checked ? "  (marcado no início)" : "");
         break;
     case Kind::List: {
-        l += " = ";
+        l += ": ";
         for (std::size_t i = 0; i < c.items.size(); ++i)
             l += (i ? " | " : "") + c.items[i];
+        const std::string start = c.itemIndex >= 0 && c.itemIndex < int(c.items.size())
+                                      ? c.items[std::size_t(c.itemIndex)]
+                                      : c.text;
+        if (!start.empty())
+            l += "  (início: " + start + ")";
         break;
     }
     default:
-        l += " = " + c.text;
+        l += "=" + c.text;
         break;
     }
     return l + "\n";

@@ -76,3 +76,27 @@ TEST(CliCodificacao, TheChokeHasAReportToo)
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, goldenBytes("reator_filtro_defaults.txt"));
 }
+
+// The README's list of control names is the registry's own, as --controles writes it.
+TEST(CliControles, TheReadmeListsTheControlsOfTheRegistry)
+{
+    const CliRun r = cliRun({"--controles"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("trafo-alimentacao (TTrafoAlim)\n  EBn1=32\n"));
+    EXPECT_THAT(r.out, HasSubstr("  CNumSec: 1 | 2 | 3 | 4 | 5 | 6  (início: 3)\n"));
+    EXPECT_THAT(r.out, HasSubstr("reator-filtro (TReatorFiltro)\n  ERFLr=10\n"));
+    QFile f(QStringLiteral(KELVORA_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string readme = f.readAll().toStdString();
+    const std::string head = "<!-- kelvora-cli --controles -->\n```text\n";
+    const std::size_t from = readme.find(head);
+    const std::size_t to = readme.find("```\n<!-- fim de kelvora-cli --controles -->");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    // The block ends with the list's last line; the list's closing blank line is not kept.
+    std::string listed = r.out;
+    while (!listed.empty() && listed.back() == '\n')
+        listed.pop_back();
+    EXPECT_EQ(readme.substr(from + head.size(), to - from - head.size()), listed + "\n")
+        << "README.md: replace the block with the output of kelvora-cli --controles";
+}
