@@ -8,8 +8,8 @@
 namespace kelvora::construction {
 
 struct Summary {
-    std::string text; // "Construção: não cabe, indução alta"
-    bool good = true; // every verdict passes
+    std::string text;   // "Construção: não cabe, indução alta"
+    bool good = true;   // every verdict passes
     std::string detail; // every verdict's full text, a line each
 };
 

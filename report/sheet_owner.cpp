@@ -23,8 +23,8 @@ std::string withOwner(std::string sheetText, std::string_view design, const Shee
     if (at != std::string::npos)
         at = sheetText.find('\n', at + 1);
     at = at == std::string::npos ? sheetText.size() : at + 1;
-    sheetText.insert(at, "Nome do usuário: " + tab[user].text + "\nAplicação: "
-                             + tab[application].text + "\n");
+    sheetText.insert(at, "Nome do usuário: " + tab[user].text
+                             + "\nAplicação: " + tab[application].text + "\n");
     return sheetText;
 }
 

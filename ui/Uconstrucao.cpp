@@ -533,10 +533,16 @@ QString TFConstrucao::chooseFile(QFileDialog*& dialog, const char* name, const c
         dialog->selectFile(QString::fromLatin1(file));
         dialog->setSizeGripEnabled(true);
     }
+    // Until a name is chosen, the sheet is offered under the design file's name.
+    if (!dialog->property("chosen").toBool())
+        dialog->selectFile(designName_.isEmpty() ? QString::fromLatin1(file)
+                                                 : designName_ + u'_' + QString::fromLatin1(file));
     dialog->setWindowTitle(title);
     const QString path = fileChooser_(dialog);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         dialog->selectFile(path);
+        dialog->setProperty("chosen", true);
+    }
     return path;
 }
 

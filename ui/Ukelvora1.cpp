@@ -437,6 +437,9 @@ void TFKelvora::showConstrucao(const char* tabName)
         // The settings of the design last opened (or the defaults), watched for changes.
         files_->adopt("FConstrucao");
     }
+    FConstrucao->setDesignName(files_->currentFile().isEmpty()
+                                   ? QString()
+                                   : QFileInfo(files_->currentFile()).completeBaseName());
     FConstrucao->showDesign(
         {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
          [&t] { return t.failed; }, [this] { return settings(); },

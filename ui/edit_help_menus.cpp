@@ -116,13 +116,13 @@ void addEditAndHelpMenus(QMenuBar* bar, QWidget* window)
     QAction* about = help->addAction(QStringLiteral("&Sobre o Kelvora"));
     about->setObjectName(QStringLiteral("ASobre"));
     QObject::connect(about, &QAction::triggered, window, [window] {
-        QMessageBox::about(
-            window, QStringLiteral("Sobre o Kelvora"),
-            QStringLiteral("<b>Kelvora - Cálculo de Transformadores V4.0 (beta)</b><br><br>"
-                           "Transformadores de alimentação, de modulação, moduladores "
-                           "transistorizados e reatores de filtro, com a construção na "
-                           "bancada.<br><br>Programa gratuito (freeware), da equipe Kelvora. "
-                           "Todos os resultados devem ser conferidos antes da construção."));
+        QMessageBox::about(window, QStringLiteral("Sobre o Kelvora"),
+                           QStringLiteral(
+                               "<b>Kelvora - Cálculo de Transformadores V4.0 (beta)</b><br><br>"
+                               "Transformadores de alimentação, de modulação, moduladores "
+                               "transistorizados e reatores de filtro, com a construção na "
+                               "bancada.<br><br>Programa gratuito (freeware), da equipe Kelvora. "
+                               "Todos os resultados devem ser conferidos antes da construção."));
     });
 }
 

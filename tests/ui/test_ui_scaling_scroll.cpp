@@ -20,8 +20,7 @@ private slots:
 
 namespace {
 
-const char* const Tabs[] = {"TTrafoAlim", "TModValvul", "TModTransis", "TReatorFiltro",
-                            "TAjustes"};
+const char* const Tabs[] = {"TTrafoAlim", "TModValvul", "TModTransis", "TReatorFiltro", "TAjustes"};
 
 QString where(const char* what)
 {

@@ -7,21 +7,21 @@
 #include "design_files.h"
 #include "designs.h"
 #include "keyboard.h"
+#include "reator_filtro_report.h"
 #include "report_file.h"
 #include "table_copy.h"
-#include "reator_filtro_report.h"
 #include "trafo_alim_report.h"
 #include "ui_fixture.h"
 #include "winding_sheet_pdf.h"
 
 #include <QClipboard>
 #include <QFileDialog>
-#include <QTableView>
-#include <QTextBrowser>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -69,6 +69,7 @@ private slots:
     void ironLossOfGappedPartsIsNotCalculated();
     void powerTransformerKeyboardOrderFollowsTheDesign();
     void reportNamesStartWithTheDesignFilesName();
+    void aReopenedDesignReturnsToItsTab();
 };
 
 void TestUsability::theChokeHasAReport()
@@ -306,6 +307,40 @@ void TestUsability::reportNamesStartWithTheDesignFilesName()
     app.showTab("TReatorFiltro");
     QTest::mouseClick(app.find<QPushButton>("BSalvaRF"), Qt::LeftButton);
     QCOMPARE(QFileInfo(offered).completeBaseName(), QStringLiteral("fonte_receptor_Reator_filtro"));
+    // The winding sheet too.
+    TFConstrucao* w = openConstrucao(app, "TReatorFiltro", "BBConstrucaoReator");
+    w->setFileChooser([&](QFileDialog* d) {
+        offered = d->selectedFiles().value(0);
+        return QString();
+    });
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("BCoGravaFolha")), Qt::LeftButton);
+    QCOMPARE(QFileInfo(offered).completeBaseName(),
+             QStringLiteral("fonte_receptor_Folha_enrolamento"));
+}
+
+void TestUsability::aReopenedDesignReturnsToItsTab()
+{
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("modulador.kelvora"));
+    {
+        App app;
+        app.main->setFileChooser([&](QFileDialog*) { return design; });
+        app.showTab("TModValvul");
+        QVERIFY(app.main->designFiles().saveAs());
+        QVERIFY(readFile(design).contains("\"aba\": \"TModValvul\""));
+    }
+    App app;
+    QVERIFY(app.main->designFiles().openFile(design));
+    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentWidget()->objectName(),
+             QStringLiteral("TModValvul"));
+    // A tab this program does not have is passed over.
+    DesignInputs other(',');
+    other.tab = "TNaoExiste";
+    QVERIFY(!saveDesignFile(design, writeDesign(other, ',')));
+    QVERIFY(app.main->designFiles().openFile(design));
+    QCOMPARE(app.find<QTabWidget>("PageControl1")->currentWidget()->objectName(),
+             QStringLiteral("TModValvul"));
+    QVERIFY(app.errors.isEmpty());
 }
 
 void TestUsability::everyInputAndResultExplainsItself()
@@ -332,14 +367,15 @@ void TestUsability::everyInputAndResultExplainsItself()
     QVERIFY(app.find("EIs2")->toolTip().contains(QStringLiteral("corrente contínua que a carga")));
     QVERIFY(app.find("EIs2")->toolTip().contains(QStringLiteral("secundário 2")));
     QVERIFY(app.find("LZpl1")->toolTip().contains(QStringLiteral("vê Zpp/4")));
-    QVERIFY(app.find("LVsec")->toolTip().startsWith(QStringLiteral("Fator de perdas no secundário")));
+    QVERIFY(
+        app.find("LVsec")->toolTip().startsWith(QStringLiteral("Fator de perdas no secundário")));
 }
 
 void TestUsability::ironLossOfGappedPartsIsNotCalculated()
 {
     App app;
-    for (auto [tab, button] : {std::pair{"TModValvul", "BBConstrucaoTM"},
-                               {"TReatorFiltro", "BBConstrucaoReator"}}) {
+    for (auto [tab, button] :
+         {std::pair{"TModValvul", "BBConstrucaoTM"}, {"TReatorFiltro", "BBConstrucaoReator"}}) {
         TFConstrucao* w = openConstrucao(app, tab, button);
         QVERIFY(w);
         auto* pfe = w->findChild<QLabel*>(QStringLiteral("LCoPfe"));
@@ -363,14 +399,17 @@ void TestUsability::powerTransformerKeyboardOrderFollowsTheDesign()
         if (w->isVisible() && w->isEnabled()) // where Tab stops
             names << w->objectName();
     // Operating data, primary, secondaries (and their counts), core, buttons, report.
-    const QStringList expected = {
-        QStringLiteral("EFo"),        QStringLiteral("CBTaBmax"),      QStringLiteral("CBTaEff"),
-        QStringLiteral("EVp1"),       QStringLiteral("EVs1"),          QStringLiteral("EIs1"),
-        QStringLiteral("EVs2"),       QStringLiteral("EIs2"),          QStringLiteral("EVs3"),
-        QStringLiteral("EIs3"),       QStringLiteral("CNumPri"),       QStringLiteral("CNumSec"),
-        QStringLiteral("EBn1"),       QStringLiteral("EEn1"),          QStringLiteral("RBNucleoE"),
-        QStringLiteral("RBNucleoU"),  QStringLiteral("BBVisNucleoTA"), QStringLiteral("BBConstrucaoTA"),
-        QStringLiteral("EUserNameTA"), QStringLiteral("EApplicationTA"), QStringLiteral("BSalvaTA")};
+    const QStringList expected = {QStringLiteral("EFo"),           QStringLiteral("CBTaBmax"),
+                                  QStringLiteral("CBTaEff"),       QStringLiteral("EVp1"),
+                                  QStringLiteral("EVs1"),          QStringLiteral("EIs1"),
+                                  QStringLiteral("EVs2"),          QStringLiteral("EIs2"),
+                                  QStringLiteral("EVs3"),          QStringLiteral("EIs3"),
+                                  QStringLiteral("CNumPri"),       QStringLiteral("CNumSec"),
+                                  QStringLiteral("EBn1"),          QStringLiteral("EEn1"),
+                                  QStringLiteral("RBNucleoE"),     QStringLiteral("RBNucleoU"),
+                                  QStringLiteral("BBVisNucleoTA"), QStringLiteral("BBConstrucaoTA"),
+                                  QStringLiteral("EUserNameTA"),   QStringLiteral("EApplicationTA"),
+                                  QStringLiteral("BSalvaTA")};
     QCOMPARE(names.join(u' '), expected.join(u' '));
 }
 
