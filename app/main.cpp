@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <cstdlib>
 #include <exception>
@@ -40,6 +41,10 @@ int main(int argc, char* argv[])
                 w->setAttribute(Qt::WA_QuitOnClose, false);
             FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
         });
+        // At a large scale or on a small screen the window takes the screen
+        // and its tabs scroll.
+        if (const QScreen* screen = FKelvora.screen())
+            FKelvora.fitInto(screen->availableGeometry().size());
         FKelvora.show();
         // `kelvora FILE`: the design file the desktop (or the user) names.
         if (const QStringList args = QApplication::arguments(); args.size() > 1)

@@ -2,6 +2,7 @@
 
 #include "circuito_pi.h"
 #include "panel_layout.h"
+#include "reator_filtro_report.h"
 #include "trafo_alim_report.h"
 #include "trafo_mod_report.h"
 
@@ -147,6 +148,9 @@ Design reatorFiltro()
          {"CalcReatorFiltro"}},
     };
     d.show = d.procedures[0].run;
+    d.report = [](const Sheet& tab, const DesignResults& r, const Settings& cfg) {
+        return reportReatorFiltro(tab, r.reatorFiltro, cfg);
+    };
     d.core = [](const DesignResults& r) {
         return std::pair<float, float>{r.reatorFiltro.RFEn, r.reatorFiltro.RFBn};
     };

@@ -133,6 +133,10 @@ std::vector<ControlSpec> reatorFiltroControls()
         const bool edit = n == "ERFBnc" || n == "ERFEnc";
         v.push_back({.name = name, .kind = edit ? Kind::Edit : Kind::Label, .readOnly = edit});
     }
+    // Report fields.
+    v.push_back(inputEdit("EUserNameRF", "Digite aqui o nome do utilizador do programa", 80));
+    v.push_back(
+        inputEdit("EApplicationRF", "Digite aqui o nome do reator ou tipo de aplicação", 80));
     return v;
 }
 

@@ -3,6 +3,7 @@
 #include "adviser.h"
 #include "ajustes.h"
 #include "cli_folha.h"
+#include "control_list.h"
 #include "construction_output.h"
 #include "design_file_io.h"
 #include "designs.h"
@@ -29,8 +30,9 @@ namespace {
 const char* const Usage =
     "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] "
     "[--decimal-separator=C]\n"
+    "                 [--codificacao=windows-1252|utf-8]\n"
     "                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]\n"
-    "     kelvora-cli --help | --version\n";
+    "     kelvora-cli --help | --version | --controles\n";
 
 struct UsageError {
     std::string message;
@@ -61,10 +63,13 @@ void printHelp(std::ostream& out)
            "  --folha=ARQUIVO        grava a folha de enrolamento (texto); --folha-pdf=ARQUIVO\n"
            "                         a mesma folha em PDF, com os desenhos\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
+           "  --codificacao=C        codificação do relatório e da folha em texto:\n"
+           "                         windows-1252 (CR LF, o padrão) ou utf-8 (LF)\n"
            "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
            "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
            "  --salva-projeto=ARQUIVO\n"
            "                         grava as entradas desta execução num arquivo de projeto\n"
+           "  --controles            lista os controles de entrada de cada projeto\n"
            "  --help                 mostra esta ajuda\n"
            "  --version              mostra a versão\n"
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
@@ -195,6 +200,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         for (const std::string& a : args)
             if (a == "--help" || a == "-h")
                 return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
+        if (args[0] == "--controles")
+            return finish(printBlock(out, [&] { out << controlList(); }), err, 0);
         if (args[0] == "--version")
             return finish(printBlock(out, [&] { out << "kelvora-cli 4.0 (beta)\n"; }), err, 0);
         const Design* design = findDesign(args[0]);
@@ -213,6 +220,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         std::vector<std::pair<std::string, bool>> folhas; // path, PDF
         std::string reportPath;
         char separator = 0;
+        TextEncoding encoding = TextEncoding::Windows1252CrLf;
         for (std::size_t i = 1; i < args.size(); ++i) {
             const std::string& a = args[i];
             if (a == "--json") {
@@ -244,6 +252,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 if (c != "," && c != ".")
                     throw UsageError{"o separador decimal deve ser , ou ."};
                 separator = c[0];
+            } else if (a.rfind("--codificacao=", 0) == 0) {
+                const std::optional<TextEncoding> e = textEncodingNamed(a.substr(14));
+                if (!e)
+                    throw UsageError{"a codificação deve ser windows-1252 ou utf-8"};
+                encoding = *e;
             } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
                 const std::size_t eq = a.find('=');
                 (eq == 9 ? projectIn : projectOut) = a.substr(eq + 1);
@@ -349,16 +362,17 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (wantReport) {
             const std::string text = design->report(tab, state, cfg);
             if (reportPath == "-") {
-                const QByteArray bytes = encodeReport(text);
+                const QByteArray bytes = encodeReport(text, encoding);
                 printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
-            } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text)) {
+            } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text,
+                                                       encoding)) {
                 err << "kelvora-cli: " << failure->toStdString() << '\n';
                 status = 1;
             }
         }
         for (const auto& [path, pdf] : folhas)
             if (auto failure = writeFolha(path, pdf, design->name, tab, state, false, construcao,
-                                          cfg)) {
+                                          cfg, encoding)) {
                 err << "kelvora-cli: " << *failure << '\n';
                 status = 1;
                 break;

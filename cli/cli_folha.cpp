@@ -1,6 +1,7 @@
 #include "cli_folha.h"
 
 #include "report_file.h"
+#include "sheet_owner.h"
 #include "winding_sheet.h"
 #include "winding_sheet_pdf.h"
 
@@ -10,19 +11,22 @@ namespace kelvora {
 
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
                                       const Sheet& tab, const DesignResults& state, bool tabFailed,
-                                      Sheet& construcao, const Settings& cfg)
+                                      Sheet& construcao, const Settings& cfg,
+                                      TextEncoding encoding)
 {
     const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
     const std::optional<SheetSubject> subject = analyseForSheet(design, tab, state, tabFailed, set,
                                                                 cfg);
     if (!subject)
         return "o projeto " + design + " não tem folha de enrolamento";
-    const std::string text = windingSheetText(subject->analysis, subject->core, construcao,
-                                              subject->activeSecondaries, cfg);
+    const std::string text = withOwner(windingSheetText(subject->analysis, subject->core,
+                                                        construcao, subject->activeSecondaries,
+                                                        cfg),
+                                       design, tab);
     const QString file = QString::fromStdString(path);
     std::optional<QString> failure;
     if (!pdf) {
-        failure = writeReportFile(file, text);
+        failure = writeReportFile(file, text, encoding);
     } else {
         // Fonts and the PDF painter need a GUI application (main() makes one).
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

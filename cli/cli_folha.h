@@ -1,6 +1,7 @@
 #pragma once
 // kelvora-cli's winding sheet: --folha=FILE (text) and --folha-pdf=FILE.
 #include "numbers.h"
+#include "report_file.h"
 #include "results.h"
 #include "sheet.h"
 
@@ -14,6 +15,7 @@ namespace kelvora {
 // the Portuguese message of a failure.
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
                                       const Sheet& tab, const DesignResults& state, bool tabFailed,
-                                      Sheet& construcao, const Settings& cfg);
+                                      Sheet& construcao, const Settings& cfg,
+                                      TextEncoding encoding = TextEncoding::Windows1252CrLf);
 
 } // namespace kelvora

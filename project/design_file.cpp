@@ -302,13 +302,16 @@ bool sameInputs(const Sheet& a, const Sheet& b)
     return true;
 }
 
-std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator)
+std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator,
+                        std::string_view shownTab)
 {
     OrderedJson doc;
     doc["formato"] = DesignFormat;
     doc["versao"] = DesignVersion;
     doc["programa"] = "Kelvora 4.0 (beta)";
     doc["separadorDecimal"] = std::string(1, decimalSeparator);
+    if (!shownTab.empty())
+        doc["aba"] = std::string(shownTab);
     OrderedJson sheets = OrderedJson::object();
     for (const StoredSheet& stored : storedSheets()) {
         const Sheet* tab = sheetOf(stored.name);
@@ -347,7 +350,8 @@ std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator)
 
 std::string writeDesign(const DesignInputs& inputs, char decimalSeparator)
 {
-    return writeDesign([&](std::string_view name) { return &inputs[name]; }, decimalSeparator);
+    return writeDesign([&](std::string_view name) { return &inputs[name]; }, decimalSeparator,
+                       inputs.tab);
 }
 
 DesignInputs readDesign(std::string_view bytes, char decimalSeparator)
@@ -364,6 +368,11 @@ DesignInputs readDesign(std::string_view bytes, char decimalSeparator)
     for (const StoredSheet& stored : storedSheets())
         if (const auto values = sheets->find(stored.name); values != sheets->end())
             readSheet(inputs[stored.name], *values, stored.name, from, decimalSeparator);
+    // Where the window was: a convenience, so whatever is no tab's name is
+    // passed over here or by the window.
+    if (const auto tab = doc.find("aba"); tab != doc.end() && tab->is_string())
+        if (std::string name = tab->get<std::string>(); !name.empty() && name.size() <= 64)
+            inputs.tab = std::move(name);
     return inputs;
 }
 

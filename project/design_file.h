@@ -54,6 +54,9 @@ public:
     Sheet& operator[](std::string_view name);
     const Sheet& operator[](std::string_view name) const;
 
+    // The tab the design was saved on ("TModValvul"), empty when not said.
+    std::string tab;
+
 private:
     std::vector<Sheet> sheets_; // in the order of storedSheets()
 };
@@ -76,7 +79,9 @@ using SheetLookup = std::function<const Sheet*(std::string_view name)>;
 
 // The document of the inputs of every stored sheet that `sheetOf` finds
 // (UTF-8, "\n" line ends, ends with a newline).
-std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator);
+// `shownTab`, when given, is the tab the window shows, opened again with the design.
+std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator,
+                        std::string_view shownTab = {});
 std::string writeDesign(const DesignInputs& inputs, char decimalSeparator);
 
 // Reads and checks a whole document before anything is returned; numeric

@@ -3,14 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStorageInfo>
 #include <QStringEncoder>
 
 namespace kelvora {
 
-QByteArray encodeReport(const std::string& utf8Text)
+QByteArray encodeReport(const std::string& utf8Text, TextEncoding encoding)
 {
     const QString text = QString::fromUtf8(utf8Text.data(), qsizetype(utf8Text.size()));
+    // Through QString, so that bytes that were no UTF-8 come out as U+FFFD.
+    if (encoding == TextEncoding::Utf8Lf)
+        return text.toUtf8();
     QStringEncoder encoder("windows-1252");
     QByteArray out;
     out.reserve(text.size() + text.count(u'\n') + 16);
@@ -41,6 +45,33 @@ QByteArray encodeReport(const std::string& utf8Text)
         i += len - 1;
     }
     return out;
+}
+
+namespace {
+const QString EncodingKey = QStringLiteral("codificacaoTexto");
+} // namespace
+
+TextEncoding savedTextEncoding()
+{
+    return QSettings().value(EncodingKey).toString() == QLatin1String("utf-8")
+               ? TextEncoding::Utf8Lf
+               : TextEncoding::Windows1252CrLf;
+}
+
+void saveTextEncoding(TextEncoding encoding)
+{
+    QSettings().setValue(EncodingKey, encoding == TextEncoding::Utf8Lf
+                                          ? QStringLiteral("utf-8")
+                                          : QStringLiteral("windows-1252"));
+}
+
+std::optional<TextEncoding> textEncodingNamed(std::string_view name)
+{
+    if (name == "utf-8" || name == "UTF-8")
+        return TextEncoding::Utf8Lf;
+    if (name == "windows-1252" || name == "Windows-1252")
+        return TextEncoding::Windows1252CrLf;
+    return std::nullopt;
 }
 
 namespace {
@@ -88,9 +119,11 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 }
 } // namespace
 
-std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text)
+std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text,
+                                       TextEncoding encoding)
 {
-    return writeFileReplacing(path, encodeReport(utf8Text), QStringLiteral("o relatório"));
+    return writeFileReplacing(path, encodeReport(utf8Text, encoding),
+                              QStringLiteral("o relatório"));
 }
 
 std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes)

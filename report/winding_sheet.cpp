@@ -178,8 +178,10 @@ void writeFigures(Writer& w, const Analysis& a)
     w.heading("Resultados");
     w.line("  Altura da bobina: " + w.num(a.buildMm, 2)
            + " mm; ocupação da janela: " + w.num(a.fillPct, 1) + " %");
-    w.line("  Perda no ferro: " + w.num(a.pfeW, 2) + " W; perda no cobre: " + w.num(a.pcuW, 2)
-           + " W");
+    // Only the power transformer's iron loss is modelled.
+    const std::string pfe = a.design == DesignKind::TrafoAlim ? w.num(a.pfeW, 2) + " W"
+                                                              : std::string("não calculada");
+    w.line("  Perda no ferro: " + pfe + "; perda no cobre: " + w.num(a.pcuW, 2) + " W");
     w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1) + " cm²");
     w.line("  Elevação de temperatura: " + w.num(a.dtK, 1) + " K; cobre a " + w.num(a.tHotC, 1)
            + " °C");

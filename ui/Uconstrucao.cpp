@@ -7,6 +7,7 @@
 #include "glyph_text.h"
 #include "keyboard.h"
 #include "report_file.h"
+#include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
 #include "winding_sheet_pdf.h"
@@ -40,6 +41,9 @@ struct Figure {
     unsigned designs;
     double Analysis::*value;
 };
+
+// What the iron loss of a part whose loss is not modelled reads.
+constexpr const char* NotCalculated = "não calculada";
 
 const Figure figureRows[] = {
     {"LCoPfe", "Perda no ferro:", "W", 2, All, &Analysis::pfeW},
@@ -318,6 +322,10 @@ void TFConstrucao::buildFigures(QWidget* group)
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000"))
                              + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (std::string_view(f.name) == "LCoPfe")
+            value->setFixedWidth(std::max(value->width(), value->fontMetrics().horizontalAdvance(
+                                                              QString::fromUtf8(NotCalculated))
+                                                              + 16));
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
@@ -393,6 +401,11 @@ void TFConstrucao::present()
             w->setVisible(shown);
         r[f.name].visible = shown;
         r[f.name].text = shown ? fixed(analysis_.*f.value, 15, f.decimals, separator_) : "";
+    }
+    // The iron loss of a gapped part is not modelled: said, rather than a 0 W.
+    if (analysis_.design != DesignKind::TrafoAlim) {
+        r["LCoPfe"].text = NotCalculated;
+        figureWidgets_[0][2]->setVisible(false);
     }
     r["LCoLamina"].text = std::string(laminationText(a_));
     r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_)
@@ -488,7 +501,8 @@ std::string TFConstrucao::sheetText() const
 {
     Settings cfg;
     cfg.decimalSeparator = separator_;
-    return windingSheetText(analysis_, {a_, b_}, sheet_, activeSecondaries_, cfg);
+    const std::string text = windingSheetText(analysis_, {a_, b_}, sheet_, activeSecondaries_, cfg);
+    return source_.sheet ? withOwner(text, source_.tab, *source_.sheet) : text;
 }
 
 SheetPages TFConstrucao::pages() const
@@ -519,10 +533,16 @@ QString TFConstrucao::chooseFile(QFileDialog*& dialog, const char* name, const c
         dialog->selectFile(QString::fromLatin1(file));
         dialog->setSizeGripEnabled(true);
     }
+    // Until a name is chosen, the sheet is offered under the design file's name.
+    if (!dialog->property("chosen").toBool())
+        dialog->selectFile(designName_.isEmpty() ? QString::fromLatin1(file)
+                                                 : designName_ + u'_' + QString::fromLatin1(file));
     dialog->setWindowTitle(title);
     const QString path = fileChooser_(dialog);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         dialog->selectFile(path);
+        dialog->setProperty("chosen", true);
+    }
     return path;
 }
 
@@ -533,7 +553,7 @@ void TFConstrucao::BCoGravaFolhaClick()
                                     QStringLiteral("Grava folha de enrolamento"));
     if (path.isEmpty())
         return;
-    if (std::optional<QString> error = writeReportFile(path, sheetText()))
+    if (std::optional<QString> error = writeReportFile(path, sheetText(), savedTextEncoding()))
         reportError(*error);
 }
 

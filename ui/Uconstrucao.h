@@ -72,6 +72,10 @@ public:
     void BCoExportaPdfClick();
     void BCoImprimeClick();
 
+    // The design file's name (no folder, no extension), which the sheet's
+    // file names start with; empty for a design never saved.
+    void setDesignName(const QString& name) { designName_ = name; }
+
     // Tests replace the error box, the file dialogs' answer and the print dialog.
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void setFileChooser(std::function<QString(QFileDialog*)> chooser);
@@ -120,6 +124,7 @@ private:
     bool tabularDigits_ = false;                         // all digits of one width in widthFont_
     QFileDialog* SaveFolha = nullptr;
     QFileDialog* SavePdf = nullptr;
+    QString designName_;
 
     std::function<void(const QString&)> errorReporter_;
     std::function<QString(QFileDialog*)> fileChooser_;

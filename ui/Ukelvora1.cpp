@@ -5,26 +5,35 @@
 #include "Uconstrucao.h"
 #include "Unucleo.h"
 #include "ajustes.h"
+#include "construction_summary.h"
 #include "design_files.h"
 #include "designs.h"
+#include "edit_help_menus.h"
 #include "keyboard.h"
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
+#include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
+#include "table_copy.h"
+#include "tooltips.h"
 #include "tab_builders.h"
 #include "translations.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -57,12 +66,22 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     f.setPixelSize(11);
     setFont(f);
     // The tabs' area lies below the menu bar: the window grows by the bar's
-    // height and the tabs keep their places within the area.
-    auto* client = new QWidget(this);
+    // height and the tabs keep their places within the area. The area
+    // scrolls when the window is smaller than the pages (a large scale, a
+    // small screen) and the tabs grow with a larger one.
+    auto* client = new QScrollArea(this);
     client->setObjectName(QStringLiteral("AreaAbas"));
-    PageControl1 = new QTabWidget(client);
+    client->setFrameShape(QFrame::NoFrame);
+    client->setWidgetResizable(true);
+    auto* tabsArea = new QWidget;
+    tabsArea->setObjectName(QStringLiteral("AreaAbasConteudo"));
+    tabsArea->setMinimumSize(954, 709);
+    PageControl1 = new QTabWidget(tabsArea);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 8, 929, 673);
+    auto* tabsLayout = new QVBoxLayout(tabsArea);
+    tabsLayout->setContentsMargins(8, 8, 17, 28); // 929 x 673 at the design size
+    tabsLayout->addWidget(PageControl1);
+    client->setWidget(tabsArea);
 
     // The form of each page; a design's page takes its controls from the
     // registry of designs, as kelvora-cli does.
@@ -122,6 +141,9 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSpacing(0);
     frame->setMenuBar(files_->menuBar());
+    addEditAndHelpMenus(files_->menuBar(), this);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        installTableCopy(app);
     frame->addWidget(client);
     files_->menuBar()->ensurePolished();
     resize(954, 709 + files_->menuBar()->sizeHint().height());
@@ -134,6 +156,13 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
         buildPendingPages();
 }
 
+void TFKelvora::fitInto(const QSize& available)
+{
+    // Room for the title bar and the frame the desktop adds.
+    const QSize room = (available - QSize(16, 48)).expandedTo(QSize(320, 240));
+    resize(size().boundedTo(room));
+}
+
 void TFKelvora::buildPendingPages()
 {
     if (pending_.empty())
@@ -141,6 +170,7 @@ void TFKelvora::buildPendingPages()
     for (auto [t, build] : pending_) {
         build(t->page);
         t->binding.setup();
+        applyTooltips(t->page);
         // Widgets made inside a page already on the screen stay hidden
         // until shown; the form's own hidden panels stay hidden.
         if (t->page->isVisible())
@@ -149,6 +179,10 @@ void TFKelvora::buildPendingPages()
                     w->show();
     }
     pending_.clear();
+    // What the construction said of the runs made before the forms existed.
+    for (const auto& [tabName, summary] : summaries_)
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(summaryLabelOf(tabName))))
+            showSummary(label, summary);
     wireRecalculation();
     // After the recalculation's connections: an input a calculation rewrote counts too.
     files_->watchInputs();
@@ -228,9 +262,26 @@ void TFKelvora::wireRecalculation()
                     [this, tabName] { showConstrucao(tabName); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
+    onChange({"BSalvaRF"}, &TFKelvora::BSalvaRFClick);
+    followOwnerFields();
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
         if (auto* p = findChild<Picture*>(QString::fromLatin1(name)))
             connect(p, &Picture::mousePressed, this, &TFKelvora::ImgConvTMMouseDown);
+}
+
+// The user's name and the application run no calculation, yet the winding
+// sheet of the Construção window carries them as they stand.
+void TFKelvora::followOwnerFields()
+{
+    for (const char* tabName : {"TTrafoAlim", "TModValvul", "TReatorFiltro"}) {
+        const auto [user, application] = ownerFields(tabName);
+        Tab* t = &tab(tabName);
+        for (const char* name : {user, application})
+            if (auto* e = findChild<QLineEdit*>(QString::fromLatin1(name)))
+                connect(e, &QLineEdit::textChanged, this, [t, name](const QString& text) {
+                    t->sheet[name].text = text.toStdString();
+                });
+    }
 }
 
 // OnChange of an edit or combo box, OnClick of a button.
@@ -305,9 +356,20 @@ void TFKelvora::runHandler(std::string_view name)
     for (const Design& d : designs())
         for (const Handler& h : d.handlers)
             if (h.name == name) {
-                for (const std::string& procedure : h.runs)
+                bool calculated = false;
+                std::string arranged;
+                for (const std::string& procedure : h.runs) {
+                    if (const auto [pd, p] = findProcedure(procedure); p) {
+                        calculated = calculated || p->calculation;
+                        arranged = pd->tab;
+                    }
                     if (!run(procedure))
                         return;
+                }
+                // A choice that only rearranges the tab (the modulator's
+                // coupling) changes what the construction winds all the same.
+                if (!calculated && !arranged.empty())
+                    constructionFollows(arranged);
                 return;
             }
 }
@@ -375,6 +437,9 @@ void TFKelvora::showConstrucao(const char* tabName)
         // The settings of the design last opened (or the defaults), watched for changes.
         files_->adopt("FConstrucao");
     }
+    FConstrucao->setDesignName(files_->currentFile().isEmpty()
+                                   ? QString()
+                                   : QFileInfo(files_->currentFile()).completeBaseName());
     FConstrucao->showDesign(
         {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
          [&t] { return t.failed; }, [this] { return settings(); },
@@ -397,6 +462,7 @@ QFileDialog* TFKelvora::saveDialog(QFileDialog*& dialog, const char* name, const
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     dialog->setNameFilter(QStringLiteral("Arquivo Texto (*.txt)"));
     dialog->selectFile(QString::fromLatin1(file));
+    dialog->setProperty("defaultName", QString::fromLatin1(file));
     dialog->setSizeGripEnabled(true);
     return dialog;
 }
@@ -413,6 +479,13 @@ void TFKelvora::BSalva_TMClick()
     saveReport(saveDialog(SaveTM, "SaveTM", "Trafo_modulacao"),
                QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
                findDesign("TModValvul")->report);
+}
+
+void TFKelvora::BSalvaRFClick()
+{
+    saveReport(saveDialog(SaveRF, "SaveRF", "Reator_filtro"),
+               QStringLiteral("Salva cálculos realizados - Reator de Filtro"), tab("TReatorFiltro"),
+               findDesign("TReatorFiltro")->report);
 }
 
 namespace {
@@ -457,12 +530,21 @@ void TFKelvora::saveReport(
             return;
     }
     dialog->setWindowTitle(title);
+    // Until a name is chosen, the report is offered under the design file's name.
+    if (!dialog->property("chosen").toBool()) {
+        QString name = dialog->property("defaultName").toString();
+        if (const QString design = files_->currentFile(); !design.isEmpty())
+            name = QFileInfo(design).completeBaseName() + u'_' + name;
+        dialog->selectFile(name);
+    }
     const QString path = fileChooser_(dialog);
     if (path.isEmpty())
         return;
     dialog->selectFile(path);
+    dialog->setProperty("chosen", true);
     t.binding.readInputs(); // the user name and application as typed now
-    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, results_, settings())))
+    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, results_, settings()),
+                                                          savedTextEncoding()))
         reportError(*error);
 }
 
@@ -513,10 +595,29 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
 bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
 {
     t.failed = !recalculate(t, run);
+    constructionFollows(t.name.toStdString());
+    return !t.failed;
+}
+
+void TFKelvora::constructionFollows(const std::string& tabName)
+{
     // The construction window follows its design in the same event.
     if (FConstrucao)
-        FConstrucao->tabRecalculated(t.name.toStdString());
-    return !t.failed;
+        FConstrucao->tabRecalculated(tabName);
+    const char* name = summaryLabelOf(tabName);
+    if (!name)
+        return;
+    Tab& t = tab(tabName.c_str());
+    const Settings cfg = settings();
+    // The settings the window uses, or those of the design before it exists.
+    Sheet set = FConstrucao ? FConstrucao->settingsSheet() : files_->storedInputs("FConstrucao");
+    const std::optional<construction::Analysis> a = construction::analyseTab(
+        tabName, t.sheet, results_, t.failed, construction::readSettings(set, cfg), cfg);
+    if (!a)
+        return;
+    const construction::Summary& summary = summaries_[tabName] = construction::summarise(*a);
+    if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
+        showSummary(label, summary);
 }
 
 void TFKelvora::reportError(const QString& message)

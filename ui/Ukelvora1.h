@@ -3,11 +3,13 @@
 #include "binding.h"
 #include "design.h"
 #include "results.h"
+#include "summary.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -32,6 +34,10 @@ public:
     explicit TFKelvora(QWidget* parent = nullptr, Pages pages = Pages::Now);
     ~TFKelvora() override;
 
+    // Shrinks the window to `available` (a screen's free area, in logical
+    // pixels) when it is larger; the tabs then scroll.
+    void fitInto(const QSize& available);
+
     // The secondary windows, created after this one at start-up.
     void attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator);
 
@@ -54,6 +60,7 @@ public:
     TFConstrucao* construcao() const { return FConstrucao.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
+    void BSalvaRFClick();
 
     // Each returns false when a calculation error ended it (already reported).
     bool CalculaTrafoAlim();
@@ -105,6 +112,10 @@ private:
     void reportError(const QString& message);
     bool ask(const QString& question);
     void wireRecalculation();
+    void followOwnerFields();
+    // After a tab's calculation or arrangement: the construction window and
+    // the summary beside the tab's "Construção" button follow it.
+    void constructionFollows(const std::string& tab);
     void onChange(std::initializer_list<const char*> names, void (TFKelvora::*handler)());
     void onChange(std::initializer_list<const char*> names, const std::function<void()>& handler);
     void onShow(const char* tab, const std::function<void()>& handler);
@@ -119,6 +130,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     QFileDialog* SaveTA = nullptr;
     QFileDialog* SaveTM = nullptr;
+    QFileDialog* SaveRF = nullptr;
     TFNucleo* FNucleo = nullptr;
     TFCalcPI* FCalcPI = nullptr;
     TFCalcReator* FCalcReator = nullptr;
@@ -131,6 +143,8 @@ private:
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;
     DesignResults results_;
+    // The construction summary of each tab's last run, for a page built later.
+    std::map<std::string, construction::Summary> summaries_;
     char separator_ = 0;
 
     std::function<void(const QString&)> errorReporter_;

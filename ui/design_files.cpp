@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTabWidget>
 
 namespace kelvora {
 
@@ -135,6 +136,11 @@ bool DesignFiles::openFile(const QString& path)
         return false;
     }
     apply(inputs);
+    // Back on the tab it was saved on.
+    if (!inputs.tab.empty())
+        for (int i = 0; i < w_.PageControl1->count(); ++i)
+            if (w_.PageControl1->widget(i)->objectName() == QString::fromStdString(inputs.tab))
+                w_.PageControl1->setCurrentIndex(i);
     path_ = absolute;
     markSaved();
     rememberRecent(absolute);
@@ -164,7 +170,8 @@ bool DesignFiles::writeTo(const QString& path)
             SheetBinding* b = w_.bindingOf(name);
             return b ? &b->sheet() : &saved()[name];
         },
-        w_.settings().decimalSeparator);
+        w_.settings().decimalSeparator,
+        w_.PageControl1->currentWidget()->objectName().toStdString());
     if (std::optional<QString> error = saveDesignFile(path, document)) {
         w_.reportError(*error); // the changes stay marked unsaved
         return false;

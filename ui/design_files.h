@@ -60,6 +60,9 @@ public:
     // inputs just taken (the pi network fills its frequency from its band)
     // belongs to them and is no change.
     void adopt(std::string_view sheet, const std::function<void()>& settle = {});
+    // A stored sheet's inputs as last opened, saved or made new (the
+    // construction settings before their window exists).
+    const Sheet& storedInputs(std::string_view sheet) { return saved()[sheet]; }
 
     // Tests answer the unsaved-changes question and take the notices
     // (a missing recent file) instead of modal boxes.

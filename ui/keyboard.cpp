@@ -109,6 +109,11 @@ void appendInOrder(QWidget* container, QWidget* page, const QList<QWidget*>& inp
     }
     std::vector<Unit> sorted = units;
     sortReading(sorted);
+    // A container may ask to be read before its neighbours: the power
+    // transformer's operating data, where a design starts.
+    std::stable_partition(sorted.begin(), sorted.end(), [](const Unit& u) {
+        return u.w->property(kReadFirst).toBool();
+    });
     for (const Unit& u : sorted) {
         const auto k = static_cast<std::size_t>(
             std::find_if(units.begin(), units.end(), [&](const Unit& v) { return v.w == u.w; })

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace kelvora {
 
+// Property of a container read whole before its siblings, wherever it stands.
+inline constexpr char kReadFirst[] = "kelvoraReadFirst";
+
 // The inputs of `page` (edits, combos, buttons, radios, check boxes) in
 // reading order of their current page positions: rows top to bottom, each
 // left to right, and each container (group box) read whole where it stands

@@ -1,5 +1,6 @@
 #include "form_helpers.h"
 #include "tab_builders.h"
+#include "text_encoding_setting.h"
 
 #include <QEvent>
 #include <QFontInfo>
@@ -90,6 +91,8 @@ void buildAjustesTab(QWidget* page)
     auto* st2 = makeLabel(group, QStringLiteral("10"), "StaticText2");
     st2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     new Subscript(st1, st2);
+
+    buildTextEncodingSetting(page);
 }
 
 } // namespace kelvora

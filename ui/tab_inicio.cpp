@@ -66,7 +66,14 @@ const char* const HistoryText =
     "Versão 4.0 (beta)\n"
     "  - Cálculo de moduladores classe B (AB) transistorizados (em fase de teste).\n"
     "  - Cálculo de reatores de filtro pelo método gráfico do produto L.I^2 (em fase de "
-    "teste).\n";
+    "teste), com relatório em arquivo texto.\n"
+    "  - Janela Construção: o enrolamento camada por camada no núcleo escolhido, perdas, "
+    "temperatura, indução real, pesos e a folha de enrolamento (texto, PDF, impressão); "
+    "sugestão de núcleos do catálogo.\n"
+    "  - Resumo da construção ao lado de cada botão \"Construção\", a cada recálculo.\n"
+    "  - Circuito PI de saída do estágio de RF.\n"
+    "  - Projetos em arquivo (menu Arquivo) e a linha de comando kelvora-cli.\n"
+    "  - Codificação dos arquivos de texto (aba Ajustes): Windows-1252 ou UTF-8.\n";
 
 QPlainTextEdit* memo(QWidget* parent, const char* name, const char* text, int w, int h)
 {

@@ -1,3 +1,4 @@
+#include "construction_summary.h"
 #include "form_helpers.h"
 #include "modulator_diagram.h"
 #include "schematic.h"
@@ -308,7 +309,9 @@ void buildTransformerResults(QWidget* page)
     ratios->addSpacing(24);
     ratios->addWidget(makeLabel(g, QStringLiteral("(Npp / Ns) =")));
     ratios->addWidget(makeResultField(g, "LKn", 60));
-    ratios->addStretch(1);
+    ratios->addSpacing(12);
+    // What the construction of this transformer says; the group has no row to spare.
+    ratios->addWidget(makeSummaryLabel(g, "LCoResumoTM"), 1);
     grid->addLayout(ratios, 0, 0, 1, 2);
     grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no primário (Bcp) = ")),
                     1, 0);

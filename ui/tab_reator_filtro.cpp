@@ -1,3 +1,4 @@
+#include "construction_summary.h"
 #include "form_helpers.h"
 #include "tab_builders.h"
 
@@ -89,7 +90,7 @@ void buildCore(QWidget* page)
     auto* vis = makeButton(g, "BBVisNucleoReator", QStringLiteral("Visualiza Núcleo"));
     vis->setFixedHeight(26);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(makeSummaryLabel(g, "LCoResumoRF"), 1);
     buttons->setSpacing(6);
     buttons->addWidget(vis);
     auto* construcao = makeButton(g, "BBConstrucaoReator", QStringLiteral("Construção"));
@@ -97,6 +98,21 @@ void buildCore(QWidget* page)
     buttons->addWidget(construcao);
     grid->addLayout(buttons, 9, 0, 1, 4);
     grid->setRowStretch(10, 1);
+}
+
+void buildReport(QWidget* page)
+{
+    auto* g = makeGroup(page, QStringLiteral("Salva resultados em arquivo texto "), "GBSalvaRF");
+    g->setGeometry(LeftX, 330, RightX + RightW - LeftX, 82);
+    auto* user = makeEdit(g, "EUserNameRF", 520);
+    user->setGeometry(12, 22, 520, FieldH + 2);
+    user->setToolTip(QStringLiteral("Entre com o nome do utilizador do programa"));
+    auto* app = makeEdit(g, "EApplicationRF", 520);
+    app->setGeometry(12, 50, 520, FieldH + 2);
+    app->setToolTip(QStringLiteral("Entre com o nome do reator ou tipo de aplicação"));
+    auto* save = makeButton(g, "BSalvaRF",
+                            QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
+    save->setGeometry(560, 28, 320, 36);
 }
 
 } // namespace
@@ -120,6 +136,7 @@ void buildReatorFiltroTab(QWidget* page)
     buildRequirements(page);
     buildEnergy(page);
     buildCore(page);
+    buildReport(page);
 }
 
 } // namespace kelvora

@@ -1,4 +1,6 @@
+#include "construction_summary.h"
 #include "form_helpers.h"
+#include "keyboard.h"
 #include "tab_builders.h"
 #include "trafo_alim.h"
 #include "winding_picture.h"
@@ -145,6 +147,8 @@ void buildSchematic(QWidget* page)
 void buildOperation(QWidget* page)
 {
     auto* group = makeGroup(page, QStringLiteral(" Dados de operação "), "GBOperacaoTA");
+    // Keyboard order: what the transformer runs on, then its windings.
+    group->setProperty(kReadFirst, true);
     group->setGeometry(486, 6, 427, 104);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(10, 6, 10, 6);
@@ -202,6 +206,7 @@ void buildCoreSelection(QWidget* page)
     vis->setGeometry(290, 172, 124, 26);
     makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))
         ->setGeometry(290, 202, 124, 26);
+    makeSummaryLabel(group, "LCoResumoTA")->setGeometry(12, 206, 260, 22);
 }
 
 void buildOtherResults(QWidget* page)

@@ -101,6 +101,49 @@ void paintDrawingPage(QPainter& p, const QPagedPaintDevice& d, const SheetPages&
     paintLaminationWithLabels(p, QRectF(page.left(), y, page.width(), page.bottom() - y), s);
 }
 
+// The sheet's lines as they fit `width`: a line too long is broken after the
+// last blank that fits, and its rest continues under it, indented two places
+// more than the line began; a word longer than the whole width is cut.
+QStringList wrapLines(const QStringList& lines, const QFontMetricsF& fm, double width)
+{
+    QStringList out;
+    for (const QString& line : lines) {
+        if (fm.horizontalAdvance(line) <= width) {
+            out << line;
+            continue;
+        }
+        qsizetype indent = 0;
+        while (indent < line.size() && line.at(indent) == u' ')
+            ++indent;
+        const QString lead(indent + 2, u' ');
+        QString rest = line;
+        bool first = true;
+        while (!rest.isEmpty()) {
+            const QString head = first ? QString() : lead;
+            const QString all = head + rest;
+            if (fm.horizontalAdvance(all) <= width) {
+                out << all;
+                break;
+            }
+            // The longest part that fits, then back to its last blank.
+            qsizetype fit = 0;
+            while (fit < rest.size() && fm.horizontalAdvance(head + rest.left(fit + 1)) <= width)
+                ++fit;
+            qsizetype cut = rest.lastIndexOf(u' ', fit);
+            while (cut > 0 && rest.at(cut - 1) == u' ')
+                --cut;
+            if (cut <= 0 || rest.left(cut).trimmed().isEmpty())
+                cut = std::max<qsizetype>(fit, 1);
+            out << head + rest.left(cut);
+            rest = rest.mid(cut);
+            while (rest.startsWith(u' '))
+                rest.remove(0, 1);
+            first = false;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 int paintWindingSheet(QPagedPaintDevice& device, const SheetPages& s)
@@ -118,6 +161,7 @@ int paintWindingSheet(QPagedPaintDevice& device, const SheetPages& s)
     QStringList lines = QString::fromStdString(s.text).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
+    lines = wrapLines(lines, fm, device.width() - 2 * margin);
     int pages = 0;
     for (int first = 0; first < lines.size(); first += perPage) {
         if (pages++ > 0)
@@ -135,13 +179,14 @@ int paintWindingSheet(QPagedPaintDevice& device, const SheetPages& s)
     return pages;
 }
 
-std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPages& pages)
+std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPages& pages,
+                                            QPageSize::PageSizeId size)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageSize(QPageSize(size));
         writer.setResolution(300);
         writer.setTitle(QStringLiteral("Folha de enrolamento"));
         writer.setCreator(QStringLiteral("Kelvora"));

@@ -4,6 +4,7 @@
 // vector drawings. The same painting serves the PDF file and the printer.
 #include "cross_section.h"
 
+#include <QPageSize>
 #include <QString>
 
 #include <optional>
@@ -24,8 +25,10 @@ struct SheetPages {
 // painted (0 when the device could not be painted on).
 int paintWindingSheet(QPagedPaintDevice& device, const SheetPages& pages);
 
-// Writes the sheet as an A4 PDF, replacing `path` only when complete.
-// Returns nothing on success, else the Portuguese message.
-std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPages& pages);
+// Writes the sheet as a PDF (A4 unless told), replacing `path` only when
+// complete. Lines too long for the page wrap. Returns nothing on success,
+// else the Portuguese message.
+std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPages& pages,
+                                            QPageSize::PageSizeId size = QPageSize::A4);
 
 } // namespace kelvora

@@ -191,8 +191,11 @@ void TestDesignFiles::menuHasTheCommandsAndTheirShortcuts()
 {
     Session s;
     auto* bar = s.app.find<QMenuBar>("MenuPrincipal");
-    QCOMPARE(bar->actions().size(), 1);
+    // "Arquivo", then "Editar" and "Ajuda".
+    QCOMPARE(bar->actions().size(), 3);
     QCOMPARE(bar->actions()[0]->text().remove(u'&'), QStringLiteral("Arquivo"));
+    QCOMPARE(bar->actions()[1]->text().remove(u'&'), QStringLiteral("Editar"));
+    QCOMPARE(bar->actions()[2]->text().remove(u'&'), QStringLiteral("Ajuda"));
     auto* menu = s.app.find<QMenu>("MArquivo");
     QStringList items;
     for (QAction* a : menu->actions())

@@ -172,6 +172,10 @@ private slots:
                     a = a->parentWidget();
                 while (b->parentWidget() != common)
                     b = b->parentWidget();
+                // A container read first by design (the power transformer's
+                // operating data) is followed by the page's first row.
+                if (a->property(kelvora::kReadFirst).toBool())
+                    continue;
                 const QRect p = rectIn(a, page), q = rectIn(b, page);
                 const QString where = QStringLiteral("%1: %2 (%3,%4) -> %5 (%6,%7)")
                                           .arg(name, visited[i - 1]->objectName())

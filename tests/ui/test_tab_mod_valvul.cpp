@@ -275,7 +275,11 @@ void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults()
     QStringList expected;
     for (const QString& line : before) {
         const QString name = line.section(u'=', 0, 0);
-        if (std::find(outputs.begin(), outputs.end(), name.toStdString()) == outputs.end())
+        // The construction summary follows every run, this failed one too.
+        if (name == QLatin1String("LCoResumoTM"))
+            expected << QStringLiteral("%1=Construção: não calculada #ff0000/#ffffff %2")
+                            .arg(name, line.right(1));
+        else if (std::find(outputs.begin(), outputs.end(), name.toStdString()) == outputs.end())
             expected << line;
         else if (name.startsWith(u'E')) // a disabled edit keeps its greyed colours
             expected << name + u'=' + line.mid(line.indexOf(u' '));

@@ -1,0 +1,58 @@
+#include "control_list.h"
+
+#include "ajustes.h"
+#include "construction.h"
+#include "designs.h"
+
+namespace kelvora {
+
+namespace {
+
+std::string line(const ControlSpec& c)
+{
+    std::string l = "  " + c.name;
+    switch (c.kind) {
+    case Kind::Radio:
+        l += "=1" + std::string(c.checked ? "  (marcado no início)" : "");
+        break;
+    case Kind::List: {
+        l += ": ";
+        for (std::size_t i = 0; i < c.items.size(); ++i)
+            l += (i ? " | " : "") + c.items[i];
+        const std::string start = c.itemIndex >= 0 && c.itemIndex < int(c.items.size())
+                                      ? c.items[std::size_t(c.itemIndex)]
+                                      : c.text;
+        if (!start.empty())
+            l += "  (início: " + start + ")";
+        break;
+    }
+    default:
+        l += "=" + c.text;
+        break;
+    }
+    return l + "\n";
+}
+
+void block(std::string& out, const std::string& title, const std::vector<ControlSpec>& specs)
+{
+    out += title + "\n";
+    for (const ControlSpec& c : specs)
+        if (c.input)
+            out += line(c);
+    out += "\n";
+}
+
+} // namespace
+
+std::string controlList()
+{
+    std::string out;
+    for (const Design& d : designs())
+        block(out, d.name + " (" + d.tab + ")", d.controls);
+    block(out, "todos os projetos: aba Ajustes (TAjustes)", ajustesControls());
+    block(out, "--construcao, --sugere-nucleo, --folha: janela Construção (FConstrucao)",
+          construction::construcaoControls());
+    return out;
+}
+
+} // namespace kelvora
