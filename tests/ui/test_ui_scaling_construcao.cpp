@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -151,7 +152,9 @@ void TestUiScalingConstrucao::errorShowsWhole()
 {
     App app;
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
-    QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
+    // Flanges and margins that leave no layer.
+    w->findChild<QLineEdit*>(QStringLiteral("ECoAba"))->setText(QStringLiteral("10"));
+    w->findChild<QLineEdit*>(QStringLiteral("ECoMargem"))->setText(QStringLiteral("20"));
     auto* error = w->findChild<QLabel*>(QStringLiteral("LCoErro"));
     QVERIFY(error->isVisible());
     QStringList problems;
