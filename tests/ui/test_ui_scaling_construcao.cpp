@@ -141,6 +141,13 @@ void TestUiScalingConstrucao::everyDesignShowsEveryCaptionWhole()
         QVERIFY(w);
         check(w, problems);
     }
+    // U/I: the two window settings besides the others.
+    app.showTab("TTrafoAlim");
+    QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
+    TFConstrucao* ui = open(app, "TTrafoAlim", "BBConstrucaoTA");
+    QVERIFY(ui->findChild<QWidget*>(QStringLiteral("ECoUIAltura"))->isVisible());
+    check(ui, problems);
+    QTest::mouseClick(app.find<QRadioButton>("RBNucleoE"), Qt::LeftButton);
     // Six secondaries: the six load lists.
     open(app, "TTrafoAlim", "BBConstrucaoTA");
     app.find<QComboBox>("CNumSec")->setCurrentIndex(5);
