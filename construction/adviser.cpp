@@ -44,24 +44,25 @@ Check checkOf(VerdictKind k)
 }
 
 // The error that stops the search before it starts: the tab's own
-// calculation failed, or its laminations are not E/I. Every core would end
-// in the same error.
+// calculation failed. Every core would end in the same error.
 std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
                                       const DesignResults& s, bool tabError)
 {
-    bool failed = tabError, uCore = false;
-    if (tab == "TTrafoAlim") {
-        const TrafoAlimInput in = trafoAlimInput(sheet, s.trafoAlim, tabError);
-        failed = in.tabError;
-        uCore = in.uCore;
-    } else if (tab == "TReatorFiltro") {
+    bool failed = tabError;
+    if (tab == "TTrafoAlim")
+        failed = trafoAlimInput(sheet, s.trafoAlim, tabError).tabError;
+    else if (tab == "TReatorFiltro")
         failed = reatorFiltroInput(sheet, s.reatorFiltro, tabError).tabError;
-    }
     if (failed)
         return "O cálculo da aba terminou com erro.";
-    if (uCore)
-        return "A construção considera lâminas E/I.";
     return std::nullopt;
+}
+
+// The power transformer's tab chose U/I laminations (E/I wins when both are
+// marked, as the tab's calculation decides).
+bool uiChosen(std::string_view tab, const Sheet& sheet)
+{
+    return tab == "TTrafoAlim" && sheet["RBNucleoU"].checked && !sheet["RBNucleoE"].checked;
 }
 
 // One core judged by the tab's calculation alone, on the tab's inputs with
@@ -257,9 +258,14 @@ Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s
     }
 
     // Largest cores first: they are the likeliest to pass, after which the
-    // cores the tab rejects need no analysis.
-    Judge judge(design, tab, s, set, cfg);
-    const std::span<const Lamination> all = laminations();
+    // cores the tab rejects need no analysis. U/I cores are tried in the
+    // scrapless proportion, whatever window the settings give the tab's core.
+    const bool ui = uiChosen(design.tab, tab);
+    ConstructionSettings tried = set;
+    if (ui)
+        tried.uiWindow = tried.uiHeight = 0;
+    Judge judge(design, tab, s, tried, cfg);
+    const std::span<const Lamination> all = ui ? uiLaminations() : laminations();
     for (auto l = all.rbegin(); l != all.rend(); ++l) {
         if (fields->wholeMm && !whole(l->a))
             continue;

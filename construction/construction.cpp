@@ -60,17 +60,24 @@ int gaugeFor(double current, const Settings& cfg)
 
 std::string mm3(double v, char separator) { return fixed(v, 15, 3, separator); }
 
-// The scrapless lamination and the room the coil has, mm.
+// The core and the room each coil has, mm.
 struct Window {
+    Core core;
+    LaminationGeometry g;
     double a, b;
     double usableHeight; // h_w
-    double width;        // a/2 less the clearance to the core
+    double width;        // the coil's share of the window width less the clearance to the core
 };
 
-Window windowOf(double a, double b, const ConstructionSettings& set)
+Window windowOf(const Core& core, const ConstructionSettings& set)
 {
-    const LaminationGeometry g = geometryOf(a);
-    return {a, b, g.windowHeight - 2 * set.flange - 2 * set.margin, g.windowWidth - set.clearance};
+    const LaminationGeometry g = geometryOf(core);
+    return {core,
+            g,
+            core.a,
+            core.b,
+            g.windowHeight - 2 * set.flange - 2 * set.margin,
+            g.coilWidth() - set.clearance};
 }
 
 Analysis failed(DesignKind design, std::string message)
@@ -100,20 +107,21 @@ std::optional<std::string> checkTurns(const std::vector<Plan>& plans)
     return std::nullopt;
 }
 
-// The layer-by-layer build from the tube outwards: each winding's layers,
-// build, wire length, resistance at 20 °C and copper mass; then the whole
-// coil's build and fill. Returns error 7 for a wire that cannot lay one turn.
-std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, const Window& w,
-                                const ConstructionSettings& set, char separator)
+// The layer-by-layer build of one coil from the tube outwards: each
+// winding's layers, build, wire length, resistance at 20 °C and copper mass;
+// returns the coil's build. Error 7 for a wire that cannot lay one turn.
+std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild,
+                                    const std::vector<Plan>& plans, const Window& w,
+                                    const ConstructionSettings& set, char separator)
 {
-    r.windings.clear();
-    r.windings.reserve(plans.size());
+    out.clear();
+    out.reserve(plans.size());
     double below = 0; // builds of the windings already wound, mm
     for (const Plan& p : plans) {
         Winding wd;
         wd.name = p.name;
         if (p.turns == 0) { // nothing wound: zeros, no room taken
-            r.windings.push_back(std::move(wd));
+            out.push_back(std::move(wd));
             continue;
         }
         wd.turns = p.turns;
@@ -146,18 +154,57 @@ std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, con
         wd.massG = CopperDensity * (lengthMm / 10) * (area / 100);
         wd.iRmsA = p.current;
         below += wd.buildMm;
-        r.windings.push_back(std::move(wd));
+        out.push_back(std::move(wd));
     }
-    r.buildMm = set.tube + below;
+    coilBuild = set.tube + below;
+    return std::nullopt;
+}
+
+// The coils, and the whole part's build and fill. E/I: one coil on the
+// centre leg. U/I: a coil on each leg, each with half the turns of every
+// winding in the same order (leg 1 takes the odd turn), the halves in series;
+// each winding's copper is that of both halves, and the fuller coil is the
+// one that must fit its half of the window.
+std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, const Window& w,
+                                const ConstructionSettings& set, char separator)
+{
+    double build = 0;
+    if (w.g.coils == 1) {
+        if (auto e = windCoil(r.windings, build, plans, w, set, separator))
+            return e;
+    } else {
+        std::vector<Plan> half[2] = {plans, plans};
+        for (std::size_t i = 0; i < plans.size(); ++i) {
+            half[0][i].turns = std::ceil(plans[i].turns / 2);
+            half[1][i].turns = plans[i].turns - half[0][i].turns;
+        }
+        std::vector<Winding> leg[2];
+        double legBuild[2] = {};
+        for (int k = 0; k < 2; ++k)
+            if (auto e = windCoil(leg[k], legBuild[k], half[k], w, set, separator))
+                return e;
+        r.windings = leg[0];
+        for (std::size_t i = 0; i < plans.size(); ++i) {
+            Winding& wd = r.windings[i];
+            const Winding& other = leg[1][i];
+            wd.legs = {{wd.turns, wd.layers, wd.buildMm}, {other.turns, other.layers, other.buildMm}};
+            wd.turns += other.turns;
+            wd.lengthM += other.lengthM;
+            wd.r20Ohm += other.r20Ohm;
+            wd.massG += other.massG;
+        }
+        build = std::max(legBuild[0], legBuild[1]);
+    }
+    r.buildMm = build;
     r.fillPct = set.bulge * r.buildMm / w.width * 100;
     r.fits = r.fillPct <= 100;
     return std::nullopt;
 }
 
-// Iron mass of the scrapless E/I stack, g: 6 a^2 b of lamination (cm).
+// Iron mass of the stack, g.
 double ironMass(const Window& w, const ConstructionSettings& set)
 {
-    return ironMassG(w.a, w.b, set.ks);
+    return ironMassG(w.core, set.ks);
 }
 
 // Net iron section, m^2.
@@ -169,11 +216,14 @@ double netSection(const Window& w, const ConstructionSettings& set)
 // Copper at the temperature it settles at: five passes of resistance, loss
 // and McLyman's surface rise, each starting from the previous pass's
 // temperature (the first from the ambient).
+// The outer surface is the whole part's box: the E/I's coil bulges out of
+// the stack's faces only, each U/I coil also out past its leg's outer side.
 void heat(Analysis& r, const Window& w, const ConstructionSettings& set)
 {
-    const LaminationGeometry g = geometryOf(w.a / 10); // cm
-    const double W = g.outlineWidth, H = g.outlineHeight;
-    const double D = w.b / 10 + 2 * set.bulge * r.buildMm / 10;
+    const double coil = set.bulge * r.buildMm / 10; // cm
+    const double W = w.g.outlineWidth / 10 + (w.g.coils == 2 ? 2 * coil : 0);
+    const double H = w.g.outlineHeight / 10;
+    const double D = w.b / 10 + 2 * coil;
     r.areaCm2 = 2 * (W * H + W * D + H * D);
     double t = set.ambient;
     for (int pass = 0; pass < ThermalPasses; ++pass) {
@@ -236,7 +286,7 @@ void fitAndTemperature(Analysis& r, const ConstructionSettings& set, char sep)
 double gappedPath(Analysis& r, double spacerMm, const Window& w, const ConstructionSettings& set)
 {
     r.gapMm = 2 * spacerMm;
-    return (r.gapMm + geometryOf(w.a).pathMm / set.mur) / 1000;
+    return (r.gapMm + w.g.pathMm / set.mur) / 1000;
 }
 
 bool finite(double v) { return std::isfinite(v); }
@@ -255,6 +305,8 @@ void refuseNonFinite(Analysis& r)
             ok = ok && finite(v);
         for (const std::optional<double>& v : {w.vNl, w.vFl, w.regulationPct})
             ok = ok && (!v || finite(*v));
+        for (const Winding::LegHalf& l : w.legs)
+            ok = ok && finite(l.turns) && finite(l.layers) && finite(l.buildMm);
     }
     for (const Verdict& v : r.verdicts)
         ok = ok && finite(v.value);
@@ -284,6 +336,11 @@ double temperatureRise(double psiWcm2)
     return RiseCoefficient * std::pow(std::max(psiWcm2, 0.0), RiseExponent);
 }
 
+Core coreOf(const TrafoAlimInput& in, const ConstructionSettings& set)
+{
+    return in.uCore ? uiCore(in.a, in.b, set.uiWindow, set.uiHeight) : eiCore(in.a, in.b);
+}
+
 Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& chosen,
                           const Settings& cfg)
 {
@@ -293,9 +350,7 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         // 1-4. The tab's result, the lamination and the room in its window.
         if (in.tabError)
             return failed(kind, "O cálculo da aba terminou com erro.");
-        if (in.uCore)
-            return failed(kind, "A construção considera lâminas E/I.");
-        const Window w = windowOf(in.a, in.b, set);
+        const Window w = windowOf(coreOf(in, set), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
 
@@ -363,6 +418,7 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         // 8. Build, fill, iron, heat.
         Analysis r;
         r.design = kind;
+        r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
         weigh(r, w, set);
@@ -424,7 +480,7 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& ch
         // 1-4.
         if (in.tabError)
             return failed(kind, "O cálculo da aba terminou com erro.");
-        const Window w = windowOf(in.a, in.b, set);
+        const Window w = windowOf(eiCore(in.a, in.b), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
 
@@ -451,6 +507,7 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& ch
         // 6. Build, weight, heat (the audio flux's iron loss is not known).
         Analysis r;
         r.design = kind;
+        r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
         weigh(r, w, set);
@@ -491,7 +548,7 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
         // 1-4.
         if (in.tabError)
             return failed(kind, "O cálculo da aba terminou com erro.");
-        const Window w = windowOf(in.a, in.b, set);
+        const Window w = windowOf(eiCore(in.a, in.b), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
 
@@ -504,6 +561,7 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
         // 6. Build, weight, heat (the ripple's iron loss is not known).
         Analysis r;
         r.design = kind;
+        r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
         weigh(r, w, set);

@@ -1,9 +1,11 @@
 #pragma once
 // Construction analysis of a wound part: the layer-by-layer build in a
-// scrapless E/I lamination, fill of the window, copper resistance and loss,
+// scrapless E/I lamination (or, for the power transformer, a U/I core with a
+// coil on each leg), fill of the window, copper resistance and loss,
 // iron loss, temperature rise, loaded voltages and weight, for the power
 // transformer, the valve modulation transformer and the filter reactor.
 // Plain C++: the window (FConstrucao) and kelvora-cli share it.
+#include "lamination.h"
 #include "numbers.h"
 #include "results.h"
 #include "sheet.h"
@@ -38,6 +40,7 @@ struct ConstructionSettings {
     double lay = 1.1f;                // ECoFatorEnrol: winding (lay) factor k_lay
     double bulge = 1.1f;              // ECoAbaulamento: bulge factor k_b
     double clearance = 0.5;           // ECoFolga: clearance between coil and core
+    double uiWindow = 0, uiHeight = 0; // ECoUIJanela, ECoUIAltura: U/I window c x h; 0 scrapless
     double ambient = 40.0;            // ECoTamb
     int insulationClass = 0;          // CBCoClasse item: index into insulationClasses()
     double mur = 5000.0;              // ECoMur: relative permeability of the steel
@@ -94,6 +97,10 @@ struct ReatorFiltroInput {
     double gapCm = 0;    // RFAee: spacer at each joint, cm
 };
 
+// The power transformer's core: the tab's Bn and En, U/I with the window of
+// the settings when RBNucleoU is chosen.
+Core coreOf(const TrafoAlimInput& in, const ConstructionSettings& set);
+
 // Adapters from a design's result record and the tab's sheet.
 TrafoAlimInput trafoAlimInput(const Sheet& tab, const TrafoAlimResult& s, bool tabError);
 TrafoModInput trafoModInput(const Sheet& tab, const TrafoModResult& s, bool tabError);
@@ -118,6 +125,13 @@ struct Winding {
     double massG = 0;
     // Power transformer secondaries only.
     std::optional<double> vNl, vFl, regulationPct;
+    // U/I: the half on each leg's coil, in series with the other (leg 1
+    // takes the odd turn). Then turns, length, resistances and mass are the
+    // whole winding's, layers and build those of leg 1's coil. Empty on E/I.
+    struct LegHalf {
+        double turns = 0, layers = 0, buildMm = 0;
+    };
+    std::vector<LegHalf> legs;
 };
 
 enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance };
@@ -150,9 +164,10 @@ struct Verdict {
 struct Analysis {
     DesignKind design = DesignKind::TrafoAlim;
     std::optional<std::string> error; // when set, nothing else is meaningful
+    Core core;                        // the core wound on
 
     std::vector<Winding> windings;
-    double buildMm = 0, fillPct = 0;
+    double buildMm = 0, fillPct = 0; // of the fuller coil on U/I
     bool fits = false;
     double mFeG = 0, mCuG = 0, mTotalG = 0;
     double pcuW = 0, pfeW = 0, areaCm2 = 0, psiWcm2 = 0, dtK = 0, tHotC = 0;

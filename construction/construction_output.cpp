@@ -80,9 +80,27 @@ Json construcaoJson(const Analysis& a)
     if (a.error)
         return Json{{"error", *a.error}};
     Json j;
+    const bool ui = a.core.family == CoreFamily::UI;
+    if (ui) {
+        // The U/I core wound on, and each winding's half on each leg's coil.
+        const LaminationGeometry g = geometryOf(a.core);
+        j["core"] = Json{{"family", "UI"},       {"a_mm", a.core.a},   {"b_mm", a.core.b},
+                         {"c_mm", a.core.c},     {"h_mm", a.core.h},   {"path_mm", g.pathMm},
+                         {"joints", g.joints},   {"coils", g.coils}};
+    }
     Json windings = Json::array();
-    for (const Winding& w : a.windings)
-        windings.push_back(windingJson(w));
+    for (const Winding& w : a.windings) {
+        Json wj = windingJson(w);
+        if (ui) {
+            Json legs = Json::array();
+            for (const Winding::LegHalf& l : w.legs)
+                legs.push_back({{"turns", jsonNumber(l.turns)},
+                                {"layers", jsonNumber(l.layers)},
+                                {"build_mm", l.buildMm}});
+            wj["legs"] = std::move(legs);
+        }
+        windings.push_back(std::move(wj));
+    }
     j["windings"] = std::move(windings);
     j["build_mm"] = a.buildMm;
     j["fill_pct"] = a.fillPct;
@@ -144,6 +162,10 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
     out += alignedTable(rows);
 
     // 2. The whole part.
+    if (a.core.family == CoreFamily::UI)
+        out += "Núcleo U/I: pernas de " + num(a.core.a, 2) + " mm, janela " + num(a.core.c, 2)
+               + " x " + num(a.core.h, 2)
+               + " mm; uma bobina em cada perna, com metade de cada enrolamento\n";
     out += "Altura do enrolamento: " + num(a.buildMm, 3)
            + " mm; ocupação da janela: " + num(a.fillPct, 1) + " %\n";
     out += "Massa: ferro " + num(a.mFeG, 1) + " g, cobre " + num(a.mCuG, 1) + " g, total "

@@ -1,9 +1,12 @@
 #include "lamination.h"
 
 #include "construction_data.h"
+#include "numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
 
 namespace kelvora::construction {
 
@@ -95,6 +98,70 @@ double ironMassG(double a, double b, double ks)
 {
     const double acm = a / 10, bcm = b / 10;
     return SteelDensity * ks * 6 * acm * acm * bcm;
+}
+
+Core eiCore(double a, double b) { return {a, b, CoreFamily::ScraplessEI, a / 2, 1.5 * a}; }
+
+// Scrapless U/I: the I, (c + 2a) long and a wide, is punched from the U's
+// window, so c = a and h = 3a.
+Core uiCore(double a, double b, double c, double h)
+{
+    return {a, b, CoreFamily::UI, c > 0 ? c : a, h > 0 ? h : 3 * a};
+}
+
+LaminationGeometry geometryOf(const Core& k)
+{
+    if (k.family == CoreFamily::ScraplessEI)
+        return geometryOf(k.a);
+    // The centre line of the iron runs a/2 inside the outline on every side:
+    // 2 (c + a) + 2 (h + a). Each U leg butts on the I: two joints on the path.
+    return {.windowWidth = k.c,
+            .windowHeight = k.h,
+            .outlineWidth = k.c + 2 * k.a,
+            .outlineHeight = k.h + 2 * k.a,
+            .pathMm = 2 * k.c + 2 * k.h + 4 * k.a,
+            .coils = 2,
+            .joints = 2};
+}
+
+double ironMassG(const Core& k, double ks)
+{
+    if (k.family == CoreFamily::ScraplessEI)
+        return ironMassG(k.a, k.b, ks);
+    const LaminationGeometry g = geometryOf(k);
+    const double faceCm2 = (g.outlineWidth * g.outlineHeight - k.c * k.h) / 100;
+    return SteelDensity * ks * faceCm2 * (k.b / 10);
+}
+
+std::span<const Lamination> uiLaminations()
+{
+    constexpr int First = 10, Last = 64;
+    static const std::array<std::string, Last - First + 1> names = [] {
+        std::array<std::string, Last - First + 1> n;
+        for (int a = First; a <= Last; ++a)
+            n[std::size_t(a - First)] = "UI a = " + std::to_string(a) + " mm";
+        return n;
+    }();
+    static const std::array<Lamination, Last - First + 1> cores = [] {
+        std::array<Lamination, Last - First + 1> c;
+        for (int a = First; a <= Last; ++a)
+            c[std::size_t(a - First)] = {names[std::size_t(a - First)], double(a), false};
+        return c;
+    }();
+    return cores;
+}
+
+} // namespace kelvora::construction
+
+namespace kelvora::construction {
+
+std::string coreCatalogueText(const Core& k, char separator)
+{
+    if (k.family == CoreFamily::ScraplessEI)
+        return std::string(laminationText(k.a));
+    if (k.c == k.a && k.h == 3 * k.a)
+        return "UI a = " + general(k.a, separator) + " mm";
+    return "U/I, janela " + general(k.c, separator) + " × " + general(k.h, separator) + " mm";
 }
 
 } // namespace kelvora::construction

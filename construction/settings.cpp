@@ -33,6 +33,18 @@ constexpr EditSetting Edits[] = {
     {"ECoBdcMax", 12000, 1000, 20000, &ConstructionSettings::bdcMax},
 };
 
+// The U/I window (mm): empty means the scrapless proportion, so the default
+// is no number; a text that is one must lie in the range.
+struct UIEditSetting {
+    const char* name;
+    double lo, hi;
+    double ConstructionSettings::*member;
+};
+constexpr UIEditSetting UIEdits[] = {
+    {"ECoUIJanela", 1, 1000, &ConstructionSettings::uiWindow},
+    {"ECoUIAltura", 1, 1000, &ConstructionSettings::uiHeight},
+};
+
 // Edits hold short numbers; the limit keeps a pasted text from growing the field.
 constexpr int EditMaxLength = 12;
 
@@ -86,6 +98,8 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
         }
         v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
     }
+    for (const UIEditSetting& e : UIEdits)
+        v.push_back(inputEdit(e.name, "", EditMaxLength));
     const std::vector<std::string> loadNames = names(loads());
     for (int k = 1; k <= 6; ++k)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
@@ -113,6 +127,19 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
             construcao[e.name].background = Colour::Red;
             set.*e.member = fallback;
         }
+    }
+    for (const UIEditSetting& e : UIEdits) {
+        Control& c = construcao[e.name];
+        set.*e.member = 0;
+        if (c.text.find_first_not_of(' ') == std::string::npos) {
+            showRead(c, false); // the scrapless proportion
+            continue;
+        }
+        const float v = readTolerant(construcao, e.name, 0.0f, cfg);
+        if (v >= float(e.lo) && v <= float(e.hi))
+            set.*e.member = v;
+        else
+            construcao[e.name].background = Colour::Red;
     }
     set.steel = item(construcao, "CBCoAco", DefaultSteel);
     set.enamelGrade = item(construcao, "CBCoGrauFio", 1) + 1;

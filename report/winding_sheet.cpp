@@ -55,6 +55,12 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoBdcMax", "Indução CC máxima do reator:", "Gauss",
              "Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a "
              "14000 Gauss; válido de 1000 a 20000 Gauss."},
+            {"ECoUIJanela", "Largura da janela do U/I (c):", "mm",
+             "Largura da janela entre as duas pernas do U. Vazio: proporção sem retalho, em "
+             "que o I sai da janela do U (c = a, a largura da perna); válido de 1 a 1000 mm."},
+            {"ECoUIAltura", "Altura da janela do U/I (h):", "mm",
+             "Altura da janela, do fundo do U ao I. Vazio: proporção sem retalho, em que o I "
+             "sai da janela do U (h = 3a); válido de 1 a 1000 mm."},
         };
         static const char* const loads[6][2] = {
             {"CBCoRet1", "Carga do secundário 1:"}, {"CBCoRet2", "Carga do secundário 2:"},
@@ -124,7 +130,8 @@ std::string settingText(const Sheet& settings, const char* name)
     return first == std::string::npos ? spec.text : c.text.substr(first, last - first + 1);
 }
 
-bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activeSecondaries)
+bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamily family,
+                    int activeSecondaries)
 {
     const std::string_view name = t.name;
     if (isLoad(name))
@@ -133,7 +140,22 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activ
         return design != DesignKind::TrafoAlim;
     if (name == "ECoBdcMax")
         return design == DesignKind::ReatorFiltro;
+    if (name == "ECoUIJanela" || name == "ECoUIAltura")
+        return family == CoreFamily::UI;
     return true;
+}
+
+bool isUIWindow(std::string_view name) { return name == "ECoUIJanela" || name == "ECoUIAltura"; }
+
+// "4 (a última com 23 espiras)": the layers of one coil's share of a winding.
+std::string layersText(double turnsD, double perLayerD, double layersD)
+{
+    const long turns = std::lround(turnsD), perLayer = std::lround(perLayerD);
+    const long layers = std::lround(layersD);
+    std::string t = std::to_string(layers);
+    if (const long last = turns - (layers - 1) * perLayer; layers > 1 && last != perLayer)
+        t += " (a última com " + std::to_string(last) + " espiras)";
+    return t;
 }
 
 void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings)
@@ -146,22 +168,38 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     const long turns = std::lround(wd.turns);
     const long perLayer = std::lround(wd.turnsPerLayer);
     const long layers = std::lround(wd.layers);
-    w.line("     Espiras: " + std::to_string(turns));
+    const bool legs = wd.legs.size() == 2;
+    auto legTurns = [&](int k) { return std::to_string(std::lround(wd.legs[std::size_t(k)].turns)); };
+    if (!legs)
+        w.line("     Espiras: " + std::to_string(turns));
+    else if (wd.legs[0].turns == wd.legs[1].turns)
+        w.line("     Espiras: " + std::to_string(turns) + " no total, " + legTurns(0)
+               + " na bobina de cada perna");
+    else
+        w.line("     Espiras: " + std::to_string(turns) + " no total, " + legTurns(0)
+               + " na bobina da perna 1 e " + legTurns(1) + " na da perna 2");
     w.line("     Fio: AWG " + std::to_string(wd.awg) + ", esmalte grau "
            + settingText(settings, "CBCoGrauFio") + " (Ø nu " + w.num(wd.dBareMm, 3)
            + " mm, Ø total " + w.num(wd.dOverMm, 3) + " mm)");
     w.line("     Espiras por camada: " + std::to_string(perLayer));
-    std::string layerLine = "     Camadas: " + std::to_string(layers);
-    if (const long last = turns - (layers - 1) * perLayer; layers > 1 && last != perLayer)
-        layerLine += " (a última com " + std::to_string(last) + " espiras)";
-    w.line(layerLine);
+    if (!legs) {
+        w.line("     Camadas: " + layersText(wd.turns, wd.turnsPerLayer, wd.layers));
+    } else {
+        const std::string one = layersText(wd.legs[0].turns, wd.turnsPerLayer, wd.legs[0].layers);
+        const std::string two = layersText(wd.legs[1].turns, wd.turnsPerLayer, wd.legs[1].layers);
+        if (one == two)
+            w.line("     Camadas em cada bobina: " + one);
+        else
+            w.line("     Camadas: " + one + " na perna 1; " + two + " na perna 2");
+    }
     if (layers > 1)
         w.line("     Entre as camadas: isolação de " + settingText(settings, "ECoIsolCamada")
                + " mm");
     w.line("     Depois do enrolamento: isolação de " + settingText(settings, "ECoIsolEnrol")
            + " mm");
-    w.line("     Altura: " + w.num(wd.buildMm, 2) + " mm; fio: " + w.num(wd.lengthM, 2)
-           + " m; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
+    w.line("     Altura: " + w.num(wd.buildMm, 2) + (legs ? " mm (perna 1)" : " mm")
+           + "; fio: " + w.num(wd.lengthM, 2) + (legs ? " m (as duas metades)" : " m")
+           + "; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
     std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
                              + " A rms; perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
@@ -171,6 +209,25 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
             electrical += " (regulação " + w.num(*wd.regulationPct, 1) + " %)";
     }
     w.line(electrical);
+}
+
+// How the U/I's two coils are wound and joined, so that the halves of each
+// winding add: the flux runs up one leg and down the other, so two coils wound
+// alike must carry their current in opposite senses.
+void writeLegConnection(Writer& w)
+{
+    w.heading("Ligação das duas bobinas (núcleo U/I)");
+    for (const char* l : {
+             "  Cada perna leva uma bobina com metade das espiras de cada enrolamento, na ordem",
+             "  acima. Enrole as duas bobinas no mesmo sentido, começando pela mesma aba, e",
+             "  ponha-as nas pernas na mesma posição. Ligue as metades de cada enrolamento em",
+             "  série: o fim da metade da perna 1 ao fim da metade da perna 2; os dois começos",
+             "  são os terminais do enrolamento. Assim os fluxos das duas pernas se somam.",
+             "  Confira antes do uso: ligue o primário pela primeira vez através de uma lâmpada",
+             "  em série. Com uma metade do primário invertida a lâmpada acende forte; com uma",
+             "  metade de um secundário invertida ele dá quase zero volt.",
+         })
+        w.line(l);
 }
 
 void writeFigures(Writer& w, const Analysis& a)
@@ -224,7 +281,7 @@ std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& t
     SheetSubject out;
     if (tab == "TTrafoAlim" || tab == "trafo-alimentacao") {
         const TrafoAlimInput in = trafoAlimInput(tabSheet, s.trafoAlim, tabFailed);
-        out.core = {in.a, in.b};
+        out.core = coreOf(in, set);
         out.activeSecondaries = in.numSec;
         out.analysis = analyseTrafoAlim(in, set, cfg);
     } else if (tab == "TModValvul" || tab == "modulador-valvulado") {
@@ -254,16 +311,31 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
     w.line(std::string(chars, '='));
 
     w.heading("Núcleo");
-    w.line("  Lâminas E/I sem retalho: perna central (Bn) " + w.num(core.a, 2)
-           + " mm, empilhamento (En) " + w.num(core.b, 2) + " mm");
-    w.line("  Janela: " + w.num(core.a / 2, 2) + " x " + w.num(1.5 * core.a, 2) + " mm");
+    const LaminationGeometry g = geometryOf(core);
+    if (core.family == CoreFamily::UI) {
+        w.line("  Lâminas U/I: largura das pernas (Bn) " + w.num(core.a, 2)
+               + " mm, empilhamento (En) " + w.num(core.b, 2) + " mm");
+        std::string window = "  Janela: " + w.num(g.windowWidth, 2) + " x "
+                             + w.num(g.windowHeight, 2) + " mm";
+        if (core.c == core.a && core.h == 3 * core.a)
+            window += " (proporção sem retalho)";
+        w.line(window);
+        w.line("  Uma bobina em cada perna, cada uma com metade de cada enrolamento");
+    } else {
+        w.line("  Lâminas E/I sem retalho: perna central (Bn) " + w.num(core.a, 2)
+               + " mm, empilhamento (En) " + w.num(core.b, 2) + " mm");
+        w.line("  Janela: " + w.num(g.windowWidth, 2) + " x " + w.num(g.windowHeight, 2) + " mm");
+    }
 
     w.heading("Ajustes da construção");
     for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
-        if (!settingApplies(t, analysis.design, activeSecondaries))
+        if (!settingApplies(t, analysis.design, core.family, activeSecondaries))
             continue;
-        std::string l = std::string("  ") + t.caption + " " + settingText(settings, t.name);
-        if (*t.unit)
+        std::string value = settingText(settings, t.name);
+        const bool scrapless = isUIWindow(t.name) && value.empty();
+        std::string l = std::string("  ") + t.caption + " "
+                        + (scrapless ? "vazio (proporção sem retalho)" : value);
+        if (*t.unit && !scrapless)
             l += std::string(" ") + t.unit;
         w.line(l);
     }
@@ -277,6 +349,8 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
     int index = 1;
     for (const Winding& wd : analysis.windings)
         writeWinding(w, index++, wd, settings);
+    if (core.family == CoreFamily::UI)
+        writeLegConnection(w);
     writeFigures(w, analysis);
     return w.take();
 }

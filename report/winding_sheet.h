@@ -27,10 +27,9 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts();
 // "Trafo Alimentação", "Modulador Valvulado", "Reator de Filtro".
 const char* designCaption(construction::DesignKind design);
 
-// Centre-leg width a and stack b (mm) of the design's chosen core.
-struct SheetCore {
-    double a = 0, b = 0;
-};
+// The design's chosen core: leg width a and stack b (mm), and its family
+// with the U/I window.
+using SheetCore = construction::Core;
 
 // A design's analysis with what the sheet shows besides it.
 struct SheetSubject {

@@ -302,8 +302,16 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
         caption->setToolTip(tip);
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1, Qt::AlignLeft);
-        if (*t.unit)
-            grid->addWidget(makeLabel(group, QString::fromUtf8(t.unit)), row, 2);
+        QLabel* unit = *t.unit ? makeLabel(group, QString::fromUtf8(t.unit)) : nullptr;
+        if (unit)
+            grid->addWidget(unit, row, 2);
+        if (name == "ECoUIJanela" || name == "ECoUIAltura") { // shown for U/I cores only
+            // Named here: hidden at first, the field has no caption beside it to be named by.
+            field->setAccessibleName(QString::fromUtf8(t.caption).chopped(1));
+            for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(unit)})
+                if (w)
+                    uiRows_.push_back(w);
+        }
         ++row;
     }
     grid->setColumnMinimumWidth(2, 36);
@@ -367,9 +375,17 @@ void TFConstrucao::recalculate()
     if (!subject)
         return;
     analysis_ = std::move(subject->analysis);
-    a_ = subject->core.a;
-    b_ = subject->core.b;
+    core_ = subject->core;
+    a_ = core_.a;
+    b_ = core_.b;
     activeSecondaries_ = subject->activeSecondaries;
+    // The U/I window is a setting of U/I cores only.
+    const bool ui = core_.family == CoreFamily::UI;
+    const bool uiChanged = sheet_["ECoUIJanela"].visible != ui;
+    sheet_["ECoUIJanela"].visible = ui;
+    sheet_["ECoUIAltura"].visible = ui;
+    for (QWidget* w : uiRows_)
+        w->setVisible(ui);
     // Only the power transformer's active secondaries have a load to choose.
     GBCoCargas->setVisible(activeSecondaries_ > 0);
     for (int k = 1; k <= 6; ++k) {
@@ -378,6 +394,8 @@ void TFConstrucao::recalculate()
         loadCaptions_[std::size_t(k - 1)]->setVisible(shown);
     }
     binding_.mirror();
+    if (uiChanged && isVisible())
+        applyKeyboardOrder(this); // the U/I fields come in or go out of the order
     present();
     if (const Design* d = findDesign(source_.tab))
         PSugestoes->refresh(*d, *source_.sheet, *source_.state, failed, settings_, cfg);
@@ -407,7 +425,7 @@ void TFConstrucao::present()
         r["LCoPfe"].text = NotCalculated;
         figureWidgets_[0][2]->setVisible(false);
     }
-    r["LCoLamina"].text = std::string(laminationText(a_));
+    r["LCoLamina"].text = coreCatalogueText(core_, separator_);
     r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_)
                             + " %";
     paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
@@ -501,7 +519,7 @@ std::string TFConstrucao::sheetText() const
 {
     Settings cfg;
     cfg.decimalSeparator = separator_;
-    const std::string text = windingSheetText(analysis_, {a_, b_}, sheet_, activeSecondaries_, cfg);
+    const std::string text = windingSheetText(analysis_, core_, sheet_, activeSecondaries_, cfg);
     return source_.sheet ? withOwner(text, source_.tab, *source_.sheet) : text;
 }
 

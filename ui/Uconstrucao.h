@@ -101,6 +101,7 @@ private:
     construction::Analysis analysis_;
     construction::ConstructionSettings settings_;
     double a_ = 0, b_ = 0;
+    construction::Core core_;
     int activeSecondaries_ = 0;
     char separator_ = ',';
 
@@ -116,6 +117,7 @@ private:
     QWidget* verdictHolders_[4] = {}; // each verdict's place in the column
     std::unique_ptr<TFConstrucaoResults> results_;
     std::vector<QLabel*> loadCaptions_; // of CBCoRet1-6
+    std::vector<QWidget*> uiRows_;      // captions and units of the U/I window's settings
     std::vector<int> headerWidths_;     // of the table's columns
     std::vector<int> cellWidths_;       // of each cell's text, row by row; -1: to measure
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit

@@ -408,11 +408,24 @@ void TFKelvora::BCircuitoPIClick()
     FCalcPI->activateWindow();
 }
 
-// The core of the design's last run, as its registry entry reads it.
+// The core of the design's last run, as its registry entry reads it. A U/I
+// core takes its window from the construction settings.
 void TFKelvora::showCore(const char* tabName)
 {
     const auto [En, Bn] = findDesign(tabName)->core(results_);
-    VisNucleo(En, Bn);
+    const construction::TrafoAlimInput in = construction::trafoAlimInput(sheet("TTrafoAlim"),
+                                                                        results_.trafoAlim, false);
+    if (std::string_view(tabName) == "TTrafoAlim" && in.uCore) {
+        const Settings cfg = settings();
+        makeConstrucao().settingsBinding().readInputs();
+        Sheet set = FConstrucao->settingsSheet(); // a copy: the window's fields stay unmarked
+        const construction::ConstructionSettings cs = construction::readSettings(set, cfg);
+        if (FNucleo)
+            FNucleo->VisNucleoUI(construction::uiCore(Bn, En, cs.uiWindow, cs.uiHeight),
+                                 cfg.decimalSeparator);
+    } else {
+        VisNucleo(En, Bn);
+    }
     if (!FNucleo)
         return;
     FNucleo->show();
@@ -426,9 +439,8 @@ void TFKelvora::VisNucleo(float En, float Bn)
         FNucleo->VisNucleo(En, Bn, settings().decimalSeparator);
 }
 
-void TFKelvora::showConstrucao(const char* tabName)
+TFConstrucao& TFKelvora::makeConstrucao()
 {
-    Tab& t = tab(tabName);
     if (!FConstrucao) {
         FConstrucao = std::make_unique<TFConstrucao>(settings().decimalSeparator);
         FConstrucao->setAttribute(Qt::WA_QuitOnClose, false);
@@ -437,6 +449,13 @@ void TFKelvora::showConstrucao(const char* tabName)
         // The settings of the design last opened (or the defaults), watched for changes.
         files_->adopt("FConstrucao");
     }
+    return *FConstrucao;
+}
+
+void TFKelvora::showConstrucao(const char* tabName)
+{
+    Tab& t = tab(tabName);
+    makeConstrucao();
     FConstrucao->setDesignName(files_->currentFile().isEmpty()
                                    ? QString()
                                    : QFileInfo(files_->currentFile()).completeBaseName());

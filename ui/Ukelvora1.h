@@ -57,6 +57,8 @@ public:
     void BCircuitoPIClick();
     // "Construção": the construction window of that tab, made on first use.
     void showConstrucao(const char* tab);
+    // Makes the construction window on first use (hidden).
+    TFConstrucao& makeConstrucao();
     TFConstrucao* construcao() const { return FConstrucao.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();

@@ -2,6 +2,7 @@
 
 #include "lamination_drawing.h"
 #include "nucleo.h"
+#include "ui_core_drawing.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -40,6 +41,15 @@ const std::array<NucleoLabelSlot, 19> nucleoLabelSlots{{
 }};
 
 namespace {
+
+const QString EINote = QStringLiteral("Considerado núcleo padrão EI onde as dimensões são \n"
+                                      "baseadas na largura da perna central. Caso esteja \n"
+                                      "utilizando outro tipo de núcleo ou formato não padrão as \n"
+                                      "medidas podem diferir.");
+const QString UINote = QStringLiteral("Núcleo U/I em escala: as duas pernas com a largura \n"
+                                      "Bn; a janela c x h vem dos ajustes da construção \n"
+                                      "(vazios: proporção sem retalho, c = Bn e h = 3 Bn). \n"
+                                      "Medidas em mm.");
 
 constexpr int textPadding = 4; // keeps digits off the label's edges
 constexpr int windowMargin = 2;
@@ -146,12 +156,12 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(456, 408, 281, 65);
-    Memo1->setPlainText(QStringLiteral("Considerado núcleo padrão EI onde as dimensões são \n"
-                                       "baseadas na largura da perna central. Caso esteja \n"
-                                       "utilizando outro tipo de núcleo ou formato não padrão as \n"
-                                       "medidas podem diferir."));
+    Memo1->setPlainText(EINote);
     // Disabled, so it takes no focus and no typing; still read in the normal ink.
     Memo1->setEnabled(false);
+    ImgNucleoUI = new UICoreDrawing(this);
+    ImgNucleoUI->setGeometry(Image3->geometry().adjusted(0, 0, 0, -76)); // above the note
+    ImgNucleoUI->hide();
     QPalette ink = Memo1->palette();
     for (auto role : {QPalette::Text, QPalette::WindowText})
         ink.setColor(QPalette::Disabled, role, ink.color(QPalette::Active, role));
@@ -172,8 +182,32 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     placeLabels();
 }
 
+void TFNucleo::showFamily(bool ui)
+{
+    ui_ = ui;
+    Image3->setVisible(!ui);
+    for (QLabel* l : labels_)
+        l->setVisible(!ui);
+    ImgNucleoUI->setVisible(ui);
+    const QString& note = ui ? UINote : EINote;
+    if (Memo1->toPlainText() != note) {
+        Memo1->setPlainText(note);
+        Memo1->setFont(font()); // fitted afresh from the window's font
+        fitMemoFont(Memo1);
+    }
+    update();
+}
+
+void TFNucleo::VisNucleoUI(const construction::Core& core, char decimalSeparator)
+{
+    ImgNucleoUI->setCore(core, decimalSeparator);
+    showFamily(true);
+}
+
 void TFNucleo::VisNucleo(float En, float Bn, char decimalSeparator)
 {
+    if (ui_)
+        showFamily(false);
     Settings cfg;
     cfg.decimalSeparator = decimalSeparator;
     for (const auto& [name, text] : VisNucleoLabels(En, Bn, cfg))
@@ -196,7 +230,7 @@ void TFNucleo::placeLabels()
 
 void TFNucleo::paintEvent(QPaintEvent*)
 {
-    if (leaders_.empty())
+    if (leaders_.empty() || ui_)
         return;
     // Leaders of labels stepped off the chain; the transparent drawing lies on top.
     QPainter p(this);

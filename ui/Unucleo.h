@@ -1,5 +1,8 @@
 #pragma once
-// "Visualiza Núcleo": the dimensioned drawing of a standard E/I lamination stack.
+// "Visualiza Núcleo": the dimensioned drawing of a standard E/I lamination
+// stack, or of a U/I core.
+#include "lamination.h"
+
 #include <QLineF>
 #include <QRect>
 #include <QWidget>
@@ -14,6 +17,7 @@ class QPushButton;
 namespace kelvora {
 
 class LaminationDrawing;
+class UICoreDrawing;
 
 // Design box of each dimension label (window coordinates), Label1..Label19.
 struct NucleoLabelSlot {
@@ -44,18 +48,25 @@ public:
     // Writes the nineteen dimension labels for stack height En and
     // centre-leg width Bn (mm); does not show the window.
     void VisNucleo(float En, float Bn, char decimalSeparator);
+    // Shows the dimensioned U/I core instead of the E/I drawing, whose labels
+    // keep their texts; VisNucleo brings the E/I drawing back.
+    void VisNucleoUI(const construction::Core& core, char decimalSeparator);
+    bool showsUI() const { return ui_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     void placeLabels();
+    void showFamily(bool ui);
 
     LaminationDrawing* Image3;
     std::array<QLabel*, 19> labels_{};
     QPushButton* BitBtn1;
     QPlainTextEdit* Memo1;
     std::vector<QLineF> leaders_;
+    UICoreDrawing* ImgNucleoUI;
+    bool ui_ = false;
 };
 
 } // namespace kelvora

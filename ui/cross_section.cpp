@@ -29,11 +29,23 @@ const QColor badInsulation(255, 190, 190);
 // does not paint a winding that just fits.
 constexpr double FitSlack = 1e-9;
 
-double room(const CrossSectionContent& c) { return c.a / 2 - c.settings.clearance; }
+// The core drawn: the analysis's own, or the scrapless E/I of the content's a.
+Core coreOf(const CrossSectionContent& c)
+{
+    if (c.analysis && c.analysis->core.family == CoreFamily::UI && c.analysis->core.a > 0)
+        return c.analysis->core;
+    return eiCore(c.a, 0);
+}
+
+// The width one coil may take, from its leg's face.
+double room(const CrossSectionContent& c)
+{
+    return geometryOf(coreOf(c)).coilWidth() - c.settings.clearance;
+}
 
 } // namespace
 
-std::vector<Band> windingBands(const CrossSectionContent& c)
+std::vector<Band> windingBands(const CrossSectionContent& c, int leg)
 {
     std::vector<Band> bands;
     if (!c.analysis)
@@ -43,7 +55,8 @@ std::vector<Band> windingBands(const CrossSectionContent& c)
     const double kb = c.settings.bulge;
     double x = kb * c.settings.tube;
     for (const Winding& w : c.analysis->windings) {
-        const double to = x + kb * w.buildMm;
+        const double build = w.legs.size() == 2 ? w.legs[std::size_t(leg)].buildMm : w.buildMm;
+        const double to = x + kb * build;
         bands.push_back({x, to, to > room(c) + FitSlack});
         x = to;
     }
@@ -56,13 +69,23 @@ CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionCo
     if (!c.analysis || c.analysis->error || !(c.a > 0))
         return pic;
     const ConstructionSettings& s = c.settings;
-    const double a = c.a, h = geometryOf(a).windowHeight, leg = a / 4;
-    const std::vector<Band> bands = windingBands(c);
-    const double coilEdge = bands.empty() ? s.bulge * s.tube : bands.back().to;
+    const LaminationGeometry g = geometryOf(coreOf(c));
+    const double a = c.a, h = g.windowHeight, width = g.windowWidth, leg = a / 4;
+    // E/I: the centre leg's coil in one window. U/I: the whole window, leg 1's
+    // coil on the left and leg 2's, its mirror image, on the right.
+    const int coils = g.coils;
+    std::vector<Band> bands[2];
+    double coilEdge[2] = {s.bulge * s.tube, s.bulge * s.tube};
+    for (int k = 0; k < coils; ++k) {
+        bands[k] = windingBands(c, k);
+        if (!bands[k].empty())
+            coilEdge[k] = bands[k].back().to;
+    }
 
-    // Extent in mm: a quarter of the centre leg and of the outer leg, the
-    // yokes a quarter of a thick, and a coil that runs farther than the outer leg.
-    const double left = -leg, right = std::max(a / 2 + leg, coilEdge + leg / 2);
+    // Extent in mm: a quarter of each leg round the window, the yokes a
+    // quarter of a thick, and an E/I coil that runs farther than the outer leg.
+    const double left = -leg;
+    const double right = coils == 2 ? width + leg : std::max(width + leg, coilEdge[0] + leg / 2);
     const double top = -leg, bottom = h + leg;
     const double scale = std::min(area.width() / (right - left), area.height() / (bottom - top));
     if (!(scale > 0))
@@ -98,47 +121,59 @@ CrossSectionPicture crossSectionPicture(const QRectF& area, const CrossSectionCo
     };
 
     // Iron round the window, the window's paper and the clearance kept free
-    // next to the core, tinted.
+    // next to the core (U/I: between the two coils), tinted.
     pic.drawn = true;
-    pic.core = QRect(px(left, top), px(a / 2 + leg, bottom) - QPoint(1, 1));
-    pic.window = QRect(px(0, 0), px(a / 2, h) - QPoint(1, 1));
+    pic.core = QRect(px(left, top), px(width + leg, bottom) - QPoint(1, 1));
+    pic.window = QRect(px(0, 0), px(width, h) - QPoint(1, 1));
     // (A pattern brush would cost a hundred times the plain fill.)
-    if (s.clearance > 0)
-        pic.clearance = QRect(px(room(c), 0),
-                              px(room(c) + std::min(s.clearance, a / 2), h) - QPoint(1, 1));
-    box(left, top, a / 2 + leg - left, bottom - top, QColor(), &ironLines);
+    if (s.clearance > 0) {
+        const double to = coils == 2 ? width - room(c) : room(c) + std::min(s.clearance, width);
+        pic.clearance = QRect(px(room(c), 0), px(to, h) - QPoint(1, 1));
+    }
+    box(left, top, width + leg - left, bottom - top, QColor(), &ironLines);
 
-    // Bobbin: the tube on the leg and a flange at each end.
     const double kb = s.bulge;
-    const double flangeReach = std::max(room(c), coilEdge);
-    box(0, 0, kb * s.tube, h, bobbin, &ironLines);
-    box(0, 0, flangeReach, s.flange, bobbin, &ironLines);
-    box(0, h - s.flange, flangeReach, s.flange, bobbin, &ironLines);
-
-    // Each winding: its band of insulation with the layers of copper on it,
-    // wound from the top flange plus the margin downwards.
     const double firstTurn = s.flange + s.margin;
-    for (std::size_t i = 0; i < bands.size(); ++i) {
-        const Winding& w = c.analysis->windings[i];
-        const Band& b = bands[i];
-        if (w.turns <= 0 || w.layers <= 0 || w.turnsPerLayer <= 0)
-            continue;
-        box(b.from, s.flange, b.to - b.from, h - 2 * s.flange,
-            b.outside ? badInsulation : insulation, &ironLines);
-        const double pitch = kb * (w.dOverMm + s.interlayer);
-        // Layers closer than 3 px read as one block: no outline between them.
-        QVector<QRect>* layerEdge = pitch * scale >= 3 ? &copperLines : nullptr;
-        const QColor& fill = b.outside ? bad : copper[i % 2];
-        const int layers = int(std::lround(w.layers));
-        const double perLayer = w.turnsPerLayer;
-        for (int j = 0; j < layers; ++j) {
-            const double turns = j + 1 < layers ? perLayer : w.turns - perLayer * (layers - 1);
-            box(b.from + j * pitch, firstTurn, kb * w.dOverMm, turns * w.dOverMm * s.lay, fill,
-                layerEdge);
+    for (int k = 0; k < coils; ++k) {
+        // Leg 2's coil grows from the window's right edge leftwards.
+        auto coilBox = [&](double x, double y, double w, double hh, const QColor& fill,
+                           QVector<QRect>* outline = nullptr) {
+            box(k == 0 ? x : width - x - w, y, w, hh, fill, outline);
+        };
+        // Bobbin: the tube on the leg and a flange at each end.
+        const double flangeReach = std::max(room(c), coilEdge[k]);
+        coilBox(0, 0, kb * s.tube, h, bobbin, &ironLines);
+        coilBox(0, 0, flangeReach, s.flange, bobbin, &ironLines);
+        coilBox(0, h - s.flange, flangeReach, s.flange, bobbin, &ironLines);
+
+        // Each winding: its band of insulation with the layers of copper on it,
+        // wound from the top flange plus the margin downwards.
+        for (std::size_t i = 0; i < bands[k].size(); ++i) {
+            const Winding& w = c.analysis->windings[i];
+            const Band& b = bands[k][i];
+            const bool split = w.legs.size() == 2;
+            const double turnsHere = split ? w.legs[std::size_t(k)].turns : w.turns;
+            const double layersHere = split ? w.legs[std::size_t(k)].layers : w.layers;
+            if (turnsHere <= 0 || layersHere <= 0 || w.turnsPerLayer <= 0)
+                continue;
+            coilBox(b.from, s.flange, b.to - b.from, h - 2 * s.flange,
+                    b.outside ? badInsulation : insulation, &ironLines);
+            const double pitch = kb * (w.dOverMm + s.interlayer);
+            // Layers closer than 3 px read as one block: no outline between them.
+            QVector<QRect>* layerEdge = pitch * scale >= 3 ? &copperLines : nullptr;
+            const QColor& fill = b.outside ? bad : copper[i % 2];
+            const int layers = int(std::lround(layersHere));
+            const double perLayer = w.turnsPerLayer;
+            for (int j = 0; j < layers; ++j) {
+                const double turns = j + 1 < layers ? perLayer
+                                                    : turnsHere - perLayer * (layers - 1);
+                coilBox(b.from + j * pitch, firstTurn, kb * w.dOverMm,
+                        turns * w.dOverMm * s.lay, fill, layerEdge);
+            }
         }
     }
     // The window's edges over the coil, so that a coil running past them shows it.
-    box(0, 0, a / 2, h, QColor(), &ironLines, 2);
+    box(0, 0, width, h, QColor(), &ironLines, 2);
 
     return pic;
 }

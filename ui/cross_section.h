@@ -4,7 +4,9 @@
 // yokes and the outer leg round it, the bobbin tube and flanges, each winding
 // as a band of its layers with the insulation between them, the clearance to
 // the core and the room left free. A winding that ends beyond the room it has
-// is drawn in the bad colour, running past the window's edge.
+// is drawn in the bad colour, running past the window's edge. A U/I core's
+// window shows both coils side by side, each on its leg, the clearance
+// between them.
 #include "construction.h"
 
 #include <QColor>
@@ -43,12 +45,13 @@ void paintCrossSection(QPainter& p, const CrossSectionPicture& picture);
 void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionContent& c);
 
 // The winding's band as drawn, in mm from the centre leg's face (radial, with
-// the bulge factor) and whether it ends beyond the room it has.
+// the bulge factor) and whether it ends beyond the room it has; `leg` 0 or 1
+// picks the coil of a U/I core (an E/I has only coil 0).
 struct Band {
     double from, to;
     bool outside;
 };
-std::vector<Band> windingBands(const CrossSectionContent& c);
+std::vector<Band> windingBands(const CrossSectionContent& c, int leg = 0);
 
 class CrossSectionView : public QWidget {
     Q_OBJECT

@@ -135,6 +135,10 @@ QList<QWidget*> readingOrder(QWidget* page)
             inputs.push_back(w);
     QList<QWidget*> out;
     appendInOrder(page, page, inputs, out);
+    // A hidden field has no place on the page to read it in (a layout leaves it
+    // at its parent's corner): after the shown ones, until it is shown.
+    std::stable_partition(out.begin(), out.end(),
+                          [page](const QWidget* w) { return w->isVisibleTo(page); });
     return out;
 }
 

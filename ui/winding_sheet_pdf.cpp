@@ -4,6 +4,7 @@
 #include "lamination_drawing.h"
 #include "nucleo.h"
 #include "report_file.h"
+#include "ui_core_drawing.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -96,9 +97,29 @@ void paintDrawingPage(QPainter& p, const QPagedPaintDevice& d, const SheetPages&
                            fixed(s.section.analysis->fillPct, 15, 1, s.separator))));
     y += 2 * line;
     p.setFont(textFont(true));
-    p.drawText(QPointF(page.left(), y), QStringLiteral("Lâmina (medidas em mm)"));
+    // The core the analysis wound on: a U/I is drawn to scale with its own window.
+    const construction::Core& core = s.section.analysis->core;
+    const bool ui = core.family == construction::CoreFamily::UI;
+    p.drawText(QPointF(page.left(), y), ui ? QStringLiteral("Núcleo U/I (medidas em mm)")
+                                           : QStringLiteral("Lâmina (medidas em mm)"));
     y += line;
-    paintLaminationWithLabels(p, QRectF(page.left(), y, page.width(), page.bottom() - y), s);
+    const QRectF drawing(page.left(), y, page.width(), page.bottom() - y);
+    if (ui) {
+        Settings cfg;
+        cfg.decimalSeparator = s.separator;
+        // Drawn in the core window's pixels, scaled to the page.
+        const QRectF window(0, 0, 729, 341);
+        const double scale = std::min(drawing.width() / window.width(),
+                                      drawing.height() / window.height());
+        p.save();
+        p.translate(drawing.center());
+        p.scale(scale, scale);
+        p.translate(-window.center());
+        paintUICore(p, window, core, cfg);
+        p.restore();
+    } else {
+        paintLaminationWithLabels(p, drawing, s);
+    }
 }
 
 // The sheet's lines as they fit `width`: a line too long is broken after the

@@ -161,11 +161,11 @@ TEST(CliConstrucao, ErrorsReplaceTheAnalysisAndKeepTheTabsExitStatus)
     EXPECT_EQ(r.code, 1);
     Json j = Json::parse(r.out);
     EXPECT_EQ(j["construcao"], Json({{"error", "O cálculo da aba terminou com erro."}}));
-    // U/I laminations: the tab succeeds, the analysis refuses.
-    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--construcao", "--json"});
+    // Margins and flanges that leave no layer: the tab succeeds, the analysis refuses.
+    r = cliRun({"trafo-alimentacao", "ECoAba=10", "ECoMargem=20", "--construcao", "--json"});
     EXPECT_EQ(r.code, 0);
     j = Json::parse(r.out);
-    EXPECT_EQ(j["construcao"], Json({{"error", "A construção considera lâminas E/I."}}));
+    EXPECT_EQ(j["construcao"], Json({{"error", "Margens e abas maiores que a janela."}}));
     // Without --construcao there is no such object.
     r = cliRun({"trafo-alimentacao", "--json"});
     EXPECT_FALSE(Json::parse(r.out).contains("construcao"));
@@ -186,9 +186,9 @@ TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
     EXPECT_THAT(r.out, HasSubstr("Entreferro: 0,702 mm; indutância: 15,001 H"));
     EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
 
-    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--construcao"});
+    r = cliRun({"trafo-alimentacao", "ECoAba=10", "ECoMargem=20", "--construcao"});
     EXPECT_THAT(r.out,
-                HasSubstr("Construção e perdas\nErro: A construção considera lâminas E/I.\n"));
+                HasSubstr("Construção e perdas\nErro: Margens e abas maiores que a janela.\n"));
 }
 
 TEST(CliConstrucao, HelpNamesTheOption)
@@ -196,4 +196,28 @@ TEST(CliConstrucao, HelpNamesTheOption)
     const CliRun r = cliRun({"--help"});
     EXPECT_THAT(r.out, HasSubstr("--construcao"));
     EXPECT_THAT(r.out, HasSubstr("CBCoAco=M400-50A"));
+}
+
+TEST(CliConstrucao, UICoreIsAnalysedWithItsWindowSettings)
+{
+    // The tab's defaults on scrapless U/I, a = b = 32: window 32 x 96, path
+    // 2 x 32 + 2 x 96 + 4 x 32 = 384 mm; every winding split over the two coils.
+    Json j = construcao({"trafo-alimentacao", "RBNucleoU=1"});
+    ASSERT_FALSE(j.contains("error")) << j.dump();
+    EXPECT_EQ(j["core"], Json::parse(R"({"family": "UI", "a_mm": 32.0, "b_mm": 32.0,
+        "c_mm": 32.0, "h_mm": 96.0, "path_mm": 384.0, "joints": 2, "coils": 2})"));
+    for (const Json& w : j["windings"]) {
+        ASSERT_EQ(w["legs"].size(), 2u) << w.dump();
+        EXPECT_EQ(w["legs"][0]["turns"].get<double>() + w["legs"][1]["turns"].get<double>(),
+                  w["turns"].get<double>());
+    }
+    EXPECT_TRUE(j["fits"]);
+    allFinite(j);
+    // The window typed like any control.
+    j = construcao({"trafo-alimentacao", "RBNucleoU=1", "ECoUIJanela=14", "ECoUIAltura=48"});
+    EXPECT_EQ(j["core"]["c_mm"], 14.0);
+    EXPECT_EQ(j["core"]["path_mm"], 2 * 14 + 2 * 48 + 4 * 32);
+    EXPECT_FALSE(j["fits"]);
+    // E/I carries no core object: its output is as it was.
+    EXPECT_FALSE(construcao({"trafo-alimentacao"}).contains("core"));
 }

@@ -227,3 +227,19 @@ TEST(CliProject, AFileThatCannotBeWrittenExitsWith1AndTheWritersMessage)
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "kelvora-cli: " + expected->toStdString() + "\n");
 }
+
+TEST(CliProject, KeepsTheUIWindowSettings)
+{
+    QTemporaryDir tmp;
+    const std::string file = tmp.filePath("ui.kelvora").toStdString();
+    ASSERT_EQ(run({"trafo-alimentacao", "RBNucleoU=1", "ECoUIJanela=30,5", "ECoUIAltura=80",
+                   "--decimal-separator=,", "--salva-projeto=" + file})
+                  .code,
+              0);
+    const CliRun r = run({"trafo-alimentacao", "--projeto=" + file, "--construcao", "--json",
+                          "--decimal-separator=,"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const nlohmann::json core = nlohmann::json::parse(r.out)["construcao"]["core"];
+    EXPECT_EQ(core["c_mm"], 30.5);
+    EXPECT_EQ(core["h_mm"], 80.0);
+}

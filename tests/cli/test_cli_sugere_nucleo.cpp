@@ -126,11 +126,15 @@ TEST(CliSugereNucleo, TableErrorsAndUsage)
                                  "Lâmina            a × b (mm)  Ocupação (%)  ΔT (K)  L (H)  "
                                  "Massa (g)\nEI-150 (1 1/2\")  38,1 × 38,1  "));
 
-    // U/I laminations: the search does not start, the list is empty.
-    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--sugere-nucleo"});
+    // U/I laminations: the scrapless U/I cores are searched, by their own names.
+    r = cliRun({"trafo-alimentacao", "RBNucleoU=1", "--sugere-nucleo", "--decimal-separator=,"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_THAT(r.out, HasSubstr("\nSugestões de núcleo\nA construção considera lâminas E/I.\n"));
-    EXPECT_EQ(sugestoes({"trafo-alimentacao", "RBNucleoU=1"}).dump(), "[]");
+    EXPECT_THAT(r.out, HasSubstr(" de 3094 núcleos passam em todas as verificações"));
+    EXPECT_THAT(r.out, ::testing::ContainsRegex("\nUI a = [0-9]+ mm +[0-9]+ × [0-9]+ "));
+    const auto ui = sugestoes({"trafo-alimentacao", "RBNucleoU=1"});
+    ASSERT_FALSE(ui.empty());
+    for (const auto& s : ui)
+        ASSERT_EQ(s["nome"].get<std::string>().rfind("UI a = ", 0), 0u) << s.dump();
 
     // A tab without a construction analysis cannot be advised.
     r = cliRun({"modulador-transistorizado", "--sugere-nucleo"});

@@ -441,15 +441,6 @@ TEST(CoreAdviser, NothingPassesSaysWhichCheckFailedMostOften)
 
 TEST(CoreAdviser, TabsThatCannotBeAnalysedAreNotSearched)
 {
-    Tab uCore("trafo-alimentacao", {});
-    uCore.sheet["RBNucleoE"].checked = false;
-    uCore.sheet["RBNucleoU"].checked = true;
-    uCore.design->show(uCore.sheet, uCore.state, Comma);
-    const Advice a = uCore.advise();
-    EXPECT_EQ(a.error, "A construção considera lâminas E/I.");
-    EXPECT_EQ(a.tried, 0);
-    EXPECT_EQ(adviceMessage(a), "A construção considera lâminas E/I.");
-
     const Tab noL("reator-filtro", {{"ERFLr", "0"}});
     EXPECT_EQ(noL.advise().error, "O cálculo da aba terminou com erro.");
     Tab failed("trafo-alimentacao", {});

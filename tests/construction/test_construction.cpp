@@ -426,7 +426,7 @@ TEST(ConstructionErrors, EachErrorInItsOrder)
     in.a = 0;
     EXPECT_EQ(pt(in), "O cálculo da aba terminou com erro.");
     in.tabError = false;
-    EXPECT_EQ(pt(in), "A construção considera lâminas E/I.");
+    EXPECT_EQ(pt(in), "Bn e En devem ser maiores que zero."); // U/I is analysed like E/I
     in.uCore = false;
     EXPECT_EQ(pt(in), "Bn e En devem ser maiores que zero.");
     in = oneSecondary();

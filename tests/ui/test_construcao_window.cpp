@@ -292,11 +292,10 @@ void TestConstrucaoWindow::errorsReplaceTheFigures()
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
     auto* pages = in<QStackedWidget>(w, "SWCo");
     QCOMPARE(pages->currentIndex(), 0);
+    // U/I laminations are analysed too (a coil on each leg).
     QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
-    QCOMPARE(pages->currentIndex(), 1);
-    QVERIFY(in(w, "LCoErro")->isVisible());
-    QVERIFY(!in(w, "TVCoEnrolamentos")->isVisible());
-    QCOMPARE(label(w, "LCoErro"), QStringLiteral("A construção considera lâminas E/I."));
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(label(w, "LCoLamina"), QStringLiteral("UI a = 32 mm"));
     QTest::mouseClick(app.find<QRadioButton>("RBNucleoE"), Qt::LeftButton);
     QCOMPARE(pages->currentIndex(), 0);
 
@@ -312,6 +311,8 @@ void TestConstrucaoWindow::errorsReplaceTheFigures()
     typeInto(w, "ECoAba", QStringLiteral("10"));
     typeInto(w, "ECoMargem", QStringLiteral("20"));
     QCOMPARE(label(w, "LCoErro"), QStringLiteral("Margens e abas maiores que a janela."));
+    QVERIFY(in(w, "LCoErro")->isVisible());
+    QVERIFY(!in(w, "TVCoEnrolamentos")->isVisible());
 }
 
 void TestConstrucaoWindow::windingSheetGoldenForSimplesAndDerivacao()
@@ -379,11 +380,12 @@ void TestConstrucaoWindow::pdfAndPrintHaveTheSheetAndTheDrawings()
     QVERIFY(!QFile::exists(printed));
 
     // An error of the analysis: the sheet says it and the PDF has no drawing page.
-    QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
+    typeInto(w, "ECoAba", QStringLiteral("10"));
+    typeInto(w, "ECoMargem", QStringLiteral("20"));
     QTest::mouseClick(in<QPushButton>(w, "BCoExportaPdf"), Qt::LeftButton);
     QCOMPARE(pdfPages(pdf), 1);
     QVERIFY(poppler("pdftotext", {pdf, QStringLiteral("-")})
-                .contains(QStringLiteral("A construção considera lâminas E/I.")));
+                .contains(QStringLiteral("Margens e abas maiores que a janela.")));
     QVERIFY(app.errors.isEmpty());
 }
 

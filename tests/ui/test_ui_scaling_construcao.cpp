@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -140,6 +141,13 @@ void TestUiScalingConstrucao::everyDesignShowsEveryCaptionWhole()
         QVERIFY(w);
         check(w, problems);
     }
+    // U/I: the two window settings besides the others.
+    app.showTab("TTrafoAlim");
+    QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
+    TFConstrucao* ui = open(app, "TTrafoAlim", "BBConstrucaoTA");
+    QVERIFY(ui->findChild<QWidget*>(QStringLiteral("ECoUIAltura"))->isVisible());
+    check(ui, problems);
+    QTest::mouseClick(app.find<QRadioButton>("RBNucleoE"), Qt::LeftButton);
     // Six secondaries: the six load lists.
     open(app, "TTrafoAlim", "BBConstrucaoTA");
     app.find<QComboBox>("CNumSec")->setCurrentIndex(5);
@@ -151,7 +159,9 @@ void TestUiScalingConstrucao::errorShowsWhole()
 {
     App app;
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
-    QTest::mouseClick(app.find<QRadioButton>("RBNucleoU"), Qt::LeftButton);
+    // Flanges and margins that leave no layer.
+    w->findChild<QLineEdit*>(QStringLiteral("ECoAba"))->setText(QStringLiteral("10"));
+    w->findChild<QLineEdit*>(QStringLiteral("ECoMargem"))->setText(QStringLiteral("20"));
     auto* error = w->findChild<QLabel*>(QStringLiteral("LCoErro"));
     QVERIFY(error->isVisible());
     QStringList problems;
