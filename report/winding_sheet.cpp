@@ -1,5 +1,6 @@
 #include "winding_sheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -11,6 +12,9 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
 {
     static const std::vector<ConstrucaoSettingText> texts = [] {
         std::vector<ConstrucaoSettingText> v = {
+            {"CBCoProjeto", "Espiras enroladas:", "",
+             "Para o núcleo escolhido: espiras (e entreferros) projetadas para o núcleo da aba. "
+             "Espiras da aba: as espiras que a aba calculou."},
             {"CBCoAco", "Aço das lâminas:", "",
              "Grau do aço (perda garantida a 1,5 T e 50 Hz). M800-50A para lâminas antigas "
              "ou de origem desconhecida."},
@@ -55,6 +59,13 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoBdcMax", "Indução CC máxima do reator:", "Gauss",
              "Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a "
              "14000 Gauss; válido de 1000 a 20000 Gauss."},
+            {"ECoBdcProjeto", "Indução CC de projeto do reator:", "Gauss",
+             "Indução de corrente contínua para a qual o reator é projetado, abaixo da máxima "
+             "para deixar lugar à ondulação. Usual 6000 a 9000 Gauss; válido de 1000 a 20000 "
+             "Gauss."},
+            {"ECoRegMax", "Regulação máxima:", "%",
+             "Maior regulação aceita num secundário. Transformadores pequenos: 4 a 12 % na alta "
+             "tensão, até 15 % nos filamentos; válido de 0 a 100 %."},
         };
         static const char* const loads[6][2] = {
             {"CBCoRet1", "Carga do secundário 1:"}, {"CBCoRet2", "Carga do secundário 2:"},
@@ -65,6 +76,7 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             v.push_back({l[0], l[1], "",
                          "O que o secundário alimenta. Com retificador, a corrente digitada na "
                          "aba é a corrente contínua da carga."});
+        // The builder's gauges are edited in the windings table, not in the group.
         return v;
     }();
     return texts;
@@ -124,7 +136,8 @@ std::string settingText(const Sheet& settings, const char* name)
     return first == std::string::npos ? spec.text : c.text.substr(first, last - first + 1);
 }
 
-bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activeSecondaries)
+bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activeSecondaries,
+                    const Sheet& settings)
 {
     const std::string_view name = t.name;
     if (isLoad(name))
@@ -133,6 +146,11 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activ
         return design != DesignKind::TrafoAlim;
     if (name == "ECoBdcMax")
         return design == DesignKind::ReatorFiltro;
+    if (name == "ECoBdcProjeto")
+        return design == DesignKind::ReatorFiltro && settingText(settings, "CBCoProjeto")
+                                                         != "Espiras da aba";
+    if (name == "ECoRegMax")
+        return design == DesignKind::TrafoAlim;
     return true;
 }
 
@@ -146,7 +164,10 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     const long turns = std::lround(wd.turns);
     const long perLayer = std::lround(wd.turnsPerLayer);
     const long layers = std::lround(wd.layers);
-    w.line("     Espiras: " + std::to_string(turns));
+    std::string turnsLine = "     Espiras: " + std::to_string(turns);
+    if (wd.turnsTab)
+        turnsLine += " (a aba calculou " + w.num(*wd.turnsTab, 1) + ")";
+    w.line(turnsLine);
     w.line("     Fio: AWG " + std::to_string(wd.awg) + ", esmalte grau "
            + settingText(settings, "CBCoGrauFio") + " (Ø nu " + w.num(wd.dBareMm, 3)
            + " mm, Ø total " + w.num(wd.dOverMm, 3) + " mm)");
@@ -163,7 +184,8 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     w.line("     Altura: " + w.num(wd.buildMm, 2) + " mm; fio: " + w.num(wd.lengthM, 2)
            + " m; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
     std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
-                             + " A rms; perda: " + w.num(wd.pcuW, 2) + " W";
+                             + " A rms (" + w.num(wd.jAmm2, 2)
+                             + " A/mm²); perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
         electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
                       + " V";
@@ -171,6 +193,41 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
             electrical += " (regulação " + w.num(*wd.regulationPct, 1) + " %)";
     }
     w.line(electrical);
+}
+
+// How the halves of a "Duplo" primary are joined, and where the centre tap of
+// a secondary for a centre-tapped rectifier is.
+void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
+{
+    std::vector<std::string> lines;
+    auto named = [&](std::string_view name) {
+        return std::find_if(a.windings.begin(), a.windings.end(),
+                            [&](const Winding& x) { return x.name == name; });
+    };
+    if (a.design == DesignKind::TrafoAlim && named("Primário 1") != a.windings.end()
+        && named("Primário 2") != a.windings.end()) {
+        lines.push_back("Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.");
+        lines.push_back("  Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a "
+                        "tensão de uma metade;");
+        lines.push_back("  em série (fim do 1 com início do 2) para o dobro dela.");
+    }
+    for (int k = 1; k <= 6 && a.design == DesignKind::TrafoAlim; ++k) {
+        const std::string load = settingText(settings, ("CBCoRet" + std::to_string(k)).c_str());
+        const auto s = named("Secundário " + std::to_string(k));
+        if (load.rfind("Onda completa c/ derivação central", 0) != 0 || s == a.windings.end()
+            || !(s->turns > 0))
+            continue;
+        const long n = std::lround(s->turns), first = (n + 1) / 2;
+        std::string l = "Secundário " + std::to_string(k) + ": derivação central ao fim da espira "
+                        + std::to_string(first) + " (metades de " + std::to_string(first);
+        l += first == n - first ? " espiras)" : " e " + std::to_string(n - first) + " espiras)";
+        lines.push_back(l + "; a derivação vai ao retorno da fonte, as pontas aos retificadores.");
+    }
+    if (lines.empty())
+        return;
+    w.heading("Ligações");
+    for (const std::string& l : lines)
+        w.line("  " + l);
 }
 
 void writeFigures(Writer& w, const Analysis& a)
@@ -258,7 +315,7 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
 
     w.heading("Ajustes da construção");
     for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
-        if (!settingApplies(t, analysis.design, activeSecondaries))
+        if (!settingApplies(t, analysis.design, activeSecondaries, settings))
             continue;
         std::string l = std::string("  ") + t.caption + " " + settingText(settings, t.name);
         if (*t.unit)
@@ -275,6 +332,16 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
     int index = 1;
     for (const Winding& wd : analysis.windings)
         writeWinding(w, index++, wd, settings);
+    writeJoints(w, analysis, settings);
+    if (analysis.design != DesignKind::TrafoAlim) {
+        w.heading("Montagem do núcleo");
+        w.line("  " + stackingText(analysis, cfg.decimalSeparator));
+    }
+    if (!analysis.notes.empty()) {
+        w.heading("Notas");
+        for (const std::string& note : analysis.notes)
+            w.line("  " + note);
+    }
     writeFigures(w, analysis);
     return w.take();
 }
