@@ -16,8 +16,10 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
+// The analysis of the tab's own turns, whose figures these tests check.
 Json construcao(std::vector<std::string> args)
 {
+    args.push_back("CBCoProjeto=Espiras da aba");
     args.push_back("--construcao");
     args.push_back("--json");
     args.push_back("--decimal-separator=,");
@@ -45,7 +47,7 @@ void allFinite(const Json& j)
             allFinite(e);
 }
 
-const std::vector<std::string> Common = {"windings",  "build_mm",  "fill_pct", "fits",  "m_fe_g",
+const std::vector<std::string> Common = {"projeto", "notes", "windings",  "build_mm",  "fill_pct", "fits",  "m_fe_g",
                                          "m_cu_g",    "m_total_g", "pcu_w",    "pfe_w", "area_cm2",
                                          "psi_w_cm2", "dt_k",      "t_hot_c"};
 
@@ -68,8 +70,12 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     EXPECT_EQ(keys(p),
               (std::vector<std::string>{"name", "turns", "awg", "d_bare_mm", "d_over_mm",
                                         "turns_per_layer", "layers", "build_mm", "length_m",
-                                        "r20_ohm", "rhot_ohm", "i_rms_a", "pcu_w", "mass_g", "v_nl",
-                                        "v_fl", "regulation_pct"}));
+                                        "r20_ohm", "rhot_ohm", "i_rms_a", "pcu_w", "mass_g",
+                                        "turns_tab", "j_a_mm2", "v_nl", "v_fl",
+                                        "regulation_pct"}));
+    EXPECT_EQ(c["projeto"], "aba");
+    EXPECT_EQ(c["notes"], Json::array());
+    EXPECT_NEAR(p["turns_tab"].get<double>(), 467.2, 0.05);
     EXPECT_EQ(p["name"], "Primário");
     EXPECT_TRUE(p["turns"].is_number_integer());
     EXPECT_EQ(p["turns"], 467); // 467.2 turns on the tab
@@ -83,7 +89,8 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     EXPECT_NEAR(s3["v_nl"].get<double>(), 125.0 * 20 / 467, 1e-9);
     // The default part is declared good by the tab but its coil does not fit.
     EXPECT_FALSE(c["fits"].get<bool>());
-    EXPECT_EQ(keys(c["verdicts"]), (std::vector<std::string>{"fit", "temperature", "flux"}));
+    EXPECT_EQ(keys(c["verdicts"]),
+              (std::vector<std::string>{"fit", "temperature", "flux", "regulation"}));
     EXPECT_EQ(c["verdicts"]["fit"][0], "O enrolamento não cabe na janela (127,9 % da largura)");
     EXPECT_EQ(c["verdicts"]["fit"][1], false);
     EXPECT_NEAR(c["m_total_g"].get<double>(),
@@ -94,7 +101,9 @@ TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
 {
     const Json m = construcao({"modulador-valvulado"});
     EXPECT_EQ(keys(m),
-              with(Common, {"gap_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss", "verdicts"}));
+              with(Common, {"gap_mm", "spacer_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss",
+                            "verdicts"}));
+    EXPECT_DOUBLE_EQ(m["spacer_mm"].get<double>(), m["gap_mm"].get<double>() / 2);
     EXPECT_EQ(keys(m["verdicts"]),
               (std::vector<std::string>{"fit", "temperature", "reactance", "flux"}));
     EXPECT_NEAR(m["xp_ohm"].get<double>(), 284.6, 0.1);
@@ -102,7 +111,7 @@ TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
     allFinite(m);
 
     const Json r = construcao({"reator-filtro"});
-    EXPECT_EQ(keys(r), with(Common, {"gap_mm", "l_h", "b_dc_gauss", "verdicts"}));
+    EXPECT_EQ(keys(r), with(Common, {"gap_mm", "spacer_mm", "l_h", "b_dc_gauss", "verdicts"}));
     EXPECT_EQ(keys(r["verdicts"]), (std::vector<std::string>{"fit", "temperature", "inductance"}));
     EXPECT_EQ(r["verdicts"]["inductance"][0], "Indutância calculada 15,0 H ≥ Lr");
     EXPECT_EQ(r["pfe_w"], 0.0);
@@ -173,16 +182,19 @@ TEST(CliConstrucao, ErrorsReplaceTheAnalysisAndKeepTheTabsExitStatus)
 
 TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
 {
-    CliRun r = cliRun({"reator-filtro", "--construcao", "--decimal-separator=,"});
+    CliRun r = cliRun(
+        {"reator-filtro", "CBCoProjeto=Espiras da aba", "--construcao", "--decimal-separator=,"});
     ASSERT_EQ(r.code, 0) << r.err;
     const std::size_t outputs = r.out.find("LRFNAval\t");
     const std::size_t table = r.out.find("\nConstrução e perdas\n");
     ASSERT_NE(outputs, std::string::npos);
     ASSERT_NE(table, std::string::npos);
     EXPECT_LT(outputs, table);
-    EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras  AWG"));
-    // 2688 turns of AWG 28 (0.373 mm), 126 a layer, 22 layers.
-    EXPECT_THAT(r.out, ::testing::ContainsRegex("\nEnrolamento +2688 +28 +0,373 +126 +22 "));
+    EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras     Aba  AWG"));
+    // 2688 turns (2687.6 on the tab) of AWG 28 (0.373 mm), 126 a layer, 22 layers.
+    EXPECT_THAT(r.out,
+                ::testing::ContainsRegex("\nEnrolamento +2688 +2687,6 +28 +0,373 +126 +22 "));
+    EXPECT_THAT(r.out, HasSubstr("\nEspaçador em cada junta E–I: 0,35 mm, E e I topo a topo\n"));
     EXPECT_THAT(r.out, HasSubstr("Entreferro: 0,702 mm; indutância: 15,001 H"));
     EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
 
