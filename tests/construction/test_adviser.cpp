@@ -526,3 +526,44 @@ TEST(CoreAdviser, RowsAndTableInPortuguese)
     EXPECT_NE(table.find("EI-75 (3/4\")  19,05 × 23,8125          88,0    31,3"), std::string::npos)
         << table;
 }
+
+TEST(CoreAdviser, DesignedForEachCoreNamesTenLaminations)
+{
+    // Every candidate designed for its own core: the ten rows are ten laminations,
+    // each its lightest passing stack, lightest first.
+    const Tab tab("trafo-alimentacao", {});
+    const Advice advice = tab.advise(ConstructionSettings{});
+    ASSERT_GE(advice.ranked.size(), 10u);
+    std::set<const Lamination*> ten;
+    for (std::size_t i = 0; i < 10; ++i) {
+        ten.insert(advice.ranked[i].lamination);
+        if (i > 0) {
+            EXPECT_LE(advice.ranked[i - 1].mTotalG, advice.ranked[i].mTotalG);
+        }
+    }
+    EXPECT_EQ(ten.size(), 10u);
+    for (const Suggestion& s : advice.ranked)
+        if (s.lamination == advice.ranked[0].lamination) {
+            EXPECT_GE(s.mTotalG, advice.ranked[0].mTotalG);
+        }
+}
+
+TEST(CoreAdviser, ValveModulatorsFindCoresWithEitherCoupling)
+{
+    // The default design, and 2 x 807 (60 W, 600 V, Zpp 6400 ohms) on an RF
+    // stage of 600 V at 150 mA: designed for each core, both couplings pass somewhere.
+    for (const char* coupling : {"Convencional", "Reator (RCA)"}) {
+        SCOPED_TRACE(coupling);
+        const Tab def("modulador-valvulado", {{"CBSelTM", coupling}});
+        EXPECT_FALSE(def.advise(ConstructionSettings{}).ranked.empty());
+        const Tab pair807("modulador-valvulado", {{"CBSelTM", coupling},
+                                                  {"EPaMod", "60"},
+                                                  {"EEbmod", "600"},
+                                                  {"EZmod", "6400"},
+                                                  {"EEbrf", "600"},
+                                                  {"EIbrf", "150"}});
+        ASSERT_FALSE(pair807.error);
+        const Advice a = pair807.advise(ConstructionSettings{});
+        EXPECT_FALSE(a.ranked.empty()) << adviceMessage(a);
+    }
+}
