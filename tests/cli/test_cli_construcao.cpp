@@ -5,6 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -208,4 +211,60 @@ TEST(CliConstrucao, HelpNamesTheOption)
     const CliRun r = cliRun({"--help"});
     EXPECT_THAT(r.out, HasSubstr("--construcao"));
     EXPECT_THAT(r.out, HasSubstr("CBCoAco=M400-50A"));
+}
+
+TEST(CliConstrucao, DesignForTheCoreAndItsSettingsInDesignFiles)
+{
+    // The default mode designs: "projeto": "nucleo", the choke at exactly Lr.
+    CliRun r = cliRun({"reator-filtro", "--construcao", "--json", "--decimal-separator=,"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    Json c = Json::parse(r.out)["construcao"];
+    EXPECT_EQ(c["projeto"], "nucleo");
+    EXPECT_EQ(c["windings"][0]["turns"], 2031);
+    EXPECT_NEAR(c["windings"][0]["turns_tab"].get<double>(), 2687.6, 0.05);
+    EXPECT_NEAR(c["spacer_mm"].get<double>(), 0.2974, 1e-3);
+    EXPECT_EQ(c["verdicts"]["inductance"][0], "Indutância calculada 10,0 H ≥ Lr");
+
+    // The new settings go into a design file and come back from it.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("p.kelvora")).toStdString();
+    r = cliRun({"trafo-alimentacao", "CBCoProjeto=Espiras da aba", "ECoAWG1=18", "ECoRegMax=5",
+                "--salva-projeto=" + file});
+    ASSERT_EQ(r.code, 0) << r.err;
+    r = cliRun({"trafo-alimentacao", "--projeto=" + file, "--construcao", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    c = Json::parse(r.out)["construcao"];
+    EXPECT_EQ(c["projeto"], "aba");
+    EXPECT_EQ(c["windings"][0]["awg"], 18);
+    EXPECT_EQ(c["verdicts"]["regulation"][1], false); // 8.7 % over 5 %
+    EXPECT_THAT(c["verdicts"]["regulation"][0].get<std::string>(),
+                HasSubstr("% acima do limite escolhido"));
+
+    // A text that is not one of the list's items is a usage error.
+    r = cliRun({"reator-filtro", "CBCoProjeto=Outro", "--construcao"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_THAT(r.err, HasSubstr("CBCoProjeto"));
+}
+
+TEST(CliConstrucao, WindingSheetJoinsTheHalvesAndPlacesTheCentreTap)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("f.txt")).toStdString();
+    CliRun r = cliRun({"trafo-alimentacao", "CNumPri=Duplo",
+                       "CBCoRet1=Onda completa c/ derivação central, entrada capacitiva",
+                       "--decimal-separator=,", "--folha=" + path});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string sheet = QString::fromLatin1(f.readAll()).toStdString(); // Windows-1252
+    EXPECT_THAT(sheet, HasSubstr("Espiras enroladas: Para o núcleo escolhido"));
+    EXPECT_THAT(sheet, HasSubstr("Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2)"));
+    EXPECT_THAT(sheet, HasSubstr("em série (fim do 1 com início do 2) para o dobro dela."));
+    // The centre-tapped secondary is wound with an even count: two equal halves.
+    const std::string tap = "Secundário 1: derivação central ao fim da espira ";
+    const std::size_t at = sheet.find(tap);
+    ASSERT_NE(at, std::string::npos);
+    const long half = std::stol(sheet.substr(at + tap.size()));
+    EXPECT_THAT(sheet, HasSubstr("(metades de " + std::to_string(half) + " espiras)"));
+    EXPECT_THAT(sheet, HasSubstr("     Espiras: " + std::to_string(2 * half) + " (a aba calculou"));
 }
