@@ -122,8 +122,8 @@ std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, con
         // The builder's own wire for this row of the table, when set.
         const std::size_t row = r.windings.size();
         wd.awg = row < std::size_t(GaugeRows) && set.awg[row] >= 0 ? set.awg[row] : p.awg;
-        wd.dBareMm = awgBareDiameter(p.awg);
-        wd.dOverMm = awgOverallDiameter(p.awg, set.enamelGrade);
+        wd.dBareMm = awgBareDiameter(wd.awg);
+        wd.dOverMm = awgOverallDiameter(wd.awg, set.enamelGrade);
         const double d = wd.dOverMm;
         wd.turnsPerLayer = std::floor(w.usableHeight / (d * set.lay));
         if (wd.turnsPerLayer < 1)

@@ -195,6 +195,9 @@ TEST(DesignForCore, BuildersGaugeAndCurrentDensity)
     const Analysis r = analyseTrafoAlim(mains220(), set, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_EQ(r.windings[0].awg, 20);
+    // AWG 20 is what is wound: 0.127 x 92^(16/39) = 0.81182 mm bare, 0.879 mm over grade 2.
+    EXPECT_NEAR(r.windings[0].dBareMm, 0.81182, 1e-5);
+    EXPECT_DOUBLE_EQ(r.windings[0].dOverMm, 0.879);
     EXPECT_EQ(r.windings[1].awg, 20);
     const double area = std::numbers::pi * std::pow(r.windings[0].dBareMm, 2) / 4;
     EXPECT_NEAR(r.windings[0].jAmm2, r.windings[0].iRmsA / area, 1e-12);

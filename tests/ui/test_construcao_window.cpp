@@ -155,6 +155,7 @@ private slots:
     void settingsChangeTheFigures();
     void coilThatDoesNotFitRunsPastTheWindowInTheBadColour();
     void errorsReplaceTheFigures();
+    void designedForTheCoreWithTheBuildersGauge();
     void windingSheetGoldenForSimplesAndDerivacao();
     void pdfAndPrintHaveTheSheetAndTheDrawings();
     void sheetFailuresAreReported();
@@ -290,6 +291,54 @@ void TestConstrucaoWindow::coilThatDoesNotFitRunsPastTheWindowInTheBadColour()
     QVERIFY(label(w, "LCoAval1").startsWith(QStringLiteral("O enrolamento não cabe na janela (")));
     QCOMPARE(kelvora::shownBackground(in(w, "LCoAval1")), kelvora::test::red());
     QCOMPARE(kelvora::shownFont(in(w, "LCoAval1")), kelvora::test::white());
+}
+
+void TestConstrucaoWindow::designedForTheCoreWithTheBuildersGauge()
+{
+    App app;
+    app.showTab("TReatorFiltro");
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoReator"), Qt::LeftButton);
+    TFConstrucao* w = app.main->construcao();
+    // The default mode: 2031 turns for exactly 10 H at 8000 G, the tab's 2687.6 beside them.
+    QCOMPARE(in<QComboBox>(w, "CBCoProjeto")->currentText(),
+             QStringLiteral("Para o núcleo escolhido"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("2031"));
+    QCOMPARE(cell(w, 0, 2), QStringLiteral("2687,6"));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("28"));
+    QCOMPARE(label(w, "LCoEspacador"),
+             QStringLiteral("Espaçador em cada junta E–I: 0,30 mm, E e I topo a topo"));
+    QVERIFY(in(w, "LCoEspacador")->isVisible());
+    QCOMPARE(label(w, "LCoAval3"), QStringLiteral("Indutância calculada 10,0 H ≥ Lr"));
+
+    // The AWG cell edits: AWG 26 written into ECoAWG1 and wound (J follows).
+    QAbstractItemModel* m = in<QTableView>(w, "TVCoEnrolamentos")->model();
+    const QString j28 = cell(w, 0, 13);
+    QVERIFY(m->flags(m->index(0, 3)) & Qt::ItemIsEditable);
+    QVERIFY(!(m->flags(m->index(0, 1)) & Qt::ItemIsEditable));
+    QVERIFY(m->setData(m->index(0, 3), QStringLiteral("26"), Qt::EditRole));
+    QCOMPARE(w->settingsSheet()["ECoAWG1"].text, std::string("26"));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("26"));
+    QVERIFY(cell(w, 0, 13) != j28);
+    QCOMPARE(w->analysis().windings[0].awg, 26);
+    // Not a gauge: red in the cell, the rule's gauge wound.
+    QVERIFY(m->setData(m->index(0, 3), QStringLiteral("x"), Qt::EditRole));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("28"));
+    QCOMPARE(m->data(m->index(0, 3), Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
+
+    // The tab's own turns and its spacer again.
+    in<QComboBox>(w, "CBCoProjeto")->setCurrentText(QStringLiteral("Espiras da aba"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("2688"));
+    QCOMPARE(label(w, "LCoEspacador"),
+             QStringLiteral("Espaçador em cada junta E–I: 0,35 mm, E e I topo a topo"));
+
+    // The modulator with reactor coupling, designed: no spacer.
+    app.showTab("TModValvul");
+    app.main->findChild<QComboBox*>("CBSelTM")->setCurrentText(QStringLiteral("Reator (RCA)"));
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoTM"), Qt::LeftButton);
+    in<QComboBox>(w, "CBCoProjeto")->setCurrentText(QStringLiteral("Para o núcleo escolhido"));
+    QCOMPARE(label(w, "LCoEspacador"), QStringLiteral("Sem espaçador: lâminas intercaladas"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("393"));
+    QVERIFY(app.errors.isEmpty());
 }
 
 void TestConstrucaoWindow::errorsReplaceTheFigures()
