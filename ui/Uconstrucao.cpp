@@ -312,6 +312,11 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
         QWidget* field = name.rfind("CB", 0) == 0
                              ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
                              : makeEdit(group, t.name, 64);
+        if (name == "CBCoProjeto") { // the mode's items are phrases: the list holds them whole
+            auto* c = static_cast<QComboBox*>(field);
+            c->setMaximumWidth(QWIDGETSIZE_MAX);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        }
         field->setToolTip(tip);
         auto* caption = makeLabel(group, QString::fromUtf8(t.caption));
         caption->setToolTip(tip);
