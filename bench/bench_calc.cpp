@@ -137,8 +137,9 @@ struct SixSecondaries {
     Sheet sheet{d->controls};
     DesignResults state;
     construction::ConstructionSettings set;
-    SixSecondaries()
+    explicit SixSecondaries(construction::Projeto projeto = construction::Projeto::TabTurns)
     {
+        set.projeto = projeto;
         sheet["CNumSec"].itemIndex = 5;
         sheet["CNumSec"].text = "6";
         d->show(sheet, state, cfg);
@@ -165,6 +166,26 @@ BENCHMARK(BM_construction_trafo_alim_6)
     ->Unit(benchmark::kMicrosecond)
     ->ComputeStatistics("worst", worst);
 
+// The same transformer designed for its core: primary turns from the net
+// section, then the secondaries compensated, a full build and analysis each pass.
+void BM_design_trafo_alim_6(benchmark::State& st)
+{
+    SixSecondaries t(construction::Projeto::ForCore);
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(t.state);
+        auto a = construction::analyseTrafoAlim(
+            construction::trafoAlimInput(t.sheet, t.state.trafoAlim, false), t.set, t.cfg);
+        benchmark::DoNotOptimize(a);
+        if (a.error || !a.notes.empty()) {
+            st.SkipWithError("the design did not settle");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_design_trafo_alim_6)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("worst", worst);
+
 // The core adviser's full search on the same six-secondary transformer:
 // every catalogue lamination and stack through the tab's calculation, and the
 // construction analysis of those whose section the tab accepts.
@@ -188,6 +209,24 @@ BENCHMARK_CAPTURE(BM_adviser_trafo_alim_6, passing, false)
     ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("worst", worst);
 BENCHMARK_CAPTURE(BM_adviser_trafo_alim_6, none_passes, true)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("worst", worst);
+
+// The full search with every candidate designed for its own core: no core is
+// left to the tab's section rule, so every one is designed and analysed.
+void BM_adviser_designed_trafo_alim_6(benchmark::State& st)
+{
+    SixSecondaries t(construction::Projeto::ForCore);
+    for (auto _ : st) {
+        auto advice = construction::adviseCore(*t.d, t.sheet, t.state, false, t.set, t.cfg);
+        benchmark::DoNotOptimize(advice);
+        if (advice.ranked.empty()) {
+            st.SkipWithError("nothing passes");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_adviser_designed_trafo_alim_6)
     ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("worst", worst);
 

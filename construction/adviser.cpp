@@ -39,6 +39,8 @@ Check checkOf(VerdictKind k)
         return Check::Inductance;
     case VerdictKind::Reactance:
         return Check::Reactance;
+    case VerdictKind::Regulation:
+        return Check::Regulation;
     }
     return Check::Construction;
 }
@@ -130,6 +132,10 @@ public:
             fail(Check::TabCalculation);
             return;
         }
+        // Designed for the core, the part is judged by its construction
+        // alone: the tab's empirical section rule does not apply.
+        if (set_.projeto == Projeto::ForCore)
+            coreGood = true;
         if (!coreGood) {
             fail(Check::Core);
             if (out.ranked.empty()) // otherwise the cheap verdict is enough
@@ -236,6 +242,8 @@ const char* checkName(Check c)
         return "indutância";
     case Check::Reactance:
         return "reatância do primário";
+    case Check::Regulation:
+        return "regulação";
     }
     return "";
 }
@@ -283,7 +291,7 @@ Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s
     }
     // Lightest first; equal weights, the cooler first; then catalogue order
     // and the lower stack, so that the order never depends on the search's.
-    std::sort(out.ranked.begin(), out.ranked.end(), [](const Suggestion& x, const Suggestion& y) {
+    auto lighter = [](const Suggestion& x, const Suggestion& y) {
         if (x.mTotalG != y.mTotalG)
             return x.mTotalG < y.mTotalG;
         if (x.dtK != y.dtK)
@@ -291,7 +299,20 @@ Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s
         if (x.lamination != y.lamination)
             return x.lamination < y.lamination;
         return x.b < y.b;
-    });
+    };
+    std::sort(out.ranked.begin(), out.ranked.end(), lighter);
+    // Then each lamination's lightest stack ahead of the others, so that the
+    // first rows name as many different laminations as pass.
+    std::vector<Suggestion> firsts, others;
+    std::vector<const Lamination*> seen;
+    for (Suggestion& x : out.ranked) {
+        const bool first = std::find(seen.begin(), seen.end(), x.lamination) == seen.end();
+        if (first)
+            seen.push_back(x.lamination);
+        (first ? firsts : others).push_back(std::move(x));
+    }
+    firsts.insert(firsts.end(), others.begin(), others.end());
+    out.ranked = std::move(firsts);
     return out;
 }
 

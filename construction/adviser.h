@@ -36,9 +36,10 @@ enum class Check {
     Temperature,
     Flux,
     Inductance,
-    Reactance, // its verdicts
+    Reactance,
+    Regulation, // its verdicts
 };
-inline constexpr int CheckCount = 8;
+inline constexpr int CheckCount = 9;
 // The check in words, for "the check that failed most often".
 const char* checkName(Check c);
 
@@ -55,7 +56,9 @@ struct Suggestion {
 struct Advice {
     DesignKind design = DesignKind::TrafoAlim;
     std::optional<std::string> error; // the tab itself cannot be analysed: no search
-    std::vector<Suggestion> ranked;   // lightest first, ties: the cooler first
+    // The lightest passing stack of each lamination first (lightest first,
+    // ties: the cooler first), then the other passing stacks in that order.
+    std::vector<Suggestion> ranked;
     int tried = 0;                    // laminations x stacks tried
     // When nothing passes: how many cores each check rejected (a core counts
     // once for every check it fails) and the one that rejected the most.

@@ -1,6 +1,7 @@
 #include "construction.h"
 
 #include "calc_error.h"
+#include "design_for_core.h"
 #include "conductor.h"
 #include "construction_data.h"
 #include "lamination.h"
@@ -25,6 +26,7 @@ constexpr double HotSpot = 10;
 // Bobbin, insulation, varnish and frame over the iron and the copper.
 constexpr double SundriesFactor = 1.10;
 
+const char* const OutOfRange = "Os dados da aba levam a valores fora do alcance do cálculo.";
 const char* const BadSigma = "A densidade de corrente dos ajustes não permite dimensionar o fio.";
 
 // What a winding is before it is wound: whole turns, gauge and rms current.
@@ -125,9 +127,11 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
             continue;
         }
         wd.turns = p.turns;
-        wd.awg = p.awg;
-        wd.dBareMm = awgBareDiameter(p.awg);
-        wd.dOverMm = awgOverallDiameter(p.awg, set.enamelGrade);
+        // The builder's own wire for this row of the table, when set.
+        const std::size_t row = out.size();
+        wd.awg = row < std::size_t(GaugeRows) && set.awg[row] >= 0 ? set.awg[row] : p.awg;
+        wd.dBareMm = awgBareDiameter(wd.awg);
+        wd.dOverMm = awgOverallDiameter(wd.awg, set.enamelGrade);
         const double d = wd.dOverMm;
         wd.turnsPerLayer = std::floor(w.usableHeight / (d * set.lay));
         if (wd.turnsPerLayer < 1)
@@ -153,6 +157,7 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
         wd.r20Ohm = CopperResistivity20 * wd.lengthM / area;
         wd.massG = CopperDensity * (lengthMm / 10) * (area / 100);
         wd.iRmsA = p.current;
+        wd.jAmm2 = p.current / area;
         below += wd.buildMm;
         out.push_back(std::move(wd));
     }
@@ -266,6 +271,14 @@ ConstructionSettings checked(ConstructionSettings set)
     return set;
 }
 
+// A designed part puts some figures exactly on their limits: a relative
+// margin of 1e-9 keeps rounding from turning them red. The tab's own turns
+// are judged strictly, as they always were.
+double slack(const ConstructionSettings& set)
+{
+    return set.projeto == Projeto::ForCore ? 1 + 1e-9 : 1;
+}
+
 void verdict(Analysis& r, VerdictKind kind, VerdictCase which, double x, bool good, char sep)
 {
     r.verdicts.push_back({kind, which, x, good, verdictText(which, x, sep)});
@@ -279,6 +292,29 @@ void fitAndTemperature(Analysis& r, const ConstructionSettings& set, char sep)
                       <= insulationClasses()[set.insulationClass].limitC;
     verdict(r, VerdictKind::Temperature,
             cool ? VerdictCase::TemperatureGood : VerdictCase::TemperatureBad, r.dtK, cool, sep);
+}
+
+// The worst regulation of the secondaries that are wound; one that gives
+// nothing at its load fails whatever the limit.
+void regulationVerdict(Analysis& r, std::size_t primaries, const ConstructionSettings& set,
+                       char sep)
+{
+    double worst = 0;
+    bool collapsed = false;
+    for (std::size_t i = primaries; i < r.windings.size(); ++i) {
+        const Winding& w = r.windings[i];
+        if (w.regulationPct)
+            worst = std::max(worst, *w.regulationPct);
+        else if (w.turns > 0)
+            collapsed = true;
+    }
+    if (collapsed) {
+        verdict(r, VerdictKind::Regulation, VerdictCase::RegulationCollapsed, 0, false, sep);
+        return;
+    }
+    const bool good = worst <= set.regMax * slack(set);
+    verdict(r, VerdictKind::Regulation,
+            good ? VerdictCase::RegulationGood : VerdictCase::RegulationBad, worst, good, sep);
 }
 
 // Gapped core: the tabs' gap is the spacer at each E-I joint and the flux
@@ -299,11 +335,12 @@ void refuseNonFinite(Analysis& r)
                      r.psiWcm2, r.dtK, r.tHotC, r.bPeakGauss, r.efficiencyPct, r.gapMm, r.bDcGauss,
                      r.lH, r.lpH, r.xpOhm, r.bAcGauss})
         ok = ok && finite(v);
+    ok = ok && finite(r.primaryDrop) && finite(r.spacerMm);
     for (const Winding& w : r.windings) {
         for (double v : {w.turns, w.dBareMm, w.dOverMm, w.turnsPerLayer, w.layers, w.buildMm,
-                         w.lengthM, w.r20Ohm, w.rHotOhm, w.iRmsA, w.pcuW, w.massG})
+                         w.lengthM, w.r20Ohm, w.rHotOhm, w.iRmsA, w.pcuW, w.massG, w.jAmm2})
             ok = ok && finite(v);
-        for (const std::optional<double>& v : {w.vNl, w.vFl, w.regulationPct})
+        for (const std::optional<double>& v : {w.vNl, w.vFl, w.regulationPct, w.turnsTab})
             ok = ok && (!v || finite(*v));
         for (const Winding::LegHalf& l : w.legs)
             ok = ok && finite(l.turns) && finite(l.layers) && finite(l.buildMm);
@@ -311,7 +348,7 @@ void refuseNonFinite(Analysis& r)
     for (const Verdict& v : r.verdicts)
         ok = ok && finite(v.value);
     if (!ok)
-        r = failed(r.design, "Os dados da aba levam a valores fora do alcance do cálculo.");
+        r = failed(r.design, OutOfRange);
 }
 
 // Runs an analysis body; a conductor sizing that cannot use the current
@@ -341,11 +378,12 @@ Core coreOf(const TrafoAlimInput& in, const ConstructionSettings& set)
     return in.uCore ? uiCore(in.a, in.b, set.uiWindow, set.uiHeight) : eiCore(in.a, in.b);
 }
 
-Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& chosen,
-                          const Settings& cfg)
+namespace detail {
+
+Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set,
+                       const Settings& cfg)
 {
     constexpr DesignKind kind = DesignKind::TrafoAlim;
-    const ConstructionSettings set = checked(chosen);
     return guarded(kind, [&]() -> Analysis {
         // 1-4. The tab's result, the lamination and the room in its window.
         if (in.tabError)
@@ -446,6 +484,7 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
             break;
         }
         const double delta = dvp / vp;
+        r.primaryDrop = delta;
         double pout = 0;
         for (std::size_t i = primaries; i < r.windings.size(); ++i) {
             Winding& s = r.windings[i];
@@ -464,18 +503,17 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         // 10. Verdicts: fit, temperature, flux.
         const char sep = cfg.decimalSeparator;
         fitAndTemperature(r, set, sep);
-        const bool fluxOk = r.bPeakGauss <= in.bmax;
+        const bool fluxOk = r.bPeakGauss <= in.bmax * slack(set);
         verdict(r, VerdictKind::Flux, fluxOk ? VerdictCase::FluxGood : VerdictCase::FluxBad,
                 r.bPeakGauss, fluxOk, sep);
+        regulationVerdict(r, primaries, set, sep);
         return r;
     });
 }
 
-Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& chosen,
-                         const Settings& cfg)
+Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, const Settings& cfg)
 {
     constexpr DesignKind kind = DesignKind::TrafoMod;
-    const ConstructionSettings set = checked(chosen);
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
@@ -523,15 +561,16 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& ch
         r.lpH = Mu0 * np * np * area / l;
         r.xpOhm = 2 * std::numbers::pi * in.fmin * r.lpH;
         r.bDcGauss = in.reactorCoupling ? 0 : Mu0 * r.windings[2].turns * ibrf / l * GaussPerTesla;
+        r.spacerMm = r.gapMm / 2;
 
         // 8. Verdicts: fit, temperature, reactance, flux.
         const char sep = cfg.decimalSeparator;
         fitAndTemperature(r, set, sep);
-        const bool bass = r.xpOhm >= in.zmod;
+        const bool bass = r.xpOhm * slack(set) >= in.zmod;
         verdict(r, VerdictKind::Reactance,
                 bass ? VerdictCase::ReactanceGood : VerdictCase::ReactanceLow, r.xpOhm, bass, sep);
         const double total = r.bAcGauss + r.bDcGauss;
-        const bool fluxOk = total <= in.bmax;
+        const bool fluxOk = total <= in.bmax * slack(set);
         verdict(r, VerdictKind::Flux,
                 fluxOk ? VerdictCase::TotalFluxGood : VerdictCase::TotalFluxBad, total, fluxOk,
                 sep);
@@ -539,11 +578,10 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& ch
     });
 }
 
-Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& chosen,
-                             const Settings& cfg)
+Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& set,
+                          const Settings& cfg)
 {
     constexpr DesignKind kind = DesignKind::ReatorFiltro;
-    const ConstructionSettings set = checked(chosen);
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
@@ -572,12 +610,13 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
         const double l = gappedPath(r, 10 * in.gapCm, w, set);
         r.lH = Mu0 * n * n * netSection(w, set) / l;
         r.bDcGauss = Mu0 * n * ir / l * GaussPerTesla;
+        r.spacerMm = r.gapMm / 2;
 
         // 8. Verdicts: fit, temperature, inductance (saturation first).
         const char sep = cfg.decimalSeparator;
         fitAndTemperature(r, set, sep);
-        const bool saturates = r.bDcGauss > set.bdcMax;
-        const bool enough = r.lH >= in.lr;
+        const bool saturates = r.bDcGauss > set.bdcMax * slack(set);
+        const bool enough = r.lH * slack(set) >= in.lr;
         if (saturates)
             verdict(r, VerdictKind::Inductance, VerdictCase::Saturates, r.bDcGauss, false, sep);
         else
@@ -586,6 +625,58 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
                     sep);
         return r;
     });
+}
+
+std::optional<std::string> coreRefusal(bool tabError, bool uCore, double a, double b,
+                                       const ConstructionSettings& set)
+{
+    if (tabError)
+        return "O cálculo da aba terminou com erro.";
+    return checkCore(windowOf(uCore ? uiCore(a, b, set.uiWindow, set.uiHeight) : eiCore(a, b), set));
+}
+
+double netSectionM2(double a, double b, const ConstructionSettings& set)
+{
+    return set.ks * a * b * 1e-6;
+}
+
+double pathM(double a) { return geometryOf(a).pathMm / 1000; }
+
+} // namespace detail
+
+// Design for the core (or the tab's turns), then the build and the analysis
+// of those turns; each winding keeps the tab's own turns beside them.
+Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& chosen,
+                          const Settings& cfg)
+{
+    const ConstructionSettings set = checked(chosen);
+    Analysis r = set.projeto == Projeto::ForCore ? detail::designTrafoAlim(in, set, cfg)
+                                                 : detail::windTrafoAlim(in, set, cfg);
+    r.projeto = set.projeto;
+    detail::keepTabTurns(r, in);
+    return r;
+}
+
+Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& chosen,
+                         const Settings& cfg)
+{
+    const ConstructionSettings set = checked(chosen);
+    Analysis r = set.projeto == Projeto::ForCore ? detail::designTrafoMod(in, set, cfg)
+                                                 : detail::windTrafoMod(in, set, cfg);
+    r.projeto = set.projeto;
+    detail::keepTabTurns(r, in);
+    return r;
+}
+
+Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& chosen,
+                             const Settings& cfg)
+{
+    const ConstructionSettings set = checked(chosen);
+    Analysis r = set.projeto == Projeto::ForCore ? detail::designReatorFiltro(in, set, cfg)
+                                                 : detail::windReatorFiltro(in, set, cfg);
+    r.projeto = set.projeto;
+    detail::keepTabTurns(r, in);
+    return r;
 }
 
 } // namespace kelvora::construction

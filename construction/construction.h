@@ -25,9 +25,17 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator = ',');
 // Whether `name` is one of those controls.
 bool isConstrucaoControl(std::string_view name);
 
+// CBCoProjeto: which turns are wound. ForCore designs the windings (and the
+// gaps) for the chosen core; TabTurns winds the tab's own turns.
+enum class Projeto { ForCore, TabTurns };
+
+// Rows of the windings table whose gauge the builder can set (ECoAWG1-16).
+inline constexpr int GaugeRows = 16;
+
 // The settings as the analysis uses them (lengths in mm, temperatures in °C);
 // the defaults are the single-precision values the fields read.
 struct ConstructionSettings {
+    Projeto projeto = Projeto::ForCore; // CBCoProjeto
     int steel = 4;                    // CBCoAco item: index into steelGrades()
     double ks = 0.95f;                // ECoEmpil: stacking factor
     double kbf = 1.2f;                // ECoFatorPerdas: building factor of the iron loss
@@ -46,6 +54,11 @@ struct ConstructionSettings {
     double mur = 5000.0;              // ECoMur: relative permeability of the steel
     double bdcMax = 12000.0;          // ECoBdcMax: highest DC flux of a choke, gauss
     int load[6] = {0, 0, 0, 0, 0, 0}; // CBCoRet1-6 items: index into loads()
+    double bdcDesign = 8000.0;        // ECoBdcProjeto: DC flux a choke is designed at, gauss
+    double regMax = 15.0;             // ECoRegMax: highest regulation of a secondary, %
+    // ECoAWG1-16: the builder's gauge for each row of the windings table, -1
+    // where the rule of the design chooses it.
+    int awg[GaugeRows] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
 
 // Reads the settings sheet like the tabs read their fields: an edit that is
@@ -83,6 +96,7 @@ struct TrafoModInput {
     double ibrf = 0;              // RF stage plate current, A
     double bmax = 0;              // gauss
     double np = 0, ns = 0;        // turns, whole primary and secondary
+    double kn = 0;                // turns ratio Np/Ns of the tab
     double sfp = 0, sfs = 0;      // gauges
     double gapMm = 0;             // Ae: spacer at each joint, mm
     bool reactorCoupling = false; // CBSelTM on the reactor item
@@ -123,6 +137,8 @@ struct Winding {
     double iRmsA = 0;
     double pcuW = 0;
     double massG = 0;
+    std::optional<double> turnsTab; // the tab's turns, unrounded (none where the tab has none)
+    double jAmm2 = 0;               // current density, A/mm^2
     // Power transformer secondaries only.
     std::optional<double> vNl, vFl, regulationPct;
     // U/I: the half on each leg's coil, in series with the other (leg 1
@@ -134,7 +150,7 @@ struct Winding {
     std::vector<LegHalf> legs;
 };
 
-enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance };
+enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance, Regulation };
 
 // Which text a verdict shows.
 enum class VerdictCase {
@@ -151,6 +167,9 @@ enum class VerdictCase {
     ReactanceLow, // modulator
     TotalFluxGood,
     TotalFluxBad, // modulator
+    RegulationGood,
+    RegulationBad,
+    RegulationCollapsed, // power transformer: a secondary gives nothing at its load
 };
 
 struct Verdict {
@@ -165,6 +184,8 @@ struct Analysis {
     DesignKind design = DesignKind::TrafoAlim;
     std::optional<std::string> error; // when set, nothing else is meaningful
     Core core;                        // the core wound on
+    Projeto projeto = Projeto::ForCore;
+    std::vector<std::string> notes; // what the design could not do as asked
 
     std::vector<Winding> windings;
     double buildMm = 0, fillPct = 0; // of the fuller coil on U/I
@@ -173,12 +194,14 @@ struct Analysis {
     double pcuW = 0, pfeW = 0, areaCm2 = 0, psiWcm2 = 0, dtK = 0, tHotC = 0;
     // Power transformer.
     double bPeakGauss = 0, efficiencyPct = 0;
-    // Modulator and reactor: magnetic gap l_g (mm), DC flux.
-    double gapMm = 0, bDcGauss = 0;
+    double primaryDrop = 0; // power transformer: the primary's resistive drop over V_p (delta)
+    // Modulator and reactor: magnetic gap l_g (mm), the spacer in each of the
+    // two E-I joints (l_g/2; 0: E and I interleaved), DC flux.
+    double gapMm = 0, spacerMm = 0, bDcGauss = 0;
     double lH = 0;                           // reactor inductance
     double lpH = 0, xpOhm = 0, bAcGauss = 0; // modulator primary
 
-    // In the design's order: power transformer fit, temperature, flux;
+    // In the design's order: power transformer fit, temperature, flux, regulation;
     // modulator fit, temperature, reactance, flux; reactor fit, temperature, inductance.
     std::vector<Verdict> verdicts;
 };
@@ -191,6 +214,10 @@ Analysis analyseTrafoMod(const TrafoModInput& in, const ConstructionSettings& se
                          const Settings& cfg);
 Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& set,
                              const Settings& cfg);
+
+// The stacking of a modulator's or a reactor's laminations: "Espaçador em
+// cada junta E–I: X mm, E e I topo a topo" or "Sem espaçador: lâminas intercaladas".
+std::string stackingText(const Analysis& a, char decimalSeparator);
 
 // Whether a tab (or design) has a construction analysis.
 bool hasConstruction(std::string_view tab);
@@ -212,7 +239,7 @@ double temperatureRise(double psiWcm2);
 std::string verdictText(VerdictCase which, double x, char decimalSeparator);
 // Rewrites every verdict's text with another separator.
 void formatVerdicts(Analysis& a, char decimalSeparator);
-// "fit", "temperature", "flux", "inductance", "reactance".
+// "fit", "temperature", "flux", "inductance", "reactance", "regulation".
 const char* verdictKey(VerdictKind kind);
 
 } // namespace kelvora::construction

@@ -29,6 +29,8 @@ Json windingJson(const Winding& w)
                 {"i_rms_a", w.iRmsA},
                 {"pcu_w", w.pcuW},
                 {"mass_g", w.massG},
+                {"turns_tab", optional(w.turnsTab)},
+                {"j_a_mm2", w.jAmm2},
                 {"v_nl", optional(w.vNl)},
                 {"v_fl", optional(w.vFl)},
                 {"regulation_pct", optional(w.regulationPct)}};
@@ -80,6 +82,8 @@ Json construcaoJson(const Analysis& a)
     if (a.error)
         return Json{{"error", *a.error}};
     Json j;
+    j["projeto"] = a.projeto == Projeto::ForCore ? "nucleo" : "aba";
+    j["notes"] = a.notes;
     const bool ui = a.core.family == CoreFamily::UI;
     if (ui) {
         // The U/I core wound on, and each winding's half on each leg's coil.
@@ -121,11 +125,13 @@ Json construcaoJson(const Analysis& a)
         break;
     case DesignKind::ReatorFiltro:
         j["gap_mm"] = a.gapMm;
+        j["spacer_mm"] = a.spacerMm;
         j["l_h"] = a.lH;
         j["b_dc_gauss"] = a.bDcGauss;
         break;
     case DesignKind::TrafoMod:
         j["gap_mm"] = a.gapMm;
+        j["spacer_mm"] = a.spacerMm;
         j["lp_h"] = a.lpH;
         j["xp_ohm"] = a.xpOhm;
         j["b_ac_gauss"] = a.bAcGauss;
@@ -149,15 +155,16 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
 
     // 1. One row per winding, from the tube outwards.
     const std::vector<std::string> head = {
-        "Enrolamento", "Espiras",     "AWG",         "Diâmetro (mm)",   "Esp/camada", "Camadas",
-        "Altura (mm)", "Fio (m)",     "R20 (ohms)",  "R quente (ohms)", "I (A)",      "Pcu (W)",
-        "Cobre (g)",   "V vazio (V)", "V carga (V)", "Regulação (%)"};
+        "Enrolamento", "Espiras",       "Aba",         "AWG",         "Diâmetro (mm)",
+        "Esp/camada",  "Camadas",       "Altura (mm)", "Fio (m)",     "R20 (ohms)",
+        "R quente (ohms)", "I (A)",     "J (A/mm²)",   "Pcu (W)",     "Cobre (g)",
+        "V vazio (V)", "V carga (V)",   "Regulação (%)"};
     std::vector<std::vector<std::string>> rows = {head};
     for (const Winding& w : a.windings)
-        rows.push_back({w.name, num(w.turns, 0), std::to_string(w.awg), num(w.dOverMm, 3),
-                        num(w.turnsPerLayer, 0), num(w.layers, 0), num(w.buildMm, 3),
-                        num(w.lengthM, 2), num(w.r20Ohm, 4), num(w.rHotOhm, 4), num(w.iRmsA, 3),
-                        num(w.pcuW, 3), num(w.massG, 1), opt(w.vNl, 2), opt(w.vFl, 2),
+        rows.push_back({w.name, num(w.turns, 0), opt(w.turnsTab, 1), std::to_string(w.awg),
+                        num(w.dOverMm, 3), num(w.turnsPerLayer, 0), num(w.layers, 0),
+                        num(w.buildMm, 3), num(w.lengthM, 2), num(w.r20Ohm, 4), num(w.rHotOhm, 4),
+                        num(w.iRmsA, 3), num(w.jAmm2, 2), num(w.pcuW, 3), num(w.massG, 1), opt(w.vNl, 2), opt(w.vFl, 2),
                         opt(w.regulationPct, 1)});
     out += alignedTable(rows);
 
@@ -189,6 +196,11 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
                + " G\n";
         break;
     }
+
+    if (a.design != DesignKind::TrafoAlim)
+        out += stackingText(a, cfg.decimalSeparator) + "\n";
+    for (const std::string& note : a.notes)
+        out += "Nota: " + note + "\n";
 
     // 3. Verdicts.
     for (const Verdict& v : a.verdicts)

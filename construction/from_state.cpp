@@ -46,6 +46,7 @@ TrafoModInput trafoModInput(const Sheet& tab, const TrafoModResult& m, bool tabE
     in.bmax = m.Bmax;
     in.np = m.Np;
     in.ns = m.Ns;
+    in.kn = m.Kn;
     in.sfp = m.Sfp;
     in.sfs = m.Sfs;
     in.gapMm = m.Ae;

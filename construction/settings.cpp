@@ -31,6 +31,8 @@ constexpr EditSetting Edits[] = {
     {"ECoTamb", 40, -40, 100, &ConstructionSettings::ambient},
     {"ECoMur", 5000, 100, 100000, &ConstructionSettings::mur},
     {"ECoBdcMax", 12000, 1000, 20000, &ConstructionSettings::bdcMax},
+    {"ECoBdcProjeto", 8000, 1000, 20000, &ConstructionSettings::bdcDesign},
+    {"ECoRegMax", 15, 0, 100, &ConstructionSettings::regMax},
 };
 
 // The U/I window (mm): empty means the scrapless proportion, so the default
@@ -49,6 +51,29 @@ constexpr UIEditSetting UIEdits[] = {
 constexpr int EditMaxLength = 12;
 
 const char* const EnamelGrades[] = {"1", "2"};
+// CBCoProjeto, in the order of Projeto.
+const char* const ProjetoItems[] = {"Para o núcleo escolhido", "Espiras da aba"};
+
+std::string gaugeControl(int row) { return "ECoAWG" + std::to_string(row); }
+
+// A gauge the builder typed: a whole number 0-45, spaces around it allowed;
+// nothing (-1) for an empty field, and -2 for anything else.
+int typedGauge(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return -1;
+    const auto last = text.find_last_not_of(' ');
+    if (last - first >= 2)
+        return -2;
+    int v = 0;
+    for (std::size_t i = first; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -2;
+        v = v * 10 + (text[i] - '0');
+    }
+    return v <= 45 ? v : -2;
+}
 
 ControlSpec list(std::string name, std::vector<std::string> items, int index)
 {
@@ -86,6 +111,7 @@ int item(const Sheet& sheet, const char* name, int fallback)
 std::vector<ControlSpec> construcaoControls(char decimalSeparator)
 {
     std::vector<ControlSpec> v;
+    v.push_back(list("CBCoProjeto", {ProjetoItems[0], ProjetoItems[1]}, 0));
     v.push_back(list("CBCoAco", names(steelGrades()), DefaultSteel));
     for (const EditSetting& e : Edits) {
         if (std::string_view(e.name) == "ECoParede")
@@ -103,6 +129,8 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
     const std::vector<std::string> loadNames = names(loads());
     for (int k = 1; k <= 6; ++k)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
+    for (int row = 1; row <= GaugeRows; ++row)
+        v.push_back(inputEdit(gaugeControl(row), "", EditMaxLength));
     return v;
 }
 
@@ -140,6 +168,13 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
             set.*e.member = v;
         else
             construcao[e.name].background = Colour::Red;
+    }
+    set.projeto = Projeto(item(construcao, "CBCoProjeto", 0));
+    for (int row = 1; row <= GaugeRows; ++row) {
+        Control& c = construcao[gaugeControl(row)];
+        const int gauge = typedGauge(c.text);
+        showRead(c, gauge == -2);
+        set.awg[row - 1] = std::max(gauge, -1);
     }
     set.steel = item(construcao, "CBCoAco", DefaultSteel);
     set.enamelGrade = item(construcao, "CBCoGrauFio", 1) + 1;

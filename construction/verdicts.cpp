@@ -39,6 +39,12 @@ std::string verdictText(VerdictCase which, double x, char separator)
         return "Indução total " + v + " G (CA + CC)";
     case VerdictCase::TotalFluxBad:
         return "Indução total " + v + " G acima do Bmax escolhido";
+    case VerdictCase::RegulationGood:
+        return "Regulação máxima " + v + " %";
+    case VerdictCase::RegulationBad:
+        return "Regulação " + v + " % acima do limite escolhido";
+    case VerdictCase::RegulationCollapsed:
+        return "Secundário sem tensão em carga: regulação acima do limite escolhido";
     }
     return {};
 }
@@ -62,8 +68,18 @@ const char* verdictKey(VerdictKind kind)
         return "inductance";
     case VerdictKind::Reactance:
         return "reactance";
+    case VerdictKind::Regulation:
+        return "regulation";
     }
     return "";
+}
+
+std::string stackingText(const Analysis& a, char separator)
+{
+    if (!(a.spacerMm > 0))
+        return "Sem espaçador: lâminas intercaladas";
+    return "Espaçador em cada junta E–I: " + fixed(a.spacerMm, 15, 2, separator)
+           + " mm, E e I topo a topo";
 }
 
 } // namespace kelvora::construction

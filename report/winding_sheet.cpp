@@ -1,5 +1,6 @@
 #include "winding_sheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -11,6 +12,9 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
 {
     static const std::vector<ConstrucaoSettingText> texts = [] {
         std::vector<ConstrucaoSettingText> v = {
+            {"CBCoProjeto", "Espiras enroladas:", "",
+             "Para o núcleo escolhido: espiras (e entreferros) projetadas para o núcleo da aba. "
+             "Espiras da aba: as espiras que a aba calculou."},
             {"CBCoAco", "Aço das lâminas:", "",
              "Grau do aço (perda garantida a 1,5 T e 50 Hz). M800-50A para lâminas antigas "
              "ou de origem desconhecida."},
@@ -61,6 +65,13 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoUIAltura", "Altura da janela do U/I (h):", "mm",
              "Altura da janela, do fundo do U ao I. Vazio: proporção sem retalho, em que o I "
              "sai da janela do U (h = 3a); válido de 1 a 1000 mm."},
+            {"ECoBdcProjeto", "Indução CC de projeto do reator:", "Gauss",
+             "Indução de corrente contínua para a qual o reator é projetado, abaixo da máxima "
+             "para deixar lugar à ondulação. Usual 6000 a 9000 Gauss; válido de 1000 a 20000 "
+             "Gauss."},
+            {"ECoRegMax", "Regulação máxima:", "%",
+             "Maior regulação aceita num secundário. Transformadores pequenos: 4 a 12 % na alta "
+             "tensão, até 15 % nos filamentos; válido de 0 a 100 %."},
         };
         static const char* const loads[6][2] = {
             {"CBCoRet1", "Carga do secundário 1:"}, {"CBCoRet2", "Carga do secundário 2:"},
@@ -71,6 +82,7 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             v.push_back({l[0], l[1], "",
                          "O que o secundário alimenta. Com retificador, a corrente digitada na "
                          "aba é a corrente contínua da carga."});
+        // The builder's gauges are edited in the windings table, not in the group.
         return v;
     }();
     return texts;
@@ -131,7 +143,7 @@ std::string settingText(const Sheet& settings, const char* name)
 }
 
 bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamily family,
-                    int activeSecondaries)
+                    int activeSecondaries, const Sheet& settings)
 {
     const std::string_view name = t.name;
     if (isLoad(name))
@@ -142,6 +154,11 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamil
         return design == DesignKind::ReatorFiltro;
     if (name == "ECoUIJanela" || name == "ECoUIAltura")
         return family == CoreFamily::UI;
+    if (name == "ECoBdcProjeto")
+        return design == DesignKind::ReatorFiltro && settingText(settings, "CBCoProjeto")
+                                                         != "Espiras da aba";
+    if (name == "ECoRegMax")
+        return design == DesignKind::TrafoAlim;
     return true;
 }
 
@@ -170,14 +187,15 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     const long layers = std::lround(wd.layers);
     const bool legs = wd.legs.size() == 2;
     auto legTurns = [&](int k) { return std::to_string(std::lround(wd.legs[std::size_t(k)].turns)); };
-    if (!legs)
-        w.line("     Espiras: " + std::to_string(turns));
-    else if (wd.legs[0].turns == wd.legs[1].turns)
-        w.line("     Espiras: " + std::to_string(turns) + " no total, " + legTurns(0)
-               + " na bobina de cada perna");
-    else
-        w.line("     Espiras: " + std::to_string(turns) + " no total, " + legTurns(0)
-               + " na bobina da perna 1 e " + legTurns(1) + " na da perna 2");
+    std::string turnsLine = "     Espiras: " + std::to_string(turns);
+    if (legs && wd.legs[0].turns == wd.legs[1].turns)
+        turnsLine += " no total, " + legTurns(0) + " na bobina de cada perna";
+    else if (legs)
+        turnsLine += " no total, " + legTurns(0) + " na bobina da perna 1 e " + legTurns(1)
+                     + " na da perna 2";
+    if (wd.turnsTab)
+        turnsLine += " (a aba calculou " + w.num(*wd.turnsTab, 1) + ")";
+    w.line(turnsLine);
     w.line("     Fio: AWG " + std::to_string(wd.awg) + ", esmalte grau "
            + settingText(settings, "CBCoGrauFio") + " (Ø nu " + w.num(wd.dBareMm, 3)
            + " mm, Ø total " + w.num(wd.dOverMm, 3) + " mm)");
@@ -201,7 +219,8 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
            + "; fio: " + w.num(wd.lengthM, 2) + (legs ? " m (as duas metades)" : " m")
            + "; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
     std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
-                             + " A rms; perda: " + w.num(wd.pcuW, 2) + " W";
+                             + " A rms (" + w.num(wd.jAmm2, 2)
+                             + " A/mm²); perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
         electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
                       + " V";
@@ -228,6 +247,41 @@ void writeLegConnection(Writer& w)
              "  metade de um secundário invertida ele dá quase zero volt.",
          })
         w.line(l);
+}
+
+// How the halves of a "Duplo" primary are joined, and where the centre tap of
+// a secondary for a centre-tapped rectifier is.
+void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
+{
+    std::vector<std::string> lines;
+    auto named = [&](std::string_view name) {
+        return std::find_if(a.windings.begin(), a.windings.end(),
+                            [&](const Winding& x) { return x.name == name; });
+    };
+    if (a.design == DesignKind::TrafoAlim && named("Primário 1") != a.windings.end()
+        && named("Primário 2") != a.windings.end()) {
+        lines.push_back("Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.");
+        lines.push_back("  Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a "
+                        "tensão de uma metade;");
+        lines.push_back("  em série (fim do 1 com início do 2) para o dobro dela.");
+    }
+    for (int k = 1; k <= 6 && a.design == DesignKind::TrafoAlim; ++k) {
+        const std::string load = settingText(settings, ("CBCoRet" + std::to_string(k)).c_str());
+        const auto s = named("Secundário " + std::to_string(k));
+        if (load.rfind("Onda completa c/ derivação central", 0) != 0 || s == a.windings.end()
+            || !(s->turns > 0))
+            continue;
+        const long n = std::lround(s->turns), first = (n + 1) / 2;
+        std::string l = "Secundário " + std::to_string(k) + ": derivação central ao fim da espira "
+                        + std::to_string(first) + " (metades de " + std::to_string(first);
+        l += first == n - first ? " espiras)" : " e " + std::to_string(n - first) + " espiras)";
+        lines.push_back(l + "; a derivação vai ao retorno da fonte, as pontas aos retificadores.");
+    }
+    if (lines.empty())
+        return;
+    w.heading("Ligações");
+    for (const std::string& l : lines)
+        w.line("  " + l);
 }
 
 void writeFigures(Writer& w, const Analysis& a)
@@ -329,7 +383,7 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
 
     w.heading("Ajustes da construção");
     for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
-        if (!settingApplies(t, analysis.design, core.family, activeSecondaries))
+        if (!settingApplies(t, analysis.design, core.family, activeSecondaries, settings))
             continue;
         std::string value = settingText(settings, t.name);
         const bool scrapless = isUIWindow(t.name) && value.empty();
@@ -351,6 +405,16 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
         writeWinding(w, index++, wd, settings);
     if (core.family == CoreFamily::UI)
         writeLegConnection(w);
+    writeJoints(w, analysis, settings);
+    if (analysis.design != DesignKind::TrafoAlim) {
+        w.heading("Montagem do núcleo");
+        w.line("  " + stackingText(analysis, cfg.decimalSeparator));
+    }
+    if (!analysis.notes.empty()) {
+        w.heading("Notas");
+        for (const std::string& note : analysis.notes)
+            w.line("  " + note);
+    }
     writeFigures(w, analysis);
     return w.take();
 }

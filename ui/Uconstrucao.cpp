@@ -77,6 +77,8 @@ std::vector<ControlSpec> resultControls()
         v.push_back(resultLabel(f.name));
     v.push_back(resultLabel("LCoOcupacao"));
     v.push_back(resultLabel("LCoLamina"));
+    v.push_back(resultLabel("LCoEspacador"));
+    v.push_back(resultLabel("LCoNotas"));
     for (int i = 1; i <= VerdictLines; ++i)
         v.push_back(resultLabel("LCoAval" + std::to_string(i)));
     v.push_back(resultLabel("LCoErro"));
@@ -163,6 +165,14 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     lamina->addWidget(makeLabel(content, QStringLiteral("Catálogo:")));
     lamina->addWidget(makeResult(content, "LCoLamina", 120), 1);
     drawing->addLayout(lamina);
+    // How the laminations are stacked (modulator and reactor), and what the
+    // design could not do as asked.
+    auto* spacer = makeResult(content, "LCoEspacador", 120);
+    spacer->setWordWrap(true);
+    drawing->addWidget(spacer);
+    auto* notes = makeResult(content, "LCoNotas", 120);
+    notes->setWordWrap(true);
+    drawing->addWidget(notes);
     top->addLayout(drawing, 2);
     auto* figures = makeGroup(content, QStringLiteral(" Perdas, temperatura e pesos "),
                               "GBCoResultados");
@@ -197,7 +207,16 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
                     for (int c = from.column(); c <= to.column(); ++c)
                         cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)] = -1;
             });
-    TVCoEnrolamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only the AWG column edits: the builder's own wire for that winding.
+    TVCoEnrolamentos->setEditTriggers(QAbstractItemView::DoubleClicked
+                                      | QAbstractItemView::EditKeyPressed
+                                      | QAbstractItemView::AnyKeyPressed);
+    connect(model_, &WindingTableModel::gaugeEdited, this, [this](int row, const QString& text) {
+        if (row < 0 || row >= GaugeRows)
+            return;
+        sheet_["ECoAWG" + std::to_string(row + 1)].text = text.trimmed().toStdString();
+        recalculate();
+    });
     TVCoEnrolamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Columns fit their contents; fitColumns() resizes only a column whose
     // width must change, so a keystroke does not lay the table out again.
@@ -297,6 +316,11 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
         QWidget* field = name.rfind("CB", 0) == 0
                              ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
                              : makeEdit(group, t.name, 64);
+        if (name == "CBCoProjeto") { // the mode's items are phrases: the list holds them whole
+            auto* c = static_cast<QComboBox*>(field);
+            c->setMaximumWidth(QWIDGETSIZE_MAX);
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        }
         field->setToolTip(tip);
         auto* caption = makeLabel(group, QString::fromUtf8(t.caption));
         caption->setToolTip(tip);
@@ -426,6 +450,13 @@ void TFConstrucao::present()
         figureWidgets_[0][2]->setVisible(false);
     }
     r["LCoLamina"].text = coreCatalogueText(core_, separator_);
+    r["LCoEspacador"].visible = analysis_.design != DesignKind::TrafoAlim;
+    r["LCoEspacador"].text = r["LCoEspacador"].visible ? stackingText(analysis_, separator_) : "";
+    std::string notes;
+    for (const std::string& n : analysis_.notes)
+        notes += (notes.empty() ? "Nota: " : "; ") + n;
+    r["LCoNotas"].visible = !notes.empty();
+    r["LCoNotas"].text = notes;
     r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_)
                             + " %";
     paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
@@ -445,6 +476,12 @@ void TFConstrucao::present()
             h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
             h->setVisible(std::size_t(i) < analysis_.verdicts.size());
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
+    std::vector<bool> badGauges;
+    for (std::size_t row = 0; row < analysis_.windings.size(); ++row)
+        badGauges.push_back(row < std::size_t(GaugeRows)
+                            && sheet_["ECoAWG" + std::to_string(row + 1)].background
+                                   == Colour::Red);
+    model_->setInvalidGauges(std::move(badGauges));
     fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);
     SWCo->setCurrentIndex(0);

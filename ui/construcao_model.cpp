@@ -23,6 +23,7 @@ struct Column {
 const Column columns[] = {
     {"Enrolamento", 0, nullptr},
     {"Espiras", 0, [](const Winding& w) -> std::optional<double> { return w.turns; }},
+    {"Espiras\n(aba)", 1, [](const Winding& w) { return w.turnsTab; }},
     {"AWG", 0, [](const Winding& w) -> std::optional<double> { return w.awg; }},
     {"Ø nu\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dBareMm; }},
     {"Ø total\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dOverMm; }},
@@ -34,6 +35,7 @@ const Column columns[] = {
     {"R 20 °C\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.r20Ohm; }},
     {"R quente\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.rHotOhm; }},
     {"I rms\n(A)", 3, [](const Winding& w) -> std::optional<double> { return w.iRmsA; }},
+    {"J\n(A/mm²)", 2, [](const Winding& w) -> std::optional<double> { return w.jAmm2; }},
     {"Perda\n(W)", 2, [](const Winding& w) -> std::optional<double> { return w.pcuW; }},
     {"V vazio\n(V)", 1, [](const Winding& w) { return w.vNl; }},
     {"V carga\n(V)", 1, [](const Winding& w) { return w.vFl; }},
@@ -109,12 +111,43 @@ QVariant WindingTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const Column& c = columns[index.column()];
+    if (role == Qt::BackgroundRole && index.column() == GaugeColumn
+        && std::size_t(index.row()) < invalidGauges_.size() && invalidGauges_[std::size_t(index.row())])
+        return QColor(Qt::red);
+    if (role == Qt::EditRole)
+        return cells_[std::size_t(index.row())][std::size_t(index.column())];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(c.value ? Qt::AlignRight | Qt::AlignVCenter
                                                          : Qt::AlignLeft | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return {};
     return cells_[std::size_t(index.row())][std::size_t(index.column())];
+}
+
+void WindingTableModel::setInvalidGauges(std::vector<bool> rows)
+{
+    if (rows == invalidGauges_)
+        return;
+    invalidGauges_ = std::move(rows);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, GaugeColumn), index(rowCount() - 1, GaugeColumn),
+                         {Qt::BackgroundRole});
+}
+
+Qt::ItemFlags WindingTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == GaugeColumn)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool WindingTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() != GaugeColumn)
+        return false;
+    emit gaugeEdited(index.row(), value.toString());
+    return true;
 }
 
 QVariant WindingTableModel::headerData(int section, Qt::Orientation o, int role) const
@@ -136,6 +169,8 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
                                                                            : QPalette::Inactive;
     if (selected)
         p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    else if (const QVariant bg = index.data(Qt::BackgroundRole); bg.isValid())
+        p->fillRect(option.rect, bg.value<QColor>());
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
     glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),

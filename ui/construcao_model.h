@@ -23,6 +23,17 @@ public:
     // The text of a cell, without a QVariant (row and column in range).
     const QString& cell(int row, int column) const;
 
+    // The AWG column: the builder types a gauge there (gaugeEdited); rows
+    // whose typed gauge is invalid show it on red.
+    static constexpr int GaugeColumn = 3;
+    void setInvalidGauges(std::vector<bool> rows);
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    void gaugeEdited(int row, const QString& text);
+
+public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -31,6 +42,7 @@ public:
 private:
     // The cells' texts, made once per change: a repaint only draws them.
     std::vector<std::vector<QString>> cells_;
+    std::vector<bool> invalidGauges_;
     bool voltages_ = false;
 };
 

@@ -5,6 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -16,8 +19,10 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
+// The analysis of the tab's own turns, whose figures these tests check.
 Json construcao(std::vector<std::string> args)
 {
+    args.push_back("CBCoProjeto=Espiras da aba");
     args.push_back("--construcao");
     args.push_back("--json");
     args.push_back("--decimal-separator=,");
@@ -45,7 +50,7 @@ void allFinite(const Json& j)
             allFinite(e);
 }
 
-const std::vector<std::string> Common = {"windings",  "build_mm",  "fill_pct", "fits",  "m_fe_g",
+const std::vector<std::string> Common = {"projeto", "notes", "windings",  "build_mm",  "fill_pct", "fits",  "m_fe_g",
                                          "m_cu_g",    "m_total_g", "pcu_w",    "pfe_w", "area_cm2",
                                          "psi_w_cm2", "dt_k",      "t_hot_c"};
 
@@ -68,8 +73,12 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     EXPECT_EQ(keys(p),
               (std::vector<std::string>{"name", "turns", "awg", "d_bare_mm", "d_over_mm",
                                         "turns_per_layer", "layers", "build_mm", "length_m",
-                                        "r20_ohm", "rhot_ohm", "i_rms_a", "pcu_w", "mass_g", "v_nl",
-                                        "v_fl", "regulation_pct"}));
+                                        "r20_ohm", "rhot_ohm", "i_rms_a", "pcu_w", "mass_g",
+                                        "turns_tab", "j_a_mm2", "v_nl", "v_fl",
+                                        "regulation_pct"}));
+    EXPECT_EQ(c["projeto"], "aba");
+    EXPECT_EQ(c["notes"], Json::array());
+    EXPECT_NEAR(p["turns_tab"].get<double>(), 467.2, 0.05);
     EXPECT_EQ(p["name"], "Primário");
     EXPECT_TRUE(p["turns"].is_number_integer());
     EXPECT_EQ(p["turns"], 467); // 467.2 turns on the tab
@@ -83,7 +92,8 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     EXPECT_NEAR(s3["v_nl"].get<double>(), 125.0 * 20 / 467, 1e-9);
     // The default part is declared good by the tab but its coil does not fit.
     EXPECT_FALSE(c["fits"].get<bool>());
-    EXPECT_EQ(keys(c["verdicts"]), (std::vector<std::string>{"fit", "temperature", "flux"}));
+    EXPECT_EQ(keys(c["verdicts"]),
+              (std::vector<std::string>{"fit", "temperature", "flux", "regulation"}));
     EXPECT_EQ(c["verdicts"]["fit"][0], "O enrolamento não cabe na janela (127,9 % da largura)");
     EXPECT_EQ(c["verdicts"]["fit"][1], false);
     EXPECT_NEAR(c["m_total_g"].get<double>(),
@@ -94,7 +104,9 @@ TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
 {
     const Json m = construcao({"modulador-valvulado"});
     EXPECT_EQ(keys(m),
-              with(Common, {"gap_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss", "verdicts"}));
+              with(Common, {"gap_mm", "spacer_mm", "lp_h", "xp_ohm", "b_ac_gauss", "b_dc_gauss",
+                            "verdicts"}));
+    EXPECT_DOUBLE_EQ(m["spacer_mm"].get<double>(), m["gap_mm"].get<double>() / 2);
     EXPECT_EQ(keys(m["verdicts"]),
               (std::vector<std::string>{"fit", "temperature", "reactance", "flux"}));
     EXPECT_NEAR(m["xp_ohm"].get<double>(), 284.6, 0.1);
@@ -102,7 +114,7 @@ TEST(CliConstrucao, ModulatorAndReactorCarryTheirOwnFigures)
     allFinite(m);
 
     const Json r = construcao({"reator-filtro"});
-    EXPECT_EQ(keys(r), with(Common, {"gap_mm", "l_h", "b_dc_gauss", "verdicts"}));
+    EXPECT_EQ(keys(r), with(Common, {"gap_mm", "spacer_mm", "l_h", "b_dc_gauss", "verdicts"}));
     EXPECT_EQ(keys(r["verdicts"]), (std::vector<std::string>{"fit", "temperature", "inductance"}));
     EXPECT_EQ(r["verdicts"]["inductance"][0], "Indutância calculada 15,0 H ≥ Lr");
     EXPECT_EQ(r["pfe_w"], 0.0);
@@ -173,16 +185,19 @@ TEST(CliConstrucao, ErrorsReplaceTheAnalysisAndKeepTheTabsExitStatus)
 
 TEST(CliConstrucao, ReadableTableAfterTheUsualOutput)
 {
-    CliRun r = cliRun({"reator-filtro", "--construcao", "--decimal-separator=,"});
+    CliRun r = cliRun(
+        {"reator-filtro", "CBCoProjeto=Espiras da aba", "--construcao", "--decimal-separator=,"});
     ASSERT_EQ(r.code, 0) << r.err;
     const std::size_t outputs = r.out.find("LRFNAval\t");
     const std::size_t table = r.out.find("\nConstrução e perdas\n");
     ASSERT_NE(outputs, std::string::npos);
     ASSERT_NE(table, std::string::npos);
     EXPECT_LT(outputs, table);
-    EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras  AWG"));
-    // 2688 turns of AWG 28 (0.373 mm), 126 a layer, 22 layers.
-    EXPECT_THAT(r.out, ::testing::ContainsRegex("\nEnrolamento +2688 +28 +0,373 +126 +22 "));
+    EXPECT_THAT(r.out, HasSubstr("Enrolamento  Espiras     Aba  AWG"));
+    // 2688 turns (2687.6 on the tab) of AWG 28 (0.373 mm), 126 a layer, 22 layers.
+    EXPECT_THAT(r.out,
+                ::testing::ContainsRegex("\nEnrolamento +2688 +2687,6 +28 +0,373 +126 +22 "));
+    EXPECT_THAT(r.out, HasSubstr("\nEspaçador em cada junta E–I: 0,35 mm, E e I topo a topo\n"));
     EXPECT_THAT(r.out, HasSubstr("Entreferro: 0,702 mm; indutância: 15,001 H"));
     EXPECT_THAT(r.out, HasSubstr("\n[bom]  Indutância calculada 15,0 H ≥ Lr\n"));
 
@@ -220,4 +235,60 @@ TEST(CliConstrucao, UICoreIsAnalysedWithItsWindowSettings)
     EXPECT_FALSE(j["fits"]);
     // E/I carries no core object: its output is as it was.
     EXPECT_FALSE(construcao({"trafo-alimentacao"}).contains("core"));
+}
+
+TEST(CliConstrucao, DesignForTheCoreAndItsSettingsInDesignFiles)
+{
+    // The default mode designs: "projeto": "nucleo", the choke at exactly Lr.
+    CliRun r = cliRun({"reator-filtro", "--construcao", "--json", "--decimal-separator=,"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    Json c = Json::parse(r.out)["construcao"];
+    EXPECT_EQ(c["projeto"], "nucleo");
+    EXPECT_EQ(c["windings"][0]["turns"], 2031);
+    EXPECT_NEAR(c["windings"][0]["turns_tab"].get<double>(), 2687.6, 0.05);
+    EXPECT_NEAR(c["spacer_mm"].get<double>(), 0.2974, 1e-3);
+    EXPECT_EQ(c["verdicts"]["inductance"][0], "Indutância calculada 10,0 H ≥ Lr");
+
+    // The new settings go into a design file and come back from it.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("p.kelvora")).toStdString();
+    r = cliRun({"trafo-alimentacao", "CBCoProjeto=Espiras da aba", "ECoAWG1=18", "ECoRegMax=5",
+                "--salva-projeto=" + file});
+    ASSERT_EQ(r.code, 0) << r.err;
+    r = cliRun({"trafo-alimentacao", "--projeto=" + file, "--construcao", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    c = Json::parse(r.out)["construcao"];
+    EXPECT_EQ(c["projeto"], "aba");
+    EXPECT_EQ(c["windings"][0]["awg"], 18);
+    EXPECT_EQ(c["verdicts"]["regulation"][1], false); // 8.7 % over 5 %
+    EXPECT_THAT(c["verdicts"]["regulation"][0].get<std::string>(),
+                HasSubstr("% acima do limite escolhido"));
+
+    // A text that is not one of the list's items is a usage error.
+    r = cliRun({"reator-filtro", "CBCoProjeto=Outro", "--construcao"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_THAT(r.err, HasSubstr("CBCoProjeto"));
+}
+
+TEST(CliConstrucao, WindingSheetJoinsTheHalvesAndPlacesTheCentreTap)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("f.txt")).toStdString();
+    CliRun r = cliRun({"trafo-alimentacao", "CNumPri=Duplo",
+                       "CBCoRet1=Onda completa c/ derivação central, entrada capacitiva",
+                       "--decimal-separator=,", "--folha=" + path});
+    ASSERT_EQ(r.code, 0) << r.err;
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string sheet = QString::fromLatin1(f.readAll()).toStdString(); // Windows-1252
+    EXPECT_THAT(sheet, HasSubstr("Espiras enroladas: Para o núcleo escolhido"));
+    EXPECT_THAT(sheet, HasSubstr("Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2)"));
+    EXPECT_THAT(sheet, HasSubstr("em série (fim do 1 com início do 2) para o dobro dela."));
+    // The centre-tapped secondary is wound with an even count: two equal halves.
+    const std::string tap = "Secundário 1: derivação central ao fim da espira ";
+    const std::size_t at = sheet.find(tap);
+    ASSERT_NE(at, std::string::npos);
+    const long half = std::stol(sheet.substr(at + tap.size()));
+    EXPECT_THAT(sheet, HasSubstr("(metades de " + std::to_string(half) + " espiras)"));
+    EXPECT_THAT(sheet, HasSubstr("     Espiras: " + std::to_string(2 * half) + " (a aba calculou"));
 }

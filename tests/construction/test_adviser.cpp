@@ -18,6 +18,13 @@ using namespace kelvora::construction;
 
 namespace {
 
+// The tab's own turns: the figures these tests work by hand.
+const ConstructionSettings TabTurns = [] {
+    ConstructionSettings s;
+    s.projeto = Projeto::TabTurns;
+    return s;
+}();
+
 const Settings Comma{};
 
 const Lamination& named(std::string_view name)
@@ -54,7 +61,7 @@ struct Tab {
         }
     }
 
-    Advice advise(const ConstructionSettings& set = {}) const
+    Advice advise(const ConstructionSettings& set = TabTurns) const
     {
         return adviseCore(*design, sheet, state, error, set, Comma);
     }
@@ -94,7 +101,9 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
                 ++count[std::size_t(Check::TabCalculation)];
                 continue;
             }
-            const bool core = verdict.text == "Seção escolhida atende à aplicação!";
+            // Designed for the core, the tab's section rule does not judge it.
+            const bool core = verdict.text == "Seção escolhida atende à aplicação!"
+                              || set.projeto == Projeto::ForCore;
             count[std::size_t(Check::Core)] += !core;
             auto a = analyseTab(t.design->tab, t.sheet, t.state, t.error, set, Comma);
             if (!a || a->error) {
@@ -108,6 +117,7 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
                                 : x.kind == VerdictKind::Temperature ? Check::Temperature
                                 : x.kind == VerdictKind::Flux        ? Check::Flux
                                 : x.kind == VerdictKind::Inductance  ? Check::Inductance
+                                : x.kind == VerdictKind::Regulation  ? Check::Regulation
                                                                      : Check::Reactance;
                 count[std::size_t(c)] += !x.good;
             }
@@ -123,6 +133,16 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
     std::stable_sort(v.begin(), v.end(), [](const Suggestion& x, const Suggestion& y) {
         return x.mTotalG != y.mTotalG ? x.mTotalG < y.mTotalG : x.dtK < y.dtK;
     });
+    // Each lamination's lightest stack first, the others after, both by weight.
+    std::vector<Suggestion> firsts, rest;
+    for (const Suggestion& x : v)
+        (std::none_of(firsts.begin(), firsts.end(),
+                      [&](const Suggestion& y) { return y.lamination == x.lamination; })
+             ? firsts
+             : rest)
+            .push_back(x);
+    firsts.insert(firsts.end(), rest.begin(), rest.end());
+    v = firsts;
     if (failures)
         *failures = count;
     return v;
@@ -294,7 +314,7 @@ TEST(CoreAdviser, DefaultChokeByHand)
     const Tab narrow = tab.with(named("EI 105"), 87);
     EXPECT_EQ(narrow.sheet["LRFNAval"].text, "Largura da perna central pequena");
 
-    ConstructionSettings set;
+    ConstructionSettings set = TabTurns;
     set.bdcMax = 8000;
     const Advice tight = tab.advise(set);
     ASSERT_FALSE(tight.ranked.empty());
@@ -319,7 +339,16 @@ TEST(CoreAdviser, RankedByWeightThenTemperatureWithTheFiguresOfTheirAnalysis)
     const Tab tab("trafo-alimentacao", {{"CNumSec", "3"}});
     const Advice advice = tab.advise();
     ASSERT_GE(advice.ranked.size(), 10u);
+    // Each lamination's lightest passing stack first, by weight; then the others by weight.
+    std::set<const Lamination*> named;
+    std::size_t firsts = 0;
+    while (firsts < advice.ranked.size() && named.insert(advice.ranked[firsts].lamination).second)
+        ++firsts;
+    for (std::size_t i = firsts; i < advice.ranked.size(); ++i)
+        EXPECT_TRUE(named.count(advice.ranked[i].lamination)) << i;
     for (std::size_t i = 1; i < advice.ranked.size(); ++i) {
+        if (i == firsts)
+            continue;
         const Suggestion& p = advice.ranked[i - 1];
         const Suggestion& s = advice.ranked[i];
         EXPECT_TRUE(p.mTotalG < s.mTotalG || (p.mTotalG == s.mTotalG && p.dtK <= s.dtK));
@@ -327,7 +356,7 @@ TEST(CoreAdviser, RankedByWeightThenTemperatureWithTheFiguresOfTheirAnalysis)
     // The figures are those the construction window shows for that core.
     const Suggestion& best = advice.ranked[0];
     const Tab t = tab.with(*best.lamination, best.b);
-    const auto a = analyseTab("TTrafoAlim", t.sheet, t.state, false, {}, Comma);
+    const auto a = analyseTab("TTrafoAlim", t.sheet, t.state, false, TabTurns, Comma);
     EXPECT_EQ(a->mTotalG, best.mTotalG);
     EXPECT_EQ(a->fillPct, best.fillPct);
     EXPECT_EQ(a->dtK, best.dtK);
@@ -346,9 +375,11 @@ TEST(CoreAdviser, RankedByWeightThenTemperatureWithTheFiguresOfTheirAnalysis)
 
 TEST(CoreAdviser, SameResultAsJudgingEveryCoreOnAFreshTab)
 {
-    ConstructionSettings rectifiers;
+    ConstructionSettings rectifiers = TabTurns;
     rectifiers.load[0] = 3; // "Ponte, entrada capacitiva"
     rectifiers.load[1] = 2;
+    // On the tab's turns a bridge's secondary runs above the default 15 %.
+    rectifiers.regMax = 30;
     const Tab six("trafo-alimentacao", {{"CNumSec", "6"}});
     const Tab tapped("trafo-alimentacao", {{"CNumPri", "Derivação"}, {"EFo", "50"}});
     const Tab dual("trafo-alimentacao", {{"CNumPri", "Duplo"}, {"CNumSec", "1"}});
@@ -359,7 +390,7 @@ TEST(CoreAdviser, SameResultAsJudgingEveryCoreOnAFreshTab)
                   {{"EBmax", "3000"}, {"EEbmod", "800"}, {"CBSelTM", "Reator (RCA)"}});
     const Tab choke("reator-filtro", {{"ERFLr", "4"}, {"ERFIr", "350"}});
     for (const Tab* tab : {&six, &tapped, &dual, &mod, &choke}) {
-        for (const ConstructionSettings& set : {ConstructionSettings{}, rectifiers}) {
+        for (const ConstructionSettings& set : {TabTurns, rectifiers, ConstructionSettings{}}) {
             const Advice fast = tab->advise(set);
             const std::vector<Suggestion> slow = slowSearch(*tab, set);
             ASSERT_EQ(fast.ranked.size(), slow.size()) << tab->design->name;
@@ -375,13 +406,13 @@ TEST(CoreAdviser, SameResultAsJudgingEveryCoreOnAFreshTab)
     }
 
     // Nothing passes: the counts of every failed check are the same too.
-    ConstructionSettings hot;
+    ConstructionSettings hot = TabTurns;
     hot.ambient = 100;
     const Tab big("trafo-alimentacao",
                   {{"CNumSec", "1"}, {"EVs1", "400"}, {"EIs1", "10000"}, {"EFo", "50"}});
     const Tab defaultMod("modulador-valvulado", {});
-    for (const auto& [tab, set] : {std::pair{&six, hot}, std::pair{&big, ConstructionSettings{}},
-                                   std::pair{&defaultMod, ConstructionSettings{}}}) {
+    for (const auto& [tab, set] : {std::pair{&six, hot}, std::pair{&big, TabTurns},
+                                   std::pair{&defaultMod, TabTurns}}) {
         std::array<int, CheckCount> failures{};
         EXPECT_TRUE(slowSearch(*tab, set, &failures).empty());
         const Advice fast = tab->advise(set);
@@ -425,7 +456,7 @@ TEST(CoreAdviser, NothingPassesSaysWhichCheckFailedMostOften)
     // At 100 °C ambient no core stays within class A (105 °C with a 10 K hot spot),
     // while the big cores satisfy the tab.
     const Tab small("trafo-alimentacao", {});
-    ConstructionSettings hot;
+    ConstructionSettings hot = TabTurns;
     hot.ambient = 100;
     const Advice warm = small.advise(hot);
     EXPECT_TRUE(warm.ranked.empty());
@@ -485,4 +516,45 @@ TEST(CoreAdviser, RowsAndTableInPortuguese)
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3 + 11);
     EXPECT_NE(table.find("EI-75 (3/4\")  19,05 × 23,8125          88,0    31,3"), std::string::npos)
         << table;
+}
+
+TEST(CoreAdviser, DesignedForEachCoreNamesTenLaminations)
+{
+    // Every candidate designed for its own core: the ten rows are ten laminations,
+    // each its lightest passing stack, lightest first.
+    const Tab tab("trafo-alimentacao", {});
+    const Advice advice = tab.advise(ConstructionSettings{});
+    ASSERT_GE(advice.ranked.size(), 10u);
+    std::set<const Lamination*> ten;
+    for (std::size_t i = 0; i < 10; ++i) {
+        ten.insert(advice.ranked[i].lamination);
+        if (i > 0) {
+            EXPECT_LE(advice.ranked[i - 1].mTotalG, advice.ranked[i].mTotalG);
+        }
+    }
+    EXPECT_EQ(ten.size(), 10u);
+    for (const Suggestion& s : advice.ranked)
+        if (s.lamination == advice.ranked[0].lamination) {
+            EXPECT_GE(s.mTotalG, advice.ranked[0].mTotalG);
+        }
+}
+
+TEST(CoreAdviser, ValveModulatorsFindCoresWithEitherCoupling)
+{
+    // The default design, and 2 x 807 (60 W, 600 V, Zpp 6400 ohms) on an RF
+    // stage of 600 V at 150 mA: designed for each core, both couplings pass somewhere.
+    for (const char* coupling : {"Convencional", "Reator (RCA)"}) {
+        SCOPED_TRACE(coupling);
+        const Tab def("modulador-valvulado", {{"CBSelTM", coupling}});
+        EXPECT_FALSE(def.advise(ConstructionSettings{}).ranked.empty());
+        const Tab pair807("modulador-valvulado", {{"CBSelTM", coupling},
+                                                  {"EPaMod", "60"},
+                                                  {"EEbmod", "600"},
+                                                  {"EZmod", "6400"},
+                                                  {"EEbrf", "600"},
+                                                  {"EIbrf", "150"}});
+        ASSERT_FALSE(pair807.error);
+        const Advice a = pair807.advise(ConstructionSettings{});
+        EXPECT_FALSE(a.ranked.empty()) << adviceMessage(a);
+    }
 }

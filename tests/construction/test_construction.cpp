@@ -15,6 +15,13 @@ using namespace kelvora::construction;
 
 namespace {
 
+// The tab's own turns: the figures these tests work by hand.
+const ConstructionSettings TabTurns = [] {
+    ConstructionSettings s;
+    s.projeto = Projeto::TabTurns;
+    return s;
+}();
+
 const Settings Comma{};
 constexpr double Pound = 453.59237; // g
 
@@ -106,7 +113,7 @@ TEST(ConstructionBuild, SmallWindingLayerByLayer)
     // AWG 30 bare 0.254639 mm, 0.0509260 mm^2: R20 = 18.25837 / 58 / 0.0509260 = 6.18151 ohm;
     // copper 8.89 x 1825.837 cm x 0.000509260 cm^2 = 8.2662 g.
     // Coil 1 + 1.206 = 2.206 mm; fill 1.1 x 2.206 / (10 - 0.5) = 25.54 %.
-    const Analysis r = analyseReatorFiltro(smallChoke(), ConstructionSettings{}, Comma);
+    const Analysis r = analyseReatorFiltro(smallChoke(), TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 1u);
     const Winding& w = r.windings[0];
@@ -131,7 +138,7 @@ TEST(ConstructionIron, MassOfAStackAndPublishedScraplessLaminations)
     ReatorFiltroInput in = smallChoke();
     in.a = 25.4;
     in.b = 25.4;
-    Analysis r = analyseReatorFiltro(in, ConstructionSettings{}, Comma);
+    Analysis r = analyseReatorFiltro(in, TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_NEAR(r.mFeG, 714.56, 0.01);
 
@@ -148,7 +155,7 @@ TEST(ConstructionIron, MassOfAStackAndPublishedScraplessLaminations)
         SCOPED_TRACE(p.name);
         in.a = p.a;
         in.b = p.b;
-        r = analyseReatorFiltro(in, ConstructionSettings{}, Comma);
+        r = analyseReatorFiltro(in, TabTurns, Comma);
         ASSERT_FALSE(r.error) << *r.error;
         const double grams = p.pounds * Pound;
         EXPECT_NEAR(r.mFeG, grams, 0.03 * grams);
@@ -180,7 +187,7 @@ TEST(ConstructionThermal, FivePassesConvergeOnTheHotCopper)
     //   76.694 -> 8.83223 -> 36.7844
     //   76.784 -> 8.83479 -> 36.7890
     //   76.789 -> 8.83492 -> 36.78926  (the last step moves 0.0002 K)
-    const Analysis r = analyseTrafoAlim(oneSecondary(), ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_NEAR(r.areaCm2, 352.4849, 1e-3);
     EXPECT_NEAR(r.pfeW, 8.16962, 1e-4);
@@ -192,12 +199,12 @@ TEST(ConstructionThermal, FivePassesConvergeOnTheHotCopper)
     EXPECT_NEAR(r.windings[0].r20Ohm, 3.310047, 1e-5);
     EXPECT_NEAR(r.windings[0].rHotOhm, 3.310047 * (1 + 0.00393 * 56.789029), 1e-5);
     // 40 + 36.78 + 10 = 86.8 °C is inside class A (105 °C).
-    ASSERT_EQ(r.verdicts.size(), 3u);
+    ASSERT_EQ(r.verdicts.size(), 4u);
     EXPECT_EQ(r.verdicts[1].text, "Elevação de temperatura 36,8 K: dentro da classe");
     EXPECT_TRUE(r.verdicts[1].good);
 
     // At 60 °C ambient the hot spot (about 107 °C) is beyond class A, inside class E.
-    ConstructionSettings hot;
+    ConstructionSettings hot = TabTurns;
     hot.ambient = 60;
     EXPECT_FALSE(analyseTrafoAlim(oneSecondary(), hot, Comma).verdicts[1].good);
     hot.insulationClass = 1;
@@ -213,7 +220,7 @@ TEST(ConstructionTrafoAlim, RegulationOfOneSecondaryByHand)
     // Regulation (31 - 28.01859) / 28.01859 = 10.6408 %.
     // P_out = 28.01859 x 3 = 84.0558 W; efficiency 84.0558 / (84.0558 + 8.83492 + 8.16962) = 83.174 %.
     // Peak flux 100 / (4.44 x 50 x 400 x 0.95 x 32 x 32 x 1e-6) = 1.15761 T = 11576.1 G.
-    const Analysis r = analyseTrafoAlim(oneSecondary(), ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 2u);
     EXPECT_EQ(r.windings[0].name, "Primário");
@@ -234,16 +241,25 @@ TEST(ConstructionTrafoAlim, RegulationOfOneSecondaryByHand)
     EXPECT_NEAR(r.mCuG, 357.1289, 1e-3);
     EXPECT_NEAR(r.mTotalG, 1964.575, 1e-2);
 
-    ASSERT_EQ(r.verdicts.size(), 3u);
+    ASSERT_EQ(r.verdicts.size(), 4u);
     EXPECT_EQ(r.verdicts[0].kind, VerdictKind::Fit);
     EXPECT_EQ(r.verdicts[0].text, "O enrolamento cabe na janela (79,0 % ocupados)");
     EXPECT_EQ(r.verdicts[2].kind, VerdictKind::Flux);
     EXPECT_EQ(r.verdicts[2].text, "Indução real 11576,1 G");
     EXPECT_TRUE(r.verdicts[2].good);
+    // 10.64 % is within the default 15 %; a limit of 10 % fails it.
+    EXPECT_EQ(r.verdicts[3].kind, VerdictKind::Regulation);
+    EXPECT_EQ(r.verdicts[3].text, "Regulação máxima 10,6 %");
+    EXPECT_TRUE(r.verdicts[3].good);
+    ConstructionSettings strict = TabTurns;
+    strict.regMax = 10;
+    const Analysis tight = analyseTrafoAlim(oneSecondary(), strict, Comma);
+    EXPECT_EQ(tight.verdicts[3].text, "Regulação 10,6 % acima do limite escolhido");
+    EXPECT_FALSE(tight.verdicts[3].good);
 
     TrafoAlimInput low = oneSecondary();
     low.bmax = 11000;
-    const Analysis over = analyseTrafoAlim(low, ConstructionSettings{}, Settings{'.'});
+    const Analysis over = analyseTrafoAlim(low, TabTurns, Settings{'.'});
     EXPECT_EQ(over.verdicts[2].text, "Indução real 11576.1 G acima do Bmax escolhido");
     EXPECT_FALSE(over.verdicts[2].good);
 }
@@ -253,7 +269,7 @@ TEST(ConstructionTrafoAlim, RectifierLoadRaisesTheWindingCurrentAndSizesItsWire)
     // A bridge with capacitor input draws 3 / 0.62 = 4.8387 A rms for 3 A DC;
     // Sigma 3 sizes it 50 - 10 log10(2100 x 4.8387 / 3) = 14.71: AWG 14.
     // Pap' = 30 x 4.8387 = 145.16 VA, I_p = 1.4516 A: 50 - 10 log10(1016.1) = 19.93, AWG 19.
-    ConstructionSettings set;
+    ConstructionSettings set = TabTurns;
     set.load[0] = 3;
     const Analysis r = analyseTrafoAlim(oneSecondary(), set, Comma);
     ASSERT_FALSE(r.error) << *r.error;
@@ -262,7 +278,7 @@ TEST(ConstructionTrafoAlim, RectifierLoadRaisesTheWindingCurrentAndSizesItsWire)
     EXPECT_NEAR(r.windings[0].iRmsA, 30 * 3 / 0.62 / 100, 1e-12);
     EXPECT_EQ(r.windings[0].awg, 19);
     // Resistive load: the tab's gauges stay.
-    const Analysis ca = analyseTrafoAlim(oneSecondary(), ConstructionSettings{}, Comma);
+    const Analysis ca = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
     EXPECT_EQ(ca.windings[0].awg, 22);
     EXPECT_EQ(ca.windings[1].awg, 18);
 }
@@ -271,7 +287,7 @@ TEST(ConstructionTrafoAlim, PrimaryArrangements)
 {
     TrafoAlimInput in = oneSecondary();
     in.tipoPri = 1; // two halves of 400 turns, each 0.45 A
-    Analysis r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
+    Analysis r = analyseTrafoAlim(in, TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 3u);
     EXPECT_EQ(r.windings[0].name, "Primário 1");
@@ -291,7 +307,7 @@ TEST(ConstructionTrafoAlim, PrimaryArrangements)
     in.nprim[4] = 169.5;
     in.awgPrim[3] = 22;
     in.awgPrim[4] = 25;
-    r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
+    r = analyseTrafoAlim(in, TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_EQ(r.windings[0].name, "Primário até a derivação");
     EXPECT_EQ(r.windings[1].name, "Primário após a derivação");
@@ -310,7 +326,7 @@ TEST(ConstructionTrafoAlim, ZeroTurnSecondaryTakesNoRoom)
     in.is[2] = 0.001;
     in.ns[2] = 0.4;
     in.awgs[2] = 40;
-    const Analysis r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(in, TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 3u);
     const Winding& z = r.windings[2];
@@ -337,7 +353,7 @@ TEST(ConstructionReactor, DefaultChokeInductanceAndDcFlux)
     Sheet tab(reatorFiltroControls());
     ReatorFiltroResult s;
     CalcReatorFiltro(tab, s, Comma);
-    const Analysis r = analyseReatorFiltro(reatorFiltroInput(tab, s, false), ConstructionSettings{},
+    const Analysis r = analyseReatorFiltro(reatorFiltroInput(tab, s, false), TabTurns,
                                            Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_EQ(r.windings[0].turns, 2688);
@@ -350,7 +366,7 @@ TEST(ConstructionReactor, DefaultChokeInductanceAndDcFlux)
     EXPECT_TRUE(r.verdicts[2].good);
 
     // Below 9066 G allowed: saturation wins over the inductance.
-    ConstructionSettings tight;
+    ConstructionSettings tight = TabTurns;
     tight.bdcMax = 9000;
     const Analysis sat = analyseReatorFiltro(reatorFiltroInput(tab, s, false), tight, Comma);
     EXPECT_EQ(sat.verdicts[2].which, VerdictCase::Saturates);
@@ -359,7 +375,7 @@ TEST(ConstructionReactor, DefaultChokeInductanceAndDcFlux)
     EXPECT_FALSE(sat.verdicts[2].good);
 
     // Softer iron (mu_r 100): l = 0.702 + 2.16 = 2.862 mm, L = 3.91 H < 10 H.
-    ConstructionSettings soft;
+    ConstructionSettings soft = TabTurns;
     soft.mur = 100;
     const Analysis low = analyseReatorFiltro(reatorFiltroInput(tab, s, false), soft, Comma);
     EXPECT_NEAR(low.lH, 15.00 * 0.7452 / 2.862, 0.01);
@@ -380,7 +396,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
     TrafoModResult s;
     SelConfigTM(tab, s);
     CalculaTrafoMod(tab, s, Comma);
-    const Analysis r = analyseTrafoMod(trafoModInput(tab, s, false), ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoMod(trafoModInput(tab, s, false), TabTurns, Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 3u);
     EXPECT_EQ(r.windings[0].name, "Primário (metade 1)");
@@ -407,7 +423,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
     // Reactor-capacitor coupling: audio only in the secondary, no DC flux.
     tab["CBSelTM"].itemIndex = 1;
     tab["CBSelTM"].text = "Reator (RCA)";
-    const Analysis rc = analyseTrafoMod(trafoModInput(tab, s, false), ConstructionSettings{},
+    const Analysis rc = analyseTrafoMod(trafoModInput(tab, s, false), TabTurns,
                                         Comma);
     EXPECT_NEAR(rc.windings[2].iRmsA, 0.16 / std::sqrt(2.0), 1e-6);
     EXPECT_EQ(rc.bDcGauss, 0);
@@ -415,7 +431,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
 
 TEST(ConstructionErrors, EachErrorInItsOrder)
 {
-    const ConstructionSettings set;
+    const ConstructionSettings set = TabTurns;
     auto pt = [&](const TrafoAlimInput& in) {
         const Analysis r = analyseTrafoAlim(in, set, Comma);
         return r.error ? *r.error : std::string("(nenhum)");
@@ -436,7 +452,7 @@ TEST(ConstructionErrors, EachErrorInItsOrder)
     // 1.5 x 32 = 48 mm of window height, 2 x 10 of flanges and 2 x 10 of margins
     // leave 8 mm; flanges of 10 and margins of 15 leave none.
     in = oneSecondary();
-    ConstructionSettings wide;
+    ConstructionSettings wide = TabTurns;
     wide.flange = 10;
     wide.margin = 15;
     auto ptWith = [&](const TrafoAlimInput& i, const ConstructionSettings& s) {
@@ -444,7 +460,7 @@ TEST(ConstructionErrors, EachErrorInItsOrder)
         return r.error ? *r.error : std::string("(nenhum)");
     };
     EXPECT_EQ(ptWith(in, wide), "Margens e abas maiores que a janela.");
-    ConstructionSettings close;
+    ConstructionSettings close = TabTurns;
     close.clearance = 10; // 32 / 2 - 10 > 0 still
     EXPECT_EQ(ptWith(in, close), "(nenhum)");
     in.a = 20; // 10 - 10 = 0: no width left
@@ -498,7 +514,7 @@ TEST(ConstructionErrors, ExtremeDataNeverGiveNonNumbers)
     in.is[1] = 3e35;
     in.ns[1] = 3e30;
     in.nprim[1] = 1e30;
-    const Analysis r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(in, TabTurns, Comma);
     ASSERT_TRUE(r.error);
     EXPECT_EQ(*r.error, "Os dados da aba levam a valores fora do alcance do cálculo.");
     EXPECT_TRUE(r.windings.empty());
@@ -510,7 +526,7 @@ TEST(ConstructionErrors, ExtremeDataNeverGiveNonNumbers)
         SCOPED_TRACE(sigma);
         Settings bad;
         bad.sigmaText = sigma;
-        const Analysis c = analyseReatorFiltro(smallChoke(), ConstructionSettings{}, bad);
+        const Analysis c = analyseReatorFiltro(smallChoke(), TabTurns, bad);
         ASSERT_TRUE(c.error);
         EXPECT_EQ(*c.error, "A densidade de corrente dos ajustes não permite dimensionar o fio.");
     }
@@ -573,7 +589,7 @@ TEST(ConstructionVerdicts, TextsWithOneDecimalAndTheSeparator)
               "Indução total 0,0 G acima do Bmax escolhido");
     EXPECT_STREQ(verdictKey(VerdictKind::Inductance), "inductance");
 
-    Analysis r = analyseTrafoAlim(oneSecondary(), ConstructionSettings{}, Comma);
+    Analysis r = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
     formatVerdicts(r, '.');
     EXPECT_EQ(r.verdicts[0].text, "O enrolamento cabe na janela (79.0 % ocupados)");
 }

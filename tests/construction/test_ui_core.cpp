@@ -18,6 +18,14 @@ using namespace kelvora::construction;
 
 namespace {
 
+// The figures below are worked on the tab's own turns ("Espiras da aba").
+ConstructionSettings tabTurns()
+{
+    ConstructionSettings set;
+    set.projeto = Projeto::TabTurns;
+    return set;
+}
+
 const Settings Comma{};
 
 // The one-secondary power transformer of test_construction.cpp (100 V on 400
@@ -84,7 +92,7 @@ TEST(UICore, NetSectionAndIronOfTheAnalysis)
     TrafoAlimInput in = oneSecondaryUI();
     in.a = 25;
     in.b = 40;
-    const Analysis r = analyseTrafoAlim(in, ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(in, tabTurns(), Comma);
     ASSERT_FALSE(r.error) << *r.error;
     EXPECT_NEAR(r.bPeakGauss, 11853.96, 0.01);
     EXPECT_NEAR(r.mFeG, 2180.25, 1e-4); // k_s is the field's single-precision 0.95
@@ -103,7 +111,7 @@ TEST(UICore, OneSecondarySplitOverTheTwoCoils)
     // 1.295 mm, turns of 128 + 8 (1 + 1.652 + 0.5475) = 153.596 mm:
     // 62 x 153.596 = 9522.952 mm a leg, 19045.904 mm in all.
     // Each coil 1 + 1.652 + 1.295 = 3.947 mm; fill 1.1 x 3.947 / 15.5 = 28.011 %.
-    const Analysis r = analyseTrafoAlim(oneSecondaryUI(), ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(oneSecondaryUI(), tabTurns(), Comma);
     ASSERT_FALSE(r.error) << *r.error;
     ASSERT_EQ(r.windings.size(), 2u);
     const Winding& p = r.windings[0];
@@ -139,7 +147,7 @@ TEST(UICore, OneSecondarySplitOverTheTwoCoils)
     // An odd count: leg 1 takes the odd turn, 63 + 62.
     TrafoAlimInput odd = oneSecondaryUI();
     odd.ns[1] = 125;
-    const Analysis o = analyseTrafoAlim(odd, ConstructionSettings{}, Comma);
+    const Analysis o = analyseTrafoAlim(odd, tabTurns(), Comma);
     ASSERT_FALSE(o.error) << *o.error;
     EXPECT_EQ(o.windings[1].turns, 125);
     EXPECT_EQ(o.windings[1].legs[0].turns, 63);
@@ -148,7 +156,7 @@ TEST(UICore, OneSecondarySplitOverTheTwoCoils)
 
 TEST(UICore, WhatFitsOnOneShapeAndNotOnTheOther)
 {
-    ConstructionSettings set;
+    ConstructionSettings set = tabTurns();
     // 560 + 174 turns on a = b = 32. E/I: 46 mm of layer, primary 59 a layer in
     // 10 layers (7.660 mm), secondary 38 a layer in 5 (5.875 mm): 1 + 7.66 + 5.875
     // = 14.535 mm, 1.1 x 14.535 / 15.5 = 103.2 %: it does not fit.
@@ -193,7 +201,7 @@ TEST(UICore, ErrorsOfTheWindow)
     // A U/I is analysed (no more "A construção considera lâminas E/I."); one
     // whose coils have no width left (c = 2: 2/2 - a clearance of 1 = 0) ends
     // in error 4.
-    ConstructionSettings set;
+    ConstructionSettings set = tabTurns();
     set.uiWindow = 2;
     set.clearance = 1;
     Analysis r = analyseTrafoAlim(oneSecondaryUI(), set, Comma);
@@ -201,7 +209,7 @@ TEST(UICore, ErrorsOfTheWindow)
     EXPECT_EQ(*r.error, "Margens e abas maiores que a janela.");
     TrafoAlimInput none = oneSecondaryUI();
     none.a = 0;
-    r = analyseTrafoAlim(none, ConstructionSettings{}, Comma);
+    r = analyseTrafoAlim(none, tabTurns(), Comma);
     EXPECT_EQ(*r.error, "Bn e En devem ser maiores que zero.");
 }
 
@@ -229,7 +237,7 @@ TEST(UICore, SettingsAreEmptyForTheScraplessShapeAndRedOutsideTheirRange)
 TEST(UICore, JsonAndWindingSheetSayHowTheHalvesAreWound)
 {
     Sheet settings(construcaoControls(','));
-    const Analysis r = analyseTrafoAlim(oneSecondaryUI(), ConstructionSettings{}, Comma);
+    const Analysis r = analyseTrafoAlim(oneSecondaryUI(), tabTurns(), Comma);
     const nlohmann::ordered_json j = construcaoJson(r);
     EXPECT_EQ(j["core"]["family"], "UI");
     EXPECT_EQ(j["core"]["path_mm"], 2 * 32 + 2 * 96 + 4 * 32);
@@ -241,7 +249,7 @@ TEST(UICore, JsonAndWindingSheetSayHowTheHalvesAreWound)
          {"  Lâminas U/I: largura das pernas (Bn) 32,00 mm, empilhamento (En) 32,00 mm\n",
           "  Janela: 32,00 x 96,00 mm (proporção sem retalho)\n",
           "  Largura da janela do U/I (c): vazio (proporção sem retalho)\n",
-          "     Espiras: 400 no total, 200 na bobina de cada perna\n",
+          "     Espiras: 400 no total, 200 na bobina de cada perna (a aba calculou 400,0)\n",
           "     Camadas em cada bobina: 2 (a última com 79 espiras)\n",
           "Ligação das duas bobinas (núcleo U/I)\n",
           "  série: o fim da metade da perna 1 ao fim da metade da perna 2; os dois começos\n"})
@@ -251,7 +259,7 @@ TEST(UICore, JsonAndWindingSheetSayHowTheHalvesAreWound)
     // The E/I sheet has neither the U/I settings nor the connection.
     TrafoAlimInput ei = oneSecondaryUI();
     ei.uCore = false;
-    const Analysis e = analyseTrafoAlim(ei, ConstructionSettings{}, Comma);
+    const Analysis e = analyseTrafoAlim(ei, tabTurns(), Comma);
     const std::string eiText = windingSheetText(e, e.core, settings, 1, Comma);
     EXPECT_EQ(eiText.find("U/I"), std::string::npos);
     EXPECT_NE(eiText.find("  Janela: 16,00 x 48,00 mm\n"), std::string::npos);
@@ -281,8 +289,9 @@ TEST(UICore, AdviserTriesScraplessUICoresAndFindsTheLightest)
     d.show(tab, state, Comma);
     EXPECT_EQ(tab["LSnu"].text, "1,88");
 
-    ConstructionSettings set;
+    ConstructionSettings set = tabTurns();
     set.uiWindow = 20; // the tab's own window does not narrow the scrapless search
+    set.regMax = 100;  // so small a part regulates poorly: not what this search is about
     const Advice a = adviseCore(d, tab, state, false, set, Comma);
     ASSERT_FALSE(a.error) << *a.error;
     // a = 10 ... 64, stacks a ... 2.5a: the sum of floor(1.5a) + 1 is 3094 cores.

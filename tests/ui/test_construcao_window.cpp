@@ -7,6 +7,7 @@
 #include "ui_fixture.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -27,11 +28,15 @@ using kelvora::test::App;
 
 namespace {
 
+// Opens the window on the tab's own turns, whose figures these tests check.
 TFConstrucao* open(App& app, const char* tab, const char* button)
 {
     app.showTab(tab);
     QTest::mouseClick(app.find<QPushButton>(button), Qt::LeftButton);
-    return app.main->construcao();
+    TFConstrucao* w = app.main->construcao();
+    if (auto* mode = w->findChild<QComboBox*>(QStringLiteral("CBCoProjeto")))
+        mode->setCurrentText(QStringLiteral("Espiras da aba"));
+    return w;
 }
 
 template <class W = QWidget>
@@ -150,6 +155,7 @@ private slots:
     void settingsChangeTheFigures();
     void coilThatDoesNotFitRunsPastTheWindowInTheBadColour();
     void errorsReplaceTheFigures();
+    void designedForTheCoreWithTheBuildersGauge();
     void windingSheetGoldenForSimplesAndDerivacao();
     void pdfAndPrintHaveTheSheetAndTheDrawings();
     void sheetFailuresAreReported();
@@ -172,7 +178,7 @@ void TestConstrucaoWindow::opensFromEachTabAndSwitchesDesign()
     QVERIFY(in(w, "LCoBpico")->isVisible());
     QVERIFY(!in(w, "LCoL")->isVisible());
     // The power transformer's table carries the loaded voltages.
-    QCOMPARE(in<QTableView>(w, "TVCoEnrolamentos")->model()->columnCount(), 16);
+    QCOMPARE(in<QTableView>(w, "TVCoEnrolamentos")->model()->columnCount(), 18);
 
     QCOMPARE(open(app, "TModValvul", "BBConstrucaoTM"), w); // the one window, switched
     QCOMPARE(w->windowTitle(), QStringLiteral("Construção e perdas — Modulador Valvulado"));
@@ -180,7 +186,7 @@ void TestConstrucaoWindow::opensFromEachTabAndSwitchesDesign()
              (QStringList{"Primário (metade 1)", "Primário (metade 2)", "Secundário"}));
     QVERIFY(!in(w, "GBCoCargas")->isVisible());
     QVERIFY(in(w, "LCoXp")->isVisible());
-    QCOMPARE(in<QTableView>(w, "TVCoEnrolamentos")->model()->columnCount(), 13);
+    QCOMPARE(in<QTableView>(w, "TVCoEnrolamentos")->model()->columnCount(), 15);
 
     QCOMPARE(open(app, "TReatorFiltro", "BBConstrucaoReator"), w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Construção e perdas — Reator de Filtro"));
@@ -202,8 +208,9 @@ void TestConstrucaoWindow::tableFollowsTheTab()
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
     // Secundário 3: 5 V, 5000 mA on the tab -> 19.9 turns wound as 20 of AWG 14, 5 A rms.
     QCOMPARE(cell(w, 3, 1), QStringLiteral("20"));
-    QCOMPARE(cell(w, 3, 2), QStringLiteral("14"));
-    QCOMPARE(cell(w, 3, 11), QStringLiteral("5,000"));
+    QCOMPARE(cell(w, 3, 2), QStringLiteral("19,9")); // the tab's turns
+    QCOMPARE(cell(w, 3, 3), QStringLiteral("14"));
+    QCOMPARE(cell(w, 3, 12), QStringLiteral("5,000"));
     // Numbers stand right-aligned, names left.
     const QAbstractItemModel* m = in<QTableView>(w, "TVCoEnrolamentos")->model();
     QCOMPARE(m->data(m->index(3, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
@@ -213,7 +220,7 @@ void TestConstrucaoWindow::tableFollowsTheTab()
 
     // Typing on the tab recalculates the window in the same event.
     app.type("EIs3", QStringLiteral("2000"));
-    QCOMPARE(cell(w, 3, 11), QStringLiteral("2,000"));
+    QCOMPARE(cell(w, 3, 12), QStringLiteral("2,000"));
     app.type("EVs3", QStringLiteral("10"));
     QCOMPARE(cell(w, 3, 1), QString::number(std::lround(app.main->results().trafoAlim.Ns[3])));
     QVERIFY(cell(w, 3, 1).toInt() >= 39);
@@ -221,9 +228,9 @@ void TestConstrucaoWindow::tableFollowsTheTab()
     // A hidden window does not follow (and costs nothing), but shows the latest when opened again.
     w->hide();
     app.type("EIs3", QStringLiteral("3000"));
-    QCOMPARE(cell(w, 3, 11), QStringLiteral("2,000"));
+    QCOMPARE(cell(w, 3, 12), QStringLiteral("2,000"));
     open(app, "TTrafoAlim", "BBConstrucaoTA");
-    QCOMPARE(cell(w, 3, 11), QStringLiteral("3,000"));
+    QCOMPARE(cell(w, 3, 12), QStringLiteral("3,000"));
 }
 
 void TestConstrucaoWindow::settingsChangeTheFigures()
@@ -256,7 +263,7 @@ void TestConstrucaoWindow::settingsChangeTheFigures()
 
     // A rectifier load: the bridge with a capacitor input draws I/0.62 rms.
     in<QComboBox>(w, "CBCoRet3")->setCurrentText(QStringLiteral("Ponte, entrada capacitiva"));
-    QCOMPARE(cell(w, 3, 11), QStringLiteral("8,065")); // 5 / 0.62 = 8.0645
+    QCOMPARE(cell(w, 3, 12), QStringLiteral("8,065")); // 5 / 0.62 = 8.0645
     QVERIFY(app.errors.isEmpty());
 }
 
@@ -284,6 +291,54 @@ void TestConstrucaoWindow::coilThatDoesNotFitRunsPastTheWindowInTheBadColour()
     QVERIFY(label(w, "LCoAval1").startsWith(QStringLiteral("O enrolamento não cabe na janela (")));
     QCOMPARE(kelvora::shownBackground(in(w, "LCoAval1")), kelvora::test::red());
     QCOMPARE(kelvora::shownFont(in(w, "LCoAval1")), kelvora::test::white());
+}
+
+void TestConstrucaoWindow::designedForTheCoreWithTheBuildersGauge()
+{
+    App app;
+    app.showTab("TReatorFiltro");
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoReator"), Qt::LeftButton);
+    TFConstrucao* w = app.main->construcao();
+    // The default mode: 2031 turns for exactly 10 H at 8000 G, the tab's 2687.6 beside them.
+    QCOMPARE(in<QComboBox>(w, "CBCoProjeto")->currentText(),
+             QStringLiteral("Para o núcleo escolhido"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("2031"));
+    QCOMPARE(cell(w, 0, 2), QStringLiteral("2687,6"));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("28"));
+    QCOMPARE(label(w, "LCoEspacador"),
+             QStringLiteral("Espaçador em cada junta E–I: 0,30 mm, E e I topo a topo"));
+    QVERIFY(in(w, "LCoEspacador")->isVisible());
+    QCOMPARE(label(w, "LCoAval3"), QStringLiteral("Indutância calculada 10,0 H ≥ Lr"));
+
+    // The AWG cell edits: AWG 26 written into ECoAWG1 and wound (J follows).
+    QAbstractItemModel* m = in<QTableView>(w, "TVCoEnrolamentos")->model();
+    const QString j28 = cell(w, 0, 13);
+    QVERIFY(m->flags(m->index(0, 3)) & Qt::ItemIsEditable);
+    QVERIFY(!(m->flags(m->index(0, 1)) & Qt::ItemIsEditable));
+    QVERIFY(m->setData(m->index(0, 3), QStringLiteral("26"), Qt::EditRole));
+    QCOMPARE(w->settingsSheet()["ECoAWG1"].text, std::string("26"));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("26"));
+    QVERIFY(cell(w, 0, 13) != j28);
+    QCOMPARE(w->analysis().windings[0].awg, 26);
+    // Not a gauge: red in the cell, the rule's gauge wound.
+    QVERIFY(m->setData(m->index(0, 3), QStringLiteral("x"), Qt::EditRole));
+    QCOMPARE(cell(w, 0, 3), QStringLiteral("28"));
+    QCOMPARE(m->data(m->index(0, 3), Qt::BackgroundRole).value<QColor>(), QColor(Qt::red));
+
+    // The tab's own turns and its spacer again.
+    in<QComboBox>(w, "CBCoProjeto")->setCurrentText(QStringLiteral("Espiras da aba"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("2688"));
+    QCOMPARE(label(w, "LCoEspacador"),
+             QStringLiteral("Espaçador em cada junta E–I: 0,35 mm, E e I topo a topo"));
+
+    // The modulator with reactor coupling, designed: no spacer.
+    app.showTab("TModValvul");
+    app.main->findChild<QComboBox*>("CBSelTM")->setCurrentText(QStringLiteral("Reator (RCA)"));
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoTM"), Qt::LeftButton);
+    in<QComboBox>(w, "CBCoProjeto")->setCurrentText(QStringLiteral("Para o núcleo escolhido"));
+    QCOMPARE(label(w, "LCoEspacador"), QStringLiteral("Sem espaçador: lâminas intercaladas"));
+    QCOMPARE(cell(w, 0, 1), QStringLiteral("393"));
+    QVERIFY(app.errors.isEmpty());
 }
 
 void TestConstrucaoWindow::errorsReplaceTheFigures()
@@ -414,9 +469,10 @@ void TestConstrucaoWindow::keyboardOrderAndNames()
     TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
     const QList<QWidget*> order = readingOrder(w);
     QVERIFY(order.size() > 20);
-    QCOMPARE(order[0]->objectName(), QStringLiteral("CBCoAco"));
-    QCOMPARE(order[1]->objectName(), QStringLiteral("ECoEmpil"));
-    QCOMPARE(order[2]->objectName(), QStringLiteral("ECoFatorPerdas"));
+    QCOMPARE(order[0]->objectName(), QStringLiteral("CBCoProjeto"));
+    QCOMPARE(order[1]->objectName(), QStringLiteral("CBCoAco"));
+    QCOMPARE(order[2]->objectName(), QStringLiteral("ECoEmpil"));
+    QCOMPARE(order[3]->objectName(), QStringLiteral("ECoFatorPerdas"));
     QCOMPARE(in(w, "ECoEmpil")->accessibleName(), QStringLiteral("Fator de empilhamento"));
     QCOMPARE(in(w, "CBCoRet1")->accessibleName(), QStringLiteral("Carga do secundário 1"));
     QVERIFY(in(w, "ECoEmpil")->toolTip().contains(QStringLiteral("0,5 a 1")));

@@ -4,6 +4,7 @@
 #include "designs.h"
 #include "sugestoes_nucleo.h"
 
+#include <QComboBox>
 #include <QTableView>
 
 using namespace kelvora;
@@ -30,6 +31,7 @@ struct Wired {
 
     Wired(App& a, const char* t) : app(a), tab(t)
     {
+        set.projeto = construction::Projeto::TabTurns; // the figures checked below
         QObject::connect(&panel, &PainelSugestoes::openRequested, [this] { refresh(); });
         QObject::connect(
             &panel, &PainelSugestoes::coreChosen, [this](const QString& bn, const QString& en) {
@@ -83,7 +85,7 @@ void TestSugestoesNucleo::tableOpensOnTheButtonWithTheBestTen()
     // The rows are the adviser's, lightest first, written with the tab's separator.
     const construction::Advice advice = construction::adviseCore(w.design(),
                                                                  app.main->sheet("TTrafoAlim"),
-                                                                 app.main->results(), false, {},
+                                                                 app.main->results(), false, w.set,
                                                                  app.main->settings());
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 6; ++c)
@@ -174,6 +176,7 @@ void TestSugestoesNucleo::construcaoWindowFollowsTheTabAndUsesTheCore()
     QTest::mouseClick(app.find<QPushButton>("BBConstrucaoReator"), Qt::LeftButton);
     TFConstrucao* w = app.main->construcao();
     QVERIFY(w && w->isVisible());
+    w->findChild<QComboBox*>("CBCoProjeto")->setCurrentText(QStringLiteral("Espiras da aba"));
     auto* lamina = w->findChild<QLabel*>("LCoLamina");
     QVERIFY(lamina);
     QCOMPARE(lamina->text(), QString("lâmina fora do catálogo")); // the tab's 36 mm
@@ -192,7 +195,9 @@ void TestSugestoesNucleo::construcaoWindowFollowsTheTabAndUsesTheCore()
     const QString before = cell(0, 5);
     app.type("ERFLr", "5");
     QVERIFY(cell(0, 5) != before);
-    const construction::Suggestion best = *panel->model().suggestion(0);
+    // The core chosen before stays chosen while it is listed.
+    const int row = panel->findChild<QTableView*>("GSugestoes")->currentIndex().row();
+    const construction::Suggestion best = *panel->model().suggestion(row);
 
     QTest::mouseClick(w->findChild<QPushButton*>("BUsaNucleo"), Qt::LeftButton);
     QCOMPARE(app.main->results().reatorFiltro.RFBn, float(best.a));
