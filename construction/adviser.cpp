@@ -39,6 +39,10 @@ Check checkOf(VerdictKind k)
         return Check::Inductance;
     case VerdictKind::Reactance:
         return Check::Reactance;
+    case VerdictKind::NoLoad:
+        return Check::NoLoad;
+    case VerdictKind::Insulation:
+        return Check::Insulation;
     }
     return Check::Construction;
 }
@@ -235,6 +239,10 @@ const char* checkName(Check c)
         return "indutância";
     case Check::Reactance:
         return "reatância do primário";
+    case Check::NoLoad:
+        return "corrente em vazio";
+    case Check::Insulation:
+        return "isolação reforçada";
     }
     return "";
 }

@@ -37,8 +37,10 @@ enum class Check {
     Flux,
     Inductance,
     Reactance, // its verdicts
+    NoLoad,
+    Insulation, // the power transformer's mains verdicts
 };
-inline constexpr int CheckCount = 8;
+inline constexpr int CheckCount = 10;
 // The check in words, for "the check that failed most often".
 const char* checkName(Check c);
 

@@ -257,7 +257,8 @@ void refuseNonFinite(Analysis& r)
             ok = ok && (!v || finite(*v));
     }
     for (const Verdict& v : r.verdicts)
-        ok = ok && finite(v.value);
+        ok = ok && finite(v.value) && finite(v.y) && finite(v.z);
+    ok = ok && (!r.mains || finiteFigures(*r.mains));
     if (!ok)
         r = failed(r.design, "Os dados da aba levam a valores fora do alcance do cálculo.");
 }
@@ -411,6 +412,16 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         const bool fluxOk = r.bPeakGauss <= in.bmax;
         verdict(r, VerdictKind::Flux, fluxOk ? VerdictCase::FluxGood : VerdictCase::FluxBad,
                 r.bPeakGauss, fluxOk, sep);
+
+        // 11. Mains checks of the part as wound: high line, no-load current,
+        // fuse, insulation.
+        r.primaryVolts = vp;
+        r.primaryAmps = ip;
+        r.primaryTurns = np;
+        r.frequencyHz = in.fo;
+        r.pathMm = geometryOf(w.a).pathMm;
+        r.primaryHalves = in.tipoPri == 1;
+        addMainsChecks(r, set, sep);
         return r;
     });
 }

@@ -4,6 +4,7 @@
 // iron loss, temperature rise, loaded voltages and weight, for the power
 // transformer, the valve modulation transformer and the filter reactor.
 // Plain C++: the window (FConstrucao) and kelvora-cli share it.
+#include "mains.h"
 #include "numbers.h"
 #include "results.h"
 #include "sheet.h"
@@ -43,6 +44,10 @@ struct ConstructionSettings {
     double mur = 5000.0;              // ECoMur: relative permeability of the steel
     double bdcMax = 12000.0;          // ECoBdcMax: highest DC flux of a choke, gauss
     int load[6] = {0, 0, 0, 0, 0, 0}; // CBCoRet1-6 items: index into loads()
+    double lineTolerancePct = 10.0;   // ECoTolRede: how far the mains runs high, %
+    double jointMm = 0.01f;           // ECoJunta: equivalent air gap of each E-I joint
+    double noLoadMaxPct = 25.0;       // ECoImagMax: highest no-load current, % of full load
+    int insulation = 0;               // CBCoIsolacao item: 0 basic, 1 reinforced
 };
 
 // Reads the settings sheet like the tabs read their fields: an edit that is
@@ -120,7 +125,7 @@ struct Winding {
     std::optional<double> vNl, vFl, regulationPct;
 };
 
-enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance };
+enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance, NoLoad, Insulation };
 
 // Which text a verdict shows.
 enum class VerdictCase {
@@ -137,6 +142,11 @@ enum class VerdictCase {
     ReactanceLow, // modulator
     TotalFluxGood,
     TotalFluxBad, // modulator
+    NoLoadGood,
+    NoLoadBad, // power transformer: magnetising current at the high line
+    InsulationGood,
+    InsulationBad,
+    InsulationAboveTable, // reinforced insulation
 };
 
 struct Verdict {
@@ -145,6 +155,7 @@ struct Verdict {
     double value; // the X of the text
     bool good;
     std::string text; // formatted with the separator given to the analysis
+    double y = 0, z = 0; // the further numbers of a mains verdict's text
 };
 
 struct Analysis {
@@ -158,6 +169,12 @@ struct Analysis {
     double pcuW = 0, pfeW = 0, areaCm2 = 0, psiWcm2 = 0, dtK = 0, tHotC = 0;
     // Power transformer.
     double bPeakGauss = 0, efficiencyPct = 0;
+    // Power transformer: the primary as the mains sees it (V_p across N_p
+    // turns, the full-load current I_p), the frequency and the magnetic path
+    // l_e; two halves that may go in series on 2 V_p. Then the mains checks.
+    double primaryVolts = 0, primaryAmps = 0, primaryTurns = 0, frequencyHz = 0, pathMm = 0;
+    bool primaryHalves = false;
+    std::optional<MainsChecks> mains;
     // Modulator and reactor: magnetic gap l_g (mm), DC flux.
     double gapMm = 0, bDcGauss = 0;
     double lH = 0;                           // reactor inductance
@@ -193,11 +210,13 @@ double temperatureRise(double psiWcm2);
 
 // ------------------------------------------------------------------- texts
 
-// The line of a verdict, X with one decimal and the given separator.
-std::string verdictText(VerdictCase which, double x, char decimalSeparator);
+// The line of a verdict, X with one decimal and the given separator; the
+// mains verdicts also write y and z.
+std::string verdictText(VerdictCase which, double x, char decimalSeparator, double y = 0,
+                        double z = 0);
 // Rewrites every verdict's text with another separator.
 void formatVerdicts(Analysis& a, char decimalSeparator);
-// "fit", "temperature", "flux", "inductance", "reactance".
+// "fit", "temperature", "flux", "inductance", "reactance", "no_load", "insulation".
 const char* verdictKey(VerdictKind kind);
 
 } // namespace kelvora::construction

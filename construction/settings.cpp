@@ -31,12 +31,17 @@ constexpr EditSetting Edits[] = {
     {"ECoTamb", 40, -40, 100, &ConstructionSettings::ambient},
     {"ECoMur", 5000, 100, 100000, &ConstructionSettings::mur},
     {"ECoBdcMax", 12000, 1000, 20000, &ConstructionSettings::bdcMax},
+    {"ECoTolRede", 10, 0, 30, &ConstructionSettings::lineTolerancePct},
+    {"ECoJunta", 0.01, 0, 1, &ConstructionSettings::jointMm},
+    {"ECoImagMax", 25, 1, 100, &ConstructionSettings::noLoadMaxPct},
 };
 
 // Edits hold short numbers; the limit keeps a pasted text from growing the field.
 constexpr int EditMaxLength = 12;
 
 const char* const EnamelGrades[] = {"1", "2"};
+// Insulation between the primary and the secondaries (IEC 61558-1).
+const char* const Insulations[] = {"Básica", "Reforçada"};
 
 ControlSpec list(std::string name, std::vector<std::string> items, int index)
 {
@@ -86,6 +91,7 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
         }
         v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
     }
+    v.push_back(list("CBCoIsolacao", {Insulations[0], Insulations[1]}, 0));
     const std::vector<std::string> loadNames = names(loads());
     for (int k = 1; k <= 6; ++k)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
@@ -117,6 +123,7 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
     set.steel = item(construcao, "CBCoAco", DefaultSteel);
     set.enamelGrade = item(construcao, "CBCoGrauFio", 1) + 1;
     set.insulationClass = item(construcao, "CBCoClasse", 0);
+    set.insulation = item(construcao, "CBCoIsolacao", 0);
     for (int k = 0; k < 6; ++k)
         set.load[k] = item(construcao, ("CBCoRet" + std::to_string(k + 1)).c_str(), 0);
     return set;

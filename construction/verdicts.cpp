@@ -9,7 +9,7 @@ std::string x1(double x, char separator) { return fixed(x, 15, 1, separator); }
 
 } // namespace
 
-std::string verdictText(VerdictCase which, double x, char separator)
+std::string verdictText(VerdictCase which, double x, char separator, double y, double z)
 {
     const std::string v = x1(x, separator);
     switch (which) {
@@ -39,6 +39,22 @@ std::string verdictText(VerdictCase which, double x, char separator)
         return "Indução total " + v + " G (CA + CC)";
     case VerdictCase::TotalFluxBad:
         return "Indução total " + v + " G acima do Bmax escolhido";
+    // The no-load current is a fraction of an ampere: three decimals. The
+    // insulation's thicknesses come in hundredths of a millimetre (0,15 mm).
+    case VerdictCase::NoLoadGood:
+    case VerdictCase::NoLoadBad:
+        return "Corrente em vazio " + fixed(x, 15, 3, separator) + " A (" + x1(y, separator)
+               + " % da nominal) na rede alta"
+               + (which == VerdictCase::NoLoadBad ? ": núcleo perto da saturação" : "");
+    case VerdictCase::InsulationGood:
+        return "Isolação reforçada: " + fixed(x, 15, 2, separator) + " mm ≥ "
+               + fixed(y, 15, 2, separator) + " mm";
+    case VerdictCase::InsulationBad:
+        return "Isolação " + fixed(x, 15, 2, separator) + " mm menor que "
+               + fixed(y, 15, 2, separator) + " mm exigidos (reforçada, " + x1(z, separator)
+               + " V)";
+    case VerdictCase::InsulationAboveTable:
+        return "Isolação reforçada para " + v + " V: acima da tabela, confira na norma";
     }
     return {};
 }
@@ -46,7 +62,7 @@ std::string verdictText(VerdictCase which, double x, char separator)
 void formatVerdicts(Analysis& a, char separator)
 {
     for (Verdict& v : a.verdicts)
-        v.text = verdictText(v.which, v.value, separator);
+        v.text = verdictText(v.which, v.value, separator, v.y, v.z);
 }
 
 const char* verdictKey(VerdictKind kind)
@@ -62,6 +78,10 @@ const char* verdictKey(VerdictKind kind)
         return "inductance";
     case VerdictKind::Reactance:
         return "reactance";
+    case VerdictKind::NoLoad:
+        return "no_load";
+    case VerdictKind::Insulation:
+        return "insulation";
     }
     return "";
 }

@@ -6,6 +6,7 @@
 #include "form_helpers.h"
 #include "glyph_text.h"
 #include "keyboard.h"
+#include "painel_rede.h"
 #include "report_file.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -59,7 +60,7 @@ const Figure figureRows[] = {
     {"LCoMcu", "Peso do cobre:", "g", 0, All, &Analysis::mCuG},
     {"LCoMtotal", "Peso total (com carretel e isolação):", "g", 0, All, &Analysis::mTotalG},
 };
-constexpr int VerdictLines = 4;
+constexpr int VerdictLines = 6;
 
 unsigned designBit(DesignKind d)
 {
@@ -171,6 +172,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
     }
+    GBCoRede = new PainelRede(content);
+    column->addWidget(GBCoRede);
 
     TVCoEnrolamentos = new QTableView(content);
     TVCoEnrolamentos->setObjectName(QStringLiteral("TVCoEnrolamentos"));
@@ -413,6 +416,9 @@ void TFConstrucao::present()
         if (QWidget* h = verdictHolders_[i];
             h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
             h->setVisible(std::size_t(i) < analysis_.verdicts.size());
+    if (GBCoRede->isHidden() == analysis_.mains.has_value())
+        GBCoRede->setVisible(analysis_.mains.has_value());
+    GBCoRede->setContent(analysis_, settings_, separator_);
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
     fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);

@@ -108,6 +108,8 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
                                 : x.kind == VerdictKind::Temperature ? Check::Temperature
                                 : x.kind == VerdictKind::Flux        ? Check::Flux
                                 : x.kind == VerdictKind::Inductance  ? Check::Inductance
+                                : x.kind == VerdictKind::NoLoad      ? Check::NoLoad
+                                : x.kind == VerdictKind::Insulation  ? Check::Insulation
                                                                      : Check::Reactance;
                 count[std::size_t(c)] += !x.good;
             }
@@ -494,4 +496,36 @@ TEST(CoreAdviser, RowsAndTableInPortuguese)
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3 + 11);
     EXPECT_NE(table.find("EI-75 (3/4\")  19,05 × 23,8125          88,0    31,3"), std::string::npos)
         << table;
+}
+
+TEST(CoreAdviser, RequiresTheMainsVerdicts)
+{
+    // Every passing core's analysis passes the no-load check as well; a limit
+    // of 1 % of the full-load current rejects every core on it, and reinforced
+    // insulation thinner than any row of the table (0.15 mm) on the insulation.
+    const Tab tab("trafo-alimentacao", {{"CNumSec", "1"}});
+    const Advice normal = tab.advise();
+    ASSERT_FALSE(normal.ranked.empty());
+    for (std::size_t i = 0; i < std::min<std::size_t>(5, normal.ranked.size()); ++i) {
+        const Suggestion& s = normal.ranked[i];
+        const Tab t = tab.with(*s.lamination, s.b);
+        const auto a = analyseTab("TTrafoAlim", t.sheet, t.state, false, {}, Comma);
+        ASSERT_TRUE(a && !a->error);
+        ASSERT_EQ(a->verdicts.back().kind, VerdictKind::NoLoad);
+        EXPECT_TRUE(a->verdicts.back().good);
+    }
+
+    ConstructionSettings tight;
+    tight.noLoadMaxPct = 1;
+    const Advice none = tab.advise(tight);
+    EXPECT_TRUE(none.ranked.empty());
+    EXPECT_GT(none.failures[std::size_t(Check::NoLoad)], 0);
+    EXPECT_STREQ(checkName(Check::NoLoad), "corrente em vazio");
+
+    ConstructionSettings reinforced;
+    reinforced.insulation = 1;
+    reinforced.wrap = 0.1f;
+    const Advice thin = tab.advise(reinforced);
+    EXPECT_TRUE(thin.ranked.empty());
+    EXPECT_GT(thin.failures[std::size_t(Check::Insulation)], 0);
 }
