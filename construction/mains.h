@@ -77,6 +77,7 @@ bool finiteFigures(const MainsChecks& m);
 // The no-load current against the mains voltage, for the plot.
 struct NoLoadPoint {
     double volts = 0, amps = 0;
+    bool operator==(const NoLoadPoint&) const = default;
 };
 // From 80 % to 120 % of the nominal voltage (further, to the high line, when
 // the tolerance is larger) in steps of 1 %.

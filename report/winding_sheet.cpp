@@ -208,18 +208,18 @@ void writeMains(Writer& w, const MainsChecks& m, const Analysis& a, char separat
     w.line(std::string("  Isolação ") + (m.reinforced ? "reforçada" : "básica") + ": "
            + Iec61558Note);
     for (const InsulationRow& r : m.insulation) {
-        const std::string uw = "tensão de trabalho " + w.num(r.workingV, 1) + " V";
+        w.line("  " + r.secondary + " (tensão de trabalho " + w.num(r.workingV, 1) + " V):");
         if (r.aboveTable) {
-            w.line("  " + r.secondary + ": " + uw + ", acima da tabela: confira na norma");
+            w.line("     Acima da tabela: confira na norma");
             continue;
         }
-        w.line("  " + r.secondary + ": ensaio de " + w.num(r.testV, 0)
-               + " V por um minuto entre o primário e o " + r.secondary + " (" + uw + ")");
-        std::string distances = "     Distâncias mínimas: " + w.num(r.clearanceMm, 1)
-                                + " mm no ar, " + w.num(r.creepageMm, 1) + " mm de escoamento";
+        w.line("     Ensaio: " + w.num(r.testV, 0) + " V por um minuto entre o primário e o "
+               + r.secondary);
+        w.line("     Distâncias mínimas: " + w.num(r.clearanceMm, 1) + " mm no ar, "
+               + w.num(r.creepageMm, 1) + " mm de escoamento");
         if (r.throughMm)
-            distances += ", " + w.num(*r.throughMm, 2) + " mm através da isolação (camadas finas)";
-        w.line(distances);
+            w.line("     Isolação entre eles: ao menos " + w.num(*r.throughMm, 2)
+                   + " mm (camadas finas)");
     }
 }
 

@@ -262,12 +262,28 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
         ++r;
     }
     figures->addLayout(grid);
+    // The fuse lines as wide as their longest texts: a new rating lays nothing out again.
     QLabel* fuse = setUpResultField(new GlyphLabel(this), "LCoFusivel", 200, 18);
+    fuse->setFixedWidth(
+        fuse->fontMetrics().horizontalAdvance(
+            QString::fromUtf8("Fusível do primário: acima de 16 A (fora da série IEC 60127)"))
+        + 12);
     figures->addWidget(fuse);
     QLabel* series = makeLabel(this, QString(), "LCoFusivelSerie");
+    series->setFixedSize(
+        series->fontMetrics().horizontalAdvance(
+            QString::fromUtf8("Com os primários em série: acima de 16 A retardado"))
+            + 12,
+        series->fontMetrics().height() + 2);
     figures->addWidget(series);
+    // The note stays in its place, empty when there is none: it comes and goes
+    // as the flux crosses the curve's end, and that lays nothing out again.
     QLabel* note = makeLabel(this, QString(), "LCoRedeNota");
     note->setStyleSheet(QStringLiteral("color: #800000"));
+    note->setFixedSize(
+        note->fontMetrics().horizontalAdvance(QString::fromUtf8("Nota: indução acima da curva do aço"))
+            + 12,
+        note->fontMetrics().height() + 2);
     figures->addWidget(note);
     figures->addStretch(1);
     row->addLayout(figures);
@@ -336,10 +352,9 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     label("LCoFusivelSerie")->setVisible(m.halves);
     QString notes;
     for (const std::string& n : m.notes)
-        notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("Nota: ")
+        notes += (notes.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("Nota: ")
                  + text(n);
     put("LCoRedeNota", notes);
-    label("LCoRedeNota")->setVisible(!notes.isEmpty());
     put("LCoIsolacao", m.reinforced ? QStringLiteral("Isolação reforçada (IEC 61558-1):")
                                     : QStringLiteral("Isolação básica (IEC 61558-1):"));
     model_->setRows(m.insulation, m.reinforced, separator);
