@@ -231,7 +231,7 @@ std::vector<NoLoadPoint> noLoadCurve(const Analysis& a, const ConstructionSettin
 std::string fuseText(const MainsChecks& m, char separator)
 {
     if (!m.fuseA)
-        return "Fusível do primário: acima de 16 A (fora da série IEC 60127)";
+        return "Fusível do primário: acima de 16 A";
     return "Fusível do primário: " + general(*m.fuseA, separator) + " A retardado";
 }
 

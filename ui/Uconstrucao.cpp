@@ -266,7 +266,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
     };
     printRunner_ = [](QPrintDialog* d) { return d->exec() == QDialog::Accepted; };
-    resize(1100, 660);
+    resize(1100, 820); // the mains group below the verdicts
 }
 
 TFConstrucao::~TFConstrucao() = default;

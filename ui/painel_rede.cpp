@@ -41,8 +41,16 @@ double niceStep(double span, int parts)
 // Decimals that write every multiple of `step` exactly.
 int decimalsOf(double step) { return std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 6); }
 
-constexpr const char* Columns[] = {"Secundário",      "U trabalho (V)", "Ensaio 1 min (V)",
-                                   "No ar (mm)",      "Escoamento (mm)", "Através (mm)"};
+// Working voltage, the one-minute test, clearance, creepage, through insulation.
+constexpr const char* Columns[] = {"Secundário", "U trab. (V)", "Ensaio (V)",
+                                   "Ar (mm)",    "Escoam. (mm)", "Através (mm)"};
+constexpr const char* ColumnTips[] = {
+    "Secundário isolado do primário",
+    "Tensão de trabalho entre o primário e o secundário na rede alta",
+    "Tensão do ensaio de isolação, aplicada por um minuto",
+    "Distância mínima no ar entre os dois circuitos",
+    "Distância mínima de escoamento, pela superfície da isolação",
+    "Espessura mínima da isolação reforçada em camadas finas"};
 
 } // namespace
 
@@ -86,7 +94,7 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
     const int xDecimals = decimalsOf(xStep);
     const int left = fm.horizontalAdvance(num(yTop, yDecimals, c.separator)) + 10;
     const QRectF area(left, fm.height() + 6, width() - left - 12,
-                      height() - 2.5 * fm.height() - 12);
+                      height() - 3 * fm.height() - 14);
     if (area.width() < 20 || area.height() < 20)
         return;
     auto at = [&](double v, double a) {
@@ -135,7 +143,9 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
     p.restore();
 
     // The two points, named beside them.
-    auto mark = [&](const NoLoadPoint& q, const QColor& fill, const QString& name) {
+    // The nominal point named below the curve, the high line's above it: the
+    // two points sit close together.
+    auto mark = [&](const NoLoadPoint& q, const QColor& fill, const QString& name, bool below) {
         const QPointF m = at(q.volts, q.amps);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(fill);
@@ -143,11 +153,13 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
         p.setBrush(Qt::NoBrush);
         const double w = fm.horizontalAdvance(name);
         const double x = m.x() + 6 + w < area.right() ? m.x() + 6 : m.x() - 6 - w;
-        p.drawText(QRectF(x, m.y() - fm.height() - 2, w + 1, fm.height()),
+        const double y = below ? m.y() + 3 : m.y() - fm.height() - 3;
+        p.drawText(QRectF(x, y, w + 1, fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, name);
     };
-    mark(c.nominal, Qt::black, QStringLiteral("nominal"));
-    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), QStringLiteral("rede alta"));
+    mark(c.nominal, Qt::black, QStringLiteral("nominal"), true);
+    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), QStringLiteral("rede alta"),
+         false);
 }
 
 // ---- the insulation table ----------------------------------------------------
@@ -213,7 +225,11 @@ QVariant InsulationTableModel::data(const QModelIndex& index, int role) const
 
 QVariant InsulationTableModel::headerData(int section, Qt::Orientation o, int role) const
 {
-    if (role != Qt::DisplayRole || o != Qt::Horizontal || section < 0 || section >= columnCount())
+    if (o != Qt::Horizontal || section < 0 || section >= columnCount())
+        return {};
+    if (role == Qt::ToolTipRole)
+        return QString::fromUtf8(ColumnTips[section]);
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromUtf8(Columns[section]);
 }
@@ -266,7 +282,7 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     QLabel* fuse = setUpResultField(new GlyphLabel(this), "LCoFusivel", 200, 18);
     fuse->setFixedWidth(
         fuse->fontMetrics().horizontalAdvance(
-            QString::fromUtf8("Fusível do primário: acima de 16 A (fora da série IEC 60127)"))
+            QString::fromUtf8("Fusível do primário: 12,5 A retardado"))
         + 12);
     figures->addWidget(fuse);
     QLabel* series = makeLabel(this, QString(), "LCoFusivelSerie");
@@ -296,6 +312,12 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     table_->setAccessibleName(QStringLiteral("Isolação entre primário e secundários"));
     model_ = new InsulationTableModel(table_);
     table_->setModel(model_);
+    // As wide as its columns once they have their texts (new rows or columns only).
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        table_->resizeColumnsToContents();
+        const int frame = 2 * table_->frameWidth();
+        table_->setMinimumWidth(table_->horizontalHeader()->length() + frame + 2);
+    });
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->setVisible(false);
@@ -307,11 +329,11 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     QLabel* norm = makeLabel(this, QString::fromUtf8(Iec61558Note), "LCoNormaIsol");
     norm->setStyleSheet(QStringLiteral("color: #800000"));
     insulation->addWidget(norm);
-    row->addLayout(insulation, 3);
+    row->addLayout(insulation, 5);
 
     // 3. The knee, seen.
     plot_ = new NoLoadPlot(this);
-    row->addWidget(plot_, 2);
+    row->addWidget(plot_, 3);
 }
 
 QLabel* PainelRede::label(const char* name) const

@@ -129,6 +129,9 @@ TEST(MainsChecks, FuseOfTheSeriesAtAndJustAboveARating)
     EXPECT_EQ(fuseText(*r.mains, ','), "Fusível do primário: 1,6 A retardado");
     EXPECT_EQ(fuseText(*r.mains, '.'), "Fusível do primário: 1.6 A retardado");
     EXPECT_FALSE(r.mains->halves);
+    MainsChecks big;
+    big.fuseA = fuseFor(1.5 * 11); // 16.5 A: beyond the series
+    EXPECT_EQ(fuseText(big, ','), "Fusível do primário: acima de 16 A");
 }
 
 TEST(MainsChecks, InsulationRowAtTheBoundariesAndAboveTheTable)
