@@ -103,8 +103,8 @@ InsulationRow insulationFor(double workingV, bool reinforced)
 
 AmpereTurns magnetisingAmpereTurns(const Analysis& a, const ConstructionSettings& set, double b)
 {
-    // N I_peak = H(B) l_e + B l_g / mu0, the joints taken as air gaps in series
-    // with the iron path (McLyman, ch. 2; the gap of each joint, ECoJunta).
+    // Ampere's law round the mean path, N I_peak = H(B) l_e + B l_g / mu0: the
+    // joints are air gaps in series with the iron (each of ECoJunta).
     const PeakField h = peakField(set.steel, b);
     const double gap = JointsOnPath * set.jointMm / 1000;
     return {h.hAm * a.pathMm / 1000, std::fabs(b) * gap / Mu0, h.beyondCurve};
