@@ -41,6 +41,10 @@ Check checkOf(VerdictKind k)
         return Check::Reactance;
     case VerdictKind::Regulation:
         return Check::Regulation;
+    case VerdictKind::NoLoad:
+        return Check::NoLoad;
+    case VerdictKind::Insulation:
+        return Check::Insulation;
     }
     return Check::Construction;
 }
@@ -244,6 +248,10 @@ const char* checkName(Check c)
         return "reatância do primário";
     case Check::Regulation:
         return "regulação";
+    case Check::NoLoad:
+        return "corrente em vazio";
+    case Check::Insulation:
+        return "isolação reforçada";
     }
     return "";
 }

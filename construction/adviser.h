@@ -38,8 +38,10 @@ enum class Check {
     Inductance,
     Reactance,
     Regulation, // its verdicts
+    NoLoad,
+    Insulation, // the power transformer's mains verdicts
 };
-inline constexpr int CheckCount = 9;
+inline constexpr int CheckCount = 11;
 // The check in words, for "the check that failed most often".
 const char* checkName(Check c);
 

@@ -346,7 +346,8 @@ void refuseNonFinite(Analysis& r)
             ok = ok && finite(l.turns) && finite(l.layers) && finite(l.buildMm);
     }
     for (const Verdict& v : r.verdicts)
-        ok = ok && finite(v.value);
+        ok = ok && finite(v.value) && finite(v.y) && finite(v.z);
+    ok = ok && (!r.mains || finiteFigures(*r.mains));
     if (!ok)
         r = failed(r.design, OutOfRange);
 }
@@ -507,6 +508,16 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         verdict(r, VerdictKind::Flux, fluxOk ? VerdictCase::FluxGood : VerdictCase::FluxBad,
                 r.bPeakGauss, fluxOk, sep);
         regulationVerdict(r, primaries, set, sep);
+
+        // 11. Mains checks of the part as wound: high line, no-load current,
+        // fuse, insulation.
+        r.primaryVolts = vp;
+        r.primaryAmps = ip;
+        r.primaryTurns = np;
+        r.frequencyHz = in.fo;
+        r.pathMm = w.g.pathMm;
+        r.primaryHalves = in.tipoPri == 1;
+        addMainsChecks(r, set, sep);
         return r;
     });
 }

@@ -6,6 +6,7 @@
 // transformer, the valve modulation transformer and the filter reactor.
 // Plain C++: the window (FConstrucao) and kelvora-cli share it.
 #include "lamination.h"
+#include "mains.h"
 #include "numbers.h"
 #include "results.h"
 #include "sheet.h"
@@ -59,6 +60,10 @@ struct ConstructionSettings {
     // ECoAWG1-16: the builder's gauge for each row of the windings table, -1
     // where the rule of the design chooses it.
     int awg[GaugeRows] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    double lineTolerancePct = 10.0;   // ECoTolRede: how far the mains runs high, %
+    double jointMm = 0.01f;           // ECoJunta: equivalent air gap of each E-I joint
+    double noLoadMaxPct = 25.0;       // ECoImagMax: highest no-load current, % of full load
+    int insulation = 0;               // CBCoIsolacao item: 0 basic, 1 reinforced
 };
 
 // Reads the settings sheet like the tabs read their fields: an edit that is
@@ -150,7 +155,7 @@ struct Winding {
     std::vector<LegHalf> legs;
 };
 
-enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance, Regulation };
+enum class VerdictKind { Fit, Temperature, Flux, Inductance, Reactance, Regulation, NoLoad, Insulation };
 
 // Which text a verdict shows.
 enum class VerdictCase {
@@ -170,6 +175,11 @@ enum class VerdictCase {
     RegulationGood,
     RegulationBad,
     RegulationCollapsed, // power transformer: a secondary gives nothing at its load
+    NoLoadGood,
+    NoLoadBad, // power transformer: magnetising current at the high line
+    InsulationGood,
+    InsulationBad,
+    InsulationAboveTable, // reinforced insulation
 };
 
 struct Verdict {
@@ -178,6 +188,7 @@ struct Verdict {
     double value; // the X of the text
     bool good;
     std::string text; // formatted with the separator given to the analysis
+    double y = 0, z = 0; // the further numbers of a mains verdict's text
 };
 
 struct Analysis {
@@ -195,6 +206,12 @@ struct Analysis {
     // Power transformer.
     double bPeakGauss = 0, efficiencyPct = 0;
     double primaryDrop = 0; // power transformer: the primary's resistive drop over V_p (delta)
+    // Power transformer: the primary as the mains sees it (V_p across N_p
+    // turns, the full-load current I_p), the frequency and the magnetic path
+    // l_e; two halves that may go in series on 2 V_p. Then the mains checks.
+    double primaryVolts = 0, primaryAmps = 0, primaryTurns = 0, frequencyHz = 0, pathMm = 0;
+    bool primaryHalves = false;
+    std::optional<MainsChecks> mains;
     // Modulator and reactor: magnetic gap l_g (mm), the spacer in each of the
     // two E-I joints (l_g/2; 0: E and I interleaved), DC flux.
     double gapMm = 0, spacerMm = 0, bDcGauss = 0;
@@ -235,11 +252,14 @@ double temperatureRise(double psiWcm2);
 
 // ------------------------------------------------------------------- texts
 
-// The line of a verdict, X with one decimal and the given separator.
-std::string verdictText(VerdictCase which, double x, char decimalSeparator);
+// The line of a verdict, X with one decimal and the given separator; the
+// mains verdicts also write y and z.
+std::string verdictText(VerdictCase which, double x, char decimalSeparator, double y = 0,
+                        double z = 0);
 // Rewrites every verdict's text with another separator.
 void formatVerdicts(Analysis& a, char decimalSeparator);
-// "fit", "temperature", "flux", "inductance", "reactance", "regulation".
+// "fit", "temperature", "flux", "inductance", "reactance", "regulation", "no_load",
+// "insulation".
 const char* verdictKey(VerdictKind kind);
 
 } // namespace kelvora::construction

@@ -122,6 +122,8 @@ Json construcaoJson(const Analysis& a)
     case DesignKind::TrafoAlim:
         j["b_peak_gauss"] = a.bPeakGauss;
         j["efficiency_pct"] = a.efficiencyPct;
+        if (a.mains)
+            j["mains"] = mainsJson(*a.mains);
         break;
     case DesignKind::ReatorFiltro:
         j["gap_mm"] = a.gapMm;
@@ -184,6 +186,8 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
     case DesignKind::TrafoAlim:
         out += "Indução real: " + num(a.bPeakGauss, 1)
                + " G; rendimento: " + num(a.efficiencyPct, 1) + " %\n";
+        if (a.mains)
+            out += mainsTable(*a.mains, cfg);
         break;
     case DesignKind::ReatorFiltro:
         out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância: " + num(a.lH, 3)

@@ -15,6 +15,10 @@ namespace kelvora::construction {
 nlohmann::ordered_json construcaoJson(const Analysis& a);
 // The same as a readable Portuguese table, numbers with the separator of `cfg`.
 std::string construcaoTable(const Analysis& a, const Settings& cfg);
+// The mains checks of a power transformer: the "mains" object, and the
+// readable part "Rede" of the table.
+nlohmann::ordered_json mainsJson(const MainsChecks& m);
+std::string mainsTable(const MainsChecks& m, const Settings& cfg);
 // A whole number (turns, layers, a whole millimetre) as a JSON integer while a
 // double holds it exactly; any other as a JSON number with its fraction.
 nlohmann::ordered_json jsonNumber(double v);

@@ -33,6 +33,9 @@ constexpr EditSetting Edits[] = {
     {"ECoBdcMax", 12000, 1000, 20000, &ConstructionSettings::bdcMax},
     {"ECoBdcProjeto", 8000, 1000, 20000, &ConstructionSettings::bdcDesign},
     {"ECoRegMax", 15, 0, 100, &ConstructionSettings::regMax},
+    {"ECoTolRede", 10, 0, 30, &ConstructionSettings::lineTolerancePct},
+    {"ECoJunta", 0.01, 0, 1, &ConstructionSettings::jointMm},
+    {"ECoImagMax", 25, 1, 100, &ConstructionSettings::noLoadMaxPct},
 };
 
 // The U/I window (mm): empty means the scrapless proportion, so the default
@@ -74,6 +77,8 @@ int typedGauge(const std::string& text)
     }
     return v <= 45 ? v : -2;
 }
+// Insulation between the primary and the secondaries (IEC 61558-1).
+const char* const Insulations[] = {"Básica", "Reforçada"};
 
 ControlSpec list(std::string name, std::vector<std::string> items, int index)
 {
@@ -126,6 +131,7 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
     }
     for (const UIEditSetting& e : UIEdits)
         v.push_back(inputEdit(e.name, "", EditMaxLength));
+    v.push_back(list("CBCoIsolacao", {Insulations[0], Insulations[1]}, 0));
     const std::vector<std::string> loadNames = names(loads());
     for (int k = 1; k <= 6; ++k)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
@@ -179,6 +185,7 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
     set.steel = item(construcao, "CBCoAco", DefaultSteel);
     set.enamelGrade = item(construcao, "CBCoGrauFio", 1) + 1;
     set.insulationClass = item(construcao, "CBCoClasse", 0);
+    set.insulation = item(construcao, "CBCoIsolacao", 0);
     for (int k = 0; k < 6; ++k)
         set.load[k] = item(construcao, ("CBCoRet" + std::to_string(k + 1)).c_str(), 0);
     return set;

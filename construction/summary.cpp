@@ -4,8 +4,8 @@ namespace kelvora::construction {
 
 namespace {
 
-// A verdict in two or three words. Cases without a short form (added since)
-// fall back to their full text.
+// A verdict in two or three words; a case without a short form falls back to
+// its full text.
 std::string shortForm(const Verdict& v)
 {
     switch (v.which) {
@@ -33,6 +33,20 @@ std::string shortForm(const Verdict& v)
         return "graves ok";
     case VerdictCase::ReactanceLow:
         return "graves cortados";
+    case VerdictCase::RegulationGood:
+        return "regulação ok";
+    case VerdictCase::RegulationBad:
+    case VerdictCase::RegulationCollapsed:
+        return "regulação alta";
+    case VerdictCase::NoLoadGood:
+        return "corrente em vazio ok";
+    case VerdictCase::NoLoadBad:
+        return "corrente em vazio alta";
+    case VerdictCase::InsulationGood:
+        return "isolação ok";
+    case VerdictCase::InsulationBad:
+    case VerdictCase::InsulationAboveTable:
+        return "isolação insuficiente";
     default:
         return v.text;
     }

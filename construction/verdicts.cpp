@@ -9,7 +9,7 @@ std::string x1(double x, char separator) { return fixed(x, 15, 1, separator); }
 
 } // namespace
 
-std::string verdictText(VerdictCase which, double x, char separator)
+std::string verdictText(VerdictCase which, double x, char separator, double y, double z)
 {
     const std::string v = x1(x, separator);
     switch (which) {
@@ -45,6 +45,22 @@ std::string verdictText(VerdictCase which, double x, char separator)
         return "Regulação " + v + " % acima do limite escolhido";
     case VerdictCase::RegulationCollapsed:
         return "Secundário sem tensão em carga: regulação acima do limite escolhido";
+    // The no-load current is a fraction of an ampere: three decimals. The
+    // insulation's thicknesses come in hundredths of a millimetre (0,15 mm).
+    case VerdictCase::NoLoadGood:
+    case VerdictCase::NoLoadBad:
+        return "Corrente em vazio " + fixed(x, 15, 3, separator) + " A (" + x1(y, separator)
+               + " % da nominal) na rede alta"
+               + (which == VerdictCase::NoLoadBad ? ": núcleo perto da saturação" : "");
+    case VerdictCase::InsulationGood:
+        return "Isolação reforçada: " + fixed(x, 15, 2, separator) + " mm ≥ "
+               + fixed(y, 15, 2, separator) + " mm";
+    case VerdictCase::InsulationBad:
+        return "Isolação " + fixed(x, 15, 2, separator) + " mm menor que "
+               + fixed(y, 15, 2, separator) + " mm exigidos (reforçada, " + x1(z, separator)
+               + " V)";
+    case VerdictCase::InsulationAboveTable:
+        return "Isolação reforçada para " + v + " V: acima da tabela, confira na norma";
     }
     return {};
 }
@@ -52,7 +68,7 @@ std::string verdictText(VerdictCase which, double x, char separator)
 void formatVerdicts(Analysis& a, char separator)
 {
     for (Verdict& v : a.verdicts)
-        v.text = verdictText(v.which, v.value, separator);
+        v.text = verdictText(v.which, v.value, separator, v.y, v.z);
 }
 
 const char* verdictKey(VerdictKind kind)
@@ -70,6 +86,10 @@ const char* verdictKey(VerdictKind kind)
         return "reactance";
     case VerdictKind::Regulation:
         return "regulation";
+    case VerdictKind::NoLoad:
+        return "no_load";
+    case VerdictKind::Insulation:
+        return "insulation";
     }
     return "";
 }

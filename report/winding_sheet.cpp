@@ -72,6 +72,17 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoRegMax", "Regulação máxima:", "%",
              "Maior regulação aceita num secundário. Transformadores pequenos: 4 a 12 % na alta "
              "tensão, até 15 % nos filamentos; válido de 0 a 100 %."},
+            {"ECoTolRede", "Tolerância da rede:", "%",
+             "Quanto a tensão da rede pode subir acima da nominal (EN 50160: 10 %; no Brasil, "
+             "133 V em 127 V e 231 V em 220 V). Válido de 0 a 30 %."},
+            {"ECoJunta", "Entreferro equivalente de cada junta:", "mm",
+             "Folga de ar que cada junta E-I equivale. Lâminas topo a topo: 0,013 a 0,025 mm; "
+             "intercaladas: menos. Válido de 0 a 1 mm."},
+            {"ECoImagMax", "Corrente em vazio máxima:", "%",
+             "Maior corrente em vazio na rede alta, em % da corrente do primário a plena carga. "
+             "Válido de 1 a 100 %."},
+            {"CBCoIsolacao", "Isolação entre primário e secundários:", "",
+             "Básica, ou reforçada (dupla) quando o secundário é acessível ao usuário."},
         };
         static const char* const loads[6][2] = {
             {"CBCoRet1", "Carga do secundário 1:"}, {"CBCoRet2", "Carga do secundário 2:"},
@@ -158,6 +169,9 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamil
         return design == DesignKind::ReatorFiltro && settingText(settings, "CBCoProjeto")
                                                          != "Espiras da aba";
     if (name == "ECoRegMax")
+        return design == DesignKind::TrafoAlim;
+    if (name == "ECoTolRede" || name == "ECoJunta" || name == "ECoImagMax"
+        || name == "CBCoIsolacao")
         return design == DesignKind::TrafoAlim;
     return true;
 }
@@ -282,6 +296,42 @@ void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
     w.heading("Ligações");
     for (const std::string& l : lines)
         w.line("  " + l);
+}
+
+// The fuse to fit, the current to expect with no load, and the insulation
+// test and distances between the primary and each secondary.
+void writeMains(Writer& w, const MainsChecks& m, const Analysis& a, char separator)
+{
+    w.heading("Rede e isolação");
+    w.line("  " + fuseText(m, separator) + (m.halves ? " (primários em paralelo)" : ""));
+    if (m.halves) {
+        const std::string series = m.fuseSeriesA ? general(*m.fuseSeriesA, separator) + " A"
+                                                 : "acima de 16 A";
+        w.line("  Com os primários em série: " + series + " retardado");
+    }
+    w.line("  Corrente em vazio esperada: " + w.num(m.iMagA, 3) + " A em "
+           + w.num(a.primaryVolts, 1) + " V; " + w.num(m.iMagHighA, 3) + " A na rede alta (+"
+           + w.num(m.tolerancePct, 1) + " %)");
+    for (const std::string& note : m.notes)
+        w.line("  Nota: " + note);
+    if (m.insulation.empty())
+        return;
+    w.line(std::string("  Isolação ") + (m.reinforced ? "reforçada" : "básica") + ": "
+           + Iec61558Note);
+    for (const InsulationRow& r : m.insulation) {
+        w.line("  " + r.secondary + " (tensão de trabalho " + w.num(r.workingV, 1) + " V):");
+        if (r.aboveTable) {
+            w.line("     Acima da tabela: confira na norma");
+            continue;
+        }
+        w.line("     Ensaio: " + w.num(r.testV, 0) + " V por um minuto entre o primário e o "
+               + r.secondary);
+        w.line("     Distâncias mínimas: " + w.num(r.clearanceMm, 1) + " mm no ar, "
+               + w.num(r.creepageMm, 1) + " mm de escoamento");
+        if (r.throughMm)
+            w.line("     Isolação entre eles: ao menos " + w.num(*r.throughMm, 2)
+                   + " mm (camadas finas)");
+    }
 }
 
 void writeFigures(Writer& w, const Analysis& a)
@@ -415,6 +465,8 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
         for (const std::string& note : analysis.notes)
             w.line("  " + note);
     }
+    if (analysis.mains)
+        writeMains(w, *analysis.mains, analysis, cfg.decimalSeparator);
     writeFigures(w, analysis);
     return w.take();
 }

@@ -6,6 +6,7 @@
 #include "form_helpers.h"
 #include "glyph_text.h"
 #include "keyboard.h"
+#include "painel_rede.h"
 #include "report_file.h"
 #include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
@@ -63,7 +64,7 @@ const Figure figureRows[] = {
     {"LCoMcu", "Peso do cobre:", "g", 0, All, &Analysis::mCuG},
     {"LCoMtotal", "Peso total (com carretel e isolação):", "g", 0, All, &Analysis::mTotalG},
 };
-constexpr int VerdictLines = 4;
+constexpr int VerdictLines = 6;
 
 unsigned designBit(DesignKind d)
 {
@@ -185,6 +186,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
     }
+    GBCoRede = new PainelRede(content);
+    column->addWidget(GBCoRede);
 
     TVCoEnrolamentos = new QTableView(content);
     TVCoEnrolamentos->setObjectName(QStringLiteral("TVCoEnrolamentos"));
@@ -286,7 +289,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
     };
     printRunner_ = [](QPrintDialog* d) { return d->exec() == QDialog::Accepted; };
-    resize(1100, 660);
+    resize(1100, 820); // the mains group below the verdicts
 }
 
 TFConstrucao::~TFConstrucao() = default;
@@ -475,6 +478,9 @@ void TFConstrucao::present()
         if (QWidget* h = verdictHolders_[i];
             h->isHidden() == (std::size_t(i) < analysis_.verdicts.size()))
             h->setVisible(std::size_t(i) < analysis_.verdicts.size());
+    if (GBCoRede->isHidden() == analysis_.mains.has_value())
+        GBCoRede->setVisible(analysis_.mains.has_value());
+    GBCoRede->setContent(analysis_, settings_, separator_);
     model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
     std::vector<bool> badGauges;
     for (std::size_t row = 0; row < analysis_.windings.size(); ++row)

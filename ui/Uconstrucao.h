@@ -27,6 +27,7 @@ class QTableView;
 namespace kelvora {
 
 class CrossSectionView;
+class PainelRede;
 class PainelSugestoes;
 class WindingTableModel;
 struct SheetPages;
@@ -62,6 +63,7 @@ public:
 
     const std::string& design() const { return source_.tab; }
     const construction::Analysis& analysis() const { return analysis_; }
+    PainelRede* rede() const { return GBCoRede; }
     Sheet& settingsSheet() { return sheet_; }
     SheetBinding& settingsBinding() { return binding_; }
     // The winding sheet of what the window shows.
@@ -113,8 +115,9 @@ private:
     CrossSectionView* PBCoCorte = nullptr;
     QTableView* TVCoEnrolamentos = nullptr;
     WindingTableModel* model_ = nullptr;
-    QLabel* verdicts_[4] = {};
-    QWidget* verdictHolders_[4] = {}; // each verdict's place in the column
+    QLabel* verdicts_[6] = {};
+    QWidget* verdictHolders_[6] = {}; // each verdict's place in the column
+    PainelRede* GBCoRede = nullptr;   // the power transformer's mains checks
     std::unique_ptr<TFConstrucaoResults> results_;
     std::vector<QLabel*> loadCaptions_; // of CBCoRet1-6
     std::vector<QWidget*> uiRows_;      // captions and units of the U/I window's settings

@@ -65,7 +65,7 @@ std::vector<std::string> with(std::vector<std::string> v, std::initializer_list<
 TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
 {
     const Json c = construcao({"trafo-alimentacao"});
-    EXPECT_EQ(keys(c), with(Common, {"b_peak_gauss", "efficiency_pct", "verdicts"}));
+    EXPECT_EQ(keys(c), with(Common, {"b_peak_gauss", "efficiency_pct", "mains", "verdicts"}));
     allFinite(c);
     // Defaults: a simple primary and three secondaries.
     ASSERT_EQ(c["windings"].size(), 4u);
@@ -93,7 +93,7 @@ TEST(CliConstrucao, PowerTransformerJsonParsesBackInTheDocumentedShape)
     // The default part is declared good by the tab but its coil does not fit.
     EXPECT_FALSE(c["fits"].get<bool>());
     EXPECT_EQ(keys(c["verdicts"]),
-              (std::vector<std::string>{"fit", "temperature", "flux", "regulation"}));
+              (std::vector<std::string>{"fit", "temperature", "flux", "regulation", "no_load"}));
     EXPECT_EQ(c["verdicts"]["fit"][0], "O enrolamento não cabe na janela (127,9 % da largura)");
     EXPECT_EQ(c["verdicts"]["fit"][1], false);
     EXPECT_NEAR(c["m_total_g"].get<double>(),
@@ -143,6 +143,43 @@ TEST(CliConstrucao, SettingsAreAssignedLikeControls)
     EXPECT_LT(m400["pfe_w"].get<double>(), base["pfe_w"].get<double>());
 }
 
+TEST(CliConstrucao, MainsSettingsAndObject)
+{
+    // The default part: 125 V primary, I_p = 0.988 A: 1.5 I_p = 1.48 A, the 1.6 A fuse.
+    const Json base = construcao({"trafo-alimentacao"});
+    const Json& m = base["mains"];
+    EXPECT_EQ(m["fuse_a"], 1.6);
+    EXPECT_NEAR(m["b_high_gauss"].get<double>(), 1.1 * base["b_peak_gauss"].get<double>(), 1e-9);
+    ASSERT_EQ(m["insulation"].size(), 3u);
+    // Secundário 1: (125 + 425.86) x 1.1 = 605.9 V, just above the 600 V row.
+    const double vnl = base["windings"][1]["v_nl"].get<double>();
+    EXPECT_EQ(m["insulation"][0]["secondary"], "Secundário 1");
+    EXPECT_NEAR(m["insulation"][0]["u_w_v"].get<double>(), (125 + vnl) * 1.1, 1e-9);
+    EXPECT_EQ(m["insulation"][0]["test_v"], 2500.0);
+    EXPECT_EQ(m["insulation"][0]["clearance_mm"], 5.5);
+    EXPECT_TRUE(m["insulation"][0]["dti_mm"].is_null());
+    EXPECT_EQ(base["verdicts"]["no_load"][1], true);
+
+    // A 5 % high line: (125 + 425.9) x 1.05 = 578 V, in the 600 V row.
+    const Json low = construcao({"trafo-alimentacao", "ECoTolRede=5"});
+    EXPECT_EQ(low["mains"]["insulation"][0]["test_v"], 2100.0);
+    EXPECT_LT(low["mains"]["i_mag_high_a"].get<double>(), m["i_mag_high_a"].get<double>());
+    // Reinforced: 0.5 mm through the insulation at 605.9 V; 0.2 mm over each winding is short.
+    const Json r = construcao({"trafo-alimentacao", "CBCoIsolacao=Reforçada"});
+    EXPECT_EQ(r["mains"]["insulation"][0]["dti_mm"], 0.5);
+    EXPECT_EQ(r["verdicts"]["insulation"][1], false);
+    EXPECT_EQ(r["verdicts"]["insulation"][0],
+              "Isolação 0,20 mm menor que 0,50 mm exigidos (reforçada, 605,9 V)");
+    // A tight limit on the no-load current, typed like any control.
+    const Json tight = construcao({"trafo-alimentacao", "ECoImagMax=1"});
+    EXPECT_EQ(tight["verdicts"]["no_load"][1], false);
+
+    const CliRun t = cliRun({"trafo-alimentacao", "--construcao", "--decimal-separator=,"});
+    EXPECT_THAT(t.out, HasSubstr("\nFusível do primário: 1,6 A retardado\n"));
+    EXPECT_THAT(t.out, HasSubstr("IEC 61558-1 (valores de referência; confira na norma)"));
+    EXPECT_THAT(t.out, HasSubstr("Corrente em vazio 0,"));
+}
+
 TEST(CliConstrucao, UsageErrorsOfTheSettings)
 {
     struct {
@@ -152,6 +189,8 @@ TEST(CliConstrucao, UsageErrorsOfTheSettings)
         {{"reator-filtro", "--construcao", "CBCoAco=M999"},
          "valor que a lista CBCoAco não tem: M999"},
         {{"reator-filtro", "ECoTamb=1234567890123"}, "texto longo demais para ECoTamb"},
+        {{"trafo-alimentacao", "CBCoIsolacao=Dupla"},
+         "valor que a lista CBCoIsolacao não tem: Dupla"},
         {{"reator-filtro", "CBCoRet7=Ponte, entrada capacitiva"},
          "controle de entrada desconhecido neste projeto: CBCoRet7"},
         {{"modulador-transistorizado", "--construcao"},

@@ -58,12 +58,42 @@ TEST(CliFolha, WritesTheWindingSheetOfTheDefaultTransformerAndOfADerivacaoPrimar
     //   9 layers (8 x 53 + 43), build 9 * 0.787 + 8 * 0.05 + 0.2 = 7.683 -> "7,68 mm";
     //   Secundário 3, 19.9 -> 20 turns of AWG 14: d = 0.127 * 92^(22/39) = 1.628,
     //   TPL = floor(46 / (1.715 * 1.1)) = 24, one layer, build 1.715 + 0.2 = 1.915 -> "1,92 mm".
+    // "Rede e isolação": 1.5 x 0.988 A = 1.48 A -> the 1.6 A fuse; Secundário 3 works at
+    //   (125 + 125 x 20/467) x 1.1 = 143.4 V: the 150 V row, 1250 V test, 0.5 / 1.6 mm.
     const Folha simples = folha({});
     EXPECT_EQ(simples.run.code, 0) << simples.run.err;
     EXPECT_EQ(simples.bytes, golden("folha_trafo_alim.txt"));
     const Folha derivacao = folha({"CNumPri=Derivação"});
     EXPECT_EQ(derivacao.run.code, 0) << derivacao.run.err;
     EXPECT_EQ(derivacao.bytes, golden("folha_trafo_alim_derivacao.txt"));
+}
+
+TEST(CliFolha, RedeEIsolacaoWithReinforcedInsulationAndTwoPrimaryHalves)
+{
+    // Reinforced, 605.9 V: 5000 V for one minute, 8.0 mm in air, 20.0 mm creepage, 0.50 mm
+    // through thin layers; the settings of the mains checks are listed with the others.
+    const Folha r = folha({"CBCoIsolacao=Reforçada", "ECoTolRede=10"});
+    ASSERT_EQ(r.run.code, 0) << r.run.err;
+    const std::string text = r.bytes.toStdString();
+    EXPECT_THAT(text, HasSubstr("\r\nRede e isola\xE7\xE3o\r\n"));
+    EXPECT_THAT(text, HasSubstr("  Secund\xE1rio 1 (tens\xE3o de trabalho 605,9 V):\r\n"
+                                "     Ensaio: 5000 V por um minuto entre o prim\xE1rio e o "
+                                "Secund\xE1rio 1\r\n"
+                                "     Dist\xE2ncias m\xEDnimas: 8,0 mm no ar, 20,0 mm de "
+                                "escoamento\r\n"
+                                "     Isola\xE7\xE3o entre eles: ao menos 0,50 mm (camadas finas)\r\n"));
+    EXPECT_THAT(text, HasSubstr("Isola\xE7\xE3o entre prim\xE1rio e secund\xE1rios: Refor\xE7"
+                                "ada\r\n"));
+    EXPECT_THAT(text, HasSubstr("[!!] Isola\xE7\xE3o 0,20 mm menor que 0,50 mm exigidos"));
+    // Two halves: in series on twice the voltage they draw half the current.
+    const Folha d = folha({"CNumPri=Duplo"});
+    EXPECT_THAT(d.bytes.toStdString(),
+                HasSubstr("retardado (prim\xE1rios em paralelo)\r\n  Com os prim\xE1rios em "
+                          "s\xE9rie: "));
+    // The reactor has no mains: neither the part nor its settings.
+    const Folha choke = folha({}, "reator-filtro");
+    EXPECT_THAT(choke.bytes.toStdString(), ::testing::Not(HasSubstr("Rede e isola")));
+    EXPECT_THAT(choke.bytes.toStdString(), ::testing::Not(HasSubstr("Toler\xE2ncia da rede")));
 }
 
 TEST(CliFolha, ListsTheSettingsAsTheAnalysisUsedThem)

@@ -198,8 +198,9 @@ TEST(ConstructionThermal, FivePassesConvergeOnTheHotCopper)
     // The resistances are those of the fifth pass's temperature, 76.7890 °C.
     EXPECT_NEAR(r.windings[0].r20Ohm, 3.310047, 1e-5);
     EXPECT_NEAR(r.windings[0].rHotOhm, 3.310047 * (1 + 0.00393 * 56.789029), 1e-5);
-    // 40 + 36.78 + 10 = 86.8 °C is inside class A (105 °C).
-    ASSERT_EQ(r.verdicts.size(), 4u);
+    // 40 + 36.78 + 10 = 86.8 °C is inside class A (105 °C). Fit, temperature,
+    // flux, regulation, then the mains checks' no-load current.
+    ASSERT_EQ(r.verdicts.size(), 5u);
     EXPECT_EQ(r.verdicts[1].text, "Elevação de temperatura 36,8 K: dentro da classe");
     EXPECT_TRUE(r.verdicts[1].good);
 
@@ -241,7 +242,8 @@ TEST(ConstructionTrafoAlim, RegulationOfOneSecondaryByHand)
     EXPECT_NEAR(r.mCuG, 357.1289, 1e-3);
     EXPECT_NEAR(r.mTotalG, 1964.575, 1e-2);
 
-    ASSERT_EQ(r.verdicts.size(), 4u);
+    ASSERT_EQ(r.verdicts.size(), 5u);
+    EXPECT_EQ(r.verdicts[4].kind, VerdictKind::NoLoad);
     EXPECT_EQ(r.verdicts[0].kind, VerdictKind::Fit);
     EXPECT_EQ(r.verdicts[0].text, "O enrolamento cabe na janela (79,0 % ocupados)");
     EXPECT_EQ(r.verdicts[2].kind, VerdictKind::Flux);
