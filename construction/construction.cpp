@@ -307,7 +307,8 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         for (int k = 1; k <= active; ++k) {
             const Load& load = loads()[set.load[k - 1]];
             allResistive = allResistive && set.load[k - 1] == 0;
-            iac[k] = std::fabs(in.is[k]) / load.k;
+            iac[k] = in.iRmsSimulated[k] ? std::fabs(*in.iRmsSimulated[k])
+                                         : std::fabs(in.is[k]) / load.k;
             pas += in.vs[k] * iac[k];
         }
         const double pap = pas * 100 / in.efficiency;
@@ -365,6 +366,8 @@ Analysis analyseTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& 
         r.design = kind;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
+        for (int k = 1; k <= active; ++k)
+            r.windings[primaries + std::size_t(k) - 1].simulatedCurrent = bool(in.iRmsSimulated[k]);
         weigh(r, w, set);
         // Peak flux from the EMF equation V = 4.44 f N B A.
         const double bPeak = vp / (4.44 * in.fo * np * netSection(w, set));

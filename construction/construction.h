@@ -43,6 +43,9 @@ struct ConstructionSettings {
     double mur = 5000.0;              // ECoMur: relative permeability of the steel
     double bdcMax = 12000.0;          // ECoBdcMax: highest DC flux of a choke, gauss
     int load[6] = {0, 0, 0, 0, 0, 0}; // CBCoRet1-6 items: index into loads()
+    // CBCoCorrRet: a secondary simulated in FFonte carries its simulated rms
+    // current instead of the fixed factor's.
+    bool simulatedCurrent = true;
 };
 
 // Reads the settings sheet like the tabs read their fields: an edit that is
@@ -68,6 +71,9 @@ struct TrafoAlimInput {
     double nprim[5] = {};   // Nprim1-4
     double awgPrim[5] = {}; // AWGprim1-4
     double vs[7] = {}, is[7] = {}, ns[7] = {}, awgs[7] = {}; // 1..6 used
+    // The rms current of a secondary from the rectifier's simulation (A),
+    // used instead of Is / k of its load; 1..6 used.
+    std::optional<double> iRmsSimulated[7];
 };
 
 struct TrafoModInput {
@@ -116,6 +122,7 @@ struct Winding {
     double iRmsA = 0;
     double pcuW = 0;
     double massG = 0;
+    bool simulatedCurrent = false; // iRmsA from the rectifier's simulation
     // Power transformer secondaries only.
     std::optional<double> vNl, vFl, regulationPct;
 };

@@ -89,6 +89,7 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
     const std::vector<std::string> loadNames = names(loads());
     for (int k = 1; k <= 6; ++k)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
+    v.push_back(list("CBCoCorrRet", {"da simulação", "do fator fixo"}, 0));
     return v;
 }
 
@@ -119,6 +120,7 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
     set.insulationClass = item(construcao, "CBCoClasse", 0);
     for (int k = 0; k < 6; ++k)
         set.load[k] = item(construcao, ("CBCoRet" + std::to_string(k + 1)).c_str(), 0);
+    set.simulatedCurrent = item(construcao, "CBCoCorrRet", 0) == 0;
     return set;
 }
 

@@ -162,8 +162,9 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
            + " mm");
     w.line("     Altura: " + w.num(wd.buildMm, 2) + " mm; fio: " + w.num(wd.lengthM, 2)
            + " m; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
-    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
-                             + " A rms; perda: " + w.num(wd.pcuW, 2) + " W";
+    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3) + " A rms"
+                             + (wd.simulatedCurrent ? " (da simulação do retificador)" : "")
+                             + "; perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
         electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
                       + " V";

@@ -492,6 +492,11 @@ Result simulate(const Circuit& c, const Options& o, char sep)
     State x0 = steadyState(m, m.guess(0), false);
     Result r;
     figures(r, m, x0);
+    // A constant current the source cannot keep up drives the output below
+    // zero, which no rectifier gives: no steady state.
+    for (const NodeResult& n : r.nodes)
+        if (!(n.vdc > 0))
+            return failed("A carga pede mais corrente do que a fonte fornece.");
     if (m.chokeInput() && c.rectifier == Rectifier::HalfWave) {
         const double rEq = r.loadCurrent > 0 ? r.nodes.back().vdc / r.loadCurrent : 0;
         r.lCritical = rEq / (4 * c.source.f);
