@@ -3,6 +3,7 @@
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
 #include "Uconstrucao.h"
+#include "Ufonte.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "design_files.h"
@@ -226,6 +227,8 @@ void TFKelvora::wireRecalculation()
         if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
             connect(b, &QAbstractButton::clicked, this,
                     [this, tabName] { showConstrucao(tabName); });
+    if (auto* b = findChild<QAbstractButton*>(QStringLiteral("BBFonteTA")))
+        connect(b, &QAbstractButton::clicked, this, [this] { showFonte(); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     for (const char* name : {"ImgConvTM", "ImgReatorTM"})
@@ -516,7 +519,29 @@ bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
     // The construction window follows its design in the same event.
     if (FConstrucao)
         FConstrucao->tabRecalculated(t.name.toStdString());
+    if (FFonte && FFonte->isVisible() && t.name == QLatin1String("TTrafoAlim"))
+        FFonte->recalculate();
     return !t.failed;
+}
+
+void TFKelvora::showFonte()
+{
+    if (!FFonte) {
+        Tab& t = tab("TTrafoAlim");
+        FFonte = std::make_unique<TFFonte>(FonteSource{
+            [this, &t] { return construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed); },
+            [this] {
+                if (!FConstrucao)
+                    return construction::ConstructionSettings{};
+                Sheet copy = FConstrucao->settingsSheet();
+                return construction::readSettings(copy, settings());
+            },
+            [this] { return settings(); }});
+        FFonte->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    FFonte->show();
+    FFonte->raise();
+    FFonte->recalculate();
 }
 
 void TFKelvora::reportError(const QString& message)

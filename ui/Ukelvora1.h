@@ -20,6 +20,7 @@ namespace kelvora {
 class DesignFiles;
 class TFNucleo;
 class TFConstrucao;
+class TFFonte;
 class TFCalcPI;
 class TFCalcReator;
 
@@ -52,6 +53,9 @@ public:
     // "Construção": the construction window of that tab, made on first use.
     void showConstrucao(const char* tab);
     TFConstrucao* construcao() const { return FConstrucao.get(); }
+    // "Fonte": the supply window of the power transformer, made on first use.
+    void showFonte();
+    TFFonte* fonteWindow() const { return FFonte.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
 
@@ -127,6 +131,7 @@ private:
     DesignFiles* files_ = nullptr;
     // Declared after the tabs, so it goes before the sheets it reads.
     std::unique_ptr<TFConstrucao> FConstrucao;
+    std::unique_ptr<TFFonte> FFonte;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;

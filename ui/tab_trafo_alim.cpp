@@ -202,6 +202,7 @@ void buildCoreSelection(QWidget* page)
     vis->setGeometry(290, 172, 124, 26);
     makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))
         ->setGeometry(290, 202, 124, 26);
+    makeButton(group, "BBFonteTA", QStringLiteral("Fonte"))->setGeometry(160, 206, 124, 26);
 }
 
 void buildOtherResults(QWidget* page)
