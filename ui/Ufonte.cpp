@@ -102,10 +102,26 @@ TFFonte::TFFonte(FonteSource source, QWidget* parent)
     build();
     selectorBinding_.setup();
     binding_.setup();
+    noWidgets_ = new QWidget(this);
+    noWidgets_->hide();
+    for (std::size_t k = 0; k < kept_.size(); ++k) {
+        keptBindings_[k] = std::make_unique<SheetBinding>(kept_[k], noWidgets_);
+        keptBindings_[k]->setup();
+    }
     resize(1100, 720);
 }
 
 TFFonte::~TFFonte() = default;
+
+SheetBinding* TFFonte::bindingOf(std::string_view name)
+{
+    if (name == fonte::SelectorSheet)
+        return &selectorBinding_;
+    for (int k = 1; k <= 6; ++k)
+        if (name == fonte::secondarySheet(k))
+            return k == secondary_ ? &binding_ : keptBindings_[std::size_t(k - 1)].get();
+    return nullptr;
+}
 
 Sheet& TFFonte::secondarySheet(int k) { return k == secondary_ ? shown_ : kept_[std::size_t(k - 1)]; }
 
@@ -167,6 +183,12 @@ void TFFonte::chooseSecondary()
 
 void TFFonte::recalculate()
 {
+    // A design file opened may have chosen another secondary.
+    selectorBinding_.readInputs();
+    if (fonte::chosenSecondary(selector_) != secondary_) {
+        chooseSecondary();
+        return;
+    }
     binding_.readInputs();
     const Settings cfg = source_.cfg ? source_.cfg() : Settings{};
     const construction::TrafoAlimInput in = source_.input();

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <string_view>
 
 class QLabel;
 class QChartView;
@@ -35,6 +37,9 @@ public:
     // Each secondary's controls; the chosen one is what the widgets show.
     Sheet& secondarySheet(int k);
     const fonte::Run& run() const { return run_; }
+    // The binding of a stored sheet of the window ("FFonte", "FFonte1" ...),
+    // null for another name. The chosen secondary's is the widgets'.
+    SheetBinding* bindingOf(std::string_view name);
 
 private:
     void build();
@@ -48,6 +53,9 @@ private:
     int secondary_ = 1;
     SheetBinding selectorBinding_;
     SheetBinding binding_;
+    // The secondaries not shown: sheets without widgets.
+    QWidget* noWidgets_ = nullptr;
+    std::array<std::unique_ptr<SheetBinding>, 6> keptBindings_;
     fonte::Run run_;
     QLabel* LFoResultados = nullptr;
     QChartView* steady_ = nullptr;

@@ -538,6 +538,10 @@ void TFKelvora::showFonte()
             },
             [this] { return settings(); }});
         FFonte->setAttribute(Qt::WA_QuitOnClose, false);
+        // The circuits of the design last opened (or the defaults), watched for changes.
+        files_->adopt(fonte::SelectorSheet);
+        for (int k = 1; k <= 6; ++k)
+            files_->adopt(fonte::secondarySheet(k));
     }
     FFonte->show();
     FFonte->raise();
@@ -573,6 +577,8 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
         return &FConstrucao->settingsBinding();
     if (FCalcPI && name == "FCalcPI")
         return &FCalcPI->binding();
+    if (FFonte)
+        return FFonte->bindingOf(name);
     return nullptr;
 }
 

@@ -2,6 +2,8 @@
 // opened by the button beside "Construção", live on its own controls, each
 // secondary keeping its own circuit, a broken rating in red.
 #include "Ufonte.h"
+#include "design_file.h"
+#include "design_files.h"
 #include "ui_fixture.h"
 
 #include <QChartView>
@@ -9,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QTemporaryDir>
+
+#include <fstream>
 
 using namespace kelvora;
 using kelvora::test::App;
@@ -58,6 +63,7 @@ class TestFonteWindow : public QObject {
 private slots:
     void opensFromTheButtonAndFollowsItsControls();
     void eachSecondaryKeepsItsCircuit();
+    void aDesignFileGivesEachSecondaryItsCircuit();
 };
 
 void TestFonteWindow::opensFromTheButtonAndFollowsItsControls()
@@ -101,6 +107,29 @@ void TestFonteWindow::eachSecondaryKeepsItsCircuit()
     QCOMPARE(in<QLineEdit>(w, "EFoValor1")->text(), QStringLiteral("22"));
     QCOMPARE(w->run().circuit.ladder[0].value, 22e-6);
     QVERIFY(fonte::simulated(w->secondarySheet(1)));
+    // What design files store: each secondary's own sheet.
+    QCOMPARE(w->bindingOf("FFonte1")->sheet()["EFoValor1"].text, std::string("22"));
+    QCOMPARE(w->bindingOf("FFonte2")->sheet()["EFoValor1"].text, std::string("47"));
+    QCOMPARE(w->bindingOf("FFonte")->sheet()["CBFoSecundario"].itemIndex, 0);
+}
+
+void TestFonteWindow::aDesignFileGivesEachSecondaryItsCircuit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fonte.kelvora"));
+    DesignInputs inputs(',');
+    inputs["FFonte2"]["EFoValor1"].text = "33";
+    inputs["FFonte2"]["CBFoRetificador"].text = "onda-completa-ct";
+    inputs["FFonte2"]["CBFoRetificador"].itemIndex = 1;
+    std::ofstream(path.toStdString()) << writeDesign(inputs, ',');
+    App app;
+    TFFonte* w = open(app);
+    QVERIFY(app.main->designFiles().openFile(path));
+    QCOMPARE(in<QLineEdit>(w, "EFoValor1")->text(), QStringLiteral("47")); // secondary 1: defaults
+    choose(w, "CBFoSecundario", QStringLiteral("2"));
+    QCOMPARE(in<QLineEdit>(w, "EFoValor1")->text(), QStringLiteral("33"));
+    QCOMPARE(in<QComboBox>(w, "CBFoRetificador")->currentText(), QStringLiteral("onda-completa-ct"));
+    QCOMPARE(w->run().circuit.rectifier, supply::Rectifier::CentreTap);
 }
 
 QTEST_MAIN(TestFonteWindow)
