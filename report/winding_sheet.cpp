@@ -52,6 +52,10 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoMur", "Permeabilidade relativa do aço:", "",
              "Permeabilidade relativa do aço nas induções de trabalho. Usual 2000 a 8000; "
              "válido de 100 a 100000."},
+            {"CBCoCorrRet", "Corrente dos retificadores:", "",
+             "Da simulação: um secundário simulado na janela Fonte leva a corrente rms que a "
+             "simulação do retificador dá; do fator fixo: a corrente da carga pelo fator do "
+             "tipo de carga."},
             {"ECoBdcMax", "Indução CC máxima do reator:", "Gauss",
              "Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a "
              "14000 Gauss; válido de 1000 a 20000 Gauss."},
@@ -133,6 +137,8 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, int activ
         return design != DesignKind::TrafoAlim;
     if (name == "ECoBdcMax")
         return design == DesignKind::ReatorFiltro;
+    if (name == "CBCoCorrRet") // each winding's line says where its current came from
+        return false;
     return true;
 }
 

@@ -210,6 +210,8 @@ void TFFonte::recalculate()
     }
     LFoResultados->setText(html);
     plot();
+    if (source_.changed)
+        source_.changed();
 }
 
 void TFFonte::plot()

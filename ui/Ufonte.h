@@ -24,6 +24,8 @@ struct FonteSource {
     std::function<construction::TrafoAlimInput()> input;
     std::function<construction::ConstructionSettings()> settings;
     std::function<Settings()> cfg;
+    // After each run: what follows the simulated currents (the construction).
+    std::function<void()> changed;
 };
 
 class TFFonte : public QWidget {

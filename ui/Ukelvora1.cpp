@@ -381,6 +381,16 @@ void TFKelvora::showConstrucao(const char* tabName)
     FConstrucao->showDesign(
         {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
          [&t] { return t.failed; }, [this] { return settings(); },
+         [this, &t, name = std::string(tabName)](const construction::ConstructionSettings& set,
+                                                 const Settings& cfg)
+             -> std::optional<construction::Analysis> {
+             if (name != "TTrafoAlim")
+                 return std::nullopt;
+             ensureFonte();
+             return fonte::analyseWithSupply(
+                 construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), set,
+                 [this](int k) { return &FFonte->secondarySheet(k); }, cfg);
+         },
          [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
              useCore(t.page, *construction::coreFieldsOf(name), bn, en);
          }});
@@ -524,25 +534,34 @@ bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
     return !t.failed;
 }
 
+void TFKelvora::ensureFonte()
+{
+    if (FFonte)
+        return;
+    Tab& t = tab("TTrafoAlim");
+    FFonte = std::make_unique<TFFonte>(FonteSource{
+        [this, &t] { return construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed); },
+        [this] {
+            if (!FConstrucao)
+                return construction::ConstructionSettings{};
+            Sheet copy = FConstrucao->settingsSheet();
+            return construction::readSettings(copy, settings());
+        },
+        [this] { return settings(); },
+        [this] {
+            if (FConstrucao)
+                FConstrucao->tabRecalculated("TTrafoAlim");
+        }});
+    FFonte->setAttribute(Qt::WA_QuitOnClose, false);
+    // The circuits of the design last opened (or the defaults), watched for changes.
+    files_->adopt(fonte::SelectorSheet);
+    for (int k = 1; k <= 6; ++k)
+        files_->adopt(fonte::secondarySheet(k));
+}
+
 void TFKelvora::showFonte()
 {
-    if (!FFonte) {
-        Tab& t = tab("TTrafoAlim");
-        FFonte = std::make_unique<TFFonte>(FonteSource{
-            [this, &t] { return construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed); },
-            [this] {
-                if (!FConstrucao)
-                    return construction::ConstructionSettings{};
-                Sheet copy = FConstrucao->settingsSheet();
-                return construction::readSettings(copy, settings());
-            },
-            [this] { return settings(); }});
-        FFonte->setAttribute(Qt::WA_QuitOnClose, false);
-        // The circuits of the design last opened (or the defaults), watched for changes.
-        files_->adopt(fonte::SelectorSheet);
-        for (int k = 1; k <= 6; ++k)
-            files_->adopt(fonte::secondarySheet(k));
-    }
+    ensureFonte();
     FFonte->show();
     FFonte->raise();
     FFonte->recalculate();

@@ -55,6 +55,9 @@ public:
     TFConstrucao* construcao() const { return FConstrucao.get(); }
     // "Fonte": the supply window of the power transformer, made on first use.
     void showFonte();
+    // Makes the supply window (hidden) if it is not there: the construction
+    // takes the simulated currents from it.
+    void ensureFonte();
     TFFonte* fonteWindow() const { return FFonte.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();

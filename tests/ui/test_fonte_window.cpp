@@ -2,6 +2,7 @@
 // opened by the button beside "Construção", live on its own controls, each
 // secondary keeping its own circuit, a broken rating in red.
 #include "Ufonte.h"
+#include "Uconstrucao.h"
 #include "design_file.h"
 #include "design_files.h"
 #include "ui_fixture.h"
@@ -64,6 +65,7 @@ private slots:
     void opensFromTheButtonAndFollowsItsControls();
     void eachSecondaryKeepsItsCircuit();
     void aDesignFileGivesEachSecondaryItsCircuit();
+    void theConstructionFollowsTheSimulatedCurrent();
 };
 
 void TestFonteWindow::opensFromTheButtonAndFollowsItsControls()
@@ -130,6 +132,33 @@ void TestFonteWindow::aDesignFileGivesEachSecondaryItsCircuit()
     QCOMPARE(in<QLineEdit>(w, "EFoValor1")->text(), QStringLiteral("33"));
     QCOMPARE(in<QComboBox>(w, "CBFoRetificador")->currentText(), QStringLiteral("onda-completa-ct"));
     QCOMPARE(w->run().circuit.rectifier, supply::Rectifier::CentreTap);
+}
+
+void TestFonteWindow::theConstructionFollowsTheSimulatedCurrent()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoTA"), Qt::LeftButton);
+    TFConstrucao* co = app.main->construcao();
+    QVERIFY(co);
+    // Not simulated yet: the tab's 100 mA as the rms current ("CA" load).
+    QCOMPARE(co->analysis().windings[1].iRmsA, 0.1f);
+    TFFonte* w = open(app);
+    const double simulated = w->run().result.windingRms;
+    QCOMPARE(co->analysis().windings[1].iRmsA, simulated);
+    QVERIFY(co->analysis().windings[1].simulatedCurrent);
+    QVERIFY(co->sheetText().find("A rms (da simulação do retificador)") != std::string::npos);
+    // Another capacitor changes the current pulses: the construction follows at once.
+    typeInto(w, "EFoValor1", QStringLiteral("220"));
+    QVERIFY(w->run().result.windingRms != simulated);
+    QCOMPARE(co->analysis().windings[1].iRmsA, w->run().result.windingRms);
+    // "do fator fixo" in the Construção window: back to the load's rule.
+    auto* c = co->findChild<QComboBox*>(QStringLiteral("CBCoCorrRet"));
+    QVERIFY(c);
+    c->setCurrentIndex(1);
+    emit c->activated(1);
+    QCOMPARE(co->analysis().windings[1].iRmsA, 0.1f);
+    QVERIFY(app.errors.isEmpty());
 }
 
 QTEST_MAIN(TestFonteWindow)
