@@ -12,6 +12,8 @@ namespace {
 
 constexpr double Mu0 = 4e-7 * std::numbers::pi;
 constexpr int EditMaxLength = 12;
+// A valve whose law and limits the builder types.
+const char* const OwnValve = "válvula própria";
 
 ControlSpec list(std::string name, std::vector<std::string> items, int index, bool visible = true)
 {
@@ -29,6 +31,7 @@ std::vector<std::string> deviceNames()
     std::vector<std::string> v;
     for (const supply::Device& d : supply::devices())
         v.push_back(d.name);
+    v.push_back(OwnValve);
     return v;
 }
 
@@ -79,6 +82,12 @@ std::vector<ControlSpec> secondaryControls()
         v.push_back(inputEdit("EFoValor" + n, values[k - 1], EditMaxLength));
         v.push_back(inputEdit("EFoPerda" + n, losses[k - 1], EditMaxLength));
     }
+    // "válvula própria": k, or a drop (V) at a current (mA), and the limits
+    // (peak plate current mA, PIV V, largest first capacitor uF, least plate
+    // resistance ohms); an empty limit is not checked.
+    for (const char* name : {"EFoValvK", "EFoValvQueda", "EFoValvCorrente", "EFoValvPico",
+                             "EFoValvPIV", "EFoValvCmax", "EFoValvRmin"})
+        v.push_back(inputEdit(name, "", EditMaxLength));
     v.push_back(list("CBFoCarga", {"corrente", "resistencia"}, 0));
     v.push_back(inputEdit("EFoCarga", "", EditMaxLength));
     v.push_back(inputEdit("EFoSangria", "", EditMaxLength));
@@ -185,7 +194,31 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction
     c.source = *src;
     c.source.lLeak = edit(sh, "EFoDispersao", src->lLeak * 1000, src->lLeak * 1000, cfg, false) / 1000;
     c.rectifier = *supply::rectifierFromKey(sh.spec("CBFoRetificador").items[std::size_t(item(sh, "CBFoRetificador"))]);
-    c.device = supply::devices()[std::size_t(item(sh, "CBFoDiodo"))];
+    const std::size_t device = std::size_t(item(sh, "CBFoDiodo"));
+    if (device < supply::devices().size()) {
+        c.device = supply::devices()[device];
+    } else {
+        c.device = supply::Device{};
+        c.device.name = OwnValve;
+        c.device.valve = true;
+        c.device.law.childLangmuir = true;
+        const double drop = edit(sh, "EFoValvQueda", 0, 0, cfg, true);
+        const double at = edit(sh, "EFoValvCorrente", 0, 0, cfg, true) / 1000;
+        c.device.law.k = edit(sh, "EFoValvK", supply::childLangmuirK(drop, at), 0, cfg, true);
+        if (!(c.device.law.k > 0)) {
+            st.error = "A válvula própria precisa de k ou de uma queda a uma corrente.";
+            return st;
+        }
+        auto limit = [&](const char* name, double scale) -> std::optional<double> {
+            const double v = edit(sh, name, 0, 0, cfg, true);
+            return v > 0 ? std::optional<double>(v * scale) : std::nullopt;
+        };
+        supply::Ratings& rt = c.device.ratings;
+        rt.iPeak = limit("EFoValvPico", 1e-3);
+        rt.piv = limit("EFoValvPIV", 1);
+        rt.cMax = limit("EFoValvCmax", 1e-6);
+        rt.rMin = limit("EFoValvRmin", 1);
+    }
     for (int e = 1; e <= 4; ++e) {
         const std::string n = std::to_string(e);
         const int kind = item(sh, ("CBFoElem" + n).c_str());

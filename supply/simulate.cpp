@@ -383,7 +383,8 @@ void rate(Result& r, VerdictKey key, const std::string& what, double x, double l
 void verdicts(Result& r, const Circuit& c, const Model& m, char sep)
 {
     const Ratings& rt = c.device.ratings;
-    const std::string of = "do " + c.device.name;
+    // "do 5U4G", "da válvula própria".
+    const std::string of = (c.device.name.rfind("válvula", 0) == 0 ? "da " : "do ") + c.device.name;
     std::optional<double> piv = rt.piv;
     if (rt.pivAt[0][0]) { // falls with the DC current: the figure of the next current up
         piv = *rt.pivAt[2][1];

@@ -30,6 +30,10 @@ const char* captionOf(const std::string& name)
         {"CBFoElem3", "Elemento 3:"}, {"EFoValor3", "Valor 3:"},
         {"EFoPerda3", "ESR ou resistência 3:"}, {"CBFoElem4", "Elemento 4:"},
         {"EFoValor4", "Valor 4:"}, {"EFoPerda4", "ESR ou resistência 4:"},
+        {"EFoValvK", "Válvula própria: k (A/V^1,5):"}, {"EFoValvQueda", "ou queda (V):"},
+        {"EFoValvCorrente", "a uma corrente (mA):"}, {"EFoValvPico", "Pico por placa (mA):"},
+        {"EFoValvPIV", "Tensão inversa máxima (V):"}, {"EFoValvCmax", "Primeiro capacitor máximo (µF):"},
+        {"EFoValvRmin", "Resistência mínima por placa (ohms):"},
         {"CBFoCarga", "Carga:"}, {"EFoCarga", "Carga (mA ou ohms, vazio: a da aba):"},
         {"EFoSangria", "Resistor de sangria (ohms):"},
     };

@@ -65,6 +65,27 @@ TEST(CliFonte, UsageErrorsAsTheOtherDesigns)
     EXPECT_THAT(r.out, HasSubstr("circuito-pi, fonte"));
 }
 
+// A valve of the builder's own: k from its drop, its limits judged by name.
+TEST(CliFonte, OwnValveTakesItsLawAndLimitsFromTheUser)
+{
+    const Json j = run({"CBFoRetificador=onda-completa-ct", "CBFoDiodo=válvula própria",
+                        "EFoValvQueda=58", "EFoValvCorrente=225", "EFoValvPIV=100",
+                        "EFoValvCmax=40", "EFoValor1=20"},
+                       0);
+    const Json& v = j["fonte"]["verdicts"];
+    ASSERT_TRUE(v.contains("piv")) << v.dump();
+    EXPECT_FALSE(v["piv"][1].get<bool>());
+    EXPECT_THAT(v["piv"][0].get<std::string>(), HasSubstr("acima do máximo da válvula própria (100,0 V)"));
+    EXPECT_TRUE(v["first_capacitor"][1].get<bool>());
+    EXPECT_FALSE(v.contains("peak_current")); // not typed: not judged
+    // The same law as the 5U4G's (58 V at 225 mA): the same figures.
+    const Json u = run({"CBFoRetificador=onda-completa-ct", "CBFoDiodo=5U4G", "EFoValor1=20"});
+    EXPECT_DOUBLE_EQ(j["fonte"]["nodes"][0]["vdc"].get<double>(),
+                     u["fonte"]["nodes"][0]["vdc"].get<double>());
+    const Json none = run({"CBFoDiodo=válvula própria"}, 1);
+    EXPECT_EQ(none["fonte"]["error"], "A válvula própria precisa de k ou de uma queda a uma corrente.");
+}
+
 TEST(CliFonte, AnInactiveSecondaryIsAnError)
 {
     const Json j = run({"CBFoSecundario=5"}, 1);
