@@ -303,6 +303,17 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (const Control& c = std::as_const(tab)[name]; c.substituted)
                 err << "kelvora-cli: aviso: " << name << " = \"" << c.text
                     << "\" não é um número; o cálculo usou o valor padrão do campo\n";
+        // The filter reactor tab's choke, for a ladder that uses it.
+        std::optional<fonte::Reactor> reactor;
+        if (isFonte || wantConstrucao) {
+            Sheet& rf = inputs["TReatorFiltro"];
+            DesignResults rs;
+            const Design* rd = findDesign("reator-filtro");
+            const bool failed
+                = runCalculation(rf, rd->outputs, [&] { rd->show(rf, rs, cfg); }).has_value();
+            reactor = fonte::reactorOf(construction::reatorFiltroInput(rf, rs.reatorFiltro, failed),
+                                       construction::readSettings(construcao, cfg), cfg);
+        }
         std::optional<fonte::Run> supplyRun;
         if (isFonte) {
             const construction::TrafoAlimInput in
@@ -310,7 +321,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
             set.simulatedCurrent = false; // the source: the analysis with the fixed factor
             const construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
-            supplyRun = fonte::runSecondary(fonteSheet, a, in, set, secondary, cfg);
+            supplyRun = fonte::runSecondary(fonteSheet, a, in, set, secondary, cfg, true, reactor);
             if (!supplyRun->error)
                 fonte::markSimulated(fonteSheet);
         }
@@ -319,7 +330,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             analysis = fonte::analyseWithSupply(
                 construction::trafoAlimInput(tab, state.trafoAlim, !error.empty()),
                 construction::readSettings(construcao, cfg),
-                [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, cfg);
+                [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, cfg, reactor);
         else if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
                                                 construction::readSettings(construcao, cfg), cfg);

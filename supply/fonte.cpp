@@ -88,6 +88,8 @@ std::vector<ControlSpec> secondaryControls()
     for (const char* name : {"EFoValvK", "EFoValvQueda", "EFoValvCorrente", "EFoValvPico",
                              "EFoValvPIV", "EFoValvCmax", "EFoValvRmin"})
         v.push_back(inputEdit(name, "", EditMaxLength));
+    // "usar o reator da aba": the first L of the ladder is the filter reactor tab's.
+    v.push_back(list("CBFoReator", {"não", "sim"}, 0));
     v.push_back(list("CBFoCarga", {"corrente", "resistencia"}, 0));
     v.push_back(inputEdit("EFoCarga", "", EditMaxLength));
     v.push_back(inputEdit("EFoSangria", "", EditMaxLength));
@@ -177,8 +179,18 @@ std::optional<supply::Source> sourceOf(const construction::Analysis& a,
     return src;
 }
 
+std::optional<Reactor> reactorOf(const construction::ReatorFiltroInput& in,
+                                 const construction::ConstructionSettings& set, const Settings& cfg)
+{
+    const construction::Analysis a = construction::analyseReatorFiltro(in, set, cfg);
+    if (a.error || a.windings.empty() || !(in.lr > 0))
+        return std::nullopt;
+    return Reactor{in.lr, a.windings[0].rHotOhm};
+}
+
 Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction::TrafoAlimInput& in,
-                  const construction::ConstructionSettings& set, int k, const Settings& cfg)
+                  const construction::ConstructionSettings& set, int k, const Settings& cfg,
+                  const std::optional<Reactor>& reactor)
 {
     Setup st;
     for (const std::string& name : sh.names())
@@ -237,6 +249,21 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction
         }
         c.ladder.push_back(el);
     }
+    if (item(sh, "CBFoReator") == 1) {
+        auto l = std::find_if(c.ladder.begin(), c.ladder.end(), [](const supply::Element& e) {
+            return e.kind == supply::ElementKind::L;
+        });
+        if (l == c.ladder.end()) {
+            st.error = "Não há indutor no filtro para o reator da aba.";
+            return st;
+        }
+        if (!reactor) {
+            st.error = "O reator da aba não tem cálculo válido.";
+            return st;
+        }
+        l->value = reactor->henry;
+        l->loss = reactor->dcr;
+    }
     c.load.constantCurrent = item(sh, "CBFoCarga") == 0;
     const double typed = std::fabs(in.is[k]) * 1000; // the tab's current as the DC load, mA
     if (c.load.constantCurrent)
@@ -254,10 +281,10 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction
 
 Run runSecondary(Sheet& sh, const construction::Analysis& a, const construction::TrafoAlimInput& in,
                  const construction::ConstructionSettings& set, int k, const Settings& cfg,
-                 bool withSweep)
+                 bool withSweep, const std::optional<Reactor>& reactor)
 {
     Run r;
-    Setup st = readCircuit(sh, a, in, set, k, cfg);
+    Setup st = readCircuit(sh, a, in, set, k, cfg, reactor);
     r.circuit = st.circuit;
     if (st.error) {
         r.error = st.error;
@@ -342,7 +369,7 @@ std::string fonteTable(const Run& r, const Settings& cfg)
 construction::Analysis analyseWithSupply(construction::TrafoAlimInput in,
                                          const construction::ConstructionSettings& set,
                                          const std::function<Sheet*(int)>& sheets,
-                                         const Settings& cfg)
+                                         const Settings& cfg, const std::optional<Reactor>& reactor)
 {
     construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
     if (!set.simulatedCurrent || a.error)
@@ -356,7 +383,7 @@ construction::Analysis analyseWithSupply(construction::TrafoAlimInput in,
         if (!sh || !simulated(*sh))
             continue;
         Sheet copy = *sh;
-        const Run r = runSecondary(copy, a, in, set, k, cfg, false);
+        const Run r = runSecondary(copy, a, in, set, k, cfg, false, reactor);
         if (r.error)
             continue;
         in.iRmsSimulated[k] = r.result.windingRms;

@@ -43,6 +43,14 @@ std::optional<supply::Source> sourceOf(const construction::Analysis& a,
                                        const construction::ConstructionSettings& set, int k,
                                        double mains);
 
+// The filter reactor tab's choke: its inductance Lr (H) and its winding's hot
+// resistance from that design's construction analysis (ohms).
+struct Reactor {
+    double henry = 0, dcr = 0;
+};
+std::optional<Reactor> reactorOf(const construction::ReatorFiltroInput& in,
+                                 const construction::ConstructionSettings& set, const Settings& cfg);
+
 struct Setup {
     std::optional<std::string> error;
     supply::Circuit circuit;
@@ -52,7 +60,8 @@ struct Setup {
 // hold no number turn red and take their defaults, like the tabs' fields.
 Setup readCircuit(Sheet& secondary, const construction::Analysis& a,
                   const construction::TrafoAlimInput& in,
-                  const construction::ConstructionSettings& set, int k, const Settings& cfg);
+                  const construction::ConstructionSettings& set, int k, const Settings& cfg,
+                  const std::optional<Reactor>& reactor = std::nullopt);
 
 struct Run {
     std::optional<std::string> error;
@@ -65,7 +74,7 @@ struct Run {
 Run runSecondary(Sheet& secondary, const construction::Analysis& a,
                  const construction::TrafoAlimInput& in,
                  const construction::ConstructionSettings& set, int k, const Settings& cfg,
-                 bool withSweep = true);
+                 bool withSweep = true, const std::optional<Reactor>& reactor = std::nullopt);
 
 nlohmann::ordered_json fonteJson(const Run& r);
 // The same as readable lines NAME<TAB>text, numbers with the separator of `cfg`.
@@ -78,6 +87,7 @@ std::string fonteTable(const Run& r, const Settings& cfg);
 construction::Analysis analyseWithSupply(construction::TrafoAlimInput in,
                                          const construction::ConstructionSettings& set,
                                          const std::function<Sheet*(int)>& sheets,
-                                         const Settings& cfg);
+                                         const Settings& cfg,
+                                         const std::optional<Reactor>& reactor = std::nullopt);
 
 } // namespace kelvora::fonte

@@ -34,6 +34,7 @@ const char* captionOf(const std::string& name)
         {"EFoValvCorrente", "a uma corrente (mA):"}, {"EFoValvPico", "Pico por placa (mA):"},
         {"EFoValvPIV", "Tensão inversa máxima (V):"}, {"EFoValvCmax", "Primeiro capacitor máximo (µF):"},
         {"EFoValvRmin", "Resistência mínima por placa (ohms):"},
+        {"CBFoReator", "Usar o reator da aba no primeiro L:"},
         {"CBFoCarga", "Carga:"}, {"EFoCarga", "Carga (mA ou ohms, vazio: a da aba):"},
         {"EFoSangria", "Resistor de sangria (ohms):"},
     };
@@ -199,7 +200,8 @@ void TFFonte::recalculate()
     construction::ConstructionSettings set = source_.settings();
     set.simulatedCurrent = false;
     const construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
-    run_ = fonte::runSecondary(shown_, a, in, set, secondary_, cfg);
+    run_ = fonte::runSecondary(shown_, a, in, set, secondary_, cfg, true,
+                               source_.reactor ? source_.reactor() : std::nullopt);
     if (!run_.error)
         fonte::markSimulated(shown_);
     binding_.mirror();

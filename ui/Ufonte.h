@@ -26,6 +26,8 @@ struct FonteSource {
     std::function<Settings()> cfg;
     // After each run: what follows the simulated currents (the construction).
     std::function<void()> changed;
+    // The filter reactor tab's choke, when its design has one.
+    std::function<std::optional<fonte::Reactor>()> reactor;
 };
 
 class TFFonte : public QWidget {

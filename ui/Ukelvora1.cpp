@@ -389,7 +389,7 @@ void TFKelvora::showConstrucao(const char* tabName)
              ensureFonte();
              return fonte::analyseWithSupply(
                  construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), set,
-                 [this](int k) { return &FFonte->secondarySheet(k); }, cfg);
+                 [this](int k) { return &FFonte->secondarySheet(k); }, cfg, fonteReactor());
          },
          [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
              useCore(t.page, *construction::coreFieldsOf(name), bn, en);
@@ -551,12 +551,25 @@ void TFKelvora::ensureFonte()
         [this] {
             if (FConstrucao)
                 FConstrucao->tabRecalculated("TTrafoAlim");
-        }});
+        },
+        [this] { return fonteReactor(); }});
     FFonte->setAttribute(Qt::WA_QuitOnClose, false);
     // The circuits of the design last opened (or the defaults), watched for changes.
     files_->adopt(fonte::SelectorSheet);
     for (int k = 1; k <= 6; ++k)
         files_->adopt(fonte::secondarySheet(k));
+}
+
+std::optional<fonte::Reactor> TFKelvora::fonteReactor()
+{
+    Tab& r = tab("TReatorFiltro");
+    construction::ConstructionSettings set;
+    if (FConstrucao) {
+        Sheet copy = FConstrucao->settingsSheet();
+        set = construction::readSettings(copy, settings());
+    }
+    return fonte::reactorOf(construction::reatorFiltroInput(r.sheet, results_.reatorFiltro, r.failed),
+                            set, settings());
 }
 
 void TFKelvora::showFonte()

@@ -1,4 +1,5 @@
 #pragma once
+#include "fonte.h"
 // The main window: seven tabs, the recalculation wiring and the handlers.
 #include "binding.h"
 #include "design.h"
@@ -58,6 +59,8 @@ public:
     // Makes the supply window (hidden) if it is not there: the construction
     // takes the simulated currents from it.
     void ensureFonte();
+    // The filter reactor tab's choke for a supply ladder that uses it.
+    std::optional<fonte::Reactor> fonteReactor();
     TFFonte* fonteWindow() const { return FFonte.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,32 @@ TEST(CliFonte, OwnValveTakesItsLawAndLimitsFromTheUser)
                      u["fonte"]["nodes"][0]["vdc"].get<double>());
     const Json none = run({"CBFoDiodo=válvula própria"}, 1);
     EXPECT_EQ(none["fonte"]["error"], "A válvula própria precisa de k ou de uma queda a uma corrente.");
+}
+
+// "usar o reator da aba": the first L is the reactor tab's Lr (10 H by default)
+// with its winding's hot resistance from that design's construction.
+TEST(CliFonte, TheReactorOfTheTabIsTheFirstChoke)
+{
+    const CliRun rf = cliRun({"reator-filtro", "--construcao", "--json", "--decimal-separator=."});
+    const Json r = Json::parse(rf.out);
+    const std::string lr = r["controls"]["ERFLr"]["text"];
+    const double dcr = r["construcao"]["windings"][0]["rhot_ohm"];
+    const Json tab = run({"CBFoElem1=L", "EFoValor1=1", "CBFoReator=sim", "CBFoElem2=C",
+                          "EFoValor2=47"});
+    char typed[32];
+    std::snprintf(typed, sizeof typed, "%.6f", dcr);
+    std::string dcrText = typed;
+    for (char& c : dcrText)
+        if (c == '.')
+            c = ',';
+    const Json own = run({"CBFoElem1=L", "EFoValor1=" + lr, "EFoPerda1=" + dcrText, "CBFoElem2=C",
+                          "EFoValor2=47"});
+    EXPECT_NEAR(tab["fonte"]["nodes"][1]["vdc"].get<double>(),
+                own["fonte"]["nodes"][1]["vdc"].get<double>(), 1e-3);
+    EXPECT_NEAR(tab["fonte"]["power_w"][0].get<double>(), own["fonte"]["power_w"][0].get<double>(),
+                1e-4);
+    const Json none = run({"CBFoReator=sim"}, 1);
+    EXPECT_EQ(none["fonte"]["error"], "Não há indutor no filtro para o reator da aba.");
 }
 
 TEST(CliFonte, AnInactiveSecondaryIsAnError)
