@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -200,8 +201,12 @@ void TFFonte::recalculate()
     construction::ConstructionSettings set = source_.settings();
     set.simulatedCurrent = false;
     const construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
+    // The sweep takes some tens of milliseconds, more than a frame: the busy
+    // cursor says the window is working.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     run_ = fonte::runSecondary(shown_, a, in, set, secondary_, cfg, true,
                                source_.reactor ? source_.reactor() : std::nullopt);
+    QGuiApplication::restoreOverrideCursor();
     if (!run_.error)
         fonte::markSimulated(shown_);
     binding_.mirror();
