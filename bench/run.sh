@@ -9,6 +9,9 @@ RUNS=${BENCH_RUNS:-25}
 echo "== calculations and number formats"
 "$B/bench/bench_calc" --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 
+echo "== rectifier and filter simulation"
+"$B/bench/bench_supply" --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+
 echo "== keystrokes on the real window (offscreen)"
 QT_QPA_PLATFORM=offscreen "$B/bench/bench_keystroke" 400
 

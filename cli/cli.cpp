@@ -7,6 +7,7 @@
 #include "construction_output.h"
 #include "design_file_io.h"
 #include "designs.h"
+#include "fonte.h"
 #include "nucleo.h"
 #include "recalculation.h"
 #include "report_file.h"
@@ -34,6 +35,10 @@ const char* const Usage =
     "                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]\n"
     "     kelvora-cli --help | --version | --controles\n";
 
+// The supply of a secondary: the power transformer's design and its
+// construction, then the rectifier and filter of the window FFonte.
+const char* const FonteDesign = "fonte";
+
 struct UsageError {
     std::string message;
 };
@@ -43,7 +48,7 @@ std::string designList()
     std::string s;
     for (const Design& d : designs())
         s += (s.empty() ? "" : ", ") + d.name;
-    return s;
+    return s + ", " + FonteDesign;
 }
 
 void printHelp(std::ostream& out)
@@ -204,8 +209,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return finish(printBlock(out, [&] { out << controlList(); }), err, 0);
         if (args[0] == "--version")
             return finish(printBlock(out, [&] { out << "kelvora-cli 4.0 (beta)\n"; }), err, 0);
-        const Design* design = findDesign(args[0]);
-        if (!design || args[0] != design->name)
+        const bool isFonte = args[0] == FonteDesign;
+        const Design* design = findDesign(isFonte ? "trafo-alimentacao" : args[0]);
+        if (!design || (!isFonte && args[0] != design->name))
             throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
                              + ")"};
 
@@ -283,10 +289,18 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Sheet& tab = inputs[design->tab];
         Sheet& ajustes = inputs["TAjustes"];
         Sheet& construcao = inputs["FConstrucao"];
+        Sheet& fonteSelector = inputs[fonte::SelectorSheet];
+        for (const auto& [name, text] : assignments)
+            if (isFonte && fonte::isSelectorControl(name))
+                assign(fonteSelector, fonteSelector, name, text);
+        const int secondary = fonte::chosenSecondary(fonteSelector);
+        Sheet& fonteSheet = inputs[fonte::secondarySheet(secondary)];
         for (const auto& [name, text] : assignments) {
             if (construction::isConstrucaoControl(name))
                 assign(construcao, construcao, name, text);
-            else
+            else if (isFonte && fonte::isSecondaryControl(name))
+                assign(fonteSheet, fonteSheet, name, text);
+            else if (!(isFonte && fonte::isSelectorControl(name)))
                 assign(tab, ajustes, name, text);
         }
 
@@ -302,8 +316,35 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (const Control& c = std::as_const(tab)[name]; c.substituted)
                 err << "kelvora-cli: aviso: " << name << " = \"" << c.text
                     << "\" não é um número; o cálculo usou o valor padrão do campo\n";
+        // The filter reactor tab's choke, for a ladder that uses it.
+        std::optional<fonte::Reactor> reactor;
+        if (isFonte || wantConstrucao) {
+            Sheet& rf = inputs["TReatorFiltro"];
+            DesignResults rs;
+            const Design* rd = findDesign("reator-filtro");
+            const bool failed
+                = runCalculation(rf, rd->outputs, [&] { rd->show(rf, rs, cfg); }).has_value();
+            reactor = fonte::reactorOf(construction::reatorFiltroInput(rf, rs.reatorFiltro, failed),
+                                       construction::readSettings(construcao, cfg), cfg);
+        }
+        std::optional<fonte::Run> supplyRun;
+        if (isFonte) {
+            const construction::TrafoAlimInput in
+                = construction::trafoAlimInput(tab, state.trafoAlim, !error.empty());
+            construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
+            set.simulatedCurrent = false; // the source: the analysis with the fixed factor
+            const construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
+            supplyRun = fonte::runSecondary(fonteSheet, a, in, set, secondary, cfg, true, reactor);
+            if (!supplyRun->error)
+                fonte::markSimulated(fonteSheet);
+        }
         std::optional<construction::Analysis> analysis;
-        if (wantConstrucao)
+        if (wantConstrucao && design->name == "trafo-alimentacao")
+            analysis = fonte::analyseWithSupply(
+                construction::trafoAlimInput(tab, state.trafoAlim, !error.empty()),
+                construction::readSettings(construcao, cfg),
+                [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, cfg, reactor);
+        else if (wantConstrucao)
             analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
                                                 construction::readSettings(construcao, cfg), cfg);
         std::optional<construction::Advice> advice;
@@ -314,7 +355,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         std::optional<std::string> printed;
         if (json) {
             nlohmann::ordered_json j;
-            j["design"] = design->name;
+            j["design"] = isFonte ? std::string(FonteDesign) : design->name;
             j["error"] = error.empty() ? nlohmann::ordered_json(nullptr)
                                        : nlohmann::ordered_json(error);
             j["controls"] = controlsJson(tab);
@@ -334,6 +375,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 j["construcao"] = construcaoJson(*analysis);
             if (advice)
                 j["sugestoes"] = sugestoesJson(*advice);
+            if (supplyRun)
+                j["fonte"] = fonte::fonteJson(*supplyRun);
             // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
             const std::string text = j.dump(2, ' ', false,
                                             nlohmann::ordered_json::error_handler_t::replace);
@@ -346,6 +389,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                     out << construcaoTable(*analysis, cfg);
                 if (advice)
                     out << sugestoesTable(*advice, cfg);
+                if (supplyRun)
+                    out << fonte::fonteTable(*supplyRun, cfg);
             });
         }
         if (!projectOut.empty())
@@ -356,6 +401,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
         if (!error.empty()) {
             err << "kelvora-cli: " << error << '\n';
+            return finish(printed, err, 1);
+        }
+        if (supplyRun && supplyRun->error) {
+            err << "kelvora-cli: " << *supplyRun->error << '\n';
             return finish(printed, err, 1);
         }
         int status = 0;

@@ -401,7 +401,8 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         for (int k = 1; k <= active; ++k) {
             const Load& load = loads()[set.load[k - 1]];
             allResistive = allResistive && set.load[k - 1] == 0;
-            iac[k] = std::fabs(in.is[k]) / load.k;
+            iac[k] = in.iRmsSimulated[k] ? std::fabs(*in.iRmsSimulated[k])
+                                         : std::fabs(in.is[k]) / load.k;
             pas += in.vs[k] * iac[k];
         }
         const double pap = pas * 100 / in.efficiency;
@@ -460,6 +461,8 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
+        for (int k = 1; k <= active; ++k)
+            r.windings[primaries + std::size_t(k) - 1].simulatedCurrent = bool(in.iRmsSimulated[k]);
         weigh(r, w, set);
         // Peak flux from the EMF equation V = 4.44 f N B A.
         const double bPeak = vp / (4.44 * in.fo * np * netSection(w, set));

@@ -64,6 +64,9 @@ struct ConstructionSettings {
     double jointMm = 0.01f;           // ECoJunta: equivalent air gap of each E-I joint
     double noLoadMaxPct = 25.0;       // ECoImagMax: highest no-load current, % of full load
     int insulation = 0;               // CBCoIsolacao item: 0 basic, 1 reinforced
+    // CBCoCorrRet: a secondary simulated in FFonte carries its simulated rms
+    // current instead of the fixed factor's.
+    bool simulatedCurrent = true;
 };
 
 // Reads the settings sheet like the tabs read their fields: an edit that is
@@ -89,6 +92,9 @@ struct TrafoAlimInput {
     double nprim[5] = {};   // Nprim1-4
     double awgPrim[5] = {}; // AWGprim1-4
     double vs[7] = {}, is[7] = {}, ns[7] = {}, awgs[7] = {}; // 1..6 used
+    // The rms current of a secondary from the rectifier's simulation (A),
+    // used instead of Is / k of its load; 1..6 used.
+    std::optional<double> iRmsSimulated[7];
 };
 
 struct TrafoModInput {
@@ -144,6 +150,7 @@ struct Winding {
     double massG = 0;
     std::optional<double> turnsTab; // the tab's turns, unrounded (none where the tab has none)
     double jAmm2 = 0;               // current density, A/mm^2
+    bool simulatedCurrent = false; // iRmsA from the rectifier's simulation
     // Power transformer secondaries only.
     std::optional<double> vNl, vFl, regulationPct;
     // U/I: the half on each leg's coil, in series with the other (leg 1

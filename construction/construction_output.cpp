@@ -13,7 +13,7 @@ namespace {
 
 Json optional(const std::optional<double>& v) { return v ? Json(*v) : Json(nullptr); }
 
-Json windingJson(const Winding& w)
+Json windingFields(const Winding& w)
 {
     return Json{{"name", w.name},
                 {"turns", jsonNumber(w.turns)},
@@ -34,6 +34,15 @@ Json windingJson(const Winding& w)
                 {"v_nl", optional(w.vNl)},
                 {"v_fl", optional(w.vFl)},
                 {"regulation_pct", optional(w.regulationPct)}};
+}
+
+Json windingJson(const Winding& w)
+{
+    Json j = windingFields(w);
+    // Said only where the current is not the loads' rule: the rectifier's simulation.
+    if (w.simulatedCurrent)
+        j["i_rms_from"] = "simulação";
+    return j;
 }
 
 // Characters a terminal shows for a UTF-8 text.

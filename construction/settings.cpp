@@ -137,6 +137,7 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
         v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
     for (int row = 1; row <= GaugeRows; ++row)
         v.push_back(inputEdit(gaugeControl(row), "", EditMaxLength));
+    v.push_back(list("CBCoCorrRet", {"da simulação", "do fator fixo"}, 0));
     return v;
 }
 
@@ -188,6 +189,7 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
     set.insulation = item(construcao, "CBCoIsolacao", 0);
     for (int k = 0; k < 6; ++k)
         set.load[k] = item(construcao, ("CBCoRet" + std::to_string(k + 1)).c_str(), 0);
+    set.simulatedCurrent = item(construcao, "CBCoCorrRet", 0) == 0;
     return set;
 }
 

@@ -3,6 +3,7 @@
 #include "ajustes.h"
 #include "construction.h"
 #include "designs.h"
+#include "fonte.h"
 #include "numbers.h"
 
 #include <nlohmann/json.hpp>
@@ -230,6 +231,10 @@ const std::vector<StoredSheet>& storedSheets()
         // is: DesignInputs rewrites them for the separator in force.
         v.push_back({"TAjustes", ajustesControls()});
         v.push_back({"FConstrucao", construction::construcaoControls(',')});
+        // The supply window: the secondary it shows, and each secondary's circuit.
+        v.push_back({fonte::SelectorSheet, fonte::selectorControls()});
+        for (int k = 1; k <= 6; ++k)
+            v.push_back({fonte::secondarySheet(k), fonte::secondaryControls()});
         return v;
     }();
     return all;

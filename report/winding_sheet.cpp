@@ -56,6 +56,10 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
             {"ECoMur", "Permeabilidade relativa do aço:", "",
              "Permeabilidade relativa do aço nas induções de trabalho. Usual 2000 a 8000; "
              "válido de 100 a 100000."},
+            {"CBCoCorrRet", "Corrente dos retificadores:", "",
+             "Da simulação: um secundário simulado na janela Fonte leva a corrente rms que a "
+             "simulação do retificador dá; do fator fixo: a corrente da carga pelo fator do "
+             "tipo de carga."},
             {"ECoBdcMax", "Indução CC máxima do reator:", "Gauss",
              "Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a "
              "14000 Gauss; válido de 1000 a 20000 Gauss."},
@@ -173,6 +177,8 @@ bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamil
     if (name == "ECoTolRede" || name == "ECoJunta" || name == "ECoImagMax"
         || name == "CBCoIsolacao")
         return design == DesignKind::TrafoAlim;
+    if (name == "CBCoCorrRet") // each winding's line says where its current came from
+        return false;
     return true;
 }
 
@@ -232,9 +238,10 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     w.line("     Altura: " + w.num(wd.buildMm, 2) + (legs ? " mm (perna 1)" : " mm")
            + "; fio: " + w.num(wd.lengthM, 2) + (legs ? " m (as duas metades)" : " m")
            + "; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
-    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3)
-                             + " A rms (" + w.num(wd.jAmm2, 2)
-                             + " A/mm²); perda: " + w.num(wd.pcuW, 2) + " W";
+    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3) + " A rms ("
+                             + w.num(wd.jAmm2, 2) + " A/mm²)"
+                             + (wd.simulatedCurrent ? " (da simulação do retificador)" : "")
+                             + "; perda: " + w.num(wd.pcuW, 2) + " W";
     if (wd.vNl && wd.vFl) {
         electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
                       + " V";

@@ -401,6 +401,9 @@ void TFConstrucao::recalculate()
                                                           *source_.state, failed, settings_, cfg);
     if (!subject)
         return;
+    if (source_.supplyAnalysis)
+        if (std::optional<construction::Analysis> a = source_.supplyAnalysis(settings_, cfg))
+            subject->analysis = std::move(*a);
     analysis_ = std::move(subject->analysis);
     core_ = subject->core;
     a_ = core_.a;

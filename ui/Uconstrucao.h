@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,11 @@ struct ConstrucaoSource {
     const DesignResults* state = nullptr;
     std::function<bool()> tabFailed;
     std::function<Settings()> settings;
+    // The power transformer's analysis with the simulated rectifier currents
+    // (the Fonte window's), when there is one.
+    std::function<std::optional<construction::Analysis>(const construction::ConstructionSettings&,
+                                                        const Settings&)>
+        supplyAnalysis;
     // "Usar este núcleo": writes Bn and En (texts) into the tab, which recalculates.
     std::function<void(const QString& bn, const QString& en)> useCore;
 };

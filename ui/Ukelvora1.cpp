@@ -3,6 +3,7 @@
 #include "Ucalcpi.h"
 #include "Ucalcreator.h"
 #include "Uconstrucao.h"
+#include "Ufonte.h"
 #include "Unucleo.h"
 #include "ajustes.h"
 #include "construction_summary.h"
@@ -260,6 +261,8 @@ void TFKelvora::wireRecalculation()
         if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
             connect(b, &QAbstractButton::clicked, this,
                     [this, tabName] { showConstrucao(tabName); });
+    if (auto* b = findChild<QAbstractButton*>(QStringLiteral("BBFonteTA")))
+        connect(b, &QAbstractButton::clicked, this, [this] { showFonte(); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
     onChange({"BSalva_TM"}, &TFKelvora::BSalva_TMClick);
     onChange({"BSalvaRF"}, &TFKelvora::BSalvaRFClick);
@@ -462,6 +465,16 @@ void TFKelvora::showConstrucao(const char* tabName)
     FConstrucao->showDesign(
         {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
          [&t] { return t.failed; }, [this] { return settings(); },
+         [this, &t, name = std::string(tabName)](const construction::ConstructionSettings& set,
+                                                 const Settings& cfg)
+             -> std::optional<construction::Analysis> {
+             if (name != "TTrafoAlim")
+                 return std::nullopt;
+             ensureFonte();
+             return fonte::analyseWithSupply(
+                 construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), set,
+                 [this](int k) { return &FFonte->secondarySheet(k); }, cfg, fonteReactor());
+         },
          [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
              useCore(t.page, *construction::coreFieldsOf(name), bn, en);
          }});
@@ -623,6 +636,8 @@ void TFKelvora::constructionFollows(const std::string& tabName)
     // The construction window follows its design in the same event.
     if (FConstrucao)
         FConstrucao->tabRecalculated(tabName);
+    if (FFonte && FFonte->isVisible() && tabName == "TTrafoAlim")
+        FFonte->recalculate();
     const char* name = summaryLabelOf(tabName);
     if (!name)
         return;
@@ -637,6 +652,52 @@ void TFKelvora::constructionFollows(const std::string& tabName)
     const construction::Summary& summary = summaries_[tabName] = construction::summarise(*a);
     if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
         showSummary(label, summary);
+}
+
+void TFKelvora::ensureFonte()
+{
+    if (FFonte)
+        return;
+    Tab& t = tab("TTrafoAlim");
+    FFonte = std::make_unique<TFFonte>(FonteSource{
+        [this, &t] { return construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed); },
+        [this] {
+            if (!FConstrucao)
+                return construction::ConstructionSettings{};
+            Sheet copy = FConstrucao->settingsSheet();
+            return construction::readSettings(copy, settings());
+        },
+        [this] { return settings(); },
+        [this] {
+            if (FConstrucao)
+                FConstrucao->tabRecalculated("TTrafoAlim");
+        },
+        [this] { return fonteReactor(); }});
+    FFonte->setAttribute(Qt::WA_QuitOnClose, false);
+    // The circuits of the design last opened (or the defaults), watched for changes.
+    files_->adopt(fonte::SelectorSheet);
+    for (int k = 1; k <= 6; ++k)
+        files_->adopt(fonte::secondarySheet(k));
+}
+
+std::optional<fonte::Reactor> TFKelvora::fonteReactor()
+{
+    Tab& r = tab("TReatorFiltro");
+    construction::ConstructionSettings set;
+    if (FConstrucao) {
+        Sheet copy = FConstrucao->settingsSheet();
+        set = construction::readSettings(copy, settings());
+    }
+    return fonte::reactorOf(construction::reatorFiltroInput(r.sheet, results_.reatorFiltro, r.failed),
+                            set, settings());
+}
+
+void TFKelvora::showFonte()
+{
+    ensureFonte();
+    FFonte->show();
+    FFonte->raise();
+    FFonte->recalculate();
 }
 
 void TFKelvora::reportError(const QString& message)
@@ -668,6 +729,8 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
         return &FConstrucao->settingsBinding();
     if (FCalcPI && name == "FCalcPI")
         return &FCalcPI->binding();
+    if (FFonte)
+        return FFonte->bindingOf(name);
     return nullptr;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "fonte.h"
 // The main window: seven tabs, the recalculation wiring and the handlers.
 #include "binding.h"
 #include "design.h"
@@ -22,6 +23,7 @@ namespace kelvora {
 class DesignFiles;
 class TFNucleo;
 class TFConstrucao;
+class TFFonte;
 class TFCalcPI;
 class TFCalcReator;
 
@@ -60,6 +62,14 @@ public:
     // Makes the construction window on first use (hidden).
     TFConstrucao& makeConstrucao();
     TFConstrucao* construcao() const { return FConstrucao.get(); }
+    // "Fonte": the supply window of the power transformer, made on first use.
+    void showFonte();
+    // Makes the supply window (hidden) if it is not there: the construction
+    // takes the simulated currents from it.
+    void ensureFonte();
+    // The filter reactor tab's choke for a supply ladder that uses it.
+    std::optional<fonte::Reactor> fonteReactor();
+    TFFonte* fonteWindow() const { return FFonte.get(); }
     void BSalvaTAClick();
     void BSalva_TMClick();
     void BSalvaRFClick();
@@ -141,6 +151,7 @@ private:
     DesignFiles* files_ = nullptr;
     // Declared after the tabs, so it goes before the sheets it reads.
     std::unique_ptr<TFConstrucao> FConstrucao;
+    std::unique_ptr<TFFonte> FFonte;
     // Pages not built yet: the tab and its form builder.
     std::vector<std::pair<Tab*, void (*)(QWidget*)>> pending_;
     bool buildQueued_ = false;

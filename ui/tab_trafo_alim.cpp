@@ -232,6 +232,9 @@ void buildOtherResults(QWidget* page)
     grid->addWidget(makeLabel(group, QStringLiteral("Frequência de Operação = ")), 4, 0);
     grid->addWidget(result(group, "LFo", 0, 0, 66), 4, 1);
     grid->addWidget(makeLabel(group, QStringLiteral("Hz")), 4, 2);
+    // The rectifier and filter this transformer feeds, simulated on its windings;
+    // here because the core group's right column holds the core's two buttons.
+    grid->addWidget(makeButton(group, "BBFonteTA", QStringLiteral("Fonte")), 3, 2, 1, 2);
     grid->setColumnStretch(4, 1);
     grid->setHorizontalSpacing(6);
 }

@@ -75,7 +75,8 @@ TEST(DesignFile, StoresTheDesignSheetsAndTheSettingsInOneList)
         names.push_back(s.name);
     EXPECT_EQ(names,
               (std::vector<std::string>{"TTrafoAlim", "TModValvul", "TModTransis", "TReatorFiltro",
-                                        "FCalcPI", "TAjustes", "FConstrucao"}));
+                                        "FCalcPI", "TAjustes", "FConstrucao", "FFonte", "FFonte1",
+                                        "FFonte2", "FFonte3", "FFonte4", "FFonte5", "FFonte6"}));
 }
 
 TEST(DesignFile, AListWithNothingChosenIsLeftOutAndKeepsItsStartUpState)

@@ -404,7 +404,8 @@ void TestUsability::powerTransformerKeyboardOrderFollowsTheDesign()
     for (QWidget* w : readingOrder(app.find("TTrafoAlim")))
         if (w->isVisible() && w->isEnabled()) // where Tab stops
             names << w->objectName();
-    // Operating data, primary, secondaries (and their counts), core, buttons, report.
+    // Operating data, primary, secondaries (and their counts), core, buttons (the
+    // supply's below the core group), report.
     const QStringList expected = {QStringLiteral("EFo"),           QStringLiteral("CBTaBmax"),
                                   QStringLiteral("CBTaEff"),       QStringLiteral("EVp1"),
                                   QStringLiteral("EVs1"),          QStringLiteral("EIs1"),
@@ -414,7 +415,7 @@ void TestUsability::powerTransformerKeyboardOrderFollowsTheDesign()
                                   QStringLiteral("EBn1"),          QStringLiteral("EEn1"),
                                   QStringLiteral("RBNucleoE"),     QStringLiteral("RBNucleoU"),
                                   QStringLiteral("BBVisNucleoTA"), QStringLiteral("BBConstrucaoTA"),
-                                  QStringLiteral("EUserNameTA"),   QStringLiteral("EApplicationTA"),
+                                  QStringLiteral("BBFonteTA"),     QStringLiteral("EUserNameTA"),   QStringLiteral("EApplicationTA"),
                                   QStringLiteral("BSalvaTA")};
     QCOMPARE(names.join(u' '), expected.join(u' '));
 }
