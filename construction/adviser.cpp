@@ -61,7 +61,7 @@ std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
         return "O cálculo da aba terminou com erro.";
     if (uCore)
         return "A construção considera lâminas E/I.";
-    return std::nullopt;
+    return inputRefusal(tab, sheet, s);
 }
 
 // One core judged by the tab's calculation alone, on the tab's inputs with
