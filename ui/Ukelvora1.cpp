@@ -22,7 +22,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QTabBar>
 #include <QLocale>
 #include <QMenuBar>
@@ -564,9 +563,8 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
     }
     t.failed = error.has_value();
     const int index = PageControl1->indexOf(t.page);
+    // The caption in red; an icon would make the tab bar taller and move the page.
     PageControl1->tabBar()->setTabTextColor(index, error ? QColor(255, 0, 0) : QColor());
-    PageControl1->setTabIcon(index, error ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
-                                          : QIcon());
     showMessageLine();
     if (error && errorLineObserver_)
         errorLineObserver_(t.message);
