@@ -47,6 +47,7 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     s.Lr = readTolerant(in.Lr, 1, rd.Lr, cfg);
     s.RFBn = readTolerant(in.RFBn, 1, rd.RFBn, cfg);
     s.RFEn = readTolerant(in.RFEn, 1, rd.RFEn, cfg);
+    rd.IrRaised = !rd.Ir && !(s.Ir > 0);
     if (!(s.Ir > 0))
         s.Ir = 1;
     s.refused = !(s.Lr > 0);
@@ -156,10 +157,10 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
     const ReatorFiltroResult::Reads& rd = s.reads;
     if (s.reached < 1)
         return;
-    showRead(tab["ERFIr"], rd.Ir);
-    showRead(tab["ERFLr"], rd.Lr);
-    showRead(tab["CBRFBn"], rd.RFBn);
-    showRead(tab["CBRFEn"], rd.RFEn);
+    showRead(tab["ERFIr"], rd.Ir, s.Ir, cfg, rd.IrRaised);
+    showRead(tab["ERFLr"], rd.Lr, s.Lr, cfg);
+    showRead(tab["CBRFBn"], rd.RFBn, s.RFBn, cfg);
+    showRead(tab["CBRFEn"], rd.RFEn, s.RFEn, cfg);
     if (s.refused) {
         refuseInductance(tab);
         return;

@@ -36,6 +36,7 @@ struct ReatorFiltroResult {
     // Which edit texts were not numbers (the fallback stood in).
     struct Reads {
         bool Ir = false, Lr = false, RFBn = false, RFEn = false;
+        bool IrRaised = false; // a current not above 0 mA taken as 1 mA
     } reads;
     int reached = 0;                // the last step the run completed
     std::optional<CalcError> error; // the step after `reached` failed with it

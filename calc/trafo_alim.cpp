@@ -52,13 +52,16 @@ using LD = long double;
 
 // Primary voltage fields: a value of 0 or below would give no current at all,
 // and above 10 kV the tab is no longer a mains transformer.
-float primaryVoltage(const std::string& text, bool& substituted, const Settings& cfg)
+float primaryVoltage(const std::string& text, bool& substituted, bool& clamped,
+                     const Settings& cfg)
 {
-    float v = readTolerant(text, 1, substituted, cfg);
+    const float typed = readTolerant(text, 1, substituted, cfg);
+    float v = typed;
     if (!(v > 0))
         v = 1;
     if (v > 10000)
         v = 10000;
+    clamped = v != typed;
     return v;
 }
 
@@ -101,8 +104,8 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
     r.reached = 2;
 
     // 3. Flux density (gauss) and efficiency (%) come from lists: strict reads.
-    r.Bmax = strictFloat(in.Bmax, cfg.decimalSeparator);
-    r.n = strictFloat(in.n, cfg.decimalSeparator);
+    r.Bmax = readingField("CBTaBmax", [&] { return strictFloat(in.Bmax, cfg.decimalSeparator); });
+    r.n = readingField("CBTaEff", [&] { return strictFloat(in.n, cfg.decimalSeparator); });
     r.reached = 3;
 
     // 4. Secondaries; currents typed in mA, kept in A, never below 1 mA so
@@ -111,6 +114,8 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
         r.Vs[i] = readTolerant(in.Vs[i], 0, rd.Vs[i], cfg);
     for (int i = 1; i <= 6; ++i) {
         float mA = readTolerant(in.Is[i], 1, rd.Is[i], cfg);
+        rd.IsNegative[i] = mA < 0;
+        rd.IsRaised[i] = !rd.Is[i] && mA < 1;
         if (!(mA > 1))
             mA = 1;
         r.Is[i] = store(LD(mA) * 0.001);
@@ -179,10 +184,10 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
 
     // 17. Primary voltages; the second half of a double primary is the first's
     // twin. The full winding cannot be shorter than its tap.
-    r.Vp[1] = primaryVoltage(in.Vp1, rd.Vp[1], cfg);
+    r.Vp[1] = primaryVoltage(in.Vp1, rd.Vp[1], rd.VpClamped[1], cfg);
     r.Vp[2] = readTolerant(in.Vp1, 1, rd.Vp[2], cfg);
-    r.Vp[3] = primaryVoltage(in.Vp3, rd.Vp[3], cfg);
-    r.Vp[4] = primaryVoltage(in.Vp4, rd.Vp[4], cfg);
+    r.Vp[3] = primaryVoltage(in.Vp3, rd.Vp[3], rd.VpClamped[3], cfg);
+    r.Vp[4] = primaryVoltage(in.Vp4, rd.Vp[4], rd.VpClamped[4], cfg);
     rd.tapRaised = !(r.Vp[4] >= r.Vp[3]);
     if (rd.tapRaised)
         r.Vp[4] = r.Vp[3];
@@ -364,11 +369,11 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     const TrafoAlimResult::Reads& rd = r.reads;
     if (r.reached < 1)
         return;
-    showRead(tab["EBn1"], rd.Bn);
-    showRead(tab["EEn1"], rd.En);
+    showRead(tab["EBn1"], rd.Bn, r.Bn, cfg);
+    showRead(tab["EEn1"], rd.En, r.En, cfg);
     if (r.reached < 2)
         return;
-    showRead(tab["EFo"], rd.Fo);
+    showRead(tab["EFo"], rd.Fo, r.Fo, cfg, rd.FoClamped != 0);
     if (rd.FoClamped) {
         tab["EFo"].background = Colour::Red;
         tab["EFo"].text = rd.FoClamped < 0 ? "1" : "500000";
@@ -376,10 +381,21 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     tab["LFo"].text = general(r.Fo, cfg);
     if (r.reached < 4)
         return;
-    for (int i = 1; i <= 6; ++i)
-        showRead(tab[names().EVs[i]], rd.Vs[i]);
-    for (int i = 1; i <= 6; ++i)
-        showRead(tab[names().EIs[i]], rd.Is[i]);
+    // A negative voltage or current is a number, but no winding: the
+    // arithmetic goes on as typed (negative turns, the current taken as
+    // 1 mA) and the field is marked as a bad input.
+    for (int i = 1; i <= 6; ++i) {
+        Control& v = tab[names().EVs[i]];
+        showRead(v, rd.Vs[i], r.Vs[i], cfg);
+        if (!rd.Vs[i] && r.Vs[i] < 0)
+            showBadInput(v, "valor negativo: a tensão de um secundário é maior que zero");
+    }
+    for (int i = 1; i <= 6; ++i) {
+        Control& c = tab[names().EIs[i]];
+        showRead(c, rd.Is[i], 1, cfg, rd.IsRaised[i]);
+        if (rd.IsNegative[i])
+            showBadInput(c, "valor negativo: a corrente de um secundário é maior que zero");
+    }
     if (r.reached < 5)
         return;
     tab["LPas"].text = fixed(r.Pas, 3, 2, cfg);
@@ -422,10 +438,12 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     if (r.reached < 17)
         return;
     for (int i : {1, 3, 4})
-        showRead(tab[names().EVp[i]], rd.Vp[i]);
+        showRead(tab[names().EVp[i]], rd.Vp[i], r.Vp[i], cfg, rd.VpClamped[i]);
     tab["EVp2"].text = tab["EVp1"].text;
-    showRead(tab["EVp2"], rd.Vp[2]);
+    showRead(tab["EVp2"], rd.Vp[2], r.Vp[2], cfg);
     tab["EVp4"].background = rd.tapRaised ? Colour::Red : Colour::Window;
+    if (rd.tapRaised)
+        tab["EVp4"].readNote = "menor que a derivação: usado " + shortest(r.Vp[4], cfg);
     // 18. The primaries' panels are shown before their windings are worked out.
     showPrimaries(tab, r.TipoPri);
     if (r.reached < 18)

@@ -54,6 +54,9 @@ struct TrafoAlimResult {
         bool Bn = false, En = false, Fo = false;
         bool Vs[7] = {}, Is[7] = {}, Vp[5] = {};
         int FoClamped = 0;      // -1 raised to 1 Hz, +1 lowered to 500 kHz
+        bool IsRaised[7] = {};  // a current below 1 mA taken as 1 mA
+        bool IsNegative[7] = {};
+        bool VpClamped[5] = {}; // a primary voltage taken as 1 V or 10 kV
         bool tapRaised = false; // EVp4 below EVp3: the full winding taken as the tap
     } reads;
     int reached = 0;                // the last step the run completed

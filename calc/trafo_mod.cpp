@@ -5,6 +5,8 @@
 #include "conductor.h"
 
 #include <string>
+#include <string_view>
+#include <tuple>
 
 namespace kelvora {
 
@@ -56,10 +58,10 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
     const Sigma sigma(cfg.sigmaText);
 
     // 1. Chosen lamination: centre-leg width and stack height, whole mm.
-    const int bn = strictInt(in.Bn);
-    const int en = strictInt(in.En);
-    m.Bn = static_cast<float>(bn);
-    m.En = static_cast<float>(en);
+    //    Each is stored as soon as it is read: a stack that is no whole
+    //    number leaves the width read before it in the record.
+    m.Bn = static_cast<float>(readingField("CBTMBn", [&] { return strictInt(in.Bn); }));
+    m.En = static_cast<float>(readingField("CBTMEn", [&] { return strictInt(in.En); }));
     m.reached = 1;
 
     // 2. The edit fields; a modulator of no power is taken as 1 W.
@@ -72,7 +74,8 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
     m.Ibrf = readTolerant(in.Ibrf, 1, rd.Ibrf, cfg);
     m.Ebrf = readTolerant(in.Ebrf, 1, rd.Ebrf, cfg);
     m.Bmax = readTolerant(in.Bmax, 1, rd.Bmax, cfg);
-    if (!(m.PaMod > 0))
+    rd.PaModRaised = !(m.PaMod > 0);
+    if (rd.PaModRaised)
         m.PaMod = 1;
     // 3. Each valve works into half the plate-to-plate load (shown only).
     m.reached = 3;
@@ -300,16 +303,17 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
     const TrafoModResult::Reads& rd = m.reads;
     if (m.reached < 3)
         return;
-    for (auto [name, substituted] : {std::pair{"EPaMod", rd.PaMod},
-                                     {"EFmin", rd.Fmin},
-                                     {"EEbmod", rd.Ebmod},
-                                     {"EIb0mod", rd.Ib0mod},
-                                     {"EIb1mod", rd.Ib1mod},
-                                     {"EZmod", rd.Zmod},
-                                     {"EIbrf", rd.Ibrf},
-                                     {"EEbrf", rd.Ebrf},
-                                     {"EBmax", rd.Bmax}})
-        showRead(tab[name], substituted);
+    for (auto [name, substituted, used] : {std::tuple{"EPaMod", rd.PaMod, m.PaMod},
+                                           {"EFmin", rd.Fmin, m.Fmin},
+                                           {"EEbmod", rd.Ebmod, m.Ebmod},
+                                           {"EIb0mod", rd.Ib0mod, m.Ib0mod},
+                                           {"EIb1mod", rd.Ib1mod, m.Ib1mod},
+                                           {"EZmod", rd.Zmod, m.Zmod},
+                                           {"EIbrf", rd.Ibrf, m.Ibrf},
+                                           {"EEbrf", rd.Ebrf, m.Ebrf},
+                                           {"EBmax", rd.Bmax, m.Bmax}})
+        showRead(tab[name], substituted, used, cfg, name == std::string_view("EPaMod")
+                                                        && rd.PaModRaised && !substituted);
     tab["LZpl1"].text = ohms(LD(m.Zmod) * 0.5, cfg);
     tab["LZpl2"].text = tab["LZpl1"].text;
     if (m.reached < 4)

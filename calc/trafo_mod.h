@@ -51,6 +51,7 @@ struct TrafoModResult {
     struct Reads {
         bool PaMod = false, Fmin = false, Ebmod = false, Ib0mod = false, Ib1mod = false;
         bool Zmod = false, Ibrf = false, Ebrf = false, Bmax = false;
+        bool PaModRaised = false; // a power not above 0 W taken as 1 W
     } reads;
     int reached = 0;                // the last step the run completed
     std::optional<CalcError> error; // the step after `reached` failed with it

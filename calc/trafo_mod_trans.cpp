@@ -56,15 +56,15 @@ float strict(const std::string& text, const Settings& cfg)
 void calculate(const TrafoModTransInputs& in, const Settings& cfg, R& s)
 {
     // Every input is a strict read: a text that does not convert ends the run.
-    s.Po = strict(in.Po, cfg);
-    s.Fm = strict(in.Fm, cfg);
-    s.Vcc = strict(in.Vcc, cfg);
-    s.Ro = strict(in.Ro, cfg);
-    s.Rd = strict(in.Rd, cfg);
-    s.Ic0pct = strictInt(in.Ic0pct);
-    s.Bmin = strict(in.Bmin, cfg);
-    s.Bmax_tr = strict(in.Bmax_tr, cfg);
-    s.BQ3 = strict(in.BQ3, cfg);
+    s.Po = readingField("EPo", [&] { return strict(in.Po, cfg); });
+    s.Fm = readingField("EFm", [&] { return strict(in.Fm, cfg); });
+    s.Vcc = readingField("EVcc", [&] { return strict(in.Vcc, cfg); });
+    s.Ro = readingField("ERo", [&] { return strict(in.Ro, cfg); });
+    s.Rd = readingField("ERd", [&] { return strict(in.Rd, cfg); });
+    s.Ic0pct = readingField("CBIc0", [&] { return strictInt(in.Ic0pct); });
+    s.Bmin = readingField("EBetaQ1Q2min", [&] { return strict(in.Bmin, cfg); });
+    s.Bmax_tr = readingField("EBetaQ1Q2max", [&] { return strict(in.Bmax_tr, cfg); });
+    s.BQ3 = readingField("EBetaQ3", [&] { return strict(in.BQ3, cfg); });
     const LD pi = Pi;
     int& done = s.reached;
 

@@ -8,6 +8,7 @@
 #include "design_file_io.h"
 #include "designs.h"
 #include "fonte.h"
+#include "field_text.h"
 #include "nucleo.h"
 #include "recalculation.h"
 #include "report_file.h"
@@ -18,7 +19,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
+#include <map>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -41,7 +44,43 @@ const char* const FonteDesign = "fonte";
 
 struct UsageError {
     std::string message;
+    bool showUsage = true; // a file that cannot be read needs no usage text
 };
+
+// The warning for a field the calculation did not use as typed; `typed` is
+// its text before the run (a range rule may have rewritten it). The note
+// ends in "usado X" when a value stood in for the text.
+std::string readWarning(const std::string& name, const std::string& typed, const Control& c)
+{
+    std::string w = "kelvora-cli: aviso: " + name + " = \"" + typed + "\": ";
+    const std::string used = ": usado ";
+    if (const std::size_t at = c.readNote.rfind(used); at != std::string::npos)
+        return w + c.readNote.substr(0, at) + "; o cálculo usou " + c.readNote.substr(at + used.size())
+               + "\n";
+    return w + c.readNote + "\n";
+}
+
+// Warnings for every field of `sheet` whose read left a note, in the sheet's order.
+void warnReads(const Sheet& sheet, const std::map<std::string, std::string>& typed,
+               std::ostream& err)
+{
+    for (const std::string& name : sheet.names()) {
+        const Control& c = sheet[name];
+        if (!sheet.spec(name).input || c.readNote.empty())
+            continue;
+        const auto it = typed.find(name);
+        err << readWarning(name, it != typed.end() ? it->second : c.text, c);
+    }
+}
+
+std::map<std::string, std::string> inputTexts(const Sheet& sheet)
+{
+    std::map<std::string, std::string> m;
+    for (const std::string& name : sheet.names())
+        if (sheet.spec(name).input)
+            m[name] = sheet[name].text;
+    return m;
+}
 
 std::string designList()
 {
@@ -65,7 +104,8 @@ void printHelp(std::ostream& out)
            "  --sugere-nucleo        os núcleos do catálogo que passam em todas as\n"
            "                         verificações, os mais leves primeiro\n"
            "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
-           "  --folha=ARQUIVO        grava a folha de enrolamento (texto); --folha-pdf=ARQUIVO\n"
+           "  --folha=ARQUIVO        grava a folha de enrolamento (texto; - para a saída\n"
+           "                         padrão); --folha-pdf=ARQUIVO\n"
            "                         a mesma folha em PDF, com os desenhos\n"
            "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
            "  --codificacao=C        codificação do relatório e da folha em texto:\n"
@@ -80,7 +120,8 @@ void printHelp(std::ostream& out)
            "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
            "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
            "saída\npadrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é número\n"
-           "é lido com o valor padrão do campo, como a janela faz, e um aviso o nomeia.\n";
+           "(ou fora da faixa) é lido com um valor substituto, como a janela faz, e um aviso\n"
+           "nomeia o campo e o valor que o cálculo usou.\n";
 }
 
 
@@ -91,9 +132,15 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
     if (!sheet || !sheet->spec(name).input)
         throw UsageError{"controle de entrada desconhecido neste projeto: " + name};
     const ControlSpec& spec = sheet->spec(name);
-    if (spec.maxLength > 0 && QString::fromStdString(text).size() > spec.maxLength)
+    // A field takes what a design file can carry back: no longer than the
+    // field and without control characters (the window's fields take none).
+    if (const std::size_t limit = fieldLimit(spec);
+        spec.kind != Kind::Radio && std::size_t(QString::fromStdString(text).size()) > limit)
         throw UsageError{"texto longo demais para " + name + " (no máximo "
-                         + std::to_string(spec.maxLength) + " caracteres)"};
+                         + std::to_string(limit) + " caracteres)"};
+    if (hasControlCharacter(text))
+        throw UsageError{"o texto de " + name
+                         + " contém caracteres de controle (tabulação, quebra de linha)"};
     Control& c = (*sheet)[name];
     switch (spec.kind) {
     case Kind::Edit:
@@ -276,6 +323,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
             }
         }
+        // Standard output carries one thing: the results, the JSON, the report or the sheet.
+        const int toStdout = json + (wantReport && reportPath == "-")
+                             + int(std::count_if(folhas.begin(), folhas.end(),
+                                                 [](const auto& f) { return f.first == "-"; }));
+        if (toStdout > 1)
+            throw UsageError{"só uma saída vai para a saída padrão: --json, --report=- ou "
+                             "--folha=-"};
+        for (const auto& [path, pdf] : folhas)
+            if (pdf && path == "-")
+                throw UsageError{"--folha-pdf precisa de um nome de arquivo (o PDF não vai para "
+                                 "a saída padrão)"};
+        const bool sheetToStdout = std::any_of(folhas.begin(), folhas.end(),
+                                               [](const auto& f) { return f.first == "-"; });
         if (!separator)
             separator = localeDecimalSeparator();
         inputs = DesignInputs(separator);
@@ -283,7 +343,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             try {
                 inputs = openDesignFile(QString::fromStdString(projectIn), separator);
             } catch (const DesignFileError& e) {
-                throw UsageError{e.what()};
+                throw UsageError{e.what(), false};
             }
         }
         Sheet& tab = inputs[design->tab];
@@ -306,16 +366,20 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const Settings cfg = settingsFrom(ajustes, separator);
         DesignResults state;
+        const std::map<std::string, std::string> typed = inputTexts(tab);
+        const std::map<std::string, std::string> typedConstrucao = inputTexts(construcao);
         const std::string error = runCalculation(tab, design->outputs, [&] {
                                       design->show(tab, state, cfg);
                                   }).value_or(std::string());
-        // A field that holds no number was read as the calculation's fallback
-        // (the window paints it red): said, so that a script does not take the
-        // results for those of the text it gave.
-        for (const std::string& name : tab.names())
-            if (const Control& c = std::as_const(tab)[name]; c.substituted)
-                err << "kelvora-cli: aviso: " << name << " = \"" << c.text
-                    << "\" não é um número; o cálculo usou o valor padrão do campo\n";
+        // A field that holds no number, or one a range rule corrected, was
+        // read as another value (the window paints it red): said with the
+        // value used, so that a script does not take the results for those of
+        // the text it gave. The construction settings likewise, when used.
+        warnReads(tab, typed, err);
+        if (wantConstrucao || wantSugestoes || !folhas.empty()) {
+            construction::readSettings(construcao, cfg);
+            warnReads(construcao, typedConstrucao, err);
+        }
         // The filter reactor tab's choke, for a ladder that uses it.
         std::optional<fonte::Reactor> reactor;
         if (isFonte || wantConstrucao) {
@@ -381,7 +445,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             const std::string text = j.dump(2, ' ', false,
                                             nlohmann::ordered_json::error_handler_t::replace);
             printed = printBlock(out, [&] { out << text << "\n"; });
-        } else if (!wantReport || reportPath != "-") {
+        } else if ((!wantReport || reportPath != "-") && !sheetToStdout) {
             printed = printBlock(out, [&] {
                 for (const std::string& name : design->outputs)
                     out << name << '\t' << tab[name].text << '\n';
@@ -419,16 +483,24 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 status = 1;
             }
         }
-        for (const auto& [path, pdf] : folhas)
+        for (const auto& [path, pdf] : folhas) {
+            std::string text;
             if (auto failure = writeFolha(path, pdf, design->name, tab, state, false, construcao,
-                                          cfg, encoding)) {
+                                          cfg, encoding, path == "-" ? &text : nullptr)) {
                 err << "kelvora-cli: " << *failure << '\n';
                 status = 1;
                 break;
             }
+            if (path == "-") {
+                const QByteArray bytes = encodeReport(text, encoding);
+                printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
+            }
+        }
         return finish(printed, err, status);
     } catch (const UsageError& u) {
-        err << "kelvora-cli: " << u.message << '\n' << Usage;
+        err << "kelvora-cli: " << u.message << '\n';
+        if (u.showUsage)
+            err << Usage;
         return 2;
     }
 }

@@ -12,21 +12,27 @@ namespace kelvora {
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
                                       const Sheet& tab, const DesignResults& state, bool tabFailed,
                                       Sheet& construcao, const Settings& cfg,
-                                      TextEncoding encoding)
+                                      TextEncoding encoding, std::string* textOut)
 {
     const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
     const std::optional<SheetSubject> subject = analyseForSheet(design, tab, state, tabFailed, set,
                                                                 cfg);
     if (!subject)
         return "o projeto " + design + " não tem folha de enrolamento";
+    if (auto refusal = windingSheetRefusal(subject->analysis))
+        return refusal;
     const std::string text = withOwner(windingSheetText(subject->analysis, subject->core,
                                                         construcao, subject->activeSecondaries,
                                                         cfg),
                                        design, tab);
+    if (textOut && !pdf) {
+        *textOut = text;
+        return std::nullopt;
+    }
     const QString file = QString::fromStdString(path);
     std::optional<QString> failure;
     if (!pdf) {
-        failure = writeReportFile(file, text, encoding);
+        failure = writeReportFile(file, text, encoding, QStringLiteral("a folha de enrolamento"));
     } else {
         // Fonts and the PDF painter need a GUI application (main() makes one).
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

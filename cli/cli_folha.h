@@ -12,10 +12,13 @@ namespace kelvora {
 
 // Writes the winding sheet of `design` (its command-line name) as text, or as
 // a PDF when `pdf` is set (that needs a Qt GUI application object). Returns
-// the Portuguese message of a failure.
+// the Portuguese message of a failure. With `textOut` the text sheet goes
+// there instead of to a file (--folha=-). A sheet of an analysis that ended in
+// an error is refused.
 std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
                                       const Sheet& tab, const DesignResults& state, bool tabFailed,
                                       Sheet& construcao, const Settings& cfg,
-                                      TextEncoding encoding = TextEncoding::Windows1252CrLf);
+                                      TextEncoding encoding = TextEncoding::Windows1252CrLf,
+                                      std::string* textOut = nullptr);
 
 } // namespace kelvora

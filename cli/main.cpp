@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "report_file.h"
 #include "top_level.h"
 #include "translations.h"
 
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -36,6 +38,12 @@ void holdClosedOutputs()
 int main(int argc, char* argv[])
 {
     holdClosedOutputs();
+    // A reader that goes away (kelvora-cli ... | head -1) must not kill the
+    // program in silence: the failed write is reported and the exit is 1.
+    std::signal(SIGPIPE, SIG_IGN);
+    // A FIFO given as an output file is written as a pipeline would: waiting
+    // for its reader to take the bytes (one that has none is still refused).
+    kelvora::setDeviceWritesWait(true);
     return kelvora::runToTheTop(
         [&] {
             // Qt Core only for the locale, the report encoder and its file errors

@@ -61,7 +61,7 @@ std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
         failed = reatorFiltroInput(sheet, s.reatorFiltro, tabError).tabError;
     if (failed)
         return "O cálculo da aba terminou com erro.";
-    return std::nullopt;
+    return inputRefusal(tab, sheet, s);
 }
 
 // The power transformer's tab chose U/I laminations (E/I wins when both are

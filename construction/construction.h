@@ -253,6 +253,13 @@ std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, con
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg);
 
+// Why the tab's inputs give no construction, core advice or winding sheet: a
+// field used with a value other than its text (substituted) or a bad input
+// (a negative voltage), named with what was used; for the filter reactor also
+// a design its own verdicts reject. Nothing when the inputs stand.
+std::optional<std::string> inputRefusal(std::string_view tab, const Sheet& sheet,
+                                        const DesignResults& s);
+
 // Temperature rise (K) of a part in natural convection dissipating psi W per
 // cm^2 of its outer surface (McLyman's surface method).
 double temperatureRise(double psiWcm2);

@@ -83,6 +83,19 @@ std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, con
                                    bool tabError, const ConstructionSettings& set,
                                    const Settings& cfg)
 {
+    if (!hasConstruction(tab))
+        return std::nullopt;
+    if (!tabError)
+        if (auto refusal = inputRefusal(tab, sheet, s)) {
+            Analysis refused;
+            refused.design = tab == "TModValvul" || tab == "modulador-valvulado"
+                                 ? DesignKind::TrafoMod
+                             : tab == "TReatorFiltro" || tab == "reator-filtro"
+                                 ? DesignKind::ReatorFiltro
+                                 : DesignKind::TrafoAlim;
+            refused.error = std::move(refusal);
+            return refused;
+        }
     if (tab == "TTrafoAlim" || tab == "trafo-alimentacao")
         return analyseTrafoAlim(trafoAlimInput(sheet, s.trafoAlim, tabError), set, cfg);
     if (tab == "TModValvul" || tab == "modulador-valvulado")

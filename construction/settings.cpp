@@ -160,6 +160,10 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
             set.*e.member = v;
         } else {
             construcao[e.name].background = Colour::Red;
+            if (!construcao[e.name].substituted)
+                construcao[e.name].readNote = "fora da faixa de " + general(e.lo, cfg) + " a "
+                                              + general(e.hi, cfg) + ": usado "
+                                              + shortest(fallback, cfg);
             set.*e.member = fallback;
         }
     }

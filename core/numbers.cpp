@@ -4,6 +4,7 @@
 #include "sheet.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -202,7 +203,7 @@ float readTolerant(Sheet& tab, std::string_view name, float fallback, const Sett
     Control& c = tab[name];
     bool substituted = false;
     const float v = readTolerant(c.text, fallback, substituted, cfg);
-    showRead(c, substituted);
+    showRead(c, substituted, v, cfg);
     return v;
 }
 
@@ -217,6 +218,38 @@ void showRead(Control& c, bool substituted)
 {
     c.background = substituted ? Colour::Red : Colour::Window;
     c.substituted = substituted;
+    c.badInput = false;
+    c.readNote.clear();
+}
+
+std::string shortest(float v, const Settings& cfg)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    std::string s(buf, ec == std::errc() ? end : buf);
+    if (s.empty() || s.find_first_of("eni") != std::string::npos)
+        return general(v, cfg); // a power of ten past the plain form: the general format
+    for (char& ch : s)
+        if (ch == '.')
+            ch = cfg.decimalSeparator;
+    return s;
+}
+
+void showRead(Control& c, bool substituted, float used, const Settings& cfg, bool clamped)
+{
+    showRead(c, substituted);
+    if (substituted)
+        c.readNote = std::isfinite(used) ? "texto não numérico: usado " + shortest(used, cfg)
+                                         : std::string("texto não numérico");
+    else if (clamped)
+        c.readNote = "fora da faixa: usado " + shortest(used, cfg);
+}
+
+void showBadInput(Control& c, const std::string& why)
+{
+    c.background = Colour::Red;
+    c.badInput = true;
+    c.readNote = why;
 }
 
 float strictFloat(std::string_view text, char separator)

@@ -31,6 +31,14 @@ float readTolerant(Sheet& tab, std::string_view name, float fallback, const Sett
 float readTolerant(std::string_view text, float fallback, bool& substituted, const Settings& cfg);
 // Shows a tolerant read on its field: red and marked when the fallback stood in.
 void showRead(Control& c, bool substituted);
+// The same, noting on the field the value the calculation used in place of
+// its text: the fallback, or (`clamped`) the number a range rule made of it.
+void showRead(Control& c, bool substituted, float used, const Settings& cfg,
+              bool clamped = false);
+// The shortest text that reads back as `v` ("0,95" for 0.95f, not its 15 digits).
+std::string shortest(float v, const Settings& cfg);
+// A number taken as typed that no part can be built from: red, noted, marked.
+void showBadInput(Control& c, const std::string& why);
 
 // Strict reads: a text that does not convert raises a CalcError naming it.
 float strictFloat(std::string_view text, char separator);

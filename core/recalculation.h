@@ -14,7 +14,11 @@ namespace kelvora {
 // verdicts) it did not reach is emptied and back in the system colours, so
 // that nothing of an earlier run passes for this one's result. Returns the
 // error's message, or nothing when the run went through.
+// Inputs the run did not reach return to the system colours too, and the
+// control whose strict read failed is painted with the bad pair; its name goes
+// to `failedField` when given (empty for an arithmetic fault).
 std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::string>& outputs,
-                                          const std::function<void()>& run);
+                                          const std::function<void()>& run,
+                                          std::string* failedField = nullptr);
 
 } // namespace kelvora

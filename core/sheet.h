@@ -36,6 +36,15 @@ struct Control {
     int itemIndex = -1;
     // The last tolerant read found no number here and used its fallback.
     bool substituted = false;
+    // The text is a number no part can be built from (a negative voltage):
+    // painted red, and the design is not built on it.
+    bool badInput = false;
+    // What the last read did with the text when it did not use it as typed
+    // ("texto não numérico: usado 1", "fora da faixa: usado 1", "valor
+    // negativo"); empty when it did.
+    std::string readNote;
+    // The last run failed reading this control: painted red until a run reads it again.
+    bool failedRead = false;
 };
 
 // How a control starts: its name, kind and initial state, plus the widget

@@ -39,29 +39,6 @@ std::string shown(const std::string& s)
     return out;
 }
 
-// Length as a line edit counts it: UTF-16 code units of valid UTF-8.
-std::size_t utf16Length(const std::string& s)
-{
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if ((c & 0xC0) == 0x80)
-            continue;           // continuation byte
-        n += c >= 0xF0 ? 2 : 1; // four-byte sequences need a surrogate pair
-    }
-    return n;
-}
-
-bool hasControlCharacter(const std::string& s)
-{
-    for (char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F)
-            return true;
-    }
-    return false;
-}
-
 std::string where(const std::string& control, const std::string& sheet)
 {
     return control + " (folha " + sheet + ")";
@@ -73,7 +50,7 @@ std::string textOf(const Json& v, const ControlSpec& spec, const std::string& sh
     if (!v.is_string())
         fail("o valor de " + where(spec.name, sheet) + " deve ser um texto entre aspas");
     std::string text = v.get<std::string>();
-    const std::size_t limit = spec.maxLength > 0 ? spec.maxLength : UnlimitedFieldLength;
+    const std::size_t limit = fieldLimit(spec);
     if (const std::size_t n = utf16Length(text); n > limit)
         fail("o texto de " + where(spec.name, sheet) + " tem " + std::to_string(n)
              + " caracteres; o campo aceita no máximo " + std::to_string(limit));
@@ -169,16 +146,38 @@ Json parse(std::string_view bytes)
     if (onlyBlanks)
         fail("o arquivo está vazio");
     struct TooDeep {};
+    struct Duplicate {
+        std::string key;
+    };
+    // JSON lets a key stand twice in an object and keeps the last; a design
+    // then opens with a value the file also contradicts, so it is refused.
+    std::vector<std::set<std::string>> keys;
     try {
-        return Json::parse(bytes.begin(), bytes.end(), [](int depth, Json::parse_event_t, Json&) {
-            if (depth > MaxDepth)
-                throw TooDeep{};
-            return true;
-        });
+        Json doc = Json::parse(bytes.begin(), bytes.end(),
+                               [&](int depth, Json::parse_event_t event, Json& parsed) {
+                                   if (depth > MaxDepth)
+                                       throw TooDeep{};
+                                   if (event == Json::parse_event_t::object_start)
+                                       keys.emplace_back();
+                                   else if (event == Json::parse_event_t::object_end)
+                                       keys.pop_back();
+                                   else if (event == Json::parse_event_t::key && !keys.empty()
+                                            && !keys.back().insert(parsed.get<std::string>()).second)
+                                       throw Duplicate{parsed.get<std::string>()};
+                                   return true;
+                               });
+        // The parser takes a NUL byte for the end of its input: whatever
+        // follows it is no part of the document, and no design has it.
+        if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
+            fail("o arquivo tem dados depois do fim do documento JSON (a partir do byte "
+                 + std::to_string(nul + 1) + ")");
+        return doc;
     } catch (const Json::parse_error& e) {
         fail("o conteúdo não é JSON válido (erro no byte " + std::to_string(e.byte) + ")");
     } catch (const TooDeep&) {
         fail("o conteúdo tem objetos aninhados demais para um projeto");
+    } catch (const Duplicate& d) {
+        fail("a chave \"" + shown(d.key) + "\" aparece mais de uma vez no mesmo objeto");
     } catch (const Json::out_of_range&) {
         // A number literal beyond what a double holds (1e999): valid JSON
         // grammar, but no value of any design.
@@ -330,7 +329,7 @@ std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator,
             switch (spec.kind) {
             case Kind::Edit:
             case Kind::Combo:
-                values[spec.name] = c.text;
+                values[spec.name] = fieldText(spec, c.text);
                 break;
             case Kind::List:
                 // A list with nothing chosen (a band list while the frequency is

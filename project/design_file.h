@@ -22,6 +22,7 @@
 // unknown key at the top and an unknown sheet (one that another build of the
 // program stores) are ignored; an unknown control inside a known sheet, a wrong
 // type, a text longer than its field or a list item the list lacks is an error.
+#include "field_text.h"
 #include "sheet.h"
 
 #include <cstddef>
@@ -71,14 +72,13 @@ inline constexpr const char* DesignFormat = "kelvora-projeto";
 inline constexpr int DesignVersion = 1;
 // A design is a few kilobytes; a file above this is refused unread.
 inline constexpr std::size_t MaxDesignFileBytes = 1024 * 1024;
-// A field without a length of its own takes what a line edit takes.
-inline constexpr int UnlimitedFieldLength = 32767;
 
 // How a stored sheet is found where the inputs live: null when absent.
 using SheetLookup = std::function<const Sheet*(std::string_view name)>;
 
 // The document of the inputs of every stored sheet that `sheetOf` finds
-// (UTF-8, "\n" line ends, ends with a newline).
+// (UTF-8, "\n" line ends, ends with a newline). Each text is written as its
+// field keeps it (fieldText), so that every document written reads again.
 // `shownTab`, when given, is the tab the window shows, opened again with the design.
 std::string writeDesign(const SheetLookup& sheetOf, char decimalSeparator,
                         std::string_view shownTab = {});

@@ -5,6 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace kelvora {
 
 namespace {
@@ -23,14 +30,33 @@ QByteArray readAtMost(const QString& path, qint64 limit)
         refuse(path, QStringLiteral("o arquivo não existe"));
     if (info.isDir())
         refuse(path, QStringLiteral("é uma pasta, não um arquivo"));
-    if (info.size() > limit)
+    // A FIFO, socket or device would hold the window in open() or read()
+    // until some other program wrote to it: only a regular file is read.
+    // The descriptor is opened without waiting and checked itself, so a path
+    // that becomes a FIFO after the look above is refused just the same.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        refuse(path, errno == EACCES ? QStringLiteral("sem permissão de leitura")
+                                     : QStringLiteral("não foi possível ler o arquivo (%1)")
+                                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        refuse(path, QStringLiteral("não é um arquivo comum"));
+    }
+    if (st.st_size > limit) {
+        ::close(fd);
         refuse(path, QStringLiteral("o arquivo tem %1 bytes, mais que o limite de 1 MB de um "
                                     "projeto")
-                         .arg(info.size()));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+                         .arg(qint64(st.st_size)));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         refuse(path, QStringLiteral("não foi possível ler o arquivo (%1)").arg(file.errorString()));
-    // One byte past the limit tells a file that grew (or a device) from one that fits.
+    }
+    // One byte past the limit tells a file that grew from one that fits.
     const QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
         refuse(path, QStringLiteral("erro de leitura (%1)").arg(file.errorString()));

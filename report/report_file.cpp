@@ -1,11 +1,20 @@
 #include "report_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
 #include <QStringEncoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace kelvora {
 
@@ -89,13 +98,31 @@ bool onReadOnlyFileSystem(const QFileInfo& info)
     return dir.exists() && QStorageInfo(dir).isReadOnly();
 }
 
+// The first folder on the way to `info` that is a file, or empty.
+QString fileInThePath(const QFileInfo& info)
+{
+    for (QFileInfo up(info.absolutePath()); !up.isRoot(); up = QFileInfo(up.absolutePath())) {
+        if (up.exists())
+            return up.isDir() ? QString() : up.absoluteFilePath();
+        if (up.absoluteFilePath() == up.absolutePath())
+            break;
+    }
+    return {};
+}
+
 QString reasonFor(QFileDevice::FileError e, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("já existe uma pasta com esse nome");
+    if (const QString file = fileInThePath(info); !file.isEmpty())
+        return QStringLiteral("\"%1\" é um arquivo, não uma pasta").arg(file);
     if (onReadOnlyFileSystem(info))
         return ReadOnlyFileSystem;
+    // Permissions first: Qt reports an existing file it may not write as a
+    // write error, which would otherwise read as a full disk.
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("sem permissão de escrita no arquivo");
     switch (e) {
     case QFileDevice::OpenError:
         if (!info.dir().exists())
@@ -120,16 +147,79 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 } // namespace
 
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text,
-                                       TextEncoding encoding)
+                                       TextEncoding encoding, const QString& what)
 {
-    return writeFileReplacing(path, encodeReport(utf8Text, encoding),
-                              QStringLiteral("o relatório"));
+    return writeFileReplacing(path, encodeReport(utf8Text, encoding), what);
 }
 
-std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes)
+std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes,
+                                        const QString& what)
 {
-    return writeFileReplacing(path, bytes, QStringLiteral("o relatório"));
+    return writeFileReplacing(path, bytes, what);
 }
+
+namespace {
+
+bool devicesWait = false;
+
+// How long the window lets a FIFO's reader leave the bytes untaken, ms.
+constexpr int ReaderPatience = 2000;
+
+// Writes to a FIFO, socket or device in place, never waiting in open(): a
+// FIFO nobody reads is refused at once. Returns the reason of a failure.
+std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int e = errno;
+        if (e == ENXIO)
+            return QStringLiteral("nenhum programa está lendo o FIFO");
+        if (e == EACCES || e == EPERM)
+            return QStringLiteral("sem permissão de escrita no arquivo");
+        return QStringLiteral("não foi possível abrir o arquivo (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(e)));
+    }
+    if (devicesWait)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype done = 0;
+    std::optional<QString> failure;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN) { // EWOULDBLOCK is the same number on Linux
+            pollfd p{fd, POLLOUT, 0};
+            if (::poll(&p, 1, ReaderPatience) > 0 && !(p.revents & (POLLERR | POLLHUP)))
+                continue;
+            failure = QStringLiteral("o programa que lê o arquivo não recebe os dados");
+            break;
+        }
+        const int e = n < 0 ? errno : EIO;
+        failure = e == ENOSPC ? QStringLiteral("erro de escrita (disco cheio)")
+                  : e == EPIPE ? QStringLiteral("o programa que lia o arquivo já terminou")
+                               : QStringLiteral("erro de escrita (%1)")
+                                     .arg(QString::fromLocal8Bit(std::strerror(e)));
+        break;
+    }
+    ::close(fd);
+    return failure;
+}
+
+bool isPipe(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0
+           && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode));
+}
+
+} // namespace
+
+void setDeviceWritesWait(bool wait) { devicesWait = wait; }
 
 std::optional<QString> writeFileReplacing(const QString& path, const QByteArray& bytes,
                                           const QString& what)
@@ -149,7 +239,14 @@ std::optional<QString> writeFileReplacing(const QString& path, const QByteArray&
         return message(QFileDevice::OpenError, {});
 
     // A device or pipe is written in place; renaming a temporary file over it
-    // would replace the device itself.
+    // would replace the device itself. A FIFO or socket without waiting in
+    // open() for a reader; a device as any file.
+    if (info.exists() && !info.isFile() && isPipe(path)) {
+        if (std::optional<QString> reason = writeDevice(path, bytes))
+            return QStringLiteral("Não foi possível gravar %1 no arquivo \"%2\": %3.")
+                .arg(what, path, *reason);
+        return std::nullopt;
+    }
     if (info.exists() && !info.isFile()) {
         QFile device(path);
         if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -406,6 +406,9 @@ std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& t
     } else {
         return std::nullopt;
     }
+    if (!tabFailed)
+        if (auto refusal = inputRefusal(tab, tabSheet, s))
+            out.analysis.error = std::move(refusal);
     return out;
 }
 
@@ -476,6 +479,14 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
         writeMains(w, *analysis.mains, analysis, cfg.decimalSeparator);
     writeFigures(w, analysis);
     return w.take();
+}
+
+std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis)
+{
+    if (!analysis.error)
+        return std::nullopt;
+    return "A folha de enrolamento não foi gravada: a análise da construção terminou com erro ("
+           + *analysis.error + ")";
 }
 
 } // namespace kelvora

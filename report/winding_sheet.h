@@ -51,4 +51,8 @@ std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& t
 std::string windingSheetText(const construction::Analysis& analysis, const SheetCore& core,
                              const Sheet& settings, int activeSecondaries, const Settings& cfg);
 
+// A sheet is written only for an analysis that went through: one that ended
+// in an error holds no windings to wind. The Portuguese refusal, or nothing.
+std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis);
+
 } // namespace kelvora

@@ -612,17 +612,22 @@ QString TFConstrucao::chooseFile(QFileDialog*& dialog, const char* name, const c
 
 void TFConstrucao::BCoGravaFolhaClick()
 {
+    if (auto refusal = windingSheetRefusal(analysis_))
+        return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SaveFolha, "SaveFolha", "Folha_enrolamento",
                                     QStringLiteral("Arquivo Texto (*.txt)"), "txt",
                                     QStringLiteral("Grava folha de enrolamento"));
     if (path.isEmpty())
         return;
-    if (std::optional<QString> error = writeReportFile(path, sheetText(), savedTextEncoding()))
+    if (std::optional<QString> error = writeReportFile(path, sheetText(), savedTextEncoding(),
+                                                       QStringLiteral("a folha de enrolamento")))
         reportError(*error);
 }
 
 void TFConstrucao::BCoExportaPdfClick()
 {
+    if (auto refusal = windingSheetRefusal(analysis_))
+        return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SavePdf, "SavePdf", "Folha_enrolamento",
                                     QStringLiteral("Documento PDF (*.pdf)"), "pdf",
                                     QStringLiteral("Exporta folha de enrolamento em PDF"));

@@ -30,6 +30,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -57,6 +58,7 @@ struct TFKelvora::Tab {
     SheetBinding binding;
     std::vector<std::string> outputs; // results and verdicts of the tab's design
     bool failed = false;              // the tab's last calculation ended in an error
+    QString message;                  // its message line: the error, or the substitutions
 };
 
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
@@ -117,6 +119,16 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     PageControl1->setCurrentIndex(0);
     // A page chosen before its form exists gets it first.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { buildPendingPages(); });
+    // The message line lies in the band under the tabs; it shows the
+    // message of the tab on view, and is hidden when that tab has none.
+    LMensagem = new QLabel(client);
+    LMensagem->setObjectName(QStringLiteral("LMensagem"));
+    LMensagem->setGeometry(8, 684, 929, 22);
+    LMensagem->setTextFormat(Qt::PlainText);
+    LMensagem->setAutoFillBackground(true);
+    LMensagem->setContentsMargins(6, 0, 6, 0);
+    LMensagem->hide();
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { showMessageLine(); });
 
     errorReporter_ = [this](const QString& message) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
@@ -523,17 +535,21 @@ void TFKelvora::BSalvaRFClick()
 namespace {
 
 // The captions of the fields on view whose text was not a number, so that
-// the last calculation used its fallback in their place.
-QStringList substitutedFields(const Sheet& sheet, QWidget* page)
+// the last calculation used its fallback in their place (or, with `bad`, the
+// numbers no part can be built from, with why).
+QStringList substitutedFields(const Sheet& sheet, QWidget* page, bool bad = false)
 {
     QStringList captions;
     for (const std::string& name : sheet.names()) {
-        if (!sheet.spec(name).input || !sheet[name].substituted)
+        if (!sheet.spec(name).input || !(bad ? sheet[name].badInput : sheet[name].substituted))
             continue;
         QWidget* w = page->findChild<QWidget*>(QString::fromStdString(name));
         if (!w || !w->isVisibleTo(page))
             continue; // a hidden winding is not in the report
-        captions << (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+        QString caption = w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName();
+        if (bad)
+            caption += QStringLiteral(" (%1)").arg(QString::fromStdString(sheet[name].readNote));
+        captions << caption;
     }
     return captions;
 }
@@ -557,6 +573,14 @@ void TFKelvora::saveReport(
             QStringLiteral("Estes campos não contêm um número válido e o cálculo usou um valor "
                            "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
                            "valores substituídos?")
+                .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
+        if (!ask(question))
+            return;
+    }
+    if (const QStringList fields = substitutedFields(t.sheet, t.page, true); !fields.isEmpty()) {
+        const QString question =
+            QStringLiteral("Estes campos têm valores com que não se constrói a peça:\n\n%1\n\n"
+                           "Gravar o relatório assim mesmo?")
                 .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
         if (!ask(question))
             return;
@@ -609,24 +633,90 @@ bool TFKelvora::run(std::string_view procedure)
 // Read the widgets into the sheet, run, mirror the sheet back (also after a
 // failure: what was written before the fault stays, the results it did not
 // reach are emptied), then report the fault.
-bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run)
+bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calculation)
 {
     if (t.sheet.names().empty())
         return true;
     t.binding.readInputs();
-    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run);
+    std::string field;
+    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run, &field);
     t.binding.mirror();
-    if (!error)
-        return true;
-    reportError(QString::fromStdString(*error));
-    return false;
+    if (!calculation) {
+        if (error)
+            reportError(QString::fromStdString(*error));
+        return !error;
+    }
+    // A recalculation runs at each keystroke: its error goes to the tab's
+    // message line, never to a box that would take the keys typed next.
+    const QString caption = PageControl1->tabText(PageControl1->indexOf(t.page));
+    if (error) {
+        QString where = caption;
+        if (QWidget* w = field.empty() ? nullptr
+                                       : t.page->findChild<QWidget*>(QString::fromStdString(field)))
+            where += QStringLiteral(", ")
+                     + (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+        t.message = where + QStringLiteral(": ") + QString::fromStdString(*error);
+    } else {
+        QStringList marked;
+        for (const std::string& name : t.sheet.names()) {
+            const Control& c = std::as_const(t.sheet)[name];
+            if (!t.sheet.spec(name).input || c.readNote.empty())
+                continue;
+            QWidget* w = t.page->findChild<QWidget*>(QString::fromStdString(name));
+            if (w && !w->isVisibleTo(t.page))
+                continue;
+            const QString what = !w || w->accessibleName().isEmpty()
+                                     ? QString::fromStdString(name)
+                                     : w->accessibleName();
+            marked << what + QStringLiteral(": ") + QString::fromStdString(c.readNote);
+        }
+        t.message = marked.isEmpty() ? QString()
+                                     : QStringLiteral("Valores usados no lugar do texto digitado — ")
+                                           + marked.join(QStringLiteral("; "));
+    }
+    t.failed = error.has_value();
+    const int index = PageControl1->indexOf(t.page);
+    // The caption in red; an icon would make the tab bar taller and move the page.
+    PageControl1->tabBar()->setTabTextColor(index, error ? QColor(255, 0, 0) : QColor());
+    showMessageLine();
+    if (error && errorLineObserver_)
+        errorLineObserver_(t.message);
+    return !error;
+}
+
+void TFKelvora::showMessageLine()
+{
+    Tab* shown = nullptr;
+    for (auto& t : tabs_)
+        if (t->page == PageControl1->currentWidget())
+            shown = t.get();
+    if (!shown || shown->message.isEmpty()) {
+        LMensagem->hide();
+        return;
+    }
+    const ColourPair pair = shown->failed ? BadPair : WarnPair;
+    QPalette p = LMensagem->palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(rgb(pair.background)));
+    p.setColor(QPalette::WindowText, QColor::fromRgb(rgb(pair.font)));
+    LMensagem->setPalette(p);
+    LMensagem->setText(shown->message);
+    LMensagem->setToolTip(shown->message);
+    LMensagem->show();
+    LMensagem->raise();
+}
+
+QString TFKelvora::messageOf(const char* tabName) { return tab(tabName).message; }
+
+void TFKelvora::setErrorLineObserver(std::function<void(const QString&)> observer)
+{
+    errorLineObserver_ = std::move(observer);
 }
 
 // A design's calculation, remembered as the tab's last: a report waits for
 // one that went through.
 bool TFKelvora::calculate(Tab& t, const std::function<void()>& run)
 {
-    t.failed = !recalculate(t, run);
+    t.failed = !recalculate(t, run, true);
     constructionFollows(t.name.toStdString());
     return !t.failed;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QFileDialog;
+class QLabel;
 class QTabWidget;
 
 namespace kelvora {
@@ -96,6 +97,11 @@ public:
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void setFileChooser(std::function<QString(QFileDialog*)> chooser);
     void setQuestioner(std::function<bool(const QString&)> questioner);
+    // Tests see each message a failed recalculation puts on its tab's line.
+    void setErrorLineObserver(std::function<void(const QString&)> observer);
+    // The message line of the tab on view: a failed recalculation's error,
+    // or the fields whose texts the calculation did not use as typed.
+    QString messageOf(const char* tab);
     void setDecimalSeparator(char separator) { separator_ = separator; }
     // How many error boxes have been shown.
     int errorCount() const { return errorCount_; }
@@ -119,7 +125,8 @@ private:
     struct Tab;
     Tab& tab(const char* name);
     SheetBinding* bindingOf(std::string_view tab); // null when no such tab
-    bool recalculate(Tab& t, const std::function<void()>& run);
+    bool recalculate(Tab& t, const std::function<void()>& run, bool calculation = false);
+    void showMessageLine();
     bool calculate(Tab& t, const std::function<void()>& run);
     void reportError(const QString& message);
     bool ask(const QString& question);
@@ -140,6 +147,7 @@ private:
     QFileDialog* saveDialog(QFileDialog*& dialog, const char* name, const char* file);
 
     QTabWidget* PageControl1 = nullptr;
+    QLabel* LMensagem = nullptr; // the message line under the tab on view
     QFileDialog* SaveTA = nullptr;
     QFileDialog* SaveTM = nullptr;
     QFileDialog* SaveRF = nullptr;
@@ -163,6 +171,7 @@ private:
     std::function<void(const QString&)> errorReporter_;
     std::function<QString(QFileDialog*)> fileChooser_;
     std::function<bool(const QString&)> questioner_;
+    std::function<void(const QString&)> errorLineObserver_;
     int errorCount_ = 0;
     bool errorBoxOpen_ = false;
     bool skipActivation_ = false;

@@ -1,6 +1,7 @@
 #include "binding.h"
 
 #include "form_helpers.h"
+#include "read_mark.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -107,6 +108,8 @@ void SheetBinding::setup()
             if (spec.maxLength > 0)
                 e->setMaxLength(spec.maxLength);
             e->setReadOnly(spec.readOnly);
+            if (spec.input)
+                refuseControlCharacters(e);
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             c->clear();
             for (const std::string& item : spec.items)
@@ -115,6 +118,7 @@ void SheetBinding::setup()
             c->setMaxVisibleItems(30);
             if (c->isEditable()) {
                 c->setInsertPolicy(QComboBox::NoInsert);
+                refuseControlCharacters(c->lineEdit());
                 c->setEditText(QString::fromStdString(spec.text));
             }
         }
@@ -199,6 +203,8 @@ void SheetBinding::mirror()
             applyColours(w, c.background, c.font);
             painted_[i] = colours;
         }
+        if ((kind == Kind::Edit || kind == Kind::Combo) && sheet_.spec(names[i]).input)
+            setReadMark(w, QString::fromStdString(c.readNote));
         if (w->isHidden() == c.visible)
             w->setVisible(c.visible);
     }

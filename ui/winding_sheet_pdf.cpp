@@ -214,7 +214,7 @@ std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPage
         if (paintWindingSheet(writer, pages) == 0)
             return QStringLiteral("Não foi possível desenhar a folha de enrolamento em PDF.");
     }
-    return writeReportBytes(path, buffer.data());
+    return writeReportBytes(path, buffer.data(), QStringLiteral("a folha de enrolamento em PDF"));
 }
 
 } // namespace kelvora

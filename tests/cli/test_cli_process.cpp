@@ -16,7 +16,9 @@ using ::testing::HasSubstr;
 
 namespace {
 
-enum class Output { DevFull, Closed, PipeWithoutReader };
+// PipeWithoutReaderDefault leaves SIGPIPE as a shell leaves it: the program
+// must ignore it itself.
+enum class Output { DevFull, Closed, PipeWithoutReader, PipeWithoutReaderDefault, DevNull };
 
 struct Result {
     int code = -1; // exit status, or 128 + signal
@@ -29,7 +31,7 @@ Result runCli(const std::vector<std::string>& args, Output output)
     if (pipe(errPipe) != 0)
         return {};
     int outPipe[2] = {-1, -1};
-    if (output == Output::PipeWithoutReader) {
+    if (output == Output::PipeWithoutReader || output == Output::PipeWithoutReaderDefault) {
         if (pipe(outPipe) != 0)
             return {};
         close(outPipe[0]); // no reader from the start: every write is EPIPE
@@ -61,6 +63,17 @@ Result runCli(const std::vector<std::string>& args, Output output)
             close(outPipe[1]);
             signal(SIGPIPE, SIG_IGN); // kept across exec
             break;
+        case Output::PipeWithoutReaderDefault:
+            dup2(outPipe[1], STDOUT_FILENO);
+            close(outPipe[1]);
+            signal(SIGPIPE, SIG_DFL);
+            break;
+        case Output::DevNull: {
+            const int fd = open("/dev/null", O_WRONLY);
+            dup2(fd, STDOUT_FILENO);
+            close(fd);
+            break;
+        }
         }
         execv(argv[0], argv.data());
         _exit(127);
@@ -117,4 +130,34 @@ TEST(CliProcess, AReportFailureQuotesTheSystemsReasonInPortuguese)
     EXPECT_THAT(r.err, HasSubstr("kelvora-cli: Não foi possível gravar o relatório no arquivo "
                                  "\"/dev/full\": erro de escrita (disco cheio?) (Não há mais "
                                  "espaço no dispositivo)."));
+}
+
+// A reader that goes away (kelvora-cli ... | head -1) is a write failure
+// like any other, not a death by SIGPIPE with status 141.
+TEST(CliProcess, AReaderThatWentAwayIsExit1EvenWithSigpipeAtItsDefault)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"trafo-alimentacao"}, {"trafo-alimentacao", "--help"}}) {
+        SCOPED_TRACE(args.back());
+        const Result r = runCli(args, Output::PipeWithoutReaderDefault);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, "kelvora-cli: não foi possível escrever na saída padrão (o programa que "
+                         "lia a saída já terminou)\n");
+    }
+}
+
+// The PDF sheet is named as what it is, and a folder that is a file is said to be one.
+TEST(CliProcess, APdfSheetFailureNamesTheSheet)
+{
+    char dir[] = "/tmp/kelvora-cli-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string file = std::string(dir) + "/arquivo";
+    close(open(file.c_str(), O_WRONLY | O_CREAT, 0600));
+    const Result r = runCli({"reator-filtro", "--folha-pdf=" + file + "/f.pdf"}, Output::DevNull);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_THAT(r.err, HasSubstr("Não foi possível gravar a folha de enrolamento em PDF no arquivo "
+                                 "\"" + file + "/f.pdf\": \"" + file
+                                 + "\" é um arquivo, não uma pasta"));
+    unlink(file.c_str());
+    rmdir(dir);
 }

@@ -202,9 +202,9 @@ TEST(CliProject, BadFilesAreUsageErrorsNamingTheFile)
         const CliRun r = run({"reator-filtro", "--projeto=" + c.path.toStdString()});
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_THAT(r.err, HasSubstr("kelvora-cli: Não foi possível abrir o projeto \""
-                                     + c.path.toStdString() + "\": " + c.why + ".\n"));
-        EXPECT_THAT(r.err, HasSubstr("Uso: kelvora-cli"));
+        // The file's problem alone: the usage text would bury it.
+        EXPECT_EQ(r.err, "kelvora-cli: Não foi possível abrir o projeto \"" + c.path.toStdString()
+                             + "\": " + c.why + ".\n");
     }
     for (const char* option : {"--projeto=", "--salva-projeto="}) {
         const CliRun r = run({"reator-filtro", option});

@@ -150,10 +150,8 @@ TEST(CliTrafoAlim, FieldsThatAreNoNumberAreNamedInAWarning)
     CliRun r = run({"EIs1=abc", "EVs2=1.5", "--decimal-separator=,"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err,
-              "kelvora-cli: aviso: EIs1 = \"abc\" não é um número; o cálculo usou o valor padrão "
-              "do campo\n"
-              "kelvora-cli: aviso: EVs2 = \"1.5\" não é um número; o cálculo usou o valor padrão "
-              "do campo\n");
+              "kelvora-cli: aviso: EIs1 = \"abc\": texto não numérico; o cálculo usou 1\n"
+              "kelvora-cli: aviso: EVs2 = \"1.5\": texto não numérico; o cálculo usou 0\n");
     // 1 mA and 0 V in their place: 400 V x 0.001 A + 0 V + 5 V x 5 A = 25.40 VA.
     EXPECT_THAT(r.out, HasSubstr("LPas\t25,40\n"));
     // Every field a number: no warning.

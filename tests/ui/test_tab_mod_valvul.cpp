@@ -268,17 +268,28 @@ void TestModValvul::aCoreSizeThatIsNotWholeIsReportedOnceAndEmptiesTheResults()
     app.showTab("TModValvul");
     const QStringList before = snapshot(app);
     app.find<QComboBox>("CBTMBn")->lineEdit()->setText(QStringLiteral("40,5"));
-    QCOMPARE(app.errors, QStringList{QStringLiteral("'40,5' não é um número inteiro válido")});
+    // Named on the tab's message line with its tab and field.
+    QCOMPARE(app.errors, QStringList{QStringLiteral("Modulador Valvulado, ")
+                                     + app.find<QWidget>("CBTMBn")->accessibleName()
+                                     + QStringLiteral(": '40,5' não é um número inteiro válido")});
     // The size is the first thing read: the run wrote nothing, so every result
-    // and verdict is empty in the system colours; the rest of the tab is as it was.
+    // and verdict is empty in the system colours, the inputs keep no verdict
+    // colour of the run before and the width that failed is red; the rest of
+    // the tab is as it was.
     const std::vector<std::string> outputs = trafoModOutputs();
+    const QStringList painted = {"EPaMod", "EEbrf", "EIbrf", "EBmax", "CBTMEn"};
     QStringList expected;
     for (const QString& line : before) {
         const QString name = line.section(u'=', 0, 0);
+        const QString head = line.left(line.lastIndexOf(u' ', line.lastIndexOf(u' ') - 1));
         // The construction summary follows every run, this failed one too.
         if (name == QLatin1String("LCoResumoTM"))
             expected << QStringLiteral("%1=Construção: não calculada #ff0000/#ffffff %2")
                             .arg(name, line.right(1));
+        else if (painted.contains(name))
+            expected << head + QStringLiteral(" #ffffff/#000000 ") + line.right(1);
+        else if (name == QLatin1String("CBTMBn"))
+            expected << head + QStringLiteral(" #ff0000/#ffffff ") + line.right(1);
         else if (std::find(outputs.begin(), outputs.end(), name.toStdString()) == outputs.end())
             expected << line;
         else if (name.startsWith(u'E')) // a disabled edit keeps its greyed colours

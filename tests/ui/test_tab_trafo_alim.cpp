@@ -19,7 +19,7 @@ private slots:
     void verdictColoursAsShown();
     void staticCaptionsAndFixedProperties();
     void panelsFollowTheChoicesAndStayInsideTheSchematic();
-    void oneErrorPerEventAndNoneFromTheActivationAfterTheBox();
+    void oneErrorLinePerEventAndNoBox();
     void labelsWrittenBeforeAFaultKeepTheirNewText();
     void savingWritesTheReportBytes();
     void savingToAnUnwritablePlaceSaysSoOnce();
@@ -204,50 +204,44 @@ void TestTrafoAlim::panelsFollowTheChoicesAndStayInsideTheSchematic()
     QVERIFY(app.errors.isEmpty());
 }
 
-void TestTrafoAlim::oneErrorPerEventAndNoneFromTheActivationAfterTheBox()
+void TestTrafoAlim::oneErrorLinePerEventAndNoBox()
 {
     App app;
     app.showTab("TTrafoAlim");
     QVERIFY(app.errors.isEmpty());
     TFKelvora* main = app.main.get();
     QStringList shown;
-    // A real box takes the focus while it is open (the main window is
-    // deactivated) and hands it back when it closes.
-    main->setErrorReporter([&](const QString& m) {
-        shown << m;
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(main, &deactivate);
-    });
-    auto closeBox = [&] {
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(main, &activate);
-    };
+    // A recalculation's error goes to the tab's message line, never to a box
+    // that would take the keys typed after it.
+    int boxes = 0;
+    main->setErrorReporter([&](const QString&) { ++boxes; });
+    main->setErrorLineObserver([&](const QString& m) { shown << m; });
 
-    // Clearing the text and three keystrokes, each box closed before the next key:
-    // four changes, four boxes, none from the activations that follow them.
+    // Clearing the text and three keystrokes: four changes, four messages.
     app.type("CBTaBmax", QString());
-    closeBox();
     QWidget* line = app.find<QComboBox>("CBTaBmax")->lineEdit();
-    for (char key : {'a', 'b', 'c'}) {
+    for (char key : {'a', 'b', 'c'})
         QTest::keyClick(line, key);
-        closeBox();
-    }
     QCOMPARE(shown.size(), 4);
-    QCOMPARE(shown.first(), QStringLiteral("'' não é um valor numérico válido"));
-    QCOMPARE(shown.last(), QStringLiteral("'abc' não é um valor numérico válido"));
-    QCOMPARE(main->errorCount(), 4);
+    const QString where = QStringLiteral("Trafo Alimentação, ")
+                          + app.find<QWidget>("CBTaBmax")->accessibleName() + QStringLiteral(": ");
+    QCOMPARE(shown.first(), where + QStringLiteral("'' não é um valor numérico válido"));
+    QCOMPARE(shown.last(), where + QStringLiteral("'abc' não é um valor numérico válido"));
+    QCOMPARE(app.find<QComboBox>("CBTaBmax")->currentText(), QStringLiteral("abc"));
+    QCOMPARE(app.find<QLabel>("LMensagem")->text(), shown.last());
 
-    // Coming back from another window later is a real activation: one box.
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QCoreApplication::sendEvent(main, &deactivate);
-    closeBox();
+    // An activation recalculates and renews the line; still no box.
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(main, &activate);
     QCOMPARE(shown.size(), 5);
-    QCOMPARE(shown.last(), QStringLiteral("'abc' não é um valor numérico válido"));
+    QCOMPARE(shown.last(), where + QStringLiteral("'abc' não é um valor numérico válido"));
 
     app.type("CBTaBmax", QStringLiteral("9000"));
-    closeBox();
     QCOMPARE(shown.size(), 5 + 1); // only the cleared text failed
     QCOMPARE(app.text("LVep"), QStringLiteral("0,241"));
+    QVERIFY(!app.find<QLabel>("LMensagem")->isVisible());
+    QCOMPARE(boxes, 0);
+    QCOMPARE(main->errorCount(), 0);
 }
 
 void TestTrafoAlim::labelsWrittenBeforeAFaultKeepTheirNewText()

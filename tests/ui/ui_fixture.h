@@ -31,6 +31,9 @@ struct App {
         // Errors are counted and kept instead of shown in a modal box; a
         // question is kept and answered with `answer`.
         main->setErrorReporter([this](const QString& m) { errors << m; });
+        // A failed recalculation shows its error on the tab's message line:
+        // kept with the boxes' messages.
+        main->setErrorLineObserver([this](const QString& m) { errors << m; });
         main->setQuestioner([this](const QString& q) {
             questions << q;
             return answer;
