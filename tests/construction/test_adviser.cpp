@@ -1,4 +1,5 @@
 #include "adviser.h"
+#include "tab_turns.h"
 #include "lamination.h"
 
 #include "calc_error.h"
@@ -18,12 +19,7 @@ using namespace kelvora::construction;
 
 namespace {
 
-// The tab's own turns: the figures these tests work by hand.
-const ConstructionSettings TabTurns = [] {
-    ConstructionSettings s;
-    s.projeto = Projeto::TabTurns;
-    return s;
-}();
+const ConstructionSettings TabTurns = tabTurnsSettings();
 
 const Settings Comma{};
 

@@ -1,4 +1,5 @@
 #include "construction.h"
+#include "tab_turns.h"
 #include "construction_data.h"
 
 #include "calc_error.h"
@@ -15,12 +16,7 @@ using namespace kelvora::construction;
 
 namespace {
 
-// The tab's own turns: the figures these tests work by hand.
-const ConstructionSettings TabTurns = [] {
-    ConstructionSettings s;
-    s.projeto = Projeto::TabTurns;
-    return s;
-}();
+const ConstructionSettings TabTurns = tabTurnsSettings();
 
 const Settings Comma{};
 constexpr double Pound = 453.59237; // g

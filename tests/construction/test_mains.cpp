@@ -1,4 +1,5 @@
 #include "construction.h"
+#include "tab_turns.h"
 #include "construction_output.h"
 #include "mains.h"
 #include "steel_curves.h"
@@ -13,13 +14,7 @@ using namespace kelvora::construction;
 
 namespace {
 
-// The figures below are worked on the tab's own turns ("Espiras da aba").
-ConstructionSettings tabTurns()
-{
-    ConstructionSettings set;
-    set.projeto = Projeto::TabTurns;
-    return set;
-}
+ConstructionSettings tabTurns() { return tabTurnsSettings(); }
 
 const Settings Comma{};
 constexpr double Mu0 = 4e-7 * std::numbers::pi;

@@ -1,5 +1,6 @@
 #include "adviser.h"
 #include "construction.h"
+#include "tab_turns.h"
 #include "construction_data.h"
 #include "construction_output.h"
 #include "lamination.h"
@@ -18,13 +19,7 @@ using namespace kelvora::construction;
 
 namespace {
 
-// The figures below are worked on the tab's own turns ("Espiras da aba").
-ConstructionSettings tabTurns()
-{
-    ConstructionSettings set;
-    set.projeto = Projeto::TabTurns;
-    return set;
-}
+ConstructionSettings tabTurns() { return tabTurnsSettings(); }
 
 const Settings Comma{};
 
