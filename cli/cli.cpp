@@ -403,14 +403,16 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 fonte::markSimulated(fonteSheet);
         }
         std::optional<construction::Analysis> analysis;
-        if (wantConstrucao && design->name == "trafo-alimentacao")
+        if (wantConstrucao)
+            analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
+                                                construction::readSettings(construcao, cfg), cfg);
+        // The rectifiers' simulated currents, where the design could be analysed at
+        // all (a refused design stays refused).
+        if (analysis && !analysis->error && design->name == "trafo-alimentacao")
             analysis = fonte::analyseWithSupply(
                 construction::trafoAlimInput(tab, state.trafoAlim, !error.empty()),
                 construction::readSettings(construcao, cfg),
                 [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, cfg, reactor);
-        else if (wantConstrucao)
-            analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
-                                                construction::readSettings(construcao, cfg), cfg);
         std::optional<construction::Advice> advice;
         if (wantSugestoes)
             advice = construction::adviseCore(*design, tab, state, !error.empty(),

@@ -188,7 +188,11 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
            + " mm; ocupação da janela: " + num(a.fillPct, 1) + " %\n";
     out += "Massa: ferro " + num(a.mFeG, 1) + " g, cobre " + num(a.mCuG, 1) + " g, total "
            + num(a.mTotalG, 1) + " g\n";
-    out += "Perdas: cobre " + num(a.pcuW, 3) + " W, ferro " + num(a.pfeW, 3) + " W; superfície "
+    // The iron loss of a gapped part is not modelled (its audio or ripple flux
+    // is not known): said, rather than a 0 W.
+    const std::string iron = a.design == DesignKind::TrafoAlim ? num(a.pfeW, 3) + " W"
+                                                               : std::string("não calculada");
+    out += "Perdas: cobre " + num(a.pcuW, 3) + " W, ferro " + iron + "; superfície "
            + num(a.areaCm2, 1) + " cm², " + num(a.psiWcm2, 4) + " W/cm²\n";
     out += "Elevação de temperatura: " + num(a.dtK, 1) + " K; cobre a " + num(a.tHotC, 1) + " °C\n";
     switch (a.design) {

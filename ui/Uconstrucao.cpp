@@ -401,7 +401,9 @@ void TFConstrucao::recalculate()
                                                           *source_.state, failed, settings_, cfg);
     if (!subject)
         return;
-    if (source_.supplyAnalysis)
+    // The rectifiers' simulated currents, where the design could be analysed at
+    // all (a refused design stays refused).
+    if (source_.supplyAnalysis && !subject->analysis.error)
         if (std::optional<construction::Analysis> a = source_.supplyAnalysis(settings_, cfg))
             subject->analysis = std::move(*a);
     analysis_ = std::move(subject->analysis);

@@ -149,3 +149,15 @@ TEST(CliRobustness, MessagesNameTheRightThing)
         EXPECT_THAT(r.err, Not(HasSubstr("disco cheio")));
     }
 }
+
+// The power transformer's analysis with the rectifiers' simulated currents
+// must not stand in for the refusal of a design on substituted inputs.
+TEST(CliRobustness, APowerTransformerOnSubstitutedInputsIsRefused)
+{
+    const CliRun r = cliRun({"trafo-alimentacao", "EIs1=abc", "--construcao", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const nlohmann::json c = nlohmann::json::parse(r.out)["construcao"];
+    ASSERT_TRUE(c.contains("error")) << c.dump().substr(0, 200);
+    EXPECT_THAT(c["error"].get<std::string>(),
+                HasSubstr("entradas inválidas ou substituídas: EIs1 (texto não numérico: usado"));
+}
