@@ -34,13 +34,20 @@ bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.s
 bool definedError(const std::string& e)
 {
     for (const char* fixed :
-         {"O cálculo da aba terminou com erro.", "A construção considera lâminas E/I.",
-          "Bn e En devem ser maiores que zero.", "Margens e abas maiores que a janela.",
-          "O primário não tem espiras.",
+         {"O cálculo da aba terminou com erro.", "Bn e En devem ser maiores que zero.",
+          "Margens e abas maiores que a janela.", "O primário não tem espiras.",
           "Os dados da aba levam a valores fora do alcance do cálculo.",
-          "A densidade de corrente dos ajustes não permite dimensionar o fio."})
+          "A densidade de corrente dos ajustes não permite dimensionar o fio.",
+          "Nenhum número de espiras atende à indutância e ao Bmax neste núcleo.",
+          "O produto LI^2 está fora dos ábacos do método (a aba indica Falha): corrija a "
+          "indutância ou a corrente.",
+          "A corrente Ir está fora dos limites para a indutância informada: corrija a "
+          "corrente ou a indutância."})
         if (e == fixed)
             return true;
+    if (startsWith(e, "O projeto se apoia em entradas inválidas ou substituídas: ")
+        && e.ends_with(". Corrija-as na aba."))
+        return true;
     if (startsWith(e, "Espiras negativas em ") && e.ends_with(": corrija os dados da aba."))
         return true;
     return startsWith(e, "O fio de ") && e.ends_with(" mm).");
