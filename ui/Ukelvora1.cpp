@@ -735,10 +735,16 @@ void TFKelvora::constructionFollows(const std::string& tabName)
     const Settings cfg = settings();
     // The settings the window uses, or those of the design before it exists.
     Sheet set = FConstrucao ? FConstrucao->settingsSheet() : files_->storedInputs("FConstrucao");
-    const std::optional<construction::Analysis> a = construction::analyseTab(
-        tabName, t.sheet, results_, t.failed, construction::readSettings(set, cfg), cfg);
+    const construction::ConstructionSettings cs = construction::readSettings(set, cfg);
+    std::optional<construction::Analysis> a
+        = construction::analyseTab(tabName, t.sheet, results_, t.failed, cs, cfg);
     if (!a)
         return;
+    // With the rectifiers simulated, the summary judges what the window shows.
+    if (FFonte && !a->error && tabName == "TTrafoAlim")
+        a = fonte::analyseWithSupply(
+            construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), cs,
+            [this](int k) { return &FFonte->secondarySheet(k); }, cfg, fonteReactor());
     const construction::Summary& summary = summaries_[tabName] = construction::summarise(*a);
     if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
         showSummary(label, summary);

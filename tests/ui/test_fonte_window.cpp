@@ -148,6 +148,13 @@ void TestFonteWindow::theConstructionFollowsTheSimulatedCurrent()
     QCOMPARE(co->analysis().windings[1].iRmsA, simulated);
     QVERIFY(co->analysis().windings[1].simulatedCurrent);
     QVERIFY(co->sheetText().find("A/mm²) (da simulação do retificador)") != std::string::npos);
+    // The summary beside the button judges the same analysis as the window.
+    app.type("EBn1", QStringLiteral("32"));
+    QStringList verdicts;
+    for (const construction::Verdict& v : co->analysis().verdicts)
+        verdicts << QString::fromStdString(v.text);
+    const QString summary = app.find<QLabel>("LCoResumoTA")->toolTip();
+    QVERIFY2(summary.endsWith(u'\n' + verdicts.join(u'\n')), qPrintable(summary));
     // Another capacitor changes the current pulses: the construction follows at once.
     typeInto(w, "EFoValor1", QStringLiteral("220"));
     QVERIFY(w->run().result.windingRms != simulated);
