@@ -63,8 +63,12 @@ void setCurves(QChartView* view, const std::vector<double>& x,
 {
     QChart* chart = view->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* a : chart->axes())
+    // removeAxis hands the axis back to the caller: without the delete, every
+    // recalculation would leave its axes behind.
+    for (QAbstractAxis* a : chart->axes()) {
         chart->removeAxis(a);
+        delete a;
+    }
     auto* ax = new QValueAxis;
     ax->setTitleText(xTitle);
     chart->addAxis(ax, Qt::AlignBottom);
