@@ -37,6 +37,12 @@ QComboBox* makeCombo(QWidget* parent, const char* name, int width = 72);
 QRadioButton* makeRadio(QWidget* parent, const char* name, const QString& caption);
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption);
 QGroupBox* makeGroup(QWidget* parent, const QString& caption, const char* name = nullptr);
+// The "Salva resultados em arquivo texto" group of a tab whose report carries the
+// user's name and the application: the two edits and the save button, placed
+// as on the power transformer tab. The caller places the group.
+QGroupBox* makeReportGroup(QWidget* page, const char* group, const char* user,
+                           const char* application, const char* button,
+                           const QString& applicationTip);
 // A title line: bold, coloured (maroon by default).
 QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullptr,
                   int pixelSize = 16, const QColor& colour = kTitleMaroon);

@@ -102,17 +102,9 @@ void buildCore(QWidget* page)
 
 void buildReport(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral("Salva resultados em arquivo texto "), "GBSalvaRF");
-    g->setGeometry(LeftX, 330, RightX + RightW - LeftX, 82);
-    auto* user = makeEdit(g, "EUserNameRF", 520);
-    user->setGeometry(12, 22, 520, FieldH + 2);
-    user->setToolTip(QStringLiteral("Entre com o nome do utilizador do programa"));
-    auto* app = makeEdit(g, "EApplicationRF", 520);
-    app->setGeometry(12, 50, 520, FieldH + 2);
-    app->setToolTip(QStringLiteral("Entre com o nome do reator ou tipo de aplicação"));
-    auto* save = makeButton(g, "BSalvaRF",
-                            QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
-    save->setGeometry(560, 28, 320, 36);
+    makeReportGroup(page, "GBSalvaRF", "EUserNameRF", "EApplicationRF", "BSalvaRF",
+                    QStringLiteral("Entre com o nome do reator ou tipo de aplicação"))
+        ->setGeometry(LeftX, 330, RightX + RightW - LeftX, 82);
 }
 
 } // namespace

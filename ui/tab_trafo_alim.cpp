@@ -241,18 +241,9 @@ void buildOtherResults(QWidget* page)
 
 void buildReport(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral("Salva resultados em arquivo texto "),
-                            "GBSalvaTA");
-    group->setGeometry(8, 532, 905, 82);
-    auto* user = makeEdit(group, "EUserNameTA", 520);
-    user->setGeometry(12, 22, 520, FieldH + 2);
-    user->setToolTip(QStringLiteral("Entre com o nome do utilizador do programa"));
-    auto* app = makeEdit(group, "EApplicationTA", 520);
-    app->setGeometry(12, 50, 520, FieldH + 2);
-    app->setToolTip(QStringLiteral("Entre com o nome do tranformador ou tipo de aplicação"));
-    auto* save = makeButton(group, "BSalvaTA",
-                            QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
-    save->setGeometry(560, 28, 320, 36);
+    makeReportGroup(page, "GBSalvaTA", "EUserNameTA", "EApplicationTA", "BSalvaTA",
+                    QStringLiteral("Entre com o nome do tranformador ou tipo de aplicação"))
+        ->setGeometry(8, 532, 905, 82);
 }
 
 } // namespace
