@@ -1,7 +1,7 @@
 #include "Uconstrucao.h"
 
 #include "construcao_model.h"
-#include "cross_section.h"
+#include "drawing_widgets.h"
 #include "designs.h"
 #include "form_helpers.h"
 #include "glyph_text.h"

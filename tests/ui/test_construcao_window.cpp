@@ -2,7 +2,7 @@
 // from each tab, following the tab and its own settings live, the bad band of
 // a coil that does not fit, the errors, and the winding sheet as text, PDF and print.
 #include "Uconstrucao.h"
-#include "cross_section.h"
+#include "drawing_widgets.h"
 #include "keyboard.h"
 #include "ui_fixture.h"
 

@@ -176,13 +176,14 @@ private:
 
 void TestDesignFiles::initTestCase()
 {
-    // The recent files go to a test location, never to the user's settings.
+    // The recent files go to this run's own folder, never to the user's
+    // settings nor to another run of the same test at the same time.
+    QVERIFY(tmp_.isValid());
     QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, tmp_.filePath("settings"));
     QCoreApplication::setOrganizationName(QStringLiteral("KelvoraTeste"));
     QCoreApplication::setApplicationName(QStringLiteral("test_ui_design_files"));
-    QVERIFY2(QSettings().fileName().contains(QLatin1String("qttest")),
-             qPrintable(QSettings().fileName()));
-    QVERIFY(tmp_.isValid());
+    QVERIFY2(QSettings().fileName().startsWith(tmp_.path()), qPrintable(QSettings().fileName()));
 }
 
 void TestDesignFiles::init() { QSettings().remove(QStringLiteral("projetosRecentes")); }

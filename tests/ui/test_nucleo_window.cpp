@@ -1,6 +1,6 @@
 // The core drawing window and the PI-network window, driven as the program
 // builds them.
-#include "lamination_drawing.h"
+#include "drawing_widgets.h"
 #include "ui_fixture.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // drawing of "Visualiza núcleo" and its dimension texts, and the PDF sheet.
 #include "Uconstrucao.h"
 #include "cross_section.h"
-#include "ui_core_drawing.h"
+#include "drawing_widgets.h"
 #include "ui_fixture.h"
 
 #include <QFile>

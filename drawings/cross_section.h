@@ -13,7 +13,6 @@
 #include <QRect>
 #include <QRectF>
 #include <QVector>
-#include <QWidget>
 
 #include <utility>
 #include <vector>
@@ -52,27 +51,5 @@ struct Band {
     bool outside;
 };
 std::vector<Band> windingBands(const CrossSectionContent& c, int leg = 0);
-
-class CrossSectionView : public QWidget {
-    Q_OBJECT
-public:
-    explicit CrossSectionView(QWidget* parent = nullptr);
-    // Keeps a copy of the analysis; nothing is drawn for an analysis with an error.
-    // Repaints only when the picture changes.
-    void setContent(const construction::Analysis& analysis,
-                    const construction::ConstructionSettings& settings, double a);
-    QSize sizeHint() const override { return {260, 300}; }
-    const CrossSectionContent& content() const { return content_; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QRectF area() const; // where the drawing goes
-    construction::Analysis analysis_;
-    CrossSectionContent content_;
-    CrossSectionPicture picture_; // of content_ in pictureArea_
-    QRectF pictureArea_;
-};
 
 } // namespace kelvora

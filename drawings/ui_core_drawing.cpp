@@ -202,24 +202,4 @@ void paintUICore(QPainter& p, const QRectF& area, const Core& k, const Settings&
     p.restore();
 }
 
-UICoreDrawing::UICoreDrawing(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("ImgNucleoUI"));
-    setAccessibleName(QStringLiteral("Núcleo U/I com as medidas"));
-}
-
-void UICoreDrawing::setCore(const Core& core, char decimalSeparator)
-{
-    core_ = core;
-    cfg_.decimalSeparator = decimalSeparator;
-    dimensions_ = uiCoreDimensions(core_, cfg_);
-    update();
-}
-
-void UICoreDrawing::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    paintUICore(p, QRectF(rect()), core_, cfg_);
-}
-
 } // namespace kelvora

@@ -1,8 +1,8 @@
 #include "winding_sheet_pdf.h"
 
-#include "Unucleo.h"
 #include "lamination_drawing.h"
 #include "nucleo.h"
+#include "nucleo_labels.h"
 #include "report_file.h"
 #include "ui_core_drawing.h"
 

@@ -232,30 +232,11 @@ void iStack(QPainter& p)
 
 } // namespace
 
-LaminationDrawing::LaminationDrawing(QWidget* parent) : Picture(parent)
-{
-    setObjectName(QStringLiteral("Image3"));
-    // Transparent: the window's background shows between the lines.
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAutoFillBackground(false);
-}
-
 void paintLamination(QPainter& p)
 {
     frontView(p);
     eStack(p);
     iStack(p);
-}
-
-void LaminationDrawing::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Laid out in the window's coordinates at the design size; any other
-    // size scales the vector drawing.
-    p.scale(width() / extent.x(), height() / extent.y());
-    p.translate(-origin);
-    paintLamination(p);
 }
 
 } // namespace kelvora

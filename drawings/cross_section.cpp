@@ -204,39 +204,4 @@ void paintCrossSection(QPainter& p, const QRectF& area, const CrossSectionConten
     paintCrossSection(p, crossSectionPicture(area, c));
 }
 
-CrossSectionView::CrossSectionView(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("PBCoCorte"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(160, 200);
-}
-
-QRectF CrossSectionView::area() const { return QRectF(rect()).adjusted(4, 4, -4, -4); }
-
-void CrossSectionView::setContent(const Analysis& analysis, const ConstructionSettings& settings,
-                                  double a)
-{
-    analysis_ = analysis;
-    content_ = {&analysis_, settings, a};
-    // New figures often leave every rectangle where it was (a keystroke that
-    // changes a current but not the wire): then there is nothing to repaint.
-    CrossSectionPicture pic = crossSectionPicture(area(), content_);
-    if (pictureArea_ == area() && pic == picture_)
-        return;
-    picture_ = std::move(pic);
-    pictureArea_ = area();
-    update();
-}
-
-void CrossSectionView::paintEvent(QPaintEvent*)
-{
-    if (pictureArea_ != area()) { // resized since
-        picture_ = crossSectionPicture(area(), content_);
-        pictureArea_ = area();
-    }
-    QPainter p(this);
-    p.fillRect(rect(), palette().window());
-    paintCrossSection(p, picture_);
-}
-
 } // namespace kelvora

@@ -7,7 +7,6 @@
 #include "numbers.h"
 
 #include <QRectF>
-#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -31,21 +30,5 @@ std::vector<UIDimension> uiCoreDimensions(const construction::Core& core, const 
 // Paints the drawing centred in `area`, as large as fits.
 void paintUICore(QPainter& p, const QRectF& area, const construction::Core& core,
                  const Settings& cfg);
-
-class UICoreDrawing : public QWidget {
-    Q_OBJECT
-public:
-    explicit UICoreDrawing(QWidget* parent = nullptr);
-    void setCore(const construction::Core& core, char decimalSeparator);
-    const std::vector<UIDimension>& dimensions() const { return dimensions_; }
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    construction::Core core_;
-    Settings cfg_;
-    std::vector<UIDimension> dimensions_;
-};
 
 } // namespace kelvora

@@ -4,8 +4,6 @@
 // from below, a pictorial view of the E stack lying with its legs to the
 // right and one of the I stack. It carries no numbers; the window places its
 // dimension labels on the dimension lines laid out here.
-#include "picture.h"
-
 #include <QPointF>
 #include <QRgb>
 
@@ -54,14 +52,5 @@ constexpr QRgb dimensionInk = qRgb(26, 61, 143);
 // Paints the drawing in the core window's coordinates (its top-left corner at
 // `lamination::origin`, `lamination::extent` large) on any painter, a PDF's too.
 void paintLamination(QPainter& p);
-
-class LaminationDrawing : public Picture {
-    Q_OBJECT
-public:
-    explicit LaminationDrawing(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-};
 
 } // namespace kelvora
