@@ -6,6 +6,7 @@
 #include "Unucleo.h"
 #include "design_files.h"
 #include "translations.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
-    QApplication::setApplicationVersion(QStringLiteral("4.0 (beta)"));
+    QApplication::setApplicationVersion(QString::fromStdString(kelvora::versionText()));
     kelvora::installQtPortuguese();
     try {
         // The first page at once, the others right after the first frame.

@@ -13,6 +13,7 @@
 #include "recalculation.h"
 #include "report_file.h"
 #include "translations.h"
+#include "version.h"
 
 #include <QLocale>
 #include <QString>
@@ -92,7 +93,8 @@ std::string designList()
 
 void printHelp(std::ostream& out)
 {
-    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora 4.0 beta)\n\n"
+    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora " << VersionNumber << " "
+        << VersionStage << ")\n\n"
         << Usage << "\nPROJETO: " << designList() << "\n"
         << "\nOpções:\n"
            "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
@@ -255,7 +257,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (args[0] == "--controles")
             return finish(printBlock(out, [&] { out << controlList(); }), err, 0);
         if (args[0] == "--version")
-            return finish(printBlock(out, [&] { out << "kelvora-cli 4.0 (beta)\n"; }), err, 0);
+            return finish(printBlock(out, [&] { out << "kelvora-cli " << versionText() << "\n"; }), err, 0);
         const bool isFonte = args[0] == FonteDesign;
         const Design* design = findDesign(isFonte ? "trafo-alimentacao" : args[0]);
         if (!design || (!isFonte && args[0] != design->name))

@@ -270,8 +270,6 @@ double temperatureRise(double psiWcm2);
 // mains verdicts also write y and z.
 std::string verdictText(VerdictCase which, double x, char decimalSeparator, double y = 0,
                         double z = 0);
-// Rewrites every verdict's text with another separator.
-void formatVerdicts(Analysis& a, char decimalSeparator);
 // "fit", "temperature", "flux", "inductance", "reactance", "regulation", "no_load",
 // "insulation".
 const char* verdictKey(VerdictKind kind);

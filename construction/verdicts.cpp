@@ -65,12 +65,6 @@ std::string verdictText(VerdictCase which, double x, char separator, double y, d
     return {};
 }
 
-void formatVerdicts(Analysis& a, char separator)
-{
-    for (Verdict& v : a.verdicts)
-        v.text = verdictText(v.which, v.value, separator, v.y, v.z);
-}
-
 const char* verdictKey(VerdictKind kind)
 {
     switch (kind) {

@@ -1,6 +1,7 @@
 #include "reator_filtro_report.h"
 
 #include "report_format.h"
+#include "version.h"
 
 namespace kelvora {
 
@@ -14,7 +15,7 @@ std::string reportReatorFiltro(const Sheet& tab, const ReatorFiltroResult& s, co
 
     std::string r;
     r += "Reatores de filtro para fontes - Método gráfico do produto L.I^2\n";
-    r += "Calculado utilizando programa Kelvora versão 4.0 (beta)\n\n";
+    r += "Calculado utilizando programa Kelvora versão " + versionText() + "\n\n";
     r += subst("Nome do usuário: %s\n", {tab["EUserNameRF"].text});
     r += subst("Aplicação do reator: %s\n\n", {tab["EApplicationRF"].text});
 

@@ -11,6 +11,7 @@
 #include "designs.h"
 #include "edit_help_menus.h"
 #include "keyboard.h"
+#include "version.h"
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
@@ -64,7 +65,8 @@ struct TFKelvora::Tab {
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FKelvora"));
-    setWindowTitle(QStringLiteral("Cálculo de Transformadores V4.0 (beta)"));
+    setWindowTitle(QStringLiteral("Cálculo de Transformadores V")
+                   + QString::fromStdString(versionText()));
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     setFont(f);

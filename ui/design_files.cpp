@@ -1,6 +1,7 @@
 #include "design_files.h"
 
 #include "design_file_io.h"
+#include "version.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,7 +20,8 @@ namespace kelvora {
 
 namespace {
 
-const QString Caption = QStringLiteral("Cálculo de Transformadores V4.0 (beta)");
+const QString Caption =
+    QStringLiteral("Cálculo de Transformadores V") + QString::fromStdString(versionText());
 const QString RecentKey = QStringLiteral("projetosRecentes");
 
 QAction* addCommand(QMenu* menu, const QString& text, const char* name, QKeySequence keys)

@@ -1,6 +1,7 @@
 #include "edit_help_menus.h"
 
 #include "table_copy.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -117,8 +118,10 @@ void addEditAndHelpMenus(QMenuBar* bar, QWidget* window)
     about->setObjectName(QStringLiteral("ASobre"));
     QObject::connect(about, &QAction::triggered, window, [window] {
         QMessageBox::about(window, QStringLiteral("Sobre o Kelvora"),
-                           QStringLiteral(
-                               "<b>Kelvora - Cálculo de Transformadores V4.0 (beta)</b><br><br>"
+                           QStringLiteral("<b>Kelvora - Cálculo de Transformadores V")
+                               + QString::fromStdString(versionText())
+                               + QStringLiteral(
+                                   "</b><br><br>"
                                "Transformadores de alimentação, de modulação, moduladores "
                                "transistorizados e reatores de filtro, com a construção na "
                                "bancada.<br><br>Programa gratuito (freeware), da equipe Kelvora. "

@@ -1,5 +1,6 @@
 #include "form_helpers.h"
 #include "tab_builders.h"
+#include "version.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -9,8 +10,8 @@ namespace kelvora {
 
 namespace {
 
+// After the line that names the version.
 const char* const AboutText =
-    "Kelvora - Cálculo de Transformadores, versão 4.0 (beta)\n"
     "\n"
     "Autoria: equipe Kelvora, radioamadores e construtores de equipamentos valvulados.\n"
     "Contato: pela página do programa, indicada abaixo.\n"
@@ -75,9 +76,9 @@ const char* const HistoryText =
     "  - Projetos em arquivo (menu Arquivo) e a linha de comando kelvora-cli.\n"
     "  - Codificação dos arquivos de texto (aba Ajustes): Windows-1252 ou UTF-8.\n";
 
-QPlainTextEdit* memo(QWidget* parent, const char* name, const char* text, int w, int h)
+QPlainTextEdit* memo(QWidget* parent, const char* name, const QString& text, int w, int h)
 {
-    auto* m = new QPlainTextEdit(QString::fromUtf8(text), parent);
+    auto* m = new QPlainTextEdit(text, parent);
     m->setObjectName(QString::fromLatin1(name));
     m->setReadOnly(true);
     m->setFixedSize(w, h);
@@ -108,12 +109,16 @@ void buildInicioTab(QWidget* page)
     auto* v = new QVBoxLayout(page);
     v->addWidget(
         styled(page, "StaticText3",
-               QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV4.0 (beta)"),
+               QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV")
+                   + QString::fromStdString(versionText()),
                QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
     v->addWidget(styled(page, "StaticText9",
                         QStringLiteral("Utilize as abas acima para selecionar o cálculo desejado"),
                         QStringLiteral("Arial"), 21));
-    v->addWidget(memo(page, "Memo1", AboutText, 905, 377), 0, Qt::AlignHCenter);
+    v->addWidget(memo(page, "Memo1",
+                     QStringLiteral("Kelvora - Cálculo de Transformadores, versão ")
+                         + QString::fromStdString(versionText()) + QString::fromUtf8(AboutText),
+                     905, 377), 0, Qt::AlignHCenter);
     auto* link = styled(page, "LinkLabel",
                         QStringLiteral("<a href=\"https://www.kelvora.example/\">"
                                        "www.kelvora.example</a>"),
@@ -127,7 +132,7 @@ void buildInicioTab(QWidget* page)
 void buildHistoricoTab(QWidget* page)
 {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(memo(page, "Memo2", HistoryText, 649, 553), 0, Qt::AlignHCenter);
+    v->addWidget(memo(page, "Memo2", QString::fromUtf8(HistoryText), 649, 553), 0, Qt::AlignHCenter);
     v->addStretch();
 }
 

@@ -587,7 +587,8 @@ TEST(ConstructionVerdicts, TextsWithOneDecimalAndTheSeparator)
               "Indução total 0,0 G acima do Bmax escolhido");
     EXPECT_STREQ(verdictKey(VerdictKind::Inductance), "inductance");
 
-    Analysis r = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
-    formatVerdicts(r, '.');
-    EXPECT_EQ(r.verdicts[0].text, "O enrolamento cabe na janela (79.0 % ocupados)");
+    const Analysis r = analyseTrafoAlim(oneSecondary(), TabTurns, Comma);
+    const Verdict& fit = r.verdicts[0];
+    EXPECT_EQ(verdictText(fit.which, fit.value, '.', fit.y, fit.z),
+              "O enrolamento cabe na janela (79.0 % ocupados)");
 }

@@ -273,9 +273,9 @@ TEST(MainsChecks, ReinforcedInsulationVerdictBothWays)
     EXPECT_FALSE(v->good);
     EXPECT_EQ(v->text, "Isolação reforçada para 1210,0 V: acima da tabela, confira na norma");
     // The verdicts are written again with another separator.
-    Analysis again = thin;
-    formatVerdicts(again, '.');
-    EXPECT_EQ(find(again, VerdictKind::Insulation)->text,
+    const Verdict* thinInsulation = find(thin, VerdictKind::Insulation);
+    EXPECT_EQ(verdictText(thinInsulation->which, thinInsulation->value, '.', thinInsulation->y,
+                          thinInsulation->z),
               "Isolação 0.10 mm menor que 0.15 mm exigidos (reforçada, 144.1 V)");
 }
 
