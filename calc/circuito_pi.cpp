@@ -16,10 +16,13 @@ namespace {
 // class of operation (ARRL Handbook, "RF Power Amplifiers": R1 = Eb / (K Ib)).
 struct Classe {
     const char* name;
+    const char* key; // stable name in design files and on the command line
     double K;
 };
-const Classe Classes[] = {
-    {"Classe A", 1.3}, {"Classe AB", 1.5}, {"Classe B", 1.57}, {"Classe C", 2.0}};
+const Classe Classes[] = {{"Classe A", "a", 1.3},
+                          {"Classe AB", "ab", 1.5},
+                          {"Classe B", "b", 1.57},
+                          {"Classe C", "c", 2.0}};
 constexpr int ClasseC = 3;
 constexpr int Banda40m = 2;
 
@@ -137,10 +140,16 @@ std::string piBandCell(const char* quantity, const PiBand& band)
 std::vector<ControlSpec> circuitoPiControls()
 {
     std::vector<std::string> classes, bands;
-    for (const Classe& c : Classes)
+    std::vector<std::string> classKeys, bandKeys;
+    for (const Classe& c : Classes) {
         classes.push_back(c.name);
-    for (const PiBand& b : piBands())
+        classKeys.push_back(c.key);
+    }
+    // A band's key is the suffix its table cells carry ("40m").
+    for (const PiBand& b : piBands()) {
         bands.push_back(b.name);
+        bandKeys.push_back(b.suffix);
+    }
     // The frequency is written from the band list when the window first
     // calculates: its text needs the locale's decimal separator.
     std::vector<ControlSpec> v = {
@@ -150,6 +159,7 @@ std::vector<ControlSpec> circuitoPiControls()
          .kind = Kind::List,
          .text = Classes[ClasseC].name,
          .items = classes,
+         .keys = classKeys,
          .itemIndex = ClasseC,
          .input = true},
         inputEdit("EPiQ", "12", 8),
@@ -159,6 +169,7 @@ std::vector<ControlSpec> circuitoPiControls()
          .kind = Kind::List,
          .text = piBands()[Banda40m].name,
          .items = bands,
+         .keys = bandKeys,
          .itemIndex = Banda40m,
          .input = true},
     };

@@ -288,11 +288,13 @@ std::vector<ControlSpec> trafoAlimControls()
                  .kind = Kind::List,
                  .text = "Simples",
                  .items = {"Simples", "Duplo", "Derivação"},
+                 .keys = {"single", "dual", "tapped"},
                  .input = true});
     v.push_back({.name = "CNumSec",
                  .kind = Kind::List,
                  .text = "3",
                  .items = {"1", "2", "3", "4", "5", "6"},
+                 .keys = {"1", "2", "3", "4", "5", "6"},
                  .input = true});
     v.push_back(panel("PPrim1", 16, PanelHeightPrim, true));
     v.push_back(panel("PPrim2", 176, PanelHeightPrim, false));

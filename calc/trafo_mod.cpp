@@ -213,6 +213,7 @@ std::vector<ControlSpec> trafoModControls()
                  .kind = Kind::Combo,
                  .text = "Convencional",
                  .items = {"Convencional", "Reator (RCA)"},
+                 .keys = {"conventional", "reactor"},
                  .input = true});
     v.push_back({.name = "ImgConvTM", .kind = Kind::Image});
     v.push_back({.name = "ImgReatorTM", .kind = Kind::Image, .visible = false});

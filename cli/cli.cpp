@@ -149,14 +149,17 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
         c.text = text;
         break;
     case Kind::Combo:
+        // An item's key stands for its text; any other text is typed as given.
         c.text = text;
-        c.itemIndex = itemIndexOf(spec, text);
+        c.itemIndex = itemIndexOfTextOrKey(spec, text);
+        if (c.itemIndex >= 0)
+            c.text = spec.items[std::size_t(c.itemIndex)];
         break;
     case Kind::List: {
-        const int index = itemIndexOf(spec, text);
+        const int index = itemIndexOfTextOrKey(spec, text);
         if (index < 0)
             throw UsageError{"valor que a lista " + name + " não tem: " + text};
-        c.text = text;
+        c.text = spec.items[std::size_t(index)];
         c.itemIndex = index;
         break;
     }

@@ -8,6 +8,18 @@ namespace kelvora {
 
 namespace {
 
+// "  (chaves: single, dual, tapped)": the keys that may stand for the items,
+// in the items' order; nothing when every key is its item's own text ("1".."6").
+std::string keysNote(const ControlSpec& c)
+{
+    if (c.keys.empty() || c.keys == c.items)
+        return {};
+    std::string s = "  (chaves: ";
+    for (std::size_t i = 0; i < c.keys.size(); ++i)
+        s += (i ? ", " : "") + c.keys[i];
+    return s + ")";
+}
+
 std::string line(const ControlSpec& c)
 {
     std::string l = "  " + c.name;
@@ -30,7 +42,7 @@ std::string line(const ControlSpec& c)
         l += "=" + c.text;
         break;
     }
-    return l + "\n";
+    return l + keysNote(c) + "\n";
 }
 
 void block(std::string& out, const std::string& title, const std::vector<ControlSpec>& specs)

@@ -6,7 +6,8 @@
 namespace kelvora {
 
 // One block per design: its name, then a line per input control with what
-// it starts with (a list: its items; a radio button: "=1").
+// it starts with (a list: its items; a radio button: "=1") and the keys that
+// may stand for its items.
 std::string controlList();
 
 } // namespace kelvora

@@ -51,27 +51,27 @@ constexpr int FirstAwg = 10, LastAwg = 40;
 // Guaranteed specific loss at 1.5 T and 50 Hz of non-oriented electrical
 // steel, EN 10106 (the grade's name carries it: M400-50A is 4.00 W/kg, 0.50 mm).
 constexpr SteelGrade Steels[] = {
-    {"M270-35A", 2.70}, {"M330-35A", 3.30}, {"M400-50A", 4.00},
-    {"M530-50A", 5.30}, {"M800-50A", 8.00},
+    {"M270-35A", "m270-35a", 2.70}, {"M330-35A", "m330-35a", 3.30}, {"M400-50A", "m400-50a", 4.00},
+    {"M530-50A", "m530-50a", 5.30}, {"M800-50A", "m800-50a", 8.00},
 };
 
 // Rectifier loads: DC load current over the winding's rms current (Hammond
 // Manufacturing, "Design guide for rectifier use"). A resistive AC load has
 // the typed current as its rms current.
 constexpr Load Loads[] = {
-    {"CA (carga resistiva)", 1.0},
-    {"Onda completa c/ derivação central, entrada capacitiva", 1.00},
-    {"Onda completa c/ derivação central, entrada por choque", 1.54},
-    {"Ponte, entrada capacitiva", 0.62},
-    {"Ponte, entrada por choque", 0.94},
-    {"Meia onda, entrada capacitiva", 0.28},
+    {"CA (carga resistiva)", "ac-resistive", 1.0},
+    {"Onda completa c/ derivação central, entrada capacitiva", "full-wave-ct-capacitor", 1.00},
+    {"Onda completa c/ derivação central, entrada por choque", "full-wave-ct-choke", 1.54},
+    {"Ponte, entrada capacitiva", "bridge-capacitor", 0.62},
+    {"Ponte, entrada por choque", "bridge-choke", 0.94},
+    {"Meia onda, entrada capacitiva", "half-wave-capacitor", 0.28},
 };
 
 // Thermal classes of electrical insulation and their hottest-spot limits
 // (IEC 60085).
 constexpr InsulationClass Classes[] = {
-    {"A (105 °C)", 105}, {"E (120 °C)", 120}, {"B (130 °C)", 130},
-    {"F (155 °C)", 155}, {"H (180 °C)", 180},
+    {"A (105 °C)", "a", 105}, {"E (120 °C)", "e", 120}, {"B (130 °C)", "b", 130},
+    {"F (155 °C)", "f", 155}, {"H (180 °C)", "h", 180},
 };
 
 } // namespace

@@ -22,6 +22,7 @@ inline constexpr double CopperDensity = 8.89;             // g/cm^3
 
 struct SteelGrade {
     const char* name; // EN 10106 name, e.g. "M400-50A"
+    const char* key;  // the name in lower case, as files and the command line may give it
     double p15;       // guaranteed loss at 1.5 T, 50 Hz, W/kg
 };
 std::span<const SteelGrade> steelGrades();
@@ -32,6 +33,7 @@ inline constexpr int DefaultSteel = 4;       // "M800-50A": old or unknown iron
 
 struct Load {
     const char* name; // item of CBCoRet1-6
+    const char* key;  // stable ASCII name of the item, e.g. "bridge-capacitor"
     double k;         // DC load current over the winding's rms current
 };
 std::span<const Load> loads();
@@ -40,6 +42,7 @@ std::span<const Load> loads();
 
 struct InsulationClass {
     const char* name; // item of CBCoClasse, e.g. "A (105 °C)"
+    const char* key;  // the class letter in lower case, e.g. "a"
     double limitC;    // hottest-spot temperature, °C
 };
 std::span<const InsulationClass> insulationClasses();

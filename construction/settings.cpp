@@ -54,8 +54,9 @@ constexpr UIEditSetting UIEdits[] = {
 constexpr int EditMaxLength = 12;
 
 const char* const EnamelGrades[] = {"1", "2"};
-// CBCoProjeto, in the order of Projeto.
+// CBCoProjeto, in the order of Projeto, and the items' keys.
 const char* const ProjetoItems[] = {"Para o núcleo escolhido", "Espiras da aba"};
+const char* const ProjetoKeys[] = {"chosen-core", "tab-turns"};
 
 std::string gaugeControl(int row) { return "ECoAWG" + std::to_string(row); }
 
@@ -79,13 +80,17 @@ int typedGauge(const std::string& text)
 }
 // Insulation between the primary and the secondaries (IEC 61558-1).
 const char* const Insulations[] = {"Básica", "Reforçada"};
+const char* const InsulationKeys[] = {"basic", "reinforced"};
 
-ControlSpec list(std::string name, std::vector<std::string> items, int index)
+// A list and its items' keys (one per item, in the same order).
+ControlSpec list(std::string name, std::vector<std::string> items, std::vector<std::string> keys,
+                 int index)
 {
     ControlSpec c{.name = std::move(name),
                   .kind = Kind::List,
                   .text = items[index],
                   .items = std::move(items),
+                  .keys = std::move(keys),
                   .itemIndex = index,
                   .input = true};
     return c;
@@ -97,6 +102,15 @@ std::vector<std::string> names(const Table& t)
     std::vector<std::string> v;
     for (const auto& e : t)
         v.emplace_back(e.name);
+    return v;
+}
+
+template <class Table>
+std::vector<std::string> keys(const Table& t)
+{
+    std::vector<std::string> v;
+    for (const auto& e : t)
+        v.emplace_back(e.key);
     return v;
 }
 
@@ -116,28 +130,34 @@ int item(const Sheet& sheet, const char* name, int fallback)
 std::vector<ControlSpec> construcaoControls(char decimalSeparator)
 {
     std::vector<ControlSpec> v;
-    v.push_back(list("CBCoProjeto", {ProjetoItems[0], ProjetoItems[1]}, 0));
-    v.push_back(list("CBCoAco", names(steelGrades()), DefaultSteel));
+    v.push_back(list("CBCoProjeto", {ProjetoItems[0], ProjetoItems[1]},
+                     {ProjetoKeys[0], ProjetoKeys[1]}, 0));
+    v.push_back(list("CBCoAco", names(steelGrades()), keys(steelGrades()), DefaultSteel));
     for (const EditSetting& e : Edits) {
         if (std::string_view(e.name) == "ECoParede")
-            v.push_back(list("CBCoGrauFio", {EnamelGrades[0], EnamelGrades[1]}, 1));
+            v.push_back(list("CBCoGrauFio", {EnamelGrades[0], EnamelGrades[1]},
+                             {EnamelGrades[0], EnamelGrades[1]}, 1));
         if (std::string_view(e.name) == "ECoTamb") {
             v.push_back(
                 inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
-            v.push_back(list("CBCoClasse", names(insulationClasses()), 0));
+            v.push_back(
+                list("CBCoClasse", names(insulationClasses()), keys(insulationClasses()), 0));
             continue;
         }
         v.push_back(inputEdit(e.name, defaultText(e.fallback, decimalSeparator), EditMaxLength));
     }
     for (const UIEditSetting& e : UIEdits)
         v.push_back(inputEdit(e.name, "", EditMaxLength));
-    v.push_back(list("CBCoIsolacao", {Insulations[0], Insulations[1]}, 0));
+    v.push_back(list("CBCoIsolacao", {Insulations[0], Insulations[1]},
+                     {InsulationKeys[0], InsulationKeys[1]}, 0));
     const std::vector<std::string> loadNames = names(loads());
+    const std::vector<std::string> loadKeys = keys(loads());
     for (int k = 1; k <= 6; ++k)
-        v.push_back(list("CBCoRet" + std::to_string(k), loadNames, 0));
+        v.push_back(list("CBCoRet" + std::to_string(k), loadNames, loadKeys, 0));
     for (int row = 1; row <= GaugeRows; ++row)
         v.push_back(inputEdit(gaugeControl(row), "", EditMaxLength));
-    v.push_back(list("CBCoCorrRet", {"da simulação", "do fator fixo"}, 0));
+    v.push_back(
+        list("CBCoCorrRet", {"da simulação", "do fator fixo"}, {"simulated", "fixed-factor"}, 0));
     return v;
 }
 

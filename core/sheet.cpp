@@ -112,4 +112,21 @@ int itemIndexOf(const ControlSpec& spec, std::string_view text)
     return -1;
 }
 
+int itemIndexOfTextOrKey(const ControlSpec& spec, std::string_view textOrKey)
+{
+    if (const int i = itemIndexOf(spec, textOrKey); i >= 0)
+        return i;
+    for (std::size_t i = 0; i < spec.keys.size(); ++i)
+        if (spec.keys[i] == textOrKey)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::string_view itemKey(const ControlSpec& spec, int index)
+{
+    if (index < 0 || std::size_t(index) >= spec.keys.size())
+        return {};
+    return spec.keys[std::size_t(index)];
+}
+
 } // namespace kelvora

@@ -54,6 +54,11 @@ struct ControlSpec {
     Kind kind = Kind::Label;
     std::string text;
     std::vector<std::string> items;
+    // A stable key per item, in the items' order: short lower-case ASCII
+    // ("single", "dual", "tapped") that design files and the command line may
+    // give in place of the item's text, which a translation changes. A list
+    // has one per item; a combo box of numbers (typed as numbers) has none.
+    std::vector<std::string> keys;
     int maxLength = 0;     // 0: no limit
     bool readOnly = false; // typed by the program only
     bool visible = true;
@@ -78,6 +83,11 @@ inline ControlSpec inputEdit(std::string name, std::string text, int maxLength =
 
 // The index of the first item of a list or combo box whose text is `text`, or -1.
 int itemIndexOf(const ControlSpec& spec, std::string_view text);
+// The index of the item whose text is `textOrKey`, else of the item whose key
+// it is, or -1: what a design file or the command line names an item by.
+int itemIndexOfTextOrKey(const ControlSpec& spec, std::string_view textOrKey);
+// The key of item `index`; empty when the control has no keys or no such item.
+std::string_view itemKey(const ControlSpec& spec, int index);
 
 // A label the calculations write.
 inline ControlSpec resultLabel(std::string name, bool visible = true)

@@ -68,15 +68,18 @@ void readControl(Sheet& tab, const ControlSpec& spec, const Json& v, const std::
         c.text = textOf(v, spec, sheet);
         break;
     case Kind::Combo:
+        // An item's key stands for its text; any other text stays as typed.
         c.text = textOf(v, spec, sheet);
-        c.itemIndex = itemIndexOf(spec, c.text);
+        c.itemIndex = itemIndexOfTextOrKey(spec, c.text);
+        if (c.itemIndex >= 0)
+            c.text = spec.items[std::size_t(c.itemIndex)];
         break;
     case Kind::List: {
-        std::string text = textOf(v, spec, sheet);
-        const int index = itemIndexOf(spec, text);
+        const std::string text = textOf(v, spec, sheet);
+        const int index = itemIndexOfTextOrKey(spec, text);
         if (index < 0)
             fail("a lista " + where(spec.name, sheet) + " não tem o item \"" + shown(text) + "\"");
-        c.text = std::move(text);
+        c.text = spec.items[std::size_t(index)];
         c.itemIndex = index;
         break;
     }

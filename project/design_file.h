@@ -17,6 +17,10 @@
 //   }
 // An edit or combo box stores its text, a list the text of its chosen item, a
 // radio button true or false. Results are not stored: opening recalculates.
+// Where a file names a list's item (or a combo box's), the item's stable key
+// ("CNumPri": "dual") reads as its text does ("CNumPri": "Duplo"); writing
+// keeps the texts, so a file is written byte for byte as before and earlier
+// builds still read it.
 // Reading: a control absent from its sheet keeps its start-up state (and the
 // radio buttons of a group named in the file but absent are unchecked); an
 // unknown key at the top and an unknown sheet (one that another build of the

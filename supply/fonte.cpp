@@ -15,12 +15,15 @@ constexpr int EditMaxLength = 12;
 // A valve whose law and limits the builder types.
 const char* const OwnValve = "válvula própria";
 
-ControlSpec list(std::string name, std::vector<std::string> items, int index, bool visible = true)
+// A list and its items' keys (one per item, in the same order).
+ControlSpec list(std::string name, std::vector<std::string> items, std::vector<std::string> keys,
+                 int index, bool visible = true)
 {
     return ControlSpec{.name = std::move(name),
                        .kind = Kind::List,
                        .text = items[std::size_t(index)],
                        .items = std::move(items),
+                       .keys = std::move(keys),
                        .visible = visible,
                        .itemIndex = index,
                        .input = true};
@@ -32,6 +35,21 @@ std::vector<std::string> deviceNames()
     for (const supply::Device& d : supply::devices())
         v.push_back(d.name);
     v.push_back(OwnValve);
+    return v;
+}
+
+// A datasheet part's key is its type number in lower case ("1n4007", "5u4g").
+std::vector<std::string> deviceKeys()
+{
+    std::vector<std::string> v;
+    for (const supply::Device& d : supply::devices()) {
+        std::string key = d.name;
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = char(c - 'A' + 'a');
+        v.push_back(std::move(key));
+    }
+    v.push_back("own-valve");
     return v;
 }
 
@@ -63,14 +81,16 @@ std::string secondarySheet(int k) { return "FFonte" + std::to_string(k); }
 
 std::vector<ControlSpec> selectorControls()
 {
-    return {list("CBFoSecundario", {"1", "2", "3", "4", "5", "6"}, 0)};
+    return {
+        list("CBFoSecundario", {"1", "2", "3", "4", "5", "6"}, {"1", "2", "3", "4", "5", "6"}, 0)};
 }
 
 std::vector<ControlSpec> secondaryControls()
 {
     std::vector<ControlSpec> v;
-    v.push_back(list("CBFoRetificador", {"meia-onda", "onda-completa-ct", "ponte", "dobrador"}, 2));
-    v.push_back(list("CBFoDiodo", deviceNames(), 0));
+    v.push_back(list("CBFoRetificador", {"meia-onda", "onda-completa-ct", "ponte", "dobrador"},
+                     {"half-wave", "full-wave-ct", "bridge", "doubler"}, 2));
+    v.push_back(list("CBFoDiodo", deviceNames(), deviceKeys(), 0));
     v.push_back(inputEdit("EFoRede", "", EditMaxLength));
     v.push_back(inputEdit("EFoDispersao", "", EditMaxLength));
     const char* kinds[] = {"C", "", "", ""};
@@ -78,7 +98,8 @@ std::vector<ControlSpec> secondaryControls()
     const char* losses[] = {"0", "", "", ""};
     for (int k = 1; k <= 4; ++k) {
         const std::string n = std::to_string(k);
-        v.push_back(list("CBFoElem" + n, {"", "C", "R", "L"}, kinds[k - 1][0] ? 1 : 0));
+        v.push_back(list("CBFoElem" + n, {"", "C", "R", "L"}, {"none", "c", "r", "l"},
+                         kinds[k - 1][0] ? 1 : 0));
         v.push_back(inputEdit("EFoValor" + n, values[k - 1], EditMaxLength));
         v.push_back(inputEdit("EFoPerda" + n, losses[k - 1], EditMaxLength));
     }
@@ -89,13 +110,13 @@ std::vector<ControlSpec> secondaryControls()
                              "EFoValvPIV", "EFoValvCmax", "EFoValvRmin"})
         v.push_back(inputEdit(name, "", EditMaxLength));
     // "usar o reator da aba": the first L of the ladder is the filter reactor tab's.
-    v.push_back(list("CBFoReator", {"não", "sim"}, 0));
-    v.push_back(list("CBFoCarga", {"corrente", "resistencia"}, 0));
+    v.push_back(list("CBFoReator", {"não", "sim"}, {"no", "yes"}, 0));
+    v.push_back(list("CBFoCarga", {"corrente", "resistencia"}, {"current", "resistance"}, 0));
     v.push_back(inputEdit("EFoCarga", "", EditMaxLength));
     v.push_back(inputEdit("EFoSangria", "", EditMaxLength));
     // Set once the secondary has been simulated: the construction then takes
     // its simulated current.
-    v.push_back(list("CBFoAtivo", {"não", "sim"}, 0, false));
+    v.push_back(list("CBFoAtivo", {"não", "sim"}, {"no", "yes"}, 0, false));
     return v;
 }
 

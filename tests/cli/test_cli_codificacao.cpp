@@ -100,3 +100,13 @@ TEST(CliControles, TheReadmeListsTheControlsOfTheRegistry)
     EXPECT_EQ(readme.substr(from + head.size(), to - from - head.size()), listed + "\n")
         << "README.md: replace the block with the output of kelvora-cli --controles";
 }
+
+// Lists name their items' keys beside the texts; a list of numbers has none to name.
+TEST(CliControles, ListsNameTheKeysOfTheirItems)
+{
+    const CliRun r = cliRun({"--controles"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("  CNumPri: Simples | Duplo | Derivação  (início: Simples)"
+                                 "  (chaves: single, dual, tapped)\n"));
+    EXPECT_THAT(r.out, HasSubstr("  CBSelTM=Convencional  (chaves: conventional, reactor)\n"));
+}

@@ -1,10 +1,14 @@
 #include "design_file.h"
 
 #include "designs.h"
+#include "numbers.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 
 using namespace kelvora;
@@ -350,4 +354,82 @@ TEST(DesignFile, CopyAndCompareTouchOnlyInputs)
     EXPECT_TRUE(sameInputs(a["TTrafoAlim"], b["TTrafoAlim"]));
     EXPECT_EQ(b["TTrafoAlim"]["EFo"].text, "50");
     EXPECT_EQ(b["TTrafoAlim"]["LPas"].text, "");
+}
+
+// Keys are what a translation keeps: every list item of every stored sheet has
+// one, and a combo box either has one per item or offers numbers only (which
+// are typed as numbers, not named).
+TEST(DesignFile, EveryListItemHasAStableAsciiKey)
+{
+    int keyed = 0;
+    for (const StoredSheet& s : storedSheets())
+        for (const ControlSpec& spec : s.controls) {
+            if (spec.kind != Kind::List && spec.kind != Kind::Combo)
+                continue;
+            SCOPED_TRACE(s.name + " " + spec.name);
+            if (spec.kind == Kind::Combo && spec.keys.empty()) {
+                for (const std::string& item : spec.items)
+                    EXPECT_TRUE(parseFloat(item, ',').has_value()) << item;
+                continue;
+            }
+            ASSERT_EQ(spec.keys.size(), spec.items.size());
+            std::set<std::string> seen;
+            for (std::size_t i = 0; i < spec.keys.size(); ++i) {
+                const std::string& key = spec.keys[i];
+                EXPECT_TRUE(seen.insert(key).second) << "repeated key " << key;
+                EXPECT_FALSE(key.empty());
+                EXPECT_LE(key.size(), 24u) << key;
+                for (char c : key)
+                    EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-')
+                        << key;
+                // No key is another item's text: either names one item only.
+                EXPECT_EQ(itemIndexOfTextOrKey(spec, key), int(i)) << key;
+                EXPECT_EQ(itemKey(spec, int(i)), key);
+            }
+            ++keyed;
+        }
+    // The primary and the secondaries' count, the coupling, the pi network's
+    // class and band, 12 construction lists, the supply's selector and 9
+    // lists of each of its six secondaries.
+    EXPECT_EQ(keyed, 2 + 1 + 2 + 12 + 1 + 6 * 9);
+}
+
+namespace {
+
+std::string fixture(const char* name)
+{
+    std::ifstream f(std::string(KELVORA_SOURCE_DIR "/tests/project/") + name, std::ios::binary);
+    EXPECT_TRUE(f.good()) << name;
+    std::ostringstream bytes;
+    bytes << f.rdbuf();
+    return bytes.str();
+}
+
+} // namespace
+
+// saved_design.kelvora is a file this program wrote, with lists away from
+// their start-up items; saved_design_keys.kelvora is the same file with every
+// list (and the coupling) given by its key. Both open to one state, and
+// writing it gives the first file back byte for byte: files keep the texts.
+TEST(DesignFile, AFileWithItemKeysOpensAsTheSameFileWithItemTexts)
+{
+    const std::string texts = fixture("saved_design.kelvora");
+    const std::string keys = fixture("saved_design_keys.kelvora");
+    ASSERT_NE(texts, keys);
+    const DesignInputs a = readDesign(texts, ',');
+    const DesignInputs b = readDesign(keys, ',');
+    for (const StoredSheet& s : storedSheets())
+        for (const ControlSpec& spec : s.controls) {
+            if (!spec.input)
+                continue;
+            SCOPED_TRACE(s.name + " " + spec.name);
+            EXPECT_EQ(a[s.name][spec.name].text, b[s.name][spec.name].text);
+            EXPECT_EQ(a[s.name][spec.name].itemIndex, b[s.name][spec.name].itemIndex);
+            EXPECT_EQ(a[s.name][spec.name].checked, b[s.name][spec.name].checked);
+        }
+    EXPECT_EQ(b["TTrafoAlim"]["CNumPri"].text, "Duplo");
+    EXPECT_EQ(b["TModValvul"]["CBSelTM"].text, "Reator (RCA)");
+    EXPECT_EQ(b["TModValvul"]["CBSelTM"].itemIndex, 1);
+    EXPECT_EQ(writeDesign(a, ','), texts);
+    EXPECT_EQ(writeDesign(b, ','), texts);
 }
