@@ -493,9 +493,20 @@ void TFConstrucao::present()
                             && sheet_["ECoAWG" + std::to_string(row + 1)].background
                                    == Colour::Red);
     model_->setInvalidGauges(std::move(badGauges));
+    orderColumns();
     fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);
     SWCo->setCurrentIndex(0);
+}
+
+void TFConstrucao::orderColumns()
+{
+    // New rows or columns put the header's sections back in the model's order.
+    QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
+    const std::vector<int> order = model_->shownOrder();
+    for (int visual = 0; visual < int(order.size()); ++visual)
+        if (const int at = header->visualIndex(order[std::size_t(visual)]); at != visual)
+            header->moveSection(at, visual);
 }
 
 void TFConstrucao::fitColumns()
