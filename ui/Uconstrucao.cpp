@@ -8,6 +8,7 @@
 #include "keyboard.h"
 #include "painel_rede.h"
 #include "report_file.h"
+#include "scroll_window.h"
 #include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -128,7 +129,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     f.setPixelSize(11);
     setFont(f);
 
-    auto* outer = new QHBoxLayout(this);
+    // The whole form scrolls in a window smaller than it (a small screen, a large scale).
+    auto* outer = new QHBoxLayout(scrolledContent(this));
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(8);
     auto* left = new QVBoxLayout;
