@@ -244,10 +244,14 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PSugestoes = new PainelSugestoes(this);
     right->addWidget(PSugestoes);
     connect(PSugestoes, &PainelSugestoes::openRequested, this, [this] {
-        // Room for the ten rows below what the window already shows.
+        // Room for the ten rows below what the window already shows: the form's
+        // whole height at this width, as far as the screen allows (it scrolls beyond).
         const int room = screen() ? screen()->availableGeometry().height() - 60 : 900;
-        if (height() < std::min(900, room))
-            resize(width(), std::min(900, room));
+        const auto* area = findChild<WindowScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        const int whole = area ? area->widget()->heightForWidth(area->viewport()->width()) : -1;
+        const int target = std::min(std::max(900, whole), room);
+        if (height() < target)
+            resize(width(), target);
         recalculate();
     });
     connect(PSugestoes, &PainelSugestoes::coreChosen, this,
