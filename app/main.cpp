@@ -5,12 +5,12 @@
 #include "Ukelvora1.h"
 #include "Unucleo.h"
 #include "design_files.h"
+#include "scroll_window.h"
 #include "translations.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include <cstdlib>
 #include <exception>
@@ -42,10 +42,10 @@ int main(int argc, char* argv[])
                 w->setAttribute(Qt::WA_QuitOnClose, false);
             FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
         });
-        // At a large scale or on a small screen the window takes the screen
-        // and its tabs scroll.
-        if (const QScreen* screen = FKelvora.screen())
-            FKelvora.fitInto(screen->availableGeometry().size());
+        // At a large scale or on a small screen a window takes the screen
+        // and its content scrolls: the main window's tabs, and each other
+        // window as it opens.
+        kelvora::fitWindowsToScreens(&app);
         FKelvora.show();
         // `kelvora FILE`: the design file the desktop (or the user) names.
         if (const QStringList args = QApplication::arguments(); args.size() > 1)

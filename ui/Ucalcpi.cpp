@@ -3,6 +3,7 @@
 #include "circuito_pi.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "scroll_window.h"
 #include "translations.h"
 
 #include <QAbstractTableModel>
@@ -123,7 +124,7 @@ TFCalcPI::~TFCalcPI() = default;
 
 void TFCalcPI::build()
 {
-    auto* top = new QVBoxLayout(this);
+    auto* top = new QVBoxLayout(scrolledContent(this)); // scrolls in a smaller window
     top->setContentsMargins(10, 8, 10, 10);
     top->setSpacing(6);
     top->addWidget(

@@ -1,5 +1,7 @@
 #include "Ucalcreator.h"
 
+#include "scroll_window.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,6 +12,9 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FCalcReator"));
     setWindowTitle(QStringLiteral("Cálculo do Reator para Modulação"));
     resize(504, 477);
+    // The form at its design size, scrolling in a smaller window.
+    QWidget* form = scrolledContent(this);
+    form->setMinimumSize(504, 477);
 
     // Caption and value label of each requirement, one row each.
     struct Row {
@@ -24,18 +29,18 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
     };
     int y = 48;
     for (const Row& r : rows) {
-        auto* caption = new QLabel(QString::fromUtf8(r.caption), this);
+        auto* caption = new QLabel(QString::fromUtf8(r.caption), form);
         caption->setObjectName(QString::fromLatin1(r.name));
         caption->setGeometry(40, y, 200, 20);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* value = new QLabel(this);
+        auto* value = new QLabel(form);
         value->setObjectName(QString::fromLatin1(r.value));
         value->setGeometry(252, y, 180, 20);
         value->setFrameShape(QFrame::StyledPanel);
         y += 40;
     }
 
-    auto* close = new QPushButton(QStringLiteral("Fecha Janela"), this);
+    auto* close = new QPushButton(QStringLiteral("Fecha Janela"), form);
     close->setObjectName(QStringLiteral("Button1"));
     // The form's place and least size; wider when the caption needs it.
     close->setGeometry(QRect(QPoint(214, 400), close->sizeHint().expandedTo(QSize(75, 25))));

@@ -8,6 +8,7 @@
 #include "keyboard.h"
 #include "painel_rede.h"
 #include "report_file.h"
+#include "scroll_window.h"
 #include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
 #include "winding_sheet.h"
@@ -128,7 +129,8 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     f.setPixelSize(11);
     setFont(f);
 
-    auto* outer = new QHBoxLayout(this);
+    // The whole form scrolls in a window smaller than it (a small screen, a large scale).
+    auto* outer = new QHBoxLayout(scrolledContent(this));
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(8);
     auto* left = new QVBoxLayout;
@@ -242,10 +244,14 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PSugestoes = new PainelSugestoes(this);
     right->addWidget(PSugestoes);
     connect(PSugestoes, &PainelSugestoes::openRequested, this, [this] {
-        // Room for the ten rows below what the window already shows.
+        // Room for the ten rows below what the window already shows: the form's
+        // whole height at this width, as far as the screen allows (it scrolls beyond).
         const int room = screen() ? screen()->availableGeometry().height() - 60 : 900;
-        if (height() < std::min(900, room))
-            resize(width(), std::min(900, room));
+        const auto* area = findChild<WindowScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        const int whole = area ? area->widget()->heightForWidth(area->viewport()->width()) : -1;
+        const int target = std::min(std::max(900, whole), room);
+        if (height() < target)
+            resize(width(), target);
         recalculate();
     });
     connect(PSugestoes, &PainelSugestoes::coreChosen, this,
@@ -493,9 +499,20 @@ void TFConstrucao::present()
                             && sheet_["ECoAWG" + std::to_string(row + 1)].background
                                    == Colour::Red);
     model_->setInvalidGauges(std::move(badGauges));
+    orderColumns();
     fitColumns();
     PBCoCorte->setContent(analysis_, settings_, a_);
     SWCo->setCurrentIndex(0);
+}
+
+void TFConstrucao::orderColumns()
+{
+    // New rows or columns put the header's sections back in the model's order.
+    QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
+    const std::vector<int> order = model_->shownOrder();
+    for (int visual = 0; visual < int(order.size()); ++visual)
+        if (const int at = header->visualIndex(order[std::size_t(visual)]); at != visual)
+            header->moveSection(at, visual);
 }
 
 void TFConstrucao::fitColumns()

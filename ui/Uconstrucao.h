@@ -96,6 +96,7 @@ private:
     void buildSettings(QWidget* group, QWidget* loads);
     void buildFigures(QWidget* group);
     void present();
+    void orderColumns();
     void fitColumns();
     int textWidth(const QString& text); // in the table's font
     QString chooseFile(QFileDialog*& dialog, const char* name, const char* file,

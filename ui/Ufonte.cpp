@@ -1,6 +1,7 @@
 #include "Ufonte.h"
 
 #include "form_helpers.h"
+#include "scroll_window.h"
 
 #include <QChart>
 #include <QChartView>
@@ -137,7 +138,8 @@ Sheet& TFFonte::secondarySheet(int k) { return k == secondary_ ? shown_ : kept_[
 
 void TFFonte::build()
 {
-    auto* outer = new QHBoxLayout(this);
+    // The circuit and the plots scroll in a window smaller than they are.
+    auto* outer = new QHBoxLayout(scrolledContent(this));
     auto* left = new QVBoxLayout;
     auto* group = makeGroup(this, QStringLiteral(" Circuito "), "GBFoCircuito");
     QGridLayout* grid = makeGrid(group, QMargins(8, 6, 8, 8), 6, 3);

@@ -15,6 +15,7 @@
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
+#include "scroll_window.h"
 #include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
 #include "table_copy.h"
@@ -173,9 +174,7 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
 
 void TFKelvora::fitInto(const QSize& available)
 {
-    // Room for the title bar and the frame the desktop adds.
-    const QSize room = (available - QSize(16, 48)).expandedTo(QSize(320, 240));
-    resize(size().boundedTo(room));
+    fitWindowInto(this, available);
 }
 
 void TFKelvora::buildPendingPages()

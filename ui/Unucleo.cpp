@@ -2,6 +2,7 @@
 
 #include "drawing_widgets.h"
 #include "nucleo.h"
+#include "scroll_window.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -45,6 +47,23 @@ void fitMemoFont(QPlainTextEdit* memo)
 
 } // namespace
 
+// The window's content at the design size: the leaders are painted under the
+// drawing, which lies transparent on top.
+class TFNucleo::Canvas : public QWidget {
+public:
+    Canvas(const TFNucleo* owner, QWidget* area) : QWidget(area), owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        owner_->paintLeaders(p);
+    }
+
+private:
+    const TFNucleo* owner_;
+};
+
 TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FNucleo"));
@@ -53,24 +72,33 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     f.setPixelSize(11);
     setFont(f);
     resize(789, 529);
+    // The drawing and its labels keep their places: a smaller window scrolls.
+    QWidget* area = scrolledContent(this);
+    canvas_ = new Canvas(this, area);
+    area->setMinimumSize(789, 529);
+    auto* fill = new QVBoxLayout(area);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(canvas_);
+    canvas_->resize(789, 529); // the labels are placed before the window is laid out
+    QWidget* const on = canvas_;
 
-    Image3 = new LaminationDrawing(this);
+    Image3 = new LaminationDrawing(on);
     Image3->setGeometry(
         QRectF(lamination::origin, QSizeF(lamination::extent.x(), lamination::extent.y()))
             .toRect());
 
-    BitBtn1 = new QPushButton(QStringLiteral("Fecha Visualização"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("Fecha Visualização"), on);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(304, 16, 153, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new QPlainTextEdit(on);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(456, 408, 281, 65);
     Memo1->setPlainText(EINote);
     // Disabled, so it takes no focus and no typing; still read in the normal ink.
     Memo1->setEnabled(false);
-    ImgNucleoUI = new UICoreDrawing(this);
+    ImgNucleoUI = new UICoreDrawing(on);
     ImgNucleoUI->setGeometry(Image3->geometry().adjusted(0, 0, 0, -76)); // above the note
     ImgNucleoUI->hide();
     QPalette ink = Memo1->palette();
@@ -83,7 +111,7 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     fitMemoFont(Memo1);
 
     for (int i = 0; i < 19; ++i) {
-        auto* l = new QLabel(this);
+        auto* l = new QLabel(on);
         l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         l->setAlignment(Qt::AlignCenter);
         // Opaque, so a number that outgrows its box stays readable over the lines.
@@ -106,7 +134,7 @@ void TFNucleo::showFamily(bool ui)
         Memo1->setFont(font()); // fitted afresh from the window's font
         fitMemoFont(Memo1);
     }
-    update();
+    canvas_->update();
 }
 
 void TFNucleo::VisNucleoUI(const construction::Core& core, char decimalSeparator)
@@ -132,19 +160,18 @@ void TFNucleo::placeLabels()
     std::array<int, 19> widths{};
     for (int i = 0; i < 19; ++i)
         widths[i] = labels_[i]->fontMetrics().horizontalAdvance(labels_[i]->text());
-    const NucleoLabelLayout layout = layoutNucleoLabels(widths, width());
+    const NucleoLabelLayout layout = layoutNucleoLabels(widths, canvas_->width());
     for (int i = 0; i < 19; ++i)
         labels_[i]->setGeometry(layout.rects[i]);
     leaders_ = layout.leaders;
-    update();
+    canvas_->update();
 }
 
-void TFNucleo::paintEvent(QPaintEvent*)
+void TFNucleo::paintLeaders(QPainter& p) const
 {
     if (leaders_.empty() || ui_)
         return;
     // Leaders of labels stepped off the chain; the transparent drawing lies on top.
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = QColor::fromRgb(lamination::dimensionInk);
     p.setPen(QPen(ink, 0.8));

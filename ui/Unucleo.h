@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLabel;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -32,12 +33,13 @@ public:
     void VisNucleoUI(const construction::Core& core, char decimalSeparator);
     bool showsUI() const { return ui_; }
 
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
 private:
     void placeLabels();
     void showFamily(bool ui);
+    void paintLeaders(QPainter& p) const;
+
+    class Canvas;
+    Canvas* canvas_; // the drawing and its labels at their design places, scrolling
 
     LaminationDrawing* Image3;
     std::array<QLabel*, 19> labels_{};

@@ -96,6 +96,20 @@ const QString& WindingTableModel::cell(int row, int column) const
     return cells_[std::size_t(row)][std::size_t(column)];
 }
 
+std::vector<int> WindingTableModel::shownOrder() const
+{
+    std::vector<int> order;
+    const int columns = columnCount();
+    order.reserve(std::size_t(columns));
+    order.push_back(0);
+    if (voltages_)
+        for (int c = AllColumns - VoltageColumns; c < AllColumns; ++c)
+            order.push_back(c);
+    for (int c = 1; c < columns - (voltages_ ? VoltageColumns : 0); ++c)
+        order.push_back(c);
+    return order;
+}
+
 int WindingTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(cells_.size());

@@ -23,6 +23,11 @@ public:
     // The text of a cell, without a QVariant (row and column in range).
     const QString& cell(int row, int column) const;
 
+    // The columns in the order the view shows them, the model's own for all but
+    // the power transformer: its builder checks the voltages first (no load,
+    // full load, regulation), so they follow the winding's name.
+    std::vector<int> shownOrder() const;
+
     // The AWG column: the builder types a gauge there (gaugeEdited); rows
     // whose typed gauge is invalid show it on red.
     static constexpr int GaugeColumn = 3;

@@ -301,8 +301,11 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
             + 12,
         note->fontMetrics().height() + 2);
     figures->addWidget(note);
-    figures->addStretch(1);
-    row->addLayout(figures);
+    // 3. The knee, seen: under the figures it explains, so the group is no
+    // wider than a 1366 px screen's window holds beside the settings.
+    plot_ = new NoLoadPlot(this);
+    figures->addWidget(plot_, 1);
+    row->addLayout(figures, 3);
 
     // 2. The insulation between the primary and each secondary.
     auto* insulation = new QVBoxLayout;
@@ -330,10 +333,6 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     norm->setStyleSheet(QStringLiteral("color: #800000"));
     insulation->addWidget(norm);
     row->addLayout(insulation, 5);
-
-    // 3. The knee, seen.
-    plot_ = new NoLoadPlot(this);
-    row->addWidget(plot_, 3);
 }
 
 QLabel* PainelRede::label(const char* name) const

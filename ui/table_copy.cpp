@@ -11,7 +11,9 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace kelvora {
 
@@ -108,15 +110,25 @@ QString tableText(const QTableView* table, bool all)
     }
     std::erase_if(columns, [&](int c) { return table->isColumnHidden(c); });
     std::erase_if(rows, [&](int r) { return table->isRowHidden(r); });
+    // In the order the table shows them, which may not be the model's.
+    auto shown = [](const std::set<int>& logical, const QHeaderView* header) {
+        std::vector<int> v(logical.begin(), logical.end());
+        std::stable_sort(v.begin(), v.end(), [header](int a, int b) {
+            return header->visualIndex(a) < header->visualIndex(b);
+        });
+        return v;
+    };
+    const std::vector<int> columnOrder = shown(columns, table->horizontalHeader());
+    const std::vector<int> rowOrder = shown(rows, table->verticalHeader());
 
     QStringList lines;
     QStringList header;
-    for (int c : columns)
+    for (int c : columnOrder)
         header << cell(m->headerData(c, Qt::Horizontal, Qt::DisplayRole));
     lines << header.join(u'\t');
-    for (int r : rows) {
+    for (int r : rowOrder) {
         QStringList cells;
-        for (int c : columns)
+        for (int c : columnOrder)
             cells << cell(m->data(m->index(r, c), Qt::DisplayRole));
         lines << cells.join(u'\t');
     }

@@ -4,6 +4,7 @@
 #include "Uconstrucao.h"
 #include "drawing_widgets.h"
 #include "keyboard.h"
+#include "table_copy.h"
 #include "ui_fixture.h"
 
 #include <QAbstractItemModel>
@@ -151,6 +152,7 @@ class TestConstrucaoWindow : public QObject {
     Q_OBJECT
 private slots:
     void opensFromEachTabAndSwitchesDesign();
+    void powerTransformerShowsItsVoltagesFirst();
     void tableFollowsTheTab();
     void settingsChangeTheFigures();
     void coilThatDoesNotFitRunsPastTheWindowInTheBadColour();
@@ -484,6 +486,46 @@ void TestConstrucaoWindow::keyboardOrderAndNames()
     while (next && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     QCOMPARE(next, in(w, "ECoFatorPerdas"));
+}
+
+void TestConstrucaoWindow::powerTransformerShowsItsVoltagesFirst()
+{
+    App app;
+    TFConstrucao* w = open(app, "TTrafoAlim", "BBConstrucaoTA");
+    auto* table = in<QTableView>(w, "TVCoEnrolamentos");
+    const QHeaderView* header = table->horizontalHeader();
+    auto shownHeadings = [&] {
+        QStringList h;
+        for (int v = 0; v < header->count(); ++v)
+            h << table->model()
+                     ->headerData(header->logicalIndex(v), Qt::Horizontal)
+                     .toString()
+                     .simplified();
+        return h.join(u'|');
+    };
+    const QString voltagesFirst = QStringLiteral(
+        "Enrolamento|V vazio (V)|V carga (V)|Regulação (%)|Espiras|Espiras (aba)|AWG|Ø nu (mm)|"
+        "Ø total (mm)|Espiras/ camada|Camadas|Altura (mm)|Fio (m)|R 20 °C (Ω)|R quente (Ω)|"
+        "I rms (A)|J (A/mm²)|Perda (W)");
+    QCOMPARE(shownHeadings(), voltagesFirst);
+    // The copy takes the columns as shown: the secondary's voltages beside its name.
+    const QStringList lines = tableText(table, true).split(u'\n');
+    QCOMPARE(lines.value(0), QString(voltagesFirst).replace(u'|', u'\t'));
+    const QAbstractItemModel* m = table->model();
+    QCOMPARE(lines.value(2).split(u'\t').mid(0, 4),
+             (QStringList{cell(w, 1, 0), cell(w, 1, 15), cell(w, 1, 16), cell(w, 1, 17)}));
+    QCOMPARE(m->headerData(15, Qt::Horizontal).toString(), QStringLiteral("V vazio\n(V)"));
+
+    // The modulator's table has no voltages: the model's order.
+    open(app, "TModValvul", "BBConstrucaoTM");
+    QCOMPARE(shownHeadings(),
+             QStringLiteral("Enrolamento|Espiras|Espiras (aba)|AWG|Ø nu (mm)|Ø total (mm)|"
+                            "Espiras/ camada|Camadas|Altura (mm)|Fio (m)|R 20 °C (Ω)|"
+                            "R quente (Ω)|I rms (A)|J (A/mm²)|Perda (W)"));
+    // Back to the power transformer (a new table): the voltages first again.
+    open(app, "TTrafoAlim", "BBConstrucaoTA");
+    QCOMPARE(shownHeadings(), voltagesFirst);
+    QVERIFY(app.errors.isEmpty());
 }
 
 void TestConstrucaoWindow::aKeystrokeRepaintsWhatChangedAndLaysNothingOut()
