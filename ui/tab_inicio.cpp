@@ -74,7 +74,15 @@ const char* const HistoryText =
     "  - Resumo da construção ao lado de cada botão \"Construção\", a cada recálculo.\n"
     "  - Circuito PI de saída do estágio de RF.\n"
     "  - Projetos em arquivo (menu Arquivo) e a linha de comando kelvora-cli.\n"
-    "  - Codificação dos arquivos de texto (aba Ajustes): Windows-1252 ou UTF-8.\n";
+    "  - Codificação dos arquivos de texto (aba Ajustes): Windows-1252 ou UTF-8.\n"
+    "  - Projeto para o núcleo que se tem na mão: espiras e bitolas que dão a tensão em "
+    "carga, regulação, entreferro e sugestão de núcleos por lâmina.\n"
+    "  - Verificações da rede: tensão alta, corrente em vazio, fusível e isolação (grupo "
+    "Rede da janela Construção).\n"
+    "  - Janela Fonte: simulação do retificador e do filtro que o transformador alimenta.\n"
+    "  - Lâminas U/I na construção, com desenho cotado.\n"
+    "  - Janelas que rolam em telas pequenas e em escala de 200 %; itens de lista com "
+    "chaves fixas (arquivos de projeto e kelvora-cli).\n";
 
 QPlainTextEdit* memo(QWidget* parent, const char* name, const QString& text, int w, int h)
 {
