@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <cstdlib>
 #include <exception>
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
                   static_cast<QWidget*>(FCalcReator.get())})
                 w->setAttribute(Qt::WA_QuitOnClose, false);
             FKelvora.attach(FNucleo.get(), FCalcPI.get(), FCalcReator.get());
+            if (const QScreen* s = FKelvora.screen())
+                FKelvora.growToPages(s->availableGeometry().size());
         });
         // At a large scale or on a small screen a window takes the screen
         // and its content scrolls: the main window's tabs, and each other

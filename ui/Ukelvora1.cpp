@@ -38,6 +38,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -175,6 +176,21 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
 void TFKelvora::fitInto(const QSize& available)
 {
     fitWindowInto(this, available);
+}
+
+void TFKelvora::growToPages(const QSize& available)
+{
+    const auto* pages = findChild<QWidget*>(QStringLiteral("AreaAbasConteudo"));
+    if (!pages)
+        return;
+    QSize need = pages->minimumSizeHint().expandedTo(pages->minimumSize());
+    need.rheight() += files_->menuBar()->sizeHint().height();
+    // Taller than the screen: the vertical bar takes its width beside the
+    // page rather than a horizontal bar under it.
+    if (need.height() > available.height() - 48)
+        need.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    resize(size().expandedTo(need));
+    fitInto(available);
 }
 
 void TFKelvora::buildPendingPages()

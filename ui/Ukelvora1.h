@@ -40,6 +40,9 @@ public:
     // Shrinks the window to `available` (a screen's free area, in logical
     // pixels) when it is larger; the tabs then scroll.
     void fitInto(const QSize& available);
+    // Grows the window to hold its built pages whole where `available` has
+    // room (no scroll bar while the screen could show everything), then fits.
+    void growToPages(const QSize& available);
 
     // The secondary windows, created after this one at start-up.
     void attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcReator);

@@ -16,6 +16,7 @@ class TestUiScalingScroll : public QObject {
 private slots:
     void everyControlIsReachableOnASmallScreen();
     void theTabsGrowWithTheWindow();
+    void onAShortScreenOnlyTheVerticalBarShows();
 };
 
 namespace {
@@ -88,3 +89,16 @@ int main(int argc, char** argv)
 }
 
 #include "test_ui_scaling_scroll.moc"
+
+void TestUiScalingScroll::onAShortScreenOnlyTheVerticalBarShows()
+{
+    // A 1366 x 768 screen at 100 %: the pages are taller than its room
+    // (768 - 48 for the desktop's title bar) but far narrower than it.
+    App app;
+    app.main->growToPages(QSize(1366, 768));
+    QTest::qWait(20);
+    auto* area = app.find<QScrollArea>("AreaAbas");
+    QVERIFY(app.main->height() <= 768 - 48);
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+}
