@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
                 "handler_med", "paint_med", "errors");
     const QString only = argc > 2 ? QString::fromLatin1(argv[2]) : QString(); // one field
     // The last cases type into the power transformer with its construction window
-    // open, then also with the core adviser's table shown (a full search per key).
+    // open, then also with the core adviser's table shown (its search follows once the
+    // typing pauses, so a key that comes sooner does not run it).
     const char* const fields[] = {"EIs1", "EPaMod", "EPo", "ERFIr", "EIs1", "EIs1"};
     for (std::size_t f = 0; f < std::size(fields); ++f) {
         const char* name = fields[f];

@@ -24,6 +24,9 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
+
+#include <utility>
 
 namespace kelvora {
 
@@ -252,8 +255,16 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         const int target = std::min(std::max(900, whole), room);
         if (height() < target)
             resize(width(), target);
+        adviceNow_ = true;
         recalculate();
     });
+    // The search designs every catalogue core for the design (about 11 ms with
+    // six secondaries): run on each key it would cost the typing a frame, so
+    // while the table is open it follows once the typing pauses.
+    adviceTimer_ = new QTimer(this);
+    adviceTimer_->setSingleShot(true);
+    adviceTimer_->setInterval(150);
+    connect(adviceTimer_, &QTimer::timeout, this, &TFConstrucao::refreshAdvice);
     connect(PSugestoes, &PainelSugestoes::coreChosen, this,
             [this](const QString& bn, const QString& en) {
                 if (source_.useCore)
@@ -435,8 +446,26 @@ void TFConstrucao::recalculate()
     if (uiChanged && isVisible())
         applyKeyboardOrder(this); // the U/I fields come in or go out of the order
     present();
-    if (const Design* d = findDesign(source_.tab))
-        PSugestoes->refresh(*d, *source_.sheet, *source_.state, failed, settings_, cfg);
+    if (!PSugestoes->isOpen())
+        return;
+    if (std::exchange(adviceNow_, false)) {
+        adviceTimer_->stop();
+        refreshAdvice();
+    } else {
+        adviceTimer_->start();
+    }
+}
+
+void TFConstrucao::refreshAdvice()
+{
+    if (!source_.sheet || !source_.state)
+        return;
+    const Design* d = findDesign(source_.tab);
+    if (!d)
+        return;
+    const Settings cfg = source_.settings ? source_.settings() : Settings{};
+    const bool failed = source_.tabFailed && source_.tabFailed();
+    PSugestoes->refresh(*d, *source_.sheet, *source_.state, failed, settings_, cfg);
 }
 
 void TFConstrucao::present()

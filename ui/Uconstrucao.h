@@ -24,6 +24,7 @@ class QLabel;
 class QPrintDialog;
 class QStackedWidget;
 class QTableView;
+class QTimer;
 
 namespace kelvora {
 
@@ -119,6 +120,10 @@ private:
     QLabel* LCoErro = nullptr;
     QLabel* LCoOcupacao = nullptr;
     PainelSugestoes* PSugestoes = nullptr; // the core adviser, live while open
+    // The adviser's search once the typing pauses; at once when it is opened.
+    QTimer* adviceTimer_ = nullptr;
+    bool adviceNow_ = false;
+    void refreshAdvice();
     CrossSectionView* PBCoCorte = nullptr;
     QTableView* TVCoEnrolamentos = nullptr;
     WindingTableModel* model_ = nullptr;
