@@ -61,10 +61,11 @@ void clearNetwork(Sheet& tab)
             tab[piBandCell(q, b)].text.clear();
 }
 
-void verdict(Sheet& tab, const std::string& text, ColourPair pair)
+void verdict(Sheet& tab, PiVerdict v, std::string_view detail = {})
 {
-    tab["LPiAval"].text = text;
-    paint(tab["LPiAval"], pair);
+    const VerdictLabel shown = verdictLabel(v, detail);
+    tab["LPiAval"].text = shown.text;
+    paint(tab["LPiAval"], shown.colours);
 }
 
 // The band list shows the band whose frequency is the one typed, else none.
@@ -223,11 +224,11 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     if (!bad.empty()) {
         if (finitePositive(R1))
             tab["LPiR1"].text = ohms(R1, cfg);
-        verdict(tab, "Digite um número maior que zero em: " + bad, BadPair);
+        verdict(tab, PiVerdict::NotAboveZero, bad);
         return;
     }
     if (!finitePositive(R1)) {
-        verdict(tab, "Valores fora do alcance do cálculo: confira Eb e Ib.", BadPair);
+        verdict(tab, PiVerdict::SupplyOutOfRange);
         return;
     }
     tab["LPiR1"].text = ohms(R1, cfg);
@@ -241,12 +242,9 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     if (!n) {
         if (std::isfinite(Xmin) && Q <= Xmin) {
             tab["EPiQ"].background = Colour::Red;
-            verdict(tab,
-                    "Q muito baixo para esta relação de impedâncias: use Q ≥ "
-                        + fixed(Xshown, 8, 2, cfg),
-                    BadPair);
+            verdict(tab, PiVerdict::QTooLow, fixed(Xshown, 8, 2, cfg));
         } else {
-            verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
+            verdict(tab, PiVerdict::OutOfRange);
         }
         return;
     }
@@ -260,7 +258,7 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     for (const auto& [suffix, q] : table)
         finite = finite && std::isfinite(q.C1) && std::isfinite(q.L) && std::isfinite(q.C2);
     if (!finite) {
-        verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
+        verdict(tab, PiVerdict::OutOfRange);
         return;
     }
     tab["LPiRv"].text = ohms(n->Rv, cfg);
@@ -276,10 +274,7 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
         tab[piBandCell("L", b)].text = microhenries(table[i].second.L, cfg);
         tab[piBandCell("C2", b)].text = picofarads(table[i].second.C2, cfg);
     }
-    verdict(tab,
-            "Q adequado (mínimo para esta relação de impedâncias: " + fixed(Xshown, 8, 2, cfg)
-                + ")",
-            GoodPair);
+    verdict(tab, PiVerdict::QAdequate, fixed(Xshown, 8, 2, cfg));
 }
 
 std::vector<std::string> circuitoPiOutputs()
