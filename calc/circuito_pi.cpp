@@ -37,8 +37,6 @@ const Input Inputs[] = {
 const char* const Results[] = {"LPiRv", "LPiXC1", "LPiXL", "LPiXC2", "LPiC1", "LPiL", "LPiC2"};
 
 std::string ohms(double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " ohms"; }
-std::string picofarads(double v, const Settings& cfg) { return fixed(v, 8, 1, cfg) + " pF"; }
-std::string microhenries(double v, const Settings& cfg) { return fixed(v, 8, 2, cfg) + " µH"; }
 
 bool finitePositive(double v) { return std::isfinite(v) && v > 0; }
 
@@ -61,10 +59,20 @@ void clearNetwork(Sheet& tab)
             tab[piBandCell(q, b)].text.clear();
 }
 
-void verdict(Sheet& tab, const std::string& text, ColourPair pair)
+// Every band, none with parts.
+PiBandTable emptyTable()
 {
-    tab["LPiAval"].text = text;
-    paint(tab["LPiAval"], pair);
+    PiBandTable t;
+    for (const PiBand& b : piBands())
+        t.rows.push_back({b, std::nullopt});
+    return t;
+}
+
+void verdict(Sheet& tab, PiVerdict v, std::string_view detail = {})
+{
+    const VerdictLabel shown = verdictLabel(v, detail);
+    tab["LPiAval"].text = shown.text;
+    paint(tab["LPiAval"], shown.colours);
 }
 
 // The band list shows the band whose frequency is the one typed, else none.
@@ -137,6 +145,12 @@ std::string piBandCell(const char* quantity, const PiBand& band)
     return std::string("LPi") + quantity + "_" + band.suffix;
 }
 
+std::string picofaradsText(double pF, const Settings& cfg) { return fixed(pF, 8, 1, cfg) + " pF"; }
+std::string microhenriesText(double uH, const Settings& cfg)
+{
+    return fixed(uH, 8, 2, cfg) + " µH";
+}
+
 std::vector<ControlSpec> circuitoPiControls()
 {
     std::vector<std::string> classes, bands;
@@ -189,7 +203,7 @@ void PiBandaFrequencia(Sheet& tab, const Settings& cfg)
         tab["EPiFreq"].text = general(piBands()[std::size_t(i)].MHz, cfg);
 }
 
-void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
+PiBandTable CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
 {
     // 1. Inputs: plate supply (V, mA), Q, output load (ohms), frequency (MHz).
     //    Each must be a number above zero; a field that is not turns red.
@@ -223,12 +237,12 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     if (!bad.empty()) {
         if (finitePositive(R1))
             tab["LPiR1"].text = ohms(R1, cfg);
-        verdict(tab, "Digite um número maior que zero em: " + bad, BadPair);
-        return;
+        verdict(tab, PiVerdict::NotAboveZero, bad);
+        return emptyTable();
     }
     if (!finitePositive(R1)) {
-        verdict(tab, "Valores fora do alcance do cálculo: confira Eb e Ib.", BadPair);
-        return;
+        verdict(tab, PiVerdict::SupplyOutOfRange);
+        return emptyTable();
     }
     tab["LPiR1"].text = ohms(R1, cfg);
 
@@ -241,45 +255,41 @@ void CalculaCircuitoPI(Sheet& tab, const Settings& cfg)
     if (!n) {
         if (std::isfinite(Xmin) && Q <= Xmin) {
             tab["EPiQ"].background = Colour::Red;
-            verdict(tab,
-                    "Q muito baixo para esta relação de impedâncias: use Q ≥ "
-                        + fixed(Xshown, 8, 2, cfg),
-                    BadPair);
+            verdict(tab, PiVerdict::QTooLow, fixed(Xshown, 8, 2, cfg));
         } else {
-            verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
+            verdict(tab, PiVerdict::OutOfRange);
         }
-        return;
+        return emptyTable();
     }
 
     // 4. The network, its parts at the frequency typed and in every band.
     const PiParts p = piParts(*n, MHz);
-    std::vector<std::pair<std::string, PiParts>> table;
+    PiBandTable table;
     for (const PiBand& b : piBands())
-        table.emplace_back(b.suffix, piParts(*n, b.MHz));
+        table.rows.push_back({b, piParts(*n, b.MHz)});
     bool finite = finitePositive(p.C1) && finitePositive(p.L) && finitePositive(p.C2);
-    for (const auto& [suffix, q] : table)
-        finite = finite && std::isfinite(q.C1) && std::isfinite(q.L) && std::isfinite(q.C2);
+    for (const PiBandRow& row : table.rows)
+        finite = finite && std::isfinite(row.parts->C1) && std::isfinite(row.parts->L)
+                 && std::isfinite(row.parts->C2);
     if (!finite) {
-        verdict(tab, "Valores fora do alcance do cálculo: confira os campos.", BadPair);
-        return;
+        verdict(tab, PiVerdict::OutOfRange);
+        return emptyTable();
     }
     tab["LPiRv"].text = ohms(n->Rv, cfg);
     tab["LPiXC1"].text = ohms(n->XC1, cfg);
     tab["LPiXL"].text = ohms(n->XL, cfg);
     tab["LPiXC2"].text = ohms(n->XC2, cfg);
-    tab["LPiC1"].text = picofarads(p.C1, cfg);
-    tab["LPiL"].text = microhenries(p.L, cfg);
-    tab["LPiC2"].text = picofarads(p.C2, cfg);
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const PiBand& b = piBands()[i];
-        tab[piBandCell("C1", b)].text = picofarads(table[i].second.C1, cfg);
-        tab[piBandCell("L", b)].text = microhenries(table[i].second.L, cfg);
-        tab[piBandCell("C2", b)].text = picofarads(table[i].second.C2, cfg);
+    tab["LPiC1"].text = picofaradsText(p.C1, cfg);
+    tab["LPiL"].text = microhenriesText(p.L, cfg);
+    tab["LPiC2"].text = picofaradsText(p.C2, cfg);
+    // The cells stay for kelvora-cli's listing of the results; the window shows the table.
+    for (const PiBandRow& row : table.rows) {
+        tab[piBandCell("C1", row.band)].text = picofaradsText(row.parts->C1, cfg);
+        tab[piBandCell("L", row.band)].text = microhenriesText(row.parts->L, cfg);
+        tab[piBandCell("C2", row.band)].text = picofaradsText(row.parts->C2, cfg);
     }
-    verdict(tab,
-            "Q adequado (mínimo para esta relação de impedâncias: " + fixed(Xshown, 8, 2, cfg)
-                + ")",
-            GoodPair);
+    verdict(tab, PiVerdict::QAdequate, fixed(Xshown, 8, 2, cfg));
+    return table;
 }
 
 std::vector<std::string> circuitoPiOutputs()

@@ -39,12 +39,26 @@ const std::vector<PiBand>& piBands();
 // The table cell of a quantity ("C1", "L", "C2") in a band: "LPiC1_40m".
 std::string piBandCell(const char* quantity, const PiBand& band);
 
+// The network's parts band by band, as the last calculation left them: one
+// row per band of piBands(), in its order, without parts when it made no network.
+struct PiBandRow {
+    PiBand band;
+    std::optional<PiParts> parts;
+};
+struct PiBandTable {
+    std::vector<PiBandRow> rows;
+};
+// How the table and the parts fields write a capacitance (pF) and an inductance (uH).
+std::string picofaradsText(double pF, const Settings& cfg);
+std::string microhenriesText(double uH, const Settings& cfg);
+
 std::vector<ControlSpec> circuitoPiControls();
 // Writes into EPiFreq the frequency of the band chosen in CBPiBanda.
 void PiBandaFrequencia(Sheet& tab, const Settings& cfg);
-// Reads the inputs, writes R1, the network, its parts, the band table, the
-// peak voltage on C1 and the verdict; never throws.
-void CalculaCircuitoPI(Sheet& tab, const Settings& cfg);
+// Reads the inputs, writes R1, the network, its parts, the band table's
+// cells, the peak voltage on C1 and the verdict, and returns the band table;
+// never throws.
+PiBandTable CalculaCircuitoPI(Sheet& tab, const Settings& cfg);
 
 // The result controls, in the window's output order.
 std::vector<std::string> circuitoPiOutputs();

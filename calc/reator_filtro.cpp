@@ -15,6 +15,8 @@ const char* const Outputs[] = {
     "LRFSn",   "LRFSne", "LRFLmag", "LRFLmage", "LRFAe",      "LRFAee",    "LRFNAval",
 };
 
+const char* const NoInductanceLimits = "A indutância (Lr) deve ser maior que zero.";
+
 // A choke without inductance has no design: say so where the limits and the
 // energy verdict stand and leave nothing else that could pass for a result.
 void refuseInductance(Sheet& tab)
@@ -29,9 +31,9 @@ void refuseInductance(Sheet& tab)
     tab["ERFIr"].font = Colour::WindowText;
     tab["ERFLr"].background = Colour::Red;
     tab["ERFLr"].font = Colour::WindowText;
-    tab["LRFIlim"].text = "A indutância (Lr) deve ser maior que zero.";
-    tab["LRFLI2Aval"].text = "Falha: indutância nula ou negativa.";
-    tab["LRFSnAval"].text = "Digite uma indutância maior que zero.";
+    tab["LRFIlim"].text = NoInductanceLimits;
+    tab["LRFLI2Aval"].text = verdictLabel(EnergyVerdict::NoInductance).text;
+    tab["LRFSnAval"].text = sectionLabel(EnergyVerdict::NoInductance).text;
     for (const char* name : {"LRFIlim", "LRFLI2Aval", "LRFSnAval"})
         paint(tab[name], BadPair);
 }
@@ -152,6 +154,13 @@ ReatorFiltroResult computeReatorFiltro(const ReatorFiltroInputs& in, const Setti
     return runSteps(calculate, in, cfg, last);
 }
 
+std::string currentLimitsText(const ReatorFiltroResult& s, const Settings& cfg)
+{
+    if (s.refused)
+        return NoInductanceLimits;
+    return fixed(s.IrMin, 6, 0, cfg) + " mA < Ir <" + fixed(s.IrMax, 6, 0, cfg) + " mA";
+}
+
 void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings& cfg)
 {
     const ReatorFiltroResult::Reads& rd = s.reads;
@@ -168,7 +177,7 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
     if (s.reached < 2)
         return;
     Control& lim = tab["LRFIlim"];
-    lim.text = fixed(s.IrMin, 6, 0, cfg) + " mA < Ir <" + fixed(s.IrMax, 6, 0, cfg) + " mA";
+    lim.text = currentLimitsText(s, cfg);
     if (!s.IrOnCharts) {
         tab["ERFIr"].background = Colour::Red;
         paint(lim, BadPair);
@@ -183,22 +192,10 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
     tab["LRFSn"].text = fixed(s.RFSn, 4, 1, cfg);
     if (s.reached < 5)
         return;
-    switch (s.energy) {
-    case EnergyVerdict::BelowCharts:
-        tab["LRFLI2Aval"].text = "Falha: LI^2 < 0,02H*A^2";
-        tab["LRFSnAval"].text = "Aumente a corrente ou indutância.";
-        break;
-    case EnergyVerdict::AboveCharts:
-        tab["LRFLI2Aval"].text = "Falha: Sn > 100cm^2 ou LI^2 > 10H*A^2";
-        tab["LRFSnAval"].text = "Reduza corrente ou indutância.";
-        break;
-    case EnergyVerdict::Inside:
-        tab["LRFLI2Aval"].text = "Produto LI^2<10H*A^2 OK!";
-        tab["LRFSnAval"].text = "Seção quadrada OK (Sn<100cm^2)!";
-        break;
-    }
+    tab["LRFLI2Aval"].text = verdictLabel(s.energy).text;
+    tab["LRFSnAval"].text = sectionLabel(s.energy).text;
     for (const char* name : {"LRFLI2Aval", "LRFSnAval", "ERFIr", "ERFLr", "LRFLI2"})
-        paint(tab[name], s.energy == EnergyVerdict::Inside ? GoodPair : BadPair);
+        paint(tab[name], verdictLabel(s.energy).colours);
     if (s.reached < 6)
         return;
     tab["LRFNI"].text = fixed(s.RFNI, 5, 1, cfg);

@@ -19,9 +19,6 @@ struct ReatorFiltroInputs {
 };
 ReatorFiltroInputs readReatorFiltroInputs(const Sheet& tab);
 
-// Is L I^2 inside the method's charts (0.02 to 10 H*A^2)?
-enum class EnergyVerdict { Inside, BelowCharts, AboveCharts };
-
 // Everything the design computes: sections in cm^2, path and gap in cm
 // (shown in mm), the side of the needed section in mm.
 struct ReatorFiltroResult {
@@ -45,6 +42,9 @@ struct ReatorFiltroResult {
 // The calculation proper; `last` is the record of the previous run.
 ReatorFiltroResult computeReatorFiltro(const ReatorFiltroInputs& in, const Settings& cfg,
                                        const ReatorFiltroResult& last);
+// The currents that keep L I^2 on the charts, as LRFIlim shows them; for a
+// choke without inductance, the request for one.
+std::string currentLimitsText(const ReatorFiltroResult& r, const Settings& cfg);
 // Writes a result into the tab.
 void presentReatorFiltro(const ReatorFiltroResult& r, Sheet& tab, const Settings& cfg);
 // Read, compute, present; throws the run's error after presenting what it reached.

@@ -345,26 +345,9 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
         return;
 
     // 11. The power verdict's colours replace the validity colours of the three fields.
-    Control& paval = tab["LTMPAval"];
-    switch (m.power) {
-    case ModPowerVerdict::Insufficient:
-        paval.text = "Potência Insuficiente no Modulador (Pextra<0%)!";
-        paint(paval, BadPair);
-        break;
-    case ModPowerVerdict::LowForConservative:
-        paval.text = "Potência Baixa no Modulador (Pextra<25%)!";
-        paint(paval, WarnPair);
-        break;
-    case ModPowerVerdict::LowForVeryConservative:
-        paval.text = "Potência Baixa no Modulador (Pextra<50%)!";
-        paint(paval, WarnPair);
-        break;
-    case ModPowerVerdict::Sufficient:
-        paval.text = "Potência Suficiente no Modulador (Pextra>" + fixed(m.PextraPct, 4, 1, cfg)
-                     + "%)!";
-        paint(paval, GoodPair);
-        break;
-    }
+    const VerdictLabel power = powerVerdictLabel(m, cfg);
+    tab["LTMPAval"].text = power.text;
+    paint(tab["LTMPAval"], power.colours);
     for (const char* name : {"EPaMod", "EEbrf", "EIbrf"})
         paint(tab[name], m.power == ModPowerVerdict::Sufficient ? GoodPair : BadPair);
     if (m.reached < 12)
@@ -389,24 +372,10 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
         return;
 
     // 16. EBmax takes the DC flux verdict's colours.
-    Control& bcAval = tab["LTMBcAval"];
-    switch (m.dcFlux) {
-    case DcFluxVerdict::PrimaryExcess:
-        bcAval.text = "Excesso de Indução CC no Primário!";
-        break;
-    case DcFluxVerdict::SecondaryExcess:
-        bcAval.text = "Excesso de Indução CC no Secundário!";
-        break;
-    case DcFluxVerdict::TotalExcess:
-        bcAval.text = "Excesso de Indução CC Total";
-        break;
-    case DcFluxVerdict::WithinBmax:
-        bcAval.text = "Indução CC dentro dos limites de Bmax!";
-        break;
-    }
-    const ColourPair bc = m.dcFlux == DcFluxVerdict::WithinBmax ? GoodPair : BadPair;
-    paint(bcAval, bc);
-    paint(tab["EBmax"], bc);
+    const VerdictLabel dcFlux = verdictLabel(m.dcFlux);
+    tab["LTMBcAval"].text = dcFlux.text;
+    paint(tab["LTMBcAval"], dcFlux.colours);
+    paint(tab["EBmax"], dcFlux.colours);
     if (m.reached < 17)
         return;
     tab["LSfp1"].text = gauge(m.Sfp, cfg);
@@ -419,6 +388,11 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
     if (m.reached < 19)
         return;
     tab["LCMod"].text = fixed(m.Cacopl, 6, 1, cfg) + " uF (mín)";
+}
+
+VerdictLabel powerVerdictLabel(const TrafoModResult& m, const Settings& cfg)
+{
+    return verdictLabel(m.power, fixed(m.PextraPct, 4, 1, cfg));
 }
 
 void CalculaTrafoMod(Sheet& tab, TrafoModResult& r, const Settings& cfg)

@@ -24,11 +24,6 @@ struct TrafoModInputs {
 };
 TrafoModInputs readTrafoModInputs(const Sheet& tab);
 
-// Is there audio power to spare beyond half the RF stage's input?
-enum class ModPowerVerdict { Sufficient, Insufficient, LowForConservative, LowForVeryConservative };
-// Does the DC premagnetisation stay below Bmax? The primary is judged first.
-enum class DcFluxVerdict { WithinBmax, PrimaryExcess, SecondaryExcess, TotalExcess };
-
 // Everything the design computes (mA, V, W, Hz, gauss, cm, mm as the tab
 // shows them), with the coupling SelConfigTM records. A run starts from the
 // record of the last one, so a failed run keeps what it did not reach.
@@ -65,6 +60,8 @@ TrafoModResult computeTrafoMod(const TrafoModInputs& in, const Settings& cfg,
                                const TrafoModResult& last);
 // Writes a result into the tab: texts and verdict colours.
 void presentTrafoMod(const TrafoModResult& r, Sheet& tab, const Settings& cfg);
+// The power verdict's label, with the spare power as the tab writes it.
+VerdictLabel powerVerdictLabel(const TrafoModResult& m, const Settings& cfg);
 // Read, compute, present; throws the run's error after presenting what it reached.
 void CalculaTrafoMod(Sheet& tab, TrafoModResult& r, const Settings& cfg);
 

@@ -42,21 +42,11 @@ CoreVerdict judgeCore(long double chosenSection, long double neededSection, long
 void presentCoreVerdict(Sheet& tab, CoreVerdict v, std::string_view label,
                         std::string_view widthField, std::string_view stackField)
 {
+    const VerdictLabel shown = verdictLabel(v);
     Control& aval = tab[label];
-    switch (v) {
-    case CoreVerdict::Fits:
-        aval.text = "Seção escolhida atende à aplicação!";
-        break;
-    case CoreVerdict::NarrowLeg:
-        aval.text = "Largura da perna central pequena";
-        break;
-    case CoreVerdict::SmallSection:
-        aval.text = "Seção escolhida menor que a mínima";
-        break;
-    }
-    const ColourPair pair = v == CoreVerdict::Fits ? GoodPair : BadPair;
-    paint(aval, pair);
-    paint(tab[widthField], pair);
+    aval.text = shown.text;
+    paint(aval, shown.colours);
+    paint(tab[widthField], shown.colours);
     paint(tab[stackField], v == CoreVerdict::SmallSection ? BadPair : GoodPair);
 }
 

@@ -4,6 +4,7 @@
 #include "calc_error.h"
 #include "numbers.h"
 #include "sheet.h"
+#include "verdicts.h"
 
 #include <string>
 #include <string_view>
@@ -25,10 +26,7 @@ const std::vector<std::string>& centreLegWidths();
 // Stack heights (mm) offered beside them.
 const std::vector<std::string>& stackHeights();
 
-// Is the chosen core big enough? First its section against the needed one,
-// then the side of the needed square section against its centre leg.
-enum class CoreVerdict { Fits, NarrowLeg, SmallSection };
-// Both comparisons as the three tabs make them: section in cm^2, side and width in mm.
+// Whether the chosen core is big enough (CoreVerdict): both comparisons as the three tabs make them: section in cm^2, side and width in mm.
 CoreVerdict judgeCore(long double chosenSection, long double neededSection, long double neededSide,
                       long double chosenWidth);
 // The verdict's message in `label`, its colours there and on the width and

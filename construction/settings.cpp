@@ -179,11 +179,12 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
         if (v >= float(e.lo) && v <= float(e.hi)) {
             set.*e.member = v;
         } else {
-            construcao[e.name].background = Colour::Red;
-            if (!construcao[e.name].substituted)
-                construcao[e.name].readNote = "fora da faixa de " + general(e.lo, cfg) + " a "
-                                              + general(e.hi, cfg) + ": usado "
-                                              + shortest(fallback, cfg);
+            Control& c = construcao[e.name];
+            c.background = Colour::Red;
+            if (!c.substituted)
+                c.readNote = "fora da faixa de " + general(e.lo, cfg) + " a " + general(e.hi, cfg)
+                             + ": usado " + shortest(fallback, cfg);
+            c.substituted = true; // the default stands in for a number out of range too
             set.*e.member = fallback;
         }
     }
@@ -197,8 +198,10 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
         const float v = readTolerant(construcao, e.name, 0.0f, cfg);
         if (v >= float(e.lo) && v <= float(e.hi))
             set.*e.member = v;
-        else
-            construcao[e.name].background = Colour::Red;
+        else {
+            c.background = Colour::Red;
+            c.substituted = true; // out of range: the scrapless proportion stands in
+        }
     }
     set.projeto = Projeto(item(construcao, "CBCoProjeto", 0));
     for (int row = 1; row <= GaugeRows; ++row) {

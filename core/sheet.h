@@ -34,7 +34,7 @@ struct Control {
     int height = 0;
     bool checked = false;
     int itemIndex = -1;
-    // The last tolerant read found no number here and used its fallback.
+    // The last read used the fallback, not the text: no number (or a setting out of range).
     bool substituted = false;
     // The text is a number no part can be built from (a negative voltage):
     // painted red, and the design is not built on it.

@@ -24,7 +24,8 @@ std::string reportReatorFiltro(const Sheet& tab, const ReatorFiltroResult& s, co
     r += subst("Corrente de trabalho em corrente contínua (Ir) = %s\n", {g(s.Ir, " mA")});
     // The tab shows a current off the charts in red; the file says it.
     r += subst("Limites da corrente para a indutância informada: %s\n",
-               {tab["LRFIlim"].text + (s.refused || s.IrOnCharts ? "" : " (Ir fora dos limites)")});
+               {currentLimitsText(s, cfg)
+                + (s.refused || s.IrOnCharts ? "" : " (Ir fora dos limites)")});
 
     r += "\nDados de entrada - Seção do núcleo:\n";
     r += subst("Largura da perna central (Bn) = %s\n", {g(s.RFBn, " mm")});
@@ -34,8 +35,8 @@ std::string reportReatorFiltro(const Sheet& tab, const ReatorFiltroResult& s, co
     // no figure stands where a result would be taken from.
     if (s.refused) {
         r += "\nResultados:\n";
-        r += subst("Avaliação: %s\n", {tab["LRFLI2Aval"].text});
-        r += subst("%s\n", {tab["LRFSnAval"].text});
+        r += subst("Avaliação: %s\n", {verdictLabel(EnergyVerdict::NoInductance).text});
+        r += subst("%s\n", {sectionLabel(EnergyVerdict::NoInductance).text});
         r += ReportFooter;
         return r;
     }
@@ -43,8 +44,8 @@ std::string reportReatorFiltro(const Sheet& tab, const ReatorFiltroResult& s, co
     r += "\nResultados - Energia armazenada:\n";
     r += subst("Produto da indutância pelo quadrado da corrente (LI^2) = %s\n",
                {f(s.LI2, 6, 3, " H*A^2")});
-    r += subst("Avaliação da energia: %s\n", {tab["LRFLI2Aval"].text});
-    r += subst("Avaliação da seção: %s\n", {tab["LRFSnAval"].text});
+    r += subst("Avaliação da energia: %s\n", {verdictLabel(s.energy).text});
+    r += subst("Avaliação da seção: %s\n", {sectionLabel(s.energy).text});
 
     r += "\nResultados - Cálculos do enrolamento:\n";
     r += subst("Produto do número de espiras pela corrente (NI) = %s\n",
@@ -66,7 +67,7 @@ std::string reportReatorFiltro(const Sheet& tab, const ReatorFiltroResult& s, co
                {f(LD(s.RFAe) * 10, 6, 3, " mm")});
     r += subst("Entreferro em cada junta (espaçador), seção selecionada (Aee) = %s\n",
                {f(LD(s.RFAee) * 10, 6, 3, " mm")});
-    r += subst("Avaliação do núcleo escolhido: %s\n", {tab["LRFNAval"].text});
+    r += subst("Avaliação do núcleo escolhido: %s\n", {verdictLabel(s.core).text});
 
     r += ReportFooter;
     return r;

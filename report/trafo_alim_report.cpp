@@ -57,7 +57,7 @@ std::string reportTrafoAlim(const Sheet& tab, const TrafoAlimResult& s, const Se
     r += "\nResultados - Cálculos do núcleo:\n";
     r += subst("Seção calculada (Snu) = %s\n", {f(s.Snu, 4, 2, " cm^2")});
     r += subst("Seção selecionada (Sns) = %s\n", {f(s.Sns, 4, 2, " cm^2")});
-    r += subst("Avaliação do núcleo escolhido: %s\n", {tab["LAlimAval"].text});
+    r += subst("Avaliação do núcleo escolhido: %s\n", {verdictLabel(s.core).text});
 
     r += "\nDemais resultados do cálculo:\n";
     r += subst("Tensão específica no cecundário = %s\n", {f(s.Ves, 5, 3, " Volts/Espira")});

@@ -8,7 +8,8 @@
 
 namespace kelvora {
 
-// The report text (UTF-8, "\n" line ends) from the state of the last run.
+// The report text (UTF-8, "\n" line ends) from the record of the last run,
+// verdicts included; only the user's name and the application come from the tab.
 std::string reportTrafoAlim(const Sheet& tab, const TrafoAlimResult& s, const Settings& cfg);
 
 } // namespace kelvora

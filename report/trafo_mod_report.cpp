@@ -41,7 +41,7 @@ std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Sett
     r += subst("Indução corrente contínua no primário (Bcp) = %s\n", {f(m.Bcp, 4, 2, " Gauss")});
     r += subst("Indução corrente contínua no secundário (Bcs) = %s\n", {f(m.Bcs, 4, 2, " Gauss")});
     r += subst("Indução corrente contínua total (Bc) = %s\n", {f(m.Bc, 4, 2, " Gauss")});
-    r += subst("Avaliação da indução: %s\n", {tab["LTMBcAval"].text});
+    r += subst("Avaliação da indução: %s\n", {verdictLabel(m.dcFlux).text});
 
     r += "\nResultados - Cálculos do núcleo:\n";
     r += subst("Seção calculada (Sn) = %s\n", {f(m.Sn, 4, 2, " cm^2")});
@@ -50,7 +50,7 @@ std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Sett
     r += subst("Altura selecionada do empilhamento (En) = %s\n", {f(m.En, 4, 2, " mm")});
     r += subst("Seção quadrada selecionada (Sne) = %s\n", {f(m.Sne, 4, 2, " cm^2")});
     r += subst("Altura do entreferro (Ae) = %s\n", {f(m.Ae, 4, 2, " mm")});
-    r += subst("Avaliação do núcleo escolhido: %s\n", {tab["LTMAval"].text});
+    r += subst("Avaliação do núcleo escolhido: %s\n", {verdictLabel(m.core).text});
 
     r += "\nAnálise da relação de potências - Modulador versus Entrada CC de RF:\n";
     r += subst("Potência de entrada corrente contínua da etapa de RF (PccRF) = %s\n",
@@ -59,7 +59,7 @@ std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Sett
                {f(LD(m.PccRF) * 0.5, 4, 2, " W")});
     r += subst("Sobra de potência na etapa moduladora = %s\n",
                {f(m.Pextra, 4, 1, " W / ") + f(m.PextraPct, 3, 0, " %")});
-    r += subst("Avaliação do modulador = %s\n", {tab["LTMPAval"].text});
+    r += subst("Avaliação do modulador = %s\n", {powerVerdictLabel(m, cfg).text});
 
     r += "\nResultados - Cálculos do enrolamento:\n";
     r += subst("Impedância do primário (placa a placa) (Zmod) = %s\n", {f(m.Zmod, 4, 2, " ohms")});

@@ -7,7 +7,8 @@
 
 namespace kelvora {
 
-// The report text (UTF-8, "\n" line ends) from the state of the last run.
+// The report text (UTF-8, "\n" line ends) from the record of the last run,
+// verdicts included; only the user's name and the application come from the tab.
 std::string reportTrafoMod(const Sheet& tab, const TrafoModResult& m, const Settings& cfg);
 
 } // namespace kelvora

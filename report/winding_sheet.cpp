@@ -142,7 +142,7 @@ private:
 
 bool isLoad(std::string_view name) { return name.rfind("CBCoRet", 0) == 0; }
 
-// The setting as the analysis used it: the typed text, or the default of a red field.
+// The setting as the analysis used it: the typed text, or the default that stood in for it.
 std::string settingText(const Sheet& settings, const char* name)
 {
     const Control& c = settings[name];
@@ -150,7 +150,7 @@ std::string settingText(const Sheet& settings, const char* name)
     if (spec.kind == Kind::List)
         return c.itemIndex >= 0 && c.itemIndex < int(spec.items.size()) ? spec.items[c.itemIndex]
                                                                         : spec.text;
-    if (c.background == Colour::Red)
+    if (c.substituted)
         return spec.text;
     const auto first = c.text.find_first_not_of(' ');
     const auto last = c.text.find_last_not_of(' ');

@@ -46,7 +46,7 @@ std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& t
                                             const Settings& cfg);
 
 // The whole sheet. `settings` is the window's settings sheet (texts as typed;
-// a red field is listed with its default, as the analysis used it); the rectifier
+// a field whose read was substituted is listed with its default, as the analysis used it); the rectifier
 // loads are listed for the power transformer's `activeSecondaries` only.
 std::string windingSheetText(const construction::Analysis& analysis, const SheetCore& core,
                              const Sheet& settings, int activeSecondaries, const Settings& cfg);

@@ -18,15 +18,19 @@ namespace kelvora {
 
 namespace {
 
-// The band table: each band's frequency and the C1, L and C2 the calculation
-// wrote into the sheet's table cells.
+// The band table: each band's frequency and the C1, L and C2 of the last
+// calculation's band table.
 class BandModel : public QAbstractTableModel {
 public:
-    BandModel(const Sheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet) {}
+    explicit BandModel(QObject* parent) : QAbstractTableModel(parent)
+    {
+        for (const PiBand& b : piBands())
+            table_.rows.push_back({b, std::nullopt});
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(piBands().size());
+        return parent.isValid() ? 0 : int(table_.rows.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override
     {
@@ -41,15 +45,21 @@ public:
                                                            : Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
-        const PiBand& b = piBands()[std::size_t(index.row())];
+        const PiBandRow& row = table_.rows[std::size_t(index.row())];
         switch (index.column()) {
         case 0:
-            return QString::fromUtf8(b.name);
+            return QString::fromUtf8(row.band.name);
         case 1:
-            return QString::fromStdString(general(b.MHz, separator_) + " MHz");
+            return QString::fromStdString(general(row.band.MHz, cfg_.decimalSeparator) + " MHz");
+        case 2:
+            return row.parts ? QString::fromStdString(picofaradsText(row.parts->C1, cfg_))
+                             : QString();
+        case 3:
+            return row.parts ? QString::fromStdString(microhenriesText(row.parts->L, cfg_))
+                             : QString();
         default:
-            return QString::fromStdString(
-                sheet_[piBandCell(Quantities[std::size_t(index.column() - 2)], b)].text);
+            return row.parts ? QString::fromStdString(picofaradsText(row.parts->C2, cfg_))
+                             : QString();
         }
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override
@@ -59,18 +69,18 @@ public:
             return {};
         return QString::fromUtf8(Headers[std::size_t(section)]);
     }
-    // The sheet was rewritten: every cell may have changed.
-    void refresh(char separator)
+    // A new calculation: every cell may have changed.
+    void refresh(PiBandTable table, const Settings& cfg)
     {
-        separator_ = separator;
+        table_ = std::move(table);
+        cfg_ = cfg;
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }
 
 private:
     static constexpr std::array<const char*, 5> Headers{"Banda", "Freqüência", "C1", "L", "C2"};
-    static constexpr std::array<const char*, 3> Quantities{"C1", "L", "C2"};
-    const Sheet& sheet_;
-    char separator_ = ',';
+    PiBandTable table_;
+    Settings cfg_;
 };
 
 Settings localeSettings()
@@ -183,7 +193,7 @@ void TFCalcPI::build()
     auto* bands = makeGroup(this, QStringLiteral(" Valores por banda "), "GBPiBandas");
     auto* box = new QVBoxLayout(bands);
     box->setContentsMargins(6, 4, 6, 6);
-    auto* model = new BandModel(sheet_, this);
+    auto* model = new BandModel(this);
     bandModel_ = model;
     auto* table = new QTableView(bands);
     table->setObjectName(QStringLiteral("TVPiBandas"));
@@ -250,9 +260,9 @@ void TFCalcPI::CalculaCircuitoPI()
         if (sheet_["EPiFreq"].text.empty())
             PiBandaFrequencia(sheet_, cfg);
     }
-    kelvora::CalculaCircuitoPI(sheet_, cfg);
+    PiBandTable table = kelvora::CalculaCircuitoPI(sheet_, cfg);
     binding_.mirror();
-    static_cast<BandModel*>(bandModel_)->refresh(cfg.decimalSeparator);
+    static_cast<BandModel*>(bandModel_)->refresh(std::move(table), cfg);
 }
 
 void TFCalcPI::CBPiBandaChange()

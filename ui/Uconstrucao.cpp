@@ -525,8 +525,7 @@ void TFConstrucao::present()
     std::vector<bool> badGauges;
     for (std::size_t row = 0; row < analysis_.windings.size(); ++row)
         badGauges.push_back(row < std::size_t(GaugeRows)
-                            && sheet_["ECoAWG" + std::to_string(row + 1)].background
-                                   == Colour::Red);
+                            && sheet_["ECoAWG" + std::to_string(row + 1)].substituted);
     model_->setInvalidGauges(std::move(badGauges));
     orderColumns();
     fitColumns();

@@ -18,7 +18,7 @@ struct Tank {
     Sheet tab{circuitoPiControls()};
     Settings cfg;
     Tank() { PiBandaFrequencia(tab, cfg); }
-    void operator()() { CalculaCircuitoPI(tab, cfg); }
+    PiBandTable operator()() { return CalculaCircuitoPI(tab, cfg); }
     // Plate supply giving the plate load R1 = Eb / (2 Ib) in class C.
     void plateLoad(const char* Eb, const char* Ib)
     {
@@ -394,4 +394,26 @@ TEST(PiNetwork, DesignJoinsTheRegistryWithItsOutputs)
     d.show(tab, s, cfg);
     EXPECT_EQ(tab["EPiFreq"].text, "3.6");
     EXPECT_EQ(tab["CBPiBanda"].itemIndex, 1);
+}
+
+TEST(CircuitoPI, ReturnsTheBandTableItsCellsShow)
+{
+    Tank t;
+    const PiBandTable table = t();
+    ASSERT_EQ(table.rows.size(), piBands().size());
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const PiBandRow& row = table.rows[i];
+        SCOPED_TRACE(row.band.name);
+        EXPECT_STREQ(row.band.name, piBands()[i].name);
+        ASSERT_TRUE(row.parts);
+        EXPECT_EQ(picofaradsText(row.parts->C1, t.cfg), t.tab[piBandCell("C1", row.band)].text);
+        EXPECT_EQ(microhenriesText(row.parts->L, t.cfg), t.tab[piBandCell("L", row.band)].text);
+        EXPECT_EQ(picofaradsText(row.parts->C2, t.cfg), t.tab[piBandCell("C2", row.band)].text);
+    }
+    // No network, no parts in any band.
+    t.tab["EPiQ"].text = "0";
+    const PiBandTable none = t();
+    ASSERT_EQ(none.rows.size(), piBands().size());
+    for (const PiBandRow& row : none.rows)
+        EXPECT_FALSE(row.parts) << row.band.name;
 }

@@ -110,6 +110,10 @@ TEST(CliFolha, ListsTheSettingsAsTheAnalysisUsedThem)
     EXPECT_EQ(red.run.code, 0);
     EXPECT_THAT(red.bytes.toStdString(), HasSubstr("Temperatura ambiente: 40 \xB0"
                                                    "C\r\n"));
+    // A number outside the setting's range is substituted by the default as well.
+    const Folha far = folha({"ECoTamb=500"});
+    EXPECT_THAT(far.bytes.toStdString(), HasSubstr("Temperatura ambiente: 40 \xB0"
+                                                   "C\r\n"));
     // The reactor lists the choke's settings and no secondary loads.
     const Folha reator = folha({}, "reator-filtro");
     EXPECT_THAT(reator.bytes.toStdString(),

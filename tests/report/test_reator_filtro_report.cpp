@@ -107,8 +107,9 @@ TEST(ReatorFiltroReport, ReadsTheStateAndTheVerdictsWithoutRecalculating)
     Reactor r;
     r.tab["ERFLr"].text = "20";
     r.tab["LRFNAval"].text = "Núcleo X";
+    r.s.core = CoreVerdict::NarrowLeg;
     EXPECT_EQ(r.line(8), "Indutância nominal requerida (Lr) = 10 H");
-    EXPECT_EQ(r.line(33), "Avaliação do núcleo escolhido: Núcleo X");
+    EXPECT_EQ(r.line(33), "Avaliação do núcleo escolhido: Largura da perna central pequena");
     const std::string text = r.text();
     EXPECT_EQ(text.substr(text.size() - ReportFooter.size()), ReportFooter);
 }

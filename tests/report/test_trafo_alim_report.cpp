@@ -126,9 +126,21 @@ TEST(TrafoAlimReport, ReadsTheStateAndRecalculatesNothing)
     r.tab["EVp1"].text = "220";
     r.tab["CNumSec"].itemIndex = 5;
     EXPECT_EQ(r.bytes(), golden("trafo_alim_defaults.txt"));
-    // ...and the verdict exactly as its label shows it.
+    // ...and the verdict from the record, whatever its label holds.
     r.tab["LAlimAval"].text = "qualquer texto";
-    EXPECT_THAT(r.text(), HasSubstr("Avaliação do núcleo escolhido: qualquer texto\n"));
+    r.s.core = CoreVerdict::NarrowLeg;
+    EXPECT_THAT(r.text(),
+                HasSubstr("Avaliação do núcleo escolhido: Largura da perna central pequena\n"));
+}
+
+TEST(TrafoAlimReport, NamesARedVerdictAsTheTabShowsIt)
+{
+    // 15 x 15 mm: 2.25 cm^2 against the 10.04 cm^2 the defaults need.
+    const Typed r({{"EBn1", "15"}, {"EEn1", "15"}});
+    ASSERT_EQ(r.s.core, CoreVerdict::SmallSection);
+    EXPECT_EQ(r.tab["LAlimAval"].background, Colour::Red);
+    EXPECT_THAT(r.text(),
+                HasSubstr("Avaliação do núcleo escolhido: " + r.tab["LAlimAval"].text + "\n"));
 }
 
 TEST(TrafoAlimReport, SecondaryCountAndPrimaryTypeComeFromTheLastArrangement)

@@ -151,15 +151,18 @@ TEST(TrafoModReport, ReadsTheStateAndTheVerdictsWithoutRecalculating)
     // Inputs typed after the last run do not reach the report...
     m.tab["EPaMod"].text = "80";
     m.tab["CBTMBn"].text = "60";
-    // ...the verdict captions are taken as they are shown.
+    // ...nor do label texts: the verdicts come from the record.
     m.tab["LTMAval"].text = "Núcleo X";
     m.tab["LTMBcAval"].text = "Indução Y";
     m.tab["LTMPAval"].text = "Potência Z";
+    m.s.core = CoreVerdict::SmallSection;
+    m.s.dcFlux = DcFluxVerdict::SecondaryExcess;
+    m.s.power = ModPowerVerdict::LowForConservative;
     EXPECT_EQ(m.line(8), "Potência de áudio (PaMod) = 50 W");
     EXPECT_EQ(m.line(21), "Largura da perna central (Bn) = 40 mm");
-    EXPECT_EQ(m.line(29), "Avaliação da indução: Indução Y");
-    EXPECT_EQ(m.line(38), "Avaliação do núcleo escolhido: Núcleo X");
-    EXPECT_EQ(m.line(44), "Avaliação do modulador = Potência Z");
+    EXPECT_EQ(m.line(29), "Avaliação da indução: Excesso de Indução CC no Secundário!");
+    EXPECT_EQ(m.line(38), "Avaliação do núcleo escolhido: Seção escolhida menor que a mínima");
+    EXPECT_EQ(m.line(44), "Avaliação do modulador = Potência Baixa no Modulador (Pextra<25%)!");
 }
 
 TEST(TrafoModReport, EndsWithTheSharedFooterAfterTheLastGaugeLine)
