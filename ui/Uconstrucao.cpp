@@ -16,7 +16,6 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -124,9 +123,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
 {
     setObjectName(QStringLiteral("FConstrucao"));
     setWindowTitle(QStringLiteral("Construção e perdas"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this);
 
     // The whole form scrolls in a window smaller than it (a small screen, a large scale).
     auto* outer = new QHBoxLayout(scrolledContent(this));
@@ -285,11 +282,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
             connect(c, &QComboBox::currentIndexChanged, this, &TFConstrucao::recalculate);
     }
 
-    errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
-                        this);
-        box.exec();
-    };
+    errorReporter_ = [this](const QString& message) { showErrorBox(this, message); };
     printRunner_ = [](QPrintDialog* d) { return d->exec() == QDialog::Accepted; };
     resize(1100, 820); // the mains group below the verdicts
 }

@@ -10,6 +10,7 @@
 #include "design_files.h"
 #include "designs.h"
 #include "edit_help_menus.h"
+#include "form_helpers.h"
 #include "keyboard.h"
 #include "version.h"
 #include "picture.h"
@@ -67,9 +68,7 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     setObjectName(QStringLiteral("FKelvora"));
     setWindowTitle(QStringLiteral("Cálculo de Transformadores V")
                    + QString::fromStdString(versionText()));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this);
     // The tabs' area lies below the menu bar: the window grows by the bar's
     // height and the tabs keep their places within the area. The area
     // scrolls when the window is smaller than the pages (a large scale, a
@@ -132,11 +131,7 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     LMensagem->hide();
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { showMessageLine(); });
 
-    errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
-                        this);
-        box.exec();
-    };
+    errorReporter_ = [this](const QString& message) { showErrorBox(this, message); };
     questioner_ = [this](const QString& question) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
                         QMessageBox::NoButton, this);
