@@ -237,12 +237,15 @@ void DesignFiles::markSaved()
     updateCaption();
 }
 
-// Typing a text back to what was saved clears the mark again.
-void DesignFiles::inputsChanged()
+// Typing a text back to what was saved clears the mark again. Only the
+// changed sheet's fields are read: every other binding already holds what its
+// fields show (read on their own changes, mirrored after each calculation).
+void DesignFiles::inputsChanged(std::string_view sheet)
 {
     if (applying_)
         return;
-    readInputs();
+    if (SheetBinding* b = w_.bindingOf(sheet))
+        b->readInputs();
     bool modified = false;
     for (const StoredSheet& s : storedSheets())
         if (SheetBinding* b = w_.bindingOf(s.name))
@@ -260,18 +263,19 @@ void DesignFiles::watchInputs()
         if (!b || !b->root() || watched_.count(s.name))
             continue;
         watched_.insert(s.name);
+        const auto changed = [this, name = s.name] { inputsChanged(name); };
         for (const ControlSpec& spec : s.controls) {
             if (!spec.input)
                 continue;
             QWidget* w = b->root()->findChild<QWidget*>(QString::fromStdString(spec.name));
             if (auto* e = qobject_cast<QLineEdit*>(w))
-                connect(e, &QLineEdit::textChanged, this, &DesignFiles::inputsChanged);
+                connect(e, &QLineEdit::textChanged, this, changed);
             else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
-                connect(c, &QComboBox::currentTextChanged, this, &DesignFiles::inputsChanged);
+                connect(c, &QComboBox::currentTextChanged, this, changed);
             else if (c)
-                connect(c, &QComboBox::currentIndexChanged, this, &DesignFiles::inputsChanged);
+                connect(c, &QComboBox::currentIndexChanged, this, changed);
             else if (auto* r = qobject_cast<QAbstractButton*>(w))
-                connect(r, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
+                connect(r, &QAbstractButton::toggled, this, changed);
         }
     }
 }

@@ -74,7 +74,7 @@ private:
     void readInputs();
     void apply(const DesignInputs& inputs);
     void markSaved();
-    void inputsChanged();
+    void inputsChanged(std::string_view sheet);
     void updateCaption();
     bool writeTo(const QString& path);
     void rememberRecent(const QString& path);
