@@ -246,264 +246,419 @@ nlohmann::ordered_json controlsJson(const Sheet& tab)
     return controls;
 }
 
+// The command's verb: one of the three answers that need no design, or a design's run.
+enum class Verb { Help, Controls, Version, Calculate };
+
+Verb verbOf(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        throw UsageError{"falta o nome do projeto"};
+    // Help is asked for wherever it stands, also after the design name.
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h")
+            return Verb::Help;
+    if (args[0] == "--controles")
+        return Verb::Controls;
+    if (args[0] == "--version")
+        return Verb::Version;
+    return Verb::Calculate;
+}
+
+struct FolhaOut {
+    std::string path; // "-" for standard output
+    bool pdf = false;
+};
+
+// What one design's run is asked for, every option already checked against the design.
+struct Request {
+    const Design* design = nullptr;
+    bool isFonte = false;
+    std::vector<std::pair<std::string, std::string>> assignments;
+    std::string projectIn, projectOut;
+    bool json = false;
+    bool wantConstrucao = false;
+    bool wantSugestoes = false;
+    bool wantReport = false;
+    std::string reportPath;
+    std::vector<FolhaOut> folhas;
+    char separator = 0;
+    TextEncoding encoding = TextEncoding::Windows1252CrLf;
+
+    bool reportToStdout() const { return wantReport && reportPath == "-"; }
+    bool folhaToStdout() const
+    {
+        return std::any_of(folhas.begin(), folhas.end(),
+                           [](const FolhaOut& f) { return f.path == "-"; });
+    }
+    // The construction settings are read (and their reads warned of) for these outputs only.
+    bool usesConstrucao() const { return wantConstrucao || wantSugestoes || !folhas.empty(); }
+};
+
+const Design& designNamed(const std::string& name)
+{
+    const bool isFonte = name == FonteDesign;
+    const Design* design = findDesign(isFonte ? "trafo-alimentacao" : name);
+    if (!design || (!isFonte && name != design->name))
+        throw UsageError{"projeto desconhecido: " + name + " (projetos: " + designList() + ")"};
+    return *design;
+}
+
+void requireConstruction(const Design& design, const std::string& what)
+{
+    if (!construction::hasConstruction(design.name))
+        throw UsageError{"o projeto " + design.name + " não tem " + what};
+}
+
+// One option or assignment after the design's name, into `r`.
+void parseOption(const std::string& a, Request& r)
+{
+    const Design& design = *r.design;
+    if (a == "--json") {
+        r.json = true;
+    } else if (a == "--construcao") {
+        requireConstruction(design, "construção");
+        r.wantConstrucao = true;
+    } else if (a == "--sugere-nucleo") {
+        requireConstruction(design, "construção");
+        r.wantSugestoes = true;
+    } else if (a.rfind("--report=", 0) == 0) {
+        r.reportPath = a.substr(9);
+        r.wantReport = true;
+        if (r.reportPath.empty())
+            throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
+        if (!design.report)
+            throw UsageError{"o projeto " + design.name + " não tem relatório"};
+    } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
+        const bool pdf = a[7] == '-';
+        r.folhas.push_back({a.substr(pdf ? 12 : 8), pdf});
+        if (r.folhas.back().path.empty())
+            throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
+        requireConstruction(design, "folha de enrolamento");
+    } else if (a.rfind("--decimal-separator=", 0) == 0) {
+        const std::string c = a.substr(20);
+        if (c != "," && c != ".")
+            throw UsageError{"o separador decimal deve ser , ou ."};
+        r.separator = c[0];
+    } else if (a.rfind("--codificacao=", 0) == 0) {
+        const std::optional<TextEncoding> e = textEncodingNamed(a.substr(14));
+        if (!e)
+            throw UsageError{"a codificação deve ser windows-1252 ou utf-8"};
+        r.encoding = *e;
+    } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
+        const std::size_t eq = a.find('=');
+        (eq == 9 ? r.projectIn : r.projectOut) = a.substr(eq + 1);
+        if (a.size() == eq + 1)
+            throw UsageError{a.substr(0, eq) + " precisa de um nome de arquivo"};
+    } else if (a.rfind("--", 0) == 0) {
+        throw UsageError{"opção desconhecida: " + a};
+    } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
+        r.assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
+    } else {
+        throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
+    }
+}
+
+// Standard output carries one thing: the results, the JSON, the report or the sheet.
+void checkOutputs(const Request& r)
+{
+    const int toStdout = r.json + r.reportToStdout()
+                         + int(std::count_if(r.folhas.begin(), r.folhas.end(),
+                                             [](const FolhaOut& f) { return f.path == "-"; }));
+    if (toStdout > 1)
+        throw UsageError{"só uma saída vai para a saída padrão: --json, --report=- ou "
+                         "--folha=-"};
+    for (const FolhaOut& f : r.folhas)
+        if (f.pdf && f.path == "-")
+            throw UsageError{"--folha-pdf precisa de um nome de arquivo (o PDF não vai para "
+                             "a saída padrão)"};
+}
+
+Request parseRequest(const std::vector<std::string>& args)
+{
+    Request r;
+    r.design = &designNamed(args[0]);
+    r.isFonte = args[0] == FonteDesign;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        parseOption(args[i], r);
+    checkOutputs(r);
+    if (!r.separator)
+        r.separator = localeDecimalSeparator();
+    return r;
+}
+
+// Every stored sheet, from the design file when one is given, with the
+// command line's assignments typed over it; so that a design file read and
+// written keeps the other tabs.
+DesignInputs readInputs(const Request& r)
+{
+    DesignInputs inputs(r.separator);
+    if (!r.projectIn.empty()) {
+        try {
+            inputs = openDesignFile(QString::fromStdString(r.projectIn), r.separator);
+        } catch (const DesignFileError& e) {
+            throw UsageError{e.what(), false};
+        }
+    }
+    Sheet& tab = inputs[r.design->tab];
+    Sheet& ajustes = inputs["TAjustes"];
+    Sheet& construcao = inputs["FConstrucao"];
+    Sheet& fonteSelector = inputs[fonte::SelectorSheet];
+    // The supply's secondary is chosen first: its sheet takes the secondary's controls.
+    for (const auto& [name, text] : r.assignments)
+        if (r.isFonte && fonte::isSelectorControl(name))
+            assign(fonteSelector, fonteSelector, name, text);
+    Sheet& fonteSheet = inputs[fonte::secondarySheet(fonte::chosenSecondary(fonteSelector))];
+    for (const auto& [name, text] : r.assignments) {
+        if (construction::isConstrucaoControl(name))
+            assign(construcao, construcao, name, text);
+        else if (r.isFonte && fonte::isSecondaryControl(name))
+            assign(fonteSheet, fonteSheet, name, text);
+        else if (!(r.isFonte && fonte::isSelectorControl(name)))
+            assign(tab, ajustes, name, text);
+    }
+    return inputs;
+}
+
+// What a run computed: the tab's results and whatever else was asked for.
+struct Run {
+    Settings cfg;
+    DesignResults state;
+    std::string error; // the calculation's message, empty when it finished
+    std::optional<construction::Analysis> analysis;
+    std::optional<construction::Advice> advice;
+    std::optional<fonte::Run> supplyRun;
+};
+
+// The filter reactor tab's choke, for a ladder that uses it.
+std::optional<fonte::Reactor> filterReactor(DesignInputs& inputs, const Settings& cfg)
+{
+    Sheet& rf = inputs["TReatorFiltro"];
+    DesignResults rs;
+    const Design* rd = findDesign("reator-filtro");
+    const bool failed = runCalculation(rf, rd->outputs, [&] { rd->show(rf, rs, cfg); }).has_value();
+    return fonte::reactorOf(construction::reatorFiltroInput(rf, rs.reatorFiltro, failed),
+                            construction::readSettings(inputs["FConstrucao"], cfg), cfg);
+}
+
+// The chosen secondary's rectifier and filter, fed by the power transformer's construction.
+fonte::Run supplyOf(const Sheet& tab, DesignInputs& inputs, const Run& run,
+                    const std::optional<fonte::Reactor>& reactor)
+{
+    const int secondary = fonte::chosenSecondary(inputs[fonte::SelectorSheet]);
+    Sheet& fonteSheet = inputs[fonte::secondarySheet(secondary)];
+    const construction::TrafoAlimInput in
+        = construction::trafoAlimInput(tab, run.state.trafoAlim, !run.error.empty());
+    construction::ConstructionSettings set
+        = construction::readSettings(inputs["FConstrucao"], run.cfg);
+    set.simulatedCurrent = false; // the source: the analysis with the fixed factor
+    const construction::Analysis a = construction::analyseTrafoAlim(in, set, run.cfg);
+    fonte::Run supply
+        = fonte::runSecondary(fonteSheet, a, in, set, secondary, run.cfg, true, reactor);
+    if (!supply.error)
+        fonte::markSimulated(fonteSheet);
+    return supply;
+}
+
+// The construction analysis of the design; the power transformer's with the
+// rectifiers' simulated currents, where it could be analysed at all (a
+// refused design stays refused). None for a design without one.
+std::optional<construction::Analysis> analysisOf(const Design& design, DesignInputs& inputs,
+                                                 const Run& run,
+                                                 const std::optional<fonte::Reactor>& reactor)
+{
+    Sheet& tab = inputs[design.tab];
+    const bool failed = !run.error.empty();
+    const construction::ConstructionSettings set
+        = construction::readSettings(inputs["FConstrucao"], run.cfg);
+    std::optional<construction::Analysis> a
+        = construction::analyseTab(design.name, tab, run.state, failed, set, run.cfg);
+    if (a && !a->error && design.name == "trafo-alimentacao")
+        a = fonte::analyseWithSupply(construction::trafoAlimInput(tab, run.state.trafoAlim, failed),
+                                     construction::readSettings(inputs["FConstrucao"], run.cfg),
+                                     [&](int k) { return &inputs[fonte::secondarySheet(k)]; },
+                                     run.cfg, reactor);
+    return a;
+}
+
+// Runs the design on its tab and then what the request adds to it. A field
+// that holds no number, or one a range rule corrected, was read as another
+// value (the window paints it red): said on `err` with the value used, so that
+// a script does not take the results for those of the text it gave. The
+// construction settings likewise, when used.
+Run calculate(const Request& r, DesignInputs& inputs, std::ostream& err)
+{
+    const Design& design = *r.design;
+    Sheet& tab = inputs[design.tab];
+    Sheet& construcao = inputs["FConstrucao"];
+    Run run;
+    run.cfg = settingsFrom(inputs["TAjustes"], r.separator);
+    const std::map<std::string, std::string> typed = inputTexts(tab);
+    const std::map<std::string, std::string> typedConstrucao = inputTexts(construcao);
+    run.error = runCalculation(tab, design.outputs, [&] {
+                    design.show(tab, run.state, run.cfg);
+                }).value_or(std::string());
+    warnReads(tab, typed, err);
+    if (r.usesConstrucao()) {
+        construction::readSettings(construcao, run.cfg);
+        warnReads(construcao, typedConstrucao, err);
+    }
+    const std::optional<fonte::Reactor> reactor
+        = r.isFonte || r.wantConstrucao ? filterReactor(inputs, run.cfg) : std::nullopt;
+    if (r.isFonte)
+        run.supplyRun = supplyOf(tab, inputs, run, reactor);
+    if (r.wantConstrucao)
+        run.analysis = analysisOf(design, inputs, run, reactor);
+    if (r.wantSugestoes)
+        run.advice = construction::adviseCore(design, tab, run.state, !run.error.empty(),
+                                              construction::readSettings(construcao, run.cfg),
+                                              run.cfg);
+    return run;
+}
+
+// --json: every control of the tab, the core drawing's labels and the extra results.
+std::optional<std::string> printJson(const Request& r, const Sheet& tab, const Run& run,
+                                     std::ostream& out)
+{
+    const Design& design = *r.design;
+    nlohmann::ordered_json j;
+    j["design"] = r.isFonte ? std::string(FonteDesign) : design.name;
+    j["error"] = run.error.empty() ? nlohmann::ordered_json(nullptr)
+                                   : nlohmann::ordered_json(run.error);
+    j["controls"] = controlsJson(tab);
+    // The core the "Visualiza núcleo" button shows now: also after an
+    // error, when it is the one the failed run stored.
+    if (design.core) {
+        const auto [En, Bn] = design.core(run.state);
+        nlohmann::ordered_json labels = nlohmann::ordered_json::object();
+        auto written = VisNucleoLabels(En, Bn, run.cfg);
+        for (int k = 1; k <= 19; ++k)
+            for (const auto& [name, text] : written)
+                if (name == "Label" + std::to_string(k))
+                    labels[name] = text;
+        j["nucleo"] = labels;
+    }
+    if (run.analysis)
+        j["construcao"] = construcaoJson(*run.analysis);
+    if (run.advice)
+        j["sugestoes"] = sugestoesJson(*run.advice);
+    if (run.supplyRun)
+        j["fonte"] = fonte::fonteJson(*run.supplyRun);
+    // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
+    const std::string text = j.dump(2, ' ', false,
+                                    nlohmann::ordered_json::error_handler_t::replace);
+    return printBlock(out, [&] { out << text << "\n"; });
+}
+
+// The plain output: one line per result, NAME<TAB>text, then the extra tables.
+std::optional<std::string> printTable(const Request& r, const Sheet& tab, const Run& run,
+                                      std::ostream& out)
+{
+    return printBlock(out, [&] {
+        for (const std::string& name : r.design->outputs)
+            out << name << '\t' << tab[name].text << '\n';
+        if (run.analysis)
+            out << construcaoTable(*run.analysis, run.cfg);
+        if (run.advice)
+            out << sugestoesTable(*run.advice, run.cfg);
+        if (run.supplyRun)
+            out << fonte::fonteTable(*run.supplyRun, run.cfg);
+    });
+}
+
+// Text bytes for standard output, in the report's encoding.
+std::optional<std::string> printEncoded(const std::string& text, TextEncoding encoding,
+                                        std::ostream& out)
+{
+    const QByteArray bytes = encodeReport(text, encoding);
+    return printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
+}
+
+// --report: the design's report to its file or to standard output. Returns
+// the exit status; `printed` takes a block written to standard output.
+int writeReport(const Request& r, const Sheet& tab, const Run& run, std::ostream& out,
+                std::ostream& err, std::optional<std::string>& printed)
+{
+    const std::string text = r.design->report(tab, run.state, run.cfg);
+    if (r.reportPath == "-") {
+        printed = printEncoded(text, r.encoding, out);
+    } else if (auto failure = writeReportFile(QString::fromStdString(r.reportPath), text,
+                                              r.encoding)) {
+        err << "kelvora-cli: " << failure->toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+// --folha and --folha-pdf, in the order given; the first that fails ends them.
+int writeFolhas(const Request& r, const Sheet& tab, Sheet& construcao, const Run& run,
+                std::ostream& out, std::ostream& err, std::optional<std::string>& printed)
+{
+    for (const FolhaOut& f : r.folhas) {
+        std::string text;
+        if (auto failure = writeFolha(f.path, f.pdf, r.design->name, tab, run.state, false,
+                                      construcao, run.cfg, r.encoding,
+                                      f.path == "-" ? &text : nullptr)) {
+            err << "kelvora-cli: " << *failure << '\n';
+            return 1;
+        }
+        if (f.path == "-")
+            printed = printEncoded(text, r.encoding, out);
+    }
+    return 0;
+}
+
+// A design's run: its results on standard output (unless the report or the
+// sheet goes there), the design file, then the report and the sheets, which a
+// failed calculation does not write.
+int runDesign(const Request& r, std::ostream& out, std::ostream& err)
+{
+    DesignInputs inputs = readInputs(r);
+    const Run run = calculate(r, inputs, err);
+    Sheet& tab = inputs[r.design->tab];
+    std::optional<std::string> printed;
+    if (r.json)
+        printed = printJson(r, tab, run, out);
+    else if (!r.reportToStdout() && !r.folhaToStdout())
+        printed = printTable(r, tab, run, out);
+    if (!r.projectOut.empty())
+        if (auto failure = saveDesignFile(QString::fromStdString(r.projectOut),
+                                          writeDesign(inputs, r.separator))) {
+            err << "kelvora-cli: " << failure->toStdString() << '\n';
+            return finish(printed, err, 1);
+        }
+    if (!run.error.empty()) {
+        err << "kelvora-cli: " << run.error << '\n';
+        return finish(printed, err, 1);
+    }
+    if (run.supplyRun && run.supplyRun->error) {
+        err << "kelvora-cli: " << *run.supplyRun->error << '\n';
+        return finish(printed, err, 1);
+    }
+    int status = 0;
+    if (r.wantReport)
+        status = writeReport(r, tab, run, out, err, printed);
+    if (writeFolhas(r, tab, inputs["FConstrucao"], run, out, err, printed))
+        status = 1;
+    return finish(printed, err, status);
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     try {
-        if (args.empty())
-            throw UsageError{"falta o nome do projeto"};
-        // Help is asked for wherever it stands, also after the design name.
-        for (const std::string& a : args)
-            if (a == "--help" || a == "-h")
-                return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
-        if (args[0] == "--controles")
+        switch (verbOf(args)) {
+        case Verb::Help:
+            return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
+        case Verb::Controls:
             return finish(printBlock(out, [&] { out << controlList(); }), err, 0);
-        if (args[0] == "--version")
-            return finish(printBlock(out, [&] { out << "kelvora-cli " << versionText() << "\n"; }), err, 0);
-        const bool isFonte = args[0] == FonteDesign;
-        const Design* design = findDesign(isFonte ? "trafo-alimentacao" : args[0]);
-        if (!design || (!isFonte && args[0] != design->name))
-            throw UsageError{"projeto desconhecido: " + args[0] + " (projetos: " + designList()
-                             + ")"};
-
-        // Every stored sheet, so that a design file read and written keeps the other tabs.
-        DesignInputs inputs;
-        std::vector<std::pair<std::string, std::string>> assignments;
-        std::string projectIn, projectOut;
-        bool json = false;
-        bool wantConstrucao = false;
-        bool wantSugestoes = false;
-        bool wantReport = false;
-        std::vector<std::pair<std::string, bool>> folhas; // path, PDF
-        std::string reportPath;
-        char separator = 0;
-        TextEncoding encoding = TextEncoding::Windows1252CrLf;
-        for (std::size_t i = 1; i < args.size(); ++i) {
-            const std::string& a = args[i];
-            if (a == "--json") {
-                json = true;
-            } else if (a == "--construcao") {
-                if (!construction::hasConstruction(design->name))
-                    throw UsageError{"o projeto " + design->name + " não tem construção"};
-                wantConstrucao = true;
-            } else if (a == "--sugere-nucleo") {
-                if (!construction::hasConstruction(design->name))
-                    throw UsageError{"o projeto " + design->name + " não tem construção"};
-                wantSugestoes = true;
-            } else if (a.rfind("--report=", 0) == 0) {
-                reportPath = a.substr(9);
-                wantReport = true;
-                if (reportPath.empty())
-                    throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
-                if (!design->report)
-                    throw UsageError{"o projeto " + design->name + " não tem relatório"};
-            } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
-                const bool pdf = a[7] == '-';
-                folhas.emplace_back(a.substr(pdf ? 12 : 8), pdf);
-                if (folhas.back().first.empty())
-                    throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
-                if (!construction::hasConstruction(design->name))
-                    throw UsageError{"o projeto " + design->name + " não tem folha de enrolamento"};
-            } else if (a.rfind("--decimal-separator=", 0) == 0) {
-                const std::string c = a.substr(20);
-                if (c != "," && c != ".")
-                    throw UsageError{"o separador decimal deve ser , ou ."};
-                separator = c[0];
-            } else if (a.rfind("--codificacao=", 0) == 0) {
-                const std::optional<TextEncoding> e = textEncodingNamed(a.substr(14));
-                if (!e)
-                    throw UsageError{"a codificação deve ser windows-1252 ou utf-8"};
-                encoding = *e;
-            } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
-                const std::size_t eq = a.find('=');
-                (eq == 9 ? projectIn : projectOut) = a.substr(eq + 1);
-                if (a.size() == eq + 1)
-                    throw UsageError{a.substr(0, eq) + " precisa de um nome de arquivo"};
-            } else if (a.rfind("--", 0) == 0) {
-                throw UsageError{"opção desconhecida: " + a};
-            } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
-                assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
-            } else {
-                throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
-            }
+        case Verb::Version:
+            return finish(printBlock(out, [&] { out << "kelvora-cli " << versionText() << "\n"; }),
+                          err, 0);
+        case Verb::Calculate:
+            break;
         }
-        // Standard output carries one thing: the results, the JSON, the report or the sheet.
-        const int toStdout = json + (wantReport && reportPath == "-")
-                             + int(std::count_if(folhas.begin(), folhas.end(),
-                                                 [](const auto& f) { return f.first == "-"; }));
-        if (toStdout > 1)
-            throw UsageError{"só uma saída vai para a saída padrão: --json, --report=- ou "
-                             "--folha=-"};
-        for (const auto& [path, pdf] : folhas)
-            if (pdf && path == "-")
-                throw UsageError{"--folha-pdf precisa de um nome de arquivo (o PDF não vai para "
-                                 "a saída padrão)"};
-        const bool sheetToStdout = std::any_of(folhas.begin(), folhas.end(),
-                                               [](const auto& f) { return f.first == "-"; });
-        if (!separator)
-            separator = localeDecimalSeparator();
-        inputs = DesignInputs(separator);
-        if (!projectIn.empty()) {
-            try {
-                inputs = openDesignFile(QString::fromStdString(projectIn), separator);
-            } catch (const DesignFileError& e) {
-                throw UsageError{e.what(), false};
-            }
-        }
-        Sheet& tab = inputs[design->tab];
-        Sheet& ajustes = inputs["TAjustes"];
-        Sheet& construcao = inputs["FConstrucao"];
-        Sheet& fonteSelector = inputs[fonte::SelectorSheet];
-        for (const auto& [name, text] : assignments)
-            if (isFonte && fonte::isSelectorControl(name))
-                assign(fonteSelector, fonteSelector, name, text);
-        const int secondary = fonte::chosenSecondary(fonteSelector);
-        Sheet& fonteSheet = inputs[fonte::secondarySheet(secondary)];
-        for (const auto& [name, text] : assignments) {
-            if (construction::isConstrucaoControl(name))
-                assign(construcao, construcao, name, text);
-            else if (isFonte && fonte::isSecondaryControl(name))
-                assign(fonteSheet, fonteSheet, name, text);
-            else if (!(isFonte && fonte::isSelectorControl(name)))
-                assign(tab, ajustes, name, text);
-        }
-
-        const Settings cfg = settingsFrom(ajustes, separator);
-        DesignResults state;
-        const std::map<std::string, std::string> typed = inputTexts(tab);
-        const std::map<std::string, std::string> typedConstrucao = inputTexts(construcao);
-        const std::string error = runCalculation(tab, design->outputs, [&] {
-                                      design->show(tab, state, cfg);
-                                  }).value_or(std::string());
-        // A field that holds no number, or one a range rule corrected, was
-        // read as another value (the window paints it red): said with the
-        // value used, so that a script does not take the results for those of
-        // the text it gave. The construction settings likewise, when used.
-        warnReads(tab, typed, err);
-        if (wantConstrucao || wantSugestoes || !folhas.empty()) {
-            construction::readSettings(construcao, cfg);
-            warnReads(construcao, typedConstrucao, err);
-        }
-        // The filter reactor tab's choke, for a ladder that uses it.
-        std::optional<fonte::Reactor> reactor;
-        if (isFonte || wantConstrucao) {
-            Sheet& rf = inputs["TReatorFiltro"];
-            DesignResults rs;
-            const Design* rd = findDesign("reator-filtro");
-            const bool failed
-                = runCalculation(rf, rd->outputs, [&] { rd->show(rf, rs, cfg); }).has_value();
-            reactor = fonte::reactorOf(construction::reatorFiltroInput(rf, rs.reatorFiltro, failed),
-                                       construction::readSettings(construcao, cfg), cfg);
-        }
-        std::optional<fonte::Run> supplyRun;
-        if (isFonte) {
-            const construction::TrafoAlimInput in
-                = construction::trafoAlimInput(tab, state.trafoAlim, !error.empty());
-            construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
-            set.simulatedCurrent = false; // the source: the analysis with the fixed factor
-            const construction::Analysis a = construction::analyseTrafoAlim(in, set, cfg);
-            supplyRun = fonte::runSecondary(fonteSheet, a, in, set, secondary, cfg, true, reactor);
-            if (!supplyRun->error)
-                fonte::markSimulated(fonteSheet);
-        }
-        std::optional<construction::Analysis> analysis;
-        if (wantConstrucao)
-            analysis = construction::analyseTab(design->name, tab, state, !error.empty(),
-                                                construction::readSettings(construcao, cfg), cfg);
-        // The rectifiers' simulated currents, where the design could be analysed at
-        // all (a refused design stays refused).
-        if (analysis && !analysis->error && design->name == "trafo-alimentacao")
-            analysis = fonte::analyseWithSupply(
-                construction::trafoAlimInput(tab, state.trafoAlim, !error.empty()),
-                construction::readSettings(construcao, cfg),
-                [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, cfg, reactor);
-        std::optional<construction::Advice> advice;
-        if (wantSugestoes)
-            advice = construction::adviseCore(*design, tab, state, !error.empty(),
-                                              construction::readSettings(construcao, cfg), cfg);
-
-        std::optional<std::string> printed;
-        if (json) {
-            nlohmann::ordered_json j;
-            j["design"] = isFonte ? std::string(FonteDesign) : design->name;
-            j["error"] = error.empty() ? nlohmann::ordered_json(nullptr)
-                                       : nlohmann::ordered_json(error);
-            j["controls"] = controlsJson(tab);
-            // The core the "Visualiza núcleo" button shows now: also after an
-            // error, when it is the one the failed run stored.
-            if (design->core) {
-                const auto [En, Bn] = design->core(state);
-                nlohmann::ordered_json labels = nlohmann::ordered_json::object();
-                auto written = VisNucleoLabels(En, Bn, cfg);
-                for (int k = 1; k <= 19; ++k)
-                    for (const auto& [name, text] : written)
-                        if (name == "Label" + std::to_string(k))
-                            labels[name] = text;
-                j["nucleo"] = labels;
-            }
-            if (analysis)
-                j["construcao"] = construcaoJson(*analysis);
-            if (advice)
-                j["sugestoes"] = sugestoesJson(*advice);
-            if (supplyRun)
-                j["fonte"] = fonte::fonteJson(*supplyRun);
-            // Typed texts are bytes as given: invalid UTF-8 becomes U+FFFD.
-            const std::string text = j.dump(2, ' ', false,
-                                            nlohmann::ordered_json::error_handler_t::replace);
-            printed = printBlock(out, [&] { out << text << "\n"; });
-        } else if ((!wantReport || reportPath != "-") && !sheetToStdout) {
-            printed = printBlock(out, [&] {
-                for (const std::string& name : design->outputs)
-                    out << name << '\t' << tab[name].text << '\n';
-                if (analysis)
-                    out << construcaoTable(*analysis, cfg);
-                if (advice)
-                    out << sugestoesTable(*advice, cfg);
-                if (supplyRun)
-                    out << fonte::fonteTable(*supplyRun, cfg);
-            });
-        }
-        if (!projectOut.empty())
-            if (auto failure = saveDesignFile(QString::fromStdString(projectOut),
-                                              writeDesign(inputs, separator))) {
-                err << "kelvora-cli: " << failure->toStdString() << '\n';
-                return finish(printed, err, 1);
-            }
-        if (!error.empty()) {
-            err << "kelvora-cli: " << error << '\n';
-            return finish(printed, err, 1);
-        }
-        if (supplyRun && supplyRun->error) {
-            err << "kelvora-cli: " << *supplyRun->error << '\n';
-            return finish(printed, err, 1);
-        }
-        int status = 0;
-        if (wantReport) {
-            const std::string text = design->report(tab, state, cfg);
-            if (reportPath == "-") {
-                const QByteArray bytes = encodeReport(text, encoding);
-                printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
-            } else if (auto failure = writeReportFile(QString::fromStdString(reportPath), text,
-                                                       encoding)) {
-                err << "kelvora-cli: " << failure->toStdString() << '\n';
-                status = 1;
-            }
-        }
-        for (const auto& [path, pdf] : folhas) {
-            std::string text;
-            if (auto failure = writeFolha(path, pdf, design->name, tab, state, false, construcao,
-                                          cfg, encoding, path == "-" ? &text : nullptr)) {
-                err << "kelvora-cli: " << *failure << '\n';
-                status = 1;
-                break;
-            }
-            if (path == "-") {
-                const QByteArray bytes = encodeReport(text, encoding);
-                printed = printBlock(out, [&] { out.write(bytes.constData(), bytes.size()); });
-            }
-        }
-        return finish(printed, err, status);
+        return runDesign(parseRequest(args), out, err);
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n';
         if (u.showUsage)

@@ -15,9 +15,7 @@
 #include "winding_sheet_pdf.h"
 
 #include <QBoxLayout>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -128,9 +126,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
 {
     setObjectName(QStringLiteral("FConstrucao"));
     setWindowTitle(QStringLiteral("Construção e perdas"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this);
 
     // The whole form scrolls in a window smaller than it (a small screen, a large scale).
     auto* outer = new QHBoxLayout(scrolledContent(this));
@@ -297,14 +293,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
             connect(c, &QComboBox::currentIndexChanged, this, &TFConstrucao::recalculate);
     }
 
-    errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
-                        this);
-        box.exec();
-    };
-    fileChooser_ = [](QFileDialog* d) {
-        return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
-    };
+    errorReporter_ = [this](const QString& message) { showErrorBox(this, message); };
     printRunner_ = [](QPrintDialog* d) { return d->exec() == QDialog::Accepted; };
     resize(1100, 820); // the mains group below the verdicts
 }
@@ -629,40 +618,19 @@ SheetPages TFConstrucao::pages() const
 
 // ---- the sheet -----------------------------------------------------------------
 
-// File dialogs are made on first use, as the main window's.
-QString TFConstrucao::chooseFile(QFileDialog*& dialog, const char* name, const char* file,
-                                 const QString& filter, const char* suffix, const QString& title)
+// Until a name is chosen, the sheet is offered under the design file's name.
+QString TFConstrucao::chooseFile(LazyFileDialog& dialog, const char* file, const QString& title)
 {
-    if (!dialog) {
-        dialog = new QFileDialog(this);
-        dialog->setObjectName(QString::fromLatin1(name));
-        dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setDefaultSuffix(QString::fromLatin1(suffix));
-        dialog->setNameFilter(filter);
-        dialog->selectFile(QString::fromLatin1(file));
-        dialog->setSizeGripEnabled(true);
-    }
-    // Until a name is chosen, the sheet is offered under the design file's name.
-    if (!dialog->property("chosen").toBool())
-        dialog->selectFile(designName_.isEmpty() ? QString::fromLatin1(file)
-                                                 : designName_ + u'_' + QString::fromLatin1(file));
-    dialog->setWindowTitle(title);
-    const QString path = fileChooser_(dialog);
-    if (!path.isEmpty()) {
-        dialog->selectFile(path);
-        dialog->setProperty("chosen", true);
-    }
-    return path;
+    const QString name = QString::fromLatin1(file);
+    return dialog.choose(fileChooser_, title,
+                         designName_.isEmpty() ? name : designName_ + u'_' + name);
 }
 
 void TFConstrucao::BCoGravaFolhaClick()
 {
     if (auto refusal = windingSheetRefusal(analysis_))
         return reportError(QString::fromStdString(*refusal + "."));
-    const QString path = chooseFile(SaveFolha, "SaveFolha", "Folha_enrolamento",
-                                    QStringLiteral("Arquivo Texto (*.txt)"), "txt",
+    const QString path = chooseFile(SaveFolha, "Folha_enrolamento",
                                     QStringLiteral("Grava folha de enrolamento"));
     if (path.isEmpty())
         return;
@@ -675,8 +643,7 @@ void TFConstrucao::BCoExportaPdfClick()
 {
     if (auto refusal = windingSheetRefusal(analysis_))
         return reportError(QString::fromStdString(*refusal + "."));
-    const QString path = chooseFile(SavePdf, "SavePdf", "Folha_enrolamento",
-                                    QStringLiteral("Documento PDF (*.pdf)"), "pdf",
+    const QString path = chooseFile(SavePdf, "Folha_enrolamento",
                                     QStringLiteral("Exporta folha de enrolamento em PDF"));
     if (path.isEmpty())
         return;
@@ -705,7 +672,7 @@ void TFConstrucao::setErrorReporter(std::function<void(const QString&)> reporter
     errorReporter_ = std::move(reporter);
 }
 
-void TFConstrucao::setFileChooser(std::function<QString(QFileDialog*)> chooser)
+void TFConstrucao::setFileChooser(FileChooser chooser)
 {
     fileChooser_ = std::move(chooser);
 }

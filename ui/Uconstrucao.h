@@ -5,6 +5,7 @@
 // figures and verdicts, and the winding sheet to save, export or print.
 #include "binding.h"
 #include "construction.h"
+#include "file_dialog.h"
 #include "results.h"
 
 #include <QFont>
@@ -87,7 +88,7 @@ public:
 
     // Tests replace the error box, the file dialogs' answer and the print dialog.
     void setErrorReporter(std::function<void(const QString&)> reporter);
-    void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setFileChooser(FileChooser chooser);
     void setPrintRunner(std::function<bool(QPrintDialog*)> runner);
 
 protected:
@@ -100,8 +101,7 @@ private:
     void orderColumns();
     void fitColumns();
     int textWidth(const QString& text); // in the table's font
-    QString chooseFile(QFileDialog*& dialog, const char* name, const char* file,
-                       const QString& filter, const char* suffix, const QString& title);
+    QString chooseFile(LazyFileDialog& dialog, const char* file, const QString& title);
     SheetPages pages() const;
     void reportError(const QString& message);
 
@@ -139,12 +139,14 @@ private:
     QFont widthFont_;                                    // the font widths_ were measured in
     QHash<QString, int> widths_;                         // text pattern -> width
     bool tabularDigits_ = false;                         // all digits of one width in widthFont_
-    QFileDialog* SaveFolha = nullptr;
-    QFileDialog* SavePdf = nullptr;
+    LazyFileDialog SaveFolha{this, "SaveFolha", LazyFileDialog::Mode::Save, "txt",
+                             {textFileFilter()}};
+    LazyFileDialog SavePdf{this, "SavePdf", LazyFileDialog::Mode::Save, "pdf",
+                           {QStringLiteral("Documento PDF (*.pdf)")}};
     QString designName_;
 
     std::function<void(const QString&)> errorReporter_;
-    std::function<QString(QFileDialog*)> fileChooser_;
+    FileChooser fileChooser_ = execFileDialog;
     std::function<bool(QPrintDialog*)> printRunner_;
 };
 

@@ -10,6 +10,7 @@
 #include "design_files.h"
 #include "designs.h"
 #include "edit_help_menus.h"
+#include "form_helpers.h"
 #include "keyboard.h"
 #include "version.h"
 #include "picture.h"
@@ -28,7 +29,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,9 +69,7 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     setObjectName(QStringLiteral("FKelvora"));
     setWindowTitle(QStringLiteral("Cálculo de Transformadores V")
                    + QString::fromStdString(versionText()));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this);
     // The tabs' area lies below the menu bar: the window grows by the bar's
     // height and the tabs keep their places within the area. The area
     // scrolls when the window is smaller than the pages (a large scale, a
@@ -134,14 +132,7 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     LMensagem->hide();
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { showMessageLine(); });
 
-    errorReporter_ = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
-                        this);
-        box.exec();
-    };
-    fileChooser_ = [](QFileDialog* d) {
-        return d->exec() == QDialog::Accepted ? d->selectedFiles().value(0) : QString();
-    };
+    errorReporter_ = [this](const QString& message) { showErrorBox(this, message); };
     questioner_ = [this](const QString& question) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
                         QMessageBox::NoButton, this);
@@ -509,42 +500,23 @@ void TFKelvora::showConstrucao(const char* tabName)
          }});
 }
 
-// The save dialogs are made on first use: building a file dialog costs more
-// start-up time than the whole rest of the window.
-QFileDialog* TFKelvora::saveDialog(QFileDialog*& dialog, const char* name, const char* file)
-{
-    if (dialog)
-        return dialog;
-    dialog = new QFileDialog(this);
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setNameFilter(QStringLiteral("Arquivo Texto (*.txt)"));
-    dialog->selectFile(QString::fromLatin1(file));
-    dialog->setProperty("defaultName", QString::fromLatin1(file));
-    dialog->setSizeGripEnabled(true);
-    return dialog;
-}
-
 void TFKelvora::BSalvaTAClick()
 {
-    saveReport(saveDialog(SaveTA, "SaveTA", "Trafo_alimentacao"),
+    saveReport(SaveTA, "Trafo_alimentacao",
                QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
                tab("TTrafoAlim"), findDesign("TTrafoAlim")->report);
 }
 
 void TFKelvora::BSalva_TMClick()
 {
-    saveReport(saveDialog(SaveTM, "SaveTM", "Trafo_modulacao"),
+    saveReport(SaveTM, "Trafo_modulacao",
                QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
                findDesign("TModValvul")->report);
 }
 
 void TFKelvora::BSalvaRFClick()
 {
-    saveReport(saveDialog(SaveRF, "SaveRF", "Reator_filtro"),
+    saveReport(SaveRF, "Reator_filtro",
                QStringLiteral("Salva cálculos realizados - Reator de Filtro"), tab("TReatorFiltro"),
                findDesign("TReatorFiltro")->report);
 }
@@ -574,7 +546,7 @@ QStringList substitutedFields(const Sheet& sheet, QWidget* page, bool bad = fals
 } // namespace
 
 void TFKelvora::saveReport(
-    QFileDialog* dialog, const QString& title, Tab& t,
+    LazyFileDialog& dialog, const char* file, const QString& title, Tab& t,
     const std::function<std::string(const Sheet&, const DesignResults&, const Settings&)>& report)
 {
     if (!report)
@@ -602,19 +574,13 @@ void TFKelvora::saveReport(
         if (!ask(question))
             return;
     }
-    dialog->setWindowTitle(title);
     // Until a name is chosen, the report is offered under the design file's name.
-    if (!dialog->property("chosen").toBool()) {
-        QString name = dialog->property("defaultName").toString();
-        if (const QString design = files_->currentFile(); !design.isEmpty())
-            name = QFileInfo(design).completeBaseName() + u'_' + name;
-        dialog->selectFile(name);
-    }
-    const QString path = fileChooser_(dialog);
+    QString offered = QString::fromLatin1(file);
+    if (const QString design = files_->currentFile(); !design.isEmpty())
+        offered = QFileInfo(design).completeBaseName() + u'_' + offered;
+    const QString path = dialog.choose(fileChooser_, title, offered);
     if (path.isEmpty())
         return;
-    dialog->selectFile(path);
-    dialog->setProperty("chosen", true);
     t.binding.readInputs(); // the user name and application as typed now
     if (std::optional<QString> error = writeReportFile(path, report(t.sheet, results_, settings()),
                                                           savedTextEncoding()))
@@ -860,7 +826,7 @@ void TFKelvora::setErrorReporter(std::function<void(const QString&)> reporter)
     errorReporter_ = std::move(reporter);
 }
 
-void TFKelvora::setFileChooser(std::function<QString(QFileDialog*)> chooser)
+void TFKelvora::setFileChooser(FileChooser chooser)
 {
     fileChooser_ = std::move(chooser);
 }

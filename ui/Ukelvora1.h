@@ -3,6 +3,7 @@
 // The main window: seven tabs, the recalculation wiring and the handlers.
 #include "binding.h"
 #include "design.h"
+#include "file_dialog.h"
 #include "results.h"
 #include "summary.h"
 
@@ -98,7 +99,7 @@ public:
     // Tests replace the error box, the save dialog's answer and the answer
     // to a yes-or-no question (true for "Sim").
     void setErrorReporter(std::function<void(const QString&)> reporter);
-    void setFileChooser(std::function<QString(QFileDialog*)> chooser);
+    void setFileChooser(FileChooser chooser);
     void setQuestioner(std::function<bool(const QString&)> questioner);
     // Tests see each message a failed recalculation puts on its tab's line.
     void setErrorLineObserver(std::function<void(const QString&)> observer);
@@ -143,17 +144,17 @@ private:
     void onShow(const char* tab, const std::function<void()>& handler);
     void runHandler(std::string_view name);
     bool run(std::string_view procedure);
-    void saveReport(QFileDialog* dialog, const QString& title, Tab& t,
+    void saveReport(LazyFileDialog& dialog, const char* file, const QString& title, Tab& t,
                     const std::function<std::string(const Sheet&, const DesignResults&,
                                                     const Settings&)>& report);
     void showCore(const char* tab);
-    QFileDialog* saveDialog(QFileDialog*& dialog, const char* name, const char* file);
 
     QTabWidget* PageControl1 = nullptr;
     QLabel* LMensagem = nullptr; // the message line under the tab on view
-    QFileDialog* SaveTA = nullptr;
-    QFileDialog* SaveTM = nullptr;
-    QFileDialog* SaveRF = nullptr;
+    // The reports' save dialogs.
+    LazyFileDialog SaveTA{this, "SaveTA", LazyFileDialog::Mode::Save, "txt", {textFileFilter()}};
+    LazyFileDialog SaveTM{this, "SaveTM", LazyFileDialog::Mode::Save, "txt", {textFileFilter()}};
+    LazyFileDialog SaveRF{this, "SaveRF", LazyFileDialog::Mode::Save, "txt", {textFileFilter()}};
     TFNucleo* FNucleo = nullptr;
     TFCalcPI* FCalcPI = nullptr;
     TFCalcReator* FCalcReator = nullptr;
@@ -172,7 +173,7 @@ private:
     char separator_ = 0;
 
     std::function<void(const QString&)> errorReporter_;
-    std::function<QString(QFileDialog*)> fileChooser_;
+    FileChooser fileChooser_ = execFileDialog;
     std::function<bool(const QString&)> questioner_;
     std::function<void(const QString&)> errorLineObserver_;
     int errorCount_ = 0;

@@ -1,6 +1,7 @@
 #include "Unucleo.h"
 
 #include "drawing_widgets.h"
+#include "form_helpers.h"
 #include "nucleo.h"
 #include "scroll_window.h"
 
@@ -68,9 +69,7 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FNucleo"));
     setWindowTitle(QStringLiteral("Visualiza Núcleo"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this);
     resize(789, 529);
     // The drawing and its labels keep their places: a smaller window scrolls.
     QWidget* area = scrolledContent(this);

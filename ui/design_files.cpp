@@ -23,6 +23,8 @@ namespace {
 const QString Caption =
     QStringLiteral("Cálculo de Transformadores V") + QString::fromStdString(versionText());
 const QString RecentKey = QStringLiteral("projetosRecentes");
+const QStringList DesignFilters = {QStringLiteral("Projeto Kelvora (*.kelvora)"),
+                                   QStringLiteral("Todos os arquivos (*)")};
 
 QAction* addCommand(QMenu* menu, const QString& text, const char* name, QKeySequence keys)
 {
@@ -34,7 +36,10 @@ QAction* addCommand(QMenu* menu, const QString& text, const char* name, QKeySequ
 
 } // namespace
 
-DesignFiles::DesignFiles(TFKelvora& window) : QObject(&window), w_(window)
+DesignFiles::DesignFiles(TFKelvora& window)
+    : QObject(&window), w_(window),
+      openDialog_(&window, "OpenProjeto", LazyFileDialog::Mode::Open, "kelvora", DesignFilters),
+      saveDialog_(&window, "SaveProjeto", LazyFileDialog::Mode::Save, "kelvora", DesignFilters)
 {
     bar_ = new QMenuBar(&window);
     bar_->setObjectName(QStringLiteral("MenuPrincipal"));
@@ -95,7 +100,7 @@ void DesignFiles::openDesign()
 {
     if (!settleChanges())
         return;
-    QFileDialog* d = dialog(openDialog_, "OpenProjeto", false);
+    QFileDialog* d = dialog(openDialog_);
     d->setWindowTitle(QStringLiteral("Abrir projeto"));
     const QString path = w_.fileChooser_(d);
     if (!path.isEmpty())
@@ -106,7 +111,7 @@ bool DesignFiles::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
 
 bool DesignFiles::saveAs()
 {
-    QFileDialog* d = dialog(saveDialog_, "SaveProjeto", true);
+    QFileDialog* d = dialog(saveDialog_);
     d->setWindowTitle(QStringLiteral("Salvar projeto como"));
     d->selectFile(path_.isEmpty() ? QStringLiteral("projeto.kelvora") : path_);
     const QString path = w_.fileChooser_(d);
@@ -232,12 +237,15 @@ void DesignFiles::markSaved()
     updateCaption();
 }
 
-// Typing a text back to what was saved clears the mark again.
-void DesignFiles::inputsChanged()
+// Typing a text back to what was saved clears the mark again. Only the
+// changed sheet's fields are read: every other binding already holds what its
+// fields show (read on their own changes, mirrored after each calculation).
+void DesignFiles::inputsChanged(std::string_view sheet)
 {
     if (applying_)
         return;
-    readInputs();
+    if (SheetBinding* b = w_.bindingOf(sheet))
+        b->readInputs();
     bool modified = false;
     for (const StoredSheet& s : storedSheets())
         if (SheetBinding* b = w_.bindingOf(s.name))
@@ -255,18 +263,19 @@ void DesignFiles::watchInputs()
         if (!b || !b->root() || watched_.count(s.name))
             continue;
         watched_.insert(s.name);
+        const auto changed = [this, name = s.name] { inputsChanged(name); };
         for (const ControlSpec& spec : s.controls) {
             if (!spec.input)
                 continue;
             QWidget* w = b->root()->findChild<QWidget*>(QString::fromStdString(spec.name));
             if (auto* e = qobject_cast<QLineEdit*>(w))
-                connect(e, &QLineEdit::textChanged, this, &DesignFiles::inputsChanged);
+                connect(e, &QLineEdit::textChanged, this, changed);
             else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable())
-                connect(c, &QComboBox::currentTextChanged, this, &DesignFiles::inputsChanged);
+                connect(c, &QComboBox::currentTextChanged, this, changed);
             else if (c)
-                connect(c, &QComboBox::currentIndexChanged, this, &DesignFiles::inputsChanged);
+                connect(c, &QComboBox::currentIndexChanged, this, changed);
             else if (auto* r = qobject_cast<QAbstractButton*>(w))
-                connect(r, &QAbstractButton::toggled, this, &DesignFiles::inputsChanged);
+                connect(r, &QAbstractButton::toggled, this, changed);
         }
     }
 }
@@ -311,20 +320,10 @@ void DesignFiles::updateCaption()
     w_.setWindowTitle(caption);
 }
 
-// Made on first use, like the report dialogs: a file dialog is costly to build.
-QFileDialog* DesignFiles::dialog(QFileDialog*& d, const char* name, bool save)
+// Opened in the folder of the design on view.
+QFileDialog* DesignFiles::dialog(LazyFileDialog& lazy)
 {
-    if (!d) {
-        d = new QFileDialog(&w_);
-        d->setObjectName(QString::fromLatin1(name));
-        d->setOption(QFileDialog::DontUseNativeDialog, true);
-        d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        d->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        d->setDefaultSuffix(QStringLiteral("kelvora"));
-        d->setNameFilters({QStringLiteral("Projeto Kelvora (*.kelvora)"),
-                           QStringLiteral("Todos os arquivos (*)")});
-        d->setSizeGripEnabled(true);
-    }
+    QFileDialog* d = lazy.dialog();
     if (!path_.isEmpty())
         d->setDirectory(QFileInfo(path_).absolutePath());
     return d;

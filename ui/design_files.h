@@ -4,6 +4,7 @@
 // that names the file. The document itself is project/design_file.h.
 #include "Ukelvora1.h"
 #include "design_file.h"
+#include "file_dialog.h"
 
 #include <QObject>
 #include <QString>
@@ -73,20 +74,20 @@ private:
     void readInputs();
     void apply(const DesignInputs& inputs);
     void markSaved();
-    void inputsChanged();
+    void inputsChanged(std::string_view sheet);
     void updateCaption();
     bool writeTo(const QString& path);
     void rememberRecent(const QString& path);
     void forgetRecent(const QString& path);
     void rebuildRecentMenu();
-    QFileDialog* dialog(QFileDialog*& d, const char* name, bool save);
+    QFileDialog* dialog(LazyFileDialog& d);
     QString displayName() const;
 
     TFKelvora& w_;
     QMenuBar* bar_ = nullptr;
     QMenu* recent_ = nullptr;
-    QFileDialog* openDialog_ = nullptr;
-    QFileDialog* saveDialog_ = nullptr;
+    LazyFileDialog openDialog_;
+    LazyFileDialog saveDialog_;
     QString path_;
     // The inputs as last opened, saved or made new; made on first use, when the
     // window's decimal separator is known. A sheet whose window does not exist

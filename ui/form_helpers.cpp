@@ -1,6 +1,23 @@
 #include "form_helpers.h"
 
+#include <QFont>
+#include <QMessageBox>
+
 namespace kelvora {
+
+void setFormFont(QWidget* window)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    window->setFont(f);
+}
+
+void showErrorBox(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), message, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
 
 void nameField(QWidget* field, const QString& caption)
 {

@@ -47,6 +47,11 @@ QGroupBox* makeReportGroup(QWidget* page, const char* group, const char* user,
 QLabel* makeTitle(QWidget* parent, const QString& text, const char* name = nullptr,
                   int pixelSize = 16, const QColor& colour = kTitleMaroon);
 
+// The windows' font: the forms are laid out for MS Sans Serif at 11 pixels.
+void setFormFont(QWidget* window);
+// The standard error box: "Kelvora", the message and OK, modal over `parent`.
+void showErrorBox(QWidget* parent, const QString& message);
+
 // The grid of a group box's rows, with the tab's own margins and spacing.
 QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing);
 

@@ -163,6 +163,7 @@ private slots:
     void closingTheWindowAsksToo();
     void aFailedSaveSaysWhyAndKeepsTheChangesUnsaved();
     void captionNamesTheFileAndMarksChanges();
+    void aChangeStaysMarkedWhileAnotherTabIsTypedBack();
     void recentFilesKeepTheLastEightAndDropMissingOnes();
     void shortcutsRunTheCommands();
     void fileOpenedBeforeThePagesAreBuiltShowsOnThem();
@@ -447,6 +448,22 @@ void TestDesignFiles::captionNamesTheFileAndMarksChanges()
     QCOMPARE(s.app.main->windowTitle(), Caption + QStringLiteral(" — titulo.kelvora*"));
     s.answer = DesignFiles::Answer::Discard;
     s.action("ANovo")->trigger();
+    QCOMPARE(s.app.main->windowTitle(), Caption);
+}
+
+// Each key reads its own tab only: what another tab changed is still seen.
+void TestDesignFiles::aChangeStaysMarkedWhileAnotherTabIsTypedBack()
+{
+    Session s;
+    s.app.showTab("TModValvul");
+    const QString paMod = s.app.find<QLineEdit>("EPaMod")->text();
+    s.app.type("EPaMod", QStringLiteral("75"));
+    s.app.showTab("TReatorFiltro");
+    s.app.type("ERFLr", QStringLiteral("12"));
+    s.app.type("ERFLr", QStringLiteral("10"));
+    QCOMPARE(s.app.main->windowTitle(), Caption + QStringLiteral(" — Sem título*"));
+    s.app.showTab("TModValvul");
+    s.app.type("EPaMod", paMod);
     QCOMPARE(s.app.main->windowTitle(), Caption);
 }
 
