@@ -109,9 +109,7 @@ TFCalcPI::TFCalcPI(QWidget* parent)
 {
     setObjectName(QStringLiteral("FCalcPI"));
     setWindowTitle(QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
-    QFont f(QStringLiteral("MS Sans Serif")); // as the main window
-    f.setPixelSize(11);
-    setFont(f);
+    setFormFont(this); // as the main window
     lastEb_ = sheet_["EPiEb"].text;
     lastIb_ = sheet_["EPiIb"].text;
     build();
