@@ -21,17 +21,6 @@ const QColor faceInner(224, 229, 234);
 constexpr qreal arrowLength = 7, arrowHalfWidth = 2.4;
 constexpr qreal extGap = 3, extOver = 4; // extension lines: gap at the object, overshoot
 
-// Filled arrow head with its tip at `tip`, pointing away from `from`.
-void arrowHead(QPainter& p, QPointF tip, QPointF from)
-{
-    const QLineF axis(tip, from);
-    if (axis.length() == 0)
-        return;
-    const QPointF d = (from - tip) / axis.length();
-    const QPointF n(-d.y(), d.x());
-    const QPointF base = tip + d * arrowLength;
-    p.drawPolygon(QPolygonF{tip, base + n * arrowHalfWidth, base - n * arrowHalfWidth});
-}
 
 // Dimension line between two points with arrows at both ends. A dimension too
 // short to hold its label between the arrows gets them from outside.
@@ -39,8 +28,8 @@ void dimensionLine(QPainter& p, QPointF a, QPointF b, bool arrowsOutside = false
 {
     if (!arrowsOutside) {
         p.drawLine(a, b);
-        arrowHead(p, a, b);
-        arrowHead(p, b, a);
+        dimensionArrowHead(p, a, b);
+        dimensionArrowHead(p, b, a);
         return;
     }
     const QLineF ab(a, b);
@@ -48,8 +37,8 @@ void dimensionLine(QPainter& p, QPointF a, QPointF b, bool arrowsOutside = false
     const QPointF tailA = a - d * (arrowLength + 6), tailB = b + d * (arrowLength + 6);
     p.drawLine(tailA, b);
     p.drawLine(a, tailB);
-    arrowHead(p, a, tailA);
-    arrowHead(p, b, tailB);
+    dimensionArrowHead(p, a, tailA);
+    dimensionArrowHead(p, b, tailB);
 }
 
 // Extension line from an object point towards (and a little past) its dimension line.
@@ -231,6 +220,17 @@ void iStack(QPainter& p)
 }
 
 } // namespace
+
+void dimensionArrowHead(QPainter& p, QPointF tip, QPointF from)
+{
+    const QLineF axis(tip, from);
+    if (axis.length() == 0)
+        return;
+    const QPointF d = (from - tip) / axis.length();
+    const QPointF n(-d.y(), d.x());
+    const QPointF base = tip + d * arrowLength;
+    p.drawPolygon(QPolygonF{tip, base + n * arrowHalfWidth, base - n * arrowHalfWidth});
+}
 
 void paintLamination(QPainter& p)
 {

@@ -53,4 +53,8 @@ constexpr QRgb dimensionInk = qRgb(26, 61, 143);
 // `lamination::origin`, `lamination::extent` large) on any painter, a PDF's too.
 void paintLamination(QPainter& p);
 
+// The filled arrow head of a dimension line (7 px long, 4.8 px wide), its tip
+// at `tip`, pointing away from `from`: the same on every drawing.
+void dimensionArrowHead(QPainter& p, QPointF tip, QPointF from);
+
 } // namespace kelvora

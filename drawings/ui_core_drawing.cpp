@@ -25,18 +25,7 @@ const QColor faceSide(180, 189, 200);
 // Room round the views for the dimensions, px.
 constexpr qreal TopBand = 34, BottomBand = 40, LeftBand = 64, Between = 96, RightBand = 16;
 constexpr qreal DimOffset = 18; // from the object to its dimension line
-constexpr qreal ArrowLength = 7, ArrowHalfWidth = 2.4, ExtOver = 4;
-
-void arrowHead(QPainter& p, QPointF tip, QPointF from)
-{
-    const QLineF axis(tip, from);
-    if (axis.length() == 0)
-        return;
-    const QPointF d = (from - tip) / axis.length();
-    const QPointF n(-d.y(), d.x());
-    const QPointF base = tip + d * ArrowLength;
-    p.drawPolygon(QPolygonF{tip, base + n * ArrowHalfWidth, base - n * ArrowHalfWidth});
-}
+constexpr qreal ArrowLength = 7, ExtOver = 4; // the arrow heads' length
 
 // A dimension from a to b with its arrows, inside or (when too short) outside.
 void dimensionLine(QPainter& p, QPointF a, QPointF b)
@@ -46,15 +35,15 @@ void dimensionLine(QPainter& p, QPointF a, QPointF b)
         return;
     if (ab.length() > 2 * ArrowLength + 4) {
         p.drawLine(a, b);
-        arrowHead(p, a, b);
-        arrowHead(p, b, a);
+        dimensionArrowHead(p, a, b);
+        dimensionArrowHead(p, b, a);
         return;
     }
     const QPointF d = (b - a) / ab.length();
     const QPointF tailA = a - d * (ArrowLength + 6), tailB = b + d * (ArrowLength + 6);
     p.drawLine(tailA, tailB);
-    arrowHead(p, a, tailA);
-    arrowHead(p, b, tailB);
+    dimensionArrowHead(p, a, tailA);
+    dimensionArrowHead(p, b, tailB);
 }
 
 // Extension line from the object to a little past its dimension line.
