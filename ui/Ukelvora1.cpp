@@ -12,7 +12,6 @@
 #include "edit_help_menus.h"
 #include "form_helpers.h"
 #include "keyboard.h"
-#include "version.h"
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
@@ -23,6 +22,7 @@
 #include "tooltips.h"
 #include "tab_builders.h"
 #include "translations.h"
+#include "version.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -178,7 +178,7 @@ void TFKelvora::growToPages(const QSize& available)
     need.rheight() += files_->menuBar()->sizeHint().height();
     // Taller than the screen: the vertical bar takes its width beside the
     // page rather than a horizontal bar under it.
-    if (need.height() > available.height() - 48)
+    if (need.height() > windowRoom(available).height())
         need.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     resize(size().expandedTo(need));
     fitInto(available);

@@ -96,10 +96,14 @@ QWidget* scrolledContent(QWidget* window)
     return area->widget();
 }
 
+QSize windowRoom(const QSize& available)
+{
+    return (available - QSize(16, 48)).expandedTo(QSize(320, 240));
+}
+
 void fitWindowInto(QWidget* window, const QSize& available)
 {
-    // Room for the title bar and the frame the desktop adds.
-    const QSize room = (available - QSize(16, 48)).expandedTo(QSize(320, 240));
+    const QSize room = windowRoom(available);
     if (auto* area = window->findChild<WindowScrollArea*>(QString(), Qt::FindDirectChildrenOnly))
         area->fitInto(room);
     const QSize size = window->size().boundedTo(room);

@@ -44,6 +44,10 @@ private:
 // content is to be built in (the area's, resized with the window).
 QWidget* scrolledContent(QWidget* window);
 
+// The room a window has on a screen whose available geometry is `available`:
+// less the title bar and frame the desktop adds.
+QSize windowRoom(const QSize& available);
+
 // Bounds the window's size by `available` (a screen's available geometry)
 // less the title bar and frame the desktop adds; its content then scrolls.
 // A window smaller than its content grows towards it as far as that room allows.
