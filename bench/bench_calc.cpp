@@ -197,7 +197,7 @@ void BM_adviser_trafo_alim_6(benchmark::State& st, bool hot)
     if (hot)
         t.set.ambient = 100;
     for (auto _ : st) {
-        auto advice = construction::adviseCore(*t.d, t.sheet, t.state, false, t.set, t.cfg);
+        auto advice = construction::adviseCore(*t.d->part, t.sheet, t.state, false, t.set, t.cfg);
         benchmark::DoNotOptimize(advice);
         if (advice.ranked.empty() != hot) {
             st.SkipWithError("unexpected result");
@@ -218,7 +218,7 @@ void BM_adviser_designed_trafo_alim_6(benchmark::State& st)
 {
     SixSecondaries t(construction::Projeto::ForCore);
     for (auto _ : st) {
-        auto advice = construction::adviseCore(*t.d, t.sheet, t.state, false, t.set, t.cfg);
+        auto advice = construction::adviseCore(*t.d->part, t.sheet, t.state, false, t.set, t.cfg);
         benchmark::DoNotOptimize(advice);
         if (advice.ranked.empty()) {
             st.SkipWithError("nothing passes");

@@ -298,7 +298,7 @@ struct Request {
 const Design& designNamed(const std::string& name)
 {
     const bool isFonte = name == FonteDesign;
-    const Design* design = findDesign(isFonte ? "trafo-alimentacao" : name);
+    const Design* design = isFonte ? &powerTransformer() : findDesign(name);
     if (!design || (!isFonte && name != design->name))
         throw UsageError{"projeto desconhecido: " + name + " (projetos: " + designList() + ")"};
     return *design;
@@ -306,7 +306,7 @@ const Design& designNamed(const std::string& name)
 
 void requireConstruction(const Design& design, const std::string& what)
 {
-    if (!construction::hasConstruction(design.name))
+    if (!design.part)
         throw UsageError{"o projeto " + design.name + " não tem " + what};
 }
 
@@ -431,11 +431,11 @@ struct Run {
 };
 
 // The filter reactor tab's choke, for a ladder that uses it.
-std::optional<fonte::Reactor> filterReactor(DesignInputs& inputs, const Settings& cfg)
+std::optional<fonte::Reactor> supplyChoke(DesignInputs& inputs, const Settings& cfg)
 {
-    Sheet& rf = inputs["TReatorFiltro"];
+    const Design* rd = &filterReactor();
+    Sheet& rf = inputs[rd->tab];
     DesignResults rs;
-    const Design* rd = findDesign("reator-filtro");
     const bool failed = runCalculation(rf, rd->outputs, [&] { rd->show(rf, rs, cfg); }).has_value();
     return fonte::reactorOf(construction::reatorFiltroInput(rf, rs.reatorFiltro, failed),
                             construction::readSettings(inputs["FConstrucao"], cfg), cfg);
@@ -472,8 +472,8 @@ std::optional<construction::Analysis> analysisOf(const Design& design, DesignInp
     const construction::ConstructionSettings set
         = construction::readSettings(inputs["FConstrucao"], run.cfg);
     std::optional<construction::Analysis> a
-        = construction::analyseTab(design.name, tab, run.state, failed, set, run.cfg);
-    if (a && !a->error && design.name == "trafo-alimentacao")
+        = analyseDesign(design, tab, run.state, failed, set, run.cfg);
+    if (a && !a->error && &design == &powerTransformer())
         a = fonte::analyseWithSupply(construction::trafoAlimInput(tab, run.state.trafoAlim, failed),
                                      construction::readSettings(inputs["FConstrucao"], run.cfg),
                                      [&](int k) { return &inputs[fonte::secondarySheet(k)]; },
@@ -504,13 +504,13 @@ Run calculate(const Request& r, DesignInputs& inputs, std::ostream& err)
         warnReads(construcao, typedConstrucao, err);
     }
     const std::optional<fonte::Reactor> reactor
-        = r.isFonte || r.wantConstrucao ? filterReactor(inputs, run.cfg) : std::nullopt;
+        = r.isFonte || r.wantConstrucao ? supplyChoke(inputs, run.cfg) : std::nullopt;
     if (r.isFonte)
         run.supplyRun = supplyOf(tab, inputs, run, reactor);
     if (r.wantConstrucao)
         run.analysis = analysisOf(design, inputs, run, reactor);
     if (r.wantSugestoes)
-        run.advice = construction::adviseCore(design, tab, run.state, !run.error.empty(),
+        run.advice = construction::adviseCore(*design.part, tab, run.state, !run.error.empty(),
                                               construction::readSettings(construcao, run.cfg),
                                               run.cfg);
     return run;
@@ -596,7 +596,7 @@ int writeFolhas(const Request& r, const Sheet& tab, Sheet& construcao, const Run
 {
     for (const FolhaOut& f : r.folhas) {
         std::string text;
-        if (auto failure = writeFolha(f.path, f.pdf, r.design->name, tab, run.state, false,
+        if (auto failure = writeFolha(f.path, f.pdf, *r.design, tab, run.state, false,
                                       construcao, run.cfg, r.encoding,
                                       f.path == "-" ? &text : nullptr)) {
             err << "kelvora-cli: " << *failure << '\n';

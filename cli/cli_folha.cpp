@@ -9,22 +9,23 @@
 
 namespace kelvora {
 
-std::optional<std::string> writeFolha(const std::string& path, bool pdf, const std::string& design,
+std::optional<std::string> writeFolha(const std::string& path, bool pdf, const Design& design,
                                       const Sheet& tab, const DesignResults& state, bool tabFailed,
                                       Sheet& construcao, const Settings& cfg,
                                       TextEncoding encoding, std::string* textOut)
 {
     const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
-    const std::optional<SheetSubject> subject = analyseForSheet(design, tab, state, tabFailed, set,
-                                                                cfg);
-    if (!subject)
-        return "o projeto " + design + " não tem folha de enrolamento";
+    if (!design.part)
+        return "o projeto " + design.name + " não tem folha de enrolamento";
+    const construction::WoundPart& part = *design.part;
+    const std::optional<SheetSubject> subject
+        = construction::sheetRun(part, tab, state, tabFailed, set, cfg);
     if (auto refusal = windingSheetRefusal(subject->analysis))
         return refusal;
-    const std::string text = withOwner(windingSheetText(subject->analysis, subject->core,
-                                                        construcao, subject->activeSecondaries,
-                                                        cfg),
-                                       design, tab);
+    const std::string text = withOwner(windingSheetText(part.caption, subject->analysis,
+                                                        subject->core, construcao,
+                                                        subject->activeSecondaries, cfg),
+                                       part, tab);
     if (textOut && !pdf) {
         *textOut = text;
         return std::nullopt;

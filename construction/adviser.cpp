@@ -10,20 +10,6 @@ namespace kelvora::construction {
 
 namespace {
 
-struct TabFields {
-    std::string_view tab, design;
-    CoreFields fields;
-};
-
-// The power transformer and the reactor read their fields as numbers; the
-// modulator's lists are read as whole numbers, so the inch sizes cannot be
-// typed there.
-constexpr TabFields Tabs[] = {
-    {"TTrafoAlim", "trafo-alimentacao", {"EBn1", "EEn1", "LAlimAval", false}},
-    {"TModValvul", "modulador-valvulado", {"CBTMBn", "CBTMEn", "LTMAval", true}},
-    {"TReatorFiltro", "reator-filtro", {"CBRFBn", "CBRFEn", "LRFNAval", false}},
-};
-
 bool whole(double mm) { return mm == double(long(mm)); }
 
 Check checkOf(VerdictKind k)
@@ -51,24 +37,12 @@ Check checkOf(VerdictKind k)
 
 // The error that stops the search before it starts: the tab's own
 // calculation failed. Every core would end in the same error.
-std::optional<std::string> tabRefusal(std::string_view tab, const Sheet& sheet,
+std::optional<std::string> tabRefusal(const WoundPart& part, const Sheet& sheet,
                                       const DesignResults& s, bool tabError)
 {
-    bool failed = tabError;
-    if (tab == "TTrafoAlim")
-        failed = trafoAlimInput(sheet, s.trafoAlim, tabError).tabError;
-    else if (tab == "TReatorFiltro")
-        failed = reatorFiltroInput(sheet, s.reatorFiltro, tabError).tabError;
-    if (failed)
+    if (tabError || (part.recordUnusable && part.recordUnusable(s)))
         return "O cálculo da aba terminou com erro.";
-    return inputRefusal(tab, sheet, s);
-}
-
-// The power transformer's tab chose U/I laminations (E/I wins when both are
-// marked, as the tab's calculation decides).
-bool uiChosen(std::string_view tab, const Sheet& sheet)
-{
-    return tab == "TTrafoAlim" && sheet["RBNucleoU"].checked && !sheet["RBNucleoE"].checked;
+    return inputRefusal(part, sheet, s);
 }
 
 // One core judged by the tab's calculation alone, on the tab's inputs with
@@ -80,23 +54,10 @@ bool uiChosen(std::string_view tab, const Sheet& sheet)
 // none passes, every check that every core fails has then been counted.
 class Judge {
 public:
-    Judge(const Design& d, const Sheet& tab, const DesignResults& s,
+    Judge(const WoundPart& part, const Sheet& tab, const DesignResults& s,
           const ConstructionSettings& set, const Settings& cfg)
-        : design_(d), sheet_(tab), base_(s), state_(s), set_(set), cfg_(cfg)
+        : part_(part), trial_(part.trial(tab, s, cfg)), set_(set), cfg_(cfg)
     {
-        // What showing the tab runs before its calculation: the winding
-        // choices recorded, one lamination shape kept, the coupling recorded.
-        if (d.tab == "TTrafoAlim") {
-            TAEnrolamentos(sheet_, base_.trafoAlim);
-            if (sheet_["RBNucleoE"].checked)
-                sheet_["RBNucleoU"].checked = false;
-            alim_ = readTrafoAlimInputs(sheet_);
-        } else if (d.tab == "TModValvul") {
-            SelConfigTM(sheet_, base_.trafoMod);
-            mod_ = readTrafoModInputs(sheet_);
-        } else {
-            reator_ = readReatorFiltroInputs(sheet_);
-        }
     }
 
     // Judges lamination l with stack b.
@@ -109,29 +70,8 @@ public:
             lamination_ = &l;
         }
         const std::string stack = coreText(b, cfg_);
-        bool failed = false, coreGood = false;
-        if (design_.tab == "TTrafoAlim") {
-            alim_.Bn = width_;
-            alim_.En = stack;
-            TrafoAlimResult& r = state_.trafoAlim;
-            r = computeTrafoAlim(alim_, cfg_, base_.trafoAlim);
-            failed = r.error.has_value();
-            coreGood = r.core == CoreVerdict::Fits;
-        } else if (design_.tab == "TModValvul") {
-            mod_.Bn = width_;
-            mod_.En = stack;
-            TrafoModResult& r = state_.trafoMod;
-            r = computeTrafoMod(mod_, cfg_, base_.trafoMod);
-            failed = r.error.has_value();
-            coreGood = r.core == CoreVerdict::Fits;
-        } else {
-            reator_.RFBn = width_;
-            reator_.RFEn = stack;
-            ReatorFiltroResult& r = state_.reatorFiltro;
-            r = computeReatorFiltro(reator_, cfg_, base_.reatorFiltro);
-            failed = r.error.has_value();
-            coreGood = !r.refused && r.core == CoreVerdict::Fits;
-        }
+        const auto [failed, tabCoreGood] = trial_->calculate(width_, stack);
+        bool coreGood = tabCoreGood;
         if (failed) {
             fail(Check::TabCalculation);
             return;
@@ -155,8 +95,8 @@ private:
     // checks it fails and says whether it passes them all.
     bool analyse(Advice& out)
     {
-        last_ = analyseTab(design_.tab, sheet_, state_, false, set_, cfg_);
-        if (!last_ || last_->error) {
+        last_ = analysePart(part_, trial_->sheet(), trial_->state(), false, set_, cfg_);
+        if (last_->error) {
             ++out.failures[std::size_t(Check::Construction)];
             return false;
         }
@@ -177,8 +117,8 @@ private:
                      .mTotalG = a.mTotalG,
                      .fillPct = a.fillPct,
                      .dtK = a.dtK};
-        switch (a.design) {
-        case DesignKind::TrafoAlim: {
+        switch (a.part) {
+        case PartType::MainsTransformer: {
             double worst = 0;
             bool collapsed = false;
             for (const Winding& w : a.windings)
@@ -191,23 +131,18 @@ private:
                 s.worstRegulationPct = worst;
             break;
         }
-        case DesignKind::TrafoMod:
+        case PartType::DcTransformer:
             s.lH = a.lpH;
             break;
-        case DesignKind::ReatorFiltro:
+        case PartType::Choke:
             s.lH = a.lH;
             break;
         }
         return s;
     }
 
-    const Design& design_;
-    Sheet sheet_;
-    DesignResults base_;
-    DesignResults state_;
-    TrafoAlimInputs alim_;
-    TrafoModInputs mod_;
-    ReatorFiltroInputs reator_;
+    const WoundPart& part_;
+    std::unique_ptr<CoreTrial> trial_;
     std::string width_;
     const ConstructionSettings& set_;
     const Settings& cfg_;
@@ -216,14 +151,6 @@ private:
 };
 
 } // namespace
-
-std::optional<CoreFields> coreFieldsOf(std::string_view tab)
-{
-    for (const TabFields& t : Tabs)
-        if (tab == t.tab || tab == t.design)
-            return t.fields;
-    return std::nullopt;
-}
 
 std::string coreText(double mm, const Settings& cfg) { return general(mm, cfg); }
 
@@ -256,19 +183,13 @@ const char* checkName(Check c)
     return "";
 }
 
-Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s, bool tabError,
+Advice adviseCore(const WoundPart& part, const Sheet& tab, const DesignResults& s, bool tabError,
                   const ConstructionSettings& set, const Settings& cfg)
 {
     Advice out;
-    const std::optional<CoreFields> fields = coreFieldsOf(design.tab);
-    if (!fields) {
-        out.error = "Este projeto não tem construção.";
-        return out;
-    }
-    out.design = design.tab == "TModValvul"      ? DesignKind::TrafoMod
-                 : design.tab == "TReatorFiltro" ? DesignKind::ReatorFiltro
-                                                 : DesignKind::TrafoAlim;
-    if (auto refusal = tabRefusal(design.tab, tab, s, tabError)) {
+    const CoreFields* fields = &part.core;
+    out.part = part.type;
+    if (auto refusal = tabRefusal(part, tab, s, tabError)) {
         out.error = std::move(refusal);
         return out;
     }
@@ -276,11 +197,11 @@ Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s
     // Largest cores first: they are the likeliest to pass, after which the
     // cores the tab rejects need no analysis. U/I cores are tried in the
     // scrapless proportion, whatever window the settings give the tab's core.
-    const bool ui = uiChosen(design.tab, tab);
+    const bool ui = part.uiChosen && part.uiChosen(tab);
     ConstructionSettings tried = set;
     if (ui)
         tried.uiWindow = tried.uiHeight = 0;
-    Judge judge(design, tab, s, tried, cfg);
+    Judge judge(part, tab, s, tried, cfg);
     const std::span<const Lamination> all = ui ? uiLaminations() : laminations();
     for (auto l = all.rbegin(); l != all.rend(); ++l) {
         if (fields->wholeMm && !whole(l->a))
@@ -338,19 +259,19 @@ std::string adviceMessage(const Advice& a)
     return m;
 }
 
-std::vector<std::string> suggestionHeader(DesignKind design)
+std::vector<std::string> suggestionHeader(PartType part)
 {
-    const char* figure = design == DesignKind::TrafoAlim  ? "Pior regulação (%)"
-                         : design == DesignKind::TrafoMod ? "Lp (H)"
-                                                          : "L (H)";
+    const char* figure = part == PartType::MainsTransformer ? "Pior regulação (%)"
+                         : part == PartType::DcTransformer  ? "Lp (H)"
+                                                            : "L (H)";
     return {"Lâmina", "a × b (mm)", "Ocupação (%)", "ΔT (K)", figure, "Massa (g)"};
 }
 
-std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design, const Settings& cfg)
+std::vector<std::string> suggestionRow(const Suggestion& s, PartType part, const Settings& cfg)
 {
     auto num = [&](double v, int d) { return fixed(v, 15, d, cfg); };
     std::string figure;
-    if (design == DesignKind::TrafoAlim)
+    if (part == PartType::MainsTransformer)
         figure = s.worstRegulationPct ? num(*s.worstRegulationPct, 1) : "-";
     else
         figure = num(s.lH, 2);
@@ -383,9 +304,9 @@ std::string sugestoesTable(const Advice& a, const Settings& cfg)
     constexpr std::size_t Shown = 10;
     out += std::to_string(a.ranked.size()) + " de " + std::to_string(a.tried)
            + " núcleos passam em todas as verificações; os mais leves:\n";
-    std::vector<std::vector<std::string>> rows = {suggestionHeader(a.design)};
+    std::vector<std::vector<std::string>> rows = {suggestionHeader(a.part)};
     for (std::size_t i = 0; i < std::min(Shown, a.ranked.size()); ++i)
-        rows.push_back(suggestionRow(a.ranked[i], a.design, cfg));
+        rows.push_back(suggestionRow(a.ranked[i], a.part, cfg));
     return out + alignedTable(rows);
 }
 

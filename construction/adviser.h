@@ -3,8 +3,8 @@
 // the tab's own calculation and the construction analysis, and ranks the
 // cores that pass every check by weight.
 #include "construction.h"
-#include "design.h"
 #include "lamination.h"
+#include "wound_part.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,14 +16,6 @@
 
 namespace kelvora::construction {
 
-// The tab's fields for the centre-leg width Bn and the stack En, and the
-// label of its core verdict.
-struct CoreFields {
-    std::string_view bn, en, verdict;
-    bool wholeMm; // the fields take whole millimetres only (the modulator's lists)
-};
-// Those of a tab (tab control name or design name); nothing for other tabs.
-std::optional<CoreFields> coreFieldsOf(std::string_view tab);
 // A width or stack as written into those fields ("19,05", "23,8125", "32").
 std::string coreText(double mm, const Settings& cfg);
 
@@ -56,7 +48,7 @@ struct Suggestion {
 };
 
 struct Advice {
-    DesignKind design = DesignKind::TrafoAlim;
+    PartType part = PartType::MainsTransformer;
     std::optional<std::string> error; // the tab itself cannot be analysed: no search
     // The lightest passing stack of each lamination first (lightest first,
     // ties: the cooler first), then the other passing stacks in that order.
@@ -70,7 +62,7 @@ struct Advice {
 
 // Runs the search on a copy of the tab's sheet and state (both stay as they
 // are). `tabError`: the tab's last calculation ended in an error.
-Advice adviseCore(const Design& design, const Sheet& tab, const DesignResults& s, bool tabError,
+Advice adviseCore(const WoundPart& part, const Sheet& tab, const DesignResults& s, bool tabError,
                   const ConstructionSettings& set, const Settings& cfg);
 
 // "Nenhum núcleo do catálogo passa ...", the tab's error, or empty when
@@ -80,8 +72,8 @@ std::string adviceMessage(const Advice& a);
 // The columns the window and kelvora-cli show: "Lâmina", "a × b (mm)",
 // "Ocupação (%)", "ΔT (K)", then "Pior regulação (%)" (power transformer),
 // "Lp (H)" (modulator) or "L (H)" (reactor), and "Massa (g)".
-std::vector<std::string> suggestionHeader(DesignKind design);
-std::vector<std::string> suggestionRow(const Suggestion& s, DesignKind design, const Settings& cfg);
+std::vector<std::string> suggestionHeader(PartType part);
+std::vector<std::string> suggestionRow(const Suggestion& s, PartType part, const Settings& cfg);
 
 // kelvora-cli: the "sugestoes" array, and a readable Portuguese table of
 // the best ten (numbers with the separator of `cfg`).

@@ -82,10 +82,10 @@ Window windowOf(const Core& core, const ConstructionSettings& set)
             g.coilWidth() - set.clearance};
 }
 
-Analysis failed(DesignKind design, std::string message)
+Analysis failed(PartType part, std::string message)
 {
     Analysis r;
-    r.design = design;
+    r.part = part;
     r.error = std::move(message);
     return r;
 }
@@ -349,19 +349,19 @@ void refuseNonFinite(Analysis& r)
         ok = ok && finite(v.value) && finite(v.y) && finite(v.z);
     ok = ok && (!r.mains || finiteFigures(*r.mains));
     if (!ok)
-        r = failed(r.design, OutOfRange);
+        r = failed(r.part, OutOfRange);
 }
 
 // Runs an analysis body; a conductor sizing that cannot use the current
 // density ends it with BadSigma.
 template <class F>
-Analysis guarded(DesignKind design, F&& body)
+Analysis guarded(PartType part, F&& body)
 {
     Analysis r;
     try {
         r = body();
     } catch (const CalcError& e) {
-        return failed(design, e.what());
+        return failed(part, e.what());
     }
     refuseNonFinite(r);
     return r;
@@ -384,7 +384,7 @@ namespace detail {
 Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set,
                        const Settings& cfg)
 {
-    constexpr DesignKind kind = DesignKind::TrafoAlim;
+    constexpr PartType kind = PartType::MainsTransformer;
     return guarded(kind, [&]() -> Analysis {
         // 1-4. The tab's result, the lamination and the room in its window.
         if (in.tabError)
@@ -457,7 +457,7 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
 
         // 8. Build, fill, iron, heat.
         Analysis r;
-        r.design = kind;
+        r.part = kind;
         r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
@@ -527,7 +527,7 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
 
 Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, const Settings& cfg)
 {
-    constexpr DesignKind kind = DesignKind::TrafoMod;
+    constexpr PartType kind = PartType::DcTransformer;
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
@@ -558,7 +558,7 @@ Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, 
 
         // 6. Build, weight, heat (the audio flux's iron loss is not known).
         Analysis r;
-        r.design = kind;
+        r.part = kind;
         r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);
@@ -595,7 +595,7 @@ Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, 
 Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSettings& set,
                           const Settings& cfg)
 {
-    constexpr DesignKind kind = DesignKind::ReatorFiltro;
+    constexpr PartType kind = PartType::Choke;
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
@@ -612,7 +612,7 @@ Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSetting
 
         // 6. Build, weight, heat (the ripple's iron loss is not known).
         Analysis r;
-        r.design = kind;
+        r.part = kind;
         r.core = w.core;
         if (auto e = wind(r, plans, w, set, cfg.decimalSeparator))
             return failed(kind, *e);

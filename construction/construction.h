@@ -133,7 +133,13 @@ ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const ReatorFiltroResult& 
 
 // ------------------------------------------------------------------ result
 
-enum class DesignKind { TrafoAlim, TrafoMod, ReatorFiltro };
+// What kind of iron a part is, which decides the physics of its analysis.
+enum class PartType {
+    MainsTransformer, // a mains primary and loaded secondaries, no gap: E/I interleaved or U/I
+    DcTransformer,    // a primary carrying the stage's DC (class-B modulator): gapped, judged
+                      // by its reactance at the lowest frequency
+    Choke,            // one winding carrying DC: gapped for its inductance
+};
 
 // One winding, listed from the tube outwards.
 struct Winding {
@@ -199,7 +205,7 @@ struct Verdict {
 };
 
 struct Analysis {
-    DesignKind design = DesignKind::TrafoAlim;
+    PartType part = PartType::MainsTransformer;
     std::optional<std::string> error; // when set, nothing else is meaningful
     Core core;                        // the core wound on
     Projeto projeto = Projeto::ForCore;
@@ -242,23 +248,6 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
 // The stacking of a modulator's or a reactor's laminations: "Espaçador em
 // cada junta E–I: X mm, E e I topo a topo" or "Sem espaçador: lâminas intercaladas".
 std::string stackingText(const Analysis& a, char decimalSeparator);
-
-// Whether a tab (or design) has a construction analysis.
-bool hasConstruction(std::string_view tab);
-
-// The analysis of a tab (tab control name "TTrafoAlim", "TModValvul",
-// "TReatorFiltro", or the design's command-line name) from its sheet and the
-// records its last calculation left; nothing for a tab without one.
-std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const DesignResults& s,
-                                   bool tabError, const ConstructionSettings& set,
-                                   const Settings& cfg);
-
-// Why the tab's inputs give no construction, core advice or winding sheet: a
-// field used with a value other than its text (substituted) or a bad input
-// (a negative voltage), named with what was used; for the filter reactor also
-// a design its own verdicts reject. Nothing when the inputs stand.
-std::optional<std::string> inputRefusal(std::string_view tab, const Sheet& sheet,
-                                        const DesignResults& s);
 
 // Temperature rise (K) of a part in natural convection dissipating psi W per
 // cm^2 of its outer surface (McLyman's surface method).

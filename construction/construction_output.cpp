@@ -127,20 +127,20 @@ Json construcaoJson(const Analysis& a)
     j["psi_w_cm2"] = a.psiWcm2;
     j["dt_k"] = a.dtK;
     j["t_hot_c"] = a.tHotC;
-    switch (a.design) {
-    case DesignKind::TrafoAlim:
+    switch (a.part) {
+    case PartType::MainsTransformer:
         j["b_peak_gauss"] = a.bPeakGauss;
         j["efficiency_pct"] = a.efficiencyPct;
         if (a.mains)
             j["mains"] = mainsJson(*a.mains);
         break;
-    case DesignKind::ReatorFiltro:
+    case PartType::Choke:
         j["gap_mm"] = a.gapMm;
         j["spacer_mm"] = a.spacerMm;
         j["l_h"] = a.lH;
         j["b_dc_gauss"] = a.bDcGauss;
         break;
-    case DesignKind::TrafoMod:
+    case PartType::DcTransformer:
         j["gap_mm"] = a.gapMm;
         j["spacer_mm"] = a.spacerMm;
         j["lp_h"] = a.lpH;
@@ -190,23 +190,23 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
            + num(a.mTotalG, 1) + " g\n";
     // The iron loss of a gapped part is not modelled (its audio or ripple flux
     // is not known): said, rather than a 0 W.
-    const std::string iron = a.design == DesignKind::TrafoAlim ? num(a.pfeW, 3) + " W"
+    const std::string iron = a.part == PartType::MainsTransformer ? num(a.pfeW, 3) + " W"
                                                                : std::string("não calculada");
     out += "Perdas: cobre " + num(a.pcuW, 3) + " W, ferro " + iron + "; superfície "
            + num(a.areaCm2, 1) + " cm², " + num(a.psiWcm2, 4) + " W/cm²\n";
     out += "Elevação de temperatura: " + num(a.dtK, 1) + " K; cobre a " + num(a.tHotC, 1) + " °C\n";
-    switch (a.design) {
-    case DesignKind::TrafoAlim:
+    switch (a.part) {
+    case PartType::MainsTransformer:
         out += "Indução real: " + num(a.bPeakGauss, 1)
                + " G; rendimento: " + num(a.efficiencyPct, 1) + " %\n";
         if (a.mains)
             out += mainsTable(*a.mains, cfg);
         break;
-    case DesignKind::ReatorFiltro:
+    case PartType::Choke:
         out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância: " + num(a.lH, 3)
                + " H; indução CC: " + num(a.bDcGauss, 1) + " G\n";
         break;
-    case DesignKind::TrafoMod:
+    case PartType::DcTransformer:
         out += "Entreferro: " + num(a.gapMm, 3) + " mm; indutância do primário: " + num(a.lpH, 3)
                + " H; reatância em Fmin: " + num(a.xpOhm, 1) + " ohms\n";
         out += "Indução CA: " + num(a.bAcGauss, 1) + " G; indução CC: " + num(a.bDcGauss, 1)
@@ -214,7 +214,7 @@ std::string construcaoTable(const Analysis& a, const Settings& cfg)
         break;
     }
 
-    if (a.design != DesignKind::TrafoAlim)
+    if (a.part != PartType::MainsTransformer)
         out += stackingText(a, cfg.decimalSeparator) + "\n";
     for (const std::string& note : a.notes)
         out += "Nota: " + note + "\n";

@@ -29,10 +29,10 @@ double secondaryTurns(double x, bool evenCount)
     return evenCount ? 2 * roundHalfUp(x / 2) : roundHalfUp(x);
 }
 
-Analysis failedWith(DesignKind kind, std::string message)
+Analysis failedWith(PartType kind, std::string message)
 {
     Analysis r;
-    r.design = kind;
+    r.part = kind;
     r.error = std::move(message);
     return r;
 }
@@ -155,7 +155,7 @@ Analysis designTrafoMod(const TrafoModInput& in, const ConstructionSettings& set
         while (np > 2 && ok(np - 2))
             np -= 2;
         if (!(np <= MostPrimaryTurns) || !ok(np))
-            return failedWith(DesignKind::TrafoMod, NoTurns);
+            return failedWith(PartType::DcTransformer, NoTurns);
     } else {
         // The secondary's DC needs a gap that grows with N_p, so L_p grows
         // about linearly with it: bisect for the least even N_p that gives L_req.
@@ -167,7 +167,7 @@ Analysis designTrafoMod(const TrafoModInput& in, const ConstructionSettings& set
             lo += 2;
         double hi = MostPrimaryTurns;
         if (!(lo <= hi) || !(in.kn > 0) || !ok(hi))
-            return failedWith(DesignKind::TrafoMod, NoTurns);
+            return failedWith(PartType::DcTransformer, NoTurns);
         // ok(hi) holds; find the least even n in [lo, hi] with ok(n).
         if (ok(lo)) {
             hi = lo;

@@ -70,39 +70,4 @@ ReatorFiltroInput reatorFiltroInput(const Sheet& tab, const ReatorFiltroResult& 
     return in;
 }
 
-bool hasConstruction(std::string_view tab)
-{
-    for (std::string_view t : {"TTrafoAlim", "trafo-alimentacao", "TModValvul",
-                               "modulador-valvulado", "TReatorFiltro", "reator-filtro"})
-        if (tab == t)
-            return true;
-    return false;
-}
-
-std::optional<Analysis> analyseTab(std::string_view tab, const Sheet& sheet, const DesignResults& s,
-                                   bool tabError, const ConstructionSettings& set,
-                                   const Settings& cfg)
-{
-    if (!hasConstruction(tab))
-        return std::nullopt;
-    if (!tabError)
-        if (auto refusal = inputRefusal(tab, sheet, s)) {
-            Analysis refused;
-            refused.design = tab == "TModValvul" || tab == "modulador-valvulado"
-                                 ? DesignKind::TrafoMod
-                             : tab == "TReatorFiltro" || tab == "reator-filtro"
-                                 ? DesignKind::ReatorFiltro
-                                 : DesignKind::TrafoAlim;
-            refused.error = std::move(refusal);
-            return refused;
-        }
-    if (tab == "TTrafoAlim" || tab == "trafo-alimentacao")
-        return analyseTrafoAlim(trafoAlimInput(sheet, s.trafoAlim, tabError), set, cfg);
-    if (tab == "TModValvul" || tab == "modulador-valvulado")
-        return analyseTrafoMod(trafoModInput(sheet, s.trafoMod, tabError), set, cfg);
-    if (tab == "TReatorFiltro" || tab == "reator-filtro")
-        return analyseReatorFiltro(reatorFiltroInput(sheet, s.reatorFiltro, tabError), set, cfg);
-    return std::nullopt;
-}
-
 } // namespace kelvora::construction

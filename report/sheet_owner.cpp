@@ -2,21 +2,11 @@
 
 namespace kelvora {
 
-std::pair<const char*, const char*> ownerFields(std::string_view design)
+std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab)
 {
-    if (design == "TTrafoAlim" || design == "trafo-alimentacao")
-        return {"EUserNameTA", "EApplicationTA"};
-    if (design == "TModValvul" || design == "modulador-valvulado")
-        return {"EUserNameTM", "EApplicationTM"};
-    if (design == "TReatorFiltro" || design == "reator-filtro")
-        return {"EUserNameRF", "EApplicationRF"};
-    return {nullptr, nullptr};
-}
-
-std::string withOwner(std::string sheetText, std::string_view design, const Sheet& tab)
-{
-    const auto [user, application] = ownerFields(design);
-    if (!user || !tab.has(user) || !tab.has(application))
+    const std::string& user = part.ownerUser;
+    const std::string& application = part.ownerApplication;
+    if (user.empty() || !tab.has(user) || !tab.has(application))
         return sheetText;
     // After the title and its underline.
     std::size_t at = sheetText.find('\n');

@@ -2,17 +2,14 @@
 // Whose part a winding sheet is: the user's name and the application typed
 // on the design's tab, as its report carries them.
 #include "sheet.h"
+#include "wound_part.h"
 
 #include <string>
-#include <string_view>
 
 namespace kelvora {
 
-// The tab's user-name and application fields ("EUserNameTA", ...), or nulls
-// for a tab without them; `design` is the tab or the command-line name.
-std::pair<const char*, const char*> ownerFields(std::string_view design);
-
-// `sheetText` with the two lines put under its underlined title.
-std::string withOwner(std::string sheetText, std::string_view design, const Sheet& tab);
+// `sheetText` with the two lines put under its underlined title; as it is
+// when the tab has no such fields.
+std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab);
 
 } // namespace kelvora

@@ -103,19 +103,6 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
     return texts;
 }
 
-const char* designCaption(DesignKind design)
-{
-    switch (design) {
-    case DesignKind::TrafoAlim:
-        return "Trafo Alimentação";
-    case DesignKind::TrafoMod:
-        return "Modulador Valvulado";
-    case DesignKind::ReatorFiltro:
-        return "Reator de Filtro";
-    }
-    return "";
-}
-
 namespace {
 
 class Writer {
@@ -157,26 +144,26 @@ std::string settingText(const Sheet& settings, const char* name)
     return first == std::string::npos ? spec.text : c.text.substr(first, last - first + 1);
 }
 
-bool settingApplies(const ConstrucaoSettingText& t, DesignKind design, CoreFamily family,
+bool settingApplies(const ConstrucaoSettingText& t, PartType part, CoreFamily family,
                     int activeSecondaries, const Sheet& settings)
 {
     const std::string_view name = t.name;
     if (isLoad(name))
-        return design == DesignKind::TrafoAlim && name.back() - '0' <= activeSecondaries;
+        return part == PartType::MainsTransformer && name.back() - '0' <= activeSecondaries;
     if (name == "ECoMur")
-        return design != DesignKind::TrafoAlim;
+        return part != PartType::MainsTransformer;
     if (name == "ECoBdcMax")
-        return design == DesignKind::ReatorFiltro;
+        return part == PartType::Choke;
     if (name == "ECoUIJanela" || name == "ECoUIAltura")
         return family == CoreFamily::UI;
     if (name == "ECoBdcProjeto")
-        return design == DesignKind::ReatorFiltro && settingText(settings, "CBCoProjeto")
+        return part == PartType::Choke && settingText(settings, "CBCoProjeto")
                                                          != "Espiras da aba";
     if (name == "ECoRegMax")
-        return design == DesignKind::TrafoAlim;
+        return part == PartType::MainsTransformer;
     if (name == "ECoTolRede" || name == "ECoJunta" || name == "ECoImagMax"
         || name == "CBCoIsolacao")
-        return design == DesignKind::TrafoAlim;
+        return part == PartType::MainsTransformer;
     if (name == "CBCoCorrRet") // each winding's line says where its current came from
         return false;
     return true;
@@ -279,14 +266,14 @@ void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
         return std::find_if(a.windings.begin(), a.windings.end(),
                             [&](const Winding& x) { return x.name == name; });
     };
-    if (a.design == DesignKind::TrafoAlim && named("Primário 1") != a.windings.end()
+    if (a.part == PartType::MainsTransformer && named("Primário 1") != a.windings.end()
         && named("Primário 2") != a.windings.end()) {
         lines.push_back("Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.");
         lines.push_back("  Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a "
                         "tensão de uma metade;");
         lines.push_back("  em série (fim do 1 com início do 2) para o dobro dela.");
     }
-    for (int k = 1; k <= 6 && a.design == DesignKind::TrafoAlim; ++k) {
+    for (int k = 1; k <= 6 && a.part == PartType::MainsTransformer; ++k) {
         const std::string load = settingText(settings, ("CBCoRet" + std::to_string(k)).c_str());
         const auto s = named("Secundário " + std::to_string(k));
         if (load.rfind("Onda completa c/ derivação central", 0) != 0 || s == a.windings.end()
@@ -347,25 +334,25 @@ void writeFigures(Writer& w, const Analysis& a)
     w.line("  Altura da bobina: " + w.num(a.buildMm, 2)
            + " mm; ocupação da janela: " + w.num(a.fillPct, 1) + " %");
     // Only the power transformer's iron loss is modelled.
-    const std::string pfe = a.design == DesignKind::TrafoAlim ? w.num(a.pfeW, 2) + " W"
+    const std::string pfe = a.part == PartType::MainsTransformer ? w.num(a.pfeW, 2) + " W"
                                                               : std::string("não calculada");
     w.line("  Perda no ferro: " + pfe + "; perda no cobre: " + w.num(a.pcuW, 2) + " W");
     w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1) + " cm²");
     w.line("  Elevação de temperatura: " + w.num(a.dtK, 1) + " K; cobre a " + w.num(a.tHotC, 1)
            + " °C");
-    switch (a.design) {
-    case DesignKind::TrafoAlim:
+    switch (a.part) {
+    case PartType::MainsTransformer:
         w.line("  Indução real: " + w.num(a.bPeakGauss, 0)
                + " Gauss; rendimento: " + w.num(a.efficiencyPct, 1) + " %");
         break;
-    case DesignKind::TrafoMod:
+    case PartType::DcTransformer:
         w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
         w.line("  Indutância do primário: " + w.num(a.lpH, 2)
                + " H; reatância em Fmin: " + w.num(a.xpOhm, 0) + " ohms");
         w.line("  Indução CA: " + w.num(a.bAcGauss, 0)
                + " Gauss; indução CC: " + w.num(a.bDcGauss, 0) + " Gauss");
         break;
-    case DesignKind::ReatorFiltro:
+    case PartType::Choke:
         w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
         w.line("  Indutância: " + w.num(a.lH, 2) + " H; indução CC: " + w.num(a.bDcGauss, 0)
                + " Gauss");
@@ -385,39 +372,12 @@ void writeFigures(Writer& w, const Analysis& a)
 
 } // namespace
 
-std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
-                                            const DesignResults& s, bool tabFailed,
-                                            const ConstructionSettings& set, const Settings& cfg)
-{
-    SheetSubject out;
-    if (tab == "TTrafoAlim" || tab == "trafo-alimentacao") {
-        const TrafoAlimInput in = trafoAlimInput(tabSheet, s.trafoAlim, tabFailed);
-        out.core = coreOf(in, set);
-        out.activeSecondaries = in.numSec;
-        out.analysis = analyseTrafoAlim(in, set, cfg);
-    } else if (tab == "TModValvul" || tab == "modulador-valvulado") {
-        const TrafoModInput in = trafoModInput(tabSheet, s.trafoMod, tabFailed);
-        out.core = {in.a, in.b};
-        out.analysis = analyseTrafoMod(in, set, cfg);
-    } else if (tab == "TReatorFiltro" || tab == "reator-filtro") {
-        const ReatorFiltroInput in = reatorFiltroInput(tabSheet, s.reatorFiltro, tabFailed);
-        out.core = {in.a, in.b};
-        out.analysis = analyseReatorFiltro(in, set, cfg);
-    } else {
-        return std::nullopt;
-    }
-    if (!tabFailed)
-        if (auto refusal = inputRefusal(tab, tabSheet, s))
-            out.analysis.error = std::move(refusal);
-    return out;
-}
-
-std::string windingSheetText(const Analysis& analysis, const SheetCore& core, const Sheet& settings,
-                             int activeSecondaries, const Settings& cfg)
+std::string windingSheetText(std::string_view caption, const Analysis& analysis,
+                             const SheetCore& core, const Sheet& settings, int activeSecondaries,
+                             const Settings& cfg)
 {
     Writer w(cfg.decimalSeparator);
-    const std::string title = std::string("Folha de enrolamento - ")
-                              + designCaption(analysis.design);
+    const std::string title = std::string("Folha de enrolamento - ") + std::string(caption);
     w.line(title);
     std::size_t chars = 0; // characters, not UTF-8 bytes
     for (unsigned char c : title)
@@ -443,7 +403,7 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
 
     w.heading("Ajustes da construção");
     for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
-        if (!settingApplies(t, analysis.design, core.family, activeSecondaries, settings))
+        if (!settingApplies(t, analysis.part, core.family, activeSecondaries, settings))
             continue;
         std::string value = settingText(settings, t.name);
         const bool scrapless = isUIWindow(t.name) && value.empty();
@@ -466,7 +426,7 @@ std::string windingSheetText(const Analysis& analysis, const SheetCore& core, co
     if (core.family == CoreFamily::UI)
         writeLegConnection(w);
     writeJoints(w, analysis, settings);
-    if (analysis.design != DesignKind::TrafoAlim) {
+    if (analysis.part != PartType::MainsTransformer) {
         w.heading("Montagem do núcleo");
         w.line("  " + stackingText(analysis, cfg.decimalSeparator));
     }

@@ -5,6 +5,7 @@
 // it, then the figures of the analysis. Plain text (UTF-8, "\n"); the report
 // encoder writes it as the other reports.
 #include "construction.h"
+#include "wound_part.h"
 
 #include <optional>
 #include <string>
@@ -24,32 +25,20 @@ struct ConstrucaoSettingText {
 // entry each whose caption ends in the secondary's number.
 const std::vector<ConstrucaoSettingText>& construcaoSettingTexts();
 
-// "Trafo Alimentação", "Modulador Valvulado", "Reator de Filtro".
-const char* designCaption(construction::DesignKind design);
-
 // The design's chosen core: leg width a and stack b (mm), and its family
 // with the U/I window.
 using SheetCore = construction::Core;
 
 // A design's analysis with what the sheet shows besides it.
-struct SheetSubject {
-    construction::Analysis analysis;
-    SheetCore core;
-    int activeSecondaries = 0; // power transformer: the secondaries that have a load
-};
-// The analysis of tab "TTrafoAlim", "TModValvul" or "TReatorFiltro" (or the
-// design's command-line name) from its sheet and the records its last
-// calculation left; nothing for a tab without one.
-std::optional<SheetSubject> analyseForSheet(std::string_view tab, const Sheet& tabSheet,
-                                            const DesignResults& s, bool tabFailed,
-                                            const construction::ConstructionSettings& set,
-                                            const Settings& cfg);
+using SheetSubject = construction::PartRun;
 
 // The whole sheet. `settings` is the window's settings sheet (texts as typed;
 // a field whose read was substituted is listed with its default, as the analysis used it); the rectifier
 // loads are listed for the power transformer's `activeSecondaries` only.
-std::string windingSheetText(const construction::Analysis& analysis, const SheetCore& core,
-                             const Sheet& settings, int activeSecondaries, const Settings& cfg);
+// `caption` names the part in the title ("Trafo Alimentação").
+std::string windingSheetText(std::string_view caption, const construction::Analysis& analysis,
+                             const SheetCore& core, const Sheet& settings, int activeSecondaries,
+                             const Settings& cfg);
 
 // A sheet is written only for an analysis that went through: one that ended
 // in an error holds no windings to wind. The Portuguese refusal, or nothing.

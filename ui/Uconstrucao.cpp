@@ -2,7 +2,6 @@
 
 #include "construcao_model.h"
 #include "drawing_widgets.h"
-#include "designs.h"
 #include "form_helpers.h"
 #include "glyph_text.h"
 #include "keyboard.h"
@@ -68,9 +67,9 @@ const Figure figureRows[] = {
 };
 constexpr int VerdictLines = 6;
 
-unsigned designBit(DesignKind d)
+unsigned designBit(PartType d)
 {
-    return d == DesignKind::TrafoAlim ? Alim : d == DesignKind::TrafoMod ? Mod : Reator;
+    return d == PartType::MainsTransformer ? Alim : d == PartType::DcTransformer ? Mod : Reator;
 }
 
 std::vector<ControlSpec> resultControls()
@@ -396,17 +395,15 @@ void TFConstrucao::tabRecalculated(std::string_view tab)
 
 void TFConstrucao::recalculate()
 {
-    if (!source_.sheet || !source_.state)
+    if (!source_.sheet || !source_.state || !source_.part)
         return;
     const Settings cfg = source_.settings ? source_.settings() : Settings{};
     separator_ = cfg.decimalSeparator;
     binding_.readInputs();
     settings_ = readSettings(sheet_, cfg);
     const bool failed = source_.tabFailed && source_.tabFailed();
-    std::optional<SheetSubject> subject = analyseForSheet(source_.tab, *source_.sheet,
-                                                          *source_.state, failed, settings_, cfg);
-    if (!subject)
-        return;
+    std::optional<SheetSubject> subject
+        = sheetRun(*source_.part, *source_.sheet, *source_.state, failed, settings_, cfg);
     // The rectifiers' simulated currents, where the design could be analysed at
     // all (a refused design stays refused).
     if (source_.supplyAnalysis && !subject->analysis.error)
@@ -447,14 +444,11 @@ void TFConstrucao::recalculate()
 
 void TFConstrucao::refreshAdvice()
 {
-    if (!source_.sheet || !source_.state)
-        return;
-    const Design* d = findDesign(source_.tab);
-    if (!d)
+    if (!source_.sheet || !source_.state || !source_.part)
         return;
     const Settings cfg = source_.settings ? source_.settings() : Settings{};
     const bool failed = source_.tabFailed && source_.tabFailed();
-    PSugestoes->refresh(*d, *source_.sheet, *source_.state, failed, settings_, cfg);
+    PSugestoes->refresh(*source_.part, *source_.sheet, *source_.state, failed, settings_, cfg);
 }
 
 void TFConstrucao::present()
@@ -467,7 +461,7 @@ void TFConstrucao::present()
         SWCo->setCurrentIndex(1);
         return;
     }
-    const unsigned bit = designBit(analysis_.design);
+    const unsigned bit = designBit(analysis_.part);
     for (std::size_t i = 0; i < std::size(figureRows); ++i) {
         const Figure& f = figureRows[i];
         const bool shown = f.designs & bit;
@@ -477,12 +471,12 @@ void TFConstrucao::present()
         r[f.name].text = shown ? fixed(analysis_.*f.value, 15, f.decimals, separator_) : "";
     }
     // The iron loss of a gapped part is not modelled: said, rather than a 0 W.
-    if (analysis_.design != DesignKind::TrafoAlim) {
+    if (analysis_.part != PartType::MainsTransformer) {
         r["LCoPfe"].text = NotCalculated;
         figureWidgets_[0][2]->setVisible(false);
     }
     r["LCoLamina"].text = coreCatalogueText(core_, separator_);
-    r["LCoEspacador"].visible = analysis_.design != DesignKind::TrafoAlim;
+    r["LCoEspacador"].visible = analysis_.part != PartType::MainsTransformer;
     r["LCoEspacador"].text = r["LCoEspacador"].visible ? stackingText(analysis_, separator_) : "";
     std::string notes;
     for (const std::string& n : analysis_.notes)
@@ -510,7 +504,7 @@ void TFConstrucao::present()
     if (GBCoRede->isHidden() == analysis_.mains.has_value())
         GBCoRede->setVisible(analysis_.mains.has_value());
     GBCoRede->setContent(analysis_, settings_, separator_);
-    model_->setWindings(analysis_.windings, analysis_.design == DesignKind::TrafoAlim, separator_);
+    model_->setWindings(analysis_.windings, analysis_.part == PartType::MainsTransformer, separator_);
     std::vector<bool> badGauges;
     for (std::size_t row = 0; row < analysis_.windings.size(); ++row)
         badGauges.push_back(row < std::size_t(GaugeRows)
@@ -601,8 +595,11 @@ std::string TFConstrucao::sheetText() const
 {
     Settings cfg;
     cfg.decimalSeparator = separator_;
-    const std::string text = windingSheetText(analysis_, core_, sheet_, activeSecondaries_, cfg);
-    return source_.sheet ? withOwner(text, source_.tab, *source_.sheet) : text;
+    if (!source_.part)
+        return {};
+    const std::string text = windingSheetText(source_.part->caption, analysis_, core_, sheet_,
+                                              activeSecondaries_, cfg);
+    return source_.sheet ? withOwner(text, *source_.part, *source_.sheet) : text;
 }
 
 SheetPages TFConstrucao::pages() const

@@ -5,6 +5,7 @@
 // figures and verdicts, and the winding sheet to save, export or print.
 #include "binding.h"
 #include "construction.h"
+#include "wound_part.h"
 #include "file_dialog.h"
 #include "results.h"
 
@@ -40,7 +41,8 @@ struct TFConstrucaoResults;
 // tab's last calculation left, whether that calculation failed, and the
 // program's settings (decimal separator, current density).
 struct ConstrucaoSource {
-    std::string tab; // "TTrafoAlim", "TModValvul", "TReatorFiltro"
+    std::string tab;                             // the tab's control name
+    const construction::WoundPart* part = nullptr; // what its design builds
     QString caption; // the tab's caption
     const Sheet* sheet = nullptr;
     const DesignResults* state = nullptr;

@@ -16,7 +16,6 @@
 #include "recalculation.h"
 #include "report_file.h"
 #include "scroll_window.h"
-#include "sheet_owner.h"
 #include "sugestoes_nucleo.h"
 #include "table_copy.h"
 #include "tooltips.h"
@@ -202,8 +201,9 @@ void TFKelvora::buildPendingPages()
     pending_.clear();
     // What the construction said of the runs made before the forms existed.
     for (const auto& [tabName, summary] : summaries_)
-        if (auto* label = findChild<QLabel*>(QString::fromLatin1(summaryLabelOf(tabName))))
-            showSummary(label, summary);
+        if (const Design* d = findDesign(tabName))
+            if (auto* label = findChild<QLabel*>(QString::fromStdString(d->widgets.summary)))
+                showSummary(label, summary);
     wireRecalculation();
     // After the recalculation's connections: an input a calculation rewrote counts too.
     files_->watchInputs();
@@ -252,7 +252,7 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
 void TFKelvora::calcPiTakesRfStage()
 {
     if (FCalcPI)
-        FCalcPI->takeRfStage(tab("TModValvul").sheet);
+        FCalcPI->takeRfStage(tab(valveModulator().tab.c_str()).sheet);
 }
 
 // ---- wiring ----------------------------------------------------------------
@@ -275,12 +275,11 @@ void TFKelvora::wireRecalculation()
     onChange({"BBVisNucleoTM"}, &TFKelvora::BBVisNucleoTMClick);
     onChange({"BBVisNucleoReator"}, &TFKelvora::BBVisNucleoReatorClick);
     onChange({"BCircuitoPI"}, &TFKelvora::BCircuitoPIClick);
-    for (auto [button, tabName] : {std::pair{"BBConstrucaoTA", "TTrafoAlim"},
-                                   {"BBConstrucaoTM", "TModValvul"},
-                                   {"BBConstrucaoReator", "TReatorFiltro"}})
-        if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(button)))
-            connect(b, &QAbstractButton::clicked, this,
-                    [this, tabName] { showConstrucao(tabName); });
+    for (const Design& d : designs())
+        if (!d.widgets.construction.empty())
+            if (auto* b = findChild<QAbstractButton*>(QString::fromStdString(d.widgets.construction)))
+                connect(b, &QAbstractButton::clicked, this,
+                        [this, tabName = d.tab] { showConstrucao(tabName.c_str()); });
     if (auto* b = findChild<QAbstractButton*>(QStringLiteral("BBFonteTA")))
         connect(b, &QAbstractButton::clicked, this, [this] { showFonte(); });
     onChange({"BSalvaTA"}, &TFKelvora::BSalvaTAClick);
@@ -296,11 +295,12 @@ void TFKelvora::wireRecalculation()
 // sheet of the Construção window carries them as they stand.
 void TFKelvora::followOwnerFields()
 {
-    for (const char* tabName : {"TTrafoAlim", "TModValvul", "TReatorFiltro"}) {
-        const auto [user, application] = ownerFields(tabName);
-        Tab* t = &tab(tabName);
-        for (const char* name : {user, application})
-            if (auto* e = findChild<QLineEdit*>(QString::fromLatin1(name)))
+    for (const Design& d : designs()) {
+        if (!d.part || d.part->ownerUser.empty())
+            continue;
+        Tab* t = &tab(d.tab.c_str());
+        for (const std::string& name : {d.part->ownerUser, d.part->ownerApplication})
+            if (auto* e = findChild<QLineEdit*>(QString::fromStdString(name)))
                 connect(e, &QLineEdit::textChanged, this, [t, name](const QString& text) {
                     t->sheet[name].text = text.toStdString();
                 });
@@ -407,7 +407,7 @@ void TFKelvora::CBSelTMChange() { runHandler("CBSelTMChange"); }
 
 void TFKelvora::ImgConvTMMouseDown(int x, int y)
 {
-    Tab& t = tab("TModValvul");
+    Tab& t = tab(valveModulator().tab.c_str());
     if (!t.sheet.has("LPosX") || !t.sheet.has("LPosY"))
         return;
     t.sheet["LPosX"].text = std::to_string(x);
@@ -417,15 +417,15 @@ void TFKelvora::ImgConvTMMouseDown(int x, int y)
 
 void TFKelvora::TReatorFiltroShow() { runHandler("TReatorFiltroShow"); }
 
-void TFKelvora::BBVisNucleoTAClick() { showCore("TTrafoAlim"); }
-void TFKelvora::BBVisNucleoTMClick() { showCore("TModValvul"); }
-void TFKelvora::BBVisNucleoReatorClick() { showCore("TReatorFiltro"); }
+void TFKelvora::BBVisNucleoTAClick() { showCore(*designWithWidget("BBVisNucleoTA")); }
+void TFKelvora::BBVisNucleoTMClick() { showCore(*designWithWidget("BBVisNucleoTM")); }
+void TFKelvora::BBVisNucleoReatorClick() { showCore(*designWithWidget("BBVisNucleoReator")); }
 
 void TFKelvora::BCircuitoPIClick()
 {
     if (!FCalcPI)
         return;
-    FCalcPI->followRfStage(tab("TModValvul").sheet);
+    FCalcPI->followRfStage(tab(valveModulator().tab.c_str()).sheet);
     FCalcPI->show();
     FCalcPI->raise();
     FCalcPI->activateWindow();
@@ -433,19 +433,25 @@ void TFKelvora::BCircuitoPIClick()
 
 // The core of the design's last run, as its registry entry reads it. A U/I
 // core takes its window from the construction settings.
-void TFKelvora::showCore(const char* tabName)
+void TFKelvora::showCore(const Design& d)
 {
-    const auto [En, Bn] = findDesign(tabName)->core(results_);
-    const construction::TrafoAlimInput in = construction::trafoAlimInput(sheet("TTrafoAlim"),
-                                                                        results_.trafoAlim, false);
-    if (std::string_view(tabName) == "TTrafoAlim" && in.uCore) {
-        const Settings cfg = settings();
-        makeConstrucao().settingsBinding().readInputs();
-        Sheet set = FConstrucao->settingsSheet(); // a copy: the window's fields stay unmarked
+    const auto [En, Bn] = d.core(results_);
+    const Settings cfg = settings();
+    std::optional<construction::Core> wound;
+    if (d.part) {
+        // A copy: the window's fields stay unmarked.
+        Sheet set = files_->storedInputs("FConstrucao");
+        if (FConstrucao) {
+            FConstrucao->settingsBinding().readInputs();
+            set = FConstrucao->settingsSheet();
+        }
         const construction::ConstructionSettings cs = construction::readSettings(set, cfg);
+        Tab& t = tab(d.tab.c_str());
+        wound = d.part->run(t.sheet, results_, false, cs, cfg).core;
+    }
+    if (wound && wound->family == construction::CoreFamily::UI) {
         if (FNucleo)
-            FNucleo->VisNucleoUI(construction::uiCore(Bn, En, cs.uiWindow, cs.uiHeight),
-                                 cfg.decimalSeparator);
+            FNucleo->VisNucleoUI(*wound, cfg.decimalSeparator);
     } else {
         VisNucleo(En, Bn);
     }
@@ -477,49 +483,35 @@ TFConstrucao& TFKelvora::makeConstrucao()
 
 void TFKelvora::showConstrucao(const char* tabName)
 {
+    const Design* d = findDesign(tabName);
+    if (!d || !d->part)
+        return;
+    const bool supplied = d == &powerTransformer();
     Tab& t = tab(tabName);
     makeConstrucao();
     FConstrucao->setDesignName(files_->currentFile().isEmpty()
                                    ? QString()
                                    : QFileInfo(files_->currentFile()).completeBaseName());
     FConstrucao->showDesign(
-        {tabName, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet, &results_,
-         [&t] { return t.failed; }, [this] { return settings(); },
-         [this, &t, name = std::string(tabName)](const construction::ConstructionSettings& set,
-                                                 const Settings& cfg)
-             -> std::optional<construction::Analysis> {
-             if (name != "TTrafoAlim")
+        {tabName, &*d->part, PageControl1->tabText(PageControl1->indexOf(t.page)), &t.sheet,
+         &results_, [&t] { return t.failed; }, [this] { return settings(); },
+         [this, &t, supplied](const construction::ConstructionSettings& set,
+                              const Settings& cfg) -> std::optional<construction::Analysis> {
+             if (!supplied)
                  return std::nullopt;
              ensureFonte();
              return fonte::analyseWithSupply(
                  construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), set,
                  [this](int k) { return &FFonte->secondarySheet(k); }, cfg, fonteReactor());
          },
-         [&t, name = std::string(tabName)](const QString& bn, const QString& en) {
-             useCore(t.page, *construction::coreFieldsOf(name), bn, en);
+         [&t, fields = d->part->core](const QString& bn, const QString& en) {
+             useCore(t.page, fields, bn, en);
          }});
 }
 
-void TFKelvora::BSalvaTAClick()
-{
-    saveReport(SaveTA, "Trafo_alimentacao",
-               QStringLiteral("Salva cálculos realizados - Transformador de Alimentação"),
-               tab("TTrafoAlim"), findDesign("TTrafoAlim")->report);
-}
-
-void TFKelvora::BSalva_TMClick()
-{
-    saveReport(SaveTM, "Trafo_modulacao",
-               QStringLiteral("Salva cálculos realizados"), tab("TModValvul"),
-               findDesign("TModValvul")->report);
-}
-
-void TFKelvora::BSalvaRFClick()
-{
-    saveReport(SaveRF, "Reator_filtro",
-               QStringLiteral("Salva cálculos realizados - Reator de Filtro"), tab("TReatorFiltro"),
-               findDesign("TReatorFiltro")->report);
-}
+void TFKelvora::BSalvaTAClick() { saveReport(SaveTA, *designWithWidget("BSalvaTA")); }
+void TFKelvora::BSalva_TMClick() { saveReport(SaveTM, *designWithWidget("BSalva_TM")); }
+void TFKelvora::BSalvaRFClick() { saveReport(SaveRF, *designWithWidget("BSalvaRF")); }
 
 namespace {
 
@@ -545,12 +537,11 @@ QStringList substitutedFields(const Sheet& sheet, QWidget* page, bool bad = fals
 
 } // namespace
 
-void TFKelvora::saveReport(
-    LazyFileDialog& dialog, const char* file, const QString& title, Tab& t,
-    const std::function<std::string(const Sheet&, const DesignResults&, const Settings&)>& report)
+void TFKelvora::saveReport(LazyFileDialog& dialog, const Design& d)
 {
-    if (!report)
+    if (!d.report)
         return;
+    Tab& t = tab(d.tab.c_str());
     // After a failed run the state holds new inputs beside old results.
     if (t.failed) {
         reportError(QStringLiteral("O último cálculo terminou com erro. Corrija os dados antes "
@@ -575,14 +566,15 @@ void TFKelvora::saveReport(
             return;
     }
     // Until a name is chosen, the report is offered under the design file's name.
-    QString offered = QString::fromLatin1(file);
+    QString offered = QString::fromStdString(d.reportFile.stem);
     if (const QString design = files_->currentFile(); !design.isEmpty())
         offered = QFileInfo(design).completeBaseName() + u'_' + offered;
-    const QString path = dialog.choose(fileChooser_, title, offered);
+    const QString path
+        = dialog.choose(fileChooser_, QString::fromStdString(d.reportFile.title), offered);
     if (path.isEmpty())
         return;
     t.binding.readInputs(); // the user name and application as typed now
-    if (std::optional<QString> error = writeReportFile(path, report(t.sheet, results_, settings()),
+    if (std::optional<QString> error = writeReportFile(path, d.report(t.sheet, results_, settings()),
                                                           savedTextEncoding()))
         reportError(*error);
 }
@@ -608,7 +600,7 @@ bool TFKelvora::run(std::string_view procedure)
         return recalculate(t, step);
     const bool done = calculate(t, step);
     // The pi network works from the same RF stage.
-    if (FCalcPI && d->tab == "TModValvul")
+    if (FCalcPI && d == &valveModulator())
         FCalcPI->followRfStage(t.sheet);
     return done;
 }
@@ -709,10 +701,11 @@ void TFKelvora::constructionFollows(const std::string& tabName)
     // The construction window follows its design in the same event.
     if (FConstrucao)
         FConstrucao->tabRecalculated(tabName);
-    if (FFonte && FFonte->isVisible() && tabName == "TTrafoAlim")
+    const Design* d = findDesign(tabName);
+    const bool supplied = d == &powerTransformer();
+    if (FFonte && FFonte->isVisible() && supplied)
         FFonte->recalculate();
-    const char* name = summaryLabelOf(tabName);
-    if (!name)
+    if (!d || !d->part || d->widgets.summary.empty())
         return;
     Tab& t = tab(tabName.c_str());
     const Settings cfg = settings();
@@ -720,16 +713,14 @@ void TFKelvora::constructionFollows(const std::string& tabName)
     Sheet set = FConstrucao ? FConstrucao->settingsSheet() : files_->storedInputs("FConstrucao");
     const construction::ConstructionSettings cs = construction::readSettings(set, cfg);
     std::optional<construction::Analysis> a
-        = construction::analyseTab(tabName, t.sheet, results_, t.failed, cs, cfg);
-    if (!a)
-        return;
+        = analyseDesign(*d, t.sheet, results_, t.failed, cs, cfg);
     // With the rectifiers simulated, the summary judges what the window shows.
-    if (FFonte && !a->error && tabName == "TTrafoAlim")
+    if (FFonte && !a->error && supplied)
         a = fonte::analyseWithSupply(
             construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed), cs,
             [this](int k) { return &FFonte->secondarySheet(k); }, cfg, fonteReactor());
     const construction::Summary& summary = summaries_[tabName] = construction::summarise(*a);
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
+    if (auto* label = findChild<QLabel*>(QString::fromStdString(d->widgets.summary)))
         showSummary(label, summary);
 }
 
@@ -737,7 +728,7 @@ void TFKelvora::ensureFonte()
 {
     if (FFonte)
         return;
-    Tab& t = tab("TTrafoAlim");
+    Tab& t = tab(powerTransformer().tab.c_str());
     FFonte = std::make_unique<TFFonte>(FonteSource{
         [this, &t] { return construction::trafoAlimInput(t.sheet, results_.trafoAlim, t.failed); },
         [this] {
@@ -749,7 +740,7 @@ void TFKelvora::ensureFonte()
         [this] { return settings(); },
         [this] {
             if (FConstrucao)
-                FConstrucao->tabRecalculated("TTrafoAlim");
+                FConstrucao->tabRecalculated(powerTransformer().tab);
         },
         [this] { return fonteReactor(); }});
     FFonte->setAttribute(Qt::WA_QuitOnClose, false);
@@ -761,7 +752,7 @@ void TFKelvora::ensureFonte()
 
 std::optional<fonte::Reactor> TFKelvora::fonteReactor()
 {
-    Tab& r = tab("TReatorFiltro");
+    Tab& r = tab(filterReactor().tab.c_str());
     construction::ConstructionSettings set;
     if (FConstrucao) {
         Sheet copy = FConstrucao->settingsSheet();

@@ -144,10 +144,8 @@ private:
     void onShow(const char* tab, const std::function<void()>& handler);
     void runHandler(std::string_view name);
     bool run(std::string_view procedure);
-    void saveReport(LazyFileDialog& dialog, const char* file, const QString& title, Tab& t,
-                    const std::function<std::string(const Sheet&, const DesignResults&,
-                                                    const Settings&)>& report);
-    void showCore(const char* tab);
+    void saveReport(LazyFileDialog& dialog, const Design& d);
+    void showCore(const Design& d);
 
     QTabWidget* PageControl1 = nullptr;
     QLabel* LMensagem = nullptr; // the message line under the tab on view

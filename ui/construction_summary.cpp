@@ -4,17 +4,6 @@
 
 namespace kelvora {
 
-const char* summaryLabelOf(std::string_view tab)
-{
-    if (tab == "TTrafoAlim")
-        return "LCoResumoTA";
-    if (tab == "TModValvul")
-        return "LCoResumoTM";
-    if (tab == "TReatorFiltro")
-        return "LCoResumoRF";
-    return nullptr;
-}
-
 QLabel* makeSummaryLabel(QWidget* parent, const char* name)
 {
     auto* l = new QLabel(parent);

@@ -5,12 +5,8 @@
 
 #include <QLabel>
 
-#include <string_view>
-
 namespace kelvora {
 
-// "LCoResumoTA", "LCoResumoTM", "LCoResumoRF"; null for a tab without one.
-const char* summaryLabelOf(std::string_view tab);
 QLabel* makeSummaryLabel(QWidget* parent, const char* name);
 // Writes `s` into the label: good pair when every verdict passes, else bad.
 void showSummary(QLabel* label, const construction::Summary& s);

@@ -1,6 +1,7 @@
 #include "design_files.h"
 
 #include "design_file_io.h"
+#include "designs.h"
 #include "version.h"
 
 #include <QAbstractButton>
@@ -221,8 +222,9 @@ void DesignFiles::apply(const DesignInputs& inputs)
     applying_ = false;
     w_.TAEnrolamentos();
     w_.SelConfigTM();
-    (void)(w_.CalculaTrafoMod() && w_.CalculaTrafoModTrans() && w_.CalculaTrafoAlim()
-           && w_.CalcReatorFiltro());
+    for (const std::string& procedure : openingRecalculation())
+        if (!w_.run(procedure))
+            break;
 }
 
 // The inputs as they stand now (after any rewrite by the calculations) are

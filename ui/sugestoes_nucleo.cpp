@@ -43,14 +43,14 @@ void SugestoesModel::setAdvice(const construction::Advice& advice, const Setting
 {
     beginResetModel();
     header_.clear();
-    for (const std::string& h : construction::suggestionHeader(advice.design))
+    for (const std::string& h : construction::suggestionHeader(advice.part))
         header_ << q(h);
     rows_.clear();
     cores_.assign(advice.ranked.begin(),
                   advice.ranked.begin() + std::min<std::size_t>(Shown, advice.ranked.size()));
     for (const construction::Suggestion& s : cores_) {
         QStringList row;
-        for (const std::string& cell : construction::suggestionRow(s, advice.design, cfg))
+        for (const std::string& cell : construction::suggestionRow(s, advice.part, cfg))
             row << q(cell);
         rows_.push_back(row);
     }
@@ -143,15 +143,14 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     connect(GSugestoes, &QTableView::doubleClicked, this, &PainelSugestoes::choose);
 }
 
-void PainelSugestoes::refresh(const Design& design, const Sheet& tab, const DesignResults& s,
+void PainelSugestoes::refresh(const construction::WoundPart& part, const Sheet& tab, const DesignResults& s,
                               bool tabError, const construction::ConstructionSettings& set,
                               const Settings& cfg)
 {
     if (!open_)
         return;
     cfg_ = cfg;
-    const construction::Advice advice = construction::adviseCore(design, tab, s, tabError, set,
-                                                                 cfg);
+    const construction::Advice advice = construction::adviseCore(part, tab, s, tabError, set, cfg);
     // Keep the chosen core selected while the list follows the typing.
     const construction::Suggestion* before = model_->suggestion(GSugestoes->currentIndex().row());
     const std::pair<const construction::Lamination*, double> kept =

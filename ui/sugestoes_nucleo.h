@@ -43,7 +43,7 @@ public:
     // Whether the table is shown (it then follows every recalculation).
     bool isOpen() const { return open_; }
     // Runs the search for the tab's current calculation when the table is shown.
-    void refresh(const Design& design, const Sheet& tab, const DesignResults& s, bool tabError,
+    void refresh(const construction::WoundPart& part, const Sheet& tab, const DesignResults& s, bool tabError,
                  const construction::ConstructionSettings& set, const Settings& cfg);
     const SugestoesModel& model() const { return *model_; }
 

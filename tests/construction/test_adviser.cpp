@@ -59,14 +59,14 @@ struct Tab {
 
     Advice advise(const ConstructionSettings& set = TabTurns) const
     {
-        return adviseCore(*design, sheet, state, error, set, Comma);
+        return adviseCore(*design->part, sheet, state, error, set, Comma);
     }
 
     // The tab recalculated with another core, as typing it would do.
     Tab with(const Lamination& l, double b) const
     {
         Tab t = *this;
-        const CoreFields f = *coreFieldsOf(design->tab);
+        const CoreFields f = findDesign(design->tab)->part->core;
         t.sheet[f.bn].text = coreText(l.a, Comma);
         t.sheet[f.en].text = coreText(b, Comma);
         t.error = false;
@@ -84,7 +84,7 @@ struct Tab {
 std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& set,
                                    std::array<int, CheckCount>* failures = nullptr)
 {
-    const CoreFields f = *coreFieldsOf(tab.design->tab);
+    const CoreFields f = findDesign(tab.design->tab)->part->core;
     std::array<int, CheckCount> count{};
     std::vector<Suggestion> v;
     for (const Lamination& l : laminations())
@@ -101,7 +101,7 @@ std::vector<Suggestion> slowSearch(const Tab& tab, const ConstructionSettings& s
             const bool core = verdict.text == "Seção escolhida atende à aplicação!"
                               || set.projeto == Projeto::ForCore;
             count[std::size_t(Check::Core)] += !core;
-            auto a = analyseTab(t.design->tab, t.sheet, t.state, t.error, set, Comma);
+            auto a = analyseDesign(*t.design, t.sheet, t.state, t.error, set, Comma);
             if (!a || a->error) {
                 ++count[std::size_t(Check::Construction)];
                 continue;
@@ -321,12 +321,12 @@ TEST(CoreAdviser, DefaultChokeByHand)
     // The next lighter stack passes the tab but saturates.
     const Tab lighter = tab.with(named("EI-150 (1 1/2\")"), 44);
     EXPECT_EQ(lighter.sheet["LRFNAval"].text, "Seção escolhida atende à aplicação!");
-    const auto a = analyseTab("TReatorFiltro", lighter.sheet, lighter.state, false, set, Comma);
+    const auto a = analyseDesign(*findDesign("TReatorFiltro"), lighter.sheet, lighter.state, false, set, Comma);
     ASSERT_TRUE(a && !a->error);
     EXPECT_NEAR(a->bDcGauss, 8003.2, 0.1);
     EXPECT_EQ(a->verdicts.back().which, VerdictCase::Saturates);
     const Tab chosen = tab.with(named("EI-150 (1 1/2\")"), 45);
-    const auto c = analyseTab("TReatorFiltro", chosen.sheet, chosen.state, false, set, Comma);
+    const auto c = analyseDesign(*findDesign("TReatorFiltro"), chosen.sheet, chosen.state, false, set, Comma);
     EXPECT_NEAR(c->bDcGauss, 7918.5, 0.1);
     // Everything the first search ranked below it either saturates now or is heavier.
     EXPECT_LT(tight.ranked.size(), advice.ranked.size());
@@ -354,7 +354,7 @@ TEST(CoreAdviser, RankedByWeightThenTemperatureWithTheFiguresOfTheirAnalysis)
     // The figures are those the construction window shows for that core.
     const Suggestion& best = advice.ranked[0];
     const Tab t = tab.with(*best.lamination, best.b);
-    const auto a = analyseTab("TTrafoAlim", t.sheet, t.state, false, TabTurns, Comma);
+    const auto a = analyseDesign(*findDesign("TTrafoAlim"), t.sheet, t.state, false, TabTurns, Comma);
     EXPECT_EQ(a->mTotalG, best.mTotalG);
     EXPECT_EQ(a->fillPct, best.fillPct);
     EXPECT_EQ(a->dtK, best.dtK);
@@ -475,8 +475,8 @@ TEST(CoreAdviser, TabsThatCannotBeAnalysedAreNotSearched)
     Tab failed("trafo-alimentacao", {});
     failed.error = true;
     EXPECT_EQ(failed.advise().error, "O cálculo da aba terminou com erro.");
-    const Tab other("modulador-transistorizado", {});
-    EXPECT_EQ(other.advise().error, "Este projeto não tem construção.");
+    // The transistor stage builds no iron: the registry gives it no part to advise on.
+    EXPECT_FALSE(findDesign("modulador-transistorizado")->part);
 }
 
 TEST(CoreAdviser, RowsAndTableInPortuguese)
@@ -488,21 +488,21 @@ TEST(CoreAdviser, RowsAndTableInPortuguese)
                  .fillPct = 88.04,
                  .dtK = 31.26,
                  .worstRegulationPct = 7.06};
-    EXPECT_EQ(suggestionRow(s, DesignKind::TrafoAlim, Comma),
+    EXPECT_EQ(suggestionRow(s, PartType::MainsTransformer, Comma),
               (std::vector<std::string>{"EI-75 (3/4\")", "19,05 × 23,8125", "88,0", "31,3", "7,1",
                                         "512"}));
     s.worstRegulationPct.reset();
-    EXPECT_EQ(suggestionRow(s, DesignKind::TrafoAlim, Settings{'.'})[4], "-");
+    EXPECT_EQ(suggestionRow(s, PartType::MainsTransformer, Settings{'.'})[4], "-");
     s.lH = 12.345;
-    EXPECT_EQ(suggestionRow(s, DesignKind::ReatorFiltro, Settings{'.'})[4], "12.35");
-    EXPECT_EQ(suggestionHeader(DesignKind::ReatorFiltro)[4], "L (H)");
-    EXPECT_EQ(suggestionHeader(DesignKind::TrafoMod)[4], "Lp (H)");
-    EXPECT_EQ(suggestionHeader(DesignKind::TrafoAlim),
+    EXPECT_EQ(suggestionRow(s, PartType::Choke, Settings{'.'})[4], "12.35");
+    EXPECT_EQ(suggestionHeader(PartType::Choke)[4], "L (H)");
+    EXPECT_EQ(suggestionHeader(PartType::DcTransformer)[4], "Lp (H)");
+    EXPECT_EQ(suggestionHeader(PartType::MainsTransformer),
               (std::vector<std::string>{"Lâmina", "a × b (mm)", "Ocupação (%)", "ΔT (K)",
                                         "Pior regulação (%)", "Massa (g)"}));
 
     Advice a;
-    a.design = DesignKind::TrafoAlim;
+    a.part = PartType::MainsTransformer;
     a.tried = 1110;
     a.ranked.assign(12, s);
     a.ranked[0].worstRegulationPct = 7.06;
@@ -573,7 +573,7 @@ TEST(CoreAdviser, RequiresTheMainsVerdicts)
     for (std::size_t i = 0; i < std::min<std::size_t>(5, normal.ranked.size()); ++i) {
         const Suggestion& s = normal.ranked[i];
         const Tab t = tab.with(*s.lamination, s.b);
-        const auto a = analyseTab("TTrafoAlim", t.sheet, t.state, false, TabTurns, Comma);
+        const auto a = analyseDesign(*findDesign("TTrafoAlim"), t.sheet, t.state, false, TabTurns, Comma);
         ASSERT_TRUE(a && !a->error);
         ASSERT_EQ(a->verdicts.back().kind, VerdictKind::NoLoad);
         EXPECT_TRUE(a->verdicts.back().good);

@@ -34,9 +34,9 @@ struct Tab {
     std::vector<std::string> refusals() const
     {
         const ConstructionSettings set;
-        const std::optional<Analysis> a = analyseTab(design->tab, sheet, state, false, set, Comma);
-        const Advice advice = adviseCore(*design, sheet, state, false, set, Comma);
-        const std::optional<SheetSubject> s = analyseForSheet(design->tab, sheet, state, false,
+        const std::optional<Analysis> a = analyseDesign(*design, sheet, state, false, set, Comma);
+        const Advice advice = adviseCore(*design->part, sheet, state, false, set, Comma);
+        const std::optional<SheetSubject> s = sheetRun(*design->part, sheet, state, false,
                                                               set, Comma);
         EXPECT_TRUE(advice.ranked.empty());
         return {a && a->error ? *a->error : "(sem erro)", advice.error.value_or("(sem erro)"),
@@ -60,7 +60,7 @@ TEST(InputRefusal, SubstitutedInputsAreNamedWithTheValueUsed)
         EXPECT_THAT(why, HasSubstr("ERFLr (texto não numérico: usado 1)"));
     // A field of a secondary not in use is no input of the design.
     const Tab trafo("trafo-alimentacao", {{"EVs5", "x"}});
-    EXPECT_EQ(analyseTab("TTrafoAlim", trafo.sheet, trafo.state, false, {}, Comma)->error,
+    EXPECT_EQ(analyseDesign(*findDesign("TTrafoAlim"), trafo.sheet, trafo.state, false, {}, Comma)->error,
               std::nullopt);
 }
 
@@ -92,5 +92,5 @@ TEST(InputRefusal, AChokeTheTabRejectsIsRefused)
     EXPECT_THAT(tooMuch.refusals()[0], HasSubstr("fora"));
     // The defaults stand.
     const Tab good("reator-filtro", {});
-    EXPECT_FALSE(analyseTab("TReatorFiltro", good.sheet, good.state, false, {}, Comma)->error);
+    EXPECT_FALSE(analyseDesign(*findDesign("TReatorFiltro"), good.sheet, good.state, false, {}, Comma)->error);
 }

@@ -239,7 +239,7 @@ TEST(UICore, JsonAndWindingSheetSayHowTheHalvesAreWound)
     EXPECT_EQ(j["windings"][0]["legs"][1]["turns"], 200);
     EXPECT_EQ(j["windings"][0]["turns"], 400);
 
-    const std::string text = windingSheetText(r, r.core, settings, 1, Comma);
+    const std::string text = windingSheetText(trafoAlimPart().caption, r, r.core, settings, 1, Comma);
     for (const char* line :
          {"  Lâminas U/I: largura das pernas (Bn) 32,00 mm, empilhamento (En) 32,00 mm\n",
           "  Janela: 32,00 x 96,00 mm (proporção sem retalho)\n",
@@ -255,7 +255,7 @@ TEST(UICore, JsonAndWindingSheetSayHowTheHalvesAreWound)
     TrafoAlimInput ei = oneSecondaryUI();
     ei.uCore = false;
     const Analysis e = analyseTrafoAlim(ei, tabTurns(), Comma);
-    const std::string eiText = windingSheetText(e, e.core, settings, 1, Comma);
+    const std::string eiText = windingSheetText(trafoAlimPart().caption, e, e.core, settings, 1, Comma);
     EXPECT_EQ(eiText.find("U/I"), std::string::npos);
     EXPECT_NE(eiText.find("  Janela: 16,00 x 48,00 mm\n"), std::string::npos);
 }
@@ -287,7 +287,7 @@ TEST(UICore, AdviserTriesScraplessUICoresAndFindsTheLightest)
     ConstructionSettings set = tabTurns();
     set.uiWindow = 20; // the tab's own window does not narrow the scrapless search
     set.regMax = 100;  // so small a part regulates poorly: not what this search is about
-    const Advice a = adviseCore(d, tab, state, false, set, Comma);
+    const Advice a = adviseCore(*d.part, tab, state, false, set, Comma);
     ASSERT_FALSE(a.error) << *a.error;
     // a = 10 ... 64, stacks a ... 2.5a: the sum of floor(1.5a) + 1 is 3094 cores.
     EXPECT_EQ(a.tried, 3094);
@@ -300,7 +300,7 @@ TEST(UICore, AdviserTriesScraplessUICoresAndFindsTheLightest)
     EXPECT_NEAR(best.mTotalG, 384.5, 0.05);
     for (const Suggestion& s : a.ranked)
         ASSERT_EQ(std::string(s.lamination->name).rfind("UI a = ", 0), 0u) << s.lamination->name;
-    const std::vector<std::string> row = suggestionRow(best, a.design, Comma);
+    const std::vector<std::string> row = suggestionRow(best, a.part, Comma);
     EXPECT_EQ(row[0], "UI a = 14 mm");
     EXPECT_EQ(row[1], "14 × 15");
     EXPECT_EQ(sugestoesJson(a)[0]["nome"], "UI a = 14 mm");
@@ -313,7 +313,7 @@ TEST(UICore, AdviserTriesScraplessUICoresAndFindsTheLightest)
         t["EEn1"].text = en;
         DesignResults st;
         d.show(t, st, Comma);
-        const Analysis r = *analyseTab("TTrafoAlim", t, st, false, set, Comma);
+        const Analysis r = *analyseDesign(*findDesign("TTrafoAlim"), t, st, false, set, Comma);
         const bool tabGood = t["LAlimAval"].text == "Seção escolhida atende à aplicação!";
         EXPECT_FALSE(tabGood && r.verdicts[2].good);
     }

@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     construction::Analysis a;
     try {
         const construction::ConstructionSettings set = construction::readSettings(construcao, cfg);
-        a = *construction::analyseTab(d->name, tab, state, tabError, set, cfg);
+        a = *analyseDesign(*d, tab, state, tabError, set, cfg);
     } catch (const std::exception& e) {
         fail(d->name, std::string("the analysis threw: ") + e.what());
     }

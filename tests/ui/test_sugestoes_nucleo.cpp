@@ -35,7 +35,7 @@ struct Wired {
         QObject::connect(&panel, &PainelSugestoes::openRequested, [this] { refresh(); });
         QObject::connect(
             &panel, &PainelSugestoes::coreChosen, [this](const QString& bn, const QString& en) {
-                useCore(app.find<QWidget>(tab), *construction::coreFieldsOf(tab), bn, en);
+                useCore(app.find<QWidget>(tab), findDesign(tab)->part->core, bn, en);
                 refresh(); // the window follows every recalculation of the tab
             });
         panel.show();
@@ -49,7 +49,7 @@ struct Wired {
     }
     void refresh()
     {
-        panel.refresh(design(), app.main->sheet(tab), app.main->results(), app.errors.size() > 0,
+        panel.refresh(*design().part, app.main->sheet(tab), app.main->results(), app.errors.size() > 0,
                       set, app.main->settings());
     }
     QString cell(int row, int column) const
@@ -83,14 +83,14 @@ void TestSugestoesNucleo::tableOpensOnTheButtonWithTheBestTen()
     QCOMPARE(w.panel.model().headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
              QString("Pior regulação (%)"));
     // The rows are the adviser's, lightest first, written with the tab's separator.
-    const construction::Advice advice = construction::adviseCore(w.design(),
+    const construction::Advice advice = construction::adviseCore(*w.design().part,
                                                                  app.main->sheet("TTrafoAlim"),
                                                                  app.main->results(), false, w.set,
                                                                  app.main->settings());
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 6; ++c)
             QCOMPARE(w.cell(r, c), QString::fromStdString(construction::suggestionRow(
-                                       advice.ranked[std::size_t(r)], advice.design,
+                                       advice.ranked[std::size_t(r)], advice.part,
                                        app.main->settings())[std::size_t(c)]));
     QCOMPARE(
         w.message(),

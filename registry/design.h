@@ -4,8 +4,10 @@
 #include "numbers.h"
 #include "results.h"
 #include "sheet.h"
+#include "wound_part.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +33,20 @@ struct Handler {
     std::vector<std::string> runs;
 };
 
+// The widgets of a design's tab the main window wires to it, by object name
+// (empty: the tab has none).
+struct DesignWidgets {
+    std::string showCore;     // "Visualiza núcleo"
+    std::string construction; // "Construção"
+    std::string summary;      // the construction's one-line verdict beside it
+    std::string saveReport;   // "Salva cálculos realizados"
+};
+
+// Where the report is saved: the file's proposed base name and the dialog's title.
+struct ReportFile {
+    std::string stem, title;
+};
+
 struct Design {
     std::string name;                  // command-line name, e.g. "trafo-alimentacao"
     std::string tab;                   // tab control, e.g. "TTrafoAlim"
@@ -44,6 +60,11 @@ struct Design {
     std::function<std::string(const Sheet&, const DesignResults&, const Settings&)> report;
     // Stack height En and centre-leg width Bn the "Visualiza núcleo" button passes; empty if none.
     std::function<std::pair<float, float>(const DesignResults&)> core;
+    // The iron it builds, for the construction analysis, the core adviser and
+    // the winding sheet; none for a design without a wound part.
+    std::optional<construction::WoundPart> part;
+    DesignWidgets widgets;
+    ReportFile reportFile;
 };
 
 } // namespace kelvora

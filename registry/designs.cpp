@@ -74,6 +74,9 @@ Design trafoAlim()
     d.core = [](const DesignResults& r) {
         return std::pair<float, float>{r.trafoAlim.En, r.trafoAlim.Bn};
     };
+    d.part = construction::trafoAlimPart();
+    d.widgets = {"BBVisNucleoTA", "BBConstrucaoTA", "LCoResumoTA", "BSalvaTA"};
+    d.reportFile = {"Trafo_alimentacao", "Salva cálculos realizados - Transformador de Alimentação"};
     return d;
 }
 
@@ -108,6 +111,9 @@ Design trafoMod()
     d.core = [](const DesignResults& r) {
         return std::pair<float, float>{r.trafoMod.En, r.trafoMod.Bn};
     };
+    d.part = construction::trafoModPart();
+    d.widgets = {"BBVisNucleoTM", "BBConstrucaoTM", "LCoResumoTM", "BSalva_TM"};
+    d.reportFile = {"Trafo_modulacao", "Salva cálculos realizados"};
     return d;
 }
 
@@ -154,6 +160,9 @@ Design reatorFiltro()
     d.core = [](const DesignResults& r) {
         return std::pair<float, float>{r.reatorFiltro.RFEn, r.reatorFiltro.RFBn};
     };
+    d.part = construction::reatorFiltroPart();
+    d.widgets = {"BBVisNucleoReator", "BBConstrucaoReator", "LCoResumoRF", "BSalvaRF"};
+    d.reportFile = {"Reator_filtro", "Salva cálculos realizados - Reator de Filtro"};
     return d;
 }
 
@@ -198,6 +207,38 @@ std::pair<const Design*, const Procedure*> findProcedure(std::string_view name)
             if (p.name == name)
                 return {&d, &p};
     return {nullptr, nullptr};
+}
+
+std::optional<construction::Analysis> analyseDesign(const Design& d, const Sheet& tab,
+                                                    const DesignResults& s, bool tabError,
+                                                    const construction::ConstructionSettings& set,
+                                                    const Settings& cfg)
+{
+    if (!d.part)
+        return std::nullopt;
+    return construction::analysePart(*d.part, tab, s, tabError, set, cfg);
+}
+
+const Design* designWithWidget(std::string_view objectName)
+{
+    for (const Design& d : designs()) {
+        const DesignWidgets& w = d.widgets;
+        for (const std::string* name : {&w.showCore, &w.construction, &w.summary, &w.saveReport})
+            if (!name->empty() && *name == objectName)
+                return &d;
+    }
+    return nullptr;
+}
+
+const Design& powerTransformer() { return *findDesign("TTrafoAlim"); }
+const Design& valveModulator() { return *findDesign("TModValvul"); }
+const Design& filterReactor() { return *findDesign("TReatorFiltro"); }
+
+const std::vector<std::string>& openingRecalculation()
+{
+    static const std::vector<std::string> order = {"CalculaTrafoMod", "CalculaTrafoModTrans",
+                                                   "CalculaTrafoAlim", "CalcReatorFiltro"};
+    return order;
 }
 
 } // namespace kelvora

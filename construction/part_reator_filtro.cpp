@@ -1,0 +1,69 @@
+// The filter reactor as a wound part: one winding carrying the supply's DC on
+// an E/I core gapped for its inductance.
+#include "reator_filtro.h"
+#include "wound_part.h"
+
+namespace kelvora::construction {
+
+namespace {
+
+class Trial : public CoreTrial {
+public:
+    Trial(const Sheet& tab, const DesignResults& s, const Settings& cfg) : CoreTrial(tab, s), cfg_(cfg)
+    {
+        in_ = readReatorFiltroInputs(sheet_);
+    }
+    Outcome calculate(const std::string& bn, const std::string& en) override
+    {
+        in_.RFBn = bn;
+        in_.RFEn = en;
+        ReatorFiltroResult& r = state_.reatorFiltro;
+        r = computeReatorFiltro(in_, cfg_, base_.reatorFiltro);
+        return {r.error.has_value(), !r.refused && r.core == CoreVerdict::Fits};
+    }
+
+private:
+    const Settings& cfg_;
+    ReatorFiltroInputs in_;
+};
+
+} // namespace
+
+WoundPart reatorFiltroPart()
+{
+    WoundPart p;
+    p.type = PartType::Choke;
+    p.caption = "Reator de Filtro";
+    p.core = {"CBRFBn", "CBRFEn", "LRFNAval", false};
+    p.ownerUser = "EUserNameRF";
+    p.ownerApplication = "EApplicationRF";
+    p.inputsInUse = [](const Sheet&, const DesignResults&) {
+        return std::vector<std::string>{"ERFIr", "ERFLr", "CBRFBn", "CBRFEn"};
+    };
+    // The tab's own verdicts: L I^2 off the charts the method's empirical
+    // laws were read from, or a current outside the limits for this inductance.
+    p.ownRefusal = [](const DesignResults& s) -> std::optional<std::string> {
+        const ReatorFiltroResult& r = s.reatorFiltro;
+        if (!r.refused && r.energy != EnergyVerdict::Inside)
+            return std::string("O produto LI^2 está fora dos ábacos do método (a aba indica "
+                               "Falha): corrija a indutância ou a corrente.");
+        if (!r.refused && !r.IrOnCharts)
+            return std::string("A corrente Ir está fora dos limites para a indutância "
+                               "informada: corrija a corrente ou a indutância.");
+        return std::nullopt;
+    };
+    // An inductance of zero or less is refused by the tab without an
+    // exception: the rest of the record is then from an earlier run.
+    p.recordUnusable = [](const DesignResults& s) { return !(s.reatorFiltro.Lr > 0); };
+    p.run = [](const Sheet& tab, const DesignResults& s, bool tabError,
+               const ConstructionSettings& set, const Settings& cfg) {
+        const ReatorFiltroInput in = reatorFiltroInput(tab, s.reatorFiltro, tabError);
+        return PartRun{analyseReatorFiltro(in, set, cfg), Core{in.a, in.b}, 0};
+    };
+    p.trial = [](const Sheet& tab, const DesignResults& s, const Settings& cfg) {
+        return std::unique_ptr<CoreTrial>(std::make_unique<Trial>(tab, s, cfg));
+    };
+    return p;
+}
+
+} // namespace kelvora::construction

@@ -1,0 +1,54 @@
+// A design is built only from inputs the tab used as typed: a text that was
+// no number (the fallback stood in), a number no part can be built from, and
+// a choke off the method's charts give no construction, no core advice and
+// no winding sheet, each saying why.
+#include "wound_part.h"
+
+#include <utility>
+
+namespace kelvora::construction {
+
+std::optional<std::string> inputRefusal(const WoundPart& part, const Sheet& sheet,
+                                        const DesignResults& s)
+{
+    std::string list;
+    for (const std::string& name : part.inputsInUse(sheet, s)) {
+        if (!sheet.has(name))
+            continue;
+        const Control& c = sheet[name];
+        if (!c.substituted && !c.badInput)
+            continue;
+        list += (list.empty() ? "" : "; ") + name + " (" + c.readNote + ")";
+    }
+    if (!list.empty())
+        return "O projeto se apoia em entradas inválidas ou substituídas: " + list
+               + ". Corrija-as na aba.";
+    if (part.ownRefusal)
+        return part.ownRefusal(s);
+    return std::nullopt;
+}
+
+Analysis analysePart(const WoundPart& part, const Sheet& sheet, const DesignResults& s,
+                     bool tabError, const ConstructionSettings& set, const Settings& cfg)
+{
+    if (!tabError)
+        if (auto refusal = inputRefusal(part, sheet, s)) {
+            Analysis refused;
+            refused.part = part.type;
+            refused.error = std::move(refusal);
+            return refused;
+        }
+    return part.run(sheet, s, tabError, set, cfg).analysis;
+}
+
+PartRun sheetRun(const WoundPart& part, const Sheet& sheet, const DesignResults& s, bool tabError,
+                 const ConstructionSettings& set, const Settings& cfg)
+{
+    PartRun out = part.run(sheet, s, tabError, set, cfg);
+    if (!tabError)
+        if (auto refusal = inputRefusal(part, sheet, s))
+            out.analysis.error = std::move(refusal);
+    return out;
+}
+
+} // namespace kelvora::construction
