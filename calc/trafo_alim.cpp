@@ -39,13 +39,9 @@ const WindingNames& names()
     return n;
 }
 
-ControlSpec panel(std::string name, int top, int height, bool visible)
+ControlSpec panel(std::string name, bool visible)
 {
-    return ControlSpec{.name = std::move(name),
-                       .kind = Kind::Panel,
-                       .visible = visible,
-                       .top = top,
-                       .height = height};
+    return ControlSpec{.name = std::move(name), .kind = Kind::Panel, .visible = visible};
 }
 
 using LD = long double;
@@ -296,13 +292,13 @@ std::vector<ControlSpec> trafoAlimControls()
                  .items = {"1", "2", "3", "4", "5", "6"},
                  .keys = {"1", "2", "3", "4", "5", "6"},
                  .input = true});
-    v.push_back(panel("PPrim1", 16, PanelHeightPrim, true));
-    v.push_back(panel("PPrim2", 176, PanelHeightPrim, false));
-    v.push_back(panel("PPrim3", 312, PanelHeightPrimTap, false));
+    v.push_back(panel("PPrim1", true));
+    v.push_back(panel("PPrim2", false));
+    v.push_back(panel("PPrim3", false));
     for (int i = 1; i <= 6; ++i)
-        v.push_back(panel(k("PSec", i), 32 + 80 * (i - 1), PanelHeightSec, i == 1));
-    v.push_back({.name = "LinhaNucleo1", .kind = Kind::Shape, .top = 28, .height = 240});
-    v.push_back({.name = "LinhaNucleo2", .kind = Kind::Shape, .top = 28, .height = 480});
+        v.push_back(panel(k("PSec", i), i == 1));
+    v.push_back({.name = "LinhaNucleo1", .kind = Kind::Shape});
+    v.push_back({.name = "LinhaNucleo2", .kind = Kind::Shape});
 
     // Results.
     for (const char* name : {"LFo", "LPas", "LPap", "LSnu", "LSns"})

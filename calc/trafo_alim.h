@@ -12,14 +12,10 @@
 
 namespace kelvora {
 
-// Heights of the winding panels in the " Transformador  " schematic, in
-// pixels of the group; the tops the layout gives them follow an 80-pixel
-// pitch, so a secondary panel is one pitch high and the primaries fit the gaps.
-inline constexpr int PanelHeightPrim = 96;     // PPrim1, PPrim2
-inline constexpr int PanelHeightPrimTap = 216; // PPrim3: two sections of the tapped winding
-inline constexpr int PanelHeightSec = 80;      // PSec1-PSec6
-
-// Every control of the tab that the calculation, the window or the command line touches.
+// Every control of the tab that the calculation, the window or the command
+// line touches. The winding panels and core lines of the schematic are listed
+// with the windings in use (visible) only: where they stand is the layout's
+// (placeWindingPanels).
 std::vector<ControlSpec> trafoAlimControls();
 
 // The tab's inputs as typed: core (mm), frequency (Hz), the two list choices,

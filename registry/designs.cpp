@@ -41,6 +41,7 @@ Design trafoAlim()
     d.name = "trafo-alimentacao";
     d.tab = "TTrafoAlim";
     d.controls = trafoAlimControls();
+    placeWindingPanels(d.controls);
     d.outputs = trafoAlimOutputs();
     d.procedures = {
         {"TAEnrolamentos", false,
@@ -233,6 +234,7 @@ const Design* designWithWidget(std::string_view objectName)
 const Design& powerTransformer() { return *findDesign("TTrafoAlim"); }
 const Design& valveModulator() { return *findDesign("TModValvul"); }
 const Design& filterReactor() { return *findDesign("TReatorFiltro"); }
+const Design& piNetwork() { return *findDesign("FCalcPI"); }
 
 const std::vector<std::string>& openingRecalculation()
 {

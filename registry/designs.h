@@ -27,10 +27,11 @@ const Design* designWithWidget(std::string_view objectName);
 
 // The designs the other windows are tied to: the supply window rectifies the
 // power transformer's secondaries and may filter through the reactor; the pi
-// network takes the valve modulator's RF stage.
+// network (a window of its own) takes the valve modulator's RF stage.
 const Design& powerTransformer();
 const Design& valveModulator();
 const Design& filterReactor();
+const Design& piNetwork();
 
 // The calculations opening a design file runs, in order, until one fails:
 // the modulators before the power transformer (whose tab shows their

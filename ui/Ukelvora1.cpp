@@ -242,7 +242,7 @@ void TFKelvora::attach(TFNucleo* nucleo, TFCalcPI* calcPi, TFCalcReator* calcRea
         FCalcPI->setSettingsSource([this] { return settings(); });
         // The pi network is part of the design: it takes the inputs last
         // opened (or the defaults), and its fields are watched from now on.
-        files_->adopt("FCalcPI", [this] {
+        files_->adopt(piNetwork().tab.c_str(), [this] {
             calcPiTakesRfStage();
             FCalcPI->CalculaCircuitoPI();
         });
@@ -797,7 +797,7 @@ SheetBinding* TFKelvora::bindingOf(std::string_view name)
             return &t->binding;
     if (FConstrucao && name == "FConstrucao")
         return &FConstrucao->settingsBinding();
-    if (FCalcPI && name == "FCalcPI")
+    if (FCalcPI && name == piNetwork().tab)
         return &FCalcPI->binding();
     if (FFonte)
         return FFonte->bindingOf(name);

@@ -1,6 +1,31 @@
 #include "panel_layout.h"
 
+#include <string>
+
 namespace kelvora {
+
+void placeWindingPanels(std::vector<ControlSpec>& controls)
+{
+    auto place = [](ControlSpec& c, int top, int height) {
+        c.top = top;
+        c.height = height;
+    };
+    for (ControlSpec& c : controls) {
+        const std::string& n = c.name;
+        if (n == "PPrim1")
+            place(c, 16, PanelHeightPrim);
+        else if (n == "PPrim2")
+            place(c, 176, PanelHeightPrim);
+        else if (n == "PPrim3")
+            place(c, 312, PanelHeightPrimTap);
+        else if (n.size() == 5 && n.rfind("PSec", 0) == 0 && n[4] >= '1' && n[4] <= '6')
+            place(c, 32 + 80 * (n[4] - '1'), PanelHeightSec);
+        else if (n == "LinhaNucleo1")
+            place(c, 28, 240);
+        else if (n == "LinhaNucleo2")
+            place(c, 28, 480);
+    }
+}
 
 void arrangeWindingPanels(Sheet& tab, int NumSec, int TipoPri)
 {

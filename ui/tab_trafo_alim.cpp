@@ -1,6 +1,7 @@
 #include "construction_summary.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "panel_layout.h"
 #include "tab_builders.h"
 #include "trafo_alim.h"
 #include "winding_picture.h"

@@ -22,7 +22,8 @@ void enrolamentos(Sheet& tab, TrafoAlimResult& s)
 }
 
 struct TrafoAlim {
-    Sheet tab{trafoAlimControls()};
+    // The tab as the window and kelvora-cli make it: the layout places its panels.
+    Sheet tab{findDesign("trafo-alimentacao")->controls};
     TrafoAlimResult s;
     Settings cfg;
 
