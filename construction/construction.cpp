@@ -35,6 +35,8 @@ struct Plan {
     double turns;
     int awg;
     double current;
+    WindingRole role = WindingRole::Primary;
+    int number = 0;
 };
 
 double wholeTurns(double n) { return std::floor(n + 0.5); }
@@ -122,6 +124,8 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
     for (const Plan& p : plans) {
         Winding wd;
         wd.name = p.name;
+        wd.role = p.role;
+        wd.number = p.number;
         if (p.turns == 0) { // nothing wound: zeros, no room taken
             out.push_back(std::move(wd));
             continue;
@@ -410,21 +414,21 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         // 6. Primary windings and the voltage across the turns N_p.
         std::vector<Plan> plans;
         double vp = 0, ip = 0;
-        auto primary = [&](const char* name, int i, double current) {
+        auto primary = [&](const char* name, int i, double current, WindingRole role) {
             const int awg = allResistive ? wholeGauge(in.awgPrim[i]) : gaugeFor(current, cfg);
-            plans.push_back({name, wholeTurns(in.nprim[i]), awg, current});
+            plans.push_back({name, wholeTurns(in.nprim[i]), awg, current, role});
         };
         switch (in.tipoPri) {
         case 0:
             vp = in.vp[1];
             ip = std::fabs(pap / vp);
-            primary("Primário", 1, ip);
+            primary("Primário", 1, ip, WindingRole::Primary);
             break;
         case 1: // two halves: in parallel or in series, each carries half
             vp = in.vp[1];
             ip = std::fabs(pap / vp);
-            primary("Primário 1", 1, ip / 2);
-            primary("Primário 2", 1, ip / 2);
+            primary("Primário 1", 1, ip / 2, WindingRole::PrimaryHalf);
+            primary("Primário 2", 1, ip / 2, WindingRole::PrimaryHalf);
             break;
         case 2:
             // Tapped: taken as working on the whole winding at Vp4. Fed at the
@@ -432,8 +436,8 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
             // run warmer than shown here.
             vp = in.vp[4];
             ip = std::fabs(pap / vp);
-            primary("Primário até a derivação", 3, ip);
-            primary("Primário após a derivação", 4, ip);
+            primary("Primário até a derivação", 3, ip, WindingRole::PrimarySection);
+            primary("Primário após a derivação", 4, ip, WindingRole::PrimarySection);
             break;
         default:
             break;
@@ -441,7 +445,8 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         const std::size_t primaries = plans.size();
         for (int k = 1; k <= active; ++k) {
             const int awg = set.load[k - 1] == 0 ? wholeGauge(in.awgs[k]) : gaugeFor(iac[k], cfg);
-            plans.push_back({"Secundário " + std::to_string(k), wholeTurns(in.ns[k]), awg, iac[k]});
+            plans.push_back({"Secundário " + std::to_string(k), wholeTurns(in.ns[k]), awg, iac[k],
+                             WindingRole::Secondary, k});
         }
 
         // 7. Errors on the windings.
@@ -546,9 +551,9 @@ Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, 
         const double ibrf = std::fabs(in.ibrf);
         const double is = in.reactorCoupling ? ibrf / std::sqrt(2.0) : ibrf * std::sqrt(1.5);
         std::vector<Plan> plans = {
-            {"Primário (metade 1)", half, sfp, ip},
-            {"Primário (metade 2)", half, sfp, ip},
-            {"Secundário", wholeTurns(in.ns), sfs, is},
+            {"Primário (metade 1)", half, sfp, ip, WindingRole::PrimaryHalf},
+            {"Primário (metade 2)", half, sfp, ip, WindingRole::PrimaryHalf},
+            {"Secundário", wholeTurns(in.ns), sfs, is, WindingRole::Secondary},
         };
         if (auto e = checkTurns(plans))
             return failed(kind, *e);
@@ -606,7 +611,7 @@ Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSetting
 
         // 5. One winding carrying the DC current.
         const double ir = std::fabs(in.ir);
-        std::vector<Plan> plans = {{"Enrolamento", wholeTurns(in.nesp), gaugeFor(ir, cfg), ir}};
+        std::vector<Plan> plans = {{"Enrolamento", wholeTurns(in.nesp), gaugeFor(ir, cfg), ir, WindingRole::Choke}};
         if (auto e = checkTurns(plans))
             return failed(kind, *e);
 

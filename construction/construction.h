@@ -141,9 +141,21 @@ enum class PartType {
     Choke,            // one winding carrying DC: gapped for its inductance
 };
 
+// What a winding is in its part, beside its name.
+enum class WindingRole {
+    Primary,        // the whole primary
+    PrimaryHalf,    // one of two equal halves: in parallel or in series on the mains, or
+                    // the two sides of a push-pull primary
+    PrimarySection, // a tapped primary's section below or above the tap
+    Secondary,
+    Choke, // a choke's one winding
+};
+
 // One winding, listed from the tube outwards.
 struct Winding {
     std::string name; // "Primário", "Secundário 1", ...
+    WindingRole role = WindingRole::Primary;
+    int number = 0; // the secondary's number on the tab (1-6); 0 for the others
     double turns = 0; // whole turns wound
     int awg = 0;
     double dBareMm = 0, dOverMm = 0;

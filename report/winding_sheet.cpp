@@ -144,6 +144,15 @@ std::string settingText(const Sheet& settings, const char* name)
     return first == std::string::npos ? spec.text : c.text.substr(first, last - first + 1);
 }
 
+// The stable key of a list setting's item (of its default when none is chosen).
+std::string_view settingKey(const Sheet& settings, const char* name)
+{
+    const Control& c = settings[name];
+    const ControlSpec& spec = settings.spec(name);
+    const bool chosen = c.itemIndex >= 0 && c.itemIndex < int(spec.items.size());
+    return itemKey(spec, chosen ? c.itemIndex : itemIndexOf(spec, spec.text));
+}
+
 bool settingApplies(const ConstrucaoSettingText& t, PartType part, CoreFamily family,
                     int activeSecondaries, const Sheet& settings)
 {
@@ -157,8 +166,7 @@ bool settingApplies(const ConstrucaoSettingText& t, PartType part, CoreFamily fa
     if (name == "ECoUIJanela" || name == "ECoUIAltura")
         return family == CoreFamily::UI;
     if (name == "ECoBdcProjeto")
-        return part == PartType::Choke && settingText(settings, "CBCoProjeto")
-                                                         != "Espiras da aba";
+        return part == PartType::Choke && settingKey(settings, "CBCoProjeto") != "tab-turns";
     if (name == "ECoRegMax")
         return part == PartType::MainsTransformer;
     if (name == "ECoTolRede" || name == "ECoJunta" || name == "ECoImagMax"
@@ -262,22 +270,21 @@ void writeLegConnection(Writer& w)
 void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
 {
     std::vector<std::string> lines;
-    auto named = [&](std::string_view name) {
-        return std::find_if(a.windings.begin(), a.windings.end(),
-                            [&](const Winding& x) { return x.name == name; });
-    };
-    if (a.part == PartType::MainsTransformer && named("Primário 1") != a.windings.end()
-        && named("Primário 2") != a.windings.end()) {
+    const auto halves = std::count_if(a.windings.begin(), a.windings.end(), [](const Winding& x) {
+        return x.role == WindingRole::PrimaryHalf;
+    });
+    if (a.part == PartType::MainsTransformer && halves == 2) {
         lines.push_back("Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.");
         lines.push_back("  Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a "
                         "tensão de uma metade;");
         lines.push_back("  em série (fim do 1 com início do 2) para o dobro dela.");
     }
     for (int k = 1; k <= 6 && a.part == PartType::MainsTransformer; ++k) {
-        const std::string load = settingText(settings, ("CBCoRet" + std::to_string(k)).c_str());
-        const auto s = named("Secundário " + std::to_string(k));
-        if (load.rfind("Onda completa c/ derivação central", 0) != 0 || s == a.windings.end()
-            || !(s->turns > 0))
+        const std::string_view load = settingKey(settings, ("CBCoRet" + std::to_string(k)).c_str());
+        const auto s = std::find_if(a.windings.begin(), a.windings.end(), [k](const Winding& x) {
+            return x.role == WindingRole::Secondary && x.number == k;
+        });
+        if (load.rfind("full-wave-ct", 0) != 0 || s == a.windings.end() || !(s->turns > 0))
             continue;
         const long n = std::lround(s->turns), first = (n + 1) / 2;
         std::string l = "Secundário " + std::to_string(k) + ": derivação central ao fim da espira "
