@@ -10,7 +10,8 @@ TrafoAlimInput trafoAlimInput(const Sheet& tab, const TrafoAlimResult& s, bool t
 {
     TrafoAlimInput in;
     in.tabError = tabError;
-    in.uCore = tab["RBNucleoU"].checked;
+    (void)tab;
+    in.uCore = s.Kcore == 5; // the U/I lamination's empirical section constant
     in.a = s.Bn;
     in.b = s.En;
     in.fo = s.Fo;
@@ -50,7 +51,8 @@ TrafoModInput trafoModInput(const Sheet& tab, const TrafoModResult& m, bool tabE
     in.sfp = m.Sfp;
     in.sfs = m.Sfs;
     in.gapMm = m.Ae;
-    in.reactorCoupling = tab["CBSelTM"].itemIndex == 1; // "Reator (RCA)"
+    (void)tab;
+    in.reactorCoupling = m.SelConfigTM == 1; // "Reator (RCA)", as SelConfigTM recorded it
     return in;
 }
 

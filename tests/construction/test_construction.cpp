@@ -421,6 +421,7 @@ TEST(ConstructionModulator, DefaultDesignPrimaryReactance)
     // Reactor-capacitor coupling: audio only in the secondary, no DC flux.
     tab["CBSelTM"].itemIndex = 1;
     tab["CBSelTM"].text = "Reator (RCA)";
+    SelConfigTM(tab, s); // the coupling as the tab records it: the analysis reads the record
     const Analysis rc = analyseTrafoMod(trafoModInput(tab, s, false), TabTurns,
                                         Comma);
     EXPECT_NEAR(rc.windings[2].iRmsA, 0.16 / std::sqrt(2.0), 1e-6);
