@@ -1,5 +1,6 @@
 #include "Ucalcreator.h"
 
+#include "language.h"
 #include "scroll_window.h"
 
 #include <QLabel>
@@ -10,7 +11,7 @@ namespace kelvora {
 TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FCalcReator"));
-    setWindowTitle(QStringLiteral("Cálculo do Reator para Modulação"));
+    setWindowTitle(tx("Cálculo do Reator para Modulação"));
     resize(504, 477);
     // The form at its design size, scrolling in a smaller window.
     QWidget* form = scrolledContent(this);
@@ -40,7 +41,7 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
         y += 40;
     }
 
-    auto* close = new QPushButton(QStringLiteral("Fecha Janela"), form);
+    auto* close = new QPushButton(tx("Fecha Janela"), form);
     close->setObjectName(QStringLiteral("Button1"));
     // The form's place and least size; wider when the caption needs it.
     close->setGeometry(QRect(QPoint(214, 400), close->sizeHint().expandedTo(QSize(75, 25))));

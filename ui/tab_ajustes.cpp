@@ -1,4 +1,5 @@
 #include "form_helpers.h"
+#include "language.h"
 #include "tab_builders.h"
 #include "text_encoding_setting.h"
 
@@ -14,7 +15,7 @@ namespace kelvora {
 namespace {
 
 const QString FormulaHead = QStringLiteral("AWG = 50-10*Log");
-const QString FormulaTail = QStringLiteral("   (2100*Corrente/Sigma)");
+const QString FormulaTail = tx("   (2100*Corrente/Sigma)");
 constexpr int MinPixels = 6; // the smallest subscript still legible on a screen
 
 // Sets the "10" under the end of "Log", in the gap the formula leaves before "(".
@@ -74,8 +75,7 @@ private:
 
 void buildAjustesTab(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral("Densidade de Corrente nos Condutores"),
-                            "GBSigma");
+    auto* group = makeGroup(page, tx("Densidade de Corrente nos Condutores"), "GBSigma");
     group->setGeometry(16, 16, 420, 120);
 
     auto* caption = makeLabel(group, QStringLiteral("Sigma ="));
