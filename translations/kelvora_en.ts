@@ -2,6 +2,229 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>KelvoraCli</name>
+    <message>
+        <source>Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] [--decimal-separator=C]
+                 [--codificacao=windows-1252|utf-8]
+                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]
+     kelvora-cli --help | --version | --controles
+     (todas aceitam --idioma=pt|en)
+</source>
+        <translation>Usage: kelvora-cli DESIGN [CONTROL=TEXT]... [--json] [--construcao] [--report=FILE] [--decimal-separator=C]
+                   [--codificacao=windows-1252|utf-8]
+                   [--projeto=FILE] [--salva-projeto=FILE]
+       kelvora-cli --help | --version | --controles
+       (all take --idioma=pt|en)
+</translation>
+    </message>
+    <message>
+        <source>kelvora-cli - Cálculo de Transformadores sem janela (Kelvora %1 %2)</source>
+        <translation>kelvora-cli - Transformer Design without a window (Kelvora %1 %2)</translation>
+    </message>
+    <message>
+        <source>
+PROJETO: %1
+</source>
+        <translation>
+DESIGN: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Opções:
+  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);
+                         listas tomam o item com esse texto (ou a sua chave,
+                         veja --controles), botões de opção =1
+  --json                 todos os controles da aba em JSON
+  --construcao           construção e perdas do projeto (transformador de
+                         alimentação, modulador valvulado, reator de filtro);
+                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30
+  --sugere-nucleo        os núcleos do catálogo que passam em todas as
+                         verificações, os mais leves primeiro
+  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)
+  --folha=ARQUIVO        grava a folha de enrolamento (texto; - para a saída
+                         padrão); --folha-pdf=ARQUIVO
+                         a mesma folha em PDF, com os desenhos
+  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)
+  --codificacao=C        codificação do relatório e da folha em texto:
+                         windows-1252 (CR LF, o padrão) ou utf-8 (LF)
+  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);
+                         as atribuições CONTROLE=TEXTO valem por cima dele
+  --salva-projeto=ARQUIVO
+                         grava as entradas desta execução num arquivo de projeto
+  --controles            lista os controles de entrada de cada projeto
+  --idioma=I             idioma das mensagens e desta ajuda: pt (o padrão) ou en;
+                         os resultados, o JSON e os relatórios não mudam
+  --help                 mostra esta ajuda
+  --version              mostra a versão
+
+Saída: uma linha por resultado, NOME&lt;TAB&gt;texto. Código de saída 0 quando o cálculo
+terminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a saída
+padrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é número
+(ou fora da faixa) é lido com um valor substituto, como a janela faz, e um aviso
+nomeia o campo e o valor que o cálculo usou.
+</source>
+        <translation>
+Options:
+  CONTROL=TEXT           types TEXT into the tab&apos;s input control (or CBSigma);
+                         lists take the item with that text (or its key,
+                         see --controles), option buttons =1
+  --json                 every control of the tab as JSON
+  --construcao           construction and losses of the design (mains
+                         transformer, valve modulator, filter choke);
+                         settings as controls: CBCoAco=M400-50A ECoTamb=30
+  --sugere-nucleo        the catalogue&apos;s cores that pass every check,
+                         the lightest first
+  --report=FILE          writes the design&apos;s report (- for standard output)
+  --folha=FILE           writes the winding sheet (text; - for standard
+                         output); --folha-pdf=FILE
+                         the same sheet as a PDF, with the drawings
+  --decimal-separator=C  decimal separator , or . (default: the locale&apos;s)
+  --codificacao=C        encoding of the report and of the text sheet:
+                         windows-1252 (CR LF, the default) or utf-8 (LF)
+  --projeto=FILE         takes the inputs from a design file (.kelvora);
+                         the CONTROL=TEXT assignments apply over it
+  --salva-projeto=FILE
+                         writes this run&apos;s inputs to a design file
+  --controles            lists the input controls of each design
+  --idioma=L             language of the messages and of this help: pt (the
+                         default) or en; results, JSON and reports do not change
+  --help                 shows this help
+  --version              shows the version
+
+Output: one line per result, NAME&lt;TAB&gt;text. Exit status 0 when the calculation
+finished, 1 when a calculation error stopped it or a file (or standard output)
+could not be written, 2 for a usage error. A field that is not a number
+(or is out of range) is read with a substitute value, as the window does, and a
+warning names the field and the value the calculation used.
+</translation>
+    </message>
+    <message>
+        <source>controle de entrada desconhecido neste projeto: %1</source>
+        <translation>no such input control in this design: %1</translation>
+    </message>
+    <message>
+        <source>texto longo demais para %1 (no máximo %2 caracteres)</source>
+        <translation>text too long for %1 (at most %2 characters)</translation>
+    </message>
+    <message>
+        <source>o texto de %1 contém caracteres de controle (tabulação, quebra de linha)</source>
+        <translation>the text of %1 holds control characters (tab, line break)</translation>
+    </message>
+    <message>
+        <source>valor que a lista %1 não tem: %2</source>
+        <translation>a value the list %1 does not have: %2</translation>
+    </message>
+    <message>
+        <source>um botão de opção é selecionado com =1: %1</source>
+        <translation>an option button is chosen with =1: %1</translation>
+    </message>
+    <message>
+        <source>não foi possível escrever na saída padrão (%1)</source>
+        <translation>could not write to standard output (%1)</translation>
+    </message>
+    <message>
+        <source>o idioma deve ser pt ou en</source>
+        <translation>the language must be pt or en</translation>
+    </message>
+    <message>
+        <source>falta o nome do projeto</source>
+        <translation>the design&apos;s name is missing</translation>
+    </message>
+    <message>
+        <source>projeto desconhecido: %1 (projetos: %2)</source>
+        <translation>unknown design: %1 (designs: %2)</translation>
+    </message>
+    <message>
+        <source>o projeto %1 não tem %2</source>
+        <translation>the design %1 has no %2</translation>
+    </message>
+    <message>
+        <source>construção</source>
+        <translation>construction</translation>
+    </message>
+    <message>
+        <source>--report precisa de um nome de arquivo (ou -)</source>
+        <translation>--report needs a file name (or -)</translation>
+    </message>
+    <message>
+        <source>o projeto %1 não tem relatório</source>
+        <translation>the design %1 has no report</translation>
+    </message>
+    <message>
+        <source>%1 precisa de um nome de arquivo</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>folha de enrolamento</source>
+        <translation>winding sheet</translation>
+    </message>
+    <message>
+        <source>o separador decimal deve ser , ou .</source>
+        <translation>the decimal separator must be , or .</translation>
+    </message>
+    <message>
+        <source>a codificação deve ser windows-1252 ou utf-8</source>
+        <translation>the encoding must be windows-1252 or utf-8</translation>
+    </message>
+    <message>
+        <source>opção desconhecida: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>argumento inválido: %1 (esperado CONTROLE=TEXTO)</source>
+        <translation>invalid argument: %1 (expected CONTROL=TEXT)</translation>
+    </message>
+    <message>
+        <source>só uma saída vai para a saída padrão: --json, --report=- ou --folha=-</source>
+        <translation>only one output goes to standard output: --json, --report=- or --folha=-</translation>
+    </message>
+    <message>
+        <source>--folha-pdf precisa de um nome de arquivo (o PDF não vai para a saída padrão)</source>
+        <translation>--folha-pdf needs a file name (the PDF does not go to standard output)</translation>
+    </message>
+    <message>
+        <source>kelvora-cli: aviso: %1 = &quot;%2&quot;: </source>
+        <translation>kelvora-cli: warning: %1 = &quot;%2&quot;: </translation>
+    </message>
+    <message>
+        <source>; o cálculo usou %1</source>
+        <translation>; the calculation used %1</translation>
+    </message>
+    <message>
+        <source>disco cheio</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>cota de disco esgotada</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>arquivo grande demais</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>sistema de arquivos somente leitura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>o programa que lia a saída já terminou</source>
+        <translation>the program reading the output has ended</translation>
+    </message>
+    <message>
+        <source>a saída padrão está fechada</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>erro de entrada e saída no dispositivo</source>
+        <translation>input/output error on the device</translation>
+    </message>
+    <message>
+        <source>erro de escrita</source>
+        <translation>write error</translation>
+    </message>
+</context>
+<context>
     <name>kelvora</name>
     <message>
         <source>Salva resultados em arquivo texto </source>
@@ -130,10 +353,6 @@ Version 4.0 (beta)
     <message>
         <source>Utilize as abas acima para selecionar o cálculo desejado</source>
         <translation>Use the tabs above to choose the calculation</translation>
-    </message>
-    <message>
-        <source>   (2100*Corrente/Sigma)</source>
-        <translation>   (2100*Current/Sigma)</translation>
     </message>
     <message>
         <source>Densidade de Corrente nos Condutores</source>
@@ -845,7 +1064,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Seleção da configuração do modulador:</source>
-        <translation>Choice of the modulator&apos;s configuration:</translation>
+        <translation>Modulator configuration:</translation>
     </message>
     <message>
         <source>Impedância de Placa = Zpp/2</source>
@@ -1400,6 +1619,50 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>Sa&amp;ir</source>
         <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>AWG = 50-10*Log   (2100*Corrente/Sigma)</source>
+        <translation>AWG = 50-10*Log   (2100*Current/Sigma)</translation>
+    </message>
+    <message>
+        <source>Transformador</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Modulador</source>
+        <translation>Modulator</translation>
+    </message>
+    <message>
+        <source>+B Mod</source>
+        <translation>+B Mod</translation>
+    </message>
+    <message>
+        <source>Choque</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <source>de RF</source>
+        <translation>choke</translation>
+    </message>
+    <message>
+        <source>Placa da etapa de RF</source>
+        <translation>RF stage plate</translation>
+    </message>
+    <message>
+        <source>+B da RF</source>
+        <translation>RF +B</translation>
+    </message>
+    <message>
+        <source>Produto da Indutância pelo quadrado da corrente (LI^2):</source>
+        <translation>Inductance times current squared (LI^2):</translation>
+    </message>
+    <message>
+        <source>Produto do número de espiras pela corrente (NI):</source>
+        <translation>Turns times current (NI):</translation>
+    </message>
+    <message>
+        <source>Número de espiras no enrolamento (Nesp):</source>
+        <translation>Number of turns in the winding (Nesp):</translation>
     </message>
 </context>
 <context>

@@ -126,15 +126,31 @@ void followAction(QAction* a)
     follow(a, "text", a->text(), [a](const QString& t) { a->setText(t); });
 }
 
+// A widget placed by position that took the size of its first text (no
+// layout, never resized) takes the size of the new one, as it would have
+// had it been built with it.
+void fitPlaced(QWidget* w)
+{
+    const QWidget* parent = w->parentWidget();
+    if (parent && !parent->layout() && !w->testAttribute(Qt::WA_Resized) && !w->isWindow())
+        w->adjustSize();
+}
+
 // The static texts of one widget (not of its children).
 void followWidget(QWidget* w)
 {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         // A label the calculations write is written again by them.
         if (!l->property(kSheetText).toBool() && !l->property(kOpaqueResult).toBool())
-            follow(l, "text", l->text(), [l](const QString& t) { l->setText(t); });
+            follow(l, "text", l->text(), [l](const QString& t) {
+                l->setText(t);
+                fitPlaced(l);
+            });
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        follow(b, "text", b->text(), [b](const QString& t) { b->setText(t); });
+        follow(b, "text", b->text(), [b](const QString& t) {
+            b->setText(t);
+            fitPlaced(b);
+        });
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
         follow(g, "title", g->title(), [g](const QString& t) { g->setTitle(t); });
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -175,6 +191,7 @@ LanguageChoice& LanguageChoice::instance()
 void LanguageChoice::start(Language language)
 {
     installLanguage(language);
+    translated_ = translated_ || language != Language::Portuguese;
     if (!following_) {
         QCoreApplication::instance()->installEventFilter(this);
         following_ = true;
@@ -193,9 +210,11 @@ void LanguageChoice::choose(Language language)
 
 bool LanguageChoice::eventFilter(QObject* watched, QEvent* event)
 {
-    // A widget about to be shown for the first time, in a window built in
-    // Portuguese: its texts in the chosen language.
-    if (event->type() == QEvent::Polish && watched->isWidgetType())
+    // A widget shown, in a window built in Portuguese: its texts in the
+    // chosen language (the tabs and menu items added after it was first
+    // polished too). Nothing to do while the program has only spoken Portuguese.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Polish)
+        && watched->isWidgetType() && translated_)
         followWidget(static_cast<QWidget*>(watched));
     return false;
 }

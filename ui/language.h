@@ -38,6 +38,8 @@ void retranslateTexts(QWidget* root);
 class LanguageChoice : public QObject {
     Q_OBJECT
 public:
+    using QObject::QObject;
+    // The one choice of the running program (owned by the application).
     static LanguageChoice& instance();
     // At start-up: installs `language` and translates every widget as it is
     // first shown, in whatever window.
@@ -55,6 +57,7 @@ protected:
 
 private:
     bool following_ = false;
+    bool translated_ = false; // English has been installed at least once
 };
 
 // The menu "Idioma / Language" (Português, English) of a window's menu bar,

@@ -15,7 +15,7 @@ namespace kelvora {
 namespace {
 
 const QString FormulaHead = QStringLiteral("AWG = 50-10*Log");
-const QString FormulaTail = tx("   (2100*Corrente/Sigma)");
+const QString FormulaTail = QStringLiteral("   (2100*Corrente/Sigma)");
 constexpr int MinPixels = 6; // the smallest subscript still legible on a screen
 
 // Sets the "10" under the end of "Log", in the gap the formula leaves before "(".
@@ -85,7 +85,10 @@ void buildAjustesTab(QWidget* page)
     makeLabel(group, QStringLiteral("A/mm^2"))->move(136, 32);
 
     // The sizing formula, with "10" set as the subscript of "Log".
-    auto* st1 = makeLabel(group, FormulaHead + FormulaTail, "StaticText1");
+    auto* st1 = makeLabel(group,
+                          // FormulaHead + FormulaTail: the "10" is placed by their widths,
+                          // which the English "Current" keeps within the bracket.
+                          tx("AWG = 50-10*Log   (2100*Corrente/Sigma)"), "StaticText1");
     st1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     st1->move(16, 76);
     auto* st2 = makeLabel(group, QStringLiteral("10"), "StaticText2");

@@ -230,18 +230,20 @@ void buildDiagram(QWidget* page)
     const int besideCoil = PrimaryX - aside; // right end of the primary's labels
 
     // Fixed captions, the same in both couplings.
-    caption(panel, "Transformador", {CoreX + 2, 10}, C, Edge::Top);
-    caption(panel, "Modulador", {20, CentreTap}, L, Edge::Middle);
-    caption(panel, "+B Mod", {104, CentreTap - TerminalReach - clear}, L, Edge::Bottom);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Transformador"), {CoreX + 2, 10}, C, Edge::Top);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Modulador"), {20, CentreTap}, L, Edge::Middle);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "+B Mod"), {104, CentreTap - TerminalReach - clear},
+            L, Edge::Bottom);
     // Over the choke's turns, the lower line clear of them.
     const QPoint choke{(ChokeLeft + ChokeRight) / 2, SecondaryTop - Bulge - 1 - clear};
-    caption(panel, "Choque", choke - QPoint(0, pitch), C, Edge::Bottom);
-    caption(panel, "de RF", choke, C, Edge::Bottom);
-    // Ending under their terminals, inside the circuit's width.
-    caption(panel, "Placa da etapa de RF", {TerminalX, SecondaryTop + TerminalReach + clear}, R,
-            Edge::Top);
-    caption(panel, "+B da RF", {TerminalX, SecondaryBottom - TerminalReach - clear}, R,
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Choque"), choke - QPoint(0, pitch), C,
             Edge::Bottom);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "de RF"), choke, C, Edge::Bottom);
+    // Ending under their terminals, inside the circuit's width.
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Placa da etapa de RF"),
+            {TerminalX, SecondaryTop + TerminalReach + clear}, R, Edge::Top);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "+B da RF"),
+            {TerminalX, SecondaryBottom - TerminalReach - clear}, R, Edge::Bottom);
 
     // Each valve sees half the plate-to-plate load: over and under the plate
     // leads, from the envelope to where the lead turns into the winding.

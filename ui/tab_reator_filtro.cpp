@@ -44,9 +44,10 @@ void buildEnergy(QWidget* page)
     g->setGeometry(LeftX, 172, LeftW, 150);
     auto* grid = gridOf(g);
     const std::pair<const char*, const char*> rows[] = {
-        {"LRFLI2", "Produto da Indutância pelo quadrado da corrente (LI^2):"},
-        {"LRFNI", "Produto do número de espiras pela corrente (NI):"},
-        {"LRFNesp", "Número de espiras no enrolamento (Nesp):"},
+        {"LRFLI2",
+         QT_TRANSLATE_NOOP("kelvora", "Produto da Indutância pelo quadrado da corrente (LI^2):")},
+        {"LRFNI", QT_TRANSLATE_NOOP("kelvora", "Produto do número de espiras pela corrente (NI):")},
+        {"LRFNesp", QT_TRANSLATE_NOOP("kelvora", "Número de espiras no enrolamento (Nesp):")},
     };
     int row = 0;
     for (const auto& [name, caption] : rows) {
