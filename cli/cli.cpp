@@ -24,8 +24,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <map>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -512,14 +512,14 @@ fonte::Run supplyOf(const Sheet& tab, DesignInputs& inputs, const Run& run,
 {
     const int secondary = fonte::chosenSecondary(inputs[fonte::SelectorSheet]);
     Sheet& fonteSheet = inputs[fonte::secondarySheet(secondary)];
-    const construction::TrafoAlimInput in = construction::trafoAlimInput(tab, run.state.trafoAlim,
-                                                                         !run.error.empty());
-    construction::ConstructionSettings set = construction::readSettings(inputs["FConstrucao"],
-                                                                        run.cfg);
+    const construction::TrafoAlimInput in
+        = construction::trafoAlimInput(tab, run.state.trafoAlim, !run.error.empty());
+    construction::ConstructionSettings set
+        = construction::readSettings(inputs["FConstrucao"], run.cfg);
     set.simulatedCurrent = false; // the source: the analysis with the fixed factor
     const construction::Analysis a = construction::analyseTrafoAlim(in, set, run.cfg);
-    fonte::Run supply = fonte::runSecondary(fonteSheet, a, in, set, secondary, run.cfg, true,
-                                            reactor);
+    fonte::Run supply
+        = fonte::runSecondary(fonteSheet, a, in, set, secondary, run.cfg, true, reactor);
     if (!supply.error)
         fonte::markSimulated(fonteSheet);
     return supply;
@@ -534,15 +534,15 @@ std::optional<construction::Analysis> analysisOf(const Design& design, DesignInp
 {
     Sheet& tab = inputs[design.tab];
     const bool failed = !run.error.empty();
-    const construction::ConstructionSettings set = construction::readSettings(inputs["FConstrucao"],
-                                                                              run.cfg);
-    std::optional<construction::Analysis> a = construction::analyseTab(design.name, tab, run.state,
-                                                                       failed, set, run.cfg);
+    const construction::ConstructionSettings set
+        = construction::readSettings(inputs["FConstrucao"], run.cfg);
+    std::optional<construction::Analysis> a
+        = construction::analyseTab(design.name, tab, run.state, failed, set, run.cfg);
     if (a && !a->error && design.name == "trafo-alimentacao")
-        a = fonte::analyseWithSupply(
-            construction::trafoAlimInput(tab, run.state.trafoAlim, failed),
-            construction::readSettings(inputs["FConstrucao"], run.cfg),
-            [&](int k) { return &inputs[fonte::secondarySheet(k)]; }, run.cfg, reactor);
+        a = fonte::analyseWithSupply(construction::trafoAlimInput(tab, run.state.trafoAlim, failed),
+                                     construction::readSettings(inputs["FConstrucao"], run.cfg),
+                                     [&](int k) { return &inputs[fonte::secondarySheet(k)]; },
+                                     run.cfg, reactor);
     return a;
 }
 
@@ -568,9 +568,8 @@ Run calculate(const Request& r, DesignInputs& inputs, std::ostream& err)
         construction::readSettings(construcao, run.cfg);
         warnReads(construcao, typedConstrucao, err);
     }
-    const std::optional<fonte::Reactor> reactor = r.isFonte || r.wantConstrucao
-                                                      ? filterReactor(inputs, run.cfg)
-                                                      : std::nullopt;
+    const std::optional<fonte::Reactor> reactor
+        = r.isFonte || r.wantConstrucao ? filterReactor(inputs, run.cfg) : std::nullopt;
     if (r.isFonte)
         run.supplyRun = supplyOf(tab, inputs, run, reactor);
     if (r.wantConstrucao)

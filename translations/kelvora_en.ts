@@ -924,7 +924,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Lâminas formato  U/I ou U/U</source>
-        <translation>U/I or U/U  laminations</translation>
+        <translation>U/I or U/U laminations</translation>
     </message>
     <message>
         <source>Seção</source>
@@ -1664,6 +1664,86 @@ and h = 3 Bn). Dimensions in mm.</translation>
         <source>Número de espiras no enrolamento (Nesp):</source>
         <translation>Number of turns in the winding (Nesp):</translation>
     </message>
+    <message>
+        <source>Transf.</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>transf.</translation>
+    </message>
+    <message>
+        <source>Transf. de</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>modulação</source>
+        <translation>transf.</translation>
+    </message>
+    <message>
+        <source>Perda no ferro:</source>
+        <translation>Iron loss:</translation>
+    </message>
+    <message>
+        <source>Perda no cobre (quente):</source>
+        <translation>Copper loss (hot):</translation>
+    </message>
+    <message>
+        <source>Dissipação por área (ψ):</source>
+        <translation>Dissipation per area (ψ):</translation>
+    </message>
+    <message>
+        <source>Elevação de temperatura (ΔT):</source>
+        <translation>Temperature rise (ΔT):</translation>
+    </message>
+    <message>
+        <source>Temperatura do cobre:</source>
+        <translation>Copper temperature:</translation>
+    </message>
+    <message>
+        <source>Indução real:</source>
+        <translation>Actual flux density:</translation>
+    </message>
+    <message>
+        <source>Rendimento:</source>
+        <translation>Efficiency:</translation>
+    </message>
+    <message>
+        <source>Entreferro magnético (2 juntas):</source>
+        <translation>Magnetic air gap (2 joints):</translation>
+    </message>
+    <message>
+        <source>Indutância:</source>
+        <translation>Inductance:</translation>
+    </message>
+    <message>
+        <source>Indutância do primário:</source>
+        <translation>Primary inductance:</translation>
+    </message>
+    <message>
+        <source>Reatância do primário em Fmin:</source>
+        <translation>Primary reactance at Fmin:</translation>
+    </message>
+    <message>
+        <source>Indução CA em Fmin:</source>
+        <translation>AC flux density at Fmin:</translation>
+    </message>
+    <message>
+        <source>Indução CC:</source>
+        <translation>DC flux density:</translation>
+    </message>
+    <message>
+        <source>Peso do ferro:</source>
+        <translation>Iron weight:</translation>
+    </message>
+    <message>
+        <source>Peso do cobre:</source>
+        <translation>Copper weight:</translation>
+    </message>
+    <message>
+        <source>Peso total (com carretel e isolação):</source>
+        <translation>Total weight (with bobbin and insulation):</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::DesignFiles</name>
@@ -1804,6 +1884,65 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>Fecha Janela</source>
         <translation>Close Window</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFConstrucao</name>
+    <message>
+        <source>Construção e perdas</source>
+        <translation>Construction and losses</translation>
+    </message>
+    <message>
+        <source>Construção e perdas — %1</source>
+        <translation>Construction and losses — %1</translation>
+    </message>
+    <message>
+        <source> Ajustes da construção </source>
+        <translation> Construction settings </translation>
+    </message>
+    <message>
+        <source> Cargas dos secundários </source>
+        <translation> Secondary loads </translation>
+    </message>
+    <message>
+        <source>Corte da janela em escala</source>
+        <translation>Cross-section of the window to scale</translation>
+    </message>
+    <message>
+        <source>Catálogo:</source>
+        <translation>Catalogue:</translation>
+    </message>
+    <message>
+        <source> Perdas, temperatura e pesos </source>
+        <translation> Losses, temperature and weights </translation>
+    </message>
+    <message>
+        <source>Enrolamentos</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>Grava folha de enrolamento</source>
+        <translation>Save winding sheet</translation>
+    </message>
+    <message>
+        <source>Exporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Imprime</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Exporta folha de enrolamento em PDF</source>
+        <translation>Export the winding sheet as PDF</translation>
+    </message>
+    <message>
+        <source>Imprime folha de enrolamento</source>
+        <translation>Print the winding sheet</translation>
     </message>
 </context>
 <context>

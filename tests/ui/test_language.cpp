@@ -1,5 +1,6 @@
 // The windows in English through the catalogue, chosen at run time and kept
 // in the settings; the reports stay Portuguese.
+#include "Ufonte.h"
 #include "form_helpers.h"
 #include "language.h"
 #include "ui_fixture.h"
@@ -141,15 +142,16 @@ QStringList shownTexts(QWidget* root)
 
 // The texts of `texts` that the Portuguese catalogue holds, or that are
 // written with Portuguese letters (a text left out of the catalogue). The
-// construction summaries beside the buttons are the construction's verdicts,
-// which it writes itself in Portuguese for now.
+// construction summaries beside the buttons and the supply's results are
+// written by the construction and the simulation, in Portuguese for now.
 QStringList leftInPortuguese(const QStringList& texts, const PortugueseCatalogue& c)
 {
     static const QRegularExpression portugueseLetters(QStringLiteral("[ãõçáéíóúâêôà]"));
     QStringList left;
     for (const QString& entry : texts) {
         const QString text = entry.section(QStringLiteral(" | "), 1);
-        if (entry.startsWith(QLatin1String("LCoResumo")))
+        if (entry.startsWith(QLatin1String("LCoResumo"))
+            || entry.startsWith(QLatin1String("LFoResultados")))
             continue;
         bool found = c.texts.count(text) > 0 || text.contains(portugueseLetters);
         for (const QRegularExpression& re : c.numbered)
@@ -270,8 +272,8 @@ void TestLanguage::menuChoosesTheLanguage()
     QVERIFY(!english->isChecked());
 }
 
-// Covered: every tab of the main window, and the core and pi network windows,
-// made after English was chosen.
+// Covered: every tab of the main window, and the core, pi network and supply
+// windows, made after English was chosen.
 void TestLanguage::englishWindowsShowNoPortugueseText()
 {
     const PortugueseCatalogue catalogue = portugueseCatalogue();
@@ -292,6 +294,11 @@ void TestLanguage::englishWindowsShowNoPortugueseText()
         left << leftInPortuguese(shownTexts(w), catalogue);
         w->hide();
     }
+    app.main->showFonte();
+    QWidget* fonte = app.main->fonteWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(fonte));
+    left << leftInPortuguese(shownTexts(fonte), catalogue);
+    fonte->hide();
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     // A Portuguese caption is found by the walk: the check can fail.
     QVERIFY(!leftInPortuguese({QStringLiteral("x | Secundário 3")}, catalogue).isEmpty());
