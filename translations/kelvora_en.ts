@@ -1744,6 +1744,26 @@ and h = 3 Bn). Dimensions in mm.</translation>
         <source>Peso total (com carretel e isolação):</source>
         <translation>Total weight (with bobbin and insulation):</translation>
     </message>
+    <message>
+        <source>Banda</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Freqüência</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Indutância mínima necessária:</source>
+        <translation>Least inductance needed:</translation>
+    </message>
+    <message>
+        <source>Corrente mínima necessária:</source>
+        <translation>Least current needed:</translation>
+    </message>
+    <message>
+        <source>Capacitância mínima necessária:</source>
+        <translation>Least capacitance needed:</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::DesignFiles</name>
@@ -1774,6 +1794,29 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>Sem título</source>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não existe mais e foi retirado da lista de recentes.</source>
+        <translation>The file &quot;%1&quot; no longer exists and was taken off the recent list.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::PainelSugestoes</name>
+    <message>
+        <source>Sugerir núcleo</source>
+        <translation>Suggest a core</translation>
+    </message>
+    <message>
+        <source>Os núcleos do catálogo que passam em todas as verificações, os mais leves primeiro</source>
+        <translation>The catalogue&apos;s cores that pass every check, the lightest first</translation>
+    </message>
+    <message>
+        <source>Usar este núcleo</source>
+        <translation>Use this core</translation>
+    </message>
+    <message>
+        <source>%1 de %2 núcleos passam em todas as verificações.</source>
+        <translation>%1 of %2 cores pass every check.</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +1987,10 @@ and h = 3 Bn). Dimensions in mm.</translation>
         <source>Imprime folha de enrolamento</source>
         <translation>Print the winding sheet</translation>
     </message>
+    <message>
+        <source>Não foi possível imprimir a folha de enrolamento: a impressora não aceitou o trabalho.</source>
+        <translation>Could not print the winding sheet: the printer did not take the job.</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TFFonte</name>
@@ -2044,6 +2091,13 @@ Write the report all the same?</translation>
     <message>
         <source>Fecha Visualização</source>
         <translation>Close View</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::UICoreDrawing</name>
+    <message>
+        <source>Núcleo U/I com as medidas</source>
+        <translation>U/I core with its dimensions</translation>
     </message>
 </context>
 </TS>

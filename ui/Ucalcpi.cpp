@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableView>
@@ -68,7 +69,7 @@ public:
         if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0
             || section >= int(Headers.size()))
             return {};
-        return QString::fromUtf8(Headers[std::size_t(section)]);
+        return QCoreApplication::translate("kelvora", Headers[std::size_t(section)]);
     }
     // A new calculation: every cell may have changed.
     void refresh(PiBandTable table, const Settings& cfg)
@@ -79,7 +80,9 @@ public:
     }
 
 private:
-    static constexpr std::array<const char*, 5> Headers{"Banda", "Freqüência", "C1", "L", "C2"};
+    static constexpr std::array<const char*, 5> Headers{QT_TRANSLATE_NOOP("kelvora", "Banda"),
+                                                        QT_TRANSLATE_NOOP("kelvora", "Freqüência"),
+                                                        "C1", "L", "C2"};
     PiBandTable table_;
     Settings cfg_;
 };

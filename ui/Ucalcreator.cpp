@@ -24,9 +24,9 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
         const char* value;
     };
     const Row rows[] = {
-        {"Indutância mínima necessária:", "Label1", "LReatInd"},
-        {"Corrente mínima necessária:", "Label2", "LReatCorr"},
-        {"Capacitância mínima necessária:", "Label4", "LReatCap"},
+        {QT_TRANSLATE_NOOP("kelvora", "Indutância mínima necessária:"), "Label1", "LReatInd"},
+        {QT_TRANSLATE_NOOP("kelvora", "Corrente mínima necessária:"), "Label2", "LReatCorr"},
+        {QT_TRANSLATE_NOOP("kelvora", "Capacitância mínima necessária:"), "Label4", "LReatCap"},
     };
     int y = 48;
     for (const Row& r : rows) {

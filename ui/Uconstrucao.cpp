@@ -676,8 +676,8 @@ void TFConstrucao::BCoImprimeClick()
     if (!printRunner_(&dialog))
         return;
     if (paintWindingSheet(printer, pages()) == 0)
-        reportError(QStringLiteral("Não foi possível imprimir a folha de enrolamento: a "
-                                   "impressora não aceitou o trabalho."));
+        reportError(tr("Não foi possível imprimir a folha de enrolamento: a "
+                       "impressora não aceitou o trabalho."));
 }
 
 void TFConstrucao::reportError(const QString& message) { errorReporter_(message); }

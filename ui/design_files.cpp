@@ -129,8 +129,8 @@ void DesignFiles::openRecent(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
-        message_(QStringLiteral("O arquivo \"%1\" não existe mais e foi retirado da lista de "
-                                "recentes.")
+        message_(tr("O arquivo \"%1\" não existe mais e foi retirado da lista de "
+                    "recentes.")
                      .arg(QDir::toNativeSeparators(path)));
         return;
     }

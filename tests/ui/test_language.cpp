@@ -272,8 +272,8 @@ void TestLanguage::menuChoosesTheLanguage()
     QVERIFY(!english->isChecked());
 }
 
-// Covered: every tab of the main window, and the core, pi network and supply
-// windows, made after English was chosen.
+// Covered: every tab of the main window, and the core, pi network, modulation
+// choke and supply windows, made after English was chosen.
 void TestLanguage::englishWindowsShowNoPortugueseText()
 {
     const PortugueseCatalogue catalogue = portugueseCatalogue();
@@ -288,7 +288,8 @@ void TestLanguage::englishWindowsShowNoPortugueseText()
         left << leftInPortuguese(shownTexts(app.main.get()), catalogue);
     }
     for (QWidget* w :
-         {static_cast<QWidget*>(app.nucleo.get()), static_cast<QWidget*>(app.calcPi.get())}) {
+         {static_cast<QWidget*>(app.nucleo.get()), static_cast<QWidget*>(app.calcPi.get()),
+          static_cast<QWidget*>(app.calcReator.get())}) {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         left << leftInPortuguese(shownTexts(w), catalogue);
