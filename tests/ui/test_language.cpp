@@ -1,6 +1,7 @@
 // The windows in English through the catalogue, chosen at run time and kept
 // in the settings; the reports stay Portuguese.
 #include "Ufonte.h"
+#include "design_files.h"
 #include "form_helpers.h"
 #include "language.h"
 #include "ui_fixture.h"
@@ -37,6 +38,7 @@ private slots:
     void reportsStayPortugueseInEnglish();
     void menuChoosesTheLanguage();
     void englishWindowsShowNoPortugueseText();
+    void designFilesAreTheSameInEitherLanguage();
 
 private:
     QTemporaryDir settings_;
@@ -304,6 +306,32 @@ void TestLanguage::englishWindowsShowNoPortugueseText()
     // A Portuguese caption is found by the walk: the check can fail.
     QVERIFY(!leftInPortuguese({QStringLiteral("x | Secundário 3")}, catalogue).isEmpty());
     QVERIFY(!leftInPortuguese({QStringLiteral("x | Choque")}, catalogue).isEmpty());
+}
+
+// A design saved in English is the file saved in Portuguese, and opens there
+// with what was typed.
+void TestLanguage::designFilesAreTheSameInEitherLanguage()
+{
+    App app;
+    app.showTab("TTrafoAlim");
+    app.type("EIs1", QStringLiteral("150"));
+    QTemporaryDir dir;
+    const QString portuguese = dir.filePath(QStringLiteral("pt.kelvora"));
+    const QString english = dir.filePath(QStringLiteral("en.kelvora"));
+    app.main->setFileChooser([&](QFileDialog*) { return portuguese; });
+    QVERIFY(app.main->designFiles().saveAs());
+    LanguageChoice::instance().choose(Language::English);
+    app.main->setFileChooser([&](QFileDialog*) { return english; });
+    QVERIFY(app.main->designFiles().saveAs());
+    QFile pt(portuguese), en(english);
+    QVERIFY(pt.open(QIODevice::ReadOnly) && en.open(QIODevice::ReadOnly));
+    QCOMPARE(en.readAll(), pt.readAll());
+
+    LanguageChoice::instance().choose(Language::Portuguese);
+    app.main->designFiles().newDesign();
+    QCOMPARE(app.text("EIs1"), QStringLiteral("100"));
+    QVERIFY(app.main->designFiles().openFile(english));
+    QCOMPARE(app.text("EIs1"), QStringLiteral("150"));
 }
 
 QTEST_MAIN(TestLanguage)
