@@ -520,7 +520,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Indução de corrente contínua máxima permitida no núcleo, em gauss.</source>
-        <translation>Highest DC flux density allowed in the core, in gauss.</translation>
+        <translation>Maximum DC flux density allowed in the core, in gauss.</translation>
     </message>
     <message>
         <source>Altura do empilhamento das lâminas (En), em mm.</source>
@@ -532,11 +532,11 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Pede mais de 25 % de sobra sobre a potência mínima de modulação.</source>
-        <translation>Asks for more than 25 % margin over the least modulating power.</translation>
+        <translation>Asks for more than 25 % margin over the minimum modulating power.</translation>
     </message>
     <message>
         <source>Pede mais de 50 % de sobra sobre a potência mínima de modulação.</source>
-        <translation>Asks for more than 50 % margin over the least modulating power.</translation>
+        <translation>Asks for more than 50 % margin over the minimum modulating power.</translation>
     </message>
     <message>
         <source>Acoplamento à etapa de RF: convencional (a corrente contínua da RF passa pelo secundário) ou reator e capacitor, RCA (a corrente contínua passa pelo reator, o áudio pelo capacitor).</source>
@@ -584,11 +584,11 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Potência mínima de áudio para modular 100 %: metade da entrada CC da RF.</source>
-        <translation>Least audio power for 100 % modulation: half the RF stage&apos;s DC input.</translation>
+        <translation>Minimum audio power for 100 % modulation: half the RF stage&apos;s DC input.</translation>
     </message>
     <message>
         <source>Sobra de potência do modulador sobre a mínima, em W e em % de PaMod.</source>
-        <translation>Modulator power margin over the least, in W and in % of PaMod.</translation>
+        <translation>Modulator power margin over the minimum, in W and in % of PaMod.</translation>
     </message>
     <message>
         <source>Se o modulador tem a potência pedida pelo tipo de análise.</source>
@@ -636,7 +636,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Indutância mínima do reator de modulação (acoplamento RCA), em H.</source>
-        <translation>Least inductance of the modulation choke (RCA coupling), in H.</translation>
+        <translation>Minimum inductance of the modulation choke (RCA coupling), in H.</translation>
     </message>
     <message>
         <source>Corrente contínua que o reator de modulação leva, em mA.</source>
@@ -644,7 +644,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Capacitância mínima do capacitor de acoplamento, em µF.</source>
-        <translation>Least capacitance of the coupling capacitor, in µF.</translation>
+        <translation>Minimum capacitance of the coupling capacitor, in µF.</translation>
     </message>
     <message>
         <source>Entre com o nome do transformador ou tipo de aplicação</source>
@@ -676,11 +676,11 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Ganho de corrente mínimo (beta) de Q1 e Q2, da folha de dados.</source>
-        <translation>Least current gain (beta) of Q1 and Q2, from the data sheet.</translation>
+        <translation>Minimum current gain (beta) of Q1 and Q2, from the data sheet.</translation>
     </message>
     <message>
         <source>Ganho de corrente máximo (beta) de Q1 e Q2, da folha de dados.</source>
-        <translation>Highest current gain (beta) of Q1 and Q2, from the data sheet.</translation>
+        <translation>Maximum current gain (beta) of Q1 and Q2, from the data sheet.</translation>
     </message>
     <message>
         <source>Ganho de corrente (beta) de Q3.</source>
@@ -760,27 +760,27 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Resistência de base para o beta mínimo, em ohms.</source>
-        <translation>Base resistance for the least beta, in ohms.</translation>
+        <translation>Base resistance for the minimum beta, in ohms.</translation>
     </message>
     <message>
         <source>Resistência de base para o beta máximo, em ohms.</source>
-        <translation>Base resistance for the highest beta, in ohms.</translation>
+        <translation>Base resistance for the maximum beta, in ohms.</translation>
     </message>
     <message>
         <source>Potência de excitação para o beta mínimo, em W.</source>
-        <translation>Drive power for the least beta, in W.</translation>
+        <translation>Drive power for the minimum beta, in W.</translation>
     </message>
     <message>
         <source>Potência de excitação para o beta máximo, em W.</source>
-        <translation>Drive power for the highest beta, in W.</translation>
+        <translation>Drive power for the maximum beta, in W.</translation>
     </message>
     <message>
         <source>Relação de espiras do transformador driver (m2/n2) para o beta mínimo.</source>
-        <translation>Turns ratio of the driver transformer (m2/n2) for the least beta.</translation>
+        <translation>Turns ratio of the driver transformer (m2/n2) for the minimum beta.</translation>
     </message>
     <message>
         <source>Relação de espiras do transformador driver (m2/n2) para o beta máximo.</source>
-        <translation>Turns ratio of the driver transformer (m2/n2) for the highest beta.</translation>
+        <translation>Turns ratio of the driver transformer (m2/n2) for the maximum beta.</translation>
     </message>
     <message>
         <source>Indutância nominal pedida ao reator (Lr), em H, com a corrente de trabalho.</source>
@@ -1004,11 +1004,11 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Corrente mínima do modulador (repouso) (I0mod):</source>
-        <translation>Least modulator current (idle) (I0mod):</translation>
+        <translation>Modulator current at idle (I0mod):</translation>
     </message>
     <message>
         <source>Corrente máxima do modulador (máximo sinal) (I1mod):</source>
-        <translation>Highest modulator current (full signal) (I1mod):</translation>
+        <translation>Modulator current at full signal (I1mod):</translation>
     </message>
     <message>
         <source>Impedância placa a placa do modulador (Zmod):</source>
@@ -1032,7 +1032,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Densidade máxima permitida no núcleo (Bmax) =</source>
-        <translation>Highest flux density allowed in the core (Bmax) =</translation>
+        <translation>Maximum flux density allowed in the core (Bmax) =</translation>
     </message>
     <message>
         <source>Seção calculada</source>
@@ -1048,7 +1048,7 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Tipo da Análise</source>
-        <translation>Kind of Analysis</translation>
+        <translation>Type of Analysis</translation>
     </message>
     <message>
         <source>Radical (0% de sobra de potência)</source>
@@ -1136,11 +1136,11 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Ganho de corrente de Q1/Q2 Mínimo</source>
-        <translation>Least current gain of Q1/Q2</translation>
+        <translation>Minimum current gain of Q1/Q2</translation>
     </message>
     <message>
         <source>Ganho de corrente de Q1/Q2 Máximo</source>
-        <translation>Highest current gain of Q1/Q2</translation>
+        <translation>Maximum current gain of Q1/Q2</translation>
     </message>
     <message>
         <source>Ganho de corrente de Q3</source>
@@ -1248,27 +1248,27 @@ Version 4.0 (beta)
     </message>
     <message>
         <source>Resistência de base para Beta mínimo =</source>
-        <translation>Base resistance for least Beta =</translation>
+        <translation>Base resistance for minimum Beta =</translation>
     </message>
     <message>
         <source>Resistência de base para Beta máximo =</source>
-        <translation>Base resistance for highest Beta =</translation>
+        <translation>Base resistance for maximum Beta =</translation>
     </message>
     <message>
         <source>Potência de Excitação p/ Beta mínimo =</source>
-        <translation>Drive Power for least Beta =</translation>
+        <translation>Drive Power for minimum Beta =</translation>
     </message>
     <message>
         <source>Potência de Excitação p/ Beta máximo =</source>
-        <translation>Drive Power for highest Beta =</translation>
+        <translation>Drive Power for maximum Beta =</translation>
     </message>
     <message>
         <source>Relação de espiras (m2/n2) para B mín = </source>
-        <translation>Turns ratio (m2/n2) for least B = </translation>
+        <translation>Turns ratio (m2/n2) for min. B = </translation>
     </message>
     <message>
         <source>Relação de espiras (m2/n2) para B máx = </source>
-        <translation>Turns ratio (m2/n2) for highest B = </translation>
+        <translation>Turns ratio (m2/n2) for max. B = </translation>
     </message>
     <message>
         <source> Dados do reator </source>
@@ -1404,7 +1404,7 @@ and h = 3 Bn). Dimensions in mm.</translation>
     </message>
     <message>
         <source>Potência mínima necessária no modulador para 100% de modul:</source>
-        <translation>Least modulator power for 100% modulation:</translation>
+        <translation>Minimum modulator power for 100% modulation:</translation>
     </message>
     <message>
         <source>Cálculo de Reatores de Filtro - Método gráfico do produto L.I^2 (energia armazenada)</source>
@@ -1528,7 +1528,7 @@ and h = 3 Bn). Dimensions in mm.</translation>
     </message>
     <message>
         <source>Resistência mínima por placa (ohms):</source>
-        <translation>Least resistance per plate (ohms):</translation>
+        <translation>Minimum resistance per plate (ohms):</translation>
     </message>
     <message>
         <source>Usar o reator da aba no primeiro L:</source>
@@ -1754,15 +1754,15 @@ and h = 3 Bn). Dimensions in mm.</translation>
     </message>
     <message>
         <source>Indutância mínima necessária:</source>
-        <translation>Least inductance needed:</translation>
+        <translation>Minimum inductance required:</translation>
     </message>
     <message>
         <source>Corrente mínima necessária:</source>
-        <translation>Least current needed:</translation>
+        <translation>Minimum current required:</translation>
     </message>
     <message>
         <source>Capacitância mínima necessária:</source>
-        <translation>Least capacitance needed:</translation>
+        <translation>Minimum capacitance required:</translation>
     </message>
 </context>
 <context>
