@@ -223,6 +223,26 @@ warning names the field and the value the calculation used.
         <source>erro de escrita</source>
         <translation>write error</translation>
     </message>
+    <message>
+        <source>  (chaves: </source>
+        <translation>  (keys: </translation>
+    </message>
+    <message>
+        <source>  (marcado no início)</source>
+        <translation>  (checked at the start)</translation>
+    </message>
+    <message>
+        <source>  (início: </source>
+        <translation>  (at the start: </translation>
+    </message>
+    <message>
+        <source>todos os projetos: aba Ajustes (TAjustes)</source>
+        <translation>every design: Settings tab (TAjustes)</translation>
+    </message>
+    <message>
+        <source>--construcao, --sugere-nucleo, --folha: janela Construção (FConstrucao)</source>
+        <translation>--construcao, --sugere-nucleo, --folha: Construction window (FConstrucao)</translation>
+    </message>
 </context>
 <context>
     <name>kelvora</name>

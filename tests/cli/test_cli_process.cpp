@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -209,4 +210,21 @@ TEST(CliProcess, IdiomaEnKeepsTheReportsPortuguese)
         unlink(path.c_str());
     }
     rmdir(dir);
+}
+
+// The list of controls in English: its own words only; the names, items and
+// keys are what is typed, in either language.
+TEST(CliProcess, IdiomaEnListsTheControlsInEnglish)
+{
+    FILE* p = popen(KELVORA_CLI_PATH " --idioma=en --controles", "r");
+    ASSERT_NE(p, nullptr);
+    std::string out;
+    char buf[4096];
+    for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
+        out.append(buf, n);
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_THAT(out, HasSubstr("  RBNucleoE=1  (checked at the start)\n"));
+    EXPECT_THAT(out, HasSubstr("  CNumPri: Simples | Duplo | Derivação  (at the start: Simples)  "
+                               "(keys: single, dual, tapped)\n"));
+    EXPECT_THAT(out, HasSubstr("\nevery design: Settings tab (TAjustes)\n"));
 }
