@@ -52,12 +52,13 @@ void showGuide(QWidget* window)
         guide = new QTextBrowser(box);
         guide->setObjectName(QStringLiteral("TBGuia"));
         guide->setOpenExternalLinks(true);
-        guide->setMarkdown(userGuide());
         auto* layout = new QVBoxLayout(box);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(guide);
         box->resize(760, 620);
     }
+    // In the language chosen now.
+    guide->setMarkdown(userGuide());
     box->show();
     box->raise();
     box->activateWindow();
@@ -71,9 +72,12 @@ QString userGuide()
     if (!f.open(QIODevice::ReadOnly))
         return trNow("O guia do usuário não foi encontrado.");
     const QString readme = QString::fromUtf8(f.readAll());
-    // From the guide's heading to the developers' part; pictures are left
-    // out (they live beside the README, not in the program).
-    const qsizetype from = readme.indexOf(QStringLiteral("## Guia do usuário"));
+    // From the guide's heading to the developers' part (in English, the
+    // README's English part); pictures are left out (they live beside the
+    // README, not in the program).
+    const qsizetype from = readme.indexOf(installedLanguage() == Language::English
+                                              ? QStringLiteral("## English")
+                                              : QStringLiteral("## Guia do usuário"));
     qsizetype to = readme.indexOf(QStringLiteral("\n## "), from + 1);
     if (from < 0)
         return readme;

@@ -2,6 +2,7 @@
 // in the settings; the reports stay Portuguese.
 #include "Ufonte.h"
 #include "design_files.h"
+#include "edit_help_menus.h"
 #include "form_helpers.h"
 #include "language.h"
 #include "ui_fixture.h"
@@ -39,6 +40,7 @@ private slots:
     void menuChoosesTheLanguage();
     void englishWindowsShowNoPortugueseText();
     void designFilesAreTheSameInEitherLanguage();
+    void theUserGuideFollowsTheLanguage();
 
 private:
     QTemporaryDir settings_;
@@ -332,6 +334,15 @@ void TestLanguage::designFilesAreTheSameInEitherLanguage()
     QCOMPARE(app.text("EIs1"), QStringLiteral("100"));
     QVERIFY(app.main->designFiles().openFile(english));
     QCOMPARE(app.text("EIs1"), QStringLiteral("150"));
+}
+
+void TestLanguage::theUserGuideFollowsTheLanguage()
+{
+    QVERIFY(kelvora::userGuide().startsWith(QStringLiteral("## Guia do usuário\n")));
+    LanguageChoice::instance().choose(Language::English);
+    const QString guide = kelvora::userGuide();
+    QVERIFY(guide.startsWith(QStringLiteral("## English\n")));
+    QVERIFY(guide.contains(QStringLiteral("### Choosing the language")));
 }
 
 QTEST_MAIN(TestLanguage)
