@@ -5,13 +5,14 @@
 #include "Ukelvora1.h"
 #include "Unucleo.h"
 #include "design_files.h"
+#include "language.h"
 #include "scroll_window.h"
-#include "translations.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include <cstdlib>
 #include <exception>
@@ -23,7 +24,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationVersion(QString::fromStdString(kelvora::versionText()));
-    kelvora::installQtPortuguese();
+    // Portuguese unless the user chose English, or on the first start the
+    // system speaks English.
+    kelvora::LanguageChoice::instance().start(
+        kelvora::savedLanguage(QSettings(), QLocale::system()));
     try {
         // The first page at once, the others right after the first frame.
         kelvora::TFKelvora FKelvora(nullptr, kelvora::TFKelvora::Pages::AfterFirstPaint);
@@ -57,11 +61,12 @@ int main(int argc, char* argv[])
         FKelvora.attach(nullptr, nullptr, nullptr);
         return code;
     } catch (const std::exception& e) {
-        // A fault of the program itself: said in Portuguese, with the
-        // runtime's own words (often English) after it for the bug report.
+        // A fault of the program itself: said in the chosen language, with
+        // the runtime's own words (often English) after it for the bug report.
         QMessageBox::critical(nullptr, QStringLiteral("Kelvora"),
-                              QStringLiteral("Erro interno do programa; o Kelvora será fechado.\n\n"
-                                             "Detalhe: %1")
+                              QCoreApplication::translate("kelvora", "Erro interno do programa; o "
+                                                                     "Kelvora será "
+                                                                     "fechado.\n\nDetalhe: %1")
                                   .arg(QString::fromUtf8(e.what())));
     }
     // Reached only after an exception: the program did not end normally.

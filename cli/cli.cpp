@@ -2,19 +2,21 @@
 
 #include "adviser.h"
 #include "ajustes.h"
+#include "catalogue.h"
 #include "cli_folha.h"
-#include "control_list.h"
 #include "construction_output.h"
+#include "control_list.h"
 #include "design_file_io.h"
 #include "designs.h"
-#include "fonte.h"
 #include "field_text.h"
+#include "fonte.h"
 #include "nucleo.h"
 #include "recalculation.h"
 #include "report_file.h"
 #include "translations.h"
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -32,12 +34,27 @@ namespace kelvora {
 
 namespace {
 
-const char* const Usage =
+// kelvora-cli's own texts, in the language of --idioma (the results, the
+// JSON keys and the reports stay as they are). A function that returns a
+// std::string names the context itself: the catalogue's reader takes its
+// texts for another class.
+struct CliText {
+    Q_DECLARE_TR_FUNCTIONS(KelvoraCli)
+};
+
+std::string text(const QString& s) { return s.toStdString(); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+const char* const Usage = QT_TRANSLATE_NOOP(
+    "KelvoraCli",
     "Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] "
     "[--decimal-separator=C]\n"
     "                 [--codificacao=windows-1252|utf-8]\n"
     "                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]\n"
-    "     kelvora-cli --help | --version | --controles\n";
+    "     kelvora-cli --help | --version | --controles\n"
+    "     (todas aceitam --idioma=pt|en)\n");
+
+std::string usage() { return text(CliText::tr(Usage)); }
 
 // The supply of a secondary: the power transformer's design and its
 // construction, then the rectifier and filter of the window FFonte.
@@ -53,10 +70,14 @@ struct UsageError {
 // ends in "usado X" when a value stood in for the text.
 std::string readWarning(const std::string& name, const std::string& typed, const Control& c)
 {
-    std::string w = "kelvora-cli: aviso: " + name + " = \"" + typed + "\": ";
+    std::string w = text(
+        QCoreApplication::translate("KelvoraCli", "kelvora-cli: aviso: %1 = \"%2\": ")
+            .arg(q(name), q(typed)));
     const std::string used = ": usado ";
     if (const std::size_t at = c.readNote.rfind(used); at != std::string::npos)
-        return w + c.readNote.substr(0, at) + "; o cálculo usou " + c.readNote.substr(at + used.size())
+        return w + c.readNote.substr(0, at)
+               + text(QCoreApplication::translate("KelvoraCli", "; o cálculo usou %1")
+                          .arg(q(c.readNote.substr(at + used.size()))))
                + "\n";
     return w + c.readNote + "\n";
 }
@@ -93,38 +114,43 @@ std::string designList()
 
 void printHelp(std::ostream& out)
 {
-    out << "kelvora-cli - Cálculo de Transformadores sem janela (Kelvora " << VersionNumber << " "
-        << VersionStage << ")\n\n"
-        << Usage << "\nPROJETO: " << designList() << "\n"
-        << "\nOpções:\n"
-           "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
-           "                         listas tomam o item com esse texto (ou a sua chave,\n"
-           "                         veja --controles), botões de opção =1\n"
-           "  --json                 todos os controles da aba em JSON\n"
-           "  --construcao           construção e perdas do projeto (transformador de\n"
-           "                         alimentação, modulador valvulado, reator de filtro);\n"
-           "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
-           "  --sugere-nucleo        os núcleos do catálogo que passam em todas as\n"
-           "                         verificações, os mais leves primeiro\n"
-           "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
-           "  --folha=ARQUIVO        grava a folha de enrolamento (texto; - para a saída\n"
-           "                         padrão); --folha-pdf=ARQUIVO\n"
-           "                         a mesma folha em PDF, com os desenhos\n"
-           "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
-           "  --codificacao=C        codificação do relatório e da folha em texto:\n"
-           "                         windows-1252 (CR LF, o padrão) ou utf-8 (LF)\n"
-           "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
-           "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
-           "  --salva-projeto=ARQUIVO\n"
-           "                         grava as entradas desta execução num arquivo de projeto\n"
-           "  --controles            lista os controles de entrada de cada projeto\n"
-           "  --help                 mostra esta ajuda\n"
-           "  --version              mostra a versão\n"
-           "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
-           "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
-           "saída\npadrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é número\n"
-           "(ou fora da faixa) é lido com um valor substituto, como a janela faz, e um aviso\n"
-           "nomeia o campo e o valor que o cálculo usou.\n";
+    out << text(CliText::tr("kelvora-cli - Cálculo de Transformadores sem janela (Kelvora %1 %2)")
+                    .arg(QString::fromLatin1(VersionNumber), QString::fromLatin1(VersionStage)))
+        << "\n\n"
+        << usage() << text(CliText::tr("\nPROJETO: %1\n").arg(q(designList())))
+        << text(CliText::tr(
+               "\nOpções:\n"
+               "  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);\n"
+               "                         listas tomam o item com esse texto (ou a sua chave,\n"
+               "                         veja --controles), botões de opção =1\n"
+               "  --json                 todos os controles da aba em JSON\n"
+               "  --construcao           construção e perdas do projeto (transformador de\n"
+               "                         alimentação, modulador valvulado, reator de filtro);\n"
+               "                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30\n"
+               "  --sugere-nucleo        os núcleos do catálogo que passam em todas as\n"
+               "                         verificações, os mais leves primeiro\n"
+               "  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)\n"
+               "  --folha=ARQUIVO        grava a folha de enrolamento (texto; - para a saída\n"
+               "                         padrão); --folha-pdf=ARQUIVO\n"
+               "                         a mesma folha em PDF, com os desenhos\n"
+               "  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)\n"
+               "  --codificacao=C        codificação do relatório e da folha em texto:\n"
+               "                         windows-1252 (CR LF, o padrão) ou utf-8 (LF)\n"
+               "  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);\n"
+               "                         as atribuições CONTROLE=TEXTO valem por cima dele\n"
+               "  --salva-projeto=ARQUIVO\n"
+               "                         grava as entradas desta execução num arquivo de projeto\n"
+               "  --controles            lista os controles de entrada de cada projeto\n"
+               "  --idioma=I             idioma das mensagens e desta ajuda: pt (o padrão) ou en;\n"
+               "                         os resultados, o JSON e os relatórios não mudam\n"
+               "  --help                 mostra esta ajuda\n"
+               "  --version              mostra a versão\n"
+               "\nSaída: uma linha por resultado, NOME<TAB>texto. Código de saída 0 quando o "
+               "cálculo\nterminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a "
+               "saída\npadrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é "
+               "número\n"
+               "(ou fora da faixa) é lido com um valor substituto, como a janela faz, e um aviso\n"
+               "nomeia o campo e o valor que o cálculo usou.\n"));
 }
 
 
@@ -133,17 +159,22 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
 {
     Sheet* sheet = tab.has(name) ? &tab : ajustes.has(name) ? &ajustes : nullptr;
     if (!sheet || !sheet->spec(name).input)
-        throw UsageError{"controle de entrada desconhecido neste projeto: " + name};
+        throw UsageError{kelvora::text(
+            CliText::tr("controle de entrada desconhecido neste projeto: %1").arg(q(name)))};
     const ControlSpec& spec = sheet->spec(name);
     // A field takes what a design file can carry back: no longer than the
     // field and without control characters (the window's fields take none).
     if (const std::size_t limit = fieldLimit(spec);
         spec.kind != Kind::Radio && std::size_t(QString::fromStdString(text).size()) > limit)
-        throw UsageError{"texto longo demais para " + name + " (no máximo "
-                         + std::to_string(limit) + " caracteres)"};
+        throw UsageError{
+            kelvora::text(CliText::tr("texto longo demais para %1 (no máximo %2 caracteres)")
+                              .arg(q(name))
+                              .arg(limit))};
     if (hasControlCharacter(text))
-        throw UsageError{"o texto de " + name
-                         + " contém caracteres de controle (tabulação, quebra de linha)"};
+        throw UsageError{kelvora::text(
+            CliText::tr("o texto de %1 contém caracteres de controle (tabulação, quebra de "
+                        "linha)")
+                .arg(q(name)))};
     Control& c = (*sheet)[name];
     switch (spec.kind) {
     case Kind::Edit:
@@ -159,21 +190,24 @@ void assign(Sheet& tab, Sheet& ajustes, const std::string& name, const std::stri
     case Kind::List: {
         const int index = itemIndexOfTextOrKey(spec, text);
         if (index < 0)
-            throw UsageError{"valor que a lista " + name + " não tem: " + text};
+            throw UsageError{kelvora::text(
+                CliText::tr("valor que a lista %1 não tem: %2").arg(q(name), q(text)))};
         c.text = spec.items[std::size_t(index)];
         c.itemIndex = index;
         break;
     }
     case Kind::Radio:
         if (text != "1")
-            throw UsageError{"um botão de opção é selecionado com =1: " + name};
+            throw UsageError{kelvora::text(
+                CliText::tr("um botão de opção é selecionado com =1: %1").arg(q(name)))};
         for (const std::string& other : sheet->names())
             if (sheet->spec(other).kind == Kind::Radio && sheet->spec(other).group == spec.group)
                 (*sheet)[other].checked = false;
         c.checked = true;
         break;
     default:
-        throw UsageError{"controle de entrada desconhecido neste projeto: " + name};
+        throw UsageError{kelvora::text(
+            CliText::tr("controle de entrada desconhecido neste projeto: %1").arg(q(name)))};
     }
 }
 
@@ -182,21 +216,24 @@ std::string writeFailure(int error)
 {
     switch (error) {
     case ENOSPC:
-        return "disco cheio";
+        return text(QCoreApplication::translate("KelvoraCli", "disco cheio"));
     case EDQUOT:
-        return "cota de disco esgotada";
+        return text(QCoreApplication::translate("KelvoraCli", "cota de disco esgotada"));
     case EFBIG:
-        return "arquivo grande demais";
+        return text(QCoreApplication::translate("KelvoraCli", "arquivo grande demais"));
     case EROFS:
-        return "sistema de arquivos somente leitura";
+        return text(
+            QCoreApplication::translate("KelvoraCli", "sistema de arquivos somente leitura"));
     case EPIPE:
-        return "o programa que lia a saída já terminou";
+        return text(
+            QCoreApplication::translate("KelvoraCli", "o programa que lia a saída já terminou"));
     case EBADF:
-        return "a saída padrão está fechada";
+        return text(QCoreApplication::translate("KelvoraCli", "a saída padrão está fechada"));
     case EIO:
-        return "erro de entrada e saída no dispositivo";
+        return text(
+            QCoreApplication::translate("KelvoraCli", "erro de entrada e saída no dispositivo"));
     default:
-        return "erro de escrita";
+        return text(QCoreApplication::translate("KelvoraCli", "erro de escrita"));
     }
 }
 
@@ -212,7 +249,8 @@ std::optional<std::string> printBlock(std::ostream& out, const std::function<voi
     }
     if (out)
         return std::nullopt;
-    return "não foi possível escrever na saída padrão (" + writeFailure(errno) + ")";
+    return text(
+        CliText::tr("não foi possível escrever na saída padrão (%1)").arg(q(writeFailure(errno))));
 }
 
 // The exit status after a block written to standard output.
@@ -247,13 +285,34 @@ nlohmann::ordered_json controlsJson(const Sheet& tab)
     return controls;
 }
 
+// Takes --idioma=pt|en out of the arguments, wherever it stands, and installs
+// that language's catalogue (Portuguese without it).
+std::vector<std::string> withLanguage(const std::vector<std::string>& args)
+{
+    Language language = Language::Portuguese;
+    std::vector<std::string> rest;
+    for (const std::string& a : args) {
+        if (a.rfind("--idioma=", 0) != 0) {
+            rest.push_back(a);
+            continue;
+        }
+        const std::optional<Language> chosen = languageOfCode(q(a.substr(9)));
+        if (!chosen)
+            throw UsageError{text(CliText::tr("o idioma deve ser pt ou en"))};
+        language = *chosen;
+    }
+    if (QCoreApplication::instance() && language != installedLanguage())
+        installLanguage(language);
+    return rest;
+}
+
 // The command's verb: one of the three answers that need no design, or a design's run.
 enum class Verb { Help, Controls, Version, Calculate };
 
 Verb verbOf(const std::vector<std::string>& args)
 {
     if (args.empty())
-        throw UsageError{"falta o nome do projeto"};
+        throw UsageError{text(CliText::tr("falta o nome do projeto"))};
     // Help is asked for wherever it stands, also after the design name.
     for (const std::string& a : args)
         if (a == "--help" || a == "-h")
@@ -300,14 +359,16 @@ const Design& designNamed(const std::string& name)
     const bool isFonte = name == FonteDesign;
     const Design* design = isFonte ? &powerTransformer() : findDesign(name);
     if (!design || (!isFonte && name != design->name))
-        throw UsageError{"projeto desconhecido: " + name + " (projetos: " + designList() + ")"};
+        throw UsageError{text(
+            CliText::tr("projeto desconhecido: %1 (projetos: %2)").arg(q(name), q(designList())))};
     return *design;
 }
 
-void requireConstruction(const Design& design, const std::string& what)
+void requireConstruction(const Design& design, const char* what)
 {
     if (!design.part)
-        throw UsageError{"o projeto " + design.name + " não tem " + what};
+        throw UsageError{
+            text(CliText::tr("o projeto %1 não tem %2").arg(q(design.name), CliText::tr(what)))};
 }
 
 // One option or assignment after the design's name, into `r`.
@@ -317,45 +378,49 @@ void parseOption(const std::string& a, Request& r)
     if (a == "--json") {
         r.json = true;
     } else if (a == "--construcao") {
-        requireConstruction(design, "construção");
+        requireConstruction(design, QT_TRANSLATE_NOOP("KelvoraCli", "construção"));
         r.wantConstrucao = true;
     } else if (a == "--sugere-nucleo") {
-        requireConstruction(design, "construção");
+        requireConstruction(design, QT_TRANSLATE_NOOP("KelvoraCli", "construção"));
         r.wantSugestoes = true;
     } else if (a.rfind("--report=", 0) == 0) {
         r.reportPath = a.substr(9);
         r.wantReport = true;
         if (r.reportPath.empty())
-            throw UsageError{"--report precisa de um nome de arquivo (ou -)"};
+            throw UsageError{text(CliText::tr("--report precisa de um nome de arquivo (ou -)"))};
         if (!design.report)
-            throw UsageError{"o projeto " + design.name + " não tem relatório"};
+            throw UsageError{
+                text(CliText::tr("o projeto %1 não tem relatório").arg(q(design.name)))};
     } else if (a.rfind("--folha=", 0) == 0 || a.rfind("--folha-pdf=", 0) == 0) {
         const bool pdf = a[7] == '-';
         r.folhas.push_back({a.substr(pdf ? 12 : 8), pdf});
         if (r.folhas.back().path.empty())
-            throw UsageError{a.substr(0, a.find('=')) + " precisa de um nome de arquivo"};
-        requireConstruction(design, "folha de enrolamento");
+            throw UsageError{text(
+                CliText::tr("%1 precisa de um nome de arquivo").arg(q(a.substr(0, a.find('=')))))};
+        requireConstruction(design, QT_TRANSLATE_NOOP("KelvoraCli", "folha de enrolamento"));
     } else if (a.rfind("--decimal-separator=", 0) == 0) {
         const std::string c = a.substr(20);
         if (c != "," && c != ".")
-            throw UsageError{"o separador decimal deve ser , ou ."};
+            throw UsageError{text(CliText::tr("o separador decimal deve ser , ou ."))};
         r.separator = c[0];
     } else if (a.rfind("--codificacao=", 0) == 0) {
         const std::optional<TextEncoding> e = textEncodingNamed(a.substr(14));
         if (!e)
-            throw UsageError{"a codificação deve ser windows-1252 ou utf-8"};
+            throw UsageError{text(CliText::tr("a codificação deve ser windows-1252 ou utf-8"))};
         r.encoding = *e;
     } else if (a.rfind("--projeto=", 0) == 0 || a.rfind("--salva-projeto=", 0) == 0) {
         const std::size_t eq = a.find('=');
         (eq == 9 ? r.projectIn : r.projectOut) = a.substr(eq + 1);
         if (a.size() == eq + 1)
-            throw UsageError{a.substr(0, eq) + " precisa de um nome de arquivo"};
+            throw UsageError{
+                text(CliText::tr("%1 precisa de um nome de arquivo").arg(q(a.substr(0, eq))))};
     } else if (a.rfind("--", 0) == 0) {
-        throw UsageError{"opção desconhecida: " + a};
+        throw UsageError{text(CliText::tr("opção desconhecida: %1").arg(q(a)))};
     } else if (std::size_t eq = a.find('='); eq != std::string::npos && eq > 0) {
         r.assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
     } else {
-        throw UsageError{"argumento inválido: " + a + " (esperado CONTROLE=TEXTO)"};
+        throw UsageError{
+            text(CliText::tr("argumento inválido: %1 (esperado CONTROLE=TEXTO)").arg(q(a)))};
     }
 }
 
@@ -366,12 +431,12 @@ void checkOutputs(const Request& r)
                          + int(std::count_if(r.folhas.begin(), r.folhas.end(),
                                              [](const FolhaOut& f) { return f.path == "-"; }));
     if (toStdout > 1)
-        throw UsageError{"só uma saída vai para a saída padrão: --json, --report=- ou "
-                         "--folha=-"};
+        throw UsageError{text(CliText::tr("só uma saída vai para a saída padrão: --json, "
+                                          "--report=- ou --folha=-"))};
     for (const FolhaOut& f : r.folhas)
         if (f.pdf && f.path == "-")
-            throw UsageError{"--folha-pdf precisa de um nome de arquivo (o PDF não vai para "
-                             "a saída padrão)"};
+            throw UsageError{text(CliText::tr("--folha-pdf precisa de um nome de arquivo (o PDF "
+                                              "não vai para a saída padrão)"))};
 }
 
 Request parseRequest(const std::vector<std::string>& args)
@@ -645,9 +710,10 @@ int runDesign(const Request& r, std::ostream& out, std::ostream& err)
 
 } // namespace
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runCli(const std::vector<std::string>& allArgs, std::ostream& out, std::ostream& err)
 {
     try {
+        const std::vector<std::string> args = withLanguage(allArgs);
         switch (verbOf(args)) {
         case Verb::Help:
             return finish(printBlock(out, [&] { printHelp(out); }), err, 0);
@@ -663,7 +729,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const UsageError& u) {
         err << "kelvora-cli: " << u.message << '\n';
         if (u.showUsage)
-            err << Usage;
+            err << usage();
         return 2;
     }
 }

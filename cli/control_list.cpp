@@ -4,9 +4,18 @@
 #include "construction.h"
 #include "designs.h"
 
+#include <QCoreApplication>
+
 namespace kelvora {
 
 namespace {
+
+// The list's own words in the language of --idioma; the names, items and
+// keys are what is typed, in any language.
+std::string said(const char* source)
+{
+    return QCoreApplication::translate("KelvoraCli", source).toStdString();
+}
 
 // "  (chaves: single, dual, tapped)": the keys that may stand for the items,
 // in the items' order; nothing when every key is its item's own text ("1".."6").
@@ -14,7 +23,7 @@ std::string keysNote(const ControlSpec& c)
 {
     if (c.keys.empty() || c.keys == c.items)
         return {};
-    std::string s = "  (chaves: ";
+    std::string s = said(QT_TRANSLATE_NOOP("KelvoraCli", "  (chaves: "));
     for (std::size_t i = 0; i < c.keys.size(); ++i)
         s += (i ? ", " : "") + c.keys[i];
     return s + ")";
@@ -25,7 +34,9 @@ std::string line(const ControlSpec& c)
     std::string l = "  " + c.name;
     switch (c.kind) {
     case Kind::Radio:
-        l += "=1" + std::string(c.checked ? "  (marcado no início)" : "");
+        l += "=1"
+             + (c.checked ? said(QT_TRANSLATE_NOOP("KelvoraCli", "  (marcado no início)"))
+                          : std::string());
         break;
     case Kind::List: {
         l += ": ";
@@ -35,7 +46,7 @@ std::string line(const ControlSpec& c)
                                       ? c.items[std::size_t(c.itemIndex)]
                                       : c.text;
         if (!start.empty())
-            l += "  (início: " + start + ")";
+            l += said(QT_TRANSLATE_NOOP("KelvoraCli", "  (início: ")) + start + ")";
         break;
     }
     default:
@@ -61,8 +72,12 @@ std::string controlList()
     std::string out;
     for (const Design& d : designs())
         block(out, d.name + " (" + d.tab + ")", d.controls);
-    block(out, "todos os projetos: aba Ajustes (TAjustes)", ajustesControls());
-    block(out, "--construcao, --sugere-nucleo, --folha: janela Construção (FConstrucao)",
+    block(out, said(QT_TRANSLATE_NOOP("KelvoraCli", "todos os projetos: aba Ajustes (TAjustes)")),
+          ajustesControls());
+    block(out,
+          said(QT_TRANSLATE_NOOP("KelvoraCli",
+                                 "--construcao, --sugere-nucleo, --folha: janela Construção "
+                                 "(FConstrucao)")),
           construction::construcaoControls());
     return out;
 }

@@ -1,7 +1,7 @@
+#include "catalogue.h"
 #include "cli.h"
 #include "report_file.h"
 #include "top_level.h"
-#include "translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -60,7 +60,8 @@ int main(int argc, char* argv[])
             } else {
                 app = std::make_unique<QCoreApplication>(argc, argv);
             }
-            kelvora::installQtPortuguese();
+            // Portuguese, Qt's own texts too, unless --idioma=en says otherwise.
+            kelvora::installLanguage(kelvora::Language::Portuguese);
             std::vector<std::string> args(argv + 1, argv + argc);
             return kelvora::runCli(args, std::cout, std::cerr);
         },

@@ -42,7 +42,12 @@ struct DesignWidgets {
     std::string saveReport;   // "Salva cálculos realizados"
 };
 
-// Where the report is saved: the file's proposed base name and the dialog's title.
+// A text the window shows in the chosen language: the catalogue's tools read
+// it as a message of `context`; the plain code keeps the Portuguese source.
+#define KELVORA_SHOWN(context, text) text
+
+// Where the report is saved: the file's proposed base name and the dialog's
+// title (a KELVORA_SHOWN text of context "Design").
 struct ReportFile {
     std::string stem, title;
 };

@@ -77,7 +77,7 @@ Design trafoAlim()
     };
     d.part = construction::trafoAlimPart();
     d.widgets = {"BBVisNucleoTA", "BBConstrucaoTA", "LCoResumoTA", "BSalvaTA"};
-    d.reportFile = {"Trafo_alimentacao", "Salva cálculos realizados - Transformador de Alimentação"};
+    d.reportFile = {"Trafo_alimentacao", KELVORA_SHOWN("Design", "Salva cálculos realizados - Transformador de Alimentação")};
     return d;
 }
 
@@ -114,7 +114,7 @@ Design trafoMod()
     };
     d.part = construction::trafoModPart();
     d.widgets = {"BBVisNucleoTM", "BBConstrucaoTM", "LCoResumoTM", "BSalva_TM"};
-    d.reportFile = {"Trafo_modulacao", "Salva cálculos realizados"};
+    d.reportFile = {"Trafo_modulacao", KELVORA_SHOWN("Design", "Salva cálculos realizados")};
     return d;
 }
 
@@ -163,7 +163,8 @@ Design reatorFiltro()
     };
     d.part = construction::reatorFiltroPart();
     d.widgets = {"BBVisNucleoReator", "BBConstrucaoReator", "LCoResumoRF", "BSalvaRF"};
-    d.reportFile = {"Reator_filtro", "Salva cálculos realizados - Reator de Filtro"};
+    d.reportFile = {"Reator_filtro",
+                    KELVORA_SHOWN("Design", "Salva cálculos realizados - Reator de Filtro")};
     return d;
 }
 

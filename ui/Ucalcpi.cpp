@@ -3,11 +3,13 @@
 #include "circuito_pi.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "language.h"
 #include "scroll_window.h"
 #include "translations.h"
 
 #include <QAbstractTableModel>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableView>
@@ -67,7 +69,7 @@ public:
         if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0
             || section >= int(Headers.size()))
             return {};
-        return QString::fromUtf8(Headers[std::size_t(section)]);
+        return QCoreApplication::translate("kelvora", Headers[std::size_t(section)]);
     }
     // A new calculation: every cell may have changed.
     void refresh(PiBandTable table, const Settings& cfg)
@@ -78,7 +80,9 @@ public:
     }
 
 private:
-    static constexpr std::array<const char*, 5> Headers{"Banda", "Freqüência", "C1", "L", "C2"};
+    static constexpr std::array<const char*, 5> Headers{QT_TRANSLATE_NOOP("kelvora", "Banda"),
+                                                        QT_TRANSLATE_NOOP("kelvora", "Freqüência"),
+                                                        "C1", "L", "C2"};
     PiBandTable table_;
     Settings cfg_;
 };
@@ -108,7 +112,7 @@ TFCalcPI::TFCalcPI(QWidget* parent)
     : QWidget(parent, Qt::Window), sheet_(circuitoPiControls()), binding_(sheet_, this)
 {
     setObjectName(QStringLiteral("FCalcPI"));
-    setWindowTitle(QStringLiteral("Cálculos relativos ao circuito PI de saída de RF"));
+    setWindowTitle(tx("Cálculos relativos ao circuito PI de saída de RF"));
     setFormFont(this); // as the main window
     lastEb_ = sheet_["EPiEb"].text;
     lastIb_ = sheet_["EPiIb"].text;
@@ -135,35 +139,33 @@ void TFCalcPI::build()
     auto* top = new QVBoxLayout(scrolledContent(this)); // scrolls in a smaller window
     top->setContentsMargins(10, 8, 10, 10);
     top->setSpacing(6);
-    top->addWidget(
-        makeTitle(this, QStringLiteral("Circuito PI de saída da etapa de RF"), "LTituloPI", 15));
+    top->addWidget(makeTitle(this, tx("Circuito PI de saída da etapa de RF"), "LTituloPI", 15));
 
     auto* inputs = new QHBoxLayout;
     inputs->setSpacing(8);
-    auto* rf = makeGroup(this, QStringLiteral(" Etapa de RF "), "GBPiEtapaRF");
+    auto* rf = makeGroup(this, tx(" Etapa de RF "), "GBPiEtapaRF");
     QGridLayout* g = gridOf(rf);
-    addRow(g, 0, QStringLiteral("Tensão de placa (Eb):"), makeEdit(rf, "EPiEb", FieldW, FieldH),
+    addRow(g, 0, tx("Tensão de placa (Eb):"), makeEdit(rf, "EPiEb", FieldW, FieldH),
            QStringLiteral("V"));
-    addRow(g, 1, QStringLiteral("Corrente de placa (Ib):"), makeEdit(rf, "EPiIb", FieldW, FieldH),
+    addRow(g, 1, tx("Corrente de placa (Ib):"), makeEdit(rf, "EPiIb", FieldW, FieldH),
            QStringLiteral("mA"));
     auto* classe = makeCombo(rf, "CBPiClasse", 96);
-    g->addWidget(makeLabel(rf, QStringLiteral("Classe de operação:")), 2, 0);
+    g->addWidget(makeLabel(rf, tx("Classe de operação:")), 2, 0);
     g->addWidget(classe, 2, 1, 1, 2);
-    g->addWidget(makeLabel(rf, QStringLiteral("Carga de placa (R1 = Eb / K·Ib):")), 3, 0);
+    g->addWidget(makeLabel(rf, tx("Carga de placa (R1 = Eb / K·Ib):")), 3, 0);
     g->addWidget(makeResultField(rf, "LPiR1", ResultW), 3, 1, 1, 2);
     g->setColumnStretch(0, 1);
     g->setRowStretch(4, 1);
     inputs->addWidget(rf);
 
-    auto* pi = makeGroup(this, QStringLiteral(" Circuito PI "), "GBPiCircuito");
+    auto* pi = makeGroup(this, tx(" Circuito PI "), "GBPiCircuito");
     g = gridOf(pi);
-    addRow(g, 0, QStringLiteral("Q de operação:"), makeEdit(pi, "EPiQ", FieldW, FieldH));
-    addRow(g, 1, QStringLiteral("Carga de saída (R2):"), makeEdit(pi, "EPiR2", FieldW, FieldH),
+    addRow(g, 0, tx("Q de operação:"), makeEdit(pi, "EPiQ", FieldW, FieldH));
+    addRow(g, 1, tx("Carga de saída (R2):"), makeEdit(pi, "EPiR2", FieldW, FieldH),
            QStringLiteral("ohms"));
-    addRow(g, 2, QStringLiteral("Freqüência:"), makeEdit(pi, "EPiFreq", FieldW, FieldH),
-           QStringLiteral("MHz"));
+    addRow(g, 2, tx("Freqüência:"), makeEdit(pi, "EPiFreq", FieldW, FieldH), QStringLiteral("MHz"));
     auto* banda = makeCombo(pi, "CBPiBanda", FieldW + 8);
-    g->addWidget(makeLabel(pi, QStringLiteral("Banda:")), 3, 0);
+    g->addWidget(makeLabel(pi, tx("Banda:")), 3, 0);
     g->addWidget(banda, 3, 1, 1, 2, Qt::AlignLeft);
     g->setColumnStretch(0, 1);
     g->setRowStretch(4, 1);
@@ -172,30 +174,30 @@ void TFCalcPI::build()
 
     top->addWidget(makeVerdict(this, "LPiAval"));
 
-    auto* parts = makeGroup(this, QStringLiteral(" Componentes "), "GBPiComponentes");
+    auto* parts = makeGroup(this, tx(" Componentes "), "GBPiComponentes");
     g = gridOf(parts);
-    addResult(g, 0, 0, QStringLiteral("Resistência virtual (Rv):"), "LPiRv");
-    addResult(g, 0, 2, QStringLiteral("Tensão de pico em C1 (AM 100 %):"), "LPiVC1");
-    addResult(g, 1, 0, QStringLiteral("Reatância de C1 (XC1):"), "LPiXC1");
-    addResult(g, 1, 2, QStringLiteral("Capacitor de entrada (C1):"), "LPiC1");
-    addResult(g, 2, 0, QStringLiteral("Reatância de L (XL):"), "LPiXL");
-    addResult(g, 2, 2, QStringLiteral("Indutor (L):"), "LPiL");
-    addResult(g, 3, 0, QStringLiteral("Reatância de C2 (XC2):"), "LPiXC2");
-    addResult(g, 3, 2, QStringLiteral("Capacitor de saída (C2):"), "LPiC2");
+    addResult(g, 0, 0, tx("Resistência virtual (Rv):"), "LPiRv");
+    addResult(g, 0, 2, tx("Tensão de pico em C1 (AM 100 %):"), "LPiVC1");
+    addResult(g, 1, 0, tx("Reatância de C1 (XC1):"), "LPiXC1");
+    addResult(g, 1, 2, tx("Capacitor de entrada (C1):"), "LPiC1");
+    addResult(g, 2, 0, tx("Reatância de L (XL):"), "LPiXL");
+    addResult(g, 2, 2, tx("Indutor (L):"), "LPiL");
+    addResult(g, 3, 0, tx("Reatância de C2 (XC2):"), "LPiXC2");
+    addResult(g, 3, 2, tx("Capacitor de saída (C2):"), "LPiC2");
     g->setColumnMinimumWidth(2, 0);
     g->setHorizontalSpacing(6);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     top->addWidget(parts);
 
-    auto* bands = makeGroup(this, QStringLiteral(" Valores por banda "), "GBPiBandas");
+    auto* bands = makeGroup(this, tx(" Valores por banda "), "GBPiBandas");
     auto* box = new QVBoxLayout(bands);
     box->setContentsMargins(6, 4, 6, 6);
     auto* model = new BandModel(this);
     bandModel_ = model;
     auto* table = new QTableView(bands);
     table->setObjectName(QStringLiteral("TVPiBandas"));
-    table->setAccessibleName(QStringLiteral("Valores por banda"));
+    table->setAccessibleName(tx("Valores por banda"));
     table->setModel(model);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -215,7 +217,7 @@ void TFCalcPI::build()
     top->addWidget(bands);
 
     auto* buttons = new QHBoxLayout;
-    auto* close = makeButton(this, "Button1", QStringLiteral("Fecha Janela"));
+    auto* close = makeButton(this, "Button1", tx("Fecha Janela"));
     close->setMinimumSize(75, 25);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     buttons->addStretch(1);

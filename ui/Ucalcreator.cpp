@@ -1,5 +1,6 @@
 #include "Ucalcreator.h"
 
+#include "language.h"
 #include "scroll_window.h"
 
 #include <QLabel>
@@ -10,7 +11,7 @@ namespace kelvora {
 TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FCalcReator"));
-    setWindowTitle(QStringLiteral("Cálculo do Reator para Modulação"));
+    setWindowTitle(tx("Cálculo do Reator para Modulação"));
     resize(504, 477);
     // The form at its design size, scrolling in a smaller window.
     QWidget* form = scrolledContent(this);
@@ -23,9 +24,9 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
         const char* value;
     };
     const Row rows[] = {
-        {"Indutância mínima necessária:", "Label1", "LReatInd"},
-        {"Corrente mínima necessária:", "Label2", "LReatCorr"},
-        {"Capacitância mínima necessária:", "Label4", "LReatCap"},
+        {QT_TRANSLATE_NOOP("kelvora", "Indutância mínima necessária:"), "Label1", "LReatInd"},
+        {QT_TRANSLATE_NOOP("kelvora", "Corrente mínima necessária:"), "Label2", "LReatCorr"},
+        {QT_TRANSLATE_NOOP("kelvora", "Capacitância mínima necessária:"), "Label4", "LReatCap"},
     };
     int y = 48;
     for (const Row& r : rows) {
@@ -40,7 +41,7 @@ TFCalcReator::TFCalcReator(QWidget* parent) : QWidget(parent, Qt::Window)
         y += 40;
     }
 
-    auto* close = new QPushButton(QStringLiteral("Fecha Janela"), form);
+    auto* close = new QPushButton(tx("Fecha Janela"), form);
     close->setObjectName(QStringLiteral("Button1"));
     // The form's place and least size; wider when the caption needs it.
     close->setGeometry(QRect(QPoint(214, 400), close->sizeHint().expandedTo(QSize(75, 25))));

@@ -5,6 +5,7 @@
 #include "form_helpers.h"
 #include "glyph_text.h"
 #include "keyboard.h"
+#include "language.h"
 #include "painel_rede.h"
 #include "report_file.h"
 #include "scroll_window.h"
@@ -48,22 +49,32 @@ struct Figure {
 constexpr const char* NotCalculated = "não calculada";
 
 const Figure figureRows[] = {
-    {"LCoPfe", "Perda no ferro:", "W", 2, All, &Analysis::pfeW},
-    {"LCoPcu", "Perda no cobre (quente):", "W", 2, All, &Analysis::pcuW},
-    {"LCoPsi", "Dissipação por área (ψ):", "W/cm²", 4, All, &Analysis::psiWcm2},
-    {"LCoDt", "Elevação de temperatura (ΔT):", "K", 1, All, &Analysis::dtK},
-    {"LCoThot", "Temperatura do cobre:", "°C", 1, All, &Analysis::tHotC},
-    {"LCoBpico", "Indução real:", "Gauss", 0, Alim, &Analysis::bPeakGauss},
-    {"LCoEff", "Rendimento:", "%", 1, Alim, &Analysis::efficiencyPct},
-    {"LCoGap", "Entreferro magnético (2 juntas):", "mm", 3, Mod | Reator, &Analysis::gapMm},
-    {"LCoL", "Indutância:", "H", 2, Reator, &Analysis::lH},
-    {"LCoLp", "Indutância do primário:", "H", 2, Mod, &Analysis::lpH},
-    {"LCoXp", "Reatância do primário em Fmin:", "ohms", 0, Mod, &Analysis::xpOhm},
-    {"LCoBac", "Indução CA em Fmin:", "Gauss", 0, Mod, &Analysis::bAcGauss},
-    {"LCoBdc", "Indução CC:", "Gauss", 0, Mod | Reator, &Analysis::bDcGauss},
-    {"LCoMfe", "Peso do ferro:", "g", 0, All, &Analysis::mFeG},
-    {"LCoMcu", "Peso do cobre:", "g", 0, All, &Analysis::mCuG},
-    {"LCoMtotal", "Peso total (com carretel e isolação):", "g", 0, All, &Analysis::mTotalG},
+    {"LCoPfe", QT_TRANSLATE_NOOP("kelvora", "Perda no ferro:"), "W", 2, All, &Analysis::pfeW},
+    {"LCoPcu", QT_TRANSLATE_NOOP("kelvora", "Perda no cobre (quente):"), "W", 2, All,
+     &Analysis::pcuW},
+    {"LCoPsi", QT_TRANSLATE_NOOP("kelvora", "Dissipação por área (ψ):"), "W/cm²", 4, All,
+     &Analysis::psiWcm2},
+    {"LCoDt", QT_TRANSLATE_NOOP("kelvora", "Elevação de temperatura (ΔT):"), "K", 1, All,
+     &Analysis::dtK},
+    {"LCoThot", QT_TRANSLATE_NOOP("kelvora", "Temperatura do cobre:"), "°C", 1, All,
+     &Analysis::tHotC},
+    {"LCoBpico", QT_TRANSLATE_NOOP("kelvora", "Indução real:"), "Gauss", 0, Alim,
+     &Analysis::bPeakGauss},
+    {"LCoEff", QT_TRANSLATE_NOOP("kelvora", "Rendimento:"), "%", 1, Alim, &Analysis::efficiencyPct},
+    {"LCoGap", QT_TRANSLATE_NOOP("kelvora", "Entreferro magnético (2 juntas):"), "mm", 3,
+     Mod | Reator, &Analysis::gapMm},
+    {"LCoL", QT_TRANSLATE_NOOP("kelvora", "Indutância:"), "H", 2, Reator, &Analysis::lH},
+    {"LCoLp", QT_TRANSLATE_NOOP("kelvora", "Indutância do primário:"), "H", 2, Mod, &Analysis::lpH},
+    {"LCoXp", QT_TRANSLATE_NOOP("kelvora", "Reatância do primário em Fmin:"), "ohms", 0, Mod,
+     &Analysis::xpOhm},
+    {"LCoBac", QT_TRANSLATE_NOOP("kelvora", "Indução CA em Fmin:"), "Gauss", 0, Mod,
+     &Analysis::bAcGauss},
+    {"LCoBdc", QT_TRANSLATE_NOOP("kelvora", "Indução CC:"), "Gauss", 0, Mod | Reator,
+     &Analysis::bDcGauss},
+    {"LCoMfe", QT_TRANSLATE_NOOP("kelvora", "Peso do ferro:"), "g", 0, All, &Analysis::mFeG},
+    {"LCoMcu", QT_TRANSLATE_NOOP("kelvora", "Peso do cobre:"), "g", 0, All, &Analysis::mCuG},
+    {"LCoMtotal", QT_TRANSLATE_NOOP("kelvora", "Peso total (com carretel e isolação):"), "g", 0,
+     All, &Analysis::mTotalG},
 };
 constexpr int VerdictLines = 6;
 
@@ -124,16 +135,21 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
       separator_(separator)
 {
     setObjectName(QStringLiteral("FConstrucao"));
-    setWindowTitle(QStringLiteral("Construção e perdas"));
+    setWindowTitle(tx("Construção e perdas"));
     setFormFont(this);
+    // The title names the design: written again in another language.
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
+        if (!source_.caption.isEmpty())
+            setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
+    });
 
     // The whole form scrolls in a window smaller than it (a small screen, a large scale).
     auto* outer = new QHBoxLayout(scrolledContent(this));
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(8);
     auto* left = new QVBoxLayout;
-    auto* settings = makeGroup(this, QStringLiteral(" Ajustes da construção "), "GBCoAjustes");
-    GBCoCargas = makeGroup(this, QStringLiteral(" Cargas dos secundários "), "GBCoCargas");
+    auto* settings = makeGroup(this, tx(" Ajustes da construção "), "GBCoAjustes");
+    GBCoCargas = makeGroup(this, tx(" Cargas dos secundários "), "GBCoCargas");
     buildSettings(settings, GBCoCargas);
     left->addWidget(settings);
     left->addWidget(GBCoCargas);
@@ -154,7 +170,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     column->addLayout(top, 1);
     auto* drawing = new QVBoxLayout;
     PBCoCorte = new CrossSectionView(content);
-    PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
+    PBCoCorte->setAccessibleName(tx("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
     // The fill, the verdicts and the figures change on every keystroke: painted
     // the quick way (glyph_text.h).
@@ -163,7 +179,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     drawing->addWidget(new LabelHolder(LCoOcupacao, content));
     // The catalogue lamination of the tab's Bn.
     auto* lamina = new QHBoxLayout;
-    lamina->addWidget(makeLabel(content, QStringLiteral("Catálogo:")));
+    lamina->addWidget(makeLabel(content, tx("Catálogo:")));
     lamina->addWidget(makeResult(content, "LCoLamina", 120), 1);
     drawing->addLayout(lamina);
     // How the laminations are stacked (modulator and reactor), and what the
@@ -175,8 +191,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     notes->setWordWrap(true);
     drawing->addWidget(notes);
     top->addLayout(drawing, 2);
-    auto* figures = makeGroup(content, QStringLiteral(" Perdas, temperatura e pesos "),
-                              "GBCoResultados");
+    auto* figures = makeGroup(content, tx(" Perdas, temperatura e pesos "), "GBCoResultados");
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
@@ -191,7 +206,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
 
     TVCoEnrolamentos = new QTableView(content);
     TVCoEnrolamentos->setObjectName(QStringLiteral("TVCoEnrolamentos"));
-    TVCoEnrolamentos->setAccessibleName(QStringLiteral("Enrolamentos"));
+    TVCoEnrolamentos->setAccessibleName(tx("Enrolamentos"));
     model_ = new WindingTableModel(TVCoEnrolamentos);
     TVCoEnrolamentos->setModel(model_);
     TVCoEnrolamentos->setItemDelegate(new PlainCellDelegate(TVCoEnrolamentos));
@@ -267,10 +282,10 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
             });
 
     auto* buttons = new QHBoxLayout;
-    auto* save = makeButton(this, "BCoGravaFolha", QStringLiteral("Grava folha de enrolamento"));
-    auto* pdf = makeButton(this, "BCoExportaPdf", QStringLiteral("Exporta PDF"));
-    auto* print = makeButton(this, "BCoImprime", QStringLiteral("Imprime"));
-    auto* close = makeButton(this, "BCoFecha", QStringLiteral("Fecha"));
+    auto* save = makeButton(this, "BCoGravaFolha", tx("Grava folha de enrolamento"));
+    auto* pdf = makeButton(this, "BCoExportaPdf", tx("Exporta PDF"));
+    auto* print = makeButton(this, "BCoImprime", tx("Imprime"));
+    auto* close = makeButton(this, "BCoFecha", tx("Fecha"));
     for (QPushButton* b : {save, pdf, print})
         buttons->addWidget(b);
     buttons->addStretch(1);
@@ -356,7 +371,7 @@ void TFConstrucao::buildFigures(QWidget* group)
     QGridLayout* grid = makeGrid(static_cast<QGroupBox*>(group), QMargins(8, 6, 8, 8), 6, 2);
     int row = 0;
     for (const Figure& f : figureRows) {
-        auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
+        auto* caption = makeLabel(group, tx(f.caption));
         auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000"))
@@ -380,7 +395,7 @@ void TFConstrucao::buildFigures(QWidget* group)
 void TFConstrucao::showDesign(ConstrucaoSource source)
 {
     source_ = std::move(source);
-    setWindowTitle(QStringLiteral("Construção e perdas — ") + source_.caption);
+    setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
     recalculate();
     show();
     raise();
@@ -628,7 +643,7 @@ void TFConstrucao::BCoGravaFolhaClick()
     if (auto refusal = windingSheetRefusal(analysis_))
         return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SaveFolha, "Folha_enrolamento",
-                                    QStringLiteral("Grava folha de enrolamento"));
+                                    tr("Grava folha de enrolamento"));
     if (path.isEmpty())
         return;
     if (std::optional<QString> error = writeReportFile(path, sheetText(), savedTextEncoding(),
@@ -641,7 +656,7 @@ void TFConstrucao::BCoExportaPdfClick()
     if (auto refusal = windingSheetRefusal(analysis_))
         return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SavePdf, "Folha_enrolamento",
-                                    QStringLiteral("Exporta folha de enrolamento em PDF"));
+                                    tr("Exporta folha de enrolamento em PDF"));
     if (path.isEmpty())
         return;
     if (std::optional<QString> error = writeWindingSheetPdf(path, pages()))
@@ -654,12 +669,12 @@ void TFConstrucao::BCoImprimeClick()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("Folha de enrolamento"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Imprime folha de enrolamento"));
+    dialog.setWindowTitle(tr("Imprime folha de enrolamento"));
     if (!printRunner_(&dialog))
         return;
     if (paintWindingSheet(printer, pages()) == 0)
-        reportError(QStringLiteral("Não foi possível imprimir a folha de enrolamento: a "
-                                   "impressora não aceitou o trabalho."));
+        reportError(tr("Não foi possível imprimir a folha de enrolamento: a "
+                       "impressora não aceitou o trabalho."));
 }
 
 void TFConstrucao::reportError(const QString& message) { errorReporter_(message); }

@@ -1,20 +1,21 @@
 #include "Ufonte.h"
 
 #include "form_helpers.h"
+#include "language.h"
 #include "scroll_window.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace kelvora {
 
@@ -24,21 +25,33 @@ namespace {
 const char* captionOf(const std::string& name)
 {
     static const std::pair<const char*, const char*> captions[] = {
-        {"CBFoRetificador", "Retificador:"}, {"CBFoDiodo", "Diodo ou válvula:"},
-        {"EFoRede", "Tensão da rede (V):"}, {"EFoDispersao", "Dispersão (mH, vazio: estimada):"},
-        {"CBFoElem1", "Elemento 1:"}, {"EFoValor1", "Valor 1 (µF, ohms ou H):"},
-        {"EFoPerda1", "ESR ou resistência 1 (ohms):"}, {"CBFoElem2", "Elemento 2:"},
-        {"EFoValor2", "Valor 2:"}, {"EFoPerda2", "ESR ou resistência 2:"},
-        {"CBFoElem3", "Elemento 3:"}, {"EFoValor3", "Valor 3:"},
-        {"EFoPerda3", "ESR ou resistência 3:"}, {"CBFoElem4", "Elemento 4:"},
-        {"EFoValor4", "Valor 4:"}, {"EFoPerda4", "ESR ou resistência 4:"},
-        {"EFoValvK", "Válvula própria: k (A/V^1,5):"}, {"EFoValvQueda", "ou queda (V):"},
-        {"EFoValvCorrente", "a uma corrente (mA):"}, {"EFoValvPico", "Pico por placa (mA):"},
-        {"EFoValvPIV", "Tensão inversa máxima (V):"}, {"EFoValvCmax", "Primeiro capacitor máximo (µF):"},
-        {"EFoValvRmin", "Resistência mínima por placa (ohms):"},
-        {"CBFoReator", "Usar o reator da aba no primeiro L:"},
-        {"CBFoCarga", "Carga:"}, {"EFoCarga", "Carga (mA ou ohms, vazio: a da aba):"},
-        {"EFoSangria", "Resistor de sangria (ohms):"},
+        {"CBFoRetificador", QT_TRANSLATE_NOOP("kelvora", "Retificador:")},
+        {"CBFoDiodo", QT_TRANSLATE_NOOP("kelvora", "Diodo ou válvula:")},
+        {"EFoRede", QT_TRANSLATE_NOOP("kelvora", "Tensão da rede (V):")},
+        {"EFoDispersao", QT_TRANSLATE_NOOP("kelvora", "Dispersão (mH, vazio: estimada):")},
+        {"CBFoElem1", QT_TRANSLATE_NOOP("kelvora", "Elemento 1:")},
+        {"EFoValor1", QT_TRANSLATE_NOOP("kelvora", "Valor 1 (µF, ohms ou H):")},
+        {"EFoPerda1", QT_TRANSLATE_NOOP("kelvora", "ESR ou resistência 1 (ohms):")},
+        {"CBFoElem2", QT_TRANSLATE_NOOP("kelvora", "Elemento 2:")},
+        {"EFoValor2", QT_TRANSLATE_NOOP("kelvora", "Valor 2:")},
+        {"EFoPerda2", QT_TRANSLATE_NOOP("kelvora", "ESR ou resistência 2:")},
+        {"CBFoElem3", QT_TRANSLATE_NOOP("kelvora", "Elemento 3:")},
+        {"EFoValor3", QT_TRANSLATE_NOOP("kelvora", "Valor 3:")},
+        {"EFoPerda3", QT_TRANSLATE_NOOP("kelvora", "ESR ou resistência 3:")},
+        {"CBFoElem4", QT_TRANSLATE_NOOP("kelvora", "Elemento 4:")},
+        {"EFoValor4", QT_TRANSLATE_NOOP("kelvora", "Valor 4:")},
+        {"EFoPerda4", QT_TRANSLATE_NOOP("kelvora", "ESR ou resistência 4:")},
+        {"EFoValvK", QT_TRANSLATE_NOOP("kelvora", "Válvula própria: k (A/V^1,5):")},
+        {"EFoValvQueda", QT_TRANSLATE_NOOP("kelvora", "ou queda (V):")},
+        {"EFoValvCorrente", QT_TRANSLATE_NOOP("kelvora", "a uma corrente (mA):")},
+        {"EFoValvPico", QT_TRANSLATE_NOOP("kelvora", "Pico por placa (mA):")},
+        {"EFoValvPIV", QT_TRANSLATE_NOOP("kelvora", "Tensão inversa máxima (V):")},
+        {"EFoValvCmax", QT_TRANSLATE_NOOP("kelvora", "Primeiro capacitor máximo (µF):")},
+        {"EFoValvRmin", QT_TRANSLATE_NOOP("kelvora", "Resistência mínima por placa (ohms):")},
+        {"CBFoReator", QT_TRANSLATE_NOOP("kelvora", "Usar o reator da aba no primeiro L:")},
+        {"CBFoCarga", QT_TRANSLATE_NOOP("kelvora", "Carga:")},
+        {"EFoCarga", QT_TRANSLATE_NOOP("kelvora", "Carga (mA ou ohms, vazio: a da aba):")},
+        {"EFoSangria", QT_TRANSLATE_NOOP("kelvora", "Resistor de sangria (ohms):")},
     };
     for (const auto& [n, c] : captions)
         if (name == n)
@@ -46,14 +59,17 @@ const char* captionOf(const std::string& name)
     return nullptr;
 }
 
-QChartView* chartView(QWidget* parent, const QString& title)
+// The chart's title is marked text; the view keeps it to set it again in
+// another language.
+QChartView* chartView(QWidget* parent, const char* title)
 {
     auto* chart = new QChart;
-    chart->setTitle(title);
+    chart->setTitle(trNow(title));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(360, 220);
+    view->setProperty("kelvoraChartTitle", QByteArray(title));
     return view;
 }
 
@@ -98,18 +114,17 @@ void setCurves(QChartView* view, const std::vector<double>& x,
 } // namespace
 
 TFFonte::TFFonte(FonteSource source, QWidget* parent)
-    : QWidget(parent),
-      source_(std::move(source)),
-      selector_(fonte::selectorControls()),
-      shown_(fonte::secondaryControls()),
-      kept_{Sheet(fonte::secondaryControls()), Sheet(fonte::secondaryControls()),
-            Sheet(fonte::secondaryControls()), Sheet(fonte::secondaryControls()),
-            Sheet(fonte::secondaryControls()), Sheet(fonte::secondaryControls())},
-      selectorBinding_(selector_, this),
-      binding_(shown_, this)
+    : QWidget(parent), source_(std::move(source)), selector_(fonte::selectorControls()),
+      shown_(fonte::secondaryControls()), kept_{Sheet(fonte::secondaryControls()),
+                                                Sheet(fonte::secondaryControls()),
+                                                Sheet(fonte::secondaryControls()),
+                                                Sheet(fonte::secondaryControls()),
+                                                Sheet(fonte::secondaryControls()),
+                                                Sheet(fonte::secondaryControls())},
+      selectorBinding_(selector_, this), binding_(shown_, this)
 {
     setObjectName(QStringLiteral("FFonte"));
-    setWindowTitle(QStringLiteral("Fonte de alimentação"));
+    setWindowTitle(tx("Fonte de alimentação"));
     build();
     selectorBinding_.setup();
     binding_.setup();
@@ -134,26 +149,30 @@ SheetBinding* TFFonte::bindingOf(std::string_view name)
     return nullptr;
 }
 
-Sheet& TFFonte::secondarySheet(int k) { return k == secondary_ ? shown_ : kept_[std::size_t(k - 1)]; }
+Sheet& TFFonte::secondarySheet(int k)
+{
+    return k == secondary_ ? shown_ : kept_[std::size_t(k - 1)];
+}
 
 void TFFonte::build()
 {
     // The circuit and the plots scroll in a window smaller than they are.
     auto* outer = new QHBoxLayout(scrolledContent(this));
     auto* left = new QVBoxLayout;
-    auto* group = makeGroup(this, QStringLiteral(" Circuito "), "GBFoCircuito");
+    auto* group = makeGroup(this, tx(" Circuito "), "GBFoCircuito");
     QGridLayout* grid = makeGrid(group, QMargins(8, 6, 8, 8), 6, 3);
     int row = 0;
     auto* sel = makeCombo(group, "CBFoSecundario", 60);
-    grid->addWidget(makeLabel(group, QStringLiteral("Secundário:")), row, 0);
+    grid->addWidget(makeLabel(group, tx("Secundário:")), row, 0);
     grid->addWidget(sel, row++, 1, Qt::AlignLeft);
     for (const ControlSpec& c : fonte::secondaryControls()) {
         const char* caption = captionOf(c.name);
         if (!caption)
             continue;
-        QWidget* field = c.kind == Kind::List ? static_cast<QWidget*>(makeCombo(group, c.name.c_str(), 110))
-                                              : makeEdit(group, c.name.c_str(), 80);
-        grid->addWidget(makeLabel(group, QString::fromUtf8(caption)), row, 0);
+        QWidget* field = c.kind == Kind::List
+                             ? static_cast<QWidget*>(makeCombo(group, c.name.c_str(), 110))
+                             : makeEdit(group, c.name.c_str(), 80);
+        grid->addWidget(makeLabel(group, tx(caption)), row, 0);
         grid->addWidget(field, row++, 1, Qt::AlignLeft);
     }
     left->addWidget(group);
@@ -163,9 +182,11 @@ void TFFonte::build()
     left->addWidget(LFoResultados, 1);
     outer->addLayout(left);
     auto* plots = new QVBoxLayout;
-    steady_ = chartView(this, QStringLiteral("Regime permanente: os dois últimos ciclos"));
-    transient_ = chartView(this, QStringLiteral("Partida"));
-    sweep_ = chartView(this, QStringLiteral("Tensão CC e ondulação pela corrente de carga"));
+    steady_ = chartView(this,
+                        QT_TRANSLATE_NOOP("kelvora", "Regime permanente: os dois últimos ciclos"));
+    transient_ = chartView(this, QT_TRANSLATE_NOOP("kelvora", "Partida"));
+    sweep_ = chartView(this, QT_TRANSLATE_NOOP("kelvora",
+                                               "Tensão CC e ondulação pela corrente de carga"));
     plots->addWidget(steady_);
     plots->addWidget(transient_);
     plots->addWidget(sweep_);
@@ -177,6 +198,12 @@ void TFFonte::build()
             connect(c, &QComboBox::activated, this, [this] { recalculate(); });
     for (QLineEdit* e : group->findChildren<QLineEdit*>())
         connect(e, &QLineEdit::textEdited, this, [this] { recalculate(); });
+    // The plots' titles and curve names in the language chosen now.
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
+        for (QChartView* v : {steady_, transient_, sweep_})
+            v->chart()->setTitle(trNow(v->property("kelvoraChartTitle").toByteArray().constData()));
+        plot();
+    });
 }
 
 void TFFonte::chooseSecondary()
@@ -242,20 +269,21 @@ void TFFonte::plot()
     std::vector<double> ms;
     for (double t : r.steady.t)
         ms.push_back(t * 1000);
-    setCurves(steady_, ms, {{QStringLiteral("Tensão de saída (V)"), &r.steady.vOut},
-                            {QStringLiteral("Corrente do enrolamento (A)"), &r.steady.iWinding}},
+    setCurves(steady_, ms,
+              {{tr("Tensão de saída (V)"), &r.steady.vOut},
+               {tr("Corrente do enrolamento (A)"), &r.steady.iWinding}},
               QStringLiteral("ms"));
     std::vector<double> tms;
     for (double t : r.transient.t)
         tms.push_back(t * 1000);
-    setCurves(transient_, tms, {{QStringLiteral("Tensão de saída (V)"), &r.transient.vOut},
-                                {QStringLiteral("Corrente do enrolamento (A)"), &r.transient.iWinding}},
+    setCurves(transient_, tms,
+              {{tr("Tensão de saída (V)"), &r.transient.vOut},
+               {tr("Corrente do enrolamento (A)"), &r.transient.iWinding}},
               QStringLiteral("ms"));
     std::vector<double> i, v, pp;
     for (const supply::SweepPoint& p : run_.sweep)
         i.push_back(p.iLoad * 1000), v.push_back(p.vdc), pp.push_back(p.ripplePp);
-    setCurves(sweep_, i, {{QStringLiteral("Tensão CC (V)"), &v},
-                          {QStringLiteral("Ondulação (V pp)"), &pp}},
+    setCurves(sweep_, i, {{tr("Tensão CC (V)"), &v}, {tr("Ondulação (V pp)"), &pp}},
               QStringLiteral("mA"));
 }
 

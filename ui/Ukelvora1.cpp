@@ -12,14 +12,15 @@
 #include "edit_help_menus.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "language.h"
 #include "picture.h"
 #include "recalculation.h"
 #include "report_file.h"
 #include "scroll_window.h"
 #include "sugestoes_nucleo.h"
+#include "tab_builders.h"
 #include "table_copy.h"
 #include "tooltips.h"
-#include "tab_builders.h"
 #include "translations.h"
 #include "version.h"
 
@@ -66,8 +67,7 @@ struct TFKelvora::Tab {
 TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FKelvora"));
-    setWindowTitle(QStringLiteral("Cálculo de Transformadores V")
-                   + QString::fromStdString(versionText()));
+    setWindowTitle(txArg("Cálculo de Transformadores V%1", QString::fromStdString(versionText())));
     setFormFont(this);
     // The tabs' area lies below the menu bar: the window grows by the bar's
     // height and the tabs keep their places within the area. The area
@@ -95,13 +95,14 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
         void (*build)(QWidget*);
     };
     const PageDef defs[] = {
-        {"TInicio", "Início", buildInicioTab},
-        {"TTrafoAlim", "Trafo Alimentação", buildTrafoAlimTab},
-        {"TModValvul", "Modulador Valvulado", buildModValvulTab},
-        {"TModTransis", "Modulador Transistorizado", buildModTransisTab},
-        {"TReatorFiltro", "Reator de Filtro", buildReatorFiltroTab},
-        {"TAjustes", "Ajustes", buildAjustesTab},
-        {"Historico", "Histórico", buildHistoricoTab},
+        {"TInicio", QT_TRANSLATE_NOOP("kelvora", "Início"), buildInicioTab},
+        {"TTrafoAlim", QT_TRANSLATE_NOOP("kelvora", "Trafo Alimentação"), buildTrafoAlimTab},
+        {"TModValvul", QT_TRANSLATE_NOOP("kelvora", "Modulador Valvulado"), buildModValvulTab},
+        {"TModTransis", QT_TRANSLATE_NOOP("kelvora", "Modulador Transistorizado"),
+         buildModTransisTab},
+        {"TReatorFiltro", QT_TRANSLATE_NOOP("kelvora", "Reator de Filtro"), buildReatorFiltroTab},
+        {"TAjustes", QT_TRANSLATE_NOOP("kelvora", "Ajustes"), buildAjustesTab},
+        {"Historico", QT_TRANSLATE_NOOP("kelvora", "Histórico"), buildHistoricoTab},
     };
     // Every page and sheet exists from the start (the calculations need only
     // the sheets); the forms of all but the first may be built later.
@@ -135,8 +136,8 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     questioner_ = [this](const QString& question) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), question,
                         QMessageBox::NoButton, this);
-        QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(tr("Sim"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(tr("Não"), QMessageBox::NoRole);
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         box.exec();
@@ -149,6 +150,17 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     frame->setSpacing(0);
     frame->setMenuBar(files_->menuBar());
     addEditAndHelpMenus(files_->menuBar(), this);
+    addLanguageMenu(files_->menuBar());
+    // Another language: the tooltips of the controls and the texts the
+    // calculations write, again (the static texts follow by themselves).
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
+        retranslateTooltips(this);
+        for (const Design& d : designs())
+            for (const Handler& h : d.handlers)
+                if (std::find(h.triggers.begin(), h.triggers.end(), "OnActivate")
+                    != h.triggers.end())
+                    runHandler(h.name);
+    });
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         installTableCopy(app);
     frame->addWidget(client);
@@ -544,23 +556,23 @@ void TFKelvora::saveReport(LazyFileDialog& dialog, const Design& d)
     Tab& t = tab(d.tab.c_str());
     // After a failed run the state holds new inputs beside old results.
     if (t.failed) {
-        reportError(QStringLiteral("O último cálculo terminou com erro. Corrija os dados antes "
-                                   "de gravar o relatório."));
+        reportError(tr("O último cálculo terminou com erro. Corrija os dados antes "
+                       "de gravar o relatório."));
         return;
     }
     if (const QStringList fields = substitutedFields(t.sheet, t.page); !fields.isEmpty()) {
         const QString question =
-            QStringLiteral("Estes campos não contêm um número válido e o cálculo usou um valor "
-                           "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
-                           "valores substituídos?")
+            tr("Estes campos não contêm um número válido e o cálculo usou um valor "
+               "substituto no lugar deles:\n\n%1\n\nGravar o relatório com os "
+               "valores substituídos?")
                 .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
         if (!ask(question))
             return;
     }
     if (const QStringList fields = substitutedFields(t.sheet, t.page, true); !fields.isEmpty()) {
         const QString question =
-            QStringLiteral("Estes campos têm valores com que não se constrói a peça:\n\n%1\n\n"
-                           "Gravar o relatório assim mesmo?")
+            tr("Estes campos têm valores com que não se constrói a peça:\n\n%1\n\n"
+               "Gravar o relatório assim mesmo?")
                 .arg(QStringLiteral("- ") + fields.join(QStringLiteral("\n- ")));
         if (!ask(question))
             return;
@@ -570,7 +582,8 @@ void TFKelvora::saveReport(LazyFileDialog& dialog, const Design& d)
     if (const QString design = files_->currentFile(); !design.isEmpty())
         offered = QFileInfo(design).completeBaseName() + u'_' + offered;
     const QString path
-        = dialog.choose(fileChooser_, QString::fromStdString(d.reportFile.title), offered);
+        = dialog.choose(fileChooser_,
+                        QCoreApplication::translate("Design", d.reportFile.title.c_str()), offered);
     if (path.isEmpty())
         return;
     t.binding.readInputs(); // the user name and application as typed now
@@ -646,7 +659,7 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
             marked << what + QStringLiteral(": ") + QString::fromStdString(c.readNote);
         }
         t.message = marked.isEmpty() ? QString()
-                                     : QStringLiteral("Valores usados no lugar do texto digitado — ")
+                                     : tr("Valores usados no lugar do texto digitado — ")
                                            + marked.join(QStringLiteral("; "));
     }
     t.failed = error.has_value();

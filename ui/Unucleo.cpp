@@ -2,6 +2,7 @@
 
 #include "drawing_widgets.h"
 #include "form_helpers.h"
+#include "language.h"
 #include "nucleo.h"
 #include "scroll_window.h"
 
@@ -19,14 +20,16 @@ namespace kelvora {
 
 namespace {
 
-const QString EINote = QStringLiteral("Considerado núcleo padrão EI onde as dimensões são \n"
-                                      "baseadas na largura da perna central. Caso esteja \n"
-                                      "utilizando outro tipo de núcleo ou formato não padrão as \n"
-                                      "medidas podem diferir.");
-const QString UINote = QStringLiteral("Núcleo U/I em escala: as duas pernas com a largura \n"
-                                      "Bn; a janela c x h vem dos ajustes da construção \n"
-                                      "(vazios: proporção sem retalho, c = Bn e h = 3 Bn). \n"
-                                      "Medidas em mm.");
+const char* const EINote =
+    QT_TRANSLATE_NOOP("kelvora", "Considerado núcleo padrão EI onde as dimensões são \n"
+                                 "baseadas na largura da perna central. Caso esteja \n"
+                                 "utilizando outro tipo de núcleo ou formato não padrão as \n"
+                                 "medidas podem diferir.");
+const char* const UINote =
+    QT_TRANSLATE_NOOP("kelvora", "Núcleo U/I em escala: as duas pernas com a largura \n"
+                                 "Bn; a janela c x h vem dos ajustes da construção \n"
+                                 "(vazios: proporção sem retalho, c = Bn e h = 3 Bn). \n"
+                                 "Medidas em mm.");
 
 // The note's four lines are meant to be read whole, each on its line: a font
 // wider than the one they were written for steps down until they fit.
@@ -68,7 +71,7 @@ private:
 TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FNucleo"));
-    setWindowTitle(QStringLiteral("Visualiza Núcleo"));
+    setWindowTitle(tx("Visualiza Núcleo"));
     setFormFont(this);
     resize(789, 529);
     // The drawing and its labels keep their places: a smaller window scrolls.
@@ -86,7 +89,7 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
         QRectF(lamination::origin, QSizeF(lamination::extent.x(), lamination::extent.y()))
             .toRect());
 
-    BitBtn1 = new QPushButton(QStringLiteral("Fecha Visualização"), on);
+    BitBtn1 = new QPushButton(tx("Fecha Visualização"), on);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(304, 16, 153, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::hide);
@@ -94,7 +97,7 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
     Memo1 = new QPlainTextEdit(on);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(456, 408, 281, 65);
-    Memo1->setPlainText(EINote);
+    Memo1->setPlainText(trNow(EINote));
     // Disabled, so it takes no focus and no typing; still read in the normal ink.
     Memo1->setEnabled(false);
     ImgNucleoUI = new UICoreDrawing(on);
@@ -118,6 +121,9 @@ TFNucleo::TFNucleo(QWidget* parent) : QWidget(parent, Qt::Window)
         labels_[i] = l;
     }
     placeLabels();
+    // The note is the window's to write, in the language chosen now.
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this,
+            [this] { showFamily(ui_); });
 }
 
 void TFNucleo::showFamily(bool ui)
@@ -127,7 +133,7 @@ void TFNucleo::showFamily(bool ui)
     for (QLabel* l : labels_)
         l->setVisible(!ui);
     ImgNucleoUI->setVisible(ui);
-    const QString& note = ui ? UINote : EINote;
+    const QString note = trNow(ui ? UINote : EINote);
     if (Memo1->toPlainText() != note) {
         Memo1->setPlainText(note);
         Memo1->setFont(font()); // fitted afresh from the window's font

@@ -89,8 +89,11 @@ void SheetBinding::bind()
     const std::vector<std::string>& names = sheet_.names();
     widgets_.assign(names.size(), nullptr);
     painted_.assign(names.size(), std::nullopt);
-    for (std::size_t i = 0; i < names.size(); ++i)
+    for (std::size_t i = 0; i < names.size(); ++i) {
         widgets_[i] = root_->findChild<QWidget*>(QString::fromStdString(names[i]));
+        if (widgets_[i] && sheet_.spec(names[i]).kind == Kind::Label)
+            widgets_[i]->setProperty(kSheetText, true);
+    }
     bound_ = true;
 }
 

@@ -1,6 +1,7 @@
 #include "construction_summary.h"
 
 #include "colour.h"
+#include "language.h"
 
 namespace kelvora {
 
@@ -22,7 +23,7 @@ void showSummary(QLabel* label, const construction::Summary& s)
     label->setPalette(p);
     label->setText(QString::fromStdString(s.text));
     // The verdicts in full, where the line has no room for them.
-    label->setToolTip(QStringLiteral("O que a construção diz deste projeto no núcleo escolhido:\n")
+    label->setToolTip(trNow("O que a construção diz deste projeto no núcleo escolhido:\n")
                       + QString::fromStdString(s.detail));
 }
 

@@ -2,6 +2,7 @@
 
 #include "design_file_io.h"
 #include "designs.h"
+#include "language.h"
 #include "version.h"
 
 #include <QAbstractButton>
@@ -21,8 +22,8 @@ namespace kelvora {
 
 namespace {
 
-const QString Caption =
-    QStringLiteral("Cálculo de Transformadores V") + QString::fromStdString(versionText());
+// "%1": the version.
+const char* const Caption = QT_TRANSLATE_NOOP("kelvora", "Cálculo de Transformadores V%1");
 const QString RecentKey = QStringLiteral("projetosRecentes");
 const QStringList DesignFilters = {QStringLiteral("Projeto Kelvora (*.kelvora)"),
                                    QStringLiteral("Todos os arquivos (*)")};
@@ -44,32 +45,38 @@ DesignFiles::DesignFiles(TFKelvora& window)
 {
     bar_ = new QMenuBar(&window);
     bar_->setObjectName(QStringLiteral("MenuPrincipal"));
-    QMenu* file = bar_->addMenu(QStringLiteral("&Arquivo"));
+    QMenu* file = bar_->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "&Arquivo")));
     file->setObjectName(QStringLiteral("MArquivo"));
-    connect(addCommand(file, QStringLiteral("&Novo"), "ANovo", Qt::CTRL | Qt::Key_N),
+    connect(addCommand(file, QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "&Novo")), "ANovo",
+                       Qt::CTRL | Qt::Key_N),
             &QAction::triggered, this, &DesignFiles::newDesign);
-    connect(addCommand(file, QStringLiteral("&Abrir…"), "AAbrir", Qt::CTRL | Qt::Key_O),
+    connect(addCommand(file, QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "&Abrir…")), "AAbrir",
+                       Qt::CTRL | Qt::Key_O),
             &QAction::triggered, this, &DesignFiles::openDesign);
-    connect(addCommand(file, QStringLiteral("&Salvar"), "ASalvar", Qt::CTRL | Qt::Key_S),
+    connect(addCommand(file, QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "&Salvar")), "ASalvar",
+                       Qt::CTRL | Qt::Key_S),
             &QAction::triggered, this, &DesignFiles::save);
-    connect(addCommand(file, QStringLiteral("Salvar &como…"), "ASalvarComo",
-                       Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    connect(addCommand(file, QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "Salvar &como…")),
+                       "ASalvarComo", Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             &QAction::triggered, this, &DesignFiles::saveAs);
-    recent_ = file->addMenu(QStringLiteral("&Recentes"));
+    recent_ = file->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "&Recentes")));
     recent_->setObjectName(QStringLiteral("MRecentes"));
     // Another running copy may have changed the list since.
     connect(recent_, &QMenu::aboutToShow, this, &DesignFiles::rebuildRecentMenu);
     file->addSeparator();
-    connect(addCommand(file, QStringLiteral("Sa&ir"), "ASair", Qt::CTRL | Qt::Key_Q),
+    connect(addCommand(file, QString::fromUtf8(QT_TRANSLATE_NOOP("kelvora", "Sa&ir")), "ASair",
+                       Qt::CTRL | Qt::Key_Q),
             &QAction::triggered, &window, &QWidget::close);
     rebuildRecentMenu();
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this,
+            &DesignFiles::updateCaption);
 
     question_ = [this](const QString& text) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"), text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &w_);
-        box.button(QMessageBox::Save)->setText(QStringLiteral("Salvar"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Descartar"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+        box.button(QMessageBox::Save)->setText(tr("Salvar"));
+        box.button(QMessageBox::Discard)->setText(tr("Descartar"));
+        box.button(QMessageBox::Cancel)->setText(tr("Cancelar"));
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         switch (box.exec()) {
@@ -102,7 +109,7 @@ void DesignFiles::openDesign()
     if (!settleChanges())
         return;
     QFileDialog* d = dialog(openDialog_);
-    d->setWindowTitle(QStringLiteral("Abrir projeto"));
+    d->setWindowTitle(tr("Abrir projeto"));
     const QString path = w_.fileChooser_(d);
     if (!path.isEmpty())
         openFile(path);
@@ -113,7 +120,7 @@ bool DesignFiles::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
 bool DesignFiles::saveAs()
 {
     QFileDialog* d = dialog(saveDialog_);
-    d->setWindowTitle(QStringLiteral("Salvar projeto como"));
+    d->setWindowTitle(tr("Salvar projeto como"));
     d->selectFile(path_.isEmpty() ? QStringLiteral("projeto.kelvora") : path_);
     const QString path = w_.fileChooser_(d);
     return !path.isEmpty() && writeTo(path);
@@ -123,8 +130,8 @@ void DesignFiles::openRecent(const QString& path)
 {
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
-        message_(QStringLiteral("O arquivo \"%1\" não existe mais e foi retirado da lista de "
-                                "recentes.")
+        message_(tr("O arquivo \"%1\" não existe mais e foi retirado da lista de "
+                    "recentes.")
                      .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -159,7 +166,7 @@ bool DesignFiles::settleChanges()
 {
     if (!modified_)
         return true;
-    switch (question_(QStringLiteral("Salvar alterações em \"%1\"?").arg(displayName()))) {
+    switch (question_(tr("Salvar alterações em \"%1\"?").arg(displayName()))) {
     case Answer::Save:
         return save();
     case Answer::Discard:
@@ -310,12 +317,12 @@ DesignInputs& DesignFiles::saved()
 
 QString DesignFiles::displayName() const
 {
-    return path_.isEmpty() ? QStringLiteral("Sem título") : QFileInfo(path_).fileName();
+    return path_.isEmpty() ? tr("Sem título") : QFileInfo(path_).fileName();
 }
 
 void DesignFiles::updateCaption()
 {
-    QString caption = Caption;
+    QString caption = trNow(Caption).arg(QString::fromStdString(versionText()));
     if (!path_.isEmpty() || modified_)
         caption += QStringLiteral(" — ") + displayName()
                    + (modified_ ? QStringLiteral("*") : QString());
@@ -342,6 +349,8 @@ void DesignFiles::rememberRecent(const QString& path)
         list.removeLast();
     QSettings().setValue(RecentKey, list);
     rebuildRecentMenu();
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this,
+            &DesignFiles::updateCaption);
 }
 
 void DesignFiles::forgetRecent(const QString& path)
@@ -350,6 +359,8 @@ void DesignFiles::forgetRecent(const QString& path)
     list.removeAll(path);
     QSettings().setValue(RecentKey, list);
     rebuildRecentMenu();
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this,
+            &DesignFiles::updateCaption);
 }
 
 void DesignFiles::rebuildRecentMenu()

@@ -1,5 +1,7 @@
 #include "drawing_widgets.h"
 
+#include "language.h"
+
 #include <QPainter>
 
 namespace kelvora {
@@ -30,7 +32,7 @@ void LaminationDrawing::paintEvent(QPaintEvent*)
 UICoreDrawing::UICoreDrawing(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ImgNucleoUI"));
-    setAccessibleName(QStringLiteral("Núcleo U/I com as medidas"));
+    setAccessibleName(tx("Núcleo U/I com as medidas"));
 }
 
 void UICoreDrawing::setCore(const Core& core, char decimalSeparator)

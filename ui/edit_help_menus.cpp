@@ -1,5 +1,6 @@
 #include "edit_help_menus.h"
 
+#include "language.h"
 #include "table_copy.h"
 #include "version.h"
 
@@ -46,17 +47,18 @@ void showGuide(QWidget* window)
     if (!box) {
         box = new QWidget(window, Qt::Window);
         box->setObjectName(QStringLiteral("FGuia"));
-        box->setWindowTitle(QStringLiteral("Guia do usuário - Kelvora"));
+        box->setWindowTitle(tx("Guia do usuário - Kelvora"));
         box->setAttribute(Qt::WA_QuitOnClose, false);
         guide = new QTextBrowser(box);
         guide->setObjectName(QStringLiteral("TBGuia"));
         guide->setOpenExternalLinks(true);
-        guide->setMarkdown(userGuide());
         auto* layout = new QVBoxLayout(box);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(guide);
         box->resize(760, 620);
     }
+    // In the language chosen now.
+    guide->setMarkdown(userGuide());
     box->show();
     box->raise();
     box->activateWindow();
@@ -68,11 +70,14 @@ QString userGuide()
 {
     QFile f(QStringLiteral(":/README.md"));
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("O guia do usuário não foi encontrado.");
+        return trNow("O guia do usuário não foi encontrado.");
     const QString readme = QString::fromUtf8(f.readAll());
-    // From the guide's heading to the developers' part; pictures are left
-    // out (they live beside the README, not in the program).
-    const qsizetype from = readme.indexOf(QStringLiteral("## Guia do usuário"));
+    // From the guide's heading to the developers' part (in English, the
+    // README's English part); pictures are left out (they live beside the
+    // README, not in the program).
+    const qsizetype from = readme.indexOf(installedLanguage() == Language::English
+                                              ? QStringLiteral("## English")
+                                              : QStringLiteral("## Guia do usuário"));
     qsizetype to = readme.indexOf(QStringLiteral("\n## "), from + 1);
     if (from < 0)
         return readme;
@@ -83,9 +88,9 @@ QString userGuide()
 
 void addEditAndHelpMenus(QMenuBar* bar, QWidget* window)
 {
-    QMenu* edit = bar->addMenu(QStringLiteral("&Editar"));
+    QMenu* edit = bar->addMenu(tx("&Editar"));
     edit->setObjectName(QStringLiteral("MenuEditar"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copiar"));
+    QAction* copy = edit->addAction(tx("&Copiar"));
     copy->setObjectName(QStringLiteral("ACopiar"));
     copy->setShortcut(QKeySequence::Copy);
     // A focused field or table handles the keys itself; the menu item works
@@ -97,7 +102,7 @@ void addEditAndHelpMenus(QMenuBar* bar, QWidget* window)
         else if (QLineEdit* e = focusedEdit())
             e->hasSelectedText() ? e->copy() : void(QApplication::clipboard()->setText(e->text()));
     });
-    QAction* all = edit->addAction(QStringLiteral("Selecionar &tudo"));
+    QAction* all = edit->addAction(tx("Selecionar &tudo"));
     all->setObjectName(QStringLiteral("ASelecionarTudo"));
     all->setShortcut(QKeySequence::SelectAll);
     all->setShortcutContext(Qt::WidgetShortcut);
@@ -108,24 +113,23 @@ void addEditAndHelpMenus(QMenuBar* bar, QWidget* window)
             e->selectAll();
     });
 
-    QMenu* help = bar->addMenu(QStringLiteral("Aj&uda"));
+    QMenu* help = bar->addMenu(tx("Aj&uda"));
     help->setObjectName(QStringLiteral("MenuAjuda"));
-    QAction* guide = help->addAction(QStringLiteral("&Guia do usuário"));
+    QAction* guide = help->addAction(tx("&Guia do usuário"));
     guide->setObjectName(QStringLiteral("AGuia"));
     guide->setShortcut(QKeySequence::HelpContents);
     QObject::connect(guide, &QAction::triggered, window, [window] { showGuide(window); });
-    QAction* about = help->addAction(QStringLiteral("&Sobre o Kelvora"));
+    QAction* about = help->addAction(tx("&Sobre o Kelvora"));
     about->setObjectName(QStringLiteral("ASobre"));
     QObject::connect(about, &QAction::triggered, window, [window] {
-        QMessageBox::about(window, QStringLiteral("Sobre o Kelvora"),
-                           QStringLiteral("<b>Kelvora - Cálculo de Transformadores V")
-                               + QString::fromStdString(versionText())
-                               + QStringLiteral(
-                                   "</b><br><br>"
-                               "Transformadores de alimentação, de modulação, moduladores "
-                               "transistorizados e reatores de filtro, com a construção na "
-                               "bancada.<br><br>Programa gratuito (freeware), da equipe Kelvora. "
-                               "Todos os resultados devem ser conferidos antes da construção."));
+        QMessageBox::about(window, trNow("Sobre o Kelvora"),
+                           trNow("<b>Kelvora - Cálculo de Transformadores V%1</b><br><br>"
+                                 "Transformadores de alimentação, de modulação, moduladores "
+                                 "transistorizados e reatores de filtro, com a construção na "
+                                 "bancada.<br><br>Programa gratuito (freeware), da equipe "
+                                 "Kelvora. Todos os resultados devem ser conferidos antes da "
+                                 "construção.")
+                               .arg(QString::fromStdString(versionText())));
     });
 }
 

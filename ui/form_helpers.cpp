@@ -1,4 +1,5 @@
 #include "form_helpers.h"
+#include "language.h"
 
 #include <QFont>
 #include <QMessageBox>
@@ -177,14 +178,14 @@ QGroupBox* makeReportGroup(QWidget* page, const char* group, const char* user,
                            const QString& applicationTip)
 {
     constexpr int EditH = 22;
-    QGroupBox* g = makeGroup(page, QStringLiteral("Salva resultados em arquivo texto "), group);
+    QGroupBox* g = makeGroup(page, tx("Salva resultados em arquivo texto "), group);
     QLineEdit* name = makeEdit(g, user, 520);
     name->setGeometry(12, 22, 520, EditH);
-    name->setToolTip(QStringLiteral("Entre com o nome do utilizador do programa"));
+    name->setToolTip(tx("Entre com o nome do utilizador do programa"));
     QLineEdit* app = makeEdit(g, application, 520);
     app->setGeometry(12, 50, 520, EditH);
     app->setToolTip(applicationTip);
-    makeButton(g, button, QStringLiteral("Grava cálculos em arquivo texto (*.txt)"))
+    makeButton(g, button, tx("Grava cálculos em arquivo texto (*.txt)"))
         ->setGeometry(560, 28, 320, 36);
     return g;
 }

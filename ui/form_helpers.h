@@ -16,6 +16,10 @@ namespace kelvora {
 
 // Property that marks a result label as always painting its own background.
 inline constexpr char kOpaqueResult[] = "kelvoraOpaqueResult";
+// Property of a label whose text a tab's sheet holds: the calculations write it.
+inline constexpr char kSheetText[] = "kelvoraSheetText";
+// Property of a control whose tooltip comes from the controls' table.
+inline constexpr char kTableTooltip[] = "kelvoraTableTooltip";
 // The forms' one accent colour, maroon: the titles, the start page's heading
 // and the notes under the results.
 inline constexpr QColor kTitleMaroon(0x80, 0, 0);

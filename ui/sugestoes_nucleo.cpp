@@ -1,6 +1,7 @@
 #include "sugestoes_nucleo.h"
 
 #include "form_helpers.h"
+#include "language.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -99,9 +100,9 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     setObjectName("PSugestoes");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    BSugereNucleo = makeButton(this, "BSugereNucleo", "Sugerir núcleo");
-    BSugereNucleo->setToolTip("Os núcleos do catálogo que passam em todas as verificações, "
-                              "os mais leves primeiro");
+    BSugereNucleo = makeButton(this, "BSugereNucleo", tx("Sugerir núcleo"));
+    BSugereNucleo->setToolTip(tx("Os núcleos do catálogo que passam em todas as verificações, "
+                                 "os mais leves primeiro"));
     LSugestoes = makeLabel(this, {}, "LSugestoes");
     LSugestoes->setWordWrap(true);
     model_ = new SugestoesModel(this);
@@ -115,7 +116,7 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     GSugestoes->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // A few rows at least; the window gives it room for the ten when it can.
     GSugestoes->setMinimumHeight(GSugestoes->fontMetrics().height() * 6);
-    BUsaNucleo = makeButton(this, "BUsaNucleo", "Usar este núcleo");
+    BUsaNucleo = makeButton(this, "BUsaNucleo", tx("Usar este núcleo"));
     for (QPushButton* b : {BSugereNucleo, BUsaNucleo})
         b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
@@ -167,7 +168,7 @@ void PainelSugestoes::refresh(const construction::WoundPart& part, const Sheet& 
     if (advice.ranked.empty())
         LSugestoes->setText(q(construction::adviceMessage(advice)));
     else
-        LSugestoes->setText(QString("%1 de %2 núcleos passam em todas as verificações.")
+        LSugestoes->setText(tr("%1 de %2 núcleos passam em todas as verificações.")
                                 .arg(advice.ranked.size())
                                 .arg(advice.tried));
 }

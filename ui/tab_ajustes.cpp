@@ -1,4 +1,5 @@
 #include "form_helpers.h"
+#include "language.h"
 #include "tab_builders.h"
 #include "text_encoding_setting.h"
 
@@ -74,8 +75,7 @@ private:
 
 void buildAjustesTab(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral("Densidade de Corrente nos Condutores"),
-                            "GBSigma");
+    auto* group = makeGroup(page, tx("Densidade de Corrente nos Condutores"), "GBSigma");
     group->setGeometry(16, 16, 420, 120);
 
     auto* caption = makeLabel(group, QStringLiteral("Sigma ="));
@@ -85,7 +85,10 @@ void buildAjustesTab(QWidget* page)
     makeLabel(group, QStringLiteral("A/mm^2"))->move(136, 32);
 
     // The sizing formula, with "10" set as the subscript of "Log".
-    auto* st1 = makeLabel(group, FormulaHead + FormulaTail, "StaticText1");
+    auto* st1 = makeLabel(group,
+                          // FormulaHead + FormulaTail: the "10" is placed by their widths,
+                          // which the English "Current" keeps within the bracket.
+                          tx("AWG = 50-10*Log   (2100*Corrente/Sigma)"), "StaticText1");
     st1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     st1->move(16, 76);
     auto* st2 = makeLabel(group, QStringLiteral("10"), "StaticText2");

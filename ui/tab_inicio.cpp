@@ -1,7 +1,9 @@
 #include "form_helpers.h"
+#include "language.h"
 #include "tab_builders.h"
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -10,8 +12,10 @@ namespace kelvora {
 
 namespace {
 
-// After the line that names the version.
-const char* const AboutText =
+// "%1": the version.
+const char* const AboutText = QT_TRANSLATE_NOOP(
+    "kelvora",
+    "Kelvora - Cálculo de Transformadores, versão %1\n"
     "\n"
     "Autoria: equipe Kelvora, radioamadores e construtores de equipamentos valvulados.\n"
     "Contato: pela página do programa, indicada abaixo.\n"
@@ -34,9 +38,10 @@ const char* const AboutText =
     "mortais.\n"
     "\n"
     "Programa gratuito (freeware): pode ser usado e distribuído livremente, sem custo, desde "
-    "que sem alterações. Não pode ser vendido.\n";
+    "que sem alterações. Não pode ser vendido.\n");
 
-const char* const HistoryText =
+const char* const HistoryText = QT_TRANSLATE_NOOP(
+    "kelvora",
     "Histórico de versões\n"
     "\n"
     "Versão 1.0\n"
@@ -82,7 +87,7 @@ const char* const HistoryText =
     "  - Janela Fonte: simulação do retificador e do filtro que o transformador alimenta.\n"
     "  - Lâminas U/I na construção, com desenho cotado.\n"
     "  - Janelas que rolam em telas pequenas e em escala de 200 %; itens de lista com "
-    "chaves fixas (arquivos de projeto e kelvora-cli).\n";
+    "chaves fixas (arquivos de projeto e kelvora-cli).\n");
 
 QPlainTextEdit* memo(QWidget* parent, const char* name, const QString& text, int w, int h)
 {
@@ -115,18 +120,16 @@ QLabel* styled(QWidget* parent, const char* name, const QString& text, const QSt
 void buildInicioTab(QWidget* page)
 {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(
-        styled(page, "StaticText3",
-               QStringLiteral("Programa para Cálculo de Transformadores - KelvoraV")
-                   + QString::fromStdString(versionText()),
-               QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
+    v->addWidget(styled(page, "StaticText3",
+                        txArg("Programa para Cálculo de Transformadores - KelvoraV%1",
+                              QString::fromStdString(versionText())),
+                        QStringLiteral("Arial Narrow"), 24, kTitleMaroon));
     v->addWidget(styled(page, "StaticText9",
-                        QStringLiteral("Utilize as abas acima para selecionar o cálculo desejado"),
+                        tx("Utilize as abas acima para selecionar o cálculo desejado"),
                         QStringLiteral("Arial"), 21));
-    v->addWidget(memo(page, "Memo1",
-                     QStringLiteral("Kelvora - Cálculo de Transformadores, versão ")
-                         + QString::fromStdString(versionText()) + QString::fromUtf8(AboutText),
-                     905, 377), 0, Qt::AlignHCenter);
+    v->addWidget(memo(page, "Memo1", txArg(AboutText, QString::fromStdString(versionText())), 905,
+                      377),
+                 0, Qt::AlignHCenter);
     auto* link = styled(page, "LinkLabel",
                         QStringLiteral("<a href=\"https://www.kelvora.example/\">"
                                        "www.kelvora.example</a>"),
@@ -140,7 +143,7 @@ void buildInicioTab(QWidget* page)
 void buildHistoricoTab(QWidget* page)
 {
     auto* v = new QVBoxLayout(page);
-    v->addWidget(memo(page, "Memo2", QString::fromUtf8(HistoryText), 649, 553), 0, Qt::AlignHCenter);
+    v->addWidget(memo(page, "Memo2", tx(HistoryText), 649, 553), 0, Qt::AlignHCenter);
     v->addStretch();
 }
 

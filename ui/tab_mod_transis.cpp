@@ -1,7 +1,9 @@
 #include "form_helpers.h"
+#include "language.h"
 #include "tab_builders.h"
 #include "transistor_figure.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -47,7 +49,7 @@ QGroupBox* resultGroup(QWidget* page, const QString& title, const char* name, QR
 
 void buildInputs(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Dados de entrada "), "GBEntradaMT");
+    auto* g = makeGroup(page, tx(" Dados de entrada "), "GBEntradaMT");
     g->setGeometry(LeftX, 26, LeftW, 218);
     auto* grid = gridOf(g);
     grid->setColumnMinimumWidth(2, 52);
@@ -57,15 +59,18 @@ void buildInputs(QWidget* page)
         const char* unit;
     };
     const Row rows[] = {
-        {"EPo", "Potência de Audio Requerida (Po)", "W"},
-        {"EFm", "Freqüência Mínima de Áudio (Fm)", "Hz"},
-        {"EVcc", "Tensão de Coletor Modulador (Vcc)", "V"},
-        {"ERo", "Impedância da carga (Ro)", "ohms"},
-        {"ERd", "Impedância do Driver (Rd)", "ohms"},
-        {"CBIc0", "Corrente Quiescente (Repouso)", "% de Icm"},
-        {"EBetaQ1Q2min", "Ganho de corrente de Q1/Q2 Mínimo", "(beta)"},
-        {"EBetaQ1Q2max", "Ganho de corrente de Q1/Q2 Máximo", "(beta)"},
-        {"EBetaQ3", "Ganho de corrente de Q3", "(beta)"},
+        {"EPo", QT_TRANSLATE_NOOP("kelvora", "Potência de Audio Requerida (Po)"), "W"},
+        {"EFm", QT_TRANSLATE_NOOP("kelvora", "Freqüência Mínima de Áudio (Fm)"), "Hz"},
+        {"EVcc", QT_TRANSLATE_NOOP("kelvora", "Tensão de Coletor Modulador (Vcc)"), "V"},
+        {"ERo", QT_TRANSLATE_NOOP("kelvora", "Impedância da carga (Ro)"), "ohms"},
+        {"ERd", QT_TRANSLATE_NOOP("kelvora", "Impedância do Driver (Rd)"), "ohms"},
+        {"CBIc0", QT_TRANSLATE_NOOP("kelvora", "Corrente Quiescente (Repouso)"),
+         QT_TRANSLATE_NOOP("kelvora", "% de Icm")},
+        {"EBetaQ1Q2min", QT_TRANSLATE_NOOP("kelvora", "Ganho de corrente de Q1/Q2 Mínimo"),
+         "(beta)"},
+        {"EBetaQ1Q2max", QT_TRANSLATE_NOOP("kelvora", "Ganho de corrente de Q1/Q2 Máximo"),
+         "(beta)"},
+        {"EBetaQ3", QT_TRANSLATE_NOOP("kelvora", "Ganho de corrente de Q3"), "(beta)"},
     };
     int row = 0;
     for (const Row& r : rows) {
@@ -81,7 +86,7 @@ void buildInputs(QWidget* page)
         addRow(grid, row++, QString::fromUtf8(r.caption), field, QString::fromUtf8(r.unit));
     }
     // Working Ro out from the RF stage is not offered yet: the button stays hidden.
-    auto* calcRo = makeButton(g, "BCalcRo", QStringLiteral("Calcula Ro"));
+    auto* calcRo = makeButton(g, "BCalcRo", tx("Calcula Ro"));
     calcRo->setVisible(false);
     grid->addWidget(calcRo, 3, 3);
 }
@@ -111,12 +116,14 @@ void buildNotes(QWidget* page)
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(NoteGap);
+    column->addWidget(
+        note(box,
+             QT_TRANSLATE_NOOP("kelvora", "Cálculos dos transformadores e demais variáveis "
+                                          "serão incluídos em versão futura..."),
+             "LNotaVersaoMT"));
     column->addWidget(note(box,
-                           "Cálculos dos transformadores e demais variáveis serão incluídos em "
-                           "versão futura...",
-                           "LNotaVersaoMT"));
-    column->addWidget(note(box,
-                           "Cálculos em fase de teste Confira novas versões para atualização...",
+                           QT_TRANSLATE_NOOP("kelvora", "Cálculos em fase de teste Confira novas "
+                                                        "versões para atualização..."),
                            "LNotaTesteMT"));
     column->addStretch(1);
 }
@@ -125,29 +132,29 @@ void buildNotes(QWidget* page)
 
 void buildModTransisTab(QWidget* page)
 {
-    makeTitle(page, QStringLiteral("Modulador - Classe B (AB) transistorizado"), "LTituloMT", 15)
+    makeTitle(page, tx("Modulador - Classe B (AB) transistorizado"), "LTituloMT", 15)
         ->move(LeftX, 4);
     buildInputs(page);
 
-    resultGroup(page, QStringLiteral(" Etapa de saída (Q1/Q2) "), "GBSaidaMT",
-                QRect(LeftX, 248, LeftW, 186),
-                {{"LRc", "Resistência de Coletor (Rc) = "},
-                 {"LVcm", "Tensão máxima de coletor (Vcm) = "},
-                 {"LIcm", "Corrente máxima de Coletor (Icm) = "},
-                 {"LIdc", "Corrente contínua total (Idc) = "},
-                 {"LPi", "Potência de Entrada CC (Pi) = "},
-                 {"LNteor", "Eficiência Teórica (Nteor) = "},
-                 {"LPdiss", "Potência de dissipação de Q1/Q2 = "},
-                 {"LVcemax", "Tensão Coletor-Emissor máx de Q1/Q2 = "}});
-    resultGroup(page, QStringLiteral(" Polarização (Q3, R1, D1, D2) "), "GBPolarizacaoMT",
+    resultGroup(page, tx(" Etapa de saída (Q1/Q2) "), "GBSaidaMT", QRect(LeftX, 248, LeftW, 186),
+                {{"LRc", QT_TRANSLATE_NOOP("kelvora", "Resistência de Coletor (Rc) = ")},
+                 {"LVcm", QT_TRANSLATE_NOOP("kelvora", "Tensão máxima de coletor (Vcm) = ")},
+                 {"LIcm", QT_TRANSLATE_NOOP("kelvora", "Corrente máxima de Coletor (Icm) = ")},
+                 {"LIdc", QT_TRANSLATE_NOOP("kelvora", "Corrente contínua total (Idc) = ")},
+                 {"LPi", QT_TRANSLATE_NOOP("kelvora", "Potência de Entrada CC (Pi) = ")},
+                 {"LNteor", QT_TRANSLATE_NOOP("kelvora", "Eficiência Teórica (Nteor) = ")},
+                 {"LPdiss", QT_TRANSLATE_NOOP("kelvora", "Potência de dissipação de Q1/Q2 = ")},
+                 {"LVcemax",
+                  QT_TRANSLATE_NOOP("kelvora", "Tensão Coletor-Emissor máx de Q1/Q2 = ")}});
+    resultGroup(page, tx(" Polarização (Q3, R1, D1, D2) "), "GBPolarizacaoMT",
                 QRect(LeftX, 438, LeftW, 166),
-                {{"LIc0", "Corrente Quiescente (Repouso) Ic0 ="},
-                 {"LIb", "Corrente de Base de Q1 e Q2 (Ib) ="},
-                 {"LI2", "Corrente de base de Q3 (I2) ="},
-                 {"LId", "Corrente sobre os diodos (Id) ="},
-                 {"LI1", "Corrente sobre resistor R1 (I1) ="},
-                 {"LR1", "Valor de Resistência de R1 ="},
-                 {"LPR1", "Dissipação de Potência de R1 ="}});
+                {{"LIc0", QT_TRANSLATE_NOOP("kelvora", "Corrente Quiescente (Repouso) Ic0 =")},
+                 {"LIb", QT_TRANSLATE_NOOP("kelvora", "Corrente de Base de Q1 e Q2 (Ib) =")},
+                 {"LI2", QT_TRANSLATE_NOOP("kelvora", "Corrente de base de Q3 (I2) =")},
+                 {"LId", QT_TRANSLATE_NOOP("kelvora", "Corrente sobre os diodos (Id) =")},
+                 {"LI1", QT_TRANSLATE_NOOP("kelvora", "Corrente sobre resistor R1 (I1) =")},
+                 {"LR1", QT_TRANSLATE_NOOP("kelvora", "Valor de Resistência de R1 =")},
+                 {"LPR1", QT_TRANSLATE_NOOP("kelvora", "Dissipação de Potência de R1 =")}});
 
     auto* frame = new QFrame(page);
     frame->setObjectName(QStringLiteral("PFiguraMT"));
@@ -156,17 +163,18 @@ void buildModTransisTab(QWidget* page)
     auto* figure = new TransistorFigure(frame);
     figure->setGeometry(0, 2, RightW, TransistorFigure::DrawingHeight);
 
-    resultGroup(page, QStringLiteral(" Excitação e transformador driver (m2/n2) "), "GBExcitacaoMT",
-                QRect(RightX, 342, RightW, 204),
-                {{"LPdrv", "Potência de Excitação teórica (Pdrv) ="},
-                 {"LRe", "Valor da resistência de emissor R1 e R2 ="},
-                 {"LNprat", "Eficiência Real (Nprat) = "},
-                 {"LRBmin", "Resistência de base para Beta mínimo ="},
-                 {"LRBmax", "Resistência de base para Beta máximo ="},
-                 {"LPdrvmin", "Potência de Excitação p/ Beta mínimo ="},
-                 {"LPdrvmax", "Potência de Excitação p/ Beta máximo ="},
-                 {"LM2N2min", "Relação de espiras (m2/n2) para B mín = "},
-                 {"LM2N2max", "Relação de espiras (m2/n2) para B máx = "}});
+    resultGroup(
+        page, tx(" Excitação e transformador driver (m2/n2) "), "GBExcitacaoMT",
+        QRect(RightX, 342, RightW, 204),
+        {{"LPdrv", QT_TRANSLATE_NOOP("kelvora", "Potência de Excitação teórica (Pdrv) =")},
+         {"LRe", QT_TRANSLATE_NOOP("kelvora", "Valor da resistência de emissor R1 e R2 =")},
+         {"LNprat", QT_TRANSLATE_NOOP("kelvora", "Eficiência Real (Nprat) = ")},
+         {"LRBmin", QT_TRANSLATE_NOOP("kelvora", "Resistência de base para Beta mínimo =")},
+         {"LRBmax", QT_TRANSLATE_NOOP("kelvora", "Resistência de base para Beta máximo =")},
+         {"LPdrvmin", QT_TRANSLATE_NOOP("kelvora", "Potência de Excitação p/ Beta mínimo =")},
+         {"LPdrvmax", QT_TRANSLATE_NOOP("kelvora", "Potência de Excitação p/ Beta máximo =")},
+         {"LM2N2min", QT_TRANSLATE_NOOP("kelvora", "Relação de espiras (m2/n2) para B mín = ")},
+         {"LM2N2max", QT_TRANSLATE_NOOP("kelvora", "Relação de espiras (m2/n2) para B máx = ")}});
 
     buildNotes(page);
 }

@@ -1,5 +1,6 @@
 #include "construction_summary.h"
 #include "form_helpers.h"
+#include "language.h"
 #include "modulator_diagram.h"
 #include "schematic.h"
 #include "tab_builders.h"
@@ -31,36 +32,36 @@ void alignRight(QGridLayout* grid)
 
 void buildModulatorInputs(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Etapa moduladora "), "GBModuladorTM");
+    auto* g = makeGroup(page, tx(" Etapa moduladora "), "GBModuladorTM");
     g->setGeometry(LeftX, 26, LeftW, 154);
     auto* grid = gridOf(g);
-    addRow(grid, 0, QStringLiteral("Potência de áudio do modulador (PaMod):"),
+    addRow(grid, 0, tx("Potência de áudio do modulador (PaMod):"),
            makeEdit(g, "EPaMod", FieldW, FieldH), QStringLiteral("W"));
-    addRow(grid, 1, QStringLiteral("Freqüência mínima de áudio a reproduzir (Fmin):"),
+    addRow(grid, 1, tx("Freqüência mínima de áudio a reproduzir (Fmin):"),
            makeEdit(g, "EFmin", FieldW, FieldH), QStringLiteral("Hz"));
-    addRow(grid, 2, QStringLiteral("Tensão de alimentação de placa do modulador (Ebmod):"),
+    addRow(grid, 2, tx("Tensão de alimentação de placa do modulador (Ebmod):"),
            makeEdit(g, "EEbmod", FieldW, FieldH), QStringLiteral("V"));
-    addRow(grid, 3, QStringLiteral("Corrente mínima do modulador (repouso) (I0mod):"),
+    addRow(grid, 3, tx("Corrente mínima do modulador (repouso) (I0mod):"),
            makeEdit(g, "EIb0mod", FieldW, FieldH), QStringLiteral("mA"));
-    addRow(grid, 4, QStringLiteral("Corrente máxima do modulador (máximo sinal) (I1mod):"),
+    addRow(grid, 4, tx("Corrente máxima do modulador (máximo sinal) (I1mod):"),
            makeEdit(g, "EIb1mod", FieldW, FieldH), QStringLiteral("mA"));
-    addRow(grid, 5, QStringLiteral("Impedância placa a placa do modulador (Zmod):"),
+    addRow(grid, 5, tx("Impedância placa a placa do modulador (Zmod):"),
            makeEdit(g, "EZmod", FieldW, FieldH), QStringLiteral("ohms"));
     alignRight(grid);
 }
 
 void buildRfInputs(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Etapa de RF modulada "), "GBEtapaRFTM");
+    auto* g = makeGroup(page, tx(" Etapa de RF modulada "), "GBEtapaRFTM");
     g->setGeometry(LeftX, 184, LeftW, 88);
     auto* grid = gridOf(g);
-    addRow(grid, 0, QStringLiteral("Tensão de Alimentação da etapa de RF (EbRF):"),
+    addRow(grid, 0, tx("Tensão de Alimentação da etapa de RF (EbRF):"),
            makeEdit(g, "EEbrf", FieldW, FieldH), QStringLiteral("V"));
-    addRow(grid, 1, QStringLiteral("Corrente contínua consumida na etapa de RF (IbRF):"),
+    addRow(grid, 1, tx("Corrente contínua consumida na etapa de RF (IbRF):"),
            makeEdit(g, "EIbrf", FieldW, FieldH), QStringLiteral("mA"));
     auto* zrf = makeResultField(g, "LZrf", 78);
-    grid->addWidget(makeLabel(g, QStringLiteral("Impedância da etapa de RF vista pelo modulador "
-                                                "(Zrf):")),
+    grid->addWidget(makeLabel(g, tx("Impedância da etapa de RF vista pelo modulador "
+                                    "(Zrf):")),
                     2, 0);
     grid->addWidget(zrf, 2, 1, 1, 2);
     alignRight(grid);
@@ -68,13 +69,13 @@ void buildRfInputs(QWidget* page)
 
 void buildCore(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Núcleo "), "GBNucleoTM");
+    auto* g = makeGroup(page, tx(" Núcleo "), "GBNucleoTM");
     g->setGeometry(LeftX, 276, LeftW, 190);
     auto* grid = gridOf(g);
 
     auto* bmax = new QHBoxLayout;
     bmax->setSpacing(4);
-    const QString bmaxCaption = QStringLiteral("Densidade máxima permitida no núcleo (Bmax) =");
+    const QString bmaxCaption = tx("Densidade máxima permitida no núcleo (Bmax) =");
     bmax->addWidget(makeLabel(g, bmaxCaption));
     auto* bmaxField = makeEdit(g, "EBmax", FieldW, FieldH);
     nameField(bmaxField, bmaxCaption);
@@ -86,23 +87,23 @@ void buildCore(QWidget* page)
     // Each combo with the side of the ideal square section beside it. The two
     // column heads stand flush with their fields, an em apart, so that they read
     // as two heads and not as one phrase.
-    auto* chosenHead = makeLabel(g, QStringLiteral("selecionada"));
+    auto* chosenHead = makeLabel(g, tx("selecionada"));
     grid->addWidget(chosenHead, 1, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(g, QStringLiteral("calculada")), 1, 2, Qt::AlignLeft);
+    grid->addWidget(makeLabel(g, tx("calculada")), 1, 2, Qt::AlignLeft);
     const int em = QFontInfo(g->font()).pixelSize();
     grid->setColumnMinimumWidth(1, chosenHead->sizeHint().width() + em - grid->horizontalSpacing());
-    addCoreDimensionRow(grid, 2, QStringLiteral("Altura do empilhamento núcleo (En):"), "CBTMEn",
-                        "ETMEnc", {60, 52, FieldH});
-    addCoreDimensionRow(grid, 3, QStringLiteral("Largura perna central núcleo (Bn):"), "CBTMBn",
-                        "ETMBnc", {60, 52, FieldH});
+    addCoreDimensionRow(grid, 2, tx("Altura do empilhamento núcleo (En):"), "CBTMEn", "ETMEnc",
+                        {60, 52, FieldH});
+    addCoreDimensionRow(grid, 3, tx("Largura perna central núcleo (Bn):"), "CBTMBn", "ETMBnc",
+                        {60, 52, FieldH});
 
-    grid->addWidget(makeLabel(g, QStringLiteral("Resultados das seções quadradas:")), 4, 0, 1, 5);
+    grid->addWidget(makeLabel(g, tx("Resultados das seções quadradas:")), 4, 0, 1, 5);
     auto* sections = new QHBoxLayout;
     sections->setSpacing(4);
-    sections->addWidget(makeLabel(g, QStringLiteral("Seção calculada")));
+    sections->addWidget(makeLabel(g, tx("Seção calculada")));
     sections->addWidget(makeResultField(g, "LSn", 56));
     sections->addSpacing(12);
-    sections->addWidget(makeLabel(g, QStringLiteral("Seção selecionada")));
+    sections->addWidget(makeLabel(g, tx("Seção selecionada")));
     sections->addWidget(makeResultField(g, "LSne", 56));
     sections->addWidget(makeLabel(g, QStringLiteral("cm^2")));
     sections->addStretch(1);
@@ -111,15 +112,14 @@ void buildCore(QWidget* page)
     auto* aval = new QHBoxLayout;
     aval->setSpacing(grid->horizontalSpacing());
     aval->addWidget(makeVerdict(g, "LTMAval"), 1);
-    auto* vis = makeButton(g, "BBVisNucleoTM", QStringLiteral("Visualiza núcleo"));
+    auto* vis = makeButton(g, "BBVisNucleoTM", tx("Visualiza núcleo"));
     vis->setFixedHeight(24);
     aval->addWidget(vis);
     grid->addLayout(aval, 6, 0, 1, 5);
 
     auto* ae = new QHBoxLayout;
     ae->setSpacing(grid->horizontalSpacing());
-    ae->addWidget(
-        makeLabel(g, QStringLiteral("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
+    ae->addWidget(makeLabel(g, tx("Altura do entreferro (\"air gap\") calculado (Ae) = ")));
     ae->addWidget(makeResultField(g, "LAe", 80));
     ae->addStretch(1);
     grid->addLayout(ae, 7, 0, 1, 5);
@@ -129,16 +129,16 @@ void buildCore(QWidget* page)
 // Returns the group's bottom edge.
 int buildAnalysisType(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral("Tipo da Análise"), "GBTipoAnaliseTM");
+    auto* g = makeGroup(page, tx("Tipo da Análise"), "GBTipoAnaliseTM");
     auto* box = new QVBoxLayout(g);
     box->setContentsMargins(10, 2, 8, 4);
     box->setSpacing(1);
     // One parent: the three exclude each other.
-    box->addWidget(makeRadio(g, "RBNormal", QStringLiteral("Radical (0% de sobra de potência)")));
-    box->addWidget(makeRadio(g, "RBConserv",
-                             QStringLiteral("Conservadora (mais de 25% de sobra de potência)")));
-    box->addWidget(makeRadio(
-        g, "RBMuitoCons", QStringLiteral("Muito conservadora (mais de 50% de sobra de potência)")));
+    box->addWidget(makeRadio(g, "RBNormal", tx("Radical (0% de sobra de potência)")));
+    box->addWidget(
+        makeRadio(g, "RBConserv", tx("Conservadora (mais de 25% de sobra de potência)")));
+    box->addWidget(
+        makeRadio(g, "RBMuitoCons", tx("Muito conservadora (mais de 50% de sobra de potência)")));
     // As tall as its title and three whole radio buttons ask.
     g->setGeometry(LeftX, 470, LeftW, g->sizeHint().height());
     return g->geometry().bottom();
@@ -207,7 +207,7 @@ void buildDiagram(QWidget* page)
     // Right-aligned in the column, clear of the tab's title.
     auto* sel = makeCombo(page, "CBSelTM", 130);
     sel->move(RightX + RightW - 130, 3);
-    auto* selCaption = makeLabel(page, QStringLiteral("Seleção da configuração do modulador:"));
+    auto* selCaption = makeLabel(page, tx("Seleção da configuração do modulador:"));
     const int selWidth = selCaption->sizeHint().width();
     selCaption->setGeometry(sel->x() - aside - selWidth, 4, selWidth, 20);
     selCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -230,18 +230,20 @@ void buildDiagram(QWidget* page)
     const int besideCoil = PrimaryX - aside; // right end of the primary's labels
 
     // Fixed captions, the same in both couplings.
-    caption(panel, "Transformador", {CoreX + 2, 10}, C, Edge::Top);
-    caption(panel, "Modulador", {20, CentreTap}, L, Edge::Middle);
-    caption(panel, "+B Mod", {104, CentreTap - TerminalReach - clear}, L, Edge::Bottom);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Transformador"), {CoreX + 2, 10}, C, Edge::Top);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Modulador"), {20, CentreTap}, L, Edge::Middle);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "+B Mod"), {104, CentreTap - TerminalReach - clear},
+            L, Edge::Bottom);
     // Over the choke's turns, the lower line clear of them.
     const QPoint choke{(ChokeLeft + ChokeRight) / 2, SecondaryTop - Bulge - 1 - clear};
-    caption(panel, "Choque", choke - QPoint(0, pitch), C, Edge::Bottom);
-    caption(panel, "de RF", choke, C, Edge::Bottom);
-    // Ending under their terminals, inside the circuit's width.
-    caption(panel, "Placa da etapa de RF", {TerminalX, SecondaryTop + TerminalReach + clear}, R,
-            Edge::Top);
-    caption(panel, "+B da RF", {TerminalX, SecondaryBottom - TerminalReach - clear}, R,
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Choque"), choke - QPoint(0, pitch), C,
             Edge::Bottom);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "de RF"), choke, C, Edge::Bottom);
+    // Ending under their terminals, inside the circuit's width.
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "Placa da etapa de RF"),
+            {TerminalX, SecondaryTop + TerminalReach + clear}, R, Edge::Top);
+    caption(panel, QT_TRANSLATE_NOOP("kelvora", "+B da RF"),
+            {TerminalX, SecondaryBottom - TerminalReach - clear}, R, Edge::Bottom);
 
     // Each valve sees half the plate-to-plate load: over and under the plate
     // leads, from the envelope to where the lead turns into the winding.
@@ -251,7 +253,7 @@ void buildDiagram(QWidget* page)
     auto* zpl2 = value(panel, "LZpl2", {PrimaryX, Valve2.y() + clear}, R, Edge::Top,
                        PrimaryX - plateLabelX);
     for (QLabel* z : {zpl1, zpl2})
-        z->setToolTip(QStringLiteral("Impedância de Placa = Zpp/2"));
+        z->setToolTip(tx("Impedância de Placa = Zpp/2"));
     // Turns and wire of each primary half, about the middle of its half of the winding.
     const int upper = (PrimaryTop + CentreTap) / 2, lower = (CentreTap + PrimaryBottom) / 2;
     const int primaryW = besideCoil - 80;
@@ -286,7 +288,7 @@ void buildDiagram(QWidget* page)
     // diagram's empty lower right corner, so no group of the tab moves. A
     // control of the page laid over the paper, not of the drawing: Tab then
     // reaches it right after the RF stage's fields, beside which it stands.
-    auto* pi = makeButton(page, "BCircuitoPI", QStringLiteral("Circuito PI de saída"));
+    auto* pi = makeButton(page, "BCircuitoPI", tx("Circuito PI de saída"));
     const QSize piSize = pi->sizeHint();
     pi->setGeometry(panel->x() + TerminalX + TerminalReach - piSize.width(),
                     panel->y() + SecondaryBottom + TerminalReach + aside, piSize.width(),
@@ -299,7 +301,7 @@ void buildDiagram(QWidget* page)
 
 void buildTransformerResults(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Transformador de modulação "), "GBResultadosTM");
+    auto* g = makeGroup(page, tx(" Transformador de modulação "), "GBResultadosTM");
     g->setGeometry(RightX, 313, RightW, 132);
     auto* grid = gridOf(g);
     auto* ratios = new QHBoxLayout;
@@ -313,20 +315,17 @@ void buildTransformerResults(QWidget* page)
     // What the construction of this transformer says; the group has no row to spare.
     ratios->addWidget(makeSummaryLabel(g, "LCoResumoTM"), 1);
     grid->addLayout(ratios, 0, 0, 1, 2);
-    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua no primário (Bcp) = ")),
-                    1, 0);
+    grid->addWidget(makeLabel(g, tx("Indução corrente contínua no primário (Bcp) = ")), 1, 0);
     grid->addWidget(makeResultField(g, "LBcp", 110), 1, 1);
-    grid->addWidget(
-        makeLabel(g, QStringLiteral("Indução corrente contínua no secundário (Bcs) = ")), 2, 0);
+    grid->addWidget(makeLabel(g, tx("Indução corrente contínua no secundário (Bcs) = ")), 2, 0);
     grid->addWidget(makeResultField(g, "LBcs", 110), 2, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Indução corrente contínua total (Bcp + Bcs) = ")),
-                    3, 0);
+    grid->addWidget(makeLabel(g, tx("Indução corrente contínua total (Bcp + Bcs) = ")), 3, 0);
     grid->addWidget(makeResultField(g, "LBc", 110), 3, 1);
     // "Construção" on this transformer's verdict row, level with "Visualiza núcleo"
     // across the column gap (the core group beside it has no room left).
     auto* aval = new QHBoxLayout;
     aval->setSpacing(grid->horizontalSpacing());
-    auto* construcao = makeButton(g, "BBConstrucaoTM", QStringLiteral("Construção"));
+    auto* construcao = makeButton(g, "BBConstrucaoTM", tx("Construção"));
     construcao->setFixedHeight(24);
     aval->addWidget(construcao);
     aval->addWidget(makeVerdict(g, "LTMBcAval"), 1);
@@ -337,19 +336,18 @@ void buildTransformerResults(QWidget* page)
 // Its bottom edge lines up with `bottom`, the left column's.
 void buildPowerResults(QWidget* page, int bottom)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Potência do modulador "), "GBPotenciaTM");
+    auto* g = makeGroup(page, tx(" Potência do modulador "), "GBPotenciaTM");
     g->setGeometry(QRect(QPoint(RightX, 449), QPoint(RightX + RightW - 1, bottom)));
     auto* grid = gridOf(g);
-    grid->addWidget(makeLabel(g, QStringLiteral("Potência de entrada corrente contínua da etapa de "
-                                                "RF (PccRF):")),
+    grid->addWidget(makeLabel(g, tx("Potência de entrada corrente contínua da etapa de "
+                                    "RF (PccRF):")),
                     0, 0);
     grid->addWidget(makeResultField(g, "LPccRF", 110), 0, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Potência mínima necessária no modulador para 100% "
-                                                "de modul:")),
+    grid->addWidget(makeLabel(g, tx("Potência mínima necessária no modulador para 100% "
+                                    "de modul:")),
                     1, 0);
     grid->addWidget(makeResultField(g, "LPMinMod", 110), 1, 1);
-    grid->addWidget(makeLabel(g, QStringLiteral("Sobra de potência na etapa moduladora (Pextra):")),
-                    2, 0);
+    grid->addWidget(makeLabel(g, tx("Sobra de potência na etapa moduladora (Pextra):")), 2, 0);
     grid->addWidget(makeResultField(g, "LPextra", 110), 2, 1);
     grid->addWidget(makeVerdict(g, "LTMPAval"), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
@@ -357,14 +355,13 @@ void buildPowerResults(QWidget* page, int bottom)
 
 void buildReport(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral("Salva resultados em arquivo texto "), "GBSalvaTM");
+    auto* g = makeGroup(page, tx("Salva resultados em arquivo texto "), "GBSalvaTM");
     g->setGeometry(LeftX, 560, RightX + RightW - LeftX, 80);
     auto* user = makeEdit(g, "EUserNameTM", 520);
     user->setGeometry(12, 20, 520, 22);
     auto* app = makeEdit(g, "EApplicationTM", 520);
     app->setGeometry(12, 48, 520, 22);
-    auto* save = makeButton(g, "BSalva_TM",
-                            QStringLiteral("Grava cálculos em arquivo texto (*.txt)"));
+    auto* save = makeButton(g, "BSalva_TM", tx("Grava cálculos em arquivo texto (*.txt)"));
     save->setGeometry(560, 26, 320, 36);
 }
 
@@ -372,8 +369,7 @@ void buildReport(QWidget* page)
 
 void buildModValvulTab(QWidget* page)
 {
-    makeTitle(page, QStringLiteral("Transformadores de Modulação - Classe B valvulado"),
-              "LTituloTM", 15)
+    makeTitle(page, tx("Transformadores de Modulação - Classe B valvulado"), "LTituloTM", 15)
         ->move(LeftX, 4);
     buildModulatorInputs(page);
     buildRfInputs(page);

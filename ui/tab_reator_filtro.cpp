@@ -1,5 +1,6 @@
 #include "construction_summary.h"
 #include "form_helpers.h"
+#include "language.h"
 #include "tab_builders.h"
 
 #include <QBoxLayout>
@@ -23,30 +24,30 @@ QGridLayout* gridOf(QGroupBox* group)
 
 void buildRequirements(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Dados do reator "), "GBDadosRF");
+    auto* g = makeGroup(page, tx(" Dados do reator "), "GBDadosRF");
     g->setGeometry(LeftX, 48, LeftW, 118);
     auto* grid = gridOf(g);
-    addRow(grid, 0, QStringLiteral("Indutância nomina requerida no Reator (Lr):"),
+    addRow(grid, 0, tx("Indutância nomina requerida no Reator (Lr):"),
            makeEdit(g, "ERFLr", FieldW, FieldH), QStringLiteral("H"));
-    addRow(grid, 1, QStringLiteral("Corrente de trabalho Corrente Contínua do Reator (Ir):"),
+    addRow(grid, 1, tx("Corrente de trabalho Corrente Contínua do Reator (Ir):"),
            makeEdit(g, "ERFIr", FieldW, FieldH), QStringLiteral("mA"));
     grid->setColumnMinimumWidth(2, 24);
-    grid->addWidget(makeLabel(g,
-                              QStringLiteral("Limites da Corrente para a indutância informada:")),
-                    2, 0, 1, 3);
+    grid->addWidget(makeLabel(g, tx("Limites da Corrente para a indutância informada:")), 2, 0, 1,
+                    3);
     auto* lim = makeVerdict(g, "LRFIlim");
     grid->addWidget(lim, 3, 0, 1, 3);
 }
 
 void buildEnergy(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral(" Resultados "), "GBResultadosRF");
+    auto* g = makeGroup(page, tx(" Resultados "), "GBResultadosRF");
     g->setGeometry(LeftX, 172, LeftW, 150);
     auto* grid = gridOf(g);
     const std::pair<const char*, const char*> rows[] = {
-        {"LRFLI2", "Produto da Indutância pelo quadrado da corrente (LI^2):"},
-        {"LRFNI", "Produto do número de espiras pela corrente (NI):"},
-        {"LRFNesp", "Número de espiras no enrolamento (Nesp):"},
+        {"LRFLI2",
+         QT_TRANSLATE_NOOP("kelvora", "Produto da Indutância pelo quadrado da corrente (LI^2):")},
+        {"LRFNI", QT_TRANSLATE_NOOP("kelvora", "Produto do número de espiras pela corrente (NI):")},
+        {"LRFNesp", QT_TRANSLATE_NOOP("kelvora", "Número de espiras no enrolamento (Nesp):")},
     };
     int row = 0;
     for (const auto& [name, caption] : rows) {
@@ -60,16 +61,16 @@ void buildEnergy(QWidget* page)
 
 void buildCore(QWidget* page)
 {
-    auto* g = makeGroup(page, QStringLiteral("Seleção do Núcleo "), "GBNucleoRF");
+    auto* g = makeGroup(page, tx("Seleção do Núcleo "), "GBNucleoRF");
     g->setGeometry(RightX, 48, RightW, 274);
     auto* grid = gridOf(g);
     // Column 1 what was chosen, column 2 what the energy asks for.
-    grid->addWidget(makeLabel(g, QStringLiteral("Selecionada")), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(makeLabel(g, QStringLiteral("Calculada")), 0, 2, Qt::AlignHCenter);
-    addCoreDimensionRow(grid, 1, QStringLiteral("Largura Perna Central Núcleo (Bn):"), "CBRFBn",
-                        "ERFBnc", {64, 64, FieldH});
-    addCoreDimensionRow(grid, 2, QStringLiteral("Altura do Empilhamento Núcleo (En):"), "CBRFEn",
-                        "ERFEnc", {64, 64, FieldH});
+    grid->addWidget(makeLabel(g, tx("Selecionada")), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(makeLabel(g, tx("Calculada")), 0, 2, Qt::AlignHCenter);
+    addCoreDimensionRow(grid, 1, tx("Largura Perna Central Núcleo (Bn):"), "CBRFBn", "ERFBnc",
+                        {64, 64, FieldH});
+    addCoreDimensionRow(grid, 2, tx("Altura do Empilhamento Núcleo (En):"), "CBRFEn", "ERFEnc",
+                        {64, 64, FieldH});
 
     auto resultRow = [&](int row, const QString& caption, const char* chosen, const char* needed,
                          const QString& unit) {
@@ -79,21 +80,19 @@ void buildCore(QWidget* page)
         grid->addWidget(makeLabel(g, unit), row, 3);
     };
     grid->setRowMinimumHeight(3, 8);
-    resultRow(4, QStringLiteral("Resultados das seções quadradas:"), "LRFSne", "LRFSn",
-              QStringLiteral("cm^2"));
-    resultRow(5, QStringLiteral("Comprimento do circuito magnético:"), "LRFLmage", "LRFLmag",
+    resultRow(4, tx("Resultados das seções quadradas:"), "LRFSne", "LRFSn", QStringLiteral("cm^2"));
+    resultRow(5, tx("Comprimento do circuito magnético:"), "LRFLmage", "LRFLmag",
               QStringLiteral("mm"));
-    resultRow(6, QStringLiteral("Altura total do entreferro:"), "LRFAee", "LRFAe",
-              QStringLiteral("mm"));
+    resultRow(6, tx("Altura total do entreferro:"), "LRFAee", "LRFAe", QStringLiteral("mm"));
     grid->setRowMinimumHeight(7, 8);
     grid->addWidget(makeVerdict(g, "LRFNAval"), 8, 0, 1, 4);
-    auto* vis = makeButton(g, "BBVisNucleoReator", QStringLiteral("Visualiza Núcleo"));
+    auto* vis = makeButton(g, "BBVisNucleoReator", tx("Visualiza Núcleo"));
     vis->setFixedHeight(26);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makeSummaryLabel(g, "LCoResumoRF"), 1);
     buttons->setSpacing(6);
     buttons->addWidget(vis);
-    auto* construcao = makeButton(g, "BBConstrucaoReator", QStringLiteral("Construção"));
+    auto* construcao = makeButton(g, "BBConstrucaoReator", tx("Construção"));
     construcao->setFixedHeight(26);
     buttons->addWidget(construcao);
     grid->addLayout(buttons, 9, 0, 1, 4);
@@ -103,7 +102,7 @@ void buildCore(QWidget* page)
 void buildReport(QWidget* page)
 {
     makeReportGroup(page, "GBSalvaRF", "EUserNameRF", "EApplicationRF", "BSalvaRF",
-                    QStringLiteral("Entre com o nome do reator ou tipo de aplicação"))
+                    tx("Entre com o nome do reator ou tipo de aplicação"))
         ->setGeometry(LeftX, 330, RightX + RightW - LeftX, 82);
 }
 
@@ -112,13 +111,13 @@ void buildReport(QWidget* page)
 void buildReatorFiltroTab(QWidget* page)
 {
     makeTitle(page,
-              QStringLiteral("Cálculo de Reatores de Filtro - Método gráfico do produto L.I^2 "
-                             "(energia armazenada)"),
+              tx("Cálculo de Reatores de Filtro - Método gráfico do produto L.I^2 "
+                 "(energia armazenada)"),
               "LTituloRF", 15)
         ->move(LeftX, 4);
     auto* note = makeLabel(page,
-                           QStringLiteral("Cálculos em fase de teste Confira novas versões "
-                                          "para atualização..."),
+                           tx("Cálculos em fase de teste Confira novas versões "
+                              "para atualização..."),
                            "LNotaTesteRF");
     note->move(LeftX, 26);
     QFont f; // what is set below; the rest follows the window

@@ -1,6 +1,7 @@
 #include "construction_summary.h"
 #include "form_helpers.h"
 #include "keyboard.h"
+#include "language.h"
 #include "panel_layout.h"
 #include "tab_builders.h"
 #include "trafo_alim.h"
@@ -64,9 +65,9 @@ QWidget* panel(QWidget* group, const std::string& name, int x, int top, int w, i
 void primaryPanel(QWidget* group, int i, int top)
 {
     QWidget* p = panel(group, numbered("PPrim", i), PrimX, top, PrimW, PanelHeightPrim);
-    caption(p, QStringLiteral("Primário %1").arg(i), 4, 2);
+    caption(p, txArg("Primário %1", i), 4, 2);
     nameField(field(p, numbered("EVp", i), 4, 20, 48, QStringLiteral("V")),
-              QStringLiteral("Primário %1: tensão (V)").arg(i));
+              txArg("Primário %1: tensão (V)", i));
     result(p, numbered("LIprim", i), 78, 21, 78);
     result(p, numbered("LNprim", i), 4, 48, 74);
     result(p, numbered("LSprim", i), 82, 48, 74);
@@ -79,14 +80,14 @@ void primaryPanel(QWidget* group, int i, int top)
 void tappedPrimaryPanel(QWidget* group)
 {
     QWidget* p = panel(group, "PPrim3", PrimX, 312, PrimW, PanelHeightPrimTap);
-    caption(p, QStringLiteral("Primário com derivação"), 4, 2);
+    caption(p, tx("Primário com derivação"), 4, 2);
     nameField(field(p, "EVp4", 4, 18, 48, QStringLiteral("V")),
-              QStringLiteral("Primário com derivação: tensão total (V)"));
+              tx("Primário com derivação: tensão total (V)"));
     result(p, "LIprim4", 78, 19, 78);
     result(p, "LNprim4", 4, 44, 74);
     result(p, "LSprim4", 82, 44, 74);
     nameField(field(p, "EVp3", 4, 98, 48, QStringLiteral("V")),
-              QStringLiteral("Primário com derivação: tensão da derivação (V)"));
+              tx("Primário com derivação: tensão da derivação (V)"));
     result(p, "LIprim3", 78, 99, 78);
     result(p, "LNprim3", 4, 124, 74);
     result(p, "LSprim3", 82, 124, 74);
@@ -102,11 +103,11 @@ void secondaryPanel(QWidget* group, int i)
     QWidget* p = panel(group, numbered("PSec", i), SecX, 32 + 80 * (i - 1), SecW, PanelHeightSec);
     auto* img = new WindingPicture(p, numbered("ImgSec", i).c_str(), false, 4);
     img->setGeometry(0, 2, 36, PanelHeightSec - 4);
-    caption(p, QStringLiteral("Secundário %1").arg(i), 42, 2);
+    caption(p, txArg("Secundário %1", i), 42, 2);
     nameField(field(p, numbered("EVs", i), 42, 20, 52, QStringLiteral("V")),
-              QStringLiteral("Secundário %1: tensão (V)").arg(i));
+              txArg("Secundário %1: tensão (V)", i));
     nameField(field(p, numbered("EIs", i), 124, 20, 58, QStringLiteral("mA")),
-              QStringLiteral("Secundário %1: corrente (mA)").arg(i));
+              txArg("Secundário %1: corrente (mA)", i));
     result(p, numbered("LNs", i), 42, 48, 88);
     result(p, numbered("LSs", i), 136, 48, 82);
 }
@@ -125,7 +126,7 @@ QFrame* coreLine(QWidget* group, const char* name, int x)
 
 void buildSchematic(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral(" Transformador  "), "GBTransformador");
+    auto* group = makeGroup(page, tx(" Transformador  "), "GBTransformador");
     group->setGeometry(8, 6, 470, 522);
 
     primaryPanel(group, 1, 16);
@@ -137,58 +138,58 @@ void buildSchematic(QWidget* page)
         secondaryPanel(group, i);
 
     // Winding configuration, below the tallest primary arrangement.
-    makeLabel(group, QStringLiteral("Primário:"))->move(12, 450);
+    makeLabel(group, tx("Primário:"))->move(12, 450);
     auto* pri = makeCombo(group, "CNumPri", 96);
     pri->move(104, 446);
-    makeLabel(group, QStringLiteral("Secundários:"))->move(12, 482);
+    makeLabel(group, tx("Secundários:"))->move(12, 482);
     auto* sec = makeCombo(group, "CNumSec", 48);
     sec->move(104, 478);
 }
 
 void buildOperation(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral(" Dados de operação "), "GBOperacaoTA");
+    auto* group = makeGroup(page, tx(" Dados de operação "), "GBOperacaoTA");
     // Keyboard order: what the transformer runs on, then its windings.
     group->setProperty(kReadFirst, true);
     group->setGeometry(486, 6, 427, 104);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(10, 6, 10, 6);
     grid->setVerticalSpacing(4);
-    addRow(grid, 0, QStringLiteral("Freqüência de operação (Fo):"), makeEdit(group, "EFo", 80),
+    addRow(grid, 0, tx("Freqüência de operação (Fo):"), makeEdit(group, "EFo", 80),
            QStringLiteral("Hz"));
-    addRow(grid, 1, QStringLiteral("Densidade máxima no núcleo (Bmax):"),
-           makeCombo(group, "CBTaBmax", 80), QStringLiteral("Gauss"));
-    addRow(grid, 2, QStringLiteral("Eficiência adotada (n):"), makeCombo(group, "CBTaEff", 80),
+    addRow(grid, 1, tx("Densidade máxima no núcleo (Bmax):"), makeCombo(group, "CBTaBmax", 80),
+           QStringLiteral("Gauss"));
+    addRow(grid, 2, tx("Eficiência adotada (n):"), makeCombo(group, "CBTaEff", 80),
            QStringLiteral("%"));
     grid->setColumnStretch(3, 1);
 }
 
 void buildCoreSelection(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral("Seleção do núcleo "), "GBNucleoTA");
+    auto* group = makeGroup(page, tx("Seleção do núcleo "), "GBNucleoTA");
     group->setGeometry(486, 114, 427, 236);
 
-    const QString bn = QStringLiteral("Largura perna central núcleo (Bn):");
+    const QString bn = tx("Largura perna central núcleo (Bn):");
     makeLabel(group, bn)->move(12, 27);
     nameField(field(group, "EBn1", 230, 24, 56, QStringLiteral("mm")), bn);
-    const QString en = QStringLiteral("Altura do empilhamento núcleo (En):");
+    const QString en = tx("Altura do empilhamento núcleo (En):");
     makeLabel(group, en)->move(12, 53);
     nameField(field(group, "EEn1", 230, 50, 56, QStringLiteral("mm")), en);
 
-    auto* e = makeRadio(group, "RBNucleoE", QStringLiteral("Lâminas formato E/I"));
+    auto* e = makeRadio(group, "RBNucleoE", tx("Lâminas formato E/I"));
     e->move(12, 78);
-    auto* u = makeRadio(group, "RBNucleoU", QStringLiteral("Lâminas formato  U/I ou U/U"));
+    auto* u = makeRadio(group, "RBNucleoU", tx("Lâminas formato  U/I ou U/U"));
     u->move(180, 78);
 
     // The chosen section beside the needed one.
-    makeLabel(group, QStringLiteral("Seção"))->move(12, 124);
-    makeLabel(group, QStringLiteral("selecionada"))->move(120, 104);
-    makeLabel(group, QStringLiteral("calculada"))->move(230, 104);
+    makeLabel(group, tx("Seção"))->move(12, 124);
+    makeLabel(group, tx("selecionada"))->move(120, 104);
+    makeLabel(group, tx("calculada"))->move(230, 104);
     result(group, "LSns", 120, 122, 90);
     result(group, "LSnu", 230, 122, 90);
     makeLabel(group, QStringLiteral("cm^2"))->move(326, 124);
 
-    makeLabel(group, QStringLiteral("Resultados das seções quadradas:"))->move(12, 152);
+    makeLabel(group, tx("Resultados das seções quadradas:"))->move(12, 152);
     auto* enc = field(group, "EEnc", 230, 149, 56, QString());
     enc->setEnabled(false);
     makeLabel(group, QStringLiteral("x"))->move(292, 152);
@@ -203,39 +204,37 @@ void buildCoreSelection(QWidget* page)
     bold.setBold(true);
     aval->setFont(bold);
 
-    auto* vis = makeButton(group, "BBVisNucleoTA", QStringLiteral("Visualiza núcleo"));
+    auto* vis = makeButton(group, "BBVisNucleoTA", tx("Visualiza núcleo"));
     vis->setGeometry(290, 172, 124, 26);
-    makeButton(group, "BBConstrucaoTA", QStringLiteral("Construção"))
-        ->setGeometry(290, 202, 124, 26);
+    makeButton(group, "BBConstrucaoTA", tx("Construção"))->setGeometry(290, 202, 124, 26);
     makeSummaryLabel(group, "LCoResumoTA")->setGeometry(12, 206, 260, 22);
 }
 
 void buildOtherResults(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral(" Demais resultados do cálculo"),
-                            "GBResultadosTA");
+    auto* group = makeGroup(page, tx(" Demais resultados do cálculo"), "GBResultadosTA");
     group->setGeometry(486, 354, 427, 174);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(10, 8, 10, 8);
     grid->setVerticalSpacing(6);
-    grid->addWidget(makeLabel(group, QStringLiteral("Primário")), 0, 1);
-    grid->addWidget(makeLabel(group, QStringLiteral("Secundário")), 0, 2);
-    grid->addWidget(makeLabel(group, QStringLiteral("Tensão específica = ")), 1, 0);
+    grid->addWidget(makeLabel(group, tx("Primário")), 0, 1);
+    grid->addWidget(makeLabel(group, tx("Secundário")), 0, 2);
+    grid->addWidget(makeLabel(group, tx("Tensão específica = ")), 1, 0);
     grid->addWidget(result(group, "LVep", 0, 0, 66), 1, 1);
     grid->addWidget(result(group, "LVes", 0, 0, 66), 1, 2);
-    grid->addWidget(makeLabel(group, QStringLiteral("Volt/Espira")), 1, 3);
-    grid->addWidget(makeLabel(group, QStringLiteral("Potência aparente = ")), 2, 0);
+    grid->addWidget(makeLabel(group, tx("Volt/Espira")), 1, 3);
+    grid->addWidget(makeLabel(group, tx("Potência aparente = ")), 2, 0);
     grid->addWidget(result(group, "LPap", 0, 0, 66), 2, 1);
     grid->addWidget(result(group, "LPas", 0, 0, 66), 2, 2);
     grid->addWidget(makeLabel(group, QStringLiteral("VA")), 2, 3);
-    grid->addWidget(makeLabel(group, QStringLiteral("Fator de perdas no secundário = ")), 3, 0);
+    grid->addWidget(makeLabel(group, tx("Fator de perdas no secundário = ")), 3, 0);
     grid->addWidget(result(group, "LVsec", 0, 0, 66), 3, 1);
-    grid->addWidget(makeLabel(group, QStringLiteral("Frequência de Operação = ")), 4, 0);
+    grid->addWidget(makeLabel(group, tx("Frequência de Operação = ")), 4, 0);
     grid->addWidget(result(group, "LFo", 0, 0, 66), 4, 1);
     grid->addWidget(makeLabel(group, QStringLiteral("Hz")), 4, 2);
     // The rectifier and filter this transformer feeds, simulated on its windings;
     // here because the core group's right column holds the core's two buttons.
-    grid->addWidget(makeButton(group, "BBFonteTA", QStringLiteral("Fonte")), 3, 2, 1, 2);
+    grid->addWidget(makeButton(group, "BBFonteTA", tx("Fonte")), 3, 2, 1, 2);
     grid->setColumnStretch(4, 1);
     grid->setHorizontalSpacing(6);
 }
@@ -243,7 +242,7 @@ void buildOtherResults(QWidget* page)
 void buildReport(QWidget* page)
 {
     makeReportGroup(page, "GBSalvaTA", "EUserNameTA", "EApplicationTA", "BSalvaTA",
-                    QStringLiteral("Entre com o nome do tranformador ou tipo de aplicação"))
+                    tx("Entre com o nome do tranformador ou tipo de aplicação"))
         ->setGeometry(8, 532, 905, 82);
 }
 

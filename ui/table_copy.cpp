@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -70,19 +71,20 @@ private:
         QMenu menu(table);
         menu.setObjectName(QStringLiteral("MenuTabela"));
         QPointer<QTableView> t(table);
-        menu.addAction(QStringLiteral("Copiar"), [t] {
+        menu.addAction(QCoreApplication::translate("kelvora", "Copiar"), [t] {
             if (t)
                 copyTable(t);
         });
         // A table that selects one row at a time (the adviser's) copies whole this way.
-        menu.addAction(QStringLiteral("Copiar tudo"), [t] {
+        menu.addAction(QCoreApplication::translate("kelvora", "Copiar tudo"), [t] {
             if (t)
                 copyTable(t, true);
         });
-        QAction* all = menu.addAction(QStringLiteral("Selecionar tudo"), [t] {
-            if (t)
-                t->selectAll();
-        });
+        QAction* all = menu.addAction(QCoreApplication::translate("kelvora", "Selecionar tudo"),
+                                      [t] {
+                                          if (t)
+                                              t->selectAll();
+                                      });
         all->setEnabled(table->selectionMode() == QAbstractItemView::ExtendedSelection
                         || table->selectionMode() == QAbstractItemView::MultiSelection);
         menu.exec(at);

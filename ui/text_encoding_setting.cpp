@@ -1,15 +1,16 @@
 #include "text_encoding_setting.h"
 
 #include "form_helpers.h"
+#include "language.h"
 #include "report_file.h"
 
 namespace kelvora {
 
 QComboBox* buildTextEncodingSetting(QWidget* page)
 {
-    auto* group = makeGroup(page, QStringLiteral("Arquivos de texto"), "GBCodificacao");
+    auto* group = makeGroup(page, tx("Arquivos de texto"), "GBCodificacao");
     group->setGeometry(16, 148, 420, 64);
-    auto* caption = makeLabel(group, QStringLiteral("Codificação dos arquivos de texto:"));
+    auto* caption = makeLabel(group, tx("Codificação dos arquivos de texto:"));
     caption->move(16, 30);
     auto* combo = makeCombo(group, "CBCodificacao", 170);
     combo->setEditable(false);
@@ -18,11 +19,11 @@ QComboBox* buildTextEncodingSetting(QWidget* page)
     combo->addItem(QStringLiteral("UTF-8 (LF)"));
     combo->setCurrentIndex(savedTextEncoding() == TextEncoding::Utf8Lf ? 1 : 0);
     combo->move(230, 26);
-    nameField(combo, QStringLiteral("Codificação dos arquivos de texto"));
-    combo->setToolTip(QStringLiteral(
-        "Como os relatórios e as folhas de enrolamento são gravados. Windows-1252 com CR LF: "
-        "os bytes de sempre, que o Bloco de Notas do Windows abre. UTF-8 com LF: abre "
-        "corretamente em qualquer leitor do Linux e guarda qualquer caractere digitado."));
+    nameField(combo, tx("Codificação dos arquivos de texto"));
+    combo->setToolTip(
+        tx("Como os relatórios e as folhas de enrolamento são gravados. Windows-1252 com CR LF: "
+           "os bytes de sempre, que o Bloco de Notas do Windows abre. UTF-8 com LF: abre "
+           "corretamente em qualquer leitor do Linux e guarda qualquer caractere digitado."));
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [](int index) {
         saveTextEncoding(index == 1 ? TextEncoding::Utf8Lf : TextEncoding::Windows1252CrLf);
     });

@@ -11,5 +11,8 @@ namespace kelvora {
 QString tooltipFor(const QString& control);
 // Gives every control under `root` that the table names its explanation.
 void applyTooltips(QWidget* root);
+// Gives the controls under `root` that have their explanation its text in the
+// language installed now.
+void retranslateTooltips(QWidget* root);
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 
 #include "schematic.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -136,10 +137,10 @@ const Place Places[] = {
     {"I1", Style::Current, {BiasX + 3.5 + Clear, 87.5}, LeftMid},
     {"I2", Style::Current, {BiasX - 3.5 - Clear, Q3.y() + 3.5 + Clear}, TopRight},
     {"Id", Style::Current, {BiasX + 3.5 + Clear, 141}, LeftMid}, // clear of D1 below
-    {"Transf.", Style::Plain, {24, 240}, TopLeft},
-    {"driver", Style::Plain, {24, 240}, TopLeft, 1},
-    {"Transf. de", Style::Plain, {OutputCoreX - 4, 280}, TopLeft},
-    {"modulação", Style::Plain, {OutputCoreX - 4, 280}, TopLeft, 1},
+    {QT_TRANSLATE_NOOP("kelvora", "Transf."), Style::Plain, {24, 240}, TopLeft},
+    {QT_TRANSLATE_NOOP("kelvora", "driver"), Style::Plain, {24, 240}, TopLeft, 1},
+    {QT_TRANSLATE_NOOP("kelvora", "Transf. de"), Style::Plain, {OutputCoreX - 4, 280}, TopLeft},
+    {QT_TRANSLATE_NOOP("kelvora", "modulação"), Style::Plain, {OutputCoreX - 4, 280}, TopLeft, 1},
 };
 
 } // namespace
@@ -269,7 +270,9 @@ QList<TransistorFigure::Caption> TransistorFigure::captions() const
     for (const Place& c : Places) {
         const QFont& f = c.style == Style::Name ? name : c.style == Style::Current ? current : base;
         const QFontMetricsF fm(f, this);
-        const QString text = QString::fromUtf8(c.text);
+        // The names and currents are symbols; the plain captions are words, in
+        // the language chosen now.
+        const QString text = QCoreApplication::translate("kelvora", c.text);
         const QRectF tight = fm.tightBoundingRect(text);
         // Captions that share a line share a baseline: the vertical anchor is the capital
         // height, while the horizontal one is the ink so gaps to a symbol are what one sees.

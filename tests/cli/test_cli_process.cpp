@@ -9,7 +9,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 using ::testing::HasSubstr;
@@ -155,9 +159,72 @@ TEST(CliProcess, APdfSheetFailureNamesTheSheet)
     close(open(file.c_str(), O_WRONLY | O_CREAT, 0600));
     const Result r = runCli({"reator-filtro", "--folha-pdf=" + file + "/f.pdf"}, Output::DevNull);
     EXPECT_EQ(r.code, 1);
-    EXPECT_THAT(r.err, HasSubstr("Não foi possível gravar a folha de enrolamento em PDF no arquivo "
-                                 "\"" + file + "/f.pdf\": \"" + file
-                                 + "\" é um arquivo, não uma pasta"));
+    EXPECT_THAT(r.err,
+                HasSubstr("Não foi possível gravar a folha de enrolamento em PDF no arquivo "
+                          "\""
+                          + file + "/f.pdf\": \"" + file + "\" é um arquivo, não uma pasta"));
     unlink(file.c_str());
     rmdir(dir);
+}
+
+namespace {
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    return f ? std::string(std::istreambuf_iterator<char>(f), {}) : "<missing " + path + ">";
+}
+
+} // namespace
+
+// --idioma=en, wherever it stands: kelvora-cli's own messages in English; any
+// other language is a usage error, said in Portuguese.
+TEST(CliProcess, IdiomaEnGivesTheMessagesInEnglish)
+{
+    Result r = runCli({"trafo-alimentacao", "--bogus", "--idioma=en"}, Output::DevNull);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_THAT(r.err, HasSubstr("kelvora-cli: unknown option: --bogus\n"
+                                 "Usage: kelvora-cli DESIGN [CONTROL=TEXT]..."));
+    r = runCli({"--idioma=en", "trafo-alimentacao"}, Output::DevFull);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "kelvora-cli: could not write to standard output (disk full)\n");
+    r = runCli({"--idioma=fr", "trafo-alimentacao"}, Output::DevNull);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_THAT(r.err, HasSubstr("kelvora-cli: o idioma deve ser pt ou en\nUso: kelvora-cli"));
+}
+
+// The reports are the program's documented output: Portuguese bytes in English too.
+TEST(CliProcess, IdiomaEnKeepsTheReportsPortuguese)
+{
+    char dir[] = "/tmp/kelvora-idioma-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    for (const auto& [design, golden] :
+         {std::pair{"trafo-alimentacao", "trafo_alim_defaults.txt"},
+          std::pair{"modulador-valvulado", "trafo_mod_defaults.txt"}}) {
+        SCOPED_TRACE(design);
+        const std::string path = std::string(dir) + "/" + golden;
+        const Result r = runCli(
+            {"--idioma=en", design, "--decimal-separator=,", "--report=" + path}, Output::DevNull);
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(slurp(path), slurp(std::string(KELVORA_GOLDEN_DIR "/") + golden));
+        unlink(path.c_str());
+    }
+    rmdir(dir);
+}
+
+// The list of controls in English: its own words only; the names, items and
+// keys are what is typed, in either language.
+TEST(CliProcess, IdiomaEnListsTheControlsInEnglish)
+{
+    FILE* p = popen(KELVORA_CLI_PATH " --idioma=en --controles", "r");
+    ASSERT_NE(p, nullptr);
+    std::string out;
+    char buf[4096];
+    for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
+        out.append(buf, n);
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_THAT(out, HasSubstr("  RBNucleoE=1  (checked at the start)\n"));
+    EXPECT_THAT(out, HasSubstr("  CNumPri: Simples | Duplo | Derivação  (at the start: Simples)  "
+                               "(keys: single, dual, tapped)\n"));
+    EXPECT_THAT(out, HasSubstr("\nevery design: Settings tab (TAjustes)\n"));
 }

@@ -193,11 +193,12 @@ void TestDesignFiles::menuHasTheCommandsAndTheirShortcuts()
 {
     Session s;
     auto* bar = s.app.find<QMenuBar>("MenuPrincipal");
-    // "Arquivo", then "Editar" and "Ajuda".
-    QCOMPARE(bar->actions().size(), 3);
+    // "Arquivo", then "Editar", "Idioma / Language" and "Ajuda".
+    QCOMPARE(bar->actions().size(), 4);
     QCOMPARE(bar->actions()[0]->text().remove(u'&'), QStringLiteral("Arquivo"));
     QCOMPARE(bar->actions()[1]->text().remove(u'&'), QStringLiteral("Editar"));
-    QCOMPARE(bar->actions()[2]->text().remove(u'&'), QStringLiteral("Ajuda"));
+    QCOMPARE(bar->actions()[2]->text().remove(u'&'), QStringLiteral("Idioma / Language"));
+    QCOMPARE(bar->actions()[3]->text().remove(u'&'), QStringLiteral("Ajuda"));
     auto* menu = s.app.find<QMenu>("MArquivo");
     QStringList items;
     for (QAction* a : menu->actions())

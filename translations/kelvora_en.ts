@@ -1,0 +1,2126 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="pt_BR">
+<context>
+    <name>Design</name>
+    <message>
+        <source>Salva cálculos realizados - Transformador de Alimentação</source>
+        <translation>Save the calculations - Mains Transformer</translation>
+    </message>
+    <message>
+        <source>Salva cálculos realizados</source>
+        <translation>Save the calculations</translation>
+    </message>
+    <message>
+        <source>Salva cálculos realizados - Reator de Filtro</source>
+        <translation>Save the calculations - Filter Choke</translation>
+    </message>
+</context>
+<context>
+    <name>KelvoraCli</name>
+    <message>
+        <source>Uso: kelvora-cli PROJETO [CONTROLE=TEXTO]... [--json] [--construcao] [--report=ARQUIVO] [--decimal-separator=C]
+                 [--codificacao=windows-1252|utf-8]
+                 [--projeto=ARQUIVO] [--salva-projeto=ARQUIVO]
+     kelvora-cli --help | --version | --controles
+     (todas aceitam --idioma=pt|en)
+</source>
+        <translation>Usage: kelvora-cli DESIGN [CONTROL=TEXT]... [--json] [--construcao] [--report=FILE] [--decimal-separator=C]
+                   [--codificacao=windows-1252|utf-8]
+                   [--projeto=FILE] [--salva-projeto=FILE]
+       kelvora-cli --help | --version | --controles
+       (all take --idioma=pt|en)
+</translation>
+    </message>
+    <message>
+        <source>kelvora-cli - Cálculo de Transformadores sem janela (Kelvora %1 %2)</source>
+        <translation>kelvora-cli - Transformer Design without a window (Kelvora %1 %2)</translation>
+    </message>
+    <message>
+        <source>
+PROJETO: %1
+</source>
+        <translation>
+DESIGN: %1
+</translation>
+    </message>
+    <message>
+        <source>
+Opções:
+  CONTROLE=TEXTO         digita TEXTO no controle de entrada da aba (ou CBSigma);
+                         listas tomam o item com esse texto (ou a sua chave,
+                         veja --controles), botões de opção =1
+  --json                 todos os controles da aba em JSON
+  --construcao           construção e perdas do projeto (transformador de
+                         alimentação, modulador valvulado, reator de filtro);
+                         ajustes como controles: CBCoAco=M400-50A ECoTamb=30
+  --sugere-nucleo        os núcleos do catálogo que passam em todas as
+                         verificações, os mais leves primeiro
+  --report=ARQUIVO       grava o relatório do projeto (- para a saída padrão)
+  --folha=ARQUIVO        grava a folha de enrolamento (texto; - para a saída
+                         padrão); --folha-pdf=ARQUIVO
+                         a mesma folha em PDF, com os desenhos
+  --decimal-separator=C  separador decimal , ou . (padrão: o da localidade)
+  --codificacao=C        codificação do relatório e da folha em texto:
+                         windows-1252 (CR LF, o padrão) ou utf-8 (LF)
+  --projeto=ARQUIVO      toma as entradas de um arquivo de projeto (.kelvora);
+                         as atribuições CONTROLE=TEXTO valem por cima dele
+  --salva-projeto=ARQUIVO
+                         grava as entradas desta execução num arquivo de projeto
+  --controles            lista os controles de entrada de cada projeto
+  --idioma=I             idioma das mensagens e desta ajuda: pt (o padrão) ou en;
+                         os resultados, o JSON e os relatórios não mudam
+  --help                 mostra esta ajuda
+  --version              mostra a versão
+
+Saída: uma linha por resultado, NOME&lt;TAB&gt;texto. Código de saída 0 quando o cálculo
+terminou, 1 quando um erro de cálculo o interrompeu ou um arquivo (ou a saída
+padrão) não pôde ser gravado, 2 para erro de uso. Um campo que não é número
+(ou fora da faixa) é lido com um valor substituto, como a janela faz, e um aviso
+nomeia o campo e o valor que o cálculo usou.
+</source>
+        <translation>
+Options:
+  CONTROL=TEXT           types TEXT into the tab&apos;s input control (or CBSigma);
+                         lists take the item with that text (or its key,
+                         see --controles), option buttons =1
+  --json                 every control of the tab as JSON
+  --construcao           construction and losses of the design (mains
+                         transformer, valve modulator, filter choke);
+                         settings as controls: CBCoAco=M400-50A ECoTamb=30
+  --sugere-nucleo        the catalogue&apos;s cores that pass every check,
+                         the lightest first
+  --report=FILE          writes the design&apos;s report (- for standard output)
+  --folha=FILE           writes the winding sheet (text; - for standard
+                         output); --folha-pdf=FILE
+                         the same sheet as a PDF, with the drawings
+  --decimal-separator=C  decimal separator , or . (default: the locale&apos;s)
+  --codificacao=C        encoding of the report and of the text sheet:
+                         windows-1252 (CR LF, the default) or utf-8 (LF)
+  --projeto=FILE         takes the inputs from a design file (.kelvora);
+                         the CONTROL=TEXT assignments apply over it
+  --salva-projeto=FILE
+                         writes this run&apos;s inputs to a design file
+  --controles            lists the input controls of each design
+  --idioma=L             language of the messages and of this help: pt (the
+                         default) or en; results, JSON and reports do not change
+  --help                 shows this help
+  --version              shows the version
+
+Output: one line per result, NAME&lt;TAB&gt;text. Exit status 0 when the calculation
+finished, 1 when a calculation error stopped it or a file (or standard output)
+could not be written, 2 for a usage error. A field that is not a number
+(or is out of range) is read with a substitute value, as the window does, and a
+warning names the field and the value the calculation used.
+</translation>
+    </message>
+    <message>
+        <source>controle de entrada desconhecido neste projeto: %1</source>
+        <translation>no such input control in this design: %1</translation>
+    </message>
+    <message>
+        <source>texto longo demais para %1 (no máximo %2 caracteres)</source>
+        <translation>text too long for %1 (at most %2 characters)</translation>
+    </message>
+    <message>
+        <source>o texto de %1 contém caracteres de controle (tabulação, quebra de linha)</source>
+        <translation>the text of %1 holds control characters (tab, line break)</translation>
+    </message>
+    <message>
+        <source>valor que a lista %1 não tem: %2</source>
+        <translation>a value the list %1 does not have: %2</translation>
+    </message>
+    <message>
+        <source>um botão de opção é selecionado com =1: %1</source>
+        <translation>an option button is chosen with =1: %1</translation>
+    </message>
+    <message>
+        <source>não foi possível escrever na saída padrão (%1)</source>
+        <translation>could not write to standard output (%1)</translation>
+    </message>
+    <message>
+        <source>o idioma deve ser pt ou en</source>
+        <translation>the language must be pt or en</translation>
+    </message>
+    <message>
+        <source>falta o nome do projeto</source>
+        <translation>the design&apos;s name is missing</translation>
+    </message>
+    <message>
+        <source>projeto desconhecido: %1 (projetos: %2)</source>
+        <translation>unknown design: %1 (designs: %2)</translation>
+    </message>
+    <message>
+        <source>o projeto %1 não tem %2</source>
+        <translation>the design %1 has no %2</translation>
+    </message>
+    <message>
+        <source>construção</source>
+        <translation>construction</translation>
+    </message>
+    <message>
+        <source>--report precisa de um nome de arquivo (ou -)</source>
+        <translation>--report needs a file name (or -)</translation>
+    </message>
+    <message>
+        <source>o projeto %1 não tem relatório</source>
+        <translation>the design %1 has no report</translation>
+    </message>
+    <message>
+        <source>%1 precisa de um nome de arquivo</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>folha de enrolamento</source>
+        <translation>winding sheet</translation>
+    </message>
+    <message>
+        <source>o separador decimal deve ser , ou .</source>
+        <translation>the decimal separator must be , or .</translation>
+    </message>
+    <message>
+        <source>a codificação deve ser windows-1252 ou utf-8</source>
+        <translation>the encoding must be windows-1252 or utf-8</translation>
+    </message>
+    <message>
+        <source>opção desconhecida: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>argumento inválido: %1 (esperado CONTROLE=TEXTO)</source>
+        <translation>invalid argument: %1 (expected CONTROL=TEXT)</translation>
+    </message>
+    <message>
+        <source>só uma saída vai para a saída padrão: --json, --report=- ou --folha=-</source>
+        <translation>only one output goes to standard output: --json, --report=- or --folha=-</translation>
+    </message>
+    <message>
+        <source>--folha-pdf precisa de um nome de arquivo (o PDF não vai para a saída padrão)</source>
+        <translation>--folha-pdf needs a file name (the PDF does not go to standard output)</translation>
+    </message>
+    <message>
+        <source>kelvora-cli: aviso: %1 = &quot;%2&quot;: </source>
+        <translation>kelvora-cli: warning: %1 = &quot;%2&quot;: </translation>
+    </message>
+    <message>
+        <source>; o cálculo usou %1</source>
+        <translation>; the calculation used %1</translation>
+    </message>
+    <message>
+        <source>disco cheio</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>cota de disco esgotada</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>arquivo grande demais</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>sistema de arquivos somente leitura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>o programa que lia a saída já terminou</source>
+        <translation>the program reading the output has ended</translation>
+    </message>
+    <message>
+        <source>a saída padrão está fechada</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>erro de entrada e saída no dispositivo</source>
+        <translation>input/output error on the device</translation>
+    </message>
+    <message>
+        <source>erro de escrita</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>  (chaves: </source>
+        <translation>  (keys: </translation>
+    </message>
+    <message>
+        <source>  (marcado no início)</source>
+        <translation>  (checked at the start)</translation>
+    </message>
+    <message>
+        <source>  (início: </source>
+        <translation>  (at the start: </translation>
+    </message>
+    <message>
+        <source>todos os projetos: aba Ajustes (TAjustes)</source>
+        <translation>every design: Settings tab (TAjustes)</translation>
+    </message>
+    <message>
+        <source>--construcao, --sugere-nucleo, --folha: janela Construção (FConstrucao)</source>
+        <translation>--construcao, --sugere-nucleo, --folha: Construction window (FConstrucao)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora</name>
+    <message>
+        <source>Salva resultados em arquivo texto </source>
+        <translation>Save results to a text file </translation>
+    </message>
+    <message>
+        <source>Entre com o nome do utilizador do programa</source>
+        <translation>Enter the name of the program&apos;s user</translation>
+    </message>
+    <message>
+        <source>Grava cálculos em arquivo texto (*.txt)</source>
+        <translation>Write the calculations to a text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>Kelvora - Cálculo de Transformadores, versão %1
+
+Autoria: equipe Kelvora, radioamadores e construtores de equipamentos valvulados.
+Contato: pela página do programa, indicada abaixo.
+
+Este programa calcula transformadores de alimentação (primário simples, duplo ou com derivação e até seis secundários, em lâminas E/I ou U/I), transformadores de modulação para moduladores push-pull classe B valvulados, acoplados diretamente ou por reator e capacitor, moduladores classe B (AB) transistorizados e reatores de filtro com entreferro.
+
+Literatura consultada: manuais de radioamadorismo da ARRL (The Radio Amateur&apos;s Handbook), o Radiotron Designer&apos;s Handbook (F. Langford-Smith), os manuais de válvulas transmissoras da RCA, textos clássicos de projeto de transformadores e reatores com núcleo de ferro laminado (método gráfico do produto L.I^2 de Hanna para reatores com entreferro) e as tabelas de fios esmaltados AWG.
+
+AVISO: os autores não se responsabilizam por erros nos cálculos nem por danos decorrentes do seu uso. Todos os resultados devem ser conferidos antes da construção de qualquer transformador ou reator. Trabalhe com cuidado: as tensões envolvidas podem ser mortais.
+
+Programa gratuito (freeware): pode ser usado e distribuído livremente, sem custo, desde que sem alterações. Não pode ser vendido.
+</source>
+        <translation>Kelvora - Transformer Design, version %1
+
+Authors: the Kelvora team, radio amateurs and builders of valve equipment.
+Contact: through the program&apos;s page, given below.
+
+This program designs mains transformers (single, dual or tapped primary and up to six secondaries, on E/I or U/I laminations), modulation transformers for class B push-pull valve modulators, coupled directly or through a choke and capacitor, class B (AB) transistor modulators and gapped filter chokes.
+
+Literature: the ARRL&apos;s amateur radio handbooks (The Radio Amateur&apos;s Handbook), the Radiotron Designer&apos;s Handbook (F. Langford-Smith), RCA&apos;s transmitting valve manuals, classic texts on the design of transformers and chokes with laminated iron cores (Hanna&apos;s graphical L.I^2 method for gapped chokes) and the AWG enamelled wire tables.
+
+WARNING: the authors take no responsibility for errors in the calculations nor for damage arising from their use. Check every result before building any transformer or choke. Work with care: the voltages involved can kill.
+
+Free program (freeware): it may be used and passed on freely, at no cost, as long as it is unchanged. It may not be sold.
+</translation>
+    </message>
+    <message>
+        <source>Histórico de versões
+
+Versão 1.0
+  - Cálculo de transformadores de alimentação com primário simples e até três secundários.
+
+Versão 1.5
+  - Primário duplo e primário com derivação.
+  - Até seis secundários.
+
+Versão 2.0
+  - Cálculo de transformadores de modulação push-pull classe B valvulados.
+  - Densidade de corrente nos condutores ajustável (aba Ajustes).
+
+Versão 2.5
+  - Lâminas U/I ou U/U.
+  - Avaliação da largura da perna central.
+
+Versão 3.0
+  - Relatórios em arquivo texto do transformador de alimentação e do transformador de modulação.
+  - Acoplamento do modulador por reator e capacitor (RCA).
+
+Versão 3.5
+  - Desenho cotado do núcleo (Visualiza núcleo).
+  - Avaliação da indução de corrente contínua no transformador de modulação.
+
+Versão 4.0 (beta)
+  - Cálculo de moduladores classe B (AB) transistorizados (em fase de teste).
+  - Cálculo de reatores de filtro pelo método gráfico do produto L.I^2 (em fase de teste), com relatório em arquivo texto.
+  - Janela Construção: o enrolamento camada por camada no núcleo escolhido, perdas, temperatura, indução real, pesos e a folha de enrolamento (texto, PDF, impressão); sugestão de núcleos do catálogo.
+  - Resumo da construção ao lado de cada botão &quot;Construção&quot;, a cada recálculo.
+  - Circuito PI de saída do estágio de RF.
+  - Projetos em arquivo (menu Arquivo) e a linha de comando kelvora-cli.
+  - Codificação dos arquivos de texto (aba Ajustes): Windows-1252 ou UTF-8.
+  - Projeto para o núcleo que se tem na mão: espiras e bitolas que dão a tensão em carga, regulação, entreferro e sugestão de núcleos por lâmina.
+  - Verificações da rede: tensão alta, corrente em vazio, fusível e isolação (grupo Rede da janela Construção).
+  - Janela Fonte: simulação do retificador e do filtro que o transformador alimenta.
+  - Lâminas U/I na construção, com desenho cotado.
+  - Janelas que rolam em telas pequenas e em escala de 200 %; itens de lista com chaves fixas (arquivos de projeto e kelvora-cli).
+</source>
+        <translation>Version history
+
+Version 1.0
+  - Design of mains transformers with a single primary and up to three secondaries.
+
+Version 1.5
+  - Dual primary and tapped primary.
+  - Up to six secondaries.
+
+Version 2.0
+  - Design of class B push-pull valve modulation transformers.
+  - Adjustable current density in the conductors (Settings tab).
+
+Version 2.5
+  - U/I or U/U laminations.
+  - Check of the centre leg width.
+
+Version 3.0
+  - Text file reports of the mains transformer and of the modulation transformer.
+  - Choke-and-capacitor (RCA) coupling of the modulator.
+
+Version 3.5
+  - Dimensioned drawing of the core (View core).
+  - Check of the DC flux density in the modulation transformer.
+
+Version 4.0 (beta)
+  - Design of class B (AB) transistor modulators (under test).
+  - Design of filter chokes by the graphical L.I^2 method (under test), with a text file report.
+  - Construction window: the winding layer by layer on the chosen core, losses, temperature, real flux density, weights and the winding sheet (text, PDF, print); cores suggested from the catalogue.
+  - Construction summary beside each &quot;Construction&quot; button, at each recalculation.
+  - Output pi network of the RF stage.
+  - Designs in files (File menu) and the kelvora-cli command line.
+  - Text file encoding (Settings tab): Windows-1252 or UTF-8.
+  - Design for the core in hand: turns and gauges that give the voltage on load, regulation, air gap and cores suggested by lamination.
+  - Mains checks: high voltage, no-load current, fuse and insulation (Mains group of the Construction window).
+  - Supply window: simulation of the rectifier and filter the transformer feeds.
+  - U/I laminations in the construction, with a dimensioned drawing.
+  - Windows that scroll on small screens and at 200 % scale; list items with fixed keys (design files and kelvora-cli).
+</translation>
+    </message>
+    <message>
+        <source>Programa para Cálculo de Transformadores - KelvoraV%1</source>
+        <translation>Transformer Design Program - KelvoraV%1</translation>
+    </message>
+    <message>
+        <source>Utilize as abas acima para selecionar o cálculo desejado</source>
+        <translation>Use the tabs above to choose the calculation</translation>
+    </message>
+    <message>
+        <source>Densidade de Corrente nos Condutores</source>
+        <translation>Current Density in the Conductors</translation>
+    </message>
+    <message>
+        <source>Frequência da rede, em Hz (50 ou 60). Frequência menor pede mais espiras e núcleo maior.</source>
+        <translation>Mains frequency, in Hz (50 or 60). A lower frequency needs more turns and a larger core.</translation>
+    </message>
+    <message>
+        <source>Indução máxima de pico no núcleo, em gauss (10000 G = 1 T). Mais alta: menos espiras, mais perda no ferro e mais corrente em vazio.</source>
+        <translation>Peak flux density in the core, in gauss (10000 G = 1 T). Higher: fewer turns, more iron loss and more no-load current.</translation>
+    </message>
+    <message>
+        <source>Eficiência adotada, em %: a potência do primário é a dos secundários dividida por ela.</source>
+        <translation>Assumed efficiency, in %: the primary&apos;s power is the secondaries&apos; power divided by it.</translation>
+    </message>
+    <message>
+        <source>Largura da perna central da lâmina (Bn), em mm.</source>
+        <translation>Width of the lamination&apos;s centre leg (Bn), in mm.</translation>
+    </message>
+    <message>
+        <source>Altura do empilhamento das lâminas (En), em mm. Bn × En é a seção do núcleo.</source>
+        <translation>Height of the lamination stack (En), in mm. Bn × En is the core&apos;s cross-section.</translation>
+    </message>
+    <message>
+        <source>Lâminas em E e I: o enrolamento fica na perna central.</source>
+        <translation>E and I laminations: the windings sit on the centre leg.</translation>
+    </message>
+    <message>
+        <source>Lâminas em U e I ou U e U: núcleo de duas colunas.</source>
+        <translation>U and I or U and U laminations: a two-leg core.</translation>
+    </message>
+    <message>
+        <source>Tipo do primário: simples; duplo (duas metades iguais, em série para 220 V ou em paralelo para 110 V); ou com derivação.</source>
+        <translation>Kind of primary: single; dual (two equal halves, in series for 220 V or in parallel for 110 V); or tapped.</translation>
+    </message>
+    <message>
+        <source>Quantos secundários o transformador tem (1 a 6).</source>
+        <translation>How many secondaries the transformer has (1 to 6).</translation>
+    </message>
+    <message>
+        <source>Tensão do primário, em V eficazes. No primário duplo, a de cada metade.</source>
+        <translation>Primary voltage, in V rms. With a dual primary, that of each half.</translation>
+    </message>
+    <message>
+        <source>Tensão da segunda metade do primário duplo: a mesma da primeira.</source>
+        <translation>Voltage of the dual primary&apos;s second half: the same as the first.</translation>
+    </message>
+    <message>
+        <source>Tensão do primário do início até a derivação, em V (por exemplo 110 V).</source>
+        <translation>Primary voltage from the start to the tap, in V (for example 110 V).</translation>
+    </message>
+    <message>
+        <source>Tensão do primário inteiro, em V (por exemplo 220 V).</source>
+        <translation>Voltage of the whole primary, in V (for example 220 V).</translation>
+    </message>
+    <message>
+        <source>Início do primário com derivação: 0 V.</source>
+        <translation>Start of the tapped primary: 0 V.</translation>
+    </message>
+    <message>
+        <source>Tensão do secundário %1 em carga, em V eficazes. Num enrolamento com derivação central, a do enrolamento inteiro (2 × 375 V: 750 V).</source>
+        <translation>Secondary %1 voltage on load, in V rms. For a centre-tapped winding, that of the whole winding (2 × 375 V: 750 V).</translation>
+    </message>
+    <message>
+        <source>Corrente do secundário %1, em mA. Com retificador é a corrente contínua que a carga tira (a janela Construção passa à corrente eficaz do fio pela carga escolhida); com carga resistiva (filamentos) é a corrente eficaz.</source>
+        <translation>Secondary %1 current, in mA. With a rectifier it is the DC current the load draws (the Construction window turns it into the wire&apos;s rms current for the chosen load); with a resistive load (heaters) it is the rms current.</translation>
+    </message>
+    <message>
+        <source>Espiras do secundário %1.</source>
+        <translation>Turns of secondary %1.</translation>
+    </message>
+    <message>
+        <source>Fio do secundário %1 (AWG), pela densidade de corrente Sigma da aba Ajustes.</source>
+        <translation>Wire of secondary %1 (AWG), from the current density Sigma on the Settings tab.</translation>
+    </message>
+    <message>
+        <source>Corrente do primário, em A eficazes.</source>
+        <translation>Primary current, in A rms.</translation>
+    </message>
+    <message>
+        <source>Espiras do primário (com derivação: do início à derivação e da derivação ao fim).</source>
+        <translation>Primary turns (tapped: from the start to the tap and from the tap to the end).</translation>
+    </message>
+    <message>
+        <source>Fio do primário (AWG), pela densidade de corrente Sigma da aba Ajustes.</source>
+        <translation>Primary wire (AWG), from the current density Sigma on the Settings tab.</translation>
+    </message>
+    <message>
+        <source>Frequência usada no cálculo, em Hz.</source>
+        <translation>Frequency used in the calculation, in Hz.</translation>
+    </message>
+    <message>
+        <source>Potência aparente dos secundários, em VA: soma de tensão × corrente.</source>
+        <translation>Apparent power of the secondaries, in VA: the sum of voltage × current.</translation>
+    </message>
+    <message>
+        <source>Potência aparente do primário, em VA: a dos secundários dividida pela eficiência.</source>
+        <translation>Apparent power of the primary, in VA: the secondaries&apos; divided by the efficiency.</translation>
+    </message>
+    <message>
+        <source>Seção mínima do núcleo para esta potência e frequência, em cm².</source>
+        <translation>Smallest core cross-section for this power and frequency, in cm².</translation>
+    </message>
+    <message>
+        <source>Seção do núcleo escolhido (Bn × En), em cm².</source>
+        <translation>Cross-section of the chosen core (Bn × En), in cm².</translation>
+    </message>
+    <message>
+        <source>Lado da seção quadrada mínima, em mm (Bn = En).</source>
+        <translation>Side of the smallest square cross-section, in mm (Bn = En).</translation>
+    </message>
+    <message>
+        <source>Se a seção escolhida basta para a potência. Não diz se o enrolamento cabe na janela: veja o resumo da construção ao lado.</source>
+        <translation>Whether the chosen cross-section is enough for the power. It does not say whether the windings fit the window: see the construction summary beside it.</translation>
+    </message>
+    <message>
+        <source>Tensão por espira do primário, em V/espira.</source>
+        <translation>Primary volts per turn, in V/turn.</translation>
+    </message>
+    <message>
+        <source>Tensão por espira dos secundários, em V/espira: menor que a do primário, para cobrir a queda nos enrolamentos.</source>
+        <translation>Secondary volts per turn, in V/turn: lower than the primary&apos;s, to make up for the drop in the windings.</translation>
+    </message>
+    <message>
+        <source>Fator de perdas no secundário: as espiras dos secundários são aumentadas nesse fator para que a tensão em carga seja a digitada (1,064: 6,4 % a mais).</source>
+        <translation>Secondary loss factor: the secondaries&apos; turns are raised by this factor so that the voltage on load is the one typed (1.064: 6.4 % more).</translation>
+    </message>
+    <message>
+        <source>Entre com o nome do tranformador ou tipo de aplicação</source>
+        <translation>Enter the transformer&apos;s name or its application</translation>
+    </message>
+    <message>
+        <source>Potência de áudio do modulador, em W.</source>
+        <translation>Audio power of the modulator, in W.</translation>
+    </message>
+    <message>
+        <source>Frequência mínima de áudio a reproduzir, em Hz: decide a indutância do primário.</source>
+        <translation>Lowest audio frequency to reproduce, in Hz: it sets the primary inductance.</translation>
+    </message>
+    <message>
+        <source>Tensão de placa do modulador, em V.</source>
+        <translation>Modulator plate voltage, in V.</translation>
+    </message>
+    <message>
+        <source>Corrente de placa do par modulador em repouso (sem sinal), em mA.</source>
+        <translation>Plate current of the modulator pair at idle (no signal), in mA.</translation>
+    </message>
+    <message>
+        <source>Corrente de placa do par modulador com sinal máximo, em mA.</source>
+        <translation>Plate current of the modulator pair at full signal, in mA.</translation>
+    </message>
+    <message>
+        <source>Impedância de carga placa a placa (Zpp) do par modulador, em ohms, da folha de dados.</source>
+        <translation>Plate-to-plate load impedance (Zpp) of the modulator pair, in ohms, from the data sheet.</translation>
+    </message>
+    <message>
+        <source>Tensão de placa da etapa de RF modulada, em V.</source>
+        <translation>Plate voltage of the modulated RF stage, in V.</translation>
+    </message>
+    <message>
+        <source>Corrente contínua de placa da etapa de RF, em mA.</source>
+        <translation>DC plate current of the RF stage, in mA.</translation>
+    </message>
+    <message>
+        <source>Indução de corrente contínua máxima permitida no núcleo, em gauss.</source>
+        <translation>Maximum DC flux density allowed in the core, in gauss.</translation>
+    </message>
+    <message>
+        <source>Altura do empilhamento das lâminas (En), em mm.</source>
+        <translation>Height of the lamination stack (En), in mm.</translation>
+    </message>
+    <message>
+        <source>A potência de áudio deve ser pelo menos metade da entrada CC da etapa de RF, sem sobra.</source>
+        <translation>The audio power must be at least half the RF stage&apos;s DC input, with no margin.</translation>
+    </message>
+    <message>
+        <source>Pede mais de 25 % de sobra sobre a potência mínima de modulação.</source>
+        <translation>Asks for more than 25 % margin over the minimum modulating power.</translation>
+    </message>
+    <message>
+        <source>Pede mais de 50 % de sobra sobre a potência mínima de modulação.</source>
+        <translation>Asks for more than 50 % margin over the minimum modulating power.</translation>
+    </message>
+    <message>
+        <source>Acoplamento à etapa de RF: convencional (a corrente contínua da RF passa pelo secundário) ou reator e capacitor, RCA (a corrente contínua passa pelo reator, o áudio pelo capacitor).</source>
+        <translation>Coupling to the RF stage: conventional (the RF stage&apos;s DC current flows through the secondary) or choke and capacitor, RCA (the DC current flows through the choke, the audio through the capacitor).</translation>
+    </message>
+    <message>
+        <source>Diagrama do modulador acoplado por transformador.</source>
+        <translation>Diagram of the transformer-coupled modulator.</translation>
+    </message>
+    <message>
+        <source>Diagrama do modulador acoplado por reator e capacitor.</source>
+        <translation>Diagram of the choke-and-capacitor coupled modulator.</translation>
+    </message>
+    <message>
+        <source>Capacitor de acoplamento: passa o áudio e bloqueia a corrente contínua.</source>
+        <translation>Coupling capacitor: passes the audio and blocks the DC current.</translation>
+    </message>
+    <message>
+        <source>Reator de modulação: leva a corrente contínua da etapa de RF.</source>
+        <translation>Modulation choke: carries the RF stage&apos;s DC current.</translation>
+    </message>
+    <message>
+        <source>Impedância de Placa = Zpp/2: metade da impedância placa a placa, escrita em cada metade do primário. Em classe B cada placa, quando conduz, vê Zpp/4: a metade do primário tem metade das espiras e um quarto da impedância.</source>
+        <translation>Plate Impedance = Zpp/2: half the plate-to-plate impedance, written on each half of the primary. In class B each plate, while it conducts, sees Zpp/4: half the primary has half the turns and a quarter of the impedance.</translation>
+    </message>
+    <message>
+        <source>Impedância que a etapa de RF apresenta ao modulador: Ebrf / Ibrf, em ohms.</source>
+        <translation>Impedance the RF stage presents to the modulator: Ebrf / Ibrf, in ohms.</translation>
+    </message>
+    <message>
+        <source>Seção mínima do núcleo, em cm².</source>
+        <translation>Smallest core cross-section, in cm².</translation>
+    </message>
+    <message>
+        <source>Se o núcleo escolhido basta.</source>
+        <translation>Whether the chosen core is enough.</translation>
+    </message>
+    <message>
+        <source>Entreferro calculado, em mm: a espessura do espaçador em cada junta entre os E e os I (o fluxo atravessa duas juntas).</source>
+        <translation>Calculated air gap, in mm: the thickness of the air gap spacer at each joint between the E&apos;s and the I&apos;s (the flux crosses two joints).</translation>
+    </message>
+    <message>
+        <source>Potência de entrada CC da etapa de RF: Ebrf × Ibrf, em W.</source>
+        <translation>DC input power of the RF stage: Ebrf × Ibrf, in W.</translation>
+    </message>
+    <message>
+        <source>Potência mínima de áudio para modular 100 %: metade da entrada CC da RF.</source>
+        <translation>Minimum audio power for 100 % modulation: half the RF stage&apos;s DC input.</translation>
+    </message>
+    <message>
+        <source>Sobra de potência do modulador sobre a mínima, em W e em % de PaMod.</source>
+        <translation>Modulator power margin over the minimum, in W and in % of PaMod.</translation>
+    </message>
+    <message>
+        <source>Se o modulador tem a potência pedida pelo tipo de análise.</source>
+        <translation>Whether the modulator has the power the kind of analysis asks for.</translation>
+    </message>
+    <message>
+        <source>Relação de impedâncias Zpp / Zrf.</source>
+        <translation>Impedance ratio Zpp / Zrf.</translation>
+    </message>
+    <message>
+        <source>Relação de espiras Npp / Ns: a raiz da relação de impedâncias.</source>
+        <translation>Turns ratio Npp / Ns: the square root of the impedance ratio.</translation>
+    </message>
+    <message>
+        <source>Espiras de uma metade do primário (Np/2).</source>
+        <translation>Turns of one half of the primary (Np/2).</translation>
+    </message>
+    <message>
+        <source>Espiras do secundário.</source>
+        <translation>Secondary turns.</translation>
+    </message>
+    <message>
+        <source>Fio do primário (AWG).</source>
+        <translation>Primary wire (AWG).</translation>
+    </message>
+    <message>
+        <source>Fio do secundário (AWG).</source>
+        <translation>Secondary wire (AWG).</translation>
+    </message>
+    <message>
+        <source>Indução de corrente contínua pela corrente de placa do modulador, em gauss.</source>
+        <translation>DC flux density from the modulator&apos;s plate current, in gauss.</translation>
+    </message>
+    <message>
+        <source>Indução de corrente contínua pela corrente da etapa de RF no secundário, em gauss.</source>
+        <translation>DC flux density from the RF stage&apos;s current in the secondary, in gauss.</translation>
+    </message>
+    <message>
+        <source>Indução de corrente contínua total, em gauss: comparada com Bmax.</source>
+        <translation>Total DC flux density, in gauss: compared with Bmax.</translation>
+    </message>
+    <message>
+        <source>Se a indução de corrente contínua fica abaixo de Bmax.</source>
+        <translation>Whether the DC flux density stays below Bmax.</translation>
+    </message>
+    <message>
+        <source>Indutância mínima do reator de modulação (acoplamento RCA), em H.</source>
+        <translation>Minimum inductance of the modulation choke (RCA coupling), in H.</translation>
+    </message>
+    <message>
+        <source>Corrente contínua que o reator de modulação leva, em mA.</source>
+        <translation>DC current the modulation choke carries, in mA.</translation>
+    </message>
+    <message>
+        <source>Capacitância mínima do capacitor de acoplamento, em µF.</source>
+        <translation>Minimum capacitance of the coupling capacitor, in µF.</translation>
+    </message>
+    <message>
+        <source>Entre com o nome do transformador ou tipo de aplicação</source>
+        <translation>Enter the transformer&apos;s name or its application</translation>
+    </message>
+    <message>
+        <source>Potência de áudio pedida ao modulador, em W.</source>
+        <translation>Audio power asked of the modulator, in W.</translation>
+    </message>
+    <message>
+        <source>Frequência mínima de áudio, em Hz.</source>
+        <translation>Lowest audio frequency, in Hz.</translation>
+    </message>
+    <message>
+        <source>Tensão de alimentação dos coletores, em V.</source>
+        <translation>Collector supply voltage, in V.</translation>
+    </message>
+    <message>
+        <source>Impedância da carga, em ohms; &quot;Calcula Ro&quot; a tira de Po e Vcc.</source>
+        <translation>Load impedance, in ohms; &quot;Calculate Ro&quot; works it out from Po and Vcc.</translation>
+    </message>
+    <message>
+        <source>Impedância de saída do driver, em ohms.</source>
+        <translation>Output impedance of the driver, in ohms.</translation>
+    </message>
+    <message>
+        <source>Corrente de repouso, em % da corrente máxima de coletor (Icm).</source>
+        <translation>Idle current, in % of the peak collector current (Icm).</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente mínimo (beta) de Q1 e Q2, da folha de dados.</source>
+        <translation>Minimum current gain (beta) of Q1 and Q2, from the data sheet.</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente máximo (beta) de Q1 e Q2, da folha de dados.</source>
+        <translation>Maximum current gain (beta) of Q1 and Q2, from the data sheet.</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente (beta) de Q3.</source>
+        <translation>Current gain (beta) of Q3.</translation>
+    </message>
+    <message>
+        <source>Resistência de carga de coletor (Rc), em ohms.</source>
+        <translation>Collector load resistance (Rc), in ohms.</translation>
+    </message>
+    <message>
+        <source>Tensão máxima de coletor (Vcm), em V.</source>
+        <translation>Peak collector voltage (Vcm), in V.</translation>
+    </message>
+    <message>
+        <source>Corrente máxima de coletor (Icm), em A.</source>
+        <translation>Peak collector current (Icm), in A.</translation>
+    </message>
+    <message>
+        <source>Corrente contínua total tirada da fonte (Idc), em A.</source>
+        <translation>Total DC current drawn from the supply (Idc), in A.</translation>
+    </message>
+    <message>
+        <source>Potência de entrada CC (Pi), em W.</source>
+        <translation>DC input power (Pi), in W.</translation>
+    </message>
+    <message>
+        <source>Eficiência teórica do classe B (Nteor), em %.</source>
+        <translation>Theoretical class B efficiency (Nteor), in %.</translation>
+    </message>
+    <message>
+        <source>Potência que cada transistor Q1/Q2 dissipa, em W.</source>
+        <translation>Power each transistor Q1/Q2 dissipates, in W.</translation>
+    </message>
+    <message>
+        <source>Tensão coletor-emissor máxima em Q1/Q2, em V: escolha transistores que a suportem com folga.</source>
+        <translation>Peak collector-emitter voltage on Q1/Q2, in V: choose transistors that stand it with room to spare.</translation>
+    </message>
+    <message>
+        <source>Corrente de repouso (Ic0), em A.</source>
+        <translation>Idle current (Ic0), in A.</translation>
+    </message>
+    <message>
+        <source>Corrente de base de Q1 e Q2 (Ib), em A.</source>
+        <translation>Base current of Q1 and Q2 (Ib), in A.</translation>
+    </message>
+    <message>
+        <source>Corrente de base de Q3 (I2), em A.</source>
+        <translation>Base current of Q3 (I2), in A.</translation>
+    </message>
+    <message>
+        <source>Corrente nos diodos de polarização (Id), em A.</source>
+        <translation>Current in the bias diodes (Id), in A.</translation>
+    </message>
+    <message>
+        <source>Corrente no resistor R1 (I1), em A.</source>
+        <translation>Current in resistor R1 (I1), in A.</translation>
+    </message>
+    <message>
+        <source>Resistência de R1, em ohms.</source>
+        <translation>Resistance of R1, in ohms.</translation>
+    </message>
+    <message>
+        <source>Potência dissipada em R1, em W.</source>
+        <translation>Power dissipated in R1, in W.</translation>
+    </message>
+    <message>
+        <source>Potência de excitação teórica (Pdrv), em W.</source>
+        <translation>Theoretical drive power (Pdrv), in W.</translation>
+    </message>
+    <message>
+        <source>Resistência de emissor, em ohms.</source>
+        <translation>Emitter resistance, in ohms.</translation>
+    </message>
+    <message>
+        <source>Eficiência real (Nprat), em %.</source>
+        <translation>Real efficiency (Nprat), in %.</translation>
+    </message>
+    <message>
+        <source>Resistência de base para o beta mínimo, em ohms.</source>
+        <translation>Base resistance for the minimum beta, in ohms.</translation>
+    </message>
+    <message>
+        <source>Resistência de base para o beta máximo, em ohms.</source>
+        <translation>Base resistance for the maximum beta, in ohms.</translation>
+    </message>
+    <message>
+        <source>Potência de excitação para o beta mínimo, em W.</source>
+        <translation>Drive power for the minimum beta, in W.</translation>
+    </message>
+    <message>
+        <source>Potência de excitação para o beta máximo, em W.</source>
+        <translation>Drive power for the maximum beta, in W.</translation>
+    </message>
+    <message>
+        <source>Relação de espiras do transformador driver (m2/n2) para o beta mínimo.</source>
+        <translation>Turns ratio of the driver transformer (m2/n2) for the minimum beta.</translation>
+    </message>
+    <message>
+        <source>Relação de espiras do transformador driver (m2/n2) para o beta máximo.</source>
+        <translation>Turns ratio of the driver transformer (m2/n2) for the maximum beta.</translation>
+    </message>
+    <message>
+        <source>Indutância nominal pedida ao reator (Lr), em H, com a corrente de trabalho.</source>
+        <translation>Rated inductance asked of the choke (Lr), in H, at the working current.</translation>
+    </message>
+    <message>
+        <source>Corrente contínua de trabalho do reator (Ir), em mA: a corrente da carga da fonte.</source>
+        <translation>Working DC current of the choke (Ir), in mA: the supply&apos;s load current.</translation>
+    </message>
+    <message>
+        <source>Correntes em que o método vale para esta indutância (LI² entre 0,02 e 10 H·A²).</source>
+        <translation>Currents for which the method holds at this inductance (LI² between 0.02 and 10 H·A²).</translation>
+    </message>
+    <message>
+        <source>Energia do reator: indutância × corrente² (LI²), em H·A².</source>
+        <translation>Stored energy of the choke: inductance × current² (LI²), in H·A².</translation>
+    </message>
+    <message>
+        <source>Ampères-espira (NI) para o entreferro tirados do gráfico de energia.</source>
+        <translation>Ampere-turns (NI) for the air gap, read from the energy chart.</translation>
+    </message>
+    <message>
+        <source>Espiras do enrolamento: NI dividido pela corrente.</source>
+        <translation>Turns of the winding: NI divided by the current.</translation>
+    </message>
+    <message>
+        <source>Se LI² está dentro dos gráficos do método.</source>
+        <translation>Whether LI² lies within the method&apos;s charts.</translation>
+    </message>
+    <message>
+        <source>Se a seção quadrada pedida fica dentro dos gráficos (até 100 cm²).</source>
+        <translation>Whether the square cross-section asked for lies within the charts (up to 100 cm²).</translation>
+    </message>
+    <message>
+        <source>Lado da seção quadrada pedida pela energia, em mm (Bn = En).</source>
+        <translation>Side of the square cross-section the energy asks for, in mm (Bn = En).</translation>
+    </message>
+    <message>
+        <source>Seção quadrada pedida pela energia, em cm².</source>
+        <translation>Square cross-section the energy asks for, in cm².</translation>
+    </message>
+    <message>
+        <source>Comprimento do circuito magnético da seção calculada, em mm.</source>
+        <translation>Magnetic path length of the calculated cross-section, in mm.</translation>
+    </message>
+    <message>
+        <source>Comprimento do circuito magnético do núcleo escolhido, em mm.</source>
+        <translation>Magnetic path length of the chosen core, in mm.</translation>
+    </message>
+    <message>
+        <source>Entreferro da seção calculada, em mm: a espessura do espaçador em cada junta entre os E e os I (a janela Construção mostra as duas juntas somadas).</source>
+        <translation>Air gap of the calculated cross-section, in mm: the thickness of the air gap spacer at each joint between the E&apos;s and the I&apos;s (the Construction window shows the two joints added).</translation>
+    </message>
+    <message>
+        <source>Entreferro do núcleo escolhido, em mm: a espessura do espaçador em cada junta entre os E e os I (a janela Construção mostra as duas juntas somadas).</source>
+        <translation>Air gap of the chosen core, in mm: the thickness of the air gap spacer at each joint between the E&apos;s and the I&apos;s (the Construction window shows the two joints added).</translation>
+    </message>
+    <message>
+        <source>Se o núcleo escolhido tem a seção e a largura de perna que a energia pede.</source>
+        <translation>Whether the chosen core has the cross-section and leg width the energy asks for.</translation>
+    </message>
+    <message>
+        <source>Entre com o nome do reator ou tipo de aplicação</source>
+        <translation>Enter the choke&apos;s name or its application</translation>
+    </message>
+    <message>
+        <source>Primário %1</source>
+        <translation>Primary %1</translation>
+    </message>
+    <message>
+        <source>Primário %1: tensão (V)</source>
+        <translation>Primary %1: voltage (V)</translation>
+    </message>
+    <message>
+        <source>Primário com derivação</source>
+        <translation>Tapped primary</translation>
+    </message>
+    <message>
+        <source>Primário com derivação: tensão total (V)</source>
+        <translation>Tapped primary: full voltage (V)</translation>
+    </message>
+    <message>
+        <source>Primário com derivação: tensão da derivação (V)</source>
+        <translation>Tapped primary: voltage at the tap (V)</translation>
+    </message>
+    <message>
+        <source>Secundário %1</source>
+        <translation>Secondary %1</translation>
+    </message>
+    <message>
+        <source>Secundário %1: tensão (V)</source>
+        <translation>Secondary %1: voltage (V)</translation>
+    </message>
+    <message>
+        <source>Secundário %1: corrente (mA)</source>
+        <translation>Secondary %1: current (mA)</translation>
+    </message>
+    <message>
+        <source> Transformador  </source>
+        <translation> Transformer  </translation>
+    </message>
+    <message>
+        <source>Primário:</source>
+        <translation>Primary:</translation>
+    </message>
+    <message>
+        <source>Secundários:</source>
+        <translation>Secondaries:</translation>
+    </message>
+    <message>
+        <source> Dados de operação </source>
+        <translation> Operating data </translation>
+    </message>
+    <message>
+        <source>Freqüência de operação (Fo):</source>
+        <translation>Operating frequency (Fo):</translation>
+    </message>
+    <message>
+        <source>Densidade máxima no núcleo (Bmax):</source>
+        <translation>Peak flux density in the core (Bmax):</translation>
+    </message>
+    <message>
+        <source>Eficiência adotada (n):</source>
+        <translation>Assumed efficiency (n):</translation>
+    </message>
+    <message>
+        <source>Seleção do núcleo </source>
+        <translation>Core selection </translation>
+    </message>
+    <message>
+        <source>Largura perna central núcleo (Bn):</source>
+        <translation>Core centre leg width (Bn):</translation>
+    </message>
+    <message>
+        <source>Altura do empilhamento núcleo (En):</source>
+        <translation>Core stack height (En):</translation>
+    </message>
+    <message>
+        <source>Lâminas formato E/I</source>
+        <translation>E/I laminations</translation>
+    </message>
+    <message>
+        <source>Lâminas formato  U/I ou U/U</source>
+        <translation>U/I or U/U laminations</translation>
+    </message>
+    <message>
+        <source>Seção</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>selecionada</source>
+        <translation>chosen</translation>
+    </message>
+    <message>
+        <source>calculada</source>
+        <translation>calculated</translation>
+    </message>
+    <message>
+        <source>Resultados das seções quadradas:</source>
+        <translation>Square cross-section results:</translation>
+    </message>
+    <message>
+        <source>Visualiza núcleo</source>
+        <translation>View core</translation>
+    </message>
+    <message>
+        <source>Construção</source>
+        <translation>Construction</translation>
+    </message>
+    <message>
+        <source> Demais resultados do cálculo</source>
+        <translation> Other results of the calculation</translation>
+    </message>
+    <message>
+        <source>Primário</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secundário</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Tensão específica = </source>
+        <translation>Volts per turn = </translation>
+    </message>
+    <message>
+        <source>Volt/Espira</source>
+        <translation>Volts/Turn</translation>
+    </message>
+    <message>
+        <source>Potência aparente = </source>
+        <translation>Apparent power = </translation>
+    </message>
+    <message>
+        <source>Fator de perdas no secundário = </source>
+        <translation>Secondary loss factor = </translation>
+    </message>
+    <message>
+        <source>Frequência de Operação = </source>
+        <translation>Operating Frequency = </translation>
+    </message>
+    <message>
+        <source>Fonte</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source> Etapa moduladora </source>
+        <translation> Modulator stage </translation>
+    </message>
+    <message>
+        <source>Potência de áudio do modulador (PaMod):</source>
+        <translation>Audio power of the modulator (PaMod):</translation>
+    </message>
+    <message>
+        <source>Freqüência mínima de áudio a reproduzir (Fmin):</source>
+        <translation>Lowest audio frequency to reproduce (Fmin):</translation>
+    </message>
+    <message>
+        <source>Tensão de alimentação de placa do modulador (Ebmod):</source>
+        <translation>Modulator plate supply voltage (Ebmod):</translation>
+    </message>
+    <message>
+        <source>Corrente mínima do modulador (repouso) (I0mod):</source>
+        <translation>Modulator current at idle (I0mod):</translation>
+    </message>
+    <message>
+        <source>Corrente máxima do modulador (máximo sinal) (I1mod):</source>
+        <translation>Modulator current at full signal (I1mod):</translation>
+    </message>
+    <message>
+        <source>Impedância placa a placa do modulador (Zmod):</source>
+        <translation>Modulator plate-to-plate impedance (Zmod):</translation>
+    </message>
+    <message>
+        <source> Etapa de RF modulada </source>
+        <translation> Modulated RF stage </translation>
+    </message>
+    <message>
+        <source>Tensão de Alimentação da etapa de RF (EbRF):</source>
+        <translation>Supply Voltage of the RF stage (EbRF):</translation>
+    </message>
+    <message>
+        <source>Corrente contínua consumida na etapa de RF (IbRF):</source>
+        <translation>DC current drawn by the RF stage (IbRF):</translation>
+    </message>
+    <message>
+        <source> Núcleo </source>
+        <translation> Core </translation>
+    </message>
+    <message>
+        <source>Densidade máxima permitida no núcleo (Bmax) =</source>
+        <translation>Maximum flux density allowed in the core (Bmax) =</translation>
+    </message>
+    <message>
+        <source>Seção calculada</source>
+        <translation>Calculated section</translation>
+    </message>
+    <message>
+        <source>Seção selecionada</source>
+        <translation>Chosen section</translation>
+    </message>
+    <message>
+        <source>Altura do entreferro (&quot;air gap&quot;) calculado (Ae) = </source>
+        <translation>Calculated air gap length (Ae) = </translation>
+    </message>
+    <message>
+        <source>Tipo da Análise</source>
+        <translation>Type of Analysis</translation>
+    </message>
+    <message>
+        <source>Radical (0% de sobra de potência)</source>
+        <translation>Tight (0% power margin)</translation>
+    </message>
+    <message>
+        <source>Conservadora (mais de 25% de sobra de potência)</source>
+        <translation>Conservative (over 25% power margin)</translation>
+    </message>
+    <message>
+        <source>Muito conservadora (mais de 50% de sobra de potência)</source>
+        <translation>Very conservative (over 50% power margin)</translation>
+    </message>
+    <message>
+        <source>Seleção da configuração do modulador:</source>
+        <translation>Modulator configuration:</translation>
+    </message>
+    <message>
+        <source>Impedância de Placa = Zpp/2</source>
+        <translation>Plate Impedance = Zpp/2</translation>
+    </message>
+    <message>
+        <source>Circuito PI de saída</source>
+        <translation>Output pi network</translation>
+    </message>
+    <message>
+        <source> Transformador de modulação </source>
+        <translation> Modulation transformer </translation>
+    </message>
+    <message>
+        <source>Indução corrente contínua no primário (Bcp) = </source>
+        <translation>DC flux density from the primary (Bcp) = </translation>
+    </message>
+    <message>
+        <source>Indução corrente contínua no secundário (Bcs) = </source>
+        <translation>DC flux density from the secondary (Bcs) = </translation>
+    </message>
+    <message>
+        <source>Indução corrente contínua total (Bcp + Bcs) = </source>
+        <translation>Total DC flux density (Bcp + Bcs) = </translation>
+    </message>
+    <message>
+        <source> Potência do modulador </source>
+        <translation> Modulator power </translation>
+    </message>
+    <message>
+        <source>Sobra de potência na etapa moduladora (Pextra):</source>
+        <translation>Power margin of the modulator stage (Pextra):</translation>
+    </message>
+    <message>
+        <source>Transformadores de Modulação - Classe B valvulado</source>
+        <translation>Modulation Transformers - Class B valve</translation>
+    </message>
+    <message>
+        <source> Dados de entrada </source>
+        <translation> Input data </translation>
+    </message>
+    <message>
+        <source>Potência de Audio Requerida (Po)</source>
+        <translation>Audio Power Required (Po)</translation>
+    </message>
+    <message>
+        <source>Freqüência Mínima de Áudio (Fm)</source>
+        <translation>Lowest Audio Frequency (Fm)</translation>
+    </message>
+    <message>
+        <source>Tensão de Coletor Modulador (Vcc)</source>
+        <translation>Modulator Collector Voltage (Vcc)</translation>
+    </message>
+    <message>
+        <source>Impedância da carga (Ro)</source>
+        <translation>Load impedance (Ro)</translation>
+    </message>
+    <message>
+        <source>Impedância do Driver (Rd)</source>
+        <translation>Driver Impedance (Rd)</translation>
+    </message>
+    <message>
+        <source>Corrente Quiescente (Repouso)</source>
+        <translation>Quiescent Current (Idle)</translation>
+    </message>
+    <message>
+        <source>% de Icm</source>
+        <translation>% of Icm</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente de Q1/Q2 Mínimo</source>
+        <translation>Minimum current gain of Q1/Q2</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente de Q1/Q2 Máximo</source>
+        <translation>Maximum current gain of Q1/Q2</translation>
+    </message>
+    <message>
+        <source>Ganho de corrente de Q3</source>
+        <translation>Current gain of Q3</translation>
+    </message>
+    <message>
+        <source>Calcula Ro</source>
+        <translation>Calculate Ro</translation>
+    </message>
+    <message>
+        <source>Cálculos dos transformadores e demais variáveis serão incluídos em versão futura...</source>
+        <translation>Calculations of the transformers and the other quantities will come in a future version...</translation>
+    </message>
+    <message>
+        <source>Cálculos em fase de teste Confira novas versões para atualização...</source>
+        <translation>Calculations under test. Look out for new versions...</translation>
+    </message>
+    <message>
+        <source>Modulador - Classe B (AB) transistorizado</source>
+        <translation>Modulator - Class B (AB) transistor</translation>
+    </message>
+    <message>
+        <source> Etapa de saída (Q1/Q2) </source>
+        <translation> Output stage (Q1/Q2) </translation>
+    </message>
+    <message>
+        <source>Resistência de Coletor (Rc) = </source>
+        <translation>Collector Resistance (Rc) = </translation>
+    </message>
+    <message>
+        <source>Tensão máxima de coletor (Vcm) = </source>
+        <translation>Peak collector voltage (Vcm) = </translation>
+    </message>
+    <message>
+        <source>Corrente máxima de Coletor (Icm) = </source>
+        <translation>Peak Collector current (Icm) = </translation>
+    </message>
+    <message>
+        <source>Corrente contínua total (Idc) = </source>
+        <translation>Total DC current (Idc) = </translation>
+    </message>
+    <message>
+        <source>Potência de Entrada CC (Pi) = </source>
+        <translation>DC Input Power (Pi) = </translation>
+    </message>
+    <message>
+        <source>Eficiência Teórica (Nteor) = </source>
+        <translation>Theoretical Efficiency (Nteor) = </translation>
+    </message>
+    <message>
+        <source>Potência de dissipação de Q1/Q2 = </source>
+        <translation>Dissipation of Q1/Q2 = </translation>
+    </message>
+    <message>
+        <source>Tensão Coletor-Emissor máx de Q1/Q2 = </source>
+        <translation>Peak Collector-Emitter voltage of Q1/Q2 = </translation>
+    </message>
+    <message>
+        <source> Polarização (Q3, R1, D1, D2) </source>
+        <translation> Bias (Q3, R1, D1, D2) </translation>
+    </message>
+    <message>
+        <source>Corrente Quiescente (Repouso) Ic0 =</source>
+        <translation>Quiescent Current (Idle) Ic0 =</translation>
+    </message>
+    <message>
+        <source>Corrente de Base de Q1 e Q2 (Ib) =</source>
+        <translation>Base Current of Q1 and Q2 (Ib) =</translation>
+    </message>
+    <message>
+        <source>Corrente de base de Q3 (I2) =</source>
+        <translation>Base current of Q3 (I2) =</translation>
+    </message>
+    <message>
+        <source>Corrente sobre os diodos (Id) =</source>
+        <translation>Current through the diodes (Id) =</translation>
+    </message>
+    <message>
+        <source>Corrente sobre resistor R1 (I1) =</source>
+        <translation>Current through resistor R1 (I1) =</translation>
+    </message>
+    <message>
+        <source>Valor de Resistência de R1 =</source>
+        <translation>Resistance of R1 =</translation>
+    </message>
+    <message>
+        <source>Dissipação de Potência de R1 =</source>
+        <translation>Power Dissipation of R1 =</translation>
+    </message>
+    <message>
+        <source> Excitação e transformador driver (m2/n2) </source>
+        <translation> Drive and driver transformer (m2/n2) </translation>
+    </message>
+    <message>
+        <source>Potência de Excitação teórica (Pdrv) =</source>
+        <translation>Theoretical Drive Power (Pdrv) =</translation>
+    </message>
+    <message>
+        <source>Valor da resistência de emissor R1 e R2 =</source>
+        <translation>Emitter resistance R1 and R2 =</translation>
+    </message>
+    <message>
+        <source>Eficiência Real (Nprat) = </source>
+        <translation>Real Efficiency (Nprat) = </translation>
+    </message>
+    <message>
+        <source>Resistência de base para Beta mínimo =</source>
+        <translation>Base resistance for minimum Beta =</translation>
+    </message>
+    <message>
+        <source>Resistência de base para Beta máximo =</source>
+        <translation>Base resistance for maximum Beta =</translation>
+    </message>
+    <message>
+        <source>Potência de Excitação p/ Beta mínimo =</source>
+        <translation>Drive Power for minimum Beta =</translation>
+    </message>
+    <message>
+        <source>Potência de Excitação p/ Beta máximo =</source>
+        <translation>Drive Power for maximum Beta =</translation>
+    </message>
+    <message>
+        <source>Relação de espiras (m2/n2) para B mín = </source>
+        <translation>Turns ratio (m2/n2) for min. B = </translation>
+    </message>
+    <message>
+        <source>Relação de espiras (m2/n2) para B máx = </source>
+        <translation>Turns ratio (m2/n2) for max. B = </translation>
+    </message>
+    <message>
+        <source> Dados do reator </source>
+        <translation> Choke data </translation>
+    </message>
+    <message>
+        <source>Indutância nomina requerida no Reator (Lr):</source>
+        <translation>Rated inductance required of the Choke (Lr):</translation>
+    </message>
+    <message>
+        <source>Corrente de trabalho Corrente Contínua do Reator (Ir):</source>
+        <translation>Working DC Current of the Choke (Ir):</translation>
+    </message>
+    <message>
+        <source>Limites da Corrente para a indutância informada:</source>
+        <translation>Current limits for the inductance given:</translation>
+    </message>
+    <message>
+        <source> Resultados </source>
+        <translation> Results </translation>
+    </message>
+    <message>
+        <source>Seleção do Núcleo </source>
+        <translation>Core Selection </translation>
+    </message>
+    <message>
+        <source>Selecionada</source>
+        <translation>Chosen</translation>
+    </message>
+    <message>
+        <source>Calculada</source>
+        <translation>Calculated</translation>
+    </message>
+    <message>
+        <source>Largura Perna Central Núcleo (Bn):</source>
+        <translation>Core Centre Leg Width (Bn):</translation>
+    </message>
+    <message>
+        <source>Altura do Empilhamento Núcleo (En):</source>
+        <translation>Core Stack Height (En):</translation>
+    </message>
+    <message>
+        <source>Comprimento do circuito magnético:</source>
+        <translation>Magnetic path length:</translation>
+    </message>
+    <message>
+        <source>Altura total do entreferro:</source>
+        <translation>Total air gap length:</translation>
+    </message>
+    <message>
+        <source>Visualiza Núcleo</source>
+        <translation>View Core</translation>
+    </message>
+    <message>
+        <source>Erro interno do programa; o Kelvora será fechado.
+
+Detalhe: %1</source>
+        <translation>Internal program error; Kelvora will close.
+
+Detail: %1</translation>
+    </message>
+    <message>
+        <source>Considerado núcleo padrão EI onde as dimensões são 
+baseadas na largura da perna central. Caso esteja 
+utilizando outro tipo de núcleo ou formato não padrão as 
+medidas podem diferir.</source>
+        <translation>Taken as a standard EI core, its dimensions 
+following from the centre leg width. If you are 
+using another kind of core or a non-standard shape 
+the dimensions may differ.</translation>
+    </message>
+    <message>
+        <source>Núcleo U/I em escala: as duas pernas com a largura 
+Bn; a janela c x h vem dos ajustes da construção 
+(vazios: proporção sem retalho, c = Bn e h = 3 Bn). 
+Medidas em mm.</source>
+        <translation>U/I core to scale: both legs Bn wide; 
+the window c x h comes from the construction 
+settings (empty: scrapless proportions, c = Bn 
+and h = 3 Bn). Dimensions in mm.</translation>
+    </message>
+    <message>
+        <source>Arquivos de texto</source>
+        <translation>Text files</translation>
+    </message>
+    <message>
+        <source>Codificação dos arquivos de texto:</source>
+        <translation>Text file encoding:</translation>
+    </message>
+    <message>
+        <source>Codificação dos arquivos de texto</source>
+        <translation>Text file encoding</translation>
+    </message>
+    <message>
+        <source>Como os relatórios e as folhas de enrolamento são gravados. Windows-1252 com CR LF: os bytes de sempre, que o Bloco de Notas do Windows abre. UTF-8 com LF: abre corretamente em qualquer leitor do Linux e guarda qualquer caractere digitado.</source>
+        <translation>How the reports and the winding sheets are written. Windows-1252 with CR LF: the usual bytes, which Windows Notepad opens. UTF-8 with LF: opens correctly in any Linux reader and keeps any character typed.</translation>
+    </message>
+    <message>
+        <source>Guia do usuário - Kelvora</source>
+        <translation>User&apos;s guide - Kelvora</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Selecionar &amp;tudo</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>Aj&amp;uda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Guia do usuário</source>
+        <translation>&amp;User&apos;s guide</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre o Kelvora</source>
+        <translation>&amp;About Kelvora</translation>
+    </message>
+    <message>
+        <source>Impedância da etapa de RF vista pelo modulador (Zrf):</source>
+        <translation>RF stage impedance seen by the modulator (Zrf):</translation>
+    </message>
+    <message>
+        <source>Potência de entrada corrente contínua da etapa de RF (PccRF):</source>
+        <translation>DC input power of the RF stage (PccRF):</translation>
+    </message>
+    <message>
+        <source>Potência mínima necessária no modulador para 100% de modul:</source>
+        <translation>Minimum modulator power for 100% modulation:</translation>
+    </message>
+    <message>
+        <source>Cálculo de Reatores de Filtro - Método gráfico do produto L.I^2 (energia armazenada)</source>
+        <translation>Filter Choke Design - Graphical method of the L.I^2 product (stored energy)</translation>
+    </message>
+    <message>
+        <source>Início</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Trafo Alimentação</source>
+        <translation>Mains Transformer</translation>
+    </message>
+    <message>
+        <source>Modulador Valvulado</source>
+        <translation>Valve Modulator</translation>
+    </message>
+    <message>
+        <source>Modulador Transistorizado</source>
+        <translation>Transistor Modulator</translation>
+    </message>
+    <message>
+        <source>Reator de Filtro</source>
+        <translation>Filter Choke</translation>
+    </message>
+    <message>
+        <source>Ajustes</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Retificador:</source>
+        <translation>Rectifier:</translation>
+    </message>
+    <message>
+        <source>Diodo ou válvula:</source>
+        <translation>Diode or valve:</translation>
+    </message>
+    <message>
+        <source>Tensão da rede (V):</source>
+        <translation>Mains voltage (V):</translation>
+    </message>
+    <message>
+        <source>Dispersão (mH, vazio: estimada):</source>
+        <translation>Leakage (mH, empty: estimated):</translation>
+    </message>
+    <message>
+        <source>Elemento 1:</source>
+        <translation>Element 1:</translation>
+    </message>
+    <message>
+        <source>Valor 1 (µF, ohms ou H):</source>
+        <translation>Value 1 (µF, ohms or H):</translation>
+    </message>
+    <message>
+        <source>ESR ou resistência 1 (ohms):</source>
+        <translation>ESR or resistance 1 (ohms):</translation>
+    </message>
+    <message>
+        <source>Elemento 2:</source>
+        <translation>Element 2:</translation>
+    </message>
+    <message>
+        <source>Valor 2:</source>
+        <translation>Value 2:</translation>
+    </message>
+    <message>
+        <source>ESR ou resistência 2:</source>
+        <translation>ESR or resistance 2:</translation>
+    </message>
+    <message>
+        <source>Elemento 3:</source>
+        <translation>Element 3:</translation>
+    </message>
+    <message>
+        <source>Valor 3:</source>
+        <translation>Value 3:</translation>
+    </message>
+    <message>
+        <source>ESR ou resistência 3:</source>
+        <translation>ESR or resistance 3:</translation>
+    </message>
+    <message>
+        <source>Elemento 4:</source>
+        <translation>Element 4:</translation>
+    </message>
+    <message>
+        <source>Valor 4:</source>
+        <translation>Value 4:</translation>
+    </message>
+    <message>
+        <source>ESR ou resistência 4:</source>
+        <translation>ESR or resistance 4:</translation>
+    </message>
+    <message>
+        <source>Válvula própria: k (A/V^1,5):</source>
+        <translation>Own valve: k (A/V^1.5):</translation>
+    </message>
+    <message>
+        <source>ou queda (V):</source>
+        <translation>or drop (V):</translation>
+    </message>
+    <message>
+        <source>a uma corrente (mA):</source>
+        <translation>at a current (mA):</translation>
+    </message>
+    <message>
+        <source>Pico por placa (mA):</source>
+        <translation>Peak per plate (mA):</translation>
+    </message>
+    <message>
+        <source>Tensão inversa máxima (V):</source>
+        <translation>Peak inverse voltage (V):</translation>
+    </message>
+    <message>
+        <source>Primeiro capacitor máximo (µF):</source>
+        <translation>Largest first capacitor (µF):</translation>
+    </message>
+    <message>
+        <source>Resistência mínima por placa (ohms):</source>
+        <translation>Minimum resistance per plate (ohms):</translation>
+    </message>
+    <message>
+        <source>Usar o reator da aba no primeiro L:</source>
+        <translation>Use the tab&apos;s choke as the first L:</translation>
+    </message>
+    <message>
+        <source>Carga:</source>
+        <translation>Load:</translation>
+    </message>
+    <message>
+        <source>Carga (mA ou ohms, vazio: a da aba):</source>
+        <translation>Load (mA or ohms, empty: the tab&apos;s):</translation>
+    </message>
+    <message>
+        <source>Resistor de sangria (ohms):</source>
+        <translation>Bleeder resistor (ohms):</translation>
+    </message>
+    <message>
+        <source>Regime permanente: os dois últimos ciclos</source>
+        <translation>Steady state: the last two cycles</translation>
+    </message>
+    <message>
+        <source>Partida</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>Tensão CC e ondulação pela corrente de carga</source>
+        <translation>DC voltage and ripple against load current</translation>
+    </message>
+    <message>
+        <source>Cálculo de Transformadores V%1</source>
+        <translation>Transformer Design V%1</translation>
+    </message>
+    <message>
+        <source>O que a construção diz deste projeto no núcleo escolhido:
+</source>
+        <translation>What the construction says of this design on the chosen core:
+</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar tudo</source>
+        <translation>Copy all</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>O guia do usuário não foi encontrado.</source>
+        <translation>The user&apos;s guide was not found.</translation>
+    </message>
+    <message>
+        <source>Sobre o Kelvora</source>
+        <translation>About Kelvora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Kelvora - Cálculo de Transformadores V%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Transformadores de alimentação, de modulação, moduladores transistorizados e reatores de filtro, com a construção na bancada.&lt;br&gt;&lt;br&gt;Programa gratuito (freeware), da equipe Kelvora. Todos os resultados devem ser conferidos antes da construção.</source>
+        <translation>&lt;b&gt;Kelvora - Transformer Design V%1&lt;/b&gt;&lt;br&gt;&lt;br&gt;Mains transformers, modulation transformers, transistor modulators and filter chokes, with their construction on the bench.&lt;br&gt;&lt;br&gt;Free program (freeware), by the Kelvora team. Check every result before you build.</translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Novo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Salvar &amp;como…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Recentes</source>
+        <translation>&amp;Recent</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ir</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>AWG = 50-10*Log   (2100*Corrente/Sigma)</source>
+        <translation>AWG = 50-10*Log   (2100*Current/Sigma)</translation>
+    </message>
+    <message>
+        <source>Transformador</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Modulador</source>
+        <translation>Modulator</translation>
+    </message>
+    <message>
+        <source>+B Mod</source>
+        <translation>+B Mod</translation>
+    </message>
+    <message>
+        <source>Choque</source>
+        <translation>RF</translation>
+    </message>
+    <message>
+        <source>de RF</source>
+        <translation>choke</translation>
+    </message>
+    <message>
+        <source>Placa da etapa de RF</source>
+        <translation>RF stage plate</translation>
+    </message>
+    <message>
+        <source>+B da RF</source>
+        <translation>RF +B</translation>
+    </message>
+    <message>
+        <source>Produto da Indutância pelo quadrado da corrente (LI^2):</source>
+        <translation>Inductance times current squared (LI^2):</translation>
+    </message>
+    <message>
+        <source>Produto do número de espiras pela corrente (NI):</source>
+        <translation>Turns times current (NI):</translation>
+    </message>
+    <message>
+        <source>Número de espiras no enrolamento (Nesp):</source>
+        <translation>Number of turns in the winding (Nesp):</translation>
+    </message>
+    <message>
+        <source>Transf.</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>transf.</translation>
+    </message>
+    <message>
+        <source>Transf. de</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>modulação</source>
+        <translation>transf.</translation>
+    </message>
+    <message>
+        <source>Perda no ferro:</source>
+        <translation>Iron loss:</translation>
+    </message>
+    <message>
+        <source>Perda no cobre (quente):</source>
+        <translation>Copper loss (hot):</translation>
+    </message>
+    <message>
+        <source>Dissipação por área (ψ):</source>
+        <translation>Dissipation per area (ψ):</translation>
+    </message>
+    <message>
+        <source>Elevação de temperatura (ΔT):</source>
+        <translation>Temperature rise (ΔT):</translation>
+    </message>
+    <message>
+        <source>Temperatura do cobre:</source>
+        <translation>Copper temperature:</translation>
+    </message>
+    <message>
+        <source>Indução real:</source>
+        <translation>Actual flux density:</translation>
+    </message>
+    <message>
+        <source>Rendimento:</source>
+        <translation>Efficiency:</translation>
+    </message>
+    <message>
+        <source>Entreferro magnético (2 juntas):</source>
+        <translation>Magnetic air gap (2 joints):</translation>
+    </message>
+    <message>
+        <source>Indutância:</source>
+        <translation>Inductance:</translation>
+    </message>
+    <message>
+        <source>Indutância do primário:</source>
+        <translation>Primary inductance:</translation>
+    </message>
+    <message>
+        <source>Reatância do primário em Fmin:</source>
+        <translation>Primary reactance at Fmin:</translation>
+    </message>
+    <message>
+        <source>Indução CA em Fmin:</source>
+        <translation>AC flux density at Fmin:</translation>
+    </message>
+    <message>
+        <source>Indução CC:</source>
+        <translation>DC flux density:</translation>
+    </message>
+    <message>
+        <source>Peso do ferro:</source>
+        <translation>Iron weight:</translation>
+    </message>
+    <message>
+        <source>Peso do cobre:</source>
+        <translation>Copper weight:</translation>
+    </message>
+    <message>
+        <source>Peso total (com carretel e isolação):</source>
+        <translation>Total weight (with bobbin and insulation):</translation>
+    </message>
+    <message>
+        <source>Banda</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Freqüência</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Indutância mínima necessária:</source>
+        <translation>Minimum inductance required:</translation>
+    </message>
+    <message>
+        <source>Corrente mínima necessária:</source>
+        <translation>Minimum current required:</translation>
+    </message>
+    <message>
+        <source>Capacitância mínima necessária:</source>
+        <translation>Minimum capacitance required:</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::DesignFiles</name>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abrir projeto</source>
+        <translation>Open design</translation>
+    </message>
+    <message>
+        <source>Salvar projeto como</source>
+        <translation>Save design as</translation>
+    </message>
+    <message>
+        <source>Salvar alterações em &quot;%1&quot;?</source>
+        <translation>Save the changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sem título</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não existe mais e foi retirado da lista de recentes.</source>
+        <translation>The file &quot;%1&quot; no longer exists and was taken off the recent list.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::PainelSugestoes</name>
+    <message>
+        <source>Sugerir núcleo</source>
+        <translation>Suggest a core</translation>
+    </message>
+    <message>
+        <source>Os núcleos do catálogo que passam em todas as verificações, os mais leves primeiro</source>
+        <translation>The catalogue&apos;s cores that pass every check, the lightest first</translation>
+    </message>
+    <message>
+        <source>Usar este núcleo</source>
+        <translation>Use this core</translation>
+    </message>
+    <message>
+        <source>%1 de %2 núcleos passam em todas as verificações.</source>
+        <translation>%1 of %2 cores pass every check.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFCalcPI</name>
+    <message>
+        <source>Cálculos relativos ao circuito PI de saída de RF</source>
+        <translation>Calculations for the RF output pi network</translation>
+    </message>
+    <message>
+        <source>Circuito PI de saída da etapa de RF</source>
+        <translation>Output pi network of the RF stage</translation>
+    </message>
+    <message>
+        <source> Etapa de RF </source>
+        <translation> RF stage </translation>
+    </message>
+    <message>
+        <source>Tensão de placa (Eb):</source>
+        <translation>Plate voltage (Eb):</translation>
+    </message>
+    <message>
+        <source>Corrente de placa (Ib):</source>
+        <translation>Plate current (Ib):</translation>
+    </message>
+    <message>
+        <source>Classe de operação:</source>
+        <translation>Class of operation:</translation>
+    </message>
+    <message>
+        <source>Carga de placa (R1 = Eb / K·Ib):</source>
+        <translation>Plate load (R1 = Eb / K·Ib):</translation>
+    </message>
+    <message>
+        <source> Circuito PI </source>
+        <translation> Pi network </translation>
+    </message>
+    <message>
+        <source>Q de operação:</source>
+        <translation>Operating Q:</translation>
+    </message>
+    <message>
+        <source>Carga de saída (R2):</source>
+        <translation>Output load (R2):</translation>
+    </message>
+    <message>
+        <source>Freqüência:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>Banda:</source>
+        <translation>Band:</translation>
+    </message>
+    <message>
+        <source> Componentes </source>
+        <translation> Components </translation>
+    </message>
+    <message>
+        <source>Resistência virtual (Rv):</source>
+        <translation>Virtual resistance (Rv):</translation>
+    </message>
+    <message>
+        <source>Tensão de pico em C1 (AM 100 %):</source>
+        <translation>Peak voltage across C1 (AM 100 %):</translation>
+    </message>
+    <message>
+        <source>Reatância de C1 (XC1):</source>
+        <translation>Reactance of C1 (XC1):</translation>
+    </message>
+    <message>
+        <source>Capacitor de entrada (C1):</source>
+        <translation>Input capacitor (C1):</translation>
+    </message>
+    <message>
+        <source>Reatância de L (XL):</source>
+        <translation>Reactance of L (XL):</translation>
+    </message>
+    <message>
+        <source>Indutor (L):</source>
+        <translation>Inductor (L):</translation>
+    </message>
+    <message>
+        <source>Reatância de C2 (XC2):</source>
+        <translation>Reactance of C2 (XC2):</translation>
+    </message>
+    <message>
+        <source>Capacitor de saída (C2):</source>
+        <translation>Output capacitor (C2):</translation>
+    </message>
+    <message>
+        <source> Valores por banda </source>
+        <translation> Values by band </translation>
+    </message>
+    <message>
+        <source>Valores por banda</source>
+        <translation>Values by band</translation>
+    </message>
+    <message>
+        <source>Fecha Janela</source>
+        <translation>Close Window</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFCalcReator</name>
+    <message>
+        <source>Cálculo do Reator para Modulação</source>
+        <translation>Modulation Choke Design</translation>
+    </message>
+    <message>
+        <source>Fecha Janela</source>
+        <translation>Close Window</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFConstrucao</name>
+    <message>
+        <source>Construção e perdas</source>
+        <translation>Construction and losses</translation>
+    </message>
+    <message>
+        <source>Construção e perdas — %1</source>
+        <translation>Construction and losses — %1</translation>
+    </message>
+    <message>
+        <source> Ajustes da construção </source>
+        <translation> Construction settings </translation>
+    </message>
+    <message>
+        <source> Cargas dos secundários </source>
+        <translation> Secondary loads </translation>
+    </message>
+    <message>
+        <source>Corte da janela em escala</source>
+        <translation>Cross-section of the window to scale</translation>
+    </message>
+    <message>
+        <source>Catálogo:</source>
+        <translation>Catalogue:</translation>
+    </message>
+    <message>
+        <source> Perdas, temperatura e pesos </source>
+        <translation> Losses, temperature and weights </translation>
+    </message>
+    <message>
+        <source>Enrolamentos</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>Grava folha de enrolamento</source>
+        <translation>Save winding sheet</translation>
+    </message>
+    <message>
+        <source>Exporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Imprime</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Exporta folha de enrolamento em PDF</source>
+        <translation>Export the winding sheet as PDF</translation>
+    </message>
+    <message>
+        <source>Imprime folha de enrolamento</source>
+        <translation>Print the winding sheet</translation>
+    </message>
+    <message>
+        <source>Não foi possível imprimir a folha de enrolamento: a impressora não aceitou o trabalho.</source>
+        <translation>Could not print the winding sheet: the printer did not take the job.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFFonte</name>
+    <message>
+        <source>Fonte de alimentação</source>
+        <translation>Power supply</translation>
+    </message>
+    <message>
+        <source> Circuito </source>
+        <translation> Circuit </translation>
+    </message>
+    <message>
+        <source>Secundário:</source>
+        <translation>Secondary:</translation>
+    </message>
+    <message>
+        <source>Tensão de saída (V)</source>
+        <translation>Output voltage (V)</translation>
+    </message>
+    <message>
+        <source>Corrente do enrolamento (A)</source>
+        <translation>Winding current (A)</translation>
+    </message>
+    <message>
+        <source>Tensão CC (V)</source>
+        <translation>DC voltage (V)</translation>
+    </message>
+    <message>
+        <source>Ondulação (V pp)</source>
+        <translation>Ripple (V pp)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFKelvora</name>
+    <message>
+        <source>Cálculo de Transformadores V%1</source>
+        <translation>Transformer Design V%1</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>O último cálculo terminou com erro. Corrija os dados antes de gravar o relatório.</source>
+        <translation>The last calculation ended in an error. Correct the data before writing the report.</translation>
+    </message>
+    <message>
+        <source>Estes campos não contêm um número válido e o cálculo usou um valor substituto no lugar deles:
+
+%1
+
+Gravar o relatório com os valores substituídos?</source>
+        <translation>These fields do not hold a valid number and the calculation used a substitute value in their place:
+
+%1
+
+Write the report with the substituted values?</translation>
+    </message>
+    <message>
+        <source>Estes campos têm valores com que não se constrói a peça:
+
+%1
+
+Gravar o relatório assim mesmo?</source>
+        <translation>These fields have values the part cannot be built from:
+
+%1
+
+Write the report all the same?</translation>
+    </message>
+    <message>
+        <source>Valores usados no lugar do texto digitado — </source>
+        <translation>Values used in place of the text typed — </translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TFNucleo</name>
+    <message>
+        <source>Visualiza Núcleo</source>
+        <translation>View Core</translation>
+    </message>
+    <message>
+        <source>Fecha Visualização</source>
+        <translation>Close View</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::UICoreDrawing</name>
+    <message>
+        <source>Núcleo U/I com as medidas</source>
+        <translation>U/I core with its dimensions</translation>
+    </message>
+</context>
+</TS>
