@@ -187,9 +187,10 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         p->fillRect(option.rect, bg.value<QColor>());
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-    glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
-                 align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
-                 index.data(Qt::DisplayRole).toString());
+    p->drawText(option.rect.adjusted(4, 0, -4, 0),
+                int((align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter
+                    | Qt::TextSingleLine),
+                index.data(Qt::DisplayRole).toString());
 }
 
 } // namespace kelvora

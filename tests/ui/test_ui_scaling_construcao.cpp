@@ -7,18 +7,14 @@
 #include "at_every_scale.h"
 #include "ui_fixture.h"
 
-#include "construcao_model.h"
 #include "form_helpers.h"
 #include "glyph_text.h"
 
 #include <QAbstractButton>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
-#include <QTableView>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -96,27 +92,6 @@ TFConstrucao* open(App& app, const char* tab, const char* button)
     return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
 }
 
-// The table's cells as QPainter::drawText draws them, the way the window's
-// delegate draws them when it cannot take the glyph-run way.
-class DrawTextDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active
-                                                                               : QPalette::Inactive;
-        if (selected)
-            p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-        p->setPen(
-            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        p->drawText(option.rect.adjusted(4, 0, -4, 0), int(align | Qt::TextSingleLine),
-                    index.data(Qt::DisplayRole).toString());
-    }
-};
-
 } // namespace
 
 class TestUiScalingConstrucao : public QObject {
@@ -126,7 +101,6 @@ private slots:
     void errorShowsWhole();
     void drawingIsPaintedAtTheScreensResolution();
     void construcaoButtonsStandWholeBesideTheCoreButtons();
-    void tableLooksAsDrawTextDrawsIt();
     void figuresAndVerdictsLookAsPlainLabelsShowThem();
 };
 
@@ -219,36 +193,6 @@ void TestUiScalingConstrucao::construcaoButtonsStandWholeBesideTheCoreButtons()
         check(b->parentWidget(), problems);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-}
-
-void TestUiScalingConstrucao::tableLooksAsDrawTextDrawsIt()
-{
-    App app;
-    for (auto [tab, button] : {std::pair{"TTrafoAlim", "BBConstrucaoTA"},
-                               {"TModValvul", "BBConstrucaoTM"},
-                               {"TReatorFiltro", "BBConstrucaoReator"}}) {
-        TFConstrucao* w = open(app, tab, button);
-        QVERIFY(w);
-        auto* table = w->findChild<QTableView*>(QStringLiteral("TVCoEnrolamentos"));
-        auto* delegate = qobject_cast<PlainCellDelegate*>(table->itemDelegate());
-        QVERIFY(delegate);
-        table->selectRow(table->model()->rowCount() - 1); // a selected row too
-        const int before = delegate->glyphs().runs();
-        const QImage fast = table->viewport()->grab().toImage();
-        const int runs = delegate->glyphs().runs() - before;
-        DrawTextDelegate plain;
-        table->setItemDelegate(&plain);
-        const QImage reference = table->viewport()->grab().toImage();
-        table->setItemDelegate(delegate);
-        QCOMPARE(fast.size(), reference.size());
-        QVERIFY2(fast == reference,
-                 qPrintable(where(QString::fromLatin1(tab)
-                                  + QStringLiteral(": the table differs from drawText's"))));
-        // At 100 % the names and numbers do take the glyph run (the checks pass
-        // with the program's font), so this is not drawText compared with itself.
-        if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
-            QVERIFY(runs >= 5 * table->model()->rowCount()); // the columns in view
-    }
 }
 
 void TestUiScalingConstrucao::figuresAndVerdictsLookAsPlainLabelsShowThem()
