@@ -4,7 +4,6 @@
 #include "drawing_widgets.h"
 #include "designs.h"
 #include "form_helpers.h"
-#include "glyph_text.h"
 #include "keyboard.h"
 #include "painel_rede.h"
 #include "report_file.h"
@@ -157,9 +156,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PBCoCorte = new CrossSectionView(content);
     PBCoCorte->setAccessibleName(QStringLiteral("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
-    // The fill, the verdicts and the figures change on every keystroke: painted
-    // the quick way (glyph_text.h).
-    LCoOcupacao = setUpResultField(new GlyphLabel(content), "LCoOcupacao", 160, 20);
+    LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
     drawing->addWidget(new LabelHolder(LCoOcupacao, content));
     // The catalogue lamination of the tab's Bn.
@@ -181,8 +178,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
-        verdicts_[i] = setUpVerdict(new GlyphLabel(content),
-                                    ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
         // As wide as the column whatever the text: a new text lays nothing out again.
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
@@ -358,7 +354,7 @@ void TFConstrucao::buildFigures(QWidget* group)
     int row = 0;
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, QString::fromUtf8(f.caption));
-        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
+        auto* value = makeResultField(group, f.name, 80, 18);
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000"))
                              + 8);

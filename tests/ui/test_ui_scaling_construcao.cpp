@@ -7,9 +7,6 @@
 #include "at_every_scale.h"
 #include "ui_fixture.h"
 
-#include "form_helpers.h"
-#include "glyph_text.h"
-
 #include <QAbstractButton>
 #include <QImage>
 #include <QPixmap>
@@ -101,7 +98,6 @@ private slots:
     void errorShowsWhole();
     void drawingIsPaintedAtTheScreensResolution();
     void construcaoButtonsStandWholeBesideTheCoreButtons();
-    void figuresAndVerdictsLookAsPlainLabelsShowThem();
 };
 
 void TestUiScalingConstrucao::everyDesignShowsEveryCaptionWhole()
@@ -193,50 +189,6 @@ void TestUiScalingConstrucao::construcaoButtonsStandWholeBesideTheCoreButtons()
         check(b->parentWidget(), problems);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-}
-
-void TestUiScalingConstrucao::figuresAndVerdictsLookAsPlainLabelsShowThem()
-{
-    App app;
-    int runs = 0, figures = 0;
-    for (auto [tab, button] : {std::pair{"TTrafoAlim", "BBConstrucaoTA"},
-                               {"TModValvul", "BBConstrucaoTM"},
-                               {"TReatorFiltro", "BBConstrucaoReator"}}) {
-        TFConstrucao* w = open(app, tab, button);
-        QVERIFY(w);
-        for (GlyphLabel* figure : w->findChildren<GlyphLabel*>()) {
-            if (!figure->isVisible())
-                continue;
-            ++figures;
-            // A plain label set up alike, in the same place, with the same text and colours.
-            QLabel* plain = setUpResultField(new QLabel(figure->parentWidget()), "plain",
-                                             figure->minimumWidth(), figure->height());
-            plain->setFixedWidth(figure->width());
-            plain->setAlignment(figure->alignment());
-            plain->setPalette(figure->palette());
-            plain->setFont(figure->font());
-            plain->setText(figure->text());
-            plain->setGeometry(figure->geometry());
-            const int before = figure->glyphs().runs();
-            const QImage fast = figure->grab().toImage();
-            runs += figure->glyphs().runs() - before;
-            const QImage reference = plain->grab().toImage();
-            delete plain;
-            QVERIFY2(fast == reference,
-                     qPrintable(where(figure->objectName() + QLatin1Char(' ') + figure->text()
-                                      + QStringLiteral(" differs from a QLabel"))));
-        }
-    }
-    // Ten figures on the power transformer and nine in its "Rede" group (eight
-    // figures and the fuse), thirteen on the modulator, eleven on the reactor;
-    // the fill on each; five verdicts on the power transformer (regulation and
-    // the no-load current), four on the modulator, three on the reactor.
-    QCOMPARE(figures, 34 + 9 + 3 + 11 + 1);
-    // At 100 % they do take the glyph run (the checks pass with the program's
-    // font), so the comparison above is not of QLabel with itself.
-    // (A verdict with a kerned pair of letters stays with drawText.)
-    if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
-        QVERIFY(runs >= 34);
 }
 
 int main(int argc, char** argv) { return runAtEveryScale<TestUiScalingConstrucao>(argc, argv); }
