@@ -2,7 +2,9 @@
 
 #include "numbers.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -191,6 +193,18 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
                 int((align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter
                     | Qt::TextSingleLine),
                 index.data(Qt::DisplayRole).toString());
+}
+
+QSize PlainCellDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const
+{
+    // The text, the style's item text margin on each side and 2 px more on each
+    // (a figure keeps clear of the grid), less the grid line the view adds. The
+    // rows have the view's fixed height.
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int text = option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    return {text + 2 * margin + 4 - 1, option.fontMetrics.height()};
 }
 
 } // namespace kelvora

@@ -59,6 +59,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // The width the view fits a column to (QTableView::resizeColumnToContents).
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace kelvora
