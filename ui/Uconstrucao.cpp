@@ -90,7 +90,9 @@ std::vector<ControlSpec> resultControls()
 // layout makes the whole window lay itself out again on every new text (its
 // size hint may have changed); held here, a new text repaints the label alone.
 // The holder is as wide as its place in the layout gives it, and as high as
-// the label.
+// the label. (With the adviser's table shown the window scrolls, and a layout
+// on each key also repaints its scroll bars: a key then took about twice as
+// long, past a frame at its worst; see bench/README.md.)
 class LabelHolder : public QWidget {
 public:
     LabelHolder(QLabel* label, QWidget* parent) : QWidget(parent), label_(label)
