@@ -93,11 +93,6 @@ void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool v
     endResetModel();
 }
 
-const QString& WindingTableModel::cell(int row, int column) const
-{
-    return cells_[std::size_t(row)][std::size_t(column)];
-}
-
 std::vector<int> WindingTableModel::shownOrder() const
 {
     std::vector<int> order;

@@ -19,9 +19,6 @@ public:
     void setWindings(const std::vector<construction::Winding>& windings, bool voltages,
                      char separator);
 
-    // The text of a cell, without a QVariant (row and column in range).
-    const QString& cell(int row, int column) const;
-
     // The columns in the order the view shows them, the model's own for all but
     // the power transformer: its builder checks the voltages first (no load,
     // full load, regulation), so they follow the winding's name.
