@@ -3,7 +3,6 @@
 #include "construcao_model.h"
 #include "drawing_widgets.h"
 #include "form_helpers.h"
-#include "glyph_text.h"
 #include "keyboard.h"
 #include "language.h"
 #include "painel_rede.h"
@@ -20,7 +19,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
@@ -102,7 +100,9 @@ std::vector<ControlSpec> resultControls()
 // layout makes the whole window lay itself out again on every new text (its
 // size hint may have changed); held here, a new text repaints the label alone.
 // The holder is as wide as its place in the layout gives it, and as high as
-// the label.
+// the label. (With the adviser's table shown the window scrolls, and a layout
+// on each key also repaints its scroll bars: a key then took about twice as
+// long, past a frame at its worst; see bench/README.md.)
 class LabelHolder : public QWidget {
 public:
     LabelHolder(QLabel* label, QWidget* parent) : QWidget(parent), label_(label)
@@ -172,9 +172,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     PBCoCorte = new CrossSectionView(content);
     PBCoCorte->setAccessibleName(tx("Corte da janela em escala"));
     drawing->addWidget(PBCoCorte, 1);
-    // The fill, the verdicts and the figures change on every keystroke: painted
-    // the quick way (glyph_text.h).
-    LCoOcupacao = setUpResultField(new GlyphLabel(content), "LCoOcupacao", 160, 20);
+    LCoOcupacao = makeResultField(content, "LCoOcupacao", 160, 20);
     LCoOcupacao->setAlignment(Qt::AlignCenter);
     drawing->addWidget(new LabelHolder(LCoOcupacao, content));
     // The catalogue lamination of the tab's Bn.
@@ -195,8 +193,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     buildFigures(figures);
     top->addWidget(figures, 3);
     for (int i = 0; i < VerdictLines; ++i) {
-        verdicts_[i] = setUpVerdict(new GlyphLabel(content),
-                                    ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
+        verdicts_[i] = makeVerdict(content, ("LCoAval" + std::to_string(i + 1)).c_str(), 22);
         // As wide as the column whatever the text: a new text lays nothing out again.
         verdictHolders_[i] = new LabelHolder(verdicts_[i], content);
         column->addWidget(verdictHolders_[i]);
@@ -210,20 +207,15 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     model_ = new WindingTableModel(TVCoEnrolamentos);
     TVCoEnrolamentos->setModel(model_);
     TVCoEnrolamentos->setItemDelegate(new PlainCellDelegate(TVCoEnrolamentos));
-    // New rows or columns: the header's sections start again from their defaults.
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        headerWidths_.clear();
-        cellWidths_.clear();
-    });
-    // A cell with a new text is measured again by fitColumns().
+    // A column is fitted again (fitColumns) only when one of its texts changed,
+    // so a column the user widened stays so until then; new rows or columns fit all.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { columnsToFit_.clear(); });
     connect(model_, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) {
-                const int columns = model_->columnCount();
-                if (cellWidths_.size() != std::size_t(model_->rowCount()) * std::size_t(columns))
-                    return; // all are measured anew
-                for (int r = from.row(); r <= to.row(); ++r)
-                    for (int c = from.column(); c <= to.column(); ++c)
-                        cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)] = -1;
+                if (columnsToFit_.size() != std::size_t(model_->columnCount()))
+                    return; // all are fitted anew
+                for (int c = from.column(); c <= to.column(); ++c)
+                    columnsToFit_[std::size_t(c)] = true;
             });
     // Only the AWG column edits: the builder's own wire for that winding.
     TVCoEnrolamentos->setEditTriggers(QAbstractItemView::DoubleClicked
@@ -236,8 +228,6 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         recalculate();
     });
     TVCoEnrolamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Columns fit their contents; fitColumns() resizes only a column whose
-    // width must change, so a keystroke does not lay the table out again.
     // Rows of one line each: a fixed height, so new figures do not measure every cell again.
     TVCoEnrolamentos->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     TVCoEnrolamentos->verticalHeader()->setDefaultSectionSize(
@@ -372,7 +362,7 @@ void TFConstrucao::buildFigures(QWidget* group)
     int row = 0;
     for (const Figure& f : figureRows) {
         auto* caption = makeLabel(group, tx(f.caption));
-        auto* value = setUpResultField(new GlyphLabel(group), f.name, 80, 18); // the quick way
+        auto* value = makeResultField(group, f.name, 80, 18);
         // A fixed size: a new figure repaints its label and lays nothing out again.
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000,000"))
                              + 8);
@@ -543,67 +533,15 @@ void TFConstrucao::orderColumns()
 
 void TFConstrucao::fitColumns()
 {
-    QHeaderView* header = TVCoEnrolamentos->horizontalHeader();
-    const int columns = model_->columnCount();
-    const int rows = model_->rowCount();
-    if (int(headerWidths_.size()) != columns) {
-        headerWidths_.clear();
-        for (int c = 0; c < columns; ++c)
-            headerWidths_.push_back(header->sectionSizeHint(c));
-    }
-    // Each cell's text is measured once, when it changes (the model reports
-    // those cells); a column is fitted again only when one of its texts changed,
-    // so a column the user widened stays so until then.
-    if (cellWidths_.size() != std::size_t(rows) * std::size_t(columns)
-        || TVCoEnrolamentos->font() != widthFont_)
-        cellWidths_.assign(std::size_t(rows) * std::size_t(columns), -1);
-    // The item's text margins, as the style lays a cell out.
-    const int padding =
-        2 * (TVCoEnrolamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
-    for (int c = 0; c < columns; ++c) {
-        int need = headerWidths_[std::size_t(c)];
-        bool changed = false;
-        for (int r = 0; r < rows; ++r) {
-            int& width = cellWidths_[std::size_t(r) * std::size_t(columns) + std::size_t(c)];
-            if (width < 0) {
-                width = textWidth(model_->cell(r, c)) + padding;
-                changed = true;
-            }
-            need = std::max(need, width);
+    // Each column as wide as its widest text or its heading, as the view measures them.
+    const std::size_t columns = std::size_t(model_->columnCount());
+    if (columnsToFit_.size() != columns)
+        columnsToFit_.assign(columns, true);
+    for (std::size_t c = 0; c < columns; ++c)
+        if (columnsToFit_[c]) {
+            TVCoEnrolamentos->resizeColumnToContents(int(c));
+            columnsToFit_[c] = false;
         }
-        if (changed && header->sectionSize(c) != need)
-            header->resizeSection(c, need);
-    }
-}
-
-int TFConstrucao::textWidth(const QString& text)
-{
-    const QFont& font = TVCoEnrolamentos->font();
-    if (font != widthFont_) {
-        widthFont_ = font;
-        widths_.clear();
-        const QFontMetrics fm(font);
-        tabularDigits_ = true;
-        for (char d = '1'; d <= '9'; ++d)
-            tabularDigits_ = tabularDigits_
-                             && fm.horizontalAdvance(QLatin1Char(d))
-                                    == fm.horizontalAdvance(QLatin1Char('0'));
-    }
-    // With digits of one width (the usual figures of a UI font) a number is as
-    // wide as any other of its pattern: "12,345" as "00,000". A keystroke's new
-    // figures then mostly fall on a pattern measured before, and measuring
-    // (a full text layout) is what costs.
-    QString key = text;
-    if (tabularDigits_)
-        for (QChar& ch : key)
-            if (ch.isDigit())
-                ch = QLatin1Char('0');
-    auto it = widths_.constFind(key);
-    if (it == widths_.constEnd() && widths_.size() > 4096)
-        widths_.clear(); // patterns are few; never let them pile up
-    if (it == widths_.constEnd())
-        it = widths_.insert(key, QFontMetrics(font).horizontalAdvance(key));
-    return *it;
 }
 
 std::string TFConstrucao::sheetText() const

@@ -9,8 +9,6 @@
 #include "file_dialog.h"
 #include "results.h"
 
-#include <QFont>
-#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -102,7 +100,6 @@ private:
     void present();
     void orderColumns();
     void fitColumns();
-    int textWidth(const QString& text); // in the table's font
     QString chooseFile(LazyFileDialog& dialog, const char* file, const QString& title);
     SheetPages pages() const;
     void reportError(const QString& message);
@@ -135,12 +132,8 @@ private:
     std::unique_ptr<TFConstrucaoResults> results_;
     std::vector<QLabel*> loadCaptions_; // of CBCoRet1-6
     std::vector<QWidget*> uiRows_;      // captions and units of the U/I window's settings
-    std::vector<int> headerWidths_;     // of the table's columns
-    std::vector<int> cellWidths_;       // of each cell's text, row by row; -1: to measure
+    std::vector<bool> columnsToFit_;    // of the table: a text in it changed
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
-    QFont widthFont_;                                    // the font widths_ were measured in
-    QHash<QString, int> widths_;                         // text pattern -> width
-    bool tabularDigits_ = false;                         // all digits of one width in widthFont_
     LazyFileDialog SaveFolha{this, "SaveFolha", LazyFileDialog::Mode::Save, "txt",
                              {textFileFilter()}};
     LazyFileDialog SavePdf{this, "SavePdf", LazyFileDialog::Mode::Save, "pdf",

@@ -2,7 +2,9 @@
 
 #include "numbers.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -89,11 +91,6 @@ void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool v
     cells_ = std::move(cells);
     voltages_ = voltages;
     endResetModel();
-}
-
-const QString& WindingTableModel::cell(int row, int column) const
-{
-    return cells_[std::size_t(row)][std::size_t(column)];
 }
 
 std::vector<int> WindingTableModel::shownOrder() const
@@ -187,9 +184,22 @@ void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         p->fillRect(option.rect, bg.value<QColor>());
     p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-    glyphs_.draw(*p, option.rect.adjusted(4, 0, -4, 0),
-                 align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft,
-                 index.data(Qt::DisplayRole).toString());
+    p->drawText(option.rect.adjusted(4, 0, -4, 0),
+                int((align & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter
+                    | Qt::TextSingleLine),
+                index.data(Qt::DisplayRole).toString());
+}
+
+QSize PlainCellDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const
+{
+    // The text, the style's item text margin on each side and 2 px more on each
+    // (a figure keeps clear of the grid), less the grid line the view adds. The
+    // rows have the view's fixed height.
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int text = option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    return {text + 2 * margin + 4 - 1, option.fontMetrics.height()};
 }
 
 } // namespace kelvora

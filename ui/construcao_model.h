@@ -2,7 +2,6 @@
 // The windings of a construction analysis as a read-only table: one row per
 // winding from the bobbin outwards, numbers with the locale's separator.
 #include "construction.h"
-#include "glyph_text.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
@@ -19,9 +18,6 @@ public:
     // Replaces the rows; the loaded-voltage columns only for the power transformer.
     void setWindings(const std::vector<construction::Winding>& windings, bool voltages,
                      char separator);
-
-    // The text of a cell, without a QVariant (row and column in range).
-    const QString& cell(int row, int column) const;
 
     // The columns in the order the view shows them, the model's own for all but
     // the power transformer: its builder checks the voltages first (no load,
@@ -54,17 +50,14 @@ private:
 // Draws a cell's text straight with the painter: the figures change on every
 // keystroke, and the style's full item layout (icons, check boxes, eliding)
 // costs several times the drawing itself.
-// Texts go as glyph runs where that gives drawText's pixels (glyph_text.h).
 class PlainCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-    const GlyphText& glyphs() const { return glyphs_; }
-
-private:
-    mutable GlyphText glyphs_;
+    // The width the view fits a column to (QTableView::resizeColumnToContents).
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace kelvora

@@ -1,7 +1,6 @@
 #include "painel_rede.h"
 
 #include "form_helpers.h"
-#include "glyph_text.h"
 #include "numbers.h"
 
 #include <QBoxLayout>
@@ -266,8 +265,7 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     for (const auto& f : rows) {
         grid->addWidget(makeLabel(this, QString::fromUtf8(f.caption)), r, 0);
         for (int column = 1; column <= 2; ++column) {
-            QLabel* value = setUpResultField(new GlyphLabel(this), column == 1 ? f.nominal : f.high,
-                                             70, 18);
+            QLabel* value = makeResultField(this, column == 1 ? f.nominal : f.high, 70, 18);
             // A fixed size: a new figure repaints its label and lays nothing out again.
             value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000"))
                                  + 8);
@@ -279,7 +277,7 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     }
     figures->addLayout(grid);
     // The fuse lines as wide as their longest texts: a new rating lays nothing out again.
-    QLabel* fuse = setUpResultField(new GlyphLabel(this), "LCoFusivel", 200, 18);
+    QLabel* fuse = makeResultField(this, "LCoFusivel", 200, 18);
     fuse->setFixedWidth(
         fuse->fontMetrics().horizontalAdvance(
             QString::fromUtf8("Fusível do primário: 12,5 A retardado"))

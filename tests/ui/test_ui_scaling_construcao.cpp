@@ -7,18 +7,11 @@
 #include "at_every_scale.h"
 #include "ui_fixture.h"
 
-#include "construcao_model.h"
-#include "form_helpers.h"
-#include "glyph_text.h"
-
 #include <QAbstractButton>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
-#include <QTableView>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -96,27 +89,6 @@ TFConstrucao* open(App& app, const char* tab, const char* button)
     return w && QTest::qWaitForWindowExposed(w) ? w : nullptr;
 }
 
-// The table's cells as QPainter::drawText draws them, the way the window's
-// delegate draws them when it cannot take the glyph-run way.
-class DrawTextDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active
-                                                                               : QPalette::Inactive;
-        if (selected)
-            p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-        p->setPen(
-            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-        const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        p->drawText(option.rect.adjusted(4, 0, -4, 0), int(align | Qt::TextSingleLine),
-                    index.data(Qt::DisplayRole).toString());
-    }
-};
-
 } // namespace
 
 class TestUiScalingConstrucao : public QObject {
@@ -126,8 +98,6 @@ private slots:
     void errorShowsWhole();
     void drawingIsPaintedAtTheScreensResolution();
     void construcaoButtonsStandWholeBesideTheCoreButtons();
-    void tableLooksAsDrawTextDrawsIt();
-    void figuresAndVerdictsLookAsPlainLabelsShowThem();
 };
 
 void TestUiScalingConstrucao::everyDesignShowsEveryCaptionWhole()
@@ -219,80 +189,6 @@ void TestUiScalingConstrucao::construcaoButtonsStandWholeBesideTheCoreButtons()
         check(b->parentWidget(), problems);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-}
-
-void TestUiScalingConstrucao::tableLooksAsDrawTextDrawsIt()
-{
-    App app;
-    for (auto [tab, button] : {std::pair{"TTrafoAlim", "BBConstrucaoTA"},
-                               {"TModValvul", "BBConstrucaoTM"},
-                               {"TReatorFiltro", "BBConstrucaoReator"}}) {
-        TFConstrucao* w = open(app, tab, button);
-        QVERIFY(w);
-        auto* table = w->findChild<QTableView*>(QStringLiteral("TVCoEnrolamentos"));
-        auto* delegate = qobject_cast<PlainCellDelegate*>(table->itemDelegate());
-        QVERIFY(delegate);
-        table->selectRow(table->model()->rowCount() - 1); // a selected row too
-        const int before = delegate->glyphs().runs();
-        const QImage fast = table->viewport()->grab().toImage();
-        const int runs = delegate->glyphs().runs() - before;
-        DrawTextDelegate plain;
-        table->setItemDelegate(&plain);
-        const QImage reference = table->viewport()->grab().toImage();
-        table->setItemDelegate(delegate);
-        QCOMPARE(fast.size(), reference.size());
-        QVERIFY2(fast == reference,
-                 qPrintable(where(QString::fromLatin1(tab)
-                                  + QStringLiteral(": the table differs from drawText's"))));
-        // At 100 % the names and numbers do take the glyph run (the checks pass
-        // with the program's font), so this is not drawText compared with itself.
-        if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
-            QVERIFY(runs >= 5 * table->model()->rowCount()); // the columns in view
-    }
-}
-
-void TestUiScalingConstrucao::figuresAndVerdictsLookAsPlainLabelsShowThem()
-{
-    App app;
-    int runs = 0, figures = 0;
-    for (auto [tab, button] : {std::pair{"TTrafoAlim", "BBConstrucaoTA"},
-                               {"TModValvul", "BBConstrucaoTM"},
-                               {"TReatorFiltro", "BBConstrucaoReator"}}) {
-        TFConstrucao* w = open(app, tab, button);
-        QVERIFY(w);
-        for (GlyphLabel* figure : w->findChildren<GlyphLabel*>()) {
-            if (!figure->isVisible())
-                continue;
-            ++figures;
-            // A plain label set up alike, in the same place, with the same text and colours.
-            QLabel* plain = setUpResultField(new QLabel(figure->parentWidget()), "plain",
-                                             figure->minimumWidth(), figure->height());
-            plain->setFixedWidth(figure->width());
-            plain->setAlignment(figure->alignment());
-            plain->setPalette(figure->palette());
-            plain->setFont(figure->font());
-            plain->setText(figure->text());
-            plain->setGeometry(figure->geometry());
-            const int before = figure->glyphs().runs();
-            const QImage fast = figure->grab().toImage();
-            runs += figure->glyphs().runs() - before;
-            const QImage reference = plain->grab().toImage();
-            delete plain;
-            QVERIFY2(fast == reference,
-                     qPrintable(where(figure->objectName() + QLatin1Char(' ') + figure->text()
-                                      + QStringLiteral(" differs from a QLabel"))));
-        }
-    }
-    // Ten figures on the power transformer and nine in its "Rede" group (eight
-    // figures and the fuse), thirteen on the modulator, eleven on the reactor;
-    // the fill on each; five verdicts on the power transformer (regulation and
-    // the no-load current), four on the modulator, three on the reactor.
-    QCOMPARE(figures, 34 + 9 + 3 + 11 + 1);
-    // At 100 % they do take the glyph run (the checks pass with the program's
-    // font), so the comparison above is not of QLabel with itself.
-    // (A verdict with a kerned pair of letters stays with drawText.)
-    if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")) == QLatin1String("1"))
-        QVERIFY(runs >= 34);
 }
 
 int main(int argc, char** argv) { return runAtEveryScale<TestUiScalingConstrucao>(argc, argv); }
