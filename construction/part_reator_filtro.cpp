@@ -7,25 +7,12 @@ namespace kelvora::construction {
 
 namespace {
 
-class Trial : public CoreTrial {
-public:
-    Trial(const Sheet& tab, const DesignResults& s, const Settings& cfg) : CoreTrial(tab, s), cfg_(cfg)
-    {
-        in_ = readReatorFiltroInputs(sheet_);
-    }
-    Outcome calculate(const std::string& bn, const std::string& en) override
-    {
-        in_.RFBn = bn;
-        in_.RFEn = en;
-        ReatorFiltroResult& r = state_.reatorFiltro;
-        r = computeReatorFiltro(in_, cfg_, base_.reatorFiltro);
-        return {r.error.has_value(), !r.refused && r.core == CoreVerdict::Fits};
-    }
-
-private:
-    const Settings& cfg_;
-    ReatorFiltroInputs in_;
-};
+// A reactor the tab refuses (no inductance) has no section to judge.
+const ComputedTrial<ReatorFiltroInputs, ReatorFiltroResult> Trial = {
+    [](Sheet& sheet, DesignResults&) { return readReatorFiltroInputs(sheet); },
+    &ReatorFiltroInputs::RFBn, &ReatorFiltroInputs::RFEn, &DesignResults::reatorFiltro,
+    computeReatorFiltro,
+    [](const ReatorFiltroResult& r) { return !r.refused && r.core == CoreVerdict::Fits; }};
 
 } // namespace
 
@@ -61,7 +48,7 @@ WoundPart reatorFiltroPart()
         return PartRun{analyseReatorFiltro(in, set, cfg), Core{in.a, in.b}, 0};
     };
     p.trial = [](const Sheet& tab, const DesignResults& s, const Settings& cfg) {
-        return std::unique_ptr<CoreTrial>(std::make_unique<Trial>(tab, s, cfg));
+        return makeTrial(Trial, tab, s, cfg);
     };
     return p;
 }

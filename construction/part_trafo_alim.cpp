@@ -30,28 +30,15 @@ std::vector<std::string> inputsInUse(const Sheet&, const DesignResults& s)
 // What showing the tab runs before its calculation: the winding choices
 // recorded, one lamination shape kept (E/I wins when both are marked, as the
 // tab's calculation decides).
-class Trial : public CoreTrial {
-public:
-    Trial(const Sheet& tab, const DesignResults& s, const Settings& cfg) : CoreTrial(tab, s), cfg_(cfg)
-    {
-        TAEnrolamentos(sheet_, base_.trafoAlim);
-        if (sheet_["RBNucleoE"].checked)
-            sheet_["RBNucleoU"].checked = false;
-        in_ = readTrafoAlimInputs(sheet_);
-    }
-    Outcome calculate(const std::string& bn, const std::string& en) override
-    {
-        in_.Bn = bn;
-        in_.En = en;
-        TrafoAlimResult& r = state_.trafoAlim;
-        r = computeTrafoAlim(in_, cfg_, base_.trafoAlim);
-        return {r.error.has_value(), r.core == CoreVerdict::Fits};
-    }
-
-private:
-    const Settings& cfg_;
-    TrafoAlimInputs in_;
-};
+const ComputedTrial<TrafoAlimInputs, TrafoAlimResult> Trial = {
+    [](Sheet& sheet, DesignResults& base) {
+        TAEnrolamentos(sheet, base.trafoAlim);
+        if (sheet["RBNucleoE"].checked)
+            sheet["RBNucleoU"].checked = false;
+        return readTrafoAlimInputs(sheet);
+    },
+    &TrafoAlimInputs::Bn, &TrafoAlimInputs::En, &DesignResults::trafoAlim, computeTrafoAlim,
+    [](const TrafoAlimResult& r) { return r.core == CoreVerdict::Fits; }};
 
 } // namespace
 
@@ -73,7 +60,7 @@ WoundPart trafoAlimPart()
         return tab["RBNucleoU"].checked && !tab["RBNucleoE"].checked;
     };
     p.trial = [](const Sheet& tab, const DesignResults& s, const Settings& cfg) {
-        return std::unique_ptr<CoreTrial>(std::make_unique<Trial>(tab, s, cfg));
+        return makeTrial(Trial, tab, s, cfg);
     };
     return p;
 }

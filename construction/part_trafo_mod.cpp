@@ -9,26 +9,13 @@ namespace kelvora::construction {
 namespace {
 
 // The coupling recorded as showing the tab records it.
-class Trial : public CoreTrial {
-public:
-    Trial(const Sheet& tab, const DesignResults& s, const Settings& cfg) : CoreTrial(tab, s), cfg_(cfg)
-    {
-        SelConfigTM(sheet_, base_.trafoMod);
-        in_ = readTrafoModInputs(sheet_);
-    }
-    Outcome calculate(const std::string& bn, const std::string& en) override
-    {
-        in_.Bn = bn;
-        in_.En = en;
-        TrafoModResult& r = state_.trafoMod;
-        r = computeTrafoMod(in_, cfg_, base_.trafoMod);
-        return {r.error.has_value(), r.core == CoreVerdict::Fits};
-    }
-
-private:
-    const Settings& cfg_;
-    TrafoModInputs in_;
-};
+const ComputedTrial<TrafoModInputs, TrafoModResult> Trial = {
+    [](Sheet& sheet, DesignResults& base) {
+        SelConfigTM(sheet, base.trafoMod);
+        return readTrafoModInputs(sheet);
+    },
+    &TrafoModInputs::Bn, &TrafoModInputs::En, &DesignResults::trafoMod, computeTrafoMod,
+    [](const TrafoModResult& r) { return r.core == CoreVerdict::Fits; }};
 
 } // namespace
 
@@ -51,7 +38,7 @@ WoundPart trafoModPart()
         return PartRun{analyseTrafoMod(in, set, cfg), Core{in.a, in.b}, 0};
     };
     p.trial = [](const Sheet& tab, const DesignResults& s, const Settings& cfg) {
-        return std::unique_ptr<CoreTrial>(std::make_unique<Trial>(tab, s, cfg));
+        return makeTrial(Trial, tab, s, cfg);
     };
     return p;
 }

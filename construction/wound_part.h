@@ -54,6 +54,49 @@ protected:
     DesignResults state_; // the record of the core just calculated
 };
 
+// The trial of a design whose calculation is `compute(inputs, cfg, last)`
+// on its own record: `prepare` arranges the sheet copy as showing the tab
+// would and reads the inputs once; each core writes its width and stack into
+// `bn` and `en` and recalculates from the tab's last record. `coreGood` is
+// the tab's own verdict on the section.
+template <class Inputs, class Result>
+struct ComputedTrial {
+    Inputs (*prepare)(Sheet& sheet, DesignResults& base);
+    std::string Inputs::*bn;
+    std::string Inputs::*en;
+    Result DesignResults::*record;
+    Result (*compute)(const Inputs&, const Settings&, const Result&);
+    bool (*coreGood)(const Result&);
+};
+
+template <class Inputs, class Result>
+std::unique_ptr<CoreTrial> makeTrial(const ComputedTrial<Inputs, Result>& how, const Sheet& tab,
+                                     const DesignResults& s, const Settings& cfg)
+{
+    class Trial : public CoreTrial {
+    public:
+        Trial(const ComputedTrial<Inputs, Result>& how, const Sheet& tab, const DesignResults& s,
+              const Settings& cfg)
+            : CoreTrial(tab, s), how_(how), cfg_(cfg), in_(how.prepare(sheet_, base_))
+        {
+        }
+        Outcome calculate(const std::string& bn, const std::string& en) override
+        {
+            in_.*how_.bn = bn;
+            in_.*how_.en = en;
+            Result& r = state_.*how_.record;
+            r = how_.compute(in_, cfg_, base_.*how_.record);
+            return {r.error.has_value(), how_.coreGood(r)};
+        }
+
+    private:
+        ComputedTrial<Inputs, Result> how_;
+        const Settings& cfg_;
+        Inputs in_;
+    };
+    return std::make_unique<Trial>(how, tab, s, cfg);
+}
+
 struct WoundPart {
     PartType type = PartType::MainsTransformer;
     // The part in words: the winding sheet's title ("Folha de enrolamento - " + caption).
