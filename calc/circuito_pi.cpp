@@ -1,5 +1,6 @@
 #include "circuito_pi.h"
 
+#include "shown_text.h"
 #include "trafo_mod.h"
 
 #include <algorithm>
@@ -19,10 +20,10 @@ struct Classe {
     const char* key; // stable name in design files and on the command line
     double K;
 };
-const Classe Classes[] = {{"Classe A", "a", 1.3},
-                          {"Classe AB", "ab", 1.5},
-                          {"Classe B", "b", 1.57},
-                          {"Classe C", "c", 2.0}};
+const Classe Classes[] = {{KELVORA_SHOWN("Item", "Classe A"), "a", 1.3},
+                          {KELVORA_SHOWN("Item", "Classe AB"), "ab", 1.5},
+                          {KELVORA_SHOWN("Item", "Classe B"), "b", 1.57},
+                          {KELVORA_SHOWN("Item", "Classe C"), "c", 2.0}};
 constexpr int ClasseC = 3;
 constexpr int Banda40m = 2;
 

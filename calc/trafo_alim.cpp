@@ -2,6 +2,7 @@
 
 #include "checked.h"
 #include "conductor.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <array>
@@ -48,8 +49,7 @@ using LD = long double;
 
 // Primary voltage fields: a value of 0 or below would give no current at all,
 // and above 10 kV the tab is no longer a mains transformer.
-float primaryVoltage(const std::string& text, bool& substituted, bool& clamped,
-                     const Settings& cfg)
+float primaryVoltage(const std::string& text, bool& substituted, bool& clamped, const Settings& cfg)
 {
     const float typed = readTolerant(text, 1, substituted, cfg);
     float v = typed;
@@ -283,7 +283,8 @@ std::vector<ControlSpec> trafoAlimControls()
     v.push_back({.name = "CNumPri",
                  .kind = Kind::List,
                  .text = "Simples",
-                 .items = {"Simples", "Duplo", "Derivação"},
+                 .items = {KELVORA_SHOWN("Item", "Simples"), KELVORA_SHOWN("Item", "Duplo"),
+                           KELVORA_SHOWN("Item", "Derivação")},
                  .keys = {"single", "dual", "tapped"},
                  .input = true});
     v.push_back({.name = "CNumSec",

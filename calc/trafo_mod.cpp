@@ -3,6 +3,7 @@
 #include "calc_error.h"
 #include "checked.h"
 #include "conductor.h"
+#include "shown_text.h"
 
 #include <string>
 #include <string_view>
@@ -209,12 +210,13 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back(radio("RBMuitoCons", false));
 
     // Coupling of the modulator to the RF stage, and the diagram it switches.
-    v.push_back({.name = "CBSelTM",
-                 .kind = Kind::Combo,
-                 .text = "Convencional",
-                 .items = {"Convencional", "Reator (RCA)"},
-                 .keys = {"conventional", "reactor"},
-                 .input = true});
+    v.push_back(
+        {.name = "CBSelTM",
+         .kind = Kind::Combo,
+         .text = "Convencional",
+         .items = {KELVORA_SHOWN("Item", "Convencional"), KELVORA_SHOWN("Item", "Reator (RCA)")},
+         .keys = {"conventional", "reactor"},
+         .input = true});
     v.push_back({.name = "ImgConvTM", .kind = Kind::Image});
     v.push_back({.name = "ImgReatorTM", .kind = Kind::Image, .visible = false});
     v.push_back({.name = "LCapAcopl1", .text = "Capacitor de", .visible = false});
@@ -313,8 +315,8 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
                                            {"EIbrf", rd.Ibrf, m.Ibrf},
                                            {"EEbrf", rd.Ebrf, m.Ebrf},
                                            {"EBmax", rd.Bmax, m.Bmax}})
-        showRead(tab[name], substituted, used, cfg, name == std::string_view("EPaMod")
-                                                        && rd.PaModRaised && !substituted);
+        showRead(tab[name], substituted, used, cfg,
+                 name == std::string_view("EPaMod") && rd.PaModRaised && !substituted);
     tab["LZpl1"].text = ohms(LD(m.Zmod) * 0.5, cfg);
     tab["LZpl2"].text = tab["LZpl1"].text;
     if (m.reached < 4)

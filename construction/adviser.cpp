@@ -2,6 +2,7 @@
 
 #include "calc_error.h"
 #include "construction_output.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <span>
@@ -261,10 +262,17 @@ std::string adviceMessage(const Advice& a)
 
 std::vector<std::string> suggestionHeader(PartType part)
 {
-    const char* figure = part == PartType::MainsTransformer ? "Pior regulação (%)"
-                         : part == PartType::DcTransformer  ? "Lp (H)"
-                                                            : "L (H)";
-    return {"Lâmina", "a × b (mm)", "Ocupação (%)", "ΔT (K)", figure, "Massa (g)"};
+    // The window shows them in the chosen language (context "Adviser").
+    const char* figure = part == PartType::MainsTransformer
+                             ? KELVORA_SHOWN("Adviser", "Pior regulação (%)")
+                         : part == PartType::DcTransformer ? "Lp (H)"
+                                                           : "L (H)";
+    return {KELVORA_SHOWN("Adviser", "Lâmina"),
+            "a × b (mm)",
+            KELVORA_SHOWN("Adviser", "Ocupação (%)"),
+            "ΔT (K)",
+            figure,
+            KELVORA_SHOWN("Adviser", "Massa (g)")};
 }
 
 std::vector<std::string> suggestionRow(const Suggestion& s, PartType part, const Settings& cfg)

@@ -1,5 +1,7 @@
 #include "construction_data.h"
 
+#include "shown_text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -59,12 +61,14 @@ constexpr SteelGrade Steels[] = {
 // Manufacturing, "Design guide for rectifier use"). A resistive AC load has
 // the typed current as its rms current.
 constexpr Load Loads[] = {
-    {"CA (carga resistiva)", "ac-resistive", 1.0},
-    {"Onda completa c/ derivação central, entrada capacitiva", "full-wave-ct-capacitor", 1.00},
-    {"Onda completa c/ derivação central, entrada por choque", "full-wave-ct-choke", 1.54},
-    {"Ponte, entrada capacitiva", "bridge-capacitor", 0.62},
-    {"Ponte, entrada por choque", "bridge-choke", 0.94},
-    {"Meia onda, entrada capacitiva", "half-wave-capacitor", 0.28},
+    {KELVORA_SHOWN("Item", "CA (carga resistiva)"), "ac-resistive", 1.0},
+    {KELVORA_SHOWN("Item", "Onda completa c/ derivação central, entrada capacitiva"),
+     "full-wave-ct-capacitor", 1.00},
+    {KELVORA_SHOWN("Item", "Onda completa c/ derivação central, entrada por choque"),
+     "full-wave-ct-choke", 1.54},
+    {KELVORA_SHOWN("Item", "Ponte, entrada capacitiva"), "bridge-capacitor", 0.62},
+    {KELVORA_SHOWN("Item", "Ponte, entrada por choque"), "bridge-choke", 0.94},
+    {KELVORA_SHOWN("Item", "Meia onda, entrada capacitiva"), "half-wave-capacitor", 0.28},
 };
 
 // Thermal classes of electrical insulation and their hottest-spot limits

@@ -3,6 +3,8 @@
 // flux at the high line, the magnetising (no-load) current from the steel's
 // curve and the E-I joints, the no-load loss, the primary fuse and the
 // insulation test between the primary and each secondary (IEC 61558-1).
+#include "shown_text.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,12 +16,12 @@ struct ConstructionSettings;
 
 // The insulation between the primary and one secondary.
 struct InsulationRow {
-    std::string secondary;   // the winding's name
-    double workingV = 0;     // U_w: primary plus secondary at the high line, V rms
-    bool aboveTable = false; // U_w above 1000 V: the table gives nothing
-    double testV = 0;        // dielectric test for one minute, V rms
-    double clearanceMm = 0;  // through air
-    double creepageMm = 0;   // along the surface
+    std::string secondary;           // the winding's name
+    double workingV = 0;             // U_w: primary plus secondary at the high line, V rms
+    bool aboveTable = false;         // U_w above 1000 V: the table gives nothing
+    double testV = 0;                // dielectric test for one minute, V rms
+    double clearanceMm = 0;          // through air
+    double creepageMm = 0;           // along the surface
     std::optional<double> throughMm; // reinforced: thin-layer insulation, mm
 };
 
@@ -29,8 +31,8 @@ struct MainsChecks {
     double iMagA = 0, iMagHighA = 0; // rms magnetising current at each flux
     // In % of the full-load primary current; none when it is zero.
     std::optional<double> iMagPct, iMagHighPct;
-    double p0W = 0, p0HighW = 0;     // no-load (iron) loss at each flux
-    std::optional<double> fuseA;     // none when 1.5 I_p is beyond the series
+    double p0W = 0, p0HighW = 0; // no-load (iron) loss at each flux
+    std::optional<double> fuseA; // none when 1.5 I_p is beyond the series
     // Two primary halves: the fuse when they are in series on twice the voltage.
     std::optional<double> fuseSeriesA;
     bool halves = false;
@@ -40,7 +42,9 @@ struct MainsChecks {
 };
 
 // The note the screen and the sheet put beside the insulation figures.
-inline constexpr const char* Iec61558Note = "IEC 61558-1 (valores de referência; confira na norma)";
+// The window shows it in the chosen language; the winding sheet in Portuguese.
+inline constexpr const char* Iec61558Note =
+    KELVORA_SHOWN("kelvora", "IEC 61558-1 (valores de referência; confira na norma)");
 
 // ------------------------------------------------------------------- data
 

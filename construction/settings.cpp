@@ -1,6 +1,8 @@
 #include "construction.h"
 #include "construction_data.h"
 
+#include "shown_text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -55,7 +57,8 @@ constexpr int EditMaxLength = 12;
 
 const char* const EnamelGrades[] = {"1", "2"};
 // CBCoProjeto, in the order of Projeto, and the items' keys.
-const char* const ProjetoItems[] = {"Para o núcleo escolhido", "Espiras da aba"};
+const char* const ProjetoItems[] = {KELVORA_SHOWN("Item", "Para o núcleo escolhido"),
+                                    KELVORA_SHOWN("Item", "Espiras da aba")};
 const char* const ProjetoKeys[] = {"chosen-core", "tab-turns"};
 
 std::string gaugeControl(int row) { return "ECoAWG" + std::to_string(row); }
@@ -79,7 +82,8 @@ int typedGauge(const std::string& text)
     return v <= 45 ? v : -2;
 }
 // Insulation between the primary and the secondaries (IEC 61558-1).
-const char* const Insulations[] = {"Básica", "Reforçada"};
+const char* const Insulations[] = {KELVORA_SHOWN("Item", "Básica"),
+                                   KELVORA_SHOWN("Item", "Reforçada")};
 const char* const InsulationKeys[] = {"basic", "reinforced"};
 
 // A list and its items' keys (one per item, in the same order).
@@ -157,7 +161,9 @@ std::vector<ControlSpec> construcaoControls(char decimalSeparator)
     for (int row = 1; row <= GaugeRows; ++row)
         v.push_back(inputEdit(gaugeControl(row), "", EditMaxLength));
     v.push_back(
-        list("CBCoCorrRet", {"da simulação", "do fator fixo"}, {"simulated", "fixed-factor"}, 0));
+        list("CBCoCorrRet",
+             {KELVORA_SHOWN("Item", "da simulação"), KELVORA_SHOWN("Item", "do fator fixo")},
+             {"simulated", "fixed-factor"}, 0));
     return v;
 }
 

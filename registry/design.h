@@ -4,6 +4,7 @@
 #include "numbers.h"
 #include "results.h"
 #include "sheet.h"
+#include "shown_text.h"
 #include "wound_part.h"
 
 #include <functional>
@@ -41,10 +42,6 @@ struct DesignWidgets {
     std::string summary;      // the construction's one-line verdict beside it
     std::string saveReport;   // "Salva cálculos realizados"
 };
-
-// A text the window shows in the chosen language: the catalogue's tools read
-// it as a message of `context`; the plain code keeps the Portuguese source.
-#define KELVORA_SHOWN(context, text) text
 
 // Where the report is saved: the file's proposed base name and the dialog's
 // title (a KELVORA_SHOWN text of context "Design").

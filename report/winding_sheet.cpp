@@ -1,5 +1,7 @@
 #include "winding_sheet.h"
 
+#include "shown_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -12,91 +14,163 @@ const std::vector<ConstrucaoSettingText>& construcaoSettingTexts()
 {
     static const std::vector<ConstrucaoSettingText> texts = [] {
         std::vector<ConstrucaoSettingText> v = {
-            {"CBCoProjeto", "Espiras enroladas:", "",
-             "Para o núcleo escolhido: espiras (e entreferros) projetadas para o núcleo da aba. "
-             "Espiras da aba: as espiras que a aba calculou."},
-            {"CBCoAco", "Aço das lâminas:", "",
-             "Grau do aço (perda garantida a 1,5 T e 50 Hz). M800-50A para lâminas antigas "
-             "ou de origem desconhecida."},
-            {"ECoEmpil", "Fator de empilhamento:", "",
-             "Fração da altura da pilha que é ferro (ks). Usual 0,90 a 0,97; válido de 0,5 a 1."},
-            {"ECoFatorPerdas", "Fator de construção das perdas:", "",
-             "Aumento da perda no ferro pelo corte e pela montagem (kbf). Usual 1,1 a 1,5; "
-             "válido de 1 a 3."},
-            {"CBCoGrauFio", "Grau do esmalte do fio:", "",
-             "1: esmalte simples; 2: esmalte duplo (o mais comum). Decide o diâmetro total "
-             "do fio."},
-            {"ECoParede", "Parede do carretel:", "mm",
-             "Espessura do tubo do carretel sobre a perna central. Usual 0,5 a 2 mm; válido de "
-             "0 a 10 mm."},
-            {"ECoAba", "Aba do carretel:", "mm",
-             "Espessura de cada aba do carretel. Usual 0,5 a 2 mm; válido de 0 a 10 mm."},
-            {"ECoMargem", "Margem em cada ponta da camada:", "mm",
-             "Espaço sem fio em cada ponta de cada camada, para a isolação. Usual 0 a 3 mm; "
-             "válido de 0 a 20 mm."},
-            {"ECoIsolCamada", "Isolação entre camadas:", "mm",
-             "Espessura do papel ou da fita entre duas camadas. Usual 0,03 a 0,1 mm; válido de "
-             "0 a 2 mm."},
-            {"ECoIsolEnrol", "Isolação sobre cada enrolamento:", "mm",
-             "Espessura da fita posta sobre cada enrolamento. Usual 0,1 a 0,5 mm; válido de "
-             "0 a 5 mm."},
-            {"ECoFatorEnrol", "Fator de enrolamento:", "",
-             "Passo de uma espira sobre o diâmetro do fio (klay). Usual 1,05 a 1,15; válido "
-             "de 1 a 2."},
-            {"ECoAbaulamento", "Fator de abaulamento:", "",
-             "Quanto a bobina fica mais grossa que a soma das camadas (kb). Usual 1,05 a 1,2; "
-             "válido de 1 a 2."},
-            {"ECoFolga", "Folga entre bobina e núcleo:", "mm",
-             "Espaço livre entre a bobina pronta e o núcleo. Usual 0,5 a 1 mm; válido de "
-             "0 a 10 mm."},
-            {"ECoTamb", "Temperatura ambiente:", "°C",
-             "Temperatura do ar em volta da peça. Usual 25 a 40 °C; válido de -40 a 100 °C."},
-            {"CBCoClasse", "Classe de isolação:", "",
-             "Temperatura máxima do ponto mais quente que a isolação suporta."},
-            {"ECoMur", "Permeabilidade relativa do aço:", "",
-             "Permeabilidade relativa do aço nas induções de trabalho. Usual 2000 a 8000; "
-             "válido de 100 a 100000."},
-            {"CBCoCorrRet", "Corrente dos retificadores:", "",
-             "Da simulação: um secundário simulado na janela Fonte leva a corrente rms que a "
-             "simulação do retificador dá; do fator fixo: a corrente da carga pelo fator do "
-             "tipo de carga."},
-            {"ECoBdcMax", "Indução CC máxima do reator:", "Gauss",
-             "Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a "
-             "14000 Gauss; válido de 1000 a 20000 Gauss."},
-            {"ECoUIJanela", "Largura da janela do U/I (c):", "mm",
-             "Largura da janela entre as duas pernas do U. Vazio: proporção sem retalho, em "
-             "que o I sai da janela do U (c = a, a largura da perna); válido de 1 a 1000 mm."},
-            {"ECoUIAltura", "Altura da janela do U/I (h):", "mm",
-             "Altura da janela, do fundo do U ao I. Vazio: proporção sem retalho, em que o I "
-             "sai da janela do U (h = 3a); válido de 1 a 1000 mm."},
-            {"ECoBdcProjeto", "Indução CC de projeto do reator:", "Gauss",
-             "Indução de corrente contínua para a qual o reator é projetado, abaixo da máxima "
-             "para deixar lugar à ondulação. Usual 6000 a 9000 Gauss; válido de 1000 a 20000 "
-             "Gauss."},
-            {"ECoRegMax", "Regulação máxima:", "%",
-             "Maior regulação aceita num secundário. Transformadores pequenos: 4 a 12 % na alta "
-             "tensão, até 15 % nos filamentos; válido de 0 a 100 %."},
-            {"ECoTolRede", "Tolerância da rede:", "%",
-             "Quanto a tensão da rede pode subir acima da nominal (EN 50160: 10 %; no Brasil, "
-             "133 V em 127 V e 231 V em 220 V). Válido de 0 a 30 %."},
-            {"ECoJunta", "Entreferro equivalente de cada junta:", "mm",
-             "Folga de ar que cada junta E-I equivale. Lâminas topo a topo: 0,013 a 0,025 mm; "
-             "intercaladas: menos. Válido de 0 a 1 mm."},
-            {"ECoImagMax", "Corrente em vazio máxima:", "%",
-             "Maior corrente em vazio na rede alta, em % da corrente do primário a plena carga. "
-             "Válido de 1 a 100 %."},
-            {"CBCoIsolacao", "Isolação entre primário e secundários:", "",
-             "Básica, ou reforçada (dupla) quando o secundário é acessível ao usuário."},
+            {"CBCoProjeto", KELVORA_SHOWN("kelvora::TFConstrucao", "Espiras enroladas:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Para o núcleo escolhido: espiras (e entreferros) "
+                           "projetadas para o núcleo da aba. "
+                           "Espiras da aba: as espiras que a aba calculou.")},
+            {"CBCoAco", KELVORA_SHOWN("kelvora::TFConstrucao", "Aço das lâminas:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Grau do aço (perda garantida a 1,5 T e 50 Hz). "
+                           "M800-50A para lâminas antigas "
+                           "ou de origem desconhecida.")},
+            {"ECoEmpil", KELVORA_SHOWN("kelvora::TFConstrucao", "Fator de empilhamento:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Fração da altura da pilha que é ferro (ks). Usual 0,90 "
+                           "a 0,97; válido de 0,5 a 1.")},
+            {"ECoFatorPerdas",
+             KELVORA_SHOWN("kelvora::TFConstrucao", "Fator de construção das perdas:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Aumento da perda no ferro pelo corte e pela montagem "
+                           "(kbf). Usual 1,1 a 1,5; "
+                           "válido de 1 a 3.")},
+            {"CBCoGrauFio", KELVORA_SHOWN("kelvora::TFConstrucao", "Grau do esmalte do fio:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "1: esmalte simples; 2: esmalte duplo (o mais comum). "
+                           "Decide o diâmetro total "
+                           "do fio.")},
+            {"ECoParede", KELVORA_SHOWN("kelvora::TFConstrucao", "Parede do carretel:"), "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espessura do tubo do carretel sobre a perna central. "
+                           "Usual 0,5 a 2 mm; válido de "
+                           "0 a 10 mm.")},
+            {"ECoAba", KELVORA_SHOWN("kelvora::TFConstrucao", "Aba do carretel:"), "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espessura de cada aba do carretel. Usual 0,5 a 2 mm; "
+                           "válido de 0 a 10 mm.")},
+            {"ECoMargem", KELVORA_SHOWN("kelvora::TFConstrucao", "Margem em cada ponta da camada:"),
+             "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espaço sem fio em cada ponta de cada camada, para a "
+                           "isolação. Usual 0 a 3 mm; "
+                           "válido de 0 a 20 mm.")},
+            {"ECoIsolCamada", KELVORA_SHOWN("kelvora::TFConstrucao", "Isolação entre camadas:"),
+             "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espessura do papel ou da fita entre duas camadas. "
+                           "Usual 0,03 a 0,1 mm; válido de "
+                           "0 a 2 mm.")},
+            {"ECoIsolEnrol",
+             KELVORA_SHOWN("kelvora::TFConstrucao", "Isolação sobre cada enrolamento:"), "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espessura da fita posta sobre cada enrolamento. Usual "
+                           "0,1 a 0,5 mm; válido de "
+                           "0 a 5 mm.")},
+            {"ECoFatorEnrol", KELVORA_SHOWN("kelvora::TFConstrucao", "Fator de enrolamento:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Passo de uma espira sobre o diâmetro do fio (klay). "
+                           "Usual 1,05 a 1,15; válido "
+                           "de 1 a 2.")},
+            {"ECoAbaulamento", KELVORA_SHOWN("kelvora::TFConstrucao", "Fator de abaulamento:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Quanto a bobina fica mais grossa que a soma das "
+                           "camadas (kb). Usual 1,05 a 1,2; "
+                           "válido de 1 a 2.")},
+            {"ECoFolga", KELVORA_SHOWN("kelvora::TFConstrucao", "Folga entre bobina e núcleo:"),
+             "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Espaço livre entre a bobina pronta e o núcleo. Usual "
+                           "0,5 a 1 mm; válido de "
+                           "0 a 10 mm.")},
+            {"ECoTamb", KELVORA_SHOWN("kelvora::TFConstrucao", "Temperatura ambiente:"), "°C",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Temperatura do ar em volta da peça. Usual 25 a 40 °C; "
+                           "válido de -40 a 100 °C.")},
+            {"CBCoClasse", KELVORA_SHOWN("kelvora::TFConstrucao", "Classe de isolação:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Temperatura máxima do ponto mais quente que a isolação suporta.")},
+            {"ECoMur", KELVORA_SHOWN("kelvora::TFConstrucao", "Permeabilidade relativa do aço:"),
+             "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Permeabilidade relativa do aço nas induções de "
+                           "trabalho. Usual 2000 a 8000; "
+                           "válido de 100 a 100000.")},
+            {"CBCoCorrRet", KELVORA_SHOWN("kelvora::TFConstrucao", "Corrente dos retificadores:"),
+             "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Da simulação: um secundário simulado na janela Fonte "
+                           "leva a corrente rms que a "
+                           "simulação do retificador dá; do fator fixo: a corrente "
+                           "da carga pelo fator do "
+                           "tipo de carga.")},
+            {"ECoBdcMax", KELVORA_SHOWN("kelvora::TFConstrucao", "Indução CC máxima do reator:"),
+             "Gauss",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Maior indução de corrente contínua de um reator sem "
+                           "saturar. Usual 10000 a "
+                           "14000 Gauss; válido de 1000 a 20000 Gauss.")},
+            {"ECoUIJanela", KELVORA_SHOWN("kelvora::TFConstrucao", "Largura da janela do U/I (c):"),
+             "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Largura da janela entre as duas pernas do U. Vazio: "
+                           "proporção sem retalho, em "
+                           "que o I sai da janela do U (c = a, a largura da "
+                           "perna); válido de 1 a 1000 mm.")},
+            {"ECoUIAltura", KELVORA_SHOWN("kelvora::TFConstrucao", "Altura da janela do U/I (h):"),
+             "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Altura da janela, do fundo do U ao I. Vazio: proporção "
+                           "sem retalho, em que o I "
+                           "sai da janela do U (h = 3a); válido de 1 a 1000 mm.")},
+            {"ECoBdcProjeto",
+             KELVORA_SHOWN("kelvora::TFConstrucao", "Indução CC de projeto do reator:"), "Gauss",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Indução de corrente contínua para a qual o reator é "
+                           "projetado, abaixo da máxima "
+                           "para deixar lugar à ondulação. Usual 6000 a 9000 "
+                           "Gauss; válido de 1000 a 20000 "
+                           "Gauss.")},
+            {"ECoRegMax", KELVORA_SHOWN("kelvora::TFConstrucao", "Regulação máxima:"), "%",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Maior regulação aceita num secundário. Transformadores pequenos: 4 a "
+                           "12 % na alta "
+                           "tensão, até 15 % nos filamentos; válido de 0 a 100 %.")},
+            {"ECoTolRede", KELVORA_SHOWN("kelvora::TFConstrucao", "Tolerância da rede:"), "%",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Quanto a tensão da rede pode subir acima da nominal (EN 50160: 10 %; "
+                           "no Brasil, "
+                           "133 V em 127 V e 231 V em 220 V). Válido de 0 a 30 %.")},
+            {"ECoJunta",
+             KELVORA_SHOWN("kelvora::TFConstrucao", "Entreferro equivalente de cada junta:"), "mm",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Folga de ar que cada junta E-I equivale. Lâminas topo "
+                           "a topo: 0,013 a 0,025 mm; "
+                           "intercaladas: menos. Válido de 0 a 1 mm.")},
+            {"ECoImagMax", KELVORA_SHOWN("kelvora::TFConstrucao", "Corrente em vazio máxima:"), "%",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Maior corrente em vazio na rede alta, em % da corrente "
+                           "do primário a plena carga. "
+                           "Válido de 1 a 100 %.")},
+            {"CBCoIsolacao",
+             KELVORA_SHOWN("kelvora::TFConstrucao", "Isolação entre primário e secundários:"), "",
+             KELVORA_SHOWN("kelvora::TFConstrucao",
+                           "Básica, ou reforçada (dupla) quando o secundário é "
+                           "acessível ao usuário.")},
         };
         static const char* const loads[6][2] = {
-            {"CBCoRet1", "Carga do secundário 1:"}, {"CBCoRet2", "Carga do secundário 2:"},
-            {"CBCoRet3", "Carga do secundário 3:"}, {"CBCoRet4", "Carga do secundário 4:"},
-            {"CBCoRet5", "Carga do secundário 5:"}, {"CBCoRet6", "Carga do secundário 6:"},
+            {"CBCoRet1", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 1:")},
+            {"CBCoRet2", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 2:")},
+            {"CBCoRet3", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 3:")},
+            {"CBCoRet4", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 4:")},
+            {"CBCoRet5", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 5:")},
+            {"CBCoRet6", KELVORA_SHOWN("kelvora::TFConstrucao", "Carga do secundário 6:")},
         };
         for (const auto& l : loads)
-            v.push_back({l[0], l[1], "",
-                         "O que o secundário alimenta. Com retificador, a corrente digitada na "
-                         "aba é a corrente contínua da carga."});
+            v.push_back(
+                {l[0], l[1], "",
+                 KELVORA_SHOWN("kelvora::TFConstrucao", "O que o secundário alimenta. Com "
+                                                        "retificador, a corrente digitada na "
+                                                        "aba é a corrente contínua da carga.")});
         // The builder's gauges are edited in the windings table, not in the group.
         return v;
     }();
@@ -201,7 +275,9 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     const long perLayer = std::lround(wd.turnsPerLayer);
     const long layers = std::lround(wd.layers);
     const bool legs = wd.legs.size() == 2;
-    auto legTurns = [&](int k) { return std::to_string(std::lround(wd.legs[std::size_t(k)].turns)); };
+    auto legTurns = [&](int k) {
+        return std::to_string(std::lround(wd.legs[std::size_t(k)].turns));
+    };
     std::string turnsLine = "     Espiras: " + std::to_string(turns);
     if (legs && wd.legs[0].turns == wd.legs[1].turns)
         turnsLine += " no total, " + legTurns(0) + " na bobina de cada perna";
@@ -342,7 +418,7 @@ void writeFigures(Writer& w, const Analysis& a)
            + " mm; ocupação da janela: " + w.num(a.fillPct, 1) + " %");
     // Only the power transformer's iron loss is modelled.
     const std::string pfe = a.part == PartType::MainsTransformer ? w.num(a.pfeW, 2) + " W"
-                                                              : std::string("não calculada");
+                                                                 : std::string("não calculada");
     w.line("  Perda no ferro: " + pfe + "; perda no cobre: " + w.num(a.pcuW, 2) + " W");
     w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1) + " cm²");
     w.line("  Elevação de temperatura: " + w.num(a.dtK, 1) + " K; cobre a " + w.num(a.tHotC, 1)

@@ -1,6 +1,7 @@
 #include "fonte.h"
 
 #include "construction_output.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ namespace {
 constexpr double Mu0 = 4e-7 * std::numbers::pi;
 constexpr int EditMaxLength = 12;
 // A valve whose law and limits the builder types.
-const char* const OwnValve = "válvula própria";
+const char* const OwnValve = KELVORA_SHOWN("Item", "válvula própria");
 
 // A list and its items' keys (one per item, in the same order).
 ControlSpec list(std::string name, std::vector<std::string> items, std::vector<std::string> keys,
@@ -57,7 +58,8 @@ int item(const Sheet& sheet, const char* name)
 {
     const Control& c = sheet[name];
     const int n = int(sheet.spec(name).items.size());
-    return c.itemIndex >= 0 && c.itemIndex < n ? c.itemIndex : std::max(sheet.spec(name).itemIndex, 0);
+    return c.itemIndex >= 0 && c.itemIndex < n ? c.itemIndex
+                                               : std::max(sheet.spec(name).itemIndex, 0);
 }
 
 // An edit read like the tabs' fields; empty gives `empty` without a mark.
@@ -88,7 +90,9 @@ std::vector<ControlSpec> selectorControls()
 std::vector<ControlSpec> secondaryControls()
 {
     std::vector<ControlSpec> v;
-    v.push_back(list("CBFoRetificador", {"meia-onda", "onda-completa-ct", "ponte", "dobrador"},
+    v.push_back(list("CBFoRetificador",
+                     {KELVORA_SHOWN("Item", "meia-onda"), KELVORA_SHOWN("Item", "onda-completa-ct"),
+                      KELVORA_SHOWN("Item", "ponte"), KELVORA_SHOWN("Item", "dobrador")},
                      {"half-wave", "full-wave-ct", "bridge", "doubler"}, 2));
     v.push_back(list("CBFoDiodo", deviceNames(), deviceKeys(), 0));
     v.push_back(inputEdit("EFoRede", "", EditMaxLength));
@@ -110,13 +114,17 @@ std::vector<ControlSpec> secondaryControls()
                              "EFoValvPIV", "EFoValvCmax", "EFoValvRmin"})
         v.push_back(inputEdit(name, "", EditMaxLength));
     // "usar o reator da aba": the first L of the ladder is the filter reactor tab's.
-    v.push_back(list("CBFoReator", {"não", "sim"}, {"no", "yes"}, 0));
-    v.push_back(list("CBFoCarga", {"corrente", "resistencia"}, {"current", "resistance"}, 0));
+    v.push_back(list("CBFoReator", {KELVORA_SHOWN("Item", "não"), KELVORA_SHOWN("Item", "sim")},
+                     {"no", "yes"}, 0));
+    v.push_back(list("CBFoCarga",
+                     {KELVORA_SHOWN("Item", "corrente"), KELVORA_SHOWN("Item", "resistencia")},
+                     {"current", "resistance"}, 0));
     v.push_back(inputEdit("EFoCarga", "", EditMaxLength));
     v.push_back(inputEdit("EFoSangria", "", EditMaxLength));
     // Set once the secondary has been simulated: the construction then takes
     // its simulated current.
-    v.push_back(list("CBFoAtivo", {"não", "sim"}, {"no", "yes"}, 0, false));
+    v.push_back(list("CBFoAtivo", {KELVORA_SHOWN("Item", "não"), KELVORA_SHOWN("Item", "sim")},
+                     {"no", "yes"}, 0, false));
     return v;
 }
 
@@ -125,7 +133,8 @@ bool isSelectorControl(std::string_view name) { return name == "CBFoSecundario";
 bool isSecondaryControl(std::string_view name)
 {
     static const std::vector<ControlSpec> specs = secondaryControls();
-    return std::any_of(specs.begin(), specs.end(), [&](const ControlSpec& c) { return c.name == name; });
+    return std::any_of(specs.begin(), specs.end(),
+                       [&](const ControlSpec& c) { return c.name == name; });
 }
 
 int chosenSecondary(const Sheet& selector) { return item(selector, "CBFoSecundario") + 1; }
@@ -209,7 +218,8 @@ std::optional<Reactor> reactorOf(const construction::ReatorFiltroInput& in,
     return Reactor{in.lr, a.windings[0].rHotOhm};
 }
 
-Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction::TrafoAlimInput& in,
+Setup readCircuit(Sheet& sh, const construction::Analysis& a,
+                  const construction::TrafoAlimInput& in,
                   const construction::ConstructionSettings& set, int k, const Settings& cfg,
                   const std::optional<Reactor>& reactor)
 {
@@ -225,8 +235,10 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction
     }
     supply::Circuit& c = st.circuit;
     c.source = *src;
-    c.source.lLeak = edit(sh, "EFoDispersao", src->lLeak * 1000, src->lLeak * 1000, cfg, false) / 1000;
-    c.rectifier = *supply::rectifierFromKey(sh.spec("CBFoRetificador").items[std::size_t(item(sh, "CBFoRetificador"))]);
+    c.source.lLeak = edit(sh, "EFoDispersao", src->lLeak * 1000, src->lLeak * 1000, cfg, false)
+                     / 1000;
+    c.rectifier = *supply::rectifierFromKey(
+        sh.spec("CBFoRetificador").items[std::size_t(item(sh, "CBFoRetificador"))]);
     const std::size_t device = std::size_t(item(sh, "CBFoDiodo"));
     if (device < supply::devices().size()) {
         c.device = supply::devices()[device];
@@ -256,8 +268,10 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a, const construction
         const std::string n = std::to_string(e);
         const int kind = item(sh, ("CBFoElem" + n).c_str());
         supply::Element el;
-        el.kind = kind == 1 ? supply::ElementKind::C : kind == 2 ? supply::ElementKind::R
-                : kind == 3 ? supply::ElementKind::L : supply::ElementKind::None;
+        el.kind = kind == 1   ? supply::ElementKind::C
+                  : kind == 2 ? supply::ElementKind::R
+                  : kind == 3 ? supply::ElementKind::L
+                              : supply::ElementKind::None;
         if (el.kind != supply::ElementKind::None) {
             const double v = edit(sh, "EFoValor" + n, 0, 0, cfg, true);
             if (!(v > 0)) {
@@ -329,19 +343,24 @@ nlohmann::ordered_json fonteJson(const Run& r)
     const supply::Result& s = r.result;
     J nodes = J::array();
     for (const supply::NodeResult& n : s.nodes)
-        nodes.push_back({{"vdc", n.vdc}, {"ripple_pp_v", n.ripplePp}, {"ripple_rms_v", n.rippleRms},
+        nodes.push_back({{"vdc", n.vdc},
+                         {"ripple_pp_v", n.ripplePp},
+                         {"ripple_rms_v", n.rippleRms},
                          {"ripple_pct", n.ripplePct}});
     J verdicts = J::object();
     for (const supply::Verdict& v : s.verdicts)
         verdicts[supply::verdictKey(v.key)] = J::array({v.text, v.good});
     J sweep = J::array();
     for (const supply::SweepPoint& p : r.sweep)
-        sweep.push_back({{"i_load_ma", p.iLoad * 1000}, {"vdc", p.vdc}, {"ripple_pp_v", p.ripplePp}});
+        sweep.push_back(
+            {{"i_load_ma", p.iLoad * 1000}, {"vdc", p.vdc}, {"ripple_pp_v", p.ripplePp}});
     J power = J::array();
     for (double p : s.powerW)
         power.push_back(p);
-    J j = {{"source", {{"v_nl", r.circuit.source.vNl}, {"r_ohm", r.circuit.source.r},
-                       {"l_leak_h", r.circuit.source.lLeak}}},
+    J j = {{"source",
+            {{"v_nl", r.circuit.source.vNl},
+             {"r_ohm", r.circuit.source.r},
+             {"l_leak_h", r.circuit.source.lLeak}}},
            {"rectifier", supply::rectifierKey(r.circuit.rectifier)},
            {"device", r.circuit.device.name},
            {"nodes", nodes},
@@ -374,14 +393,15 @@ std::string fonteTable(const Run& r, const Settings& cfg)
     t += "Fonte: tensão em vazio\t" + f(r.circuit.source.vNl, 2) + " V, " + f(r.circuit.source.r, 2)
          + " ohms, dispersão " + f(r.circuit.source.lLeak * 1000, 3) + " mH\n";
     for (std::size_t k = 0; k < s.nodes.size(); ++k)
-        t += "Fonte: nó " + std::to_string(k + 1) + "\t" + f(s.nodes[k].vdc, 2) + " V CC, ondulação "
-             + f(s.nodes[k].ripplePp, 3) + " V pp (" + f(s.nodes[k].rippleRms, 3) + " V rms, "
-             + f(s.nodes[k].ripplePct, 3) + " %)\n";
+        t += "Fonte: nó " + std::to_string(k + 1) + "\t" + f(s.nodes[k].vdc, 2)
+             + " V CC, ondulação " + f(s.nodes[k].ripplePp, 3) + " V pp ("
+             + f(s.nodes[k].rippleRms, 3) + " V rms, " + f(s.nodes[k].ripplePct, 3) + " %)\n";
     t += "Fonte: corrente rms do enrolamento\t" + f(s.windingRms, 4) + " A\n";
     t += "Fonte: retificador (pico, média, rms)\t" + f(s.diodePeak, 4) + " A, " + f(s.diodeAvg, 4)
          + " A, " + f(s.diodeRms, 4) + " A\n";
     t += "Fonte: tensão inversa de pico\t" + f(s.piv, 1) + " V\n";
-    t += "Fonte: partida\tsurto " + f(s.surgePeak, 3) + " A, 95 % em " + f(s.t95 * 1000, 1) + " ms\n";
+    t += "Fonte: partida\tsurto " + f(s.surgePeak, 3) + " A, 95 % em " + f(s.t95 * 1000, 1)
+         + " ms\n";
     for (const supply::Verdict& v : s.verdicts)
         t += std::string("Fonte: ") + (v.good ? "ok" : "FALHA") + "\t" + v.text + "\n";
     return t;

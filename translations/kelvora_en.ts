@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>Adviser</name>
+    <message>
+        <source>Pior regulação (%)</source>
+        <translation>Worst regulation (%)</translation>
+    </message>
+    <message>
+        <source>Lâmina</source>
+        <translation>Lamination</translation>
+    </message>
+    <message>
+        <source>Ocupação (%)</source>
+        <translation>Window fill (%)</translation>
+    </message>
+    <message>
+        <source>Massa (g)</source>
+        <translation>Mass (g)</translation>
+    </message>
+</context>
+<context>
     <name>Design</name>
     <message>
         <source>Salva cálculos realizados - Transformador de Alimentação</source>
@@ -14,6 +33,129 @@
     <message>
         <source>Salva cálculos realizados - Reator de Filtro</source>
         <translation>Save the calculations - Filter Choke</translation>
+    </message>
+</context>
+<context>
+    <name>Item</name>
+    <message>
+        <source>Classe A</source>
+        <translation>Class A</translation>
+    </message>
+    <message>
+        <source>Classe AB</source>
+        <translation>Class AB</translation>
+    </message>
+    <message>
+        <source>Classe B</source>
+        <translation>Class B</translation>
+    </message>
+    <message>
+        <source>Classe C</source>
+        <translation>Class C</translation>
+    </message>
+    <message>
+        <source>Simples</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Duplo</source>
+        <translation>Dual</translation>
+    </message>
+    <message>
+        <source>Derivação</source>
+        <translation>Tapped</translation>
+    </message>
+    <message>
+        <source>Convencional</source>
+        <translation>Conventional</translation>
+    </message>
+    <message>
+        <source>Reator (RCA)</source>
+        <translation>Choke (RCA)</translation>
+    </message>
+    <message>
+        <source>Para o núcleo escolhido</source>
+        <translation>For the chosen core</translation>
+    </message>
+    <message>
+        <source>Espiras da aba</source>
+        <translation>The tab&apos;s turns</translation>
+    </message>
+    <message>
+        <source>Básica</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Reforçada</source>
+        <translation>Reinforced</translation>
+    </message>
+    <message>
+        <source>da simulação</source>
+        <translation>from the simulation</translation>
+    </message>
+    <message>
+        <source>do fator fixo</source>
+        <translation>from the fixed factor</translation>
+    </message>
+    <message>
+        <source>CA (carga resistiva)</source>
+        <translation>AC (resistive load)</translation>
+    </message>
+    <message>
+        <source>Onda completa c/ derivação central, entrada capacitiva</source>
+        <translation>Full-wave centre-tap, capacitor input</translation>
+    </message>
+    <message>
+        <source>Onda completa c/ derivação central, entrada por choque</source>
+        <translation>Full-wave centre-tap, choke input</translation>
+    </message>
+    <message>
+        <source>Ponte, entrada capacitiva</source>
+        <translation>Bridge, capacitor input</translation>
+    </message>
+    <message>
+        <source>Ponte, entrada por choque</source>
+        <translation>Bridge, choke input</translation>
+    </message>
+    <message>
+        <source>Meia onda, entrada capacitiva</source>
+        <translation>Half-wave, capacitor input</translation>
+    </message>
+    <message>
+        <source>válvula própria</source>
+        <translation>own valve</translation>
+    </message>
+    <message>
+        <source>meia-onda</source>
+        <translation>half-wave</translation>
+    </message>
+    <message>
+        <source>onda-completa-ct</source>
+        <translation>full-wave-ct</translation>
+    </message>
+    <message>
+        <source>ponte</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>dobrador</source>
+        <translation>doubler</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>corrente</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>resistencia</source>
+        <translation>resistance</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1941,26 @@ and h = 3 Bn). Dimensions in mm.</translation>
         <source>Capacitância mínima necessária:</source>
         <translation>Minimum capacitance required:</translation>
     </message>
+    <message>
+        <source>Indução:</source>
+        <translation>Flux density:</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio:</source>
+        <translation>No-load current:</translation>
+    </message>
+    <message>
+        <source>Da corrente a plena carga:</source>
+        <translation>Of the full-load current:</translation>
+    </message>
+    <message>
+        <source>Perda em vazio:</source>
+        <translation>No-load loss:</translation>
+    </message>
+    <message>
+        <source>IEC 61558-1 (valores de referência; confira na norma)</source>
+        <translation>IEC 61558-1 (reference values; check them against the standard)</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::DesignFiles</name>
@@ -1833,6 +1995,96 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>O arquivo &quot;%1&quot; não existe mais e foi retirado da lista de recentes.</source>
         <translation>The file &quot;%1&quot; no longer exists and was taken off the recent list.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::InsulationTableModel</name>
+    <message>
+        <source>Secundário</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>U trab. (V)</source>
+        <translation>Working (V)</translation>
+    </message>
+    <message>
+        <source>Ensaio (V)</source>
+        <translation>Test (V)</translation>
+    </message>
+    <message>
+        <source>Ar (mm)</source>
+        <translation>Clearance (mm)</translation>
+    </message>
+    <message>
+        <source>Escoam. (mm)</source>
+        <translation>Creepage (mm)</translation>
+    </message>
+    <message>
+        <source>Através (mm)</source>
+        <translation>Through (mm)</translation>
+    </message>
+    <message>
+        <source>Secundário isolado do primário</source>
+        <translation>Secondary insulated from the primary</translation>
+    </message>
+    <message>
+        <source>Tensão de trabalho entre o primário e o secundário na rede alta</source>
+        <translation>Working voltage between the primary and the secondary at high line</translation>
+    </message>
+    <message>
+        <source>Tensão do ensaio de isolação, aplicada por um minuto</source>
+        <translation>Insulation test voltage, applied for one minute</translation>
+    </message>
+    <message>
+        <source>Distância mínima no ar entre os dois circuitos</source>
+        <translation>Least clearance through air between the two circuits</translation>
+    </message>
+    <message>
+        <source>Distância mínima de escoamento, pela superfície da isolação</source>
+        <translation>Least creepage distance, along the surface of the insulation</translation>
+    </message>
+    <message>
+        <source>Espessura mínima da isolação reforçada em camadas finas</source>
+        <translation>Least thickness of reinforced insulation in thin layers</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::PainelRede</name>
+    <message>
+        <source> Rede </source>
+        <translation> Mains </translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>Rede alta</source>
+        <translation>High line</translation>
+    </message>
+    <message>
+        <source>Isolação entre primário e secundários</source>
+        <translation>Insulation between primary and secondaries</translation>
+    </message>
+    <message>
+        <source>Rede alta (+%1 %)</source>
+        <translation>High line (+%1 %)</translation>
+    </message>
+    <message>
+        <source>Com os primários em série: %1 A retardado</source>
+        <translation>With the primaries in series: %1 A slow-blow</translation>
+    </message>
+    <message>
+        <source>Com os primários em série: acima de 16 A retardado</source>
+        <translation>With the primaries in series: above 16 A slow-blow</translation>
+    </message>
+    <message>
+        <source>Isolação reforçada (IEC 61558-1):</source>
+        <translation>Reinforced insulation (IEC 61558-1):</translation>
+    </message>
+    <message>
+        <source>Isolação básica (IEC 61558-1):</source>
+        <translation>Basic insulation (IEC 61558-1):</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2278,242 @@ and h = 3 Bn). Dimensions in mm.</translation>
         <source>Não foi possível imprimir a folha de enrolamento: a impressora não aceitou o trabalho.</source>
         <translation>Could not print the winding sheet: the printer did not take the job.</translation>
     </message>
+    <message>
+        <source>Espiras enroladas:</source>
+        <translation>Turns wound:</translation>
+    </message>
+    <message>
+        <source>Para o núcleo escolhido: espiras (e entreferros) projetadas para o núcleo da aba. Espiras da aba: as espiras que a aba calculou.</source>
+        <translation>For the chosen core: turns (and air gaps) designed for the tab&apos;s core. The tab&apos;s turns: the turns the tab calculated.</translation>
+    </message>
+    <message>
+        <source>Aço das lâminas:</source>
+        <translation>Lamination steel:</translation>
+    </message>
+    <message>
+        <source>Grau do aço (perda garantida a 1,5 T e 50 Hz). M800-50A para lâminas antigas ou de origem desconhecida.</source>
+        <translation>Steel grade (loss guaranteed at 1.5 T and 50 Hz). M800-50A for old laminations or those of unknown origin.</translation>
+    </message>
+    <message>
+        <source>Fator de empilhamento:</source>
+        <translation>Stacking factor:</translation>
+    </message>
+    <message>
+        <source>Fração da altura da pilha que é ferro (ks). Usual 0,90 a 0,97; válido de 0,5 a 1.</source>
+        <translation>Fraction of the stack height that is iron (ks). Usually 0.90 to 0.97; valid from 0.5 to 1.</translation>
+    </message>
+    <message>
+        <source>Fator de construção das perdas:</source>
+        <translation>Core loss building factor:</translation>
+    </message>
+    <message>
+        <source>Aumento da perda no ferro pelo corte e pela montagem (kbf). Usual 1,1 a 1,5; válido de 1 a 3.</source>
+        <translation>Rise of the core loss from cutting and assembly (kbf). Usually 1.1 to 1.5; valid from 1 to 3.</translation>
+    </message>
+    <message>
+        <source>Grau do esmalte do fio:</source>
+        <translation>Wire enamel grade:</translation>
+    </message>
+    <message>
+        <source>1: esmalte simples; 2: esmalte duplo (o mais comum). Decide o diâmetro total do fio.</source>
+        <translation>1: single enamel; 2: double enamel (the most common). Sets the overall diameter of the wire.</translation>
+    </message>
+    <message>
+        <source>Parede do carretel:</source>
+        <translation>Bobbin wall:</translation>
+    </message>
+    <message>
+        <source>Espessura do tubo do carretel sobre a perna central. Usual 0,5 a 2 mm; válido de 0 a 10 mm.</source>
+        <translation>Thickness of the bobbin tube over the centre leg. Usually 0.5 to 2 mm; valid from 0 to 10 mm.</translation>
+    </message>
+    <message>
+        <source>Aba do carretel:</source>
+        <translation>Bobbin flange:</translation>
+    </message>
+    <message>
+        <source>Espessura de cada aba do carretel. Usual 0,5 a 2 mm; válido de 0 a 10 mm.</source>
+        <translation>Thickness of each bobbin flange. Usually 0.5 to 2 mm; valid from 0 to 10 mm.</translation>
+    </message>
+    <message>
+        <source>Margem em cada ponta da camada:</source>
+        <translation>Margin at each end of a layer:</translation>
+    </message>
+    <message>
+        <source>Espaço sem fio em cada ponta de cada camada, para a isolação. Usual 0 a 3 mm; válido de 0 a 20 mm.</source>
+        <translation>Space left without wire at each end of each layer, for the insulation. Usually 0 to 3 mm; valid from 0 to 20 mm.</translation>
+    </message>
+    <message>
+        <source>Isolação entre camadas:</source>
+        <translation>Interlayer insulation:</translation>
+    </message>
+    <message>
+        <source>Espessura do papel ou da fita entre duas camadas. Usual 0,03 a 0,1 mm; válido de 0 a 2 mm.</source>
+        <translation>Thickness of the paper or tape between two layers. Usually 0.03 to 0.1 mm; valid from 0 to 2 mm.</translation>
+    </message>
+    <message>
+        <source>Isolação sobre cada enrolamento:</source>
+        <translation>Insulation over each winding:</translation>
+    </message>
+    <message>
+        <source>Espessura da fita posta sobre cada enrolamento. Usual 0,1 a 0,5 mm; válido de 0 a 5 mm.</source>
+        <translation>Thickness of the tape laid over each winding. Usually 0.1 to 0.5 mm; valid from 0 to 5 mm.</translation>
+    </message>
+    <message>
+        <source>Fator de enrolamento:</source>
+        <translation>Winding lay factor:</translation>
+    </message>
+    <message>
+        <source>Passo de uma espira sobre o diâmetro do fio (klay). Usual 1,05 a 1,15; válido de 1 a 2.</source>
+        <translation>Pitch of one turn over the wire diameter (klay). Usually 1.05 to 1.15; valid from 1 to 2.</translation>
+    </message>
+    <message>
+        <source>Fator de abaulamento:</source>
+        <translation>Bulge factor:</translation>
+    </message>
+    <message>
+        <source>Quanto a bobina fica mais grossa que a soma das camadas (kb). Usual 1,05 a 1,2; válido de 1 a 2.</source>
+        <translation>How much thicker the coil ends up than the sum of its layers (kb). Usually 1.05 to 1.2; valid from 1 to 2.</translation>
+    </message>
+    <message>
+        <source>Folga entre bobina e núcleo:</source>
+        <translation>Clearance between coil and core:</translation>
+    </message>
+    <message>
+        <source>Espaço livre entre a bobina pronta e o núcleo. Usual 0,5 a 1 mm; válido de 0 a 10 mm.</source>
+        <translation>Free space between the finished coil and the core. Usually 0.5 to 1 mm; valid from 0 to 10 mm.</translation>
+    </message>
+    <message>
+        <source>Temperatura ambiente:</source>
+        <translation>Ambient temperature:</translation>
+    </message>
+    <message>
+        <source>Temperatura do ar em volta da peça. Usual 25 a 40 °C; válido de -40 a 100 °C.</source>
+        <translation>Temperature of the air around the part. Usually 25 to 40 °C; valid from -40 to 100 °C.</translation>
+    </message>
+    <message>
+        <source>Classe de isolação:</source>
+        <translation>Insulation class:</translation>
+    </message>
+    <message>
+        <source>Temperatura máxima do ponto mais quente que a isolação suporta.</source>
+        <translation>Highest hot-spot temperature the insulation withstands.</translation>
+    </message>
+    <message>
+        <source>Permeabilidade relativa do aço:</source>
+        <translation>Relative permeability of the steel:</translation>
+    </message>
+    <message>
+        <source>Permeabilidade relativa do aço nas induções de trabalho. Usual 2000 a 8000; válido de 100 a 100000.</source>
+        <translation>Relative permeability of the steel at the working flux densities. Usually 2000 to 8000; valid from 100 to 100000.</translation>
+    </message>
+    <message>
+        <source>Corrente dos retificadores:</source>
+        <translation>Rectifier current:</translation>
+    </message>
+    <message>
+        <source>Da simulação: um secundário simulado na janela Fonte leva a corrente rms que a simulação do retificador dá; do fator fixo: a corrente da carga pelo fator do tipo de carga.</source>
+        <translation>From the simulation: a secondary simulated in the Supply window carries the rms current the rectifier simulation gives; from the fixed factor: the load current times the factor of the load type.</translation>
+    </message>
+    <message>
+        <source>Indução CC máxima do reator:</source>
+        <translation>Largest DC flux density of a choke:</translation>
+    </message>
+    <message>
+        <source>Maior indução de corrente contínua de um reator sem saturar. Usual 10000 a 14000 Gauss; válido de 1000 a 20000 Gauss.</source>
+        <translation>Largest DC flux density a choke takes without saturating. Usually 10000 to 14000 Gauss; valid from 1000 to 20000 Gauss.</translation>
+    </message>
+    <message>
+        <source>Largura da janela do U/I (c):</source>
+        <translation>U/I window width (c):</translation>
+    </message>
+    <message>
+        <source>Largura da janela entre as duas pernas do U. Vazio: proporção sem retalho, em que o I sai da janela do U (c = a, a largura da perna); válido de 1 a 1000 mm.</source>
+        <translation>Width of the window between the two legs of the U. Empty: the scrapless proportion, in which the I is punched from the U&apos;s window (c = a, the leg width); valid from 1 to 1000 mm.</translation>
+    </message>
+    <message>
+        <source>Altura da janela do U/I (h):</source>
+        <translation>U/I window height (h):</translation>
+    </message>
+    <message>
+        <source>Altura da janela, do fundo do U ao I. Vazio: proporção sem retalho, em que o I sai da janela do U (h = 3a); válido de 1 a 1000 mm.</source>
+        <translation>Height of the window, from the bottom of the U to the I. Empty: the scrapless proportion, in which the I is punched from the U&apos;s window (h = 3a); valid from 1 to 1000 mm.</translation>
+    </message>
+    <message>
+        <source>Indução CC de projeto do reator:</source>
+        <translation>Design DC flux density of a choke:</translation>
+    </message>
+    <message>
+        <source>Indução de corrente contínua para a qual o reator é projetado, abaixo da máxima para deixar lugar à ondulação. Usual 6000 a 9000 Gauss; válido de 1000 a 20000 Gauss.</source>
+        <translation>DC flux density the choke is designed for, below the largest to leave room for the ripple. Usually 6000 to 9000 Gauss; valid from 1000 to 20000 Gauss.</translation>
+    </message>
+    <message>
+        <source>Regulação máxima:</source>
+        <translation>Maximum regulation:</translation>
+    </message>
+    <message>
+        <source>Maior regulação aceita num secundário. Transformadores pequenos: 4 a 12 % na alta tensão, até 15 % nos filamentos; válido de 0 a 100 %.</source>
+        <translation>Largest regulation accepted in a secondary. Small transformers: 4 to 12 % on the high voltage, up to 15 % on the heaters; valid from 0 to 100 %.</translation>
+    </message>
+    <message>
+        <source>Tolerância da rede:</source>
+        <translation>Mains tolerance:</translation>
+    </message>
+    <message>
+        <source>Quanto a tensão da rede pode subir acima da nominal (EN 50160: 10 %; no Brasil, 133 V em 127 V e 231 V em 220 V). Válido de 0 a 30 %.</source>
+        <translation>How far the mains voltage may rise above nominal (EN 50160: 10 %; in Brazil, 133 V on 127 V and 231 V on 220 V). Valid from 0 to 30 %.</translation>
+    </message>
+    <message>
+        <source>Entreferro equivalente de cada junta:</source>
+        <translation>Equivalent air gap of each joint:</translation>
+    </message>
+    <message>
+        <source>Folga de ar que cada junta E-I equivale. Lâminas topo a topo: 0,013 a 0,025 mm; intercaladas: menos. Válido de 0 a 1 mm.</source>
+        <translation>Air gap each E-I joint is worth. Butt-stacked laminations: 0.013 to 0.025 mm; interleaved: less. Valid from 0 to 1 mm.</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio máxima:</source>
+        <translation>Maximum no-load current:</translation>
+    </message>
+    <message>
+        <source>Maior corrente em vazio na rede alta, em % da corrente do primário a plena carga. Válido de 1 a 100 %.</source>
+        <translation>Largest no-load current at high line, in % of the primary current at full load. Valid from 1 to 100 %.</translation>
+    </message>
+    <message>
+        <source>Isolação entre primário e secundários:</source>
+        <translation>Insulation between primary and secondaries:</translation>
+    </message>
+    <message>
+        <source>Básica, ou reforçada (dupla) quando o secundário é acessível ao usuário.</source>
+        <translation>Basic, or reinforced (double) when the user can touch the secondary.</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 1:</source>
+        <translation>Load of secondary 1:</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 2:</source>
+        <translation>Load of secondary 2:</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 3:</source>
+        <translation>Load of secondary 3:</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 4:</source>
+        <translation>Load of secondary 4:</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 5:</source>
+        <translation>Load of secondary 5:</translation>
+    </message>
+    <message>
+        <source>Carga do secundário 6:</source>
+        <translation>Load of secondary 6:</translation>
+    </message>
+    <message>
+        <source>O que o secundário alimenta. Com retificador, a corrente digitada na aba é a corrente contínua da carga.</source>
+        <translation>What the secondary feeds. With a rectifier, the current typed on the tab is the load&apos;s direct current.</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TFFonte</name>
@@ -2121,6 +2609,109 @@ Write the report all the same?</translation>
     <message>
         <source>Núcleo U/I com as medidas</source>
         <translation>U/I core with its dimensions</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::WindingTableModel</name>
+    <message>
+        <source>Enrolamento</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Espiras</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Espiras
+(aba)</source>
+        <translation>Turns
+(tab)</translation>
+    </message>
+    <message>
+        <source>AWG</source>
+        <translation>AWG</translation>
+    </message>
+    <message>
+        <source>Ø nu
+(mm)</source>
+        <translation>Ø bare
+(mm)</translation>
+    </message>
+    <message>
+        <source>Ø total
+(mm)</source>
+        <translation>Ø overall
+(mm)</translation>
+    </message>
+    <message>
+        <source>Espiras/
+camada</source>
+        <translation>Turns/
+layer</translation>
+    </message>
+    <message>
+        <source>Camadas</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Altura
+(mm)</source>
+        <translation>Build
+(mm)</translation>
+    </message>
+    <message>
+        <source>Fio
+(m)</source>
+        <translation>Wire
+(m)</translation>
+    </message>
+    <message>
+        <source>R 20 °C
+(Ω)</source>
+        <translation>R 20 °C
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R quente
+(Ω)</source>
+        <translation>R hot
+(Ω)</translation>
+    </message>
+    <message>
+        <source>I rms
+(A)</source>
+        <translation>I rms
+(A)</translation>
+    </message>
+    <message>
+        <source>J
+(A/mm²)</source>
+        <translation>J
+(A/mm²)</translation>
+    </message>
+    <message>
+        <source>Perda
+(W)</source>
+        <translation>Loss
+(W)</translation>
+    </message>
+    <message>
+        <source>V vazio
+(V)</source>
+        <translation>V no load
+(V)</translation>
+    </message>
+    <message>
+        <source>V carga
+(V)</source>
+        <translation>V on load
+(V)</translation>
+    </message>
+    <message>
+        <source>Regulação
+(%)</source>
+        <translation>Regulation
+(%)</translation>
     </message>
 </context>
 </TS>

@@ -137,10 +137,15 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     setObjectName(QStringLiteral("FConstrucao"));
     setWindowTitle(tx("Construção e perdas"));
     setFormFont(this);
-    // The title names the design: written again in another language.
+    // The title names the design, the tables' headings and the mains
+    // figures' captions are written again in another language.
     connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
         if (!source_.caption.isEmpty())
             setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
+        for (QTableView* v : findChildren<QTableView*>())
+            if (QAbstractItemModel* m = v->model(); m && m->columnCount() > 0)
+                emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
+        recalculate();
     });
 
     // The whole form scrolls in a window smaller than it (a small screen, a large scale).
@@ -368,9 +373,9 @@ void TFConstrucao::buildFigures(QWidget* group)
                              + 8);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (std::string_view(f.name) == "LCoPfe")
-            value->setFixedWidth(std::max(value->width(), value->fontMetrics().horizontalAdvance(
-                                                              QString::fromUtf8(NotCalculated))
-                                                              + 16));
+            value->setFixedWidth(std::max(
+                value->width(),
+                value->fontMetrics().horizontalAdvance(QString::fromUtf8(NotCalculated)) + 16));
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
@@ -407,8 +412,8 @@ void TFConstrucao::recalculate()
     binding_.readInputs();
     settings_ = readSettings(sheet_, cfg);
     const bool failed = source_.tabFailed && source_.tabFailed();
-    std::optional<SheetSubject> subject
-        = sheetRun(*source_.part, *source_.sheet, *source_.state, failed, settings_, cfg);
+    std::optional<SheetSubject> subject = sheetRun(*source_.part, *source_.sheet, *source_.state,
+                                                   failed, settings_, cfg);
     // The rectifiers' simulated currents, where the design could be analysed at
     // all (a refused design stays refused).
     if (source_.supplyAnalysis && !subject->analysis.error)
@@ -509,7 +514,8 @@ void TFConstrucao::present()
     if (GBCoRede->isHidden() == analysis_.mains.has_value())
         GBCoRede->setVisible(analysis_.mains.has_value());
     GBCoRede->setContent(analysis_, settings_, separator_);
-    model_->setWindings(analysis_.windings, analysis_.part == PartType::MainsTransformer, separator_);
+    model_->setWindings(analysis_.windings, analysis_.part == PartType::MainsTransformer,
+                        separator_);
     std::vector<bool> badGauges;
     for (std::size_t row = 0; row < analysis_.windings.size(); ++row)
         badGauges.push_back(row < std::size_t(GaugeRows)
@@ -622,10 +628,7 @@ void TFConstrucao::setErrorReporter(std::function<void(const QString&)> reporter
     errorReporter_ = std::move(reporter);
 }
 
-void TFConstrucao::setFileChooser(FileChooser chooser)
-{
-    fileChooser_ = std::move(chooser);
-}
+void TFConstrucao::setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
 
 void TFConstrucao::setPrintRunner(std::function<bool(QPrintDialog*)> runner)
 {

@@ -1,6 +1,7 @@
 #include "binding.h"
 
 #include "form_helpers.h"
+#include "language.h"
 #include "read_mark.h"
 
 #include <QAbstractButton>
@@ -60,6 +61,14 @@ void applyColours(QWidget* w, Colour bg, Colour fg)
         w->setAutoFillBackground(bg != Colour::Window);
 }
 
+// What an editable list shows for `text`: an item of words in the chosen
+// language, anything else as it is.
+QString shownText(const ControlSpec& spec, const std::string& text)
+{
+    const QString t = QString::fromStdString(text);
+    return !spec.keys.empty() && itemIndexOf(spec, text) >= 0 ? shownItem(t) : t;
+}
+
 } // namespace
 
 QColor shownBackground(const QWidget* w)
@@ -115,14 +124,20 @@ void SheetBinding::setup()
                 refuseControlCharacters(e);
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             c->clear();
-            for (const std::string& item : spec.items)
-                c->addItem(QString::fromStdString(item));
+            // Items with keys are words, shown in the chosen language; each
+            // keeps its Portuguese text, which the sheet holds.
+            const bool words = !spec.keys.empty();
+            for (const std::string& item : spec.items) {
+                const QString portuguese = QString::fromStdString(item);
+                c->addItem(words ? shownItem(portuguese) : portuguese, portuguese);
+            }
+            c->setProperty(kShownItems, words);
             c->setEditable(spec.kind == Kind::Combo);
             c->setMaxVisibleItems(30);
             if (c->isEditable()) {
                 c->setInsertPolicy(QComboBox::NoInsert);
                 refuseControlCharacters(c->lineEdit());
-                c->setEditText(QString::fromStdString(spec.text));
+                c->setEditText(shownText(spec, spec.text));
             }
         }
     }
@@ -142,11 +157,17 @@ void SheetBinding::readInputs()
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             c.text = e->text().toStdString();
         } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+            // The chosen item's Portuguese text, whatever the language shows.
+            const ControlSpec& spec = sheet_.spec(names[i]);
             const QString t = cb->currentText();
-            c.text = t.toStdString();
+            const int shown = cb->isEditable()
+                                  ? cb->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive)
+                                  : cb->currentIndex();
+            c.text = shown >= 0 && std::size_t(shown) < spec.items.size()
+                         ? spec.items[std::size_t(shown)]
+                         : t.toStdString();
             // A typed text that matches no item selects none, as in the list.
-            c.itemIndex = cb->isEditable() ? itemIndexOf(sheet_.spec(names[i]), c.text)
-                                           : cb->currentIndex();
+            c.itemIndex = cb->isEditable() ? itemIndexOf(spec, c.text) : cb->currentIndex();
         } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable()) {
             c.checked = b->isChecked();
         }
@@ -179,8 +200,11 @@ void SheetBinding::mirror()
                 l->setText(text);
             break;
         case Kind::Combo:
-            if (auto* cb = qobject_cast<QComboBox*>(w); cb && cb->currentText() != text)
-                cb->setEditText(text);
+            if (auto* cb = qobject_cast<QComboBox*>(w)) {
+                const QString shown = shownText(sheet_.spec(names[i]), c.text);
+                if (cb->currentText() != shown)
+                    cb->setEditText(shown);
+            }
             break;
         case Kind::List:
             if (auto* cb = qobject_cast<QComboBox*>(w); cb && cb->currentIndex() != c.itemIndex)

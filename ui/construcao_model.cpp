@@ -23,25 +23,41 @@ struct Column {
 };
 
 const Column columns[] = {
-    {"Enrolamento", 0, nullptr},
-    {"Espiras", 0, [](const Winding& w) -> std::optional<double> { return w.turns; }},
-    {"Espiras\n(aba)", 1, [](const Winding& w) { return w.turnsTab; }},
-    {"AWG", 0, [](const Winding& w) -> std::optional<double> { return w.awg; }},
-    {"Ø nu\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dBareMm; }},
-    {"Ø total\n(mm)", 3, [](const Winding& w) -> std::optional<double> { return w.dOverMm; }},
-    {"Espiras/\ncamada", 0,
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Enrolamento"), 0, nullptr},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Espiras"), 0,
+     [](const Winding& w) -> std::optional<double> { return w.turns; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Espiras\n(aba)"), 1,
+     [](const Winding& w) { return w.turnsTab; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "AWG"), 0,
+     [](const Winding& w) -> std::optional<double> { return w.awg; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Ø nu\n(mm)"), 3,
+     [](const Winding& w) -> std::optional<double> { return w.dBareMm; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Ø total\n(mm)"), 3,
+     [](const Winding& w) -> std::optional<double> { return w.dOverMm; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Espiras/\ncamada"), 0,
      [](const Winding& w) -> std::optional<double> { return w.turnsPerLayer; }},
-    {"Camadas", 0, [](const Winding& w) -> std::optional<double> { return w.layers; }},
-    {"Altura\n(mm)", 2, [](const Winding& w) -> std::optional<double> { return w.buildMm; }},
-    {"Fio\n(m)", 2, [](const Winding& w) -> std::optional<double> { return w.lengthM; }},
-    {"R 20 °C\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.r20Ohm; }},
-    {"R quente\n(Ω)", 3, [](const Winding& w) -> std::optional<double> { return w.rHotOhm; }},
-    {"I rms\n(A)", 3, [](const Winding& w) -> std::optional<double> { return w.iRmsA; }},
-    {"J\n(A/mm²)", 2, [](const Winding& w) -> std::optional<double> { return w.jAmm2; }},
-    {"Perda\n(W)", 2, [](const Winding& w) -> std::optional<double> { return w.pcuW; }},
-    {"V vazio\n(V)", 1, [](const Winding& w) { return w.vNl; }},
-    {"V carga\n(V)", 1, [](const Winding& w) { return w.vFl; }},
-    {"Regulação\n(%)", 1, [](const Winding& w) { return w.regulationPct; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Camadas"), 0,
+     [](const Winding& w) -> std::optional<double> { return w.layers; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Altura\n(mm)"), 2,
+     [](const Winding& w) -> std::optional<double> { return w.buildMm; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Fio\n(m)"), 2,
+     [](const Winding& w) -> std::optional<double> { return w.lengthM; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "R 20 °C\n(Ω)"), 3,
+     [](const Winding& w) -> std::optional<double> { return w.r20Ohm; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "R quente\n(Ω)"), 3,
+     [](const Winding& w) -> std::optional<double> { return w.rHotOhm; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "I rms\n(A)"), 3,
+     [](const Winding& w) -> std::optional<double> { return w.iRmsA; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "J\n(A/mm²)"), 2,
+     [](const Winding& w) -> std::optional<double> { return w.jAmm2; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Perda\n(W)"), 2,
+     [](const Winding& w) -> std::optional<double> { return w.pcuW; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "V vazio\n(V)"), 1,
+     [](const Winding& w) { return w.vNl; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "V carga\n(V)"), 1,
+     [](const Winding& w) { return w.vFl; }},
+    {QT_TRANSLATE_NOOP("kelvora::WindingTableModel", "Regulação\n(%)"), 1,
+     [](const Winding& w) { return w.regulationPct; }},
 };
 constexpr int AllColumns = int(std::size(columns));
 constexpr int VoltageColumns = 3;
@@ -123,7 +139,8 @@ QVariant WindingTableModel::data(const QModelIndex& index, int role) const
         return {};
     const Column& c = columns[index.column()];
     if (role == Qt::BackgroundRole && index.column() == GaugeColumn
-        && std::size_t(index.row()) < invalidGauges_.size() && invalidGauges_[std::size_t(index.row())])
+        && std::size_t(index.row()) < invalidGauges_.size()
+        && invalidGauges_[std::size_t(index.row())])
         return QColor(Qt::red);
     if (role == Qt::EditRole)
         return cells_[std::size_t(index.row())][std::size_t(index.column())];
@@ -169,7 +186,7 @@ QVariant WindingTableModel::headerData(int section, Qt::Orientation o, int role)
         return section + 1;
     if (section < 0 || section >= columnCount())
         return {};
-    return QString::fromUtf8(columns[section].heading);
+    return tr(columns[section].heading);
 }
 
 void PlainCellDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 #include <functional>
@@ -48,6 +50,13 @@ QString txArg(const char* source, const QString& arg)
 QString txArg(const char* source, int arg) { return txArg(source, QString::number(arg)); }
 
 QString trNow(const char* source) { return QCoreApplication::translate(kTextContext, source); }
+
+QString shownItem(const QString& portuguese)
+{
+    if (installedLanguage() == Language::Portuguese)
+        return portuguese;
+    return QCoreApplication::translate(kItemContext, portuguese.toUtf8().constData());
+}
 
 namespace {
 
@@ -136,6 +145,25 @@ void fitPlaced(QWidget* w)
         w->adjustSize();
 }
 
+// A list's items in the chosen language, from the Portuguese each keeps;
+// the choice and what the sheet holds stay as they are.
+void followItems(QComboBox* c)
+{
+    const QSignalBlocker block(c);
+    const QString typed = c->isEditable() ? c->currentText() : QString();
+    const int chosen = c->currentIndex();
+    bool typedItem = false;
+    for (int i = 0; i < c->count(); ++i) {
+        const QString shown = shownItem(c->itemData(i).toString());
+        typedItem = typedItem || (i == chosen && c->itemText(i) == typed);
+        if (c->itemText(i) != shown)
+            c->setItemText(i, shown);
+    }
+    // An editable list shows the chosen item's text as its own.
+    if (typedItem && c->currentText() != c->itemText(chosen))
+        c->setEditText(c->itemText(chosen));
+}
+
 // The static texts of one widget (not of its children).
 void followWidget(QWidget* w)
 {
@@ -160,6 +188,8 @@ void followWidget(QWidget* w)
         follow(m, "plainText", m->toPlainText(), [m](const QString& t) { m->setPlainText(t); });
     } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
         followTabs(bar);
+    } else if (auto* c = qobject_cast<QComboBox*>(w); c && c->property(kShownItems).toBool()) {
+        followItems(c);
     }
     if (w->isWindow())
         follow(w, "windowTitle", w->windowTitle(), [w](const QString& t) { w->setWindowTitle(t); });

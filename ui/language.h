@@ -30,6 +30,14 @@ QString txArg(const char* source, int arg);
 // A text of a free function, in the language installed now.
 QString trNow(const char* source);
 
+// The catalogue context of the lists' items (KELVORA_SHOWN("Item", ...)).
+inline constexpr char kItemContext[] = "Item";
+// Marks a list whose items are words: each item's Portuguese text is its
+// data (Qt::UserRole), what it shows is that text in the chosen language.
+inline constexpr char kShownItems[] = "kelvoraShownItems";
+// A list's item as the chosen language shows it.
+QString shownItem(const QString& portuguese);
+
 // Sets the static texts of `root` and everything under it in the installed
 // language.
 void retranslateTexts(QWidget* root);

@@ -1,6 +1,7 @@
 #include "painel_rede.h"
 
 #include "form_helpers.h"
+#include "language.h"
 #include "numbers.h"
 
 #include <QBoxLayout>
@@ -41,15 +42,25 @@ double niceStep(double span, int parts)
 int decimalsOf(double step) { return std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 6); }
 
 // Working voltage, the one-minute test, clearance, creepage, through insulation.
-constexpr const char* Columns[] = {"Secundário", "U trab. (V)", "Ensaio (V)",
-                                   "Ar (mm)",    "Escoam. (mm)", "Através (mm)"};
+constexpr const char* Columns[] = {
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Secundário"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "U trab. (V)"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Ensaio (V)"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Ar (mm)"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Escoam. (mm)"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Através (mm)")};
 constexpr const char* ColumnTips[] = {
-    "Secundário isolado do primário",
-    "Tensão de trabalho entre o primário e o secundário na rede alta",
-    "Tensão do ensaio de isolação, aplicada por um minuto",
-    "Distância mínima no ar entre os dois circuitos",
-    "Distância mínima de escoamento, pela superfície da isolação",
-    "Espessura mínima da isolação reforçada em camadas finas"};
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel", "Secundário isolado do primário"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel",
+                      "Tensão de trabalho entre o primário e o secundário na rede alta"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel",
+                      "Tensão do ensaio de isolação, aplicada por um minuto"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel",
+                      "Distância mínima no ar entre os dois circuitos"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel",
+                      "Distância mínima de escoamento, pela superfície da isolação"),
+    QT_TRANSLATE_NOOP("kelvora::InsulationTableModel",
+                      "Espessura mínima da isolação reforçada em camadas finas")};
 
 } // namespace
 
@@ -92,8 +103,7 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
     const double xStep = niceStep(x1 - x0, 5);
     const int xDecimals = decimalsOf(xStep);
     const int left = fm.horizontalAdvance(num(yTop, yDecimals, c.separator)) + 10;
-    const QRectF area(left, fm.height() + 6, width() - left - 12,
-                      height() - 3 * fm.height() - 14);
+    const QRectF area(left, fm.height() + 6, width() - left - 12, height() - 3 * fm.height() - 14);
     if (area.width() < 20 || area.height() < 20)
         return;
     auto at = [&](double v, double a) {
@@ -153,8 +163,7 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
         const double w = fm.horizontalAdvance(name);
         const double x = m.x() + 6 + w < area.right() ? m.x() + 6 : m.x() - 6 - w;
         const double y = below ? m.y() + 3 : m.y() - fm.height() - 3;
-        p.drawText(QRectF(x, y, w + 1, fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, name);
+        p.drawText(QRectF(x, y, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
     };
     mark(c.nominal, Qt::black, QStringLiteral("nominal"), true);
     mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), QStringLiteral("rede alta"),
@@ -173,10 +182,10 @@ void InsulationTableModel::setRows(const std::vector<InsulationRow>& rows, bool 
             c.insert(c.end(), {QStringLiteral("acima da tabela"), QStringLiteral("-"),
                                QStringLiteral("-"), QStringLiteral("-")});
         } else {
-            c.insert(c.end(), {num(r.testV, 0, separator), num(r.clearanceMm, 1, separator),
-                               num(r.creepageMm, 1, separator),
-                               r.throughMm ? num(*r.throughMm, 2, separator)
-                                           : QStringLiteral("-")});
+            c.insert(c.end(),
+                     {num(r.testV, 0, separator), num(r.clearanceMm, 1, separator),
+                      num(r.creepageMm, 1, separator),
+                      r.throughMm ? num(*r.throughMm, 2, separator) : QStringLiteral("-")});
         }
         cells.push_back(std::move(c));
     }
@@ -227,15 +236,15 @@ QVariant InsulationTableModel::headerData(int section, Qt::Orientation o, int ro
     if (o != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::ToolTipRole)
-        return QString::fromUtf8(ColumnTips[section]);
+        return tr(ColumnTips[section]);
     if (role != Qt::DisplayRole)
         return {};
-    return QString::fromUtf8(Columns[section]);
+    return tr(Columns[section]);
 }
 
 // ---- the group ---------------------------------------------------------------
 
-PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), parent)
+PainelRede::PainelRede(QWidget* parent) : QGroupBox(tx(" Rede "), parent)
 {
     setObjectName(QStringLiteral("GBCoRede"));
     auto* row = new QHBoxLayout(this);
@@ -247,8 +256,8 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    grid->addWidget(makeLabel(this, QStringLiteral("Nominal")), 0, 1, Qt::AlignRight);
-    LCoRedeAlta = makeLabel(this, QStringLiteral("Rede alta"), "LCoRedeAlta");
+    grid->addWidget(makeLabel(this, tx("Nominal")), 0, 1, Qt::AlignRight);
+    LCoRedeAlta = makeLabel(this, tx("Rede alta"), "LCoRedeAlta");
     grid->addWidget(LCoRedeAlta, 0, 2, Qt::AlignRight);
     const struct {
         const char* caption;
@@ -256,10 +265,11 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
         const char* high;
         const char* unit;
     } rows[] = {
-        {"Indução:", "LCoRedeB", "LCoRedeBAlta", "Gauss"},
-        {"Corrente em vazio:", "LCoImag", "LCoImagAlta", "A"},
-        {"Da corrente a plena carga:", "LCoImagPct", "LCoImagPctAlta", "%"},
-        {"Perda em vazio:", "LCoP0", "LCoP0Alta", "W"},
+        {QT_TRANSLATE_NOOP("kelvora", "Indução:"), "LCoRedeB", "LCoRedeBAlta", "Gauss"},
+        {QT_TRANSLATE_NOOP("kelvora", "Corrente em vazio:"), "LCoImag", "LCoImagAlta", "A"},
+        {QT_TRANSLATE_NOOP("kelvora", "Da corrente a plena carga:"), "LCoImagPct", "LCoImagPctAlta",
+         "%"},
+        {QT_TRANSLATE_NOOP("kelvora", "Perda em vazio:"), "LCoP0", "LCoP0Alta", "W"},
     };
     int r = 1;
     for (const auto& f : rows) {
@@ -278,26 +288,24 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     figures->addLayout(grid);
     // The fuse lines as wide as their longest texts: a new rating lays nothing out again.
     QLabel* fuse = makeResultField(this, "LCoFusivel", 200, 18);
-    fuse->setFixedWidth(
-        fuse->fontMetrics().horizontalAdvance(
-            QString::fromUtf8("Fusível do primário: 12,5 A retardado"))
-        + 12);
+    fuse->setFixedWidth(fuse->fontMetrics().horizontalAdvance(
+                            QString::fromUtf8("Fusível do primário: 12,5 A retardado"))
+                        + 12);
     figures->addWidget(fuse);
     QLabel* series = makeLabel(this, QString(), "LCoFusivelSerie");
-    series->setFixedSize(
-        series->fontMetrics().horizontalAdvance(
-            QString::fromUtf8("Com os primários em série: acima de 16 A retardado"))
-            + 12,
-        series->fontMetrics().height() + 2);
+    series->setFixedSize(series->fontMetrics().horizontalAdvance(QString::fromUtf8(
+                             "Com os primários em série: acima de 16 A retardado"))
+                             + 12,
+                         series->fontMetrics().height() + 2);
     figures->addWidget(series);
     // The note stays in its place, empty when there is none: it comes and goes
     // as the flux crosses the curve's end, and that lays nothing out again.
     QLabel* note = makeLabel(this, QString(), "LCoRedeNota");
     note->setStyleSheet(QStringLiteral("color: #800000"));
-    note->setFixedSize(
-        note->fontMetrics().horizontalAdvance(QString::fromUtf8("Nota: indução acima da curva do aço"))
-            + 12,
-        note->fontMetrics().height() + 2);
+    note->setFixedSize(note->fontMetrics().horizontalAdvance(
+                           QString::fromUtf8("Nota: indução acima da curva do aço"))
+                           + 12,
+                       note->fontMetrics().height() + 2);
     figures->addWidget(note);
     // 3. The knee, seen: under the figures it explains, so the group is no
     // wider than a 1366 px screen's window holds beside the settings.
@@ -310,7 +318,7 @@ PainelRede::PainelRede(QWidget* parent) : QGroupBox(QStringLiteral(" Rede "), pa
     insulation->addWidget(makeLabel(this, QString(), "LCoIsolacao"));
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("TVCoIsolacao"));
-    table_->setAccessibleName(QStringLiteral("Isolação entre primário e secundários"));
+    table_->setAccessibleName(tx("Isolação entre primário e secundários"));
     model_ = new InsulationTableModel(table_);
     table_->setModel(model_);
     // As wide as its columns once they have their texts (new rows or columns only).
@@ -350,8 +358,7 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     auto pct = [&](const std::optional<double>& v) {
         return v ? num(*v, 1, separator) : QStringLiteral("-");
     };
-    put("LCoRedeAlta", QStringLiteral("Rede alta (+") + num(m.tolerancePct, 1, separator)
-                           + QStringLiteral(" %)"));
+    put("LCoRedeAlta", tr("Rede alta (+%1 %)").arg(num(m.tolerancePct, 1, separator)));
     put("LCoRedeB", num(m.bGauss, 0, separator));
     put("LCoRedeBAlta", num(m.bHighGauss, 0, separator));
     put("LCoImag", num(m.iMagA, 3, separator));
@@ -363,10 +370,9 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     put("LCoFusivel", text(fuseText(m, separator)));
     QString series;
     if (m.halves)
-        series = QStringLiteral("Com os primários em série: ")
-                 + (m.fuseSeriesA ? text(general(*m.fuseSeriesA, separator))
-                                  : QStringLiteral("acima de 16"))
-                 + QStringLiteral(" A retardado");
+        series = m.fuseSeriesA ? tr("Com os primários em série: %1 A retardado")
+                                     .arg(text(general(*m.fuseSeriesA, separator)))
+                               : tr("Com os primários em série: acima de 16 A retardado");
     put("LCoFusivelSerie", series);
     label("LCoFusivelSerie")->setVisible(m.halves);
     QString notes;
@@ -374,8 +380,8 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
         notes += (notes.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("Nota: ")
                  + text(n);
     put("LCoRedeNota", notes);
-    put("LCoIsolacao", m.reinforced ? QStringLiteral("Isolação reforçada (IEC 61558-1):")
-                                    : QStringLiteral("Isolação básica (IEC 61558-1):"));
+    put("LCoIsolacao", m.reinforced ? tr("Isolação reforçada (IEC 61558-1):")
+                                    : tr("Isolação básica (IEC 61558-1):"));
     model_->setRows(m.insulation, m.reinforced, separator);
 
     NoLoadPlot::Content c;

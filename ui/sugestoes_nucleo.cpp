@@ -4,6 +4,7 @@
 #include "language.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,8 @@ QVariant SugestoesModel::headerData(int section, Qt::Orientation o, int role) co
         return {};
     if (o == Qt::Vertical)
         return section + 1;
-    return header_.value(section);
+    // The adviser's headings, in the chosen language.
+    return QCoreApplication::translate("Adviser", header_.value(section).toUtf8().constData());
 }
 
 // ------------------------------------------------------------------ panel
@@ -144,9 +146,9 @@ PainelSugestoes::PainelSugestoes(QWidget* parent) : QWidget(parent)
     connect(GSugestoes, &QTableView::doubleClicked, this, &PainelSugestoes::choose);
 }
 
-void PainelSugestoes::refresh(const construction::WoundPart& part, const Sheet& tab, const DesignResults& s,
-                              bool tabError, const construction::ConstructionSettings& set,
-                              const Settings& cfg)
+void PainelSugestoes::refresh(const construction::WoundPart& part, const Sheet& tab,
+                              const DesignResults& s, bool tabError,
+                              const construction::ConstructionSettings& set, const Settings& cfg)
 {
     if (!open_)
         return;

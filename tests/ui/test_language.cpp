@@ -1,5 +1,6 @@
 // The windows in English through the catalogue, chosen at run time and kept
 // in the settings; the reports stay Portuguese.
+#include "Uconstrucao.h"
 #include "Ufonte.h"
 #include "design_files.h"
 #include "edit_help_menus.h"
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -40,6 +42,7 @@ private slots:
     void menuChoosesTheLanguage();
     void englishWindowsShowNoPortugueseText();
     void designFilesAreTheSameInEitherLanguage();
+    void listsShowTheirItemsInEnglishAndKeepThePortuguese();
     void theUserGuideFollowsTheLanguage();
 
 private:
@@ -135,6 +138,14 @@ QStringList shownTexts(QWidget* root)
         } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
             for (int i = 0; i < bar->count(); ++i)
                 add(where, bar->tabText(i));
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < c->count(); ++i)
+                add(where + QStringLiteral(" (item)"), c->itemText(i));
+        } else if (auto* v = qobject_cast<QTableView*>(w); v && v->model()) {
+            for (int i = 0; i < v->model()->columnCount(); ++i)
+                for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole)})
+                    add(where + QStringLiteral(" (heading)"),
+                        v->model()->headerData(i, Qt::Horizontal, role).toString());
         }
         add(where + QStringLiteral(" (tooltip)"), w->toolTip());
         if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
@@ -277,7 +288,8 @@ void TestLanguage::menuChoosesTheLanguage()
 }
 
 // Covered: every tab of the main window, and the core, pi network, modulation
-// choke and supply windows, made after English was chosen.
+// choke, Construção and supply windows, made after English was chosen: their
+// captions, tooltips, lists' items and tables' headings.
 void TestLanguage::englishWindowsShowNoPortugueseText()
 {
     const PortugueseCatalogue catalogue = portugueseCatalogue();
@@ -299,6 +311,20 @@ void TestLanguage::englishWindowsShowNoPortugueseText()
         left << leftInPortuguese(shownTexts(w), catalogue);
         w->hide();
     }
+    // The Construção window of each design with a wound part, the adviser's
+    // table filled.
+    for (const auto& [tab, button] :
+         {std::pair{"TTrafoAlim", "BBConstrucaoTA"}, std::pair{"TModValvul", "BBConstrucaoTM"},
+          std::pair{"TReatorFiltro", "BBConstrucaoReator"}}) {
+        app.showTab(tab);
+        QTest::mouseClick(app.find<QPushButton>(button), Qt::LeftButton);
+        kelvora::TFConstrucao* construcao = app.main->construcao();
+        QVERIFY(QTest::qWaitForWindowExposed(construcao));
+        QTest::mouseClick(construcao->findChild<QPushButton*>(QStringLiteral("BSugereNucleo")),
+                          Qt::LeftButton);
+        left << leftInPortuguese(shownTexts(construcao), catalogue);
+    }
+    app.main->construcao()->hide();
     app.main->showFonte();
     QWidget* fonte = app.main->fonteWindow();
     QVERIFY(QTest::qWaitForWindowExposed(fonte));
@@ -334,6 +360,64 @@ void TestLanguage::designFilesAreTheSameInEitherLanguage()
     QCOMPARE(app.text("EIs1"), QStringLiteral("100"));
     QVERIFY(app.main->designFiles().openFile(english));
     QCOMPARE(app.text("EIs1"), QStringLiteral("150"));
+}
+
+// A list shows its items in English, and what is chosen there is the
+// Portuguese item in the sheet: the report and the design file are those of
+// the same choice made in Portuguese.
+void TestLanguage::listsShowTheirItemsInEnglishAndKeepThePortuguese()
+{
+    QTemporaryDir dir;
+    // Chooses the tapped primary and the choke-coupled modulator in
+    // `language`; the two reports and the design file written then.
+    const auto written = [&](Language language) {
+        LanguageChoice::instance().choose(language);
+        App app;
+        app.showTab("TTrafoAlim");
+        app.find<QComboBox>("CNumPri")->setCurrentIndex(2);
+        app.showTab("TModValvul");
+        app.find<QComboBox>("CBSelTM")->setCurrentIndex(1);
+        QByteArrayList files;
+        const QString code = kelvora::languageCode(language);
+        for (const auto& [tab, button] :
+             {std::pair{"TTrafoAlim", "BSalvaTA"}, std::pair{"TModValvul", "BSalva_TM"}}) {
+            app.showTab(tab);
+            const QString path = dir.filePath(code + QString::fromLatin1(button));
+            app.main->setFileChooser([&](QFileDialog*) { return path; });
+            QTest::mouseClick(app.find<QPushButton>(button), Qt::LeftButton);
+            QFile f(path);
+            files << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        }
+        const QString design = dir.filePath(code + QStringLiteral(".kelvora"));
+        app.main->setFileChooser([&](QFileDialog*) { return design; });
+        QFile f(design);
+        files << (app.main->designFiles().saveAs() && f.open(QIODevice::ReadOnly) ? f.readAll()
+                                                                                  : QByteArray());
+        return files;
+    };
+    const QByteArrayList portuguese = written(Language::Portuguese);
+    QVERIFY(!portuguese[0].isEmpty() && !portuguese[1].isEmpty());
+    QVERIFY(portuguese[2].contains("Derivação") && portuguese[2].contains("Reator (RCA)"));
+    QCOMPARE(written(Language::English), portuguese);
+
+    LanguageChoice::instance().choose(Language::English);
+    App app;
+    app.showTab("TTrafoAlim");
+    auto* primary = app.find<QComboBox>("CNumPri");
+    QCOMPARE(primary->itemText(2), QStringLiteral("Tapped"));
+    primary->setCurrentIndex(2);
+    QCOMPARE(app.main->sheet("TTrafoAlim")["CNumPri"].text, std::string("Derivação"));
+    app.showTab("TModValvul");
+    auto* coupling = app.find<QComboBox>("CBSelTM"); // an editable list
+    QCOMPARE(coupling->currentText(), QStringLiteral("Conventional"));
+    coupling->setCurrentIndex(1);
+    QCOMPARE(app.main->sheet("TModValvul")["CBSelTM"].text, std::string("Reator (RCA)"));
+    QCOMPARE(app.main->sheet("TModValvul")["CBSelTM"].itemIndex, 1);
+    // Back in Portuguese the open window shows the Portuguese items, the choice kept.
+    LanguageChoice::instance().choose(Language::Portuguese);
+    QCOMPARE(primary->currentText(), QStringLiteral("Derivação"));
+    QCOMPARE(coupling->currentText(), QStringLiteral("Reator (RCA)"));
+    QCOMPARE(coupling->itemText(0), QStringLiteral("Convencional"));
 }
 
 void TestLanguage::theUserGuideFollowsTheLanguage()
