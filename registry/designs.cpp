@@ -77,7 +77,9 @@ Design trafoAlim()
     };
     d.part = construction::trafoAlimPart();
     d.widgets = {"BBVisNucleoTA", "BBConstrucaoTA", "LCoResumoTA", "BSalvaTA"};
-    d.reportFile = {"Trafo_alimentacao", KELVORA_SHOWN("Design", "Salva cálculos realizados - Transformador de Alimentação")};
+    d.reportFile = {"Trafo_alimentacao",
+                    KELVORA_SHOWN("Design",
+                                  "Salva cálculos realizados - Transformador de Alimentação")};
     return d;
 }
 
