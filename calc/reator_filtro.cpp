@@ -137,9 +137,12 @@ std::vector<ControlSpec> reatorFiltroControls()
         v.push_back({.name = name, .kind = edit ? Kind::Edit : Kind::Label, .readOnly = edit});
     }
     // Report fields.
-    v.push_back(inputEdit("EUserNameRF", "Digite aqui o nome do utilizador do programa", 80));
-    v.push_back(
-        inputEdit("EApplicationRF", "Digite aqui o nome do reator ou tipo de aplicação", 80));
+    v.push_back(inputWords("EUserNameRF",
+                           KELVORA_SHOWN("Initial", "Digite aqui o nome do utilizador do programa"),
+                           80));
+    v.push_back(inputWords(
+        "EApplicationRF",
+        KELVORA_SHOWN("Initial", "Digite aqui o nome do reator ou tipo de aplicação"), 80));
     return v;
 }
 

@@ -317,9 +317,12 @@ std::vector<ControlSpec> trafoAlimControls()
             v.push_back(resultLabel(k(prefix, i)));
 
     // Report fields.
-    v.push_back(inputEdit("EUserNameTA", "Digite aqui o nome do utilizador do programa", 80));
-    v.push_back(
-        inputEdit("EApplicationTA", "Digite aqui o nome do tranformador ou tipo de aplicação", 80));
+    v.push_back(inputWords("EUserNameTA",
+                           KELVORA_SHOWN("Initial", "Digite aqui o nome do utilizador do programa"),
+                           80));
+    v.push_back(inputWords(
+        "EApplicationTA",
+        KELVORA_SHOWN("Initial", "Digite aqui o nome do tranformador ou tipo de aplicação"), 80));
     return v;
 }
 
@@ -387,13 +390,15 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
         Control& v = tab[names().EVs[i]];
         showRead(v, rd.Vs[i], r.Vs[i], cfg);
         if (!rd.Vs[i] && r.Vs[i] < 0)
-            showBadInput(v, "valor negativo: a tensão de um secundário é maior que zero");
+            showBadInput(v, say(KELVORA_WORDS("Note", "valor negativo: a tensão de um "
+                                                      "secundário é maior que zero")));
     }
     for (int i = 1; i <= 6; ++i) {
         Control& c = tab[names().EIs[i]];
         showRead(c, rd.Is[i], 1, cfg, rd.IsRaised[i]);
         if (rd.IsNegative[i])
-            showBadInput(c, "valor negativo: a corrente de um secundário é maior que zero");
+            showBadInput(c, say(KELVORA_WORDS("Note", "valor negativo: a corrente de um "
+                                                      "secundário é maior que zero")));
     }
     if (r.reached < 5)
         return;
@@ -442,7 +447,8 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     showRead(tab["EVp2"], rd.Vp[2], r.Vp[2], cfg);
     tab["EVp4"].background = rd.tapRaised ? Colour::Red : Colour::Window;
     if (rd.tapRaised)
-        tab["EVp4"].readNote = "menor que a derivação: usado " + shortest(r.Vp[4], cfg);
+        writeReadNote(tab["EVp4"], say(KELVORA_WORDS("Note", "menor que a derivação: usado %1"),
+                                       {shortest(r.Vp[4], cfg)}));
     // 18. The primaries' panels are shown before their windings are worked out.
     showPrimaries(tab, r.TipoPri);
     if (r.reached < 18)

@@ -37,8 +37,9 @@ std::string watts(long double v, const Settings& cfg) { return fixedUnit(v, 4, 1
 float gaugeOf(float current, const char* what, const Sigma& sigma)
 {
     if (!(current > 0))
-        throw CalcError(std::string("Erro de cálculo: ") + what
-                        + " deve ser maior que zero (bitola do condutor).");
+        throw CalcError(say(KELVORA_WORDS("Error", "Erro de cálculo: %1 deve ser maior que zero "
+                                                   "(bitola do condutor)."),
+                            {what}));
     return SAWG(current, sigma);
 }
 
@@ -258,12 +259,9 @@ std::vector<ControlSpec> trafoModControls()
     v.push_back(resultLabel("LCMod", false));
 
     // Report fields.
-    v.push_back(
-        {.name = "EUserNameTM", .kind = Kind::Edit, .text = "Nome do usuário", .input = true});
-    v.push_back({.name = "EApplicationTM",
-                 .kind = Kind::Edit,
-                 .text = "Nome do transformador ou aplicação",
-                 .input = true});
+    v.push_back(inputWords("EUserNameTM", KELVORA_SHOWN("Initial", "Nome do usuário")));
+    v.push_back(inputWords("EApplicationTM",
+                           KELVORA_SHOWN("Initial", "Nome do transformador ou aplicação")));
     return v;
 }
 

@@ -27,7 +27,8 @@ constexpr double HotSpot = 10;
 constexpr double SundriesFactor = 1.10;
 
 const char* const OutOfRange = "Os dados da aba levam a valores fora do alcance do cálculo.";
-const char* const BadSigma = "A densidade de corrente dos ajustes não permite dimensionar o fio.";
+const Words BadSigma =
+    KELVORA_WORDS("Error", "A densidade de corrente dos ajustes não permite dimensionar o fio.");
 
 // What a winding is before it is wound: whole turns, gauge and rms current.
 struct Plan {
@@ -58,7 +59,7 @@ int gaugeFor(double current, const Settings& cfg)
         return wholeGauge(SAWG(float(current), Sigma(cfg.sigmaText)));
     } catch (const CalcError&) {
         // Only the current density can fail here (the reactor's tab never reads it).
-        throw CalcError(BadSigma);
+        throw CalcError(say(BadSigma));
     }
 }
 

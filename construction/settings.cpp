@@ -188,8 +188,9 @@ ConstructionSettings readSettings(Sheet& construcao, const Settings& cfg)
             Control& c = construcao[e.name];
             c.background = Colour::Red;
             if (!c.substituted)
-                c.readNote = "fora da faixa de " + general(e.lo, cfg) + " a " + general(e.hi, cfg)
-                             + ": usado " + shortest(fallback, cfg);
+                writeReadNote(c, say(KELVORA_WORDS("Note", "fora da faixa de %1 a %2: usado %3"),
+                                     {general(e.lo, cfg), general(e.hi, cfg),
+                                      shortest(fallback, cfg)}));
             c.substituted = true; // the default stands in for a number out of range too
             set.*e.member = fallback;
         }

@@ -11,21 +11,27 @@ namespace kelvora {
 namespace fault {
 void divisionByZero()
 {
-    throw CalcError("Erro de cálculo: divisão por zero. Verifique os valores digitados "
-                    "(um valor igual a zero onde o cálculo divide por ele).");
+    throw CalcError(
+        say(KELVORA_WORDS("Error", "Erro de cálculo: divisão por zero. Verifique os valores "
+                                   "digitados (um valor igual a zero onde o cálculo divide por "
+                                   "ele).")));
 }
 void invalidOperation(const char* what)
 {
     if (what)
-        throw CalcError(std::string("Erro de cálculo: ") + what
-                        + " deve ser maior que zero (raiz quadrada de número negativo).");
-    throw CalcError("Erro de cálculo: operação inválida (raiz quadrada ou logaritmo de um "
-                    "número negativo ou zero). Verifique os valores digitados.");
+        throw CalcError(say(KELVORA_WORDS("Error", "Erro de cálculo: %1 deve ser maior que zero "
+                                                   "(raiz quadrada de número negativo)."),
+                            {what}));
+    throw CalcError(
+        say(KELVORA_WORDS("Error", "Erro de cálculo: operação inválida (raiz quadrada ou "
+                                   "logaritmo de um número negativo ou zero). Verifique os "
+                                   "valores digitados.")));
 }
 void overflow()
 {
-    throw CalcError("Erro de cálculo: resultado grande demais para ser representado "
-                    "(estouro). Verifique os valores digitados.");
+    throw CalcError(say(KELVORA_WORDS("Error", "Erro de cálculo: resultado grande demais para ser "
+                                               "representado (estouro). Verifique os valores "
+                                               "digitados.")));
 }
 } // namespace fault
 

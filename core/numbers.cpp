@@ -220,6 +220,7 @@ void showRead(Control& c, bool substituted)
     c.substituted = substituted;
     c.badInput = false;
     c.readNote.clear();
+    c.readNoteWords = {};
 }
 
 std::string shortest(float v, const Settings& cfg)
@@ -238,25 +239,29 @@ std::string shortest(float v, const Settings& cfg)
 void showRead(Control& c, bool substituted, float used, const Settings& cfg, bool clamped)
 {
     showRead(c, substituted);
-    if (substituted)
-        c.readNote = std::isfinite(used) ? "texto não numérico: usado " + shortest(used, cfg)
-                                         : std::string("texto não numérico");
+    if (substituted && std::isfinite(used))
+        writeReadNote(c, say(KELVORA_WORDS("Note", "texto não numérico: usado %1"),
+                             {shortest(used, cfg)}));
+    else if (substituted)
+        writeReadNote(c, say(KELVORA_WORDS("Note", "texto não numérico")));
     else if (clamped)
-        c.readNote = "fora da faixa: usado " + shortest(used, cfg);
+        writeReadNote(c,
+                      say(KELVORA_WORDS("Note", "fora da faixa: usado %1"), {shortest(used, cfg)}));
 }
 
-void showBadInput(Control& c, const std::string& why)
+void showBadInput(Control& c, ShownText why)
 {
     c.background = Colour::Red;
     c.badInput = true;
-    c.readNote = why;
+    writeReadNote(c, std::move(why));
 }
 
 float strictFloat(std::string_view text, char separator)
 {
     if (std::optional<float> v = parseFloat(text, separator))
         return *v;
-    throw CalcError("'" + std::string(text) + "' não é um valor numérico válido");
+    throw CalcError(
+        say(KELVORA_WORDS("Error", "'%1' não é um valor numérico válido"), {std::string(text)}));
 }
 
 int strictInt(std::string_view text)
@@ -277,7 +282,8 @@ int strictInt(std::string_view text)
     }
     const long long signedV = negative ? -v : v;
     if (!digit || i != text.size() || signedV > INT_MAX || signedV < INT_MIN)
-        throw CalcError("'" + std::string(text) + "' não é um número inteiro válido");
+        throw CalcError(say(KELVORA_WORDS("Error", "'%1' não é um número inteiro válido"),
+                            {std::string(text)}));
     return static_cast<int>(signedV);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Text to number and number to text, exact to the character. The decimal
 // separator is a parameter: the window passes the user's locale's.
+#include "shown_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +40,7 @@ void showRead(Control& c, bool substituted, float used, const Settings& cfg,
 // The shortest text that reads back as `v` ("0,95" for 0.95f, not its 15 digits).
 std::string shortest(float v, const Settings& cfg);
 // A number taken as typed that no part can be built from: red, noted, marked.
-void showBadInput(Control& c, const std::string& why);
+void showBadInput(Control& c, ShownText why);
 
 // Strict reads: a text that does not convert raises a CalcError naming it.
 float strictFloat(std::string_view text, char separator);

@@ -6,7 +6,7 @@ namespace kelvora {
 
 std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::string>& outputs,
                                           const std::function<void()>& run,
-                                          std::string* failedField)
+                                          std::string* failedField, ShownText* failedWords)
 {
     // The field a failed run painted is read again now: its red goes, and
     // this run paints it anew if it still fails (or a verdict colours it).
@@ -19,6 +19,8 @@ std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::str
     tab.forgetWrites();
     if (failedField)
         failedField->clear();
+    if (failedWords)
+        *failedWords = {};
     try {
         run();
         return std::nullopt;
@@ -42,6 +44,7 @@ std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::str
             c.substituted = false;
             c.badInput = false;
             c.readNote.clear();
+            c.readNoteWords = {};
         }
         if (tab.has(e.field)) {
             paint(tab[e.field], BadPair);
@@ -49,6 +52,8 @@ std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::str
         }
         if (failedField)
             *failedField = e.field;
+        if (failedWords)
+            *failedWords = e.words;
         return std::string(e.what());
     }
 }

@@ -16,9 +16,11 @@ namespace kelvora {
 // error's message, or nothing when the run went through.
 // Inputs the run did not reach return to the system colours too, and the
 // control whose strict read failed is painted with the bad pair; its name goes
-// to `failedField` when given (empty for an arithmetic fault).
+// to `failedField` when given (empty for an arithmetic fault), and the
+// error's message to `failedWords`.
 std::optional<std::string> runCalculation(Sheet& tab, const std::vector<std::string>& outputs,
                                           const std::function<void()>& run,
-                                          std::string* failedField = nullptr);
+                                          std::string* failedField = nullptr,
+                                          ShownText* failedWords = nullptr);
 
 } // namespace kelvora

@@ -1,5 +1,6 @@
 #pragma once
 #include "colour.h"
+#include "shown_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +28,10 @@ enum class Kind {
 // One control of a tab as the calculations see it.
 struct Control {
     std::string text;
+    // The message `text` is the Portuguese of, when it is words (a verdict,
+    // "12,3 Esp"): what a window shows in its language. Written with
+    // `text` by write(); a window that finds `text` changed since shows `text`.
+    ShownText words;
     Colour background = Colour::Window;
     Colour font = Colour::WindowText;
     bool visible = true;
@@ -43,6 +48,7 @@ struct Control {
     // ("texto não numérico: usado 1", "fora da faixa: usado 1", "valor
     // negativo"); empty when it did.
     std::string readNote;
+    ShownText readNoteWords; // readNote's message (see `words`)
     // The last run failed reading this control: painted red until a run reads it again.
     bool failedRead = false;
 };
@@ -69,6 +75,10 @@ struct ControlSpec {
     bool input = false;               // the user types or chooses it
     std::string group;                // radio buttons of one group exclude each other
     Colour font = Colour::WindowText; // font colour until a calculation paints it
+    // The initial text is words (KELVORA_SHOWN("Initial", ...)): a window shows
+    // it in its language, and while it stands untouched the sheet keeps it
+    // in Portuguese, as the reports and design files have it.
+    bool initialWords = false;
 };
 
 // An edit the user types into; maxLength 0 for no limit.
@@ -88,6 +98,14 @@ int itemIndexOf(const ControlSpec& spec, std::string_view text);
 int itemIndexOfTextOrKey(const ControlSpec& spec, std::string_view textOrKey);
 // The key of item `index`; empty when the control has no keys or no such item.
 std::string_view itemKey(const ControlSpec& spec, int index);
+
+// An edit whose initial text is words, an invitation to type ("Digite aqui ...").
+inline ControlSpec inputWords(std::string name, std::string text, int maxLength = 0)
+{
+    ControlSpec s = inputEdit(std::move(name), std::move(text), maxLength);
+    s.initialWords = true;
+    return s;
+}
 
 // A label the calculations write.
 inline ControlSpec resultLabel(std::string name, bool visible = true)
@@ -143,6 +161,19 @@ private:
     std::vector<ControlSpec> specs_;
     std::vector<std::string> order_;
 };
+
+// Writes a message into a control: its Portuguese text and the message.
+inline void write(Control& c, ShownText m)
+{
+    c.text = portuguese(m);
+    c.words = std::move(m);
+}
+// The same for the note of the control's last read.
+inline void writeReadNote(Control& c, ShownText m)
+{
+    c.readNote = portuguese(m);
+    c.readNoteWords = std::move(m);
+}
 
 // Paints a control with a verdict pair (background and font).
 inline void paint(Control& c, ColourPair pair)

@@ -36,6 +36,64 @@
     </message>
 </context>
 <context>
+    <name>Error</name>
+    <message>
+        <source>Erro de cálculo: divisão por zero. Verifique os valores digitados (um valor igual a zero onde o cálculo divide por ele).</source>
+        <translation>Calculation error: division by zero. Check the values typed (a zero where the calculation divides by it).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: %1 deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: %1 must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: operação inválida (raiz quadrada ou logaritmo de um número negativo ou zero). Verifique os valores digitados.</source>
+        <translation>Calculation error: invalid operation (square root or logarithm of a negative number or zero). Check the values typed.</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: resultado grande demais para ser representado (estouro). Verifique os valores digitados.</source>
+        <translation>Calculation error: result too large to represent (overflow). Check the values typed.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; não é um valor numérico válido</source>
+        <translation>&apos;%1&apos; is not a valid number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; não é um número inteiro válido</source>
+        <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: %1 deve ser maior que zero (bitola do condutor).</source>
+        <translation>Calculation error: %1 must be greater than zero (wire gauge).</translation>
+    </message>
+    <message>
+        <source>A densidade de corrente dos ajustes não permite dimensionar o fio.</source>
+        <translation>The current density in the settings does not allow the wire to be sized.</translation>
+    </message>
+</context>
+<context>
+    <name>Initial</name>
+    <message>
+        <source>Digite aqui o nome do utilizador do programa</source>
+        <translation>Type the name of the program&apos;s user here</translation>
+    </message>
+    <message>
+        <source>Digite aqui o nome do tranformador ou tipo de aplicação</source>
+        <translation>Type the transformer&apos;s name or application here</translation>
+    </message>
+    <message>
+        <source>Nome do usuário</source>
+        <translation>User&apos;s name</translation>
+    </message>
+    <message>
+        <source>Nome do transformador ou aplicação</source>
+        <translation>Transformer&apos;s name or application</translation>
+    </message>
+    <message>
+        <source>Digite aqui o nome do reator ou tipo de aplicação</source>
+        <translation>Type the choke&apos;s name or application here</translation>
+    </message>
+</context>
+<context>
     <name>Item</name>
     <message>
         <source>Classe A</source>
@@ -399,6 +457,37 @@ warning names the field and the value the calculation used.
     <message>
         <source>--construcao, --sugere-nucleo, --folha: janela Construção (FConstrucao)</source>
         <translation>--construcao, --sugere-nucleo, --folha: Construction window (FConstrucao)</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>texto não numérico: usado %1</source>
+        <translation>not a number: %1 used</translation>
+    </message>
+    <message>
+        <source>texto não numérico</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>fora da faixa: usado %1</source>
+        <translation>out of range: %1 used</translation>
+    </message>
+    <message>
+        <source>valor negativo: a tensão de um secundário é maior que zero</source>
+        <translation>negative value: a secondary&apos;s voltage is greater than zero</translation>
+    </message>
+    <message>
+        <source>valor negativo: a corrente de um secundário é maior que zero</source>
+        <translation>negative value: a secondary&apos;s current is greater than zero</translation>
+    </message>
+    <message>
+        <source>menor que a derivação: usado %1</source>
+        <translation>below the tap: %1 used</translation>
+    </message>
+    <message>
+        <source>fora da faixa de %1 a %2: usado %3</source>
+        <translation>outside %1 to %2: %3 used</translation>
     </message>
 </context>
 <context>

@@ -541,7 +541,7 @@ QStringList substitutedFields(const Sheet& sheet, QWidget* page, bool bad = fals
             continue; // a hidden winding is not in the report
         QString caption = w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName();
         if (bad)
-            caption += QStringLiteral(" (%1)").arg(QString::fromStdString(sheet[name].readNote));
+            caption += QStringLiteral(" (%1)").arg(shownReadNote(sheet[name]));
         captions << caption;
     }
     return captions;
@@ -627,11 +627,16 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
         return true;
     t.binding.readInputs();
     std::string field;
-    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run, &field);
+    ShownText words;
+    const std::optional<std::string> error = runCalculation(t.sheet, t.outputs, run, &field,
+                                                            &words);
     t.binding.mirror();
+    const QString errorText = !error          ? QString()
+                              : words.empty() ? QString::fromStdString(*error)
+                                              : shownWords(words);
     if (!calculation) {
         if (error)
-            reportError(QString::fromStdString(*error));
+            reportError(errorText);
         return !error;
     }
     // A recalculation runs at each keystroke: its error goes to the tab's
@@ -643,7 +648,7 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
                                        : t.page->findChild<QWidget*>(QString::fromStdString(field)))
             where += QStringLiteral(", ")
                      + (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
-        t.message = where + QStringLiteral(": ") + QString::fromStdString(*error);
+        t.message = where + QStringLiteral(": ") + errorText;
     } else {
         QStringList marked;
         for (const std::string& name : t.sheet.names()) {
@@ -656,7 +661,7 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
             const QString what = !w || w->accessibleName().isEmpty()
                                      ? QString::fromStdString(name)
                                      : w->accessibleName();
-            marked << what + QStringLiteral(": ") + QString::fromStdString(c.readNote);
+            marked << what + QStringLiteral(": ") + shownReadNote(c);
         }
         t.message = marked.isEmpty() ? QString()
                                      : tr("Valores usados no lugar do texto digitado — ")

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -63,10 +64,18 @@ void applyColours(QWidget* w, Colour bg, Colour fg)
 
 // What an editable list shows for `text`: an item of words in the chosen
 // language, anything else as it is.
-QString shownText(const ControlSpec& spec, const std::string& text)
+QString shownComboText(const ControlSpec& spec, const std::string& text)
 {
     const QString t = QString::fromStdString(text);
     return !spec.keys.empty() && itemIndexOf(spec, text) >= 0 ? shownItem(t) : t;
+}
+
+// An edit's initial words as the installed language shows them.
+QString initialShown(const ControlSpec& spec)
+{
+    if (installedLanguage() == Language::Portuguese)
+        return QString::fromStdString(spec.text);
+    return QCoreApplication::translate("Initial", spec.text.c_str());
 }
 
 } // namespace
@@ -137,7 +146,7 @@ void SheetBinding::setup()
             if (c->isEditable()) {
                 c->setInsertPolicy(QComboBox::NoInsert);
                 refuseControlCharacters(c->lineEdit());
-                c->setEditText(shownText(spec, spec.text));
+                c->setEditText(shownComboText(spec, spec.text));
             }
         }
     }
@@ -156,6 +165,11 @@ void SheetBinding::readInputs()
         Control& c = sheet_[names[i]];
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             c.text = e->text().toStdString();
+            // The invitation to type, untouched, in another language: the
+            // sheet keeps its Portuguese.
+            const ControlSpec& spec = sheet_.spec(names[i]);
+            if (spec.initialWords && e->text() == initialShown(spec))
+                c.text = spec.text;
         } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
             // The chosen item's Portuguese text, whatever the language shows.
             const ControlSpec& spec = sheet_.spec(names[i]);
@@ -185,7 +199,9 @@ void SheetBinding::mirror()
             continue;
         const Control& c = sheet_[names[i]];
         const Kind kind = sheet_.spec(names[i]).kind;
-        const QString text = QString::fromStdString(c.text);
+        const ControlSpec& spec = sheet_.spec(names[i]);
+        const QString text = spec.initialWords && c.text == spec.text ? initialShown(spec)
+                                                                      : shownText(c);
         QSignalBlocker block(w);
         switch (kind) {
         case Kind::Edit:
@@ -201,7 +217,7 @@ void SheetBinding::mirror()
             break;
         case Kind::Combo:
             if (auto* cb = qobject_cast<QComboBox*>(w)) {
-                const QString shown = shownText(sheet_.spec(names[i]), c.text);
+                const QString shown = shownComboText(sheet_.spec(names[i]), c.text);
                 if (cb->currentText() != shown)
                     cb->setEditText(shown);
             }
@@ -231,7 +247,7 @@ void SheetBinding::mirror()
             painted_[i] = colours;
         }
         if ((kind == Kind::Edit || kind == Kind::Combo) && sheet_.spec(names[i]).input)
-            setReadMark(w, QString::fromStdString(c.readNote));
+            setReadMark(w, shownReadNote(c));
         if (w->isHidden() == c.visible)
             w->setVisible(c.visible);
     }

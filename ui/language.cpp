@@ -51,6 +51,30 @@ QString txArg(const char* source, int arg) { return txArg(source, QString::numbe
 
 QString trNow(const char* source) { return QCoreApplication::translate(kTextContext, source); }
 
+QString shownWords(const ShownText& m)
+{
+    if (m.empty())
+        return {};
+    if (installedLanguage() == Language::Portuguese)
+        return QString::fromStdString(portuguese(m));
+    const QString t = QCoreApplication::translate(m.words.context, m.words.source);
+    return QString::fromStdString(fillIn(t.toStdString(), m.args));
+}
+
+namespace {
+
+QString shownOf(const std::string& text, const ShownText& words)
+{
+    if (installedLanguage() == Language::Portuguese || words.empty() || portuguese(words) != text)
+        return QString::fromStdString(text);
+    return shownWords(words);
+}
+
+} // namespace
+
+QString shownText(const Control& c) { return shownOf(c.text, c.words); }
+QString shownReadNote(const Control& c) { return shownOf(c.readNote, c.readNoteWords); }
+
 QString shownItem(const QString& portuguese)
 {
     if (installedLanguage() == Language::Portuguese)
