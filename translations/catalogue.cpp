@@ -60,6 +60,16 @@ bool installLanguage(Language language)
 
 Language installedLanguage() { return installed().language; }
 
+QString shownWords(const ShownText& m)
+{
+    if (m.empty())
+        return {};
+    if (installedLanguage() == Language::Portuguese)
+        return QString::fromStdString(portuguese(m));
+    const QString t = QCoreApplication::translate(m.words.context, m.words.source);
+    return QString::fromStdString(fillIn(t.toStdString(), m.args));
+}
+
 QString languageCode(Language language)
 {
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("pt");

@@ -3,6 +3,8 @@
 // written, or English through the catalogue built from kelvora_en.ts. Qt's
 // own texts (dialog buttons, the file dialog, file errors) follow the same
 // choice. Qt Core only, shared by the window and kelvora-cli.
+#include "shown_text.h"
+
 #include <QString>
 
 #include <optional>
@@ -19,6 +21,10 @@ enum class Language { Portuguese, English };
 bool installLanguage(Language language);
 // The language last installed (Portuguese before any).
 Language installedLanguage();
+
+// A message of the plain code (a verdict, "%1 Esp", a read's note, an
+// error) in the language installed now, filled in with its arguments.
+QString shownWords(const ShownText& m);
 
 // "pt" or "en", as the setting and kelvora-cli's --idioma= take it.
 QString languageCode(Language language);

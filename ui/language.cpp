@@ -51,16 +51,6 @@ QString txArg(const char* source, int arg) { return txArg(source, QString::numbe
 
 QString trNow(const char* source) { return QCoreApplication::translate(kTextContext, source); }
 
-QString shownWords(const ShownText& m)
-{
-    if (m.empty())
-        return {};
-    if (installedLanguage() == Language::Portuguese)
-        return QString::fromStdString(portuguese(m));
-    const QString t = QCoreApplication::translate(m.words.context, m.words.source);
-    return QString::fromStdString(fillIn(t.toStdString(), m.args));
-}
-
 namespace {
 
 QString shownOf(const std::string& text, const ShownText& words)

@@ -31,9 +31,6 @@ QString txArg(const char* source, int arg);
 // A text of a free function, in the language installed now.
 QString trNow(const char* source);
 
-// A message of the plain code (a verdict, "%1 Esp", a read's note, an
-// error) in the language installed now, filled in with its arguments.
-QString shownWords(const ShownText& m);
 // What a control's text or its read's note shows: its message in the
 // installed language while the text is still that message's Portuguese,
 // else the text as it is (a number, a name, a text written without one).
