@@ -73,6 +73,10 @@ std::string readWarning(const std::string& name, const std::string& typed, const
     std::string w = text(
         QCoreApplication::translate("KelvoraCli", "kelvora-cli: aviso: %1 = \"%2\": ")
             .arg(q(name), q(typed)));
+    // In another language the note is its message, whole.
+    if (installedLanguage() != Language::Portuguese && !c.readNoteWords.empty()
+        && portuguese(c.readNoteWords) == c.readNote)
+        return w + text(shownWords(c.readNoteWords)) + "\n";
     const std::string used = ": usado ";
     if (const std::size_t at = c.readNote.rfind(used); at != std::string::npos)
         return w + c.readNote.substr(0, at)
@@ -490,6 +494,7 @@ struct Run {
     Settings cfg;
     DesignResults state;
     std::string error; // the calculation's message, empty when it finished
+    ShownText errorWords; // the same as a message, for the chosen language
     std::optional<construction::Analysis> analysis;
     std::optional<construction::Advice> advice;
     std::optional<fonte::Run> supplyRun;
@@ -560,9 +565,10 @@ Run calculate(const Request& r, DesignInputs& inputs, std::ostream& err)
     run.cfg = settingsFrom(inputs["TAjustes"], r.separator);
     const std::map<std::string, std::string> typed = inputTexts(tab);
     const std::map<std::string, std::string> typedConstrucao = inputTexts(construcao);
-    run.error = runCalculation(tab, design.outputs, [&] {
-                    design.show(tab, run.state, run.cfg);
-                }).value_or(std::string());
+    run.error = runCalculation(
+                    tab, design.outputs, [&] { design.show(tab, run.state, run.cfg); }, nullptr,
+                    &run.errorWords)
+                    .value_or(std::string());
     warnReads(tab, typed, err);
     if (r.usesConstrucao()) {
         construction::readSettings(construcao, run.cfg);
@@ -693,7 +699,8 @@ int runDesign(const Request& r, std::ostream& out, std::ostream& err)
             return finish(printed, err, 1);
         }
     if (!run.error.empty()) {
-        err << "kelvora-cli: " << run.error << '\n';
+        err << "kelvora-cli: "
+            << (run.errorWords.empty() ? run.error : text(shownWords(run.errorWords))) << '\n';
         return finish(printed, err, 1);
     }
     if (run.supplyRun && run.supplyRun->error) {

@@ -70,6 +70,9 @@ QString shownComboText(const ControlSpec& spec, const std::string& text)
     return !spec.keys.empty() && itemIndexOf(spec, text) >= 0 ? shownItem(t) : t;
 }
 
+// The invitation to type an edit shows now (empty once typed over).
+constexpr char kInvitation[] = "kelvoraInvitation";
+
 // An edit's initial words as the installed language shows them.
 QString initialShown(const ControlSpec& spec)
 {
@@ -165,11 +168,11 @@ void SheetBinding::readInputs()
         Control& c = sheet_[names[i]];
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             c.text = e->text().toStdString();
-            // The invitation to type, untouched, in another language: the
-            // sheet keeps its Portuguese.
-            const ControlSpec& spec = sheet_.spec(names[i]);
-            if (spec.initialWords && e->text() == initialShown(spec))
-                c.text = spec.text;
+            // The invitation to type as last shown, untouched (whatever the
+            // language is now): the sheet keeps its Portuguese.
+            if (sheet_.spec(names[i]).initialWords && !e->text().isEmpty()
+                && e->text() == e->property(kInvitation).toString())
+                c.text = sheet_.spec(names[i]).text;
         } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
             // The chosen item's Portuguese text, whatever the language shows.
             const ControlSpec& spec = sheet_.spec(names[i]);
@@ -205,10 +208,14 @@ void SheetBinding::mirror()
         QSignalBlocker block(w);
         switch (kind) {
         case Kind::Edit:
-            if (auto* e = qobject_cast<QLineEdit*>(w); e && e->text() != text) {
-                const int pos = e->cursorPosition();
-                e->setText(text);
-                e->setCursorPosition(std::min<int>(pos, text.size()));
+            if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                if (spec.initialWords)
+                    e->setProperty(kInvitation, c.text == spec.text ? text : QString());
+                if (e->text() != text) {
+                    const int pos = e->cursorPosition();
+                    e->setText(text);
+                    e->setCursorPosition(std::min<int>(pos, text.size()));
+                }
             }
             break;
         case Kind::Label:

@@ -193,6 +193,28 @@ TEST(CliProcess, IdiomaEnGivesTheMessagesInEnglish)
     EXPECT_THAT(r.err, HasSubstr("kelvora-cli: o idioma deve ser pt ou en\nUso: kelvora-cli"));
 }
 
+// What the calculation says of the inputs, in English: a read's note whole, a
+// failed strict read's error; the JSON keeps the Portuguese (it is data).
+TEST(CliProcess, IdiomaEnGivesTheCalculationsMessagesInEnglish)
+{
+    Result r = runCli({"--idioma=en", "trafo-alimentacao", "EFo=0", "EVs1=abc"}, Output::DevNull);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "kelvora-cli: warning: EFo = \"0\": out of range: 1 used\n"
+                     "kelvora-cli: warning: EVs1 = \"abc\": not a number: 0 used\n");
+    r = runCli({"--idioma=en", "trafo-alimentacao", "CBTaBmax=xx"}, Output::DevNull);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "kelvora-cli: 'xx' is not a valid number\n");
+    FILE* p = popen(KELVORA_CLI_PATH " --idioma=en trafo-alimentacao CBTaBmax=xx --json 2>/dev/null",
+                    "r");
+    ASSERT_NE(p, nullptr);
+    std::string out;
+    char buf[4096];
+    for (std::size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;)
+        out.append(buf, n);
+    pclose(p);
+    EXPECT_THAT(out, HasSubstr("\"error\": \"'xx' não é um valor numérico válido\""));
+}
+
 // The reports are the program's documented output: Portuguese bytes in English too.
 TEST(CliProcess, IdiomaEnKeepsTheReportsPortuguese)
 {

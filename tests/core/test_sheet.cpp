@@ -90,3 +90,17 @@ TEST(Colours, NamesAndVerdictPairs)
     EXPECT_EQ(c.background, Colour::Red);
     EXPECT_EQ(c.font, Colour::White);
 }
+
+// A message is filled in once: "%n" takes its argument, an argument's own
+// "%2" is never read again, a "%n" without an argument stays; write() keeps
+// the Portuguese text beside the message it came from.
+TEST(ShownText, FillsInOncePerPlaceAndWritesThePortuguese)
+{
+    EXPECT_EQ(fillIn("%1 Esp", {"12,3"}), "12,3 Esp");
+    EXPECT_EQ(fillIn("de %1 a %2: usado %3", {"%2", "5"}), "de %2 a 5: usado %3");
+    EXPECT_EQ(fillIn("100 %", {"x"}), "100 %");
+    Control c;
+    write(c, say(KELVORA_WORDS("Note", "fora da faixa: usado %1"), {"1"}));
+    EXPECT_EQ(c.text, "fora da faixa: usado 1");
+    EXPECT_EQ(c.words.args, (std::vector<std::string>{"1"}));
+}
