@@ -177,9 +177,11 @@ void InsulationTableModel::setRows(const std::vector<InsulationRow>& rows, bool 
 {
     std::vector<std::vector<QString>> cells;
     for (const InsulationRow& r : rows) {
-        std::vector<QString> c = {text(r.secondary), num(r.workingV, 1, separator)};
+        std::vector<QString> c = {r.secondaryWords.empty() ? text(r.secondary)
+                                                           : shownWords(r.secondaryWords),
+                                  num(r.workingV, 1, separator)};
         if (r.aboveTable) {
-            c.insert(c.end(), {QStringLiteral("acima da tabela"), QStringLiteral("-"),
+            c.insert(c.end(), {tr("acima da tabela"), QStringLiteral("-"),
                                QStringLiteral("-"), QStringLiteral("-")});
         } else {
             c.insert(c.end(),
@@ -367,7 +369,7 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     put("LCoImagPctAlta", pct(m.iMagHighPct));
     put("LCoP0", num(m.p0W, 2, separator));
     put("LCoP0Alta", num(m.p0HighW, 2, separator));
-    put("LCoFusivel", text(fuseText(m, separator)));
+    put("LCoFusivel", shownWords(fuseWords(m, separator)));
     QString series;
     if (m.halves)
         series = m.fuseSeriesA ? tr("Com os primários em série: %1 A retardado")
@@ -376,9 +378,10 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     put("LCoFusivelSerie", series);
     label("LCoFusivelSerie")->setVisible(m.halves);
     QString notes;
-    for (const std::string& n : m.notes)
-        notes += (notes.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("Nota: ")
-                 + text(n);
+    for (const ShownText& n : m.noteWords)
+        notes += (notes.isEmpty() ? QString() : QStringLiteral("; "))
+                 + shownWords(say(KELVORA_WORDS("Construction", "Nota: %1"),
+                                  {shownWords(n).toStdString()}));
     put("LCoRedeNota", notes);
     put("LCoIsolacao", m.reinforced ? tr("Isolação reforçada (IEC 61558-1):")
                                     : tr("Isolação básica (IEC 61558-1):"));
