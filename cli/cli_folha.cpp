@@ -50,6 +50,7 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const D
         pages.a = subject->core.a;
         pages.b = subject->core.b;
         pages.separator = cfg.decimalSeparator;
+        pages.captions = windingSheetCaptions(tr);
         failure = writeWindingSheetPdf(file, pages);
     }
     if (failure)

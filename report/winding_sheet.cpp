@@ -619,6 +619,14 @@ std::string windingSheetText(std::string_view caption, const Analysis& analysis,
     return w.take();
 }
 
+WindingSheetCaptions windingSheetCaptions(const Translator& tr)
+{
+    return {tr(say(KELVORA_WORDS("Sheet", "Corte da janela (em escala)"))),
+            tr(say(KELVORA_WORDS("Sheet", "Ocupação da janela: %1 %"))),
+            tr(say(KELVORA_WORDS("Sheet", "Núcleo U/I (medidas em mm)"))),
+            tr(say(KELVORA_WORDS("Sheet", "Lâmina (medidas em mm)")))};
+}
+
 std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis,
                                                const Translator& tr)
 {

@@ -44,6 +44,13 @@ std::string windingSheetText(std::string_view caption, const construction::Analy
                              const Settings& cfg,
                              const construction::Translator& tr = portuguese);
 
+// The captions of the sheet's drawing page (PDF and printout) in the
+// language of `tr`; `fill` keeps its "%1" for the window fill.
+struct WindingSheetCaptions {
+    std::string section, fill, uiCore, lamination;
+};
+WindingSheetCaptions windingSheetCaptions(const construction::Translator& tr = portuguese);
+
 // A sheet is written only for an analysis that went through: one that ended
 // in an error holds no windings to wind. The refusal (in the language of `tr`),
 // or nothing.

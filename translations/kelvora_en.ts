@@ -1053,6 +1053,22 @@ Aplicação: %2
 Application: %2
 </translation>
     </message>
+    <message>
+        <source>Corte da janela (em escala)</source>
+        <translation>Cross-section of the window (to scale)</translation>
+    </message>
+    <message>
+        <source>Ocupação da janela: %1 %</source>
+        <translation>Window fill: %1 %</translation>
+    </message>
+    <message>
+        <source>Núcleo U/I (medidas em mm)</source>
+        <translation>U/I core (dimensions in mm)</translation>
+    </message>
+    <message>
+        <source>Lâmina (medidas em mm)</source>
+        <translation>Lamination (dimensions in mm)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>
@@ -2790,6 +2806,29 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>acima da tabela</source>
         <translation>beyond the table</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::NoLoadPlot</name>
+    <message>
+        <source>Corrente em vazio contra a tensão da rede</source>
+        <translation>No-load current against the mains voltage</translation>
+    </message>
+    <message>
+        <source>Tensão da rede (V)</source>
+        <translation>Mains voltage (V)</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio (A)</source>
+        <translation>No-load current (A)</translation>
+    </message>
+    <message>
+        <source>nominal</source>
+        <translation>nominal</translation>
+    </message>
+    <message>
+        <source>rede alta</source>
+        <translation>high line</translation>
     </message>
 </context>
 <context>

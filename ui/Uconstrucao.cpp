@@ -581,6 +581,7 @@ SheetPages TFConstrucao::pages() const
     p.a = a_;
     p.b = b_;
     p.separator = separator_;
+    p.captions = windingSheetCaptions(inInstalledLanguage);
     return p;
 }
 

@@ -69,7 +69,7 @@ constexpr const char* ColumnTips[] = {
 NoLoadPlot::NoLoadPlot(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PBCoVazio"));
-    setAccessibleName(QStringLiteral("Corrente em vazio contra a tensão da rede"));
+    setAccessibleName(tx("Corrente em vazio contra a tensão da rede"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -131,9 +131,9 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
                    num(x, xDecimals, c.separator));
     }
     p.drawText(QRectF(area.left(), area.bottom() + 3 + fm.height(), area.width(), fm.height()),
-               Qt::AlignCenter, QStringLiteral("Tensão da rede (V)"));
+               Qt::AlignCenter, tr("Tensão da rede (V)"));
     p.drawText(QRectF(area.left(), 2, area.width(), fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Corrente em vazio (A)"));
+               tr("Corrente em vazio (A)"));
 
     p.setRenderHint(QPainter::Antialiasing, true);
     p.save();
@@ -165,8 +165,8 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
         const double y = below ? m.y() + 3 : m.y() - fm.height() - 3;
         p.drawText(QRectF(x, y, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
     };
-    mark(c.nominal, Qt::black, QStringLiteral("nominal"), true);
-    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), QStringLiteral("rede alta"),
+    mark(c.nominal, Qt::black, tr("nominal"), true);
+    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), tr("rede alta"),
          false);
 }
 
