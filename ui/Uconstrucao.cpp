@@ -15,6 +15,7 @@
 #include "winding_sheet_pdf.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -143,6 +144,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
         if (!source_.caption.isEmpty())
             setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
+        nameUIFields();
         for (QTableView* v : findChildren<QTableView*>())
             if (QAbstractItemModel* m = v->model(); m && m->columnCount() > 0)
                 emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
@@ -350,13 +352,14 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
             grid->addWidget(unit, row, 2);
         if (name == "ECoUIJanela" || name == "ECoUIAltura") { // shown for U/I cores only
             // Named here: hidden at first, the field has no caption beside it to be named by.
-            field->setAccessibleName(QString::fromUtf8(t.caption).chopped(1));
+            uiFieldNames_.emplace_back(field, t.caption);
             for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(unit)})
                 if (w)
                     uiRows_.push_back(w);
         }
         ++row;
     }
+    nameUIFields();
     grid->setColumnMinimumWidth(2, 36);
     grid->setColumnStretch(3, 1); // units stay beside their fields
     loadGrid->setColumnStretch(1, 1);
@@ -396,6 +399,14 @@ void TFConstrucao::showDesign(ConstrucaoSource source)
     show();
     raise();
     activateWindow();
+}
+
+void TFConstrucao::nameUIFields()
+{
+    // The caption without its colon, in the language shown.
+    for (const auto& [field, caption] : uiFieldNames_)
+        field->setAccessibleName(
+            QCoreApplication::translate("kelvora::TFConstrucao", caption).chopped(1));
 }
 
 void TFConstrucao::tabRecalculated(std::string_view tab)

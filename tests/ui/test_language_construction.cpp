@@ -162,6 +162,9 @@ void TestLanguageConstruction::theConstructionShowsNoPortugueseTextInEnglish()
                 ->text()
                 .startsWith(QStringLiteral("Temperature rise ")));
     QVERIFY(app.find<QLabel>("LCoResumoTA")->text().startsWith(QStringLiteral("Construction: ")));
+    // The U/I window's fields, named by hand, follow the language too.
+    QCOMPARE(construcao->findChild<QWidget*>(QStringLiteral("ECoUIJanela"))->accessibleName(),
+             QStringLiteral("U/I window width (c)"));
 }
 
 QTEST_MAIN(TestLanguageConstruction)
