@@ -1,5 +1,6 @@
 #include "cli_folha.h"
 
+#include "catalogue.h"
 #include "report_file.h"
 #include "sheet_owner.h"
 #include "winding_sheet.h"
@@ -20,12 +21,17 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const D
     const construction::WoundPart& part = *design.part;
     const std::optional<SheetSubject> subject
         = construction::sheetRun(part, tab, state, tabFailed, set, cfg);
-    if (auto refusal = windingSheetRefusal(subject->analysis))
+    // The sheet in the language of --idioma: Portuguese unless English is installed.
+    const construction::Translator tr = [](const ShownText& m) {
+        return installedLanguage() == Language::English ? shownWords(m).toStdString()
+                                                        : portuguese(m);
+    };
+    if (auto refusal = windingSheetRefusal(subject->analysis, tr))
         return refusal;
     const std::string text = withOwner(windingSheetText(part.caption, subject->analysis,
                                                         subject->core, construcao,
-                                                        subject->activeSecondaries, cfg),
-                                       part, tab);
+                                                        subject->activeSecondaries, cfg, tr),
+                                       part, tab, tr);
     if (textOut && !pdf) {
         *textOut = text;
         return std::nullopt;
@@ -44,6 +50,7 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const D
         pages.a = subject->core.a;
         pages.b = subject->core.b;
         pages.separator = cfg.decimalSeparator;
+        pages.captions = windingSheetCaptions(tr);
         failure = writeWindingSheetPdf(file, pages);
     }
     if (failure)

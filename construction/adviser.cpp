@@ -38,11 +38,11 @@ Check checkOf(VerdictKind k)
 
 // The error that stops the search before it starts: the tab's own
 // calculation failed. Every core would end in the same error.
-std::optional<std::string> tabRefusal(const WoundPart& part, const Sheet& sheet,
-                                      const DesignResults& s, bool tabError)
+std::optional<ShownText> tabRefusal(const WoundPart& part, const Sheet& sheet,
+                                    const DesignResults& s, bool tabError)
 {
     if (tabError || (part.recordUnusable && part.recordUnusable(s)))
-        return "O cálculo da aba terminou com erro.";
+        return say(KELVORA_WORDS("Error", "O cálculo da aba terminou com erro."));
     return inputRefusal(part, sheet, s);
 }
 
@@ -159,27 +159,27 @@ const char* checkName(Check c)
 {
     switch (c) {
     case Check::TabCalculation:
-        return "cálculo da aba";
+        return KELVORA_SHOWN("Adviser", "cálculo da aba");
     case Check::Core:
-        return "seção do núcleo na aba";
+        return KELVORA_SHOWN("Adviser", "seção do núcleo na aba");
     case Check::Construction:
-        return "erro na construção";
+        return KELVORA_SHOWN("Adviser", "erro na construção");
     case Check::Fit:
-        return "ocupação da janela";
+        return KELVORA_SHOWN("Adviser", "ocupação da janela");
     case Check::Temperature:
-        return "elevação de temperatura";
+        return KELVORA_SHOWN("Adviser", "elevação de temperatura");
     case Check::Flux:
-        return "indução";
+        return KELVORA_SHOWN("Adviser", "indução");
     case Check::Inductance:
-        return "indutância";
+        return KELVORA_SHOWN("Adviser", "indutância");
     case Check::Reactance:
-        return "reatância do primário";
+        return KELVORA_SHOWN("Adviser", "reatância do primário");
     case Check::Regulation:
-        return "regulação";
+        return KELVORA_SHOWN("Adviser", "regulação");
     case Check::NoLoad:
-        return "corrente em vazio";
+        return KELVORA_SHOWN("Adviser", "corrente em vazio");
     case Check::Insulation:
-        return "isolação reforçada";
+        return KELVORA_SHOWN("Adviser", "isolação reforçada");
     }
     return "";
 }
@@ -191,7 +191,8 @@ Advice adviseCore(const WoundPart& part, const Sheet& tab, const DesignResults& 
     const CoreFields* fields = &part.core;
     out.part = part.type;
     if (auto refusal = tabRefusal(part, tab, s, tabError)) {
-        out.error = std::move(refusal);
+        out.error = portuguese(*refusal);
+        out.errorWords = std::move(*refusal);
         return out;
     }
 
@@ -246,18 +247,21 @@ Advice adviseCore(const WoundPart& part, const Sheet& tab, const DesignResults& 
     return out;
 }
 
-std::string adviceMessage(const Advice& a)
+std::string adviceMessage(const Advice& a, const Translator& tr)
 {
     if (a.error)
-        return *a.error;
+        return a.errorWords.empty() ? *a.error : tr(a.errorWords);
     if (!a.ranked.empty())
         return {};
-    std::string m = "Nenhum núcleo do catálogo passa em todas as verificações.";
-    if (a.mostFailed)
-        m += " A que mais falhou: " + std::string(checkName(*a.mostFailed)) + " ("
-             + std::to_string(a.failures[std::size_t(*a.mostFailed)]) + " de "
-             + std::to_string(a.tried) + " núcleos).";
-    return m;
+    if (!a.mostFailed)
+        return tr(say(KELVORA_WORDS("Adviser",
+                                    "Nenhum núcleo do catálogo passa em todas as verificações.")));
+    const std::string check = tr(say(Words{"Adviser", checkName(*a.mostFailed)}));
+    return tr(say(KELVORA_WORDS("Adviser", "Nenhum núcleo do catálogo passa em todas as "
+                                           "verificações. A que mais falhou: %1 (%2 de %3 "
+                                           "núcleos)."),
+                  {check, std::to_string(a.failures[std::size_t(*a.mostFailed)]),
+                   std::to_string(a.tried)}));
 }
 
 std::vector<std::string> suggestionHeader(PartType part)

@@ -34,7 +34,7 @@ enum class Check {
     Insulation, // the power transformer's mains verdicts
 };
 inline constexpr int CheckCount = 11;
-// The check in words, for "the check that failed most often".
+// The check in words, for "the check that failed most often" (context "Adviser").
 const char* checkName(Check c);
 
 struct Suggestion {
@@ -50,6 +50,7 @@ struct Suggestion {
 struct Advice {
     PartType part = PartType::MainsTransformer;
     std::optional<std::string> error; // the tab itself cannot be analysed: no search
+    ShownText errorWords;             // the same, as a message
     // The lightest passing stack of each lamination first (lightest first,
     // ties: the cooler first), then the other passing stacks in that order.
     std::vector<Suggestion> ranked;
@@ -67,7 +68,8 @@ Advice adviseCore(const WoundPart& part, const Sheet& tab, const DesignResults& 
 
 // "Nenhum núcleo do catálogo passa ...", the tab's error, or empty when
 // there are suggestions.
-std::string adviceMessage(const Advice& a);
+// Its messages translated by `tr` (Portuguese by default).
+std::string adviceMessage(const Advice& a, const Translator& tr = portuguese);
 
 // The columns the window and kelvora-cli show: "Lâmina", "a × b (mm)",
 // "Ocupação (%)", "ΔT (K)", then "Pior regulação (%)" (power transformer),

@@ -26,13 +26,16 @@ constexpr double HotSpot = 10;
 // Bobbin, insulation, varnish and frame over the iron and the copper.
 constexpr double SundriesFactor = 1.10;
 
-const char* const OutOfRange = "Os dados da aba levam a valores fora do alcance do cálculo.";
+const Words OutOfRange =
+    KELVORA_WORDS("Error", "Os dados da aba levam a valores fora do alcance do cálculo.");
+const Words TabFailed = KELVORA_WORDS("Error", "O cálculo da aba terminou com erro.");
+const Words NoPrimaryTurns = KELVORA_WORDS("Error", "O primário não tem espiras.");
 const Words BadSigma =
     KELVORA_WORDS("Error", "A densidade de corrente dos ajustes não permite dimensionar o fio.");
 
 // What a winding is before it is wound: whole turns, gauge and rms current.
 struct Plan {
-    std::string name;
+    ShownText name;
     double turns;
     int awg;
     double current;
@@ -85,37 +88,41 @@ Window windowOf(const Core& core, const ConstructionSettings& set)
             g.coilWidth() - set.clearance};
 }
 
-Analysis failed(PartType part, std::string message)
+Analysis failed(PartType part, ShownText message)
 {
     Analysis r;
     r.part = part;
-    r.error = std::move(message);
+    setError(r, std::move(message));
     return r;
 }
 
+Analysis failed(PartType part, Words message) { return failed(part, say(message)); }
+
 // Errors 3 and 4: the lamination itself, and room for a layer and a build.
-std::optional<std::string> checkCore(const Window& w)
+std::optional<ShownText> checkCore(const Window& w)
 {
     if (!(w.a > 0) || !(w.b > 0))
-        return "Bn e En devem ser maiores que zero.";
+        return say(KELVORA_WORDS("Error", "Bn e En devem ser maiores que zero."));
     if (!(w.usableHeight > 0) || !(w.width > 0))
-        return "Margens e abas maiores que a janela.";
+        return say(KELVORA_WORDS("Error", "Margens e abas maiores que a janela."));
     return std::nullopt;
 }
 
 // Error 5: the first winding whose whole turns are negative.
-std::optional<std::string> checkTurns(const std::vector<Plan>& plans)
+// The winding's name in the message is its Portuguese (an argument is written text).
+std::optional<ShownText> checkTurns(const std::vector<Plan>& plans)
 {
     for (const Plan& p : plans)
         if (p.turns < 0)
-            return "Espiras negativas em " + p.name + ": corrija os dados da aba.";
+            return say(KELVORA_WORDS("Error", "Espiras negativas em %1: corrija os dados da aba."),
+                       {portuguese(p.name)});
     return std::nullopt;
 }
 
 // The layer-by-layer build of one coil from the tube outwards: each
 // winding's layers, build, wire length, resistance at 20 °C and copper mass;
 // returns the coil's build. Error 7 for a wire that cannot lay one turn.
-std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild,
+std::optional<ShownText> windCoil(std::vector<Winding>& out, double& coilBuild,
                                     const std::vector<Plan>& plans, const Window& w,
                                     const ConstructionSettings& set, char separator)
 {
@@ -124,7 +131,8 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
     double below = 0; // builds of the windings already wound, mm
     for (const Plan& p : plans) {
         Winding wd;
-        wd.name = p.name;
+        wd.name = portuguese(p.name);
+        wd.nameWords = p.name;
         wd.role = p.role;
         wd.number = p.number;
         if (p.turns == 0) { // nothing wound: zeros, no room taken
@@ -140,9 +148,9 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
         const double d = wd.dOverMm;
         wd.turnsPerLayer = std::floor(w.usableHeight / (d * set.lay));
         if (wd.turnsPerLayer < 1)
-            return "O fio de " + p.name + " (" + mm3(d, separator)
-                   + " mm) não cabe na altura útil da janela (" + mm3(w.usableHeight, separator)
-                   + " mm).";
+            return say(KELVORA_WORDS("Error", "O fio de %1 (%2 mm) não cabe na altura útil da "
+                                              "janela (%3 mm)."),
+                       {portuguese(p.name), mm3(d, separator), mm3(w.usableHeight, separator)});
         const double tpl = wd.turnsPerLayer;
         const double layers = std::ceil(p.turns / tpl);
         wd.layers = layers;
@@ -175,7 +183,7 @@ std::optional<std::string> windCoil(std::vector<Winding>& out, double& coilBuild
 // winding in the same order (leg 1 takes the odd turn), the halves in series;
 // each winding's copper is that of both halves, and the fuller coil is the
 // one that must fit its half of the window.
-std::optional<std::string> wind(Analysis& r, const std::vector<Plan>& plans, const Window& w,
+std::optional<ShownText> wind(Analysis& r, const std::vector<Plan>& plans, const Window& w,
                                 const ConstructionSettings& set, char separator)
 {
     double build = 0;
@@ -286,7 +294,9 @@ double slack(const ConstructionSettings& set)
 
 void verdict(Analysis& r, VerdictKind kind, VerdictCase which, double x, bool good, char sep)
 {
-    r.verdicts.push_back({kind, which, x, good, verdictText(which, x, sep)});
+    ShownText words = verdictWords(which, x, sep);
+    std::string text = portuguese(words);
+    r.verdicts.push_back({kind, which, x, good, std::move(text), 0, 0, std::move(words)});
 }
 
 void fitAndTemperature(Analysis& r, const ConstructionSettings& set, char sep)
@@ -366,13 +376,24 @@ Analysis guarded(PartType part, F&& body)
     try {
         r = body();
     } catch (const CalcError& e) {
-        return failed(part, e.what());
+        if (!e.words.empty())
+            return failed(part, e.words);
+        Analysis plain; // a message shown as it is, in any language
+        plain.part = part;
+        plain.error = e.what();
+        return plain;
     }
     refuseNonFinite(r);
     return r;
 }
 
 } // namespace
+
+void setError(Analysis& a, ShownText why)
+{
+    a.error = portuguese(why);
+    a.errorWords = std::move(why);
+}
 
 double temperatureRise(double psiWcm2)
 {
@@ -393,7 +414,7 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
     return guarded(kind, [&]() -> Analysis {
         // 1-4. The tab's result, the lamination and the room in its window.
         if (in.tabError)
-            return failed(kind, "O cálculo da aba terminou com erro.");
+            return failed(kind, TabFailed);
         const Window w = windowOf(coreOf(in, set), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
@@ -415,21 +436,21 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         // 6. Primary windings and the voltage across the turns N_p.
         std::vector<Plan> plans;
         double vp = 0, ip = 0;
-        auto primary = [&](const char* name, int i, double current, WindingRole role) {
+        auto primary = [&](Words name, int i, double current, WindingRole role) {
             const int awg = allResistive ? wholeGauge(in.awgPrim[i]) : gaugeFor(current, cfg);
-            plans.push_back({name, wholeTurns(in.nprim[i]), awg, current, role});
+            plans.push_back({say(name), wholeTurns(in.nprim[i]), awg, current, role});
         };
         switch (in.tipoPri) {
         case 0:
             vp = in.vp[1];
             ip = std::fabs(pap / vp);
-            primary("Primário", 1, ip, WindingRole::Primary);
+            primary(KELVORA_WORDS("Construction", "Primário"), 1, ip, WindingRole::Primary);
             break;
         case 1: // two halves: in parallel or in series, each carries half
             vp = in.vp[1];
             ip = std::fabs(pap / vp);
-            primary("Primário 1", 1, ip / 2, WindingRole::PrimaryHalf);
-            primary("Primário 2", 1, ip / 2, WindingRole::PrimaryHalf);
+            primary(KELVORA_WORDS("Construction", "Primário 1"), 1, ip / 2, WindingRole::PrimaryHalf);
+            primary(KELVORA_WORDS("Construction", "Primário 2"), 1, ip / 2, WindingRole::PrimaryHalf);
             break;
         case 2:
             // Tapped: taken as working on the whole winding at Vp4. Fed at the
@@ -437,8 +458,10 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
             // run warmer than shown here.
             vp = in.vp[4];
             ip = std::fabs(pap / vp);
-            primary("Primário até a derivação", 3, ip, WindingRole::PrimarySection);
-            primary("Primário após a derivação", 4, ip, WindingRole::PrimarySection);
+            primary(KELVORA_WORDS("Construction", "Primário até a derivação"), 3, ip,
+                     WindingRole::PrimarySection);
+            primary(KELVORA_WORDS("Construction", "Primário após a derivação"), 4, ip,
+                     WindingRole::PrimarySection);
             break;
         default:
             break;
@@ -446,8 +469,8 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         const std::size_t primaries = plans.size();
         for (int k = 1; k <= active; ++k) {
             const int awg = set.load[k - 1] == 0 ? wholeGauge(in.awgs[k]) : gaugeFor(iac[k], cfg);
-            plans.push_back({"Secundário " + std::to_string(k), wholeTurns(in.ns[k]), awg, iac[k],
-                             WindingRole::Secondary, k});
+            plans.push_back({say(KELVORA_WORDS("Construction", "Secundário %1"), {std::to_string(k)}),
+                             wholeTurns(in.ns[k]), awg, iac[k], WindingRole::Secondary, k});
         }
 
         // 7. Errors on the windings.
@@ -459,7 +482,7 @@ Analysis windTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& set
         else if (primaries > 0)
             np = plans[0].turns;
         if (!(np > 0))
-            return failed(kind, "O primário não tem espiras.");
+            return failed(kind, NoPrimaryTurns);
 
         // 8. Build, fill, iron, heat.
         Analysis r;
@@ -537,7 +560,7 @@ Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, 
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
-            return failed(kind, "O cálculo da aba terminou com erro.");
+            return failed(kind, TabFailed);
         const Window w = windowOf(eiCore(in.a, in.b), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
@@ -552,14 +575,17 @@ Analysis windTrafoMod(const TrafoModInput& in, const ConstructionSettings& set, 
         const double ibrf = std::fabs(in.ibrf);
         const double is = in.reactorCoupling ? ibrf / std::sqrt(2.0) : ibrf * std::sqrt(1.5);
         std::vector<Plan> plans = {
-            {"Primário (metade 1)", half, sfp, ip, WindingRole::PrimaryHalf},
-            {"Primário (metade 2)", half, sfp, ip, WindingRole::PrimaryHalf},
-            {"Secundário", wholeTurns(in.ns), sfs, is, WindingRole::Secondary},
+            {say(KELVORA_WORDS("Construction", "Primário (metade 1)")), half, sfp, ip,
+             WindingRole::PrimaryHalf},
+            {say(KELVORA_WORDS("Construction", "Primário (metade 2)")), half, sfp, ip,
+             WindingRole::PrimaryHalf},
+            {say(KELVORA_WORDS("Construction", "Secundário")), wholeTurns(in.ns), sfs, is,
+             WindingRole::Secondary},
         };
         if (auto e = checkTurns(plans))
             return failed(kind, *e);
         if (!(half > 0))
-            return failed(kind, "O primário não tem espiras.");
+            return failed(kind, NoPrimaryTurns);
         const double np = 2 * half;
 
         // 6. Build, weight, heat (the audio flux's iron loss is not known).
@@ -605,14 +631,15 @@ Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSetting
     return guarded(kind, [&]() -> Analysis {
         // 1-4.
         if (in.tabError)
-            return failed(kind, "O cálculo da aba terminou com erro.");
+            return failed(kind, TabFailed);
         const Window w = windowOf(eiCore(in.a, in.b), set);
         if (auto e = checkCore(w))
             return failed(kind, *e);
 
         // 5. One winding carrying the DC current.
         const double ir = std::fabs(in.ir);
-        std::vector<Plan> plans = {{"Enrolamento", wholeTurns(in.nesp), gaugeFor(ir, cfg), ir, WindingRole::Choke}};
+        std::vector<Plan> plans = {{say(KELVORA_WORDS("Construction", "Enrolamento")),
+                                    wholeTurns(in.nesp), gaugeFor(ir, cfg), ir, WindingRole::Choke}};
         if (auto e = checkTurns(plans))
             return failed(kind, *e);
 
@@ -647,11 +674,11 @@ Analysis windReatorFiltro(const ReatorFiltroInput& in, const ConstructionSetting
     });
 }
 
-std::optional<std::string> coreRefusal(bool tabError, bool uCore, double a, double b,
-                                       const ConstructionSettings& set)
+std::optional<ShownText> coreRefusal(bool tabError, bool uCore, double a, double b,
+                                     const ConstructionSettings& set)
 {
     if (tabError)
-        return "O cálculo da aba terminou com erro.";
+        return say(TabFailed);
     return checkCore(windowOf(uCore ? uiCore(a, b, set.uiWindow, set.uiHeight) : eiCore(a, b), set));
 }
 

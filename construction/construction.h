@@ -11,12 +11,20 @@
 #include "results.h"
 #include "sheet.h"
 
+#include "shown_text.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kelvora::construction {
+
+// Turns a message of the analysis into the text a reader gets: its
+// Portuguese (the default: the sheets, the JSON, the reports), or the
+// catalogue's language where a window or kelvora-cli --idioma=en shows it.
+using Translator = std::function<std::string(const ShownText&)>;
 
 // ---------------------------------------------------------------- settings
 
@@ -154,6 +162,7 @@ enum class WindingRole {
 // One winding, listed from the tube outwards.
 struct Winding {
     std::string name; // "Primário", "Secundário 1", ...
+    ShownText nameWords; // the same, as a message
     WindingRole role = WindingRole::Primary;
     int number = 0; // the secondary's number on the tab (1-6); 0 for the others
     double turns = 0; // whole turns wound
@@ -214,14 +223,17 @@ struct Verdict {
     bool good;
     std::string text; // formatted with the separator given to the analysis
     double y = 0, z = 0; // the further numbers of a mains verdict's text
+    ShownText words;     // the text, as a message
 };
 
 struct Analysis {
     PartType part = PartType::MainsTransformer;
     std::optional<std::string> error; // when set, nothing else is meaningful
+    ShownText errorWords;             // the error as a message
     Core core;                        // the core wound on
     Projeto projeto = Projeto::ForCore;
     std::vector<std::string> notes; // what the design could not do as asked
+    std::vector<ShownText> noteWords; // the same, as messages
 
     std::vector<Winding> windings;
     double buildMm = 0, fillPct = 0; // of the fuller coil on U/I
@@ -260,6 +272,7 @@ Analysis analyseReatorFiltro(const ReatorFiltroInput& in, const ConstructionSett
 // The stacking of a modulator's or a reactor's laminations: "Espaçador em
 // cada junta E–I: X mm, E e I topo a topo" or "Sem espaçador: lâminas intercaladas".
 std::string stackingText(const Analysis& a, char decimalSeparator);
+ShownText stackingWords(const Analysis& a, char decimalSeparator);
 
 // Temperature rise (K) of a part in natural convection dissipating psi W per
 // cm^2 of its outer surface (McLyman's surface method).
@@ -267,10 +280,17 @@ double temperatureRise(double psiWcm2);
 
 // ------------------------------------------------------------------- texts
 
+// Ends `a` in the error `why`: its Portuguese in `error`, the message in `errorWords`.
+void setError(Analysis& a, ShownText why);
+
 // The line of a verdict, X with one decimal and the given separator; the
 // mains verdicts also write y and z.
 std::string verdictText(VerdictCase which, double x, char decimalSeparator, double y = 0,
                         double z = 0);
+ShownText verdictWords(VerdictCase which, double x, char decimalSeparator, double y = 0,
+                       double z = 0);
+// "Nota: a; b": the analysis's notes on one line, each translated by `tr`.
+std::string notesLine(const std::vector<ShownText>& notes, const Translator& tr);
 // "fit", "temperature", "flux", "inductance", "reactance", "regulation", "no_load",
 // "insulation".
 const char* verdictKey(VerdictKind kind);

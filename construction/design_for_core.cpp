@@ -17,7 +17,8 @@ constexpr double TeslaPerGauss = 1e-4;
 constexpr int CompensationPasses = 8;
 // The search for a modulator's primary stops here: no real core needs more.
 constexpr double MostPrimaryTurns = 200000;
-const char* const NoTurns = "Nenhum número de espiras atende à indutância e ao Bmax neste núcleo.";
+const Words NoTurns = KELVORA_WORDS(
+    "Error", "Nenhum número de espiras atende à indutância e ao Bmax neste núcleo.");
 
 double roundHalfUp(double x) { return std::floor(x + 0.5); }
 
@@ -29,11 +30,11 @@ double secondaryTurns(double x, bool evenCount)
     return evenCount ? 2 * roundHalfUp(x / 2) : roundHalfUp(x);
 }
 
-Analysis failedWith(PartType kind, std::string message)
+Analysis failedWith(PartType kind, Words message)
 {
     Analysis r;
     r.part = kind;
-    r.error = std::move(message);
+    setError(r, say(message));
     return r;
 }
 
@@ -107,13 +108,21 @@ Analysis designTrafoAlim(const TrafoAlimInput& in, const ConstructionSettings& s
             }
         }
     }
+    auto note = [&](ShownText n) {
+        r.notes.push_back(portuguese(n));
+        r.noteWords.push_back(std::move(n));
+    };
     for (int k = 1; k <= active; ++k)
         if (noVoltage[k] || noRoom[k])
-            r.notes.push_back("Secundário " + std::to_string(k) + " sem espiras: "
-                              + (noVoltage[k] ? "tensão nula ou negativa"
-                                              : "a queda no primário não deixa compensar"));
+            note(noVoltage[k] ? say(KELVORA_WORDS("Construction",
+                                                  "Secundário %1 sem espiras: tensão nula ou negativa"),
+                                    {std::to_string(k)})
+                              : say(KELVORA_WORDS("Construction",
+                                                  "Secundário %1 sem espiras: a queda no primário "
+                                                  "não deixa compensar"),
+                                    {std::to_string(k)}));
     if (!settled)
-        r.notes.push_back("compensação não convergiu");
+        note(say(KELVORA_WORDS("Construction", "compensação não convergiu")));
     return r;
 }
 

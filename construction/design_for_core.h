@@ -36,8 +36,8 @@ void keepTabTurns(Analysis& r, const TrafoModInput& in);
 void keepTabTurns(Analysis& r, const ReatorFiltroInput& in);
 
 // Errors 1-4 of the analysis, which no design can get past.
-std::optional<std::string> coreRefusal(bool tabError, bool uCore, double a, double b,
-                                       const ConstructionSettings& set);
+std::optional<ShownText> coreRefusal(bool tabError, bool uCore, double a, double b,
+                                     const ConstructionSettings& set);
 // Net iron section (m^2) and mean magnetic path (m) of the scrapless E/I, a and b in mm.
 double netSectionM2(double a, double b, const ConstructionSettings& set);
 double pathM(double a);

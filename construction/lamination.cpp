@@ -2,6 +2,7 @@
 
 #include "construction_data.h"
 #include "numbers.h"
+#include "shown_text.h"
 
 #include <algorithm>
 #include <array>
@@ -155,13 +156,23 @@ std::span<const Lamination> uiLaminations()
 
 namespace kelvora::construction {
 
+ShownText coreCatalogueWords(const Core& k, char separator)
+{
+    if (k.family == CoreFamily::ScraplessEI) {
+        if (laminationOf(k.a))
+            return {}; // a catalogue name reads the same in any language
+        return say(KELVORA_WORDS("Construction", "lâmina fora do catálogo"));
+    }
+    if (k.c == k.a && k.h == 3 * k.a)
+        return say(KELVORA_WORDS("Construction", "UI a = %1 mm"), {general(k.a, separator)});
+    return say(KELVORA_WORDS("Construction", "U/I, janela %1 × %2 mm"),
+               {general(k.c, separator), general(k.h, separator)});
+}
+
 std::string coreCatalogueText(const Core& k, char separator)
 {
-    if (k.family == CoreFamily::ScraplessEI)
-        return std::string(laminationText(k.a));
-    if (k.c == k.a && k.h == 3 * k.a)
-        return "UI a = " + general(k.a, separator) + " mm";
-    return "U/I, janela " + general(k.c, separator) + " × " + general(k.h, separator) + " mm";
+    const ShownText m = coreCatalogueWords(k, separator);
+    return m.empty() ? std::string(laminationText(k.a)) : portuguese(m);
 }
 
 } // namespace kelvora::construction

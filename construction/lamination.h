@@ -2,6 +2,8 @@
 // Catalogue of standard scrapless E/I laminations, the geometry every one of
 // them follows from its centre-leg (tongue) width a, and the U/I core given
 // by its leg width and window.
+#include "shown_text.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -85,5 +87,7 @@ std::span<const Lamination> uiLaminations();
 // "UI a = 25 mm" of a scrapless U/I, "U/I, janela 30 × 80 mm" of another
 // (numbers in the general format with the given separator).
 std::string coreCatalogueText(const Core& core, char decimalSeparator);
+// The same as a message; none for a catalogue lamination's name.
+ShownText coreCatalogueWords(const Core& core, char decimalSeparator);
 
 } // namespace kelvora::construction

@@ -138,8 +138,11 @@ MainsChecks checkMains(const Analysis& a, const ConstructionSettings& set)
         m.iMagPct = m.iMagA / a.primaryAmps * 100;
         m.iMagHighPct = m.iMagHighA / a.primaryAmps * 100;
     }
-    if (nominal.beyondCurve || atHigh.beyondCurve)
-        m.notes.emplace_back("indução acima da curva do aço");
+    if (nominal.beyondCurve || atHigh.beyondCurve) {
+        const ShownText note = say(KELVORA_WORDS("Construction", "indução acima da curva do aço"));
+        m.notes.push_back(portuguese(note));
+        m.noteWords.push_back(note);
+    }
 
     // 3. No-load loss: the iron's at each flux.
     m.p0W = ironLoss(a, set, b);
@@ -162,6 +165,7 @@ MainsChecks checkMains(const Analysis& a, const ConstructionSettings& set)
             continue;
         InsulationRow row = insulationFor((primaryV + std::fabs(*w.vNl)) * high, m.reinforced);
         row.secondary = w.name;
+        row.secondaryWords = w.nameWords;
         m.insulation.push_back(std::move(row));
     }
     return m;
@@ -171,7 +175,9 @@ void addMainsChecks(Analysis& a, const ConstructionSettings& set, char separator
 {
     MainsChecks m = checkMains(a, set);
     auto add = [&](VerdictKind kind, VerdictCase which, bool good, double x, double y, double z) {
-        a.verdicts.push_back({kind, which, x, good, verdictText(which, x, separator, y, z), y, z});
+        ShownText words = verdictWords(which, x, separator, y, z);
+        std::string text = portuguese(words);
+        a.verdicts.push_back({kind, which, x, good, std::move(text), y, z, std::move(words)});
     };
     if (m.iMagHighPct) {
         const bool good = *m.iMagHighPct <= set.noLoadMaxPct;
@@ -228,11 +234,17 @@ std::vector<NoLoadPoint> noLoadCurve(const Analysis& a, const ConstructionSettin
     return v;
 }
 
-std::string fuseText(const MainsChecks& m, char separator)
+ShownText fuseWords(const MainsChecks& m, char separator)
 {
     if (!m.fuseA)
-        return "Fusível do primário: acima de 16 A";
-    return "Fusível do primário: " + general(*m.fuseA, separator) + " A retardado";
+        return say(KELVORA_WORDS("Construction", "Fusível do primário: acima de 16 A"));
+    return say(KELVORA_WORDS("Construction", "Fusível do primário: %1 A retardado"),
+               {general(*m.fuseA, separator)});
+}
+
+std::string fuseText(const MainsChecks& m, char separator)
+{
+    return portuguese(fuseWords(m, separator));
 }
 
 } // namespace kelvora::construction

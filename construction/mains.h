@@ -17,6 +17,7 @@ struct ConstructionSettings;
 // The insulation between the primary and one secondary.
 struct InsulationRow {
     std::string secondary;           // the winding's name
+    ShownText secondaryWords;        // the same, as a message
     double workingV = 0;             // U_w: primary plus secondary at the high line, V rms
     bool aboveTable = false;         // U_w above 1000 V: the table gives nothing
     double testV = 0;                // dielectric test for one minute, V rms
@@ -39,6 +40,7 @@ struct MainsChecks {
     bool reinforced = false;
     std::vector<InsulationRow> insulation;
     std::vector<std::string> notes; // "indução acima da curva do aço"
+    std::vector<ShownText> noteWords; // the same, as messages
 };
 
 // The note the screen and the sheet put beside the insulation figures.
@@ -89,5 +91,6 @@ std::vector<NoLoadPoint> noLoadCurve(const Analysis& a, const ConstructionSettin
 
 // "Fusível do primário: X A retardado".
 std::string fuseText(const MainsChecks& m, char decimalSeparator);
+ShownText fuseWords(const MainsChecks& m, char decimalSeparator);
 
 } // namespace kelvora::construction

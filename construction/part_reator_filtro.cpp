@@ -29,14 +29,16 @@ WoundPart reatorFiltroPart()
     };
     // The tab's own verdicts: L I^2 off the charts the method's empirical
     // laws were read from, or a current outside the limits for this inductance.
-    p.ownRefusal = [](const DesignResults& s) -> std::optional<std::string> {
+    p.ownRefusal = [](const DesignResults& s) -> std::optional<ShownText> {
         const ReatorFiltroResult& r = s.reatorFiltro;
         if (!r.refused && r.energy != EnergyVerdict::Inside)
-            return std::string("O produto LI^2 está fora dos ábacos do método (a aba indica "
-                               "Falha): corrija a indutância ou a corrente.");
+            return say(KELVORA_WORDS("Error", "O produto LI^2 está fora dos ábacos do método (a "
+                                              "aba indica Falha): corrija a indutância ou a "
+                                              "corrente."));
         if (!r.refused && !r.IrOnCharts)
-            return std::string("A corrente Ir está fora dos limites para a indutância "
-                               "informada: corrija a corrente ou a indutância.");
+            return say(KELVORA_WORDS("Error", "A corrente Ir está fora dos limites para a "
+                                              "indutância informada: corrija a corrente ou a "
+                                              "indutância."));
         return std::nullopt;
     };
     // An inductance of zero or less is refused by the tab without an

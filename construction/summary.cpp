@@ -1,55 +1,56 @@
 #include "summary.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace kelvora::construction {
 
 namespace {
 
-// A verdict in two or three words; a case without a short form falls back to
-// its full text.
-std::string shortForm(const Verdict& v)
+// A verdict in two or three words.
+Words shortForm(const Verdict& v)
 {
     switch (v.which) {
     case VerdictCase::Fits:
-        return "cabe";
+        return KELVORA_WORDS("Construction", "cabe");
     case VerdictCase::DoesNotFit:
-        return "não cabe";
+        return KELVORA_WORDS("Construction", "não cabe");
     case VerdictCase::TemperatureGood:
-        return "temperatura ok";
+        return KELVORA_WORDS("Construction", "temperatura ok");
     case VerdictCase::TemperatureBad:
-        return "aquece demais";
+        return KELVORA_WORDS("Construction", "aquece demais");
     case VerdictCase::FluxGood:
     case VerdictCase::TotalFluxGood:
-        return "indução ok";
+        return KELVORA_WORDS("Construction", "indução ok");
     case VerdictCase::FluxBad:
     case VerdictCase::TotalFluxBad:
-        return "indução alta";
+        return KELVORA_WORDS("Construction", "indução alta");
     case VerdictCase::InductanceGood:
-        return "indutância ok";
+        return KELVORA_WORDS("Construction", "indutância ok");
     case VerdictCase::InductanceLow:
-        return "indutância baixa";
+        return KELVORA_WORDS("Construction", "indutância baixa");
     case VerdictCase::Saturates:
-        return "satura";
+        return KELVORA_WORDS("Construction", "satura");
     case VerdictCase::ReactanceGood:
-        return "graves ok";
+        return KELVORA_WORDS("Construction", "graves ok");
     case VerdictCase::ReactanceLow:
-        return "graves cortados";
+        return KELVORA_WORDS("Construction", "graves cortados");
     case VerdictCase::RegulationGood:
-        return "regulação ok";
+        return KELVORA_WORDS("Construction", "regulação ok");
     case VerdictCase::RegulationBad:
     case VerdictCase::RegulationCollapsed:
-        return "regulação alta";
+        return KELVORA_WORDS("Construction", "regulação alta");
     case VerdictCase::NoLoadGood:
-        return "corrente em vazio ok";
+        return KELVORA_WORDS("Construction", "corrente em vazio ok");
     case VerdictCase::NoLoadBad:
-        return "corrente em vazio alta";
+        return KELVORA_WORDS("Construction", "corrente em vazio alta");
     case VerdictCase::InsulationGood:
-        return "isolação ok";
+        return KELVORA_WORDS("Construction", "isolação ok");
     case VerdictCase::InsulationBad:
     case VerdictCase::InsulationAboveTable:
-        return "isolação insuficiente";
-    default:
-        return v.text;
+        return KELVORA_WORDS("Construction", "isolação insuficiente");
     }
+    return {};
 }
 
 } // namespace
@@ -59,24 +60,52 @@ Summary summarise(const Analysis& a)
     Summary s;
     if (a.error) {
         s.good = false;
-        s.text = "Construção: não calculada";
+        s.ran = false;
+        s.details.push_back(a.errorWords);
+        s.detailTexts.push_back(*a.error);
+        s.text = summaryLine(s, portuguese);
         s.detail = *a.error;
         return s;
     }
-    std::string list;
     for (const Verdict& v : a.verdicts) {
-        s.detail += (s.detail.empty() ? "" : "\n") + v.text;
+        s.details.push_back(v.words);
+        s.detailTexts.push_back(v.text);
         if (v.good)
             continue;
         s.good = false;
-        const std::string part = shortForm(v);
+        const Words part = shortForm(v);
         // Two verdicts may say the same in short (flux and total flux).
-        if (list.find(part) != std::string::npos)
-            continue;
-        list += (list.empty() ? "" : ", ") + part;
+        const bool said = std::any_of(s.shortForms.begin(), s.shortForms.end(), [&](Words w) {
+            return std::string_view(w.source) == part.source;
+        });
+        if (!said)
+            s.shortForms.push_back(part);
     }
-    s.text = "Construção: " + (s.good ? std::string("tudo ok") : list);
+    s.text = summaryLine(s, portuguese);
+    s.detail = summaryDetail(s, portuguese);
     return s;
+}
+
+std::string summaryLine(const Summary& s, const Translator& tr)
+{
+    if (!s.ran)
+        return tr(say(KELVORA_WORDS("Construction", "Construção: não calculada")));
+    if (s.shortForms.empty())
+        return tr(say(KELVORA_WORDS("Construction", "Construção: tudo ok")));
+    std::string list;
+    for (Words w : s.shortForms)
+        list += (list.empty() ? "" : ", ") + tr(say(w));
+    return tr(say(KELVORA_WORDS("Construction", "Construção: %1"), {list}));
+}
+
+std::string summaryDetail(const Summary& s, const Translator& tr)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.details.size(); ++i) {
+        const ShownText& d = s.details[i];
+        out += (i == 0 ? "" : "\n") + (d.empty() ? s.detailTexts[i] : tr(d));
+    }
+    return out;
 }
 
 } // namespace kelvora::construction

@@ -9,60 +9,83 @@ std::string x1(double x, char separator) { return fixed(x, 15, 1, separator); }
 
 } // namespace
 
-std::string verdictText(VerdictCase which, double x, char separator, double y, double z)
+ShownText verdictWords(VerdictCase which, double x, char separator, double y, double z)
 {
     const std::string v = x1(x, separator);
-    switch (which) {
-    case VerdictCase::Fits:
-        return "O enrolamento cabe na janela (" + v + " % ocupados)";
-    case VerdictCase::DoesNotFit:
-        return "O enrolamento não cabe na janela (" + v + " % da largura)";
-    case VerdictCase::TemperatureGood:
-        return "Elevação de temperatura " + v + " K: dentro da classe";
-    case VerdictCase::TemperatureBad:
-        return "Elevação de temperatura " + v + " K: acima da classe";
-    case VerdictCase::FluxGood:
-        return "Indução real " + v + " G";
-    case VerdictCase::FluxBad:
-        return "Indução real " + v + " G acima do Bmax escolhido";
-    case VerdictCase::InductanceGood:
-        return "Indutância calculada " + v + " H ≥ Lr";
-    case VerdictCase::InductanceLow:
-        return "Indutância calculada " + v + " H menor que Lr";
-    case VerdictCase::Saturates:
-        return "Indução CC " + v + " G: núcleo satura";
-    case VerdictCase::ReactanceGood:
-        return "Reatância do primário em Fmin " + v + " ohms";
-    case VerdictCase::ReactanceLow:
-        return "Reatância do primário em Fmin " + v + " ohms menor que Zmod: graves cortados";
-    case VerdictCase::TotalFluxGood:
-        return "Indução total " + v + " G (CA + CC)";
-    case VerdictCase::TotalFluxBad:
-        return "Indução total " + v + " G acima do Bmax escolhido";
-    case VerdictCase::RegulationGood:
-        return "Regulação máxima " + v + " %";
-    case VerdictCase::RegulationBad:
-        return "Regulação " + v + " % acima do limite escolhido";
-    case VerdictCase::RegulationCollapsed:
-        return "Secundário sem tensão em carga: regulação acima do limite escolhido";
     // The no-load current is a fraction of an ampere: three decimals. The
     // insulation's thicknesses come in hundredths of a millimetre (0,15 mm).
+    auto mm2 = [&](double t) { return fixed(t, 15, 2, separator); };
+    switch (which) {
+    case VerdictCase::Fits:
+        return say(KELVORA_WORDS("Verdict", "O enrolamento cabe na janela (%1 % ocupados)"), {v});
+    case VerdictCase::DoesNotFit:
+        return say(KELVORA_WORDS("Verdict", "O enrolamento não cabe na janela (%1 % da largura)"),
+                   {v});
+    case VerdictCase::TemperatureGood:
+        return say(KELVORA_WORDS("Verdict", "Elevação de temperatura %1 K: dentro da classe"), {v});
+    case VerdictCase::TemperatureBad:
+        return say(KELVORA_WORDS("Verdict", "Elevação de temperatura %1 K: acima da classe"), {v});
+    case VerdictCase::FluxGood:
+        return say(KELVORA_WORDS("Verdict", "Indução real %1 G"), {v});
+    case VerdictCase::FluxBad:
+        return say(KELVORA_WORDS("Verdict", "Indução real %1 G acima do Bmax escolhido"), {v});
+    case VerdictCase::InductanceGood:
+        return say(KELVORA_WORDS("Verdict", "Indutância calculada %1 H ≥ Lr"), {v});
+    case VerdictCase::InductanceLow:
+        return say(KELVORA_WORDS("Verdict", "Indutância calculada %1 H menor que Lr"), {v});
+    case VerdictCase::Saturates:
+        return say(KELVORA_WORDS("Verdict", "Indução CC %1 G: núcleo satura"), {v});
+    case VerdictCase::ReactanceGood:
+        return say(KELVORA_WORDS("Verdict", "Reatância do primário em Fmin %1 ohms"), {v});
+    case VerdictCase::ReactanceLow:
+        return say(KELVORA_WORDS("Verdict",
+                                 "Reatância do primário em Fmin %1 ohms menor que Zmod: graves "
+                                 "cortados"),
+                   {v});
+    case VerdictCase::TotalFluxGood:
+        return say(KELVORA_WORDS("Verdict", "Indução total %1 G (CA + CC)"), {v});
+    case VerdictCase::TotalFluxBad:
+        return say(KELVORA_WORDS("Verdict", "Indução total %1 G acima do Bmax escolhido"), {v});
+    case VerdictCase::RegulationGood:
+        return say(KELVORA_WORDS("Verdict", "Regulação máxima %1 %"), {v});
+    case VerdictCase::RegulationBad:
+        return say(KELVORA_WORDS("Verdict", "Regulação %1 % acima do limite escolhido"), {v});
+    case VerdictCase::RegulationCollapsed:
+        return say(KELVORA_WORDS("Verdict", "Secundário sem tensão em carga: regulação acima do "
+                                            "limite escolhido"));
     case VerdictCase::NoLoadGood:
+        return say(KELVORA_WORDS("Verdict", "Corrente em vazio %1 A (%2 % da nominal) na rede alta"),
+                   {fixed(x, 15, 3, separator), x1(y, separator)});
     case VerdictCase::NoLoadBad:
-        return "Corrente em vazio " + fixed(x, 15, 3, separator) + " A (" + x1(y, separator)
-               + " % da nominal) na rede alta"
-               + (which == VerdictCase::NoLoadBad ? ": núcleo perto da saturação" : "");
+        return say(KELVORA_WORDS("Verdict", "Corrente em vazio %1 A (%2 % da nominal) na rede "
+                                            "alta: núcleo perto da saturação"),
+                   {fixed(x, 15, 3, separator), x1(y, separator)});
     case VerdictCase::InsulationGood:
-        return "Isolação reforçada: " + fixed(x, 15, 2, separator) + " mm ≥ "
-               + fixed(y, 15, 2, separator) + " mm";
+        return say(KELVORA_WORDS("Verdict", "Isolação reforçada: %1 mm ≥ %2 mm"), {mm2(x), mm2(y)});
     case VerdictCase::InsulationBad:
-        return "Isolação " + fixed(x, 15, 2, separator) + " mm menor que "
-               + fixed(y, 15, 2, separator) + " mm exigidos (reforçada, " + x1(z, separator)
-               + " V)";
+        return say(KELVORA_WORDS("Verdict",
+                                 "Isolação %1 mm menor que %2 mm exigidos (reforçada, %3 V)"),
+                   {mm2(x), mm2(y), x1(z, separator)});
     case VerdictCase::InsulationAboveTable:
-        return "Isolação reforçada para " + v + " V: acima da tabela, confira na norma";
+        return say(KELVORA_WORDS("Verdict",
+                                 "Isolação reforçada para %1 V: acima da tabela, confira na norma"),
+                   {v});
     }
     return {};
+}
+
+std::string verdictText(VerdictCase which, double x, char separator, double y, double z)
+{
+    return portuguese(verdictWords(which, x, separator, y, z));
+}
+
+std::string notesLine(const std::vector<ShownText>& notes, const Translator& tr)
+{
+    std::string out;
+    for (const ShownText& n : notes)
+        out += out.empty() ? tr(say(KELVORA_WORDS("Construction", "Nota: %1"), {tr(n)}))
+                           : "; " + tr(n);
+    return out;
 }
 
 const char* verdictKey(VerdictKind kind)
@@ -88,12 +111,17 @@ const char* verdictKey(VerdictKind kind)
     return "";
 }
 
-std::string stackingText(const Analysis& a, char separator)
+ShownText stackingWords(const Analysis& a, char separator)
 {
     if (!(a.spacerMm > 0))
-        return "Sem espaçador: lâminas intercaladas";
-    return "Espaçador em cada junta E–I: " + fixed(a.spacerMm, 15, 2, separator)
-           + " mm, E e I topo a topo";
+        return say(KELVORA_WORDS("Construction", "Sem espaçador: lâminas intercaladas"));
+    return say(KELVORA_WORDS("Construction", "Espaçador em cada junta E–I: %1 mm, E e I topo a topo"),
+               {fixed(a.spacerMm, 15, 2, separator)});
+}
+
+std::string stackingText(const Analysis& a, char separator)
+{
+    return portuguese(stackingWords(a, separator));
 }
 
 } // namespace kelvora::construction

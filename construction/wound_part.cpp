@@ -8,7 +8,7 @@
 
 namespace kelvora::construction {
 
-std::optional<std::string> inputRefusal(const WoundPart& part, const Sheet& sheet,
+std::optional<ShownText> inputRefusal(const WoundPart& part, const Sheet& sheet,
                                         const DesignResults& s)
 {
     std::string list;
@@ -20,9 +20,11 @@ std::optional<std::string> inputRefusal(const WoundPart& part, const Sheet& shee
             continue;
         list += (list.empty() ? "" : "; ") + name + " (" + c.readNote + ")";
     }
+    // The fields' names and their reads' notes go in as written (Portuguese).
     if (!list.empty())
-        return "O projeto se apoia em entradas inválidas ou substituídas: " + list
-               + ". Corrija-as na aba.";
+        return say(KELVORA_WORDS("Error", "O projeto se apoia em entradas inválidas ou "
+                                          "substituídas: %1. Corrija-as na aba."),
+                   {list});
     if (part.ownRefusal)
         return part.ownRefusal(s);
     return std::nullopt;
@@ -35,7 +37,7 @@ Analysis analysePart(const WoundPart& part, const Sheet& sheet, const DesignResu
         if (auto refusal = inputRefusal(part, sheet, s)) {
             Analysis refused;
             refused.part = part.type;
-            refused.error = std::move(refusal);
+            setError(refused, std::move(*refusal));
             return refused;
         }
     return part.run(sheet, s, tabError, set, cfg).analysis;
@@ -47,7 +49,7 @@ PartRun sheetRun(const WoundPart& part, const Sheet& sheet, const DesignResults&
     PartRun out = part.run(sheet, s, tabError, set, cfg);
     if (!tabError)
         if (auto refusal = inputRefusal(part, sheet, s))
-            out.analysis.error = std::move(refusal);
+            setError(out.analysis, std::move(*refusal));
     return out;
 }
 

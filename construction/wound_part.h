@@ -108,7 +108,7 @@ struct WoundPart {
     std::function<std::vector<std::string>(const Sheet&, const DesignResults&)> inputsInUse;
     // A refusal of the design's own, after its inputs stand (the reactor's
     // charts); may be empty.
-    std::function<std::optional<std::string>(const DesignResults&)> ownRefusal;
+    std::function<std::optional<ShownText>(const DesignResults&)> ownRefusal;
     // Whether the record is unusable though the tab's run did not fail (a
     // reactor of no inductance); may be empty.
     std::function<bool(const DesignResults&)> recordUnusable;
@@ -127,7 +127,7 @@ struct WoundPart {
 // field used with a value other than its text (substituted) or a bad input
 // (a negative voltage), named with what was used; then the part's own
 // refusal. Nothing when the inputs stand.
-std::optional<std::string> inputRefusal(const WoundPart& part, const Sheet& sheet,
+std::optional<ShownText> inputRefusal(const WoundPart& part, const Sheet& sheet,
                                         const DesignResults& s);
 
 // The analysis of the part from the tab's sheet and record; refused without

@@ -84,7 +84,7 @@ void paintDrawingPage(QPainter& p, const QPagedPaintDevice& d, const SheetPages&
     p.setFont(textFont(true));
     const double line = QFontMetricsF(p.font(), const_cast<QPagedPaintDevice*>(&d)).lineSpacing();
     double y = page.top();
-    p.drawText(QPointF(page.left(), y + line), QStringLiteral("Corte da janela (em escala)"));
+    p.drawText(QPointF(page.left(), y + line), QString::fromStdString(s.captions.section));
     y += 1.5 * line;
     const QRectF section(page.left(), y, page.width(), page.height() * 0.45);
     paintCrossSection(p, section, s.section);
@@ -92,7 +92,7 @@ void paintDrawingPage(QPainter& p, const QPagedPaintDevice& d, const SheetPages&
     p.setFont(textFont());
     if (s.section.analysis)
         p.drawText(QPointF(page.left(), y),
-                   QStringLiteral("Ocupação da janela: %1 %")
+                   QString::fromStdString(s.captions.fill)
                        .arg(QString::fromStdString(
                            fixed(s.section.analysis->fillPct, 15, 1, s.separator))));
     y += 2 * line;
@@ -100,8 +100,8 @@ void paintDrawingPage(QPainter& p, const QPagedPaintDevice& d, const SheetPages&
     // The core the analysis wound on: a U/I is drawn to scale with its own window.
     const construction::Core& core = s.section.analysis->core;
     const bool ui = core.family == construction::CoreFamily::UI;
-    p.drawText(QPointF(page.left(), y), ui ? QStringLiteral("Núcleo U/I (medidas em mm)")
-                                           : QStringLiteral("Lâmina (medidas em mm)"));
+    p.drawText(QPointF(page.left(), y), QString::fromStdString(ui ? s.captions.uiCore
+                                                                     : s.captions.lamination));
     y += line;
     const QRectF drawing(page.left(), y, page.width(), page.bottom() - y);
     if (ui) {

@@ -3,6 +3,7 @@
 // page with the coil's cross-section and the dimensioned lamination, both as
 // vector drawings. The same painting serves the PDF file and the printer.
 #include "cross_section.h"
+#include "winding_sheet.h"
 
 #include <QPageSize>
 #include <QString>
@@ -19,6 +20,7 @@ struct SheetPages {
     CrossSectionContent section; // no drawing page when the analysis has an error
     double a = 0, b = 0;         // centre-leg width and stack, mm
     char separator = ',';
+    WindingSheetCaptions captions = windingSheetCaptions(); // the drawing page's, in Portuguese
 };
 
 // Paints the pages on a device not yet painted on; returns how many pages it

@@ -2,7 +2,8 @@
 
 namespace kelvora {
 
-std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab)
+std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab,
+                      const construction::Translator& tr)
 {
     const std::string& user = part.ownerUser;
     const std::string& application = part.ownerApplication;
@@ -13,8 +14,8 @@ std::string withOwner(std::string sheetText, const construction::WoundPart& part
     if (at != std::string::npos)
         at = sheetText.find('\n', at + 1);
     at = at == std::string::npos ? sheetText.size() : at + 1;
-    sheetText.insert(at, "Nome do usuário: " + tab[user].text
-                             + "\nAplicação: " + tab[application].text + "\n");
+    sheetText.insert(at, tr(say(KELVORA_WORDS("Sheet", "Nome do usuário: %1\nAplicação: %2\n"),
+                                {tab[user].text, tab[application].text})));
     return sheetText;
 }
 

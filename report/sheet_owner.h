@@ -10,6 +10,8 @@ namespace kelvora {
 
 // `sheetText` with the two lines put under its underlined title; as it is
 // when the tab has no such fields.
-std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab);
+// `tr` gives the two captions in the sheet's language (Portuguese by default).
+std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab,
+                      const construction::Translator& tr = portuguese);
 
 } // namespace kelvora

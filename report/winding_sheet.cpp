@@ -181,9 +181,15 @@ namespace {
 
 class Writer {
 public:
-    explicit Writer(char separator) : sep_(separator) {}
+    Writer(char separator, const Translator& tr) : sep_(separator), tr_(tr) {}
 
     std::string num(double v, int decimals) const { return fixed(v, 15, decimals, sep_); }
+    // A message in the sheet's language.
+    std::string t(Words w, std::vector<std::string> args = {}) const
+    {
+        return tr_(say(w, std::move(args)));
+    }
+    std::string t(const ShownText& m) const { return tr_(m); }
     void line(std::string_view s = {})
     {
         out_ += s;
@@ -198,19 +204,31 @@ public:
 
 private:
     char sep_;
+    const Translator& tr_;
     std::string out_;
 };
 
+// An analysis's text: its message in the sheet's language, or the text as it
+// is where it has none.
+std::string shown(const Writer& w, const ShownText& m, const std::string& text)
+{
+    return m.empty() ? text : w.t(m);
+}
+
 bool isLoad(std::string_view name) { return name.rfind("CBCoRet", 0) == 0; }
 
-// The setting as the analysis used it: the typed text, or the default that stood in for it.
-std::string settingText(const Sheet& settings, const char* name)
+// The setting as the analysis used it: the typed text, or the default that
+// stood in for it; a list's item in the sheet's language.
+std::string settingText(const Writer& w, const Sheet& settings, const char* name)
 {
     const Control& c = settings[name];
     const ControlSpec& spec = settings.spec(name);
-    if (spec.kind == Kind::List)
-        return c.itemIndex >= 0 && c.itemIndex < int(spec.items.size()) ? spec.items[c.itemIndex]
-                                                                        : spec.text;
+    if (spec.kind == Kind::List) {
+        const std::string& item = c.itemIndex >= 0 && c.itemIndex < int(spec.items.size())
+                                      ? spec.items[std::size_t(c.itemIndex)]
+                                      : spec.text;
+        return w.t(Words{"Item", item.c_str()});
+    }
     if (c.substituted)
         return spec.text;
     const auto first = c.text.find_first_not_of(' ');
@@ -254,21 +272,21 @@ bool settingApplies(const ConstrucaoSettingText& t, PartType part, CoreFamily fa
 bool isUIWindow(std::string_view name) { return name == "ECoUIJanela" || name == "ECoUIAltura"; }
 
 // "4 (a última com 23 espiras)": the layers of one coil's share of a winding.
-std::string layersText(double turnsD, double perLayerD, double layersD)
+std::string layersText(const Writer& w, double turnsD, double perLayerD, double layersD)
 {
     const long turns = std::lround(turnsD), perLayer = std::lround(perLayerD);
     const long layers = std::lround(layersD);
     std::string t = std::to_string(layers);
     if (const long last = turns - (layers - 1) * perLayer; layers > 1 && last != perLayer)
-        t += " (a última com " + std::to_string(last) + " espiras)";
+        t = w.t(KELVORA_WORDS("Sheet", "%1 (a última com %2 espiras)"), {t, std::to_string(last)});
     return t;
 }
 
 void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings)
 {
-    w.line("  " + std::to_string(index) + ". " + wd.name);
+    w.line("  " + std::to_string(index) + ". " + shown(w, wd.nameWords, wd.name));
     if (wd.turns <= 0) {
-        w.line("     Espiras: 0 (não se enrola)");
+        w.line("     " + w.t(KELVORA_WORDS("Sheet", "Espiras: 0 (não se enrola)")));
         return;
     }
     const long turns = std::lround(wd.turns);
@@ -278,67 +296,90 @@ void writeWinding(Writer& w, int index, const Winding& wd, const Sheet& settings
     auto legTurns = [&](int k) {
         return std::to_string(std::lround(wd.legs[std::size_t(k)].turns));
     };
-    std::string turnsLine = "     Espiras: " + std::to_string(turns);
+    std::string turnsLine;
     if (legs && wd.legs[0].turns == wd.legs[1].turns)
-        turnsLine += " no total, " + legTurns(0) + " na bobina de cada perna";
+        turnsLine = w.t(KELVORA_WORDS("Sheet", "Espiras: %1 no total, %2 na bobina de cada perna"),
+                        {std::to_string(turns), legTurns(0)});
     else if (legs)
-        turnsLine += " no total, " + legTurns(0) + " na bobina da perna 1 e " + legTurns(1)
-                     + " na da perna 2";
+        turnsLine = w.t(KELVORA_WORDS("Sheet", "Espiras: %1 no total, %2 na bobina da perna 1 e "
+                                               "%3 na da perna 2"),
+                        {std::to_string(turns), legTurns(0), legTurns(1)});
+    else
+        turnsLine = w.t(KELVORA_WORDS("Sheet", "Espiras: %1"), {std::to_string(turns)});
     if (wd.turnsTab)
-        turnsLine += " (a aba calculou " + w.num(*wd.turnsTab, 1) + ")";
-    w.line(turnsLine);
-    w.line("     Fio: AWG " + std::to_string(wd.awg) + ", esmalte grau "
-           + settingText(settings, "CBCoGrauFio") + " (Ø nu " + w.num(wd.dBareMm, 3)
-           + " mm, Ø total " + w.num(wd.dOverMm, 3) + " mm)");
-    w.line("     Espiras por camada: " + std::to_string(perLayer));
+        turnsLine = w.t(KELVORA_WORDS("Sheet", "%1 (a aba calculou %2)"),
+                        {turnsLine, w.num(*wd.turnsTab, 1)});
+    w.line("     " + turnsLine);
+    w.line("     "
+           + w.t(KELVORA_WORDS("Sheet", "Fio: AWG %1, esmalte grau %2 (Ø nu %3 mm, Ø total %4 mm)"),
+                 {std::to_string(wd.awg), settingText(w, settings, "CBCoGrauFio"),
+                  w.num(wd.dBareMm, 3), w.num(wd.dOverMm, 3)}));
+    w.line("     "
+           + w.t(KELVORA_WORDS("Sheet", "Espiras por camada: %1"), {std::to_string(perLayer)}));
     if (!legs) {
-        w.line("     Camadas: " + layersText(wd.turns, wd.turnsPerLayer, wd.layers));
+        w.line("     "
+               + w.t(KELVORA_WORDS("Sheet", "Camadas: %1"),
+                     {layersText(w, wd.turns, wd.turnsPerLayer, wd.layers)}));
     } else {
-        const std::string one = layersText(wd.legs[0].turns, wd.turnsPerLayer, wd.legs[0].layers);
-        const std::string two = layersText(wd.legs[1].turns, wd.turnsPerLayer, wd.legs[1].layers);
+        const std::string one =
+            layersText(w, wd.legs[0].turns, wd.turnsPerLayer, wd.legs[0].layers);
+        const std::string two =
+            layersText(w, wd.legs[1].turns, wd.turnsPerLayer, wd.legs[1].layers);
         if (one == two)
-            w.line("     Camadas em cada bobina: " + one);
+            w.line("     " + w.t(KELVORA_WORDS("Sheet", "Camadas em cada bobina: %1"), {one}));
         else
-            w.line("     Camadas: " + one + " na perna 1; " + two + " na perna 2");
+            w.line("     "
+                   + w.t(KELVORA_WORDS("Sheet", "Camadas: %1 na perna 1; %2 na perna 2"),
+                         {one, two}));
     }
     if (layers > 1)
-        w.line("     Entre as camadas: isolação de " + settingText(settings, "ECoIsolCamada")
-               + " mm");
-    w.line("     Depois do enrolamento: isolação de " + settingText(settings, "ECoIsolEnrol")
-           + " mm");
-    w.line("     Altura: " + w.num(wd.buildMm, 2) + (legs ? " mm (perna 1)" : " mm")
-           + "; fio: " + w.num(wd.lengthM, 2) + (legs ? " m (as duas metades)" : " m")
-           + "; R a 20 °C: " + w.num(wd.r20Ohm, 3) + " ohms");
-    std::string electrical = "     Corrente: " + w.num(wd.iRmsA, 3) + " A rms ("
-                             + w.num(wd.jAmm2, 2) + " A/mm²)"
-                             + (wd.simulatedCurrent ? " (da simulação do retificador)" : "")
-                             + "; perda: " + w.num(wd.pcuW, 2) + " W";
+        w.line("     "
+               + w.t(KELVORA_WORDS("Sheet", "Entre as camadas: isolação de %1 mm"),
+                     {settingText(w, settings, "ECoIsolCamada")}));
+    w.line("     "
+           + w.t(KELVORA_WORDS("Sheet", "Depois do enrolamento: isolação de %1 mm"),
+                 {settingText(w, settings, "ECoIsolEnrol")}));
+    const std::vector<std::string> build = {w.num(wd.buildMm, 2), w.num(wd.lengthM, 2),
+                                            w.num(wd.r20Ohm, 3)};
+    w.line("     "
+           + (legs ? w.t(KELVORA_WORDS("Sheet", "Altura: %1 mm (perna 1); fio: %2 m (as duas "
+                                                "metades); R a 20 °C: %3 ohms"),
+                         build)
+                   : w.t(KELVORA_WORDS("Sheet", "Altura: %1 mm; fio: %2 m; R a 20 °C: %3 ohms"),
+                         build)));
+    std::string electrical = w.t(KELVORA_WORDS("Sheet", "Corrente: %1 A rms (%2 A/mm²)"),
+                                 {w.num(wd.iRmsA, 3), w.num(wd.jAmm2, 2)});
+    if (wd.simulatedCurrent)
+        electrical = w.t(KELVORA_WORDS("Sheet", "%1 (da simulação do retificador)"), {electrical});
+    electrical = w.t(KELVORA_WORDS("Sheet", "%1; perda: %2 W"), {electrical, w.num(wd.pcuW, 2)});
     if (wd.vNl && wd.vFl) {
-        electrical += "; tensão em vazio " + w.num(*wd.vNl, 1) + " V, em carga " + w.num(*wd.vFl, 1)
-                      + " V";
+        electrical = w.t(KELVORA_WORDS("Sheet", "%1; tensão em vazio %2 V, em carga %3 V"),
+                         {electrical, w.num(*wd.vNl, 1), w.num(*wd.vFl, 1)});
         if (wd.regulationPct)
-            electrical += " (regulação " + w.num(*wd.regulationPct, 1) + " %)";
+            electrical = w.t(KELVORA_WORDS("Sheet", "%1 (regulação %2 %)"),
+                             {electrical, w.num(*wd.regulationPct, 1)});
     }
-    w.line(electrical);
+    w.line("     " + electrical);
 }
 
 // How the U/I's two coils are wound and joined, so that the halves of each
 // winding add: the flux runs up one leg and down the other, so two coils wound
-// alike must carry their current in opposite senses.
+// alike must carry their current in opposite senses. One paragraph, its lines
+// as the sheet breaks them.
 void writeLegConnection(Writer& w)
 {
-    w.heading("Ligação das duas bobinas (núcleo U/I)");
-    for (const char* l : {
-             "  Cada perna leva uma bobina com metade das espiras de cada enrolamento, na ordem",
-             "  acima. Enrole as duas bobinas no mesmo sentido, começando pela mesma aba, e",
-             "  ponha-as nas pernas na mesma posição. Ligue as metades de cada enrolamento em",
-             "  série: o fim da metade da perna 1 ao fim da metade da perna 2; os dois começos",
-             "  são os terminais do enrolamento. Assim os fluxos das duas pernas se somam.",
-             "  Confira antes do uso: ligue o primário pela primeira vez através de uma lâmpada",
-             "  em série. Com uma metade do primário invertida a lâmpada acende forte; com uma",
-             "  metade de um secundário invertida ele dá quase zero volt.",
-         })
-        w.line(l);
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Ligação das duas bobinas (núcleo U/I)")));
+    const std::string text = w.t(KELVORA_WORDS(
+        "Sheet",
+        "  Cada perna leva uma bobina com metade das espiras de cada enrolamento, na ordem\n"
+        "  acima. Enrole as duas bobinas no mesmo sentido, começando pela mesma aba, e\n"
+        "  ponha-as nas pernas na mesma posição. Ligue as metades de cada enrolamento em\n"
+        "  série: o fim da metade da perna 1 ao fim da metade da perna 2; os dois começos\n"
+        "  são os terminais do enrolamento. Assim os fluxos das duas pernas se somam.\n"
+        "  Confira antes do uso: ligue o primário pela primeira vez através de uma lâmpada\n"
+        "  em série. Com uma metade do primário invertida a lâmpada acende forte; com uma\n"
+        "  metade de um secundário invertida ele dá quase zero volt."));
+    w.line(text);
 }
 
 // How the halves of a "Duplo" primary are joined, and where the centre tap of
@@ -349,12 +390,12 @@ void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
     const auto halves = std::count_if(a.windings.begin(), a.windings.end(), [](const Winding& x) {
         return x.role == WindingRole::PrimaryHalf;
     });
-    if (a.part == PartType::MainsTransformer && halves == 2) {
-        lines.push_back("Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.");
-        lines.push_back("  Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a "
-                        "tensão de uma metade;");
-        lines.push_back("  em série (fim do 1 com início do 2) para o dobro dela.");
-    }
+    if (a.part == PartType::MainsTransformer && halves == 2)
+        lines.push_back(w.t(KELVORA_WORDS(
+            "Sheet", "Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.\n"
+                     "    Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para "
+                     "a tensão de uma metade;\n"
+                     "    em série (fim do 1 com início do 2) para o dobro dela.")));
     for (int k = 1; k <= 6 && a.part == PartType::MainsTransformer; ++k) {
         const std::string_view load = settingKey(settings, ("CBCoRet" + std::to_string(k)).c_str());
         const auto s = std::find_if(a.windings.begin(), a.windings.end(), [k](const Winding& x) {
@@ -363,14 +404,22 @@ void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
         if (load.rfind("full-wave-ct", 0) != 0 || s == a.windings.end() || !(s->turns > 0))
             continue;
         const long n = std::lround(s->turns), first = (n + 1) / 2;
-        std::string l = "Secundário " + std::to_string(k) + ": derivação central ao fim da espira "
-                        + std::to_string(first) + " (metades de " + std::to_string(first);
-        l += first == n - first ? " espiras)" : " e " + std::to_string(n - first) + " espiras)";
-        lines.push_back(l + "; a derivação vai ao retorno da fonte, as pontas aos retificadores.");
+        const std::vector<std::string> args = {std::to_string(k), std::to_string(first),
+                                               std::to_string(first), std::to_string(n - first)};
+        lines.push_back(
+            first == n - first
+                ? w.t(KELVORA_WORDS("Sheet", "Secundário %1: derivação central ao fim da espira "
+                                             "%2 (metades de %3 espiras); a derivação vai ao "
+                                             "retorno da fonte, as pontas aos retificadores."),
+                      args)
+                : w.t(KELVORA_WORDS("Sheet", "Secundário %1: derivação central ao fim da espira "
+                                             "%2 (metades de %3 e %4 espiras); a derivação vai "
+                                             "ao retorno da fonte, as pontas aos retificadores."),
+                      args));
     }
     if (lines.empty())
         return;
-    w.heading("Ligações");
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Ligações")));
     for (const std::string& l : lines)
         w.line("  " + l);
 }
@@ -379,74 +428,107 @@ void writeJoints(Writer& w, const Analysis& a, const Sheet& settings)
 // test and distances between the primary and each secondary.
 void writeMains(Writer& w, const MainsChecks& m, const Analysis& a, char separator)
 {
-    w.heading("Rede e isolação");
-    w.line("  " + fuseText(m, separator) + (m.halves ? " (primários em paralelo)" : ""));
-    if (m.halves) {
-        const std::string series = m.fuseSeriesA ? general(*m.fuseSeriesA, separator) + " A"
-                                                 : "acima de 16 A";
-        w.line("  Com os primários em série: " + series + " retardado");
-    }
-    w.line("  Corrente em vazio esperada: " + w.num(m.iMagA, 3) + " A em "
-           + w.num(a.primaryVolts, 1) + " V; " + w.num(m.iMagHighA, 3) + " A na rede alta (+"
-           + w.num(m.tolerancePct, 1) + " %)");
-    for (const std::string& note : m.notes)
-        w.line("  Nota: " + note);
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Rede e isolação")));
+    const std::string fuse = w.t(fuseWords(m, separator));
+    w.line("  "
+           + (m.halves ? w.t(KELVORA_WORDS("Sheet", "%1 (primários em paralelo)"), {fuse}) : fuse));
+    if (m.halves)
+        w.line("  "
+               + (m.fuseSeriesA
+                      ? w.t(KELVORA_WORDS("Sheet", "Com os primários em série: %1 A retardado"),
+                            {general(*m.fuseSeriesA, separator)})
+                      : w.t(KELVORA_WORDS("Sheet",
+                                          "Com os primários em série: acima de 16 A retardado"))));
+    w.line("  "
+           + w.t(KELVORA_WORDS("Sheet", "Corrente em vazio esperada: %1 A em %2 V; %3 A na rede "
+                                        "alta (+%4 %)"),
+                 {w.num(m.iMagA, 3), w.num(a.primaryVolts, 1), w.num(m.iMagHighA, 3),
+                  w.num(m.tolerancePct, 1)}));
+    for (std::size_t i = 0; i < m.notes.size(); ++i)
+        w.line("  "
+               + w.t(KELVORA_WORDS("Construction", "Nota: %1"),
+                     {i < m.noteWords.size() ? w.t(m.noteWords[i]) : m.notes[i]}));
     if (m.insulation.empty())
         return;
-    w.line(std::string("  Isolação ") + (m.reinforced ? "reforçada" : "básica") + ": "
-           + Iec61558Note);
+    const std::string norm = w.t(Words{"kelvora", Iec61558Note});
+    w.line("  "
+           + (m.reinforced ? w.t(KELVORA_WORDS("Sheet", "Isolação reforçada: %1"), {norm})
+                           : w.t(KELVORA_WORDS("Sheet", "Isolação básica: %1"), {norm})));
     for (const InsulationRow& r : m.insulation) {
-        w.line("  " + r.secondary + " (tensão de trabalho " + w.num(r.workingV, 1) + " V):");
+        const std::string name = shown(w, r.secondaryWords, r.secondary);
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "%1 (tensão de trabalho %2 V):"),
+                     {name, w.num(r.workingV, 1)}));
         if (r.aboveTable) {
-            w.line("     Acima da tabela: confira na norma");
+            w.line("     " + w.t(KELVORA_WORDS("Sheet", "Acima da tabela: confira na norma")));
             continue;
         }
-        w.line("     Ensaio: " + w.num(r.testV, 0) + " V por um minuto entre o primário e o "
-               + r.secondary);
-        w.line("     Distâncias mínimas: " + w.num(r.clearanceMm, 1) + " mm no ar, "
-               + w.num(r.creepageMm, 1) + " mm de escoamento");
+        w.line("     "
+               + w.t(KELVORA_WORDS("Sheet", "Ensaio: %1 V por um minuto entre o primário e o %2"),
+                     {w.num(r.testV, 0), name}));
+        w.line("     "
+               + w.t(KELVORA_WORDS("Sheet",
+                                   "Distâncias mínimas: %1 mm no ar, %2 mm de escoamento"),
+                     {w.num(r.clearanceMm, 1), w.num(r.creepageMm, 1)}));
         if (r.throughMm)
-            w.line("     Isolação entre eles: ao menos " + w.num(*r.throughMm, 2)
-                   + " mm (camadas finas)");
+            w.line("     "
+                   + w.t(KELVORA_WORDS("Sheet",
+                                       "Isolação entre eles: ao menos %1 mm (camadas finas)"),
+                         {w.num(*r.throughMm, 2)}));
     }
 }
 
 void writeFigures(Writer& w, const Analysis& a)
 {
-    w.heading("Resultados");
-    w.line("  Altura da bobina: " + w.num(a.buildMm, 2)
-           + " mm; ocupação da janela: " + w.num(a.fillPct, 1) + " %");
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Resultados")));
+    w.line("  "
+           + w.t(KELVORA_WORDS("Sheet", "Altura da bobina: %1 mm; ocupação da janela: %2 %"),
+                 {w.num(a.buildMm, 2), w.num(a.fillPct, 1)}));
     // Only the power transformer's iron loss is modelled.
-    const std::string pfe = a.part == PartType::MainsTransformer ? w.num(a.pfeW, 2) + " W"
-                                                                 : std::string("não calculada");
-    w.line("  Perda no ferro: " + pfe + "; perda no cobre: " + w.num(a.pcuW, 2) + " W");
-    w.line("  Dissipação: " + w.num(a.psiWcm2, 4) + " W/cm² em " + w.num(a.areaCm2, 1) + " cm²");
-    w.line("  Elevação de temperatura: " + w.num(a.dtK, 1) + " K; cobre a " + w.num(a.tHotC, 1)
-           + " °C");
+    const std::string copper = w.num(a.pcuW, 2);
+    w.line("  "
+           + (a.part == PartType::MainsTransformer
+                  ? w.t(KELVORA_WORDS("Sheet", "Perda no ferro: %1 W; perda no cobre: %2 W"),
+                        {w.num(a.pfeW, 2), copper})
+                  : w.t(KELVORA_WORDS("Sheet",
+                                      "Perda no ferro: não calculada; perda no cobre: %1 W"),
+                        {copper})));
+    w.line("  "
+           + w.t(KELVORA_WORDS("Sheet", "Dissipação: %1 W/cm² em %2 cm²"),
+                 {w.num(a.psiWcm2, 4), w.num(a.areaCm2, 1)}));
+    w.line("  "
+           + w.t(KELVORA_WORDS("Sheet", "Elevação de temperatura: %1 K; cobre a %2 °C"),
+                 {w.num(a.dtK, 1), w.num(a.tHotC, 1)}));
     switch (a.part) {
     case PartType::MainsTransformer:
-        w.line("  Indução real: " + w.num(a.bPeakGauss, 0)
-               + " Gauss; rendimento: " + w.num(a.efficiencyPct, 1) + " %");
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "Indução real: %1 Gauss; rendimento: %2 %"),
+                     {w.num(a.bPeakGauss, 0), w.num(a.efficiencyPct, 1)}));
         break;
     case PartType::DcTransformer:
-        w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
-        w.line("  Indutância do primário: " + w.num(a.lpH, 2)
-               + " H; reatância em Fmin: " + w.num(a.xpOhm, 0) + " ohms");
-        w.line("  Indução CA: " + w.num(a.bAcGauss, 0)
-               + " Gauss; indução CC: " + w.num(a.bDcGauss, 0) + " Gauss");
+        w.line("  " + w.t(KELVORA_WORDS("Sheet", "Entreferro magnético: %1 mm"), {w.num(a.gapMm, 3)}));
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet",
+                                   "Indutância do primário: %1 H; reatância em Fmin: %2 ohms"),
+                     {w.num(a.lpH, 2), w.num(a.xpOhm, 0)}));
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "Indução CA: %1 Gauss; indução CC: %2 Gauss"),
+                     {w.num(a.bAcGauss, 0), w.num(a.bDcGauss, 0)}));
         break;
     case PartType::Choke:
-        w.line("  Entreferro magnético: " + w.num(a.gapMm, 3) + " mm");
-        w.line("  Indutância: " + w.num(a.lH, 2) + " H; indução CC: " + w.num(a.bDcGauss, 0)
-               + " Gauss");
+        w.line("  " + w.t(KELVORA_WORDS("Sheet", "Entreferro magnético: %1 mm"), {w.num(a.gapMm, 3)}));
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "Indutância: %1 H; indução CC: %2 Gauss"),
+                     {w.num(a.lH, 2), w.num(a.bDcGauss, 0)}));
         break;
     }
-    w.line("  Pesos: ferro " + w.num(a.mFeG, 0) + " g, cobre " + w.num(a.mCuG, 0) + " g, total "
-           + w.num(a.mTotalG, 0) + " g");
-    w.heading("Avaliação");
+    w.line("  "
+           + w.t(KELVORA_WORDS("Sheet", "Pesos: ferro %1 g, cobre %2 g, total %3 g"),
+                 {w.num(a.mFeG, 0), w.num(a.mCuG, 0), w.num(a.mTotalG, 0)}));
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Avaliação")));
     for (const Verdict& v : a.verdicts) {
         // The sheet's code page has no "≥".
-        std::string text = v.text;
+        std::string text = shown(w, v.words, v.text);
         if (const auto at = text.find("≥"); at != std::string::npos)
             text.replace(at, std::string_view("≥").size(), ">=");
         w.line(std::string("  [") + (v.good ? "ok" : "!!") + "] " + text);
@@ -457,52 +539,63 @@ void writeFigures(Writer& w, const Analysis& a)
 
 std::string windingSheetText(std::string_view caption, const Analysis& analysis,
                              const SheetCore& core, const Sheet& settings, int activeSecondaries,
-                             const Settings& cfg)
+                             const Settings& cfg, const Translator& tr)
 {
-    Writer w(cfg.decimalSeparator);
-    const std::string title = std::string("Folha de enrolamento - ") + std::string(caption);
+    Writer w(cfg.decimalSeparator, tr);
+    const std::string name(caption);
+    const std::string title = w.t(KELVORA_WORDS("Sheet", "Folha de enrolamento - %1"),
+                                  {w.t(Words{"kelvora", name.c_str()})});
     w.line(title);
     std::size_t chars = 0; // characters, not UTF-8 bytes
     for (unsigned char c : title)
         chars += (c & 0xC0) != 0x80;
     w.line(std::string(chars, '='));
 
-    w.heading("Núcleo");
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Núcleo")));
     const LaminationGeometry g = geometryOf(core);
+    const std::string window = w.t(KELVORA_WORDS("Sheet", "Janela: %1 x %2 mm"),
+                                   {w.num(g.windowWidth, 2), w.num(g.windowHeight, 2)});
     if (core.family == CoreFamily::UI) {
-        w.line("  Lâminas U/I: largura das pernas (Bn) " + w.num(core.a, 2)
-               + " mm, empilhamento (En) " + w.num(core.b, 2) + " mm");
-        std::string window = "  Janela: " + w.num(g.windowWidth, 2) + " x "
-                             + w.num(g.windowHeight, 2) + " mm";
-        if (core.c == core.a && core.h == 3 * core.a)
-            window += " (proporção sem retalho)";
-        w.line(window);
-        w.line("  Uma bobina em cada perna, cada uma com metade de cada enrolamento");
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "Lâminas U/I: largura das pernas (Bn) %1 mm, "
+                                            "empilhamento (En) %2 mm"),
+                     {w.num(core.a, 2), w.num(core.b, 2)}));
+        w.line("  "
+               + (core.c == core.a && core.h == 3 * core.a
+                      ? w.t(KELVORA_WORDS("Sheet", "%1 (proporção sem retalho)"), {window})
+                      : window));
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet",
+                                   "Uma bobina em cada perna, cada uma com metade de cada "
+                                   "enrolamento")));
     } else {
-        w.line("  Lâminas E/I sem retalho: perna central (Bn) " + w.num(core.a, 2)
-               + " mm, empilhamento (En) " + w.num(core.b, 2) + " mm");
-        w.line("  Janela: " + w.num(g.windowWidth, 2) + " x " + w.num(g.windowHeight, 2) + " mm");
+        w.line("  "
+               + w.t(KELVORA_WORDS("Sheet", "Lâminas E/I sem retalho: perna central (Bn) %1 mm, "
+                                            "empilhamento (En) %2 mm"),
+                     {w.num(core.a, 2), w.num(core.b, 2)}));
+        w.line("  " + window);
     }
 
-    w.heading("Ajustes da construção");
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Ajustes da construção")));
     for (const ConstrucaoSettingText& t : construcaoSettingTexts()) {
         if (!settingApplies(t, analysis.part, core.family, activeSecondaries, settings))
             continue;
-        std::string value = settingText(settings, t.name);
+        std::string value = settingText(w, settings, t.name);
         const bool scrapless = isUIWindow(t.name) && value.empty();
-        std::string l = std::string("  ") + t.caption + " "
-                        + (scrapless ? "vazio (proporção sem retalho)" : value);
+        std::string l = "  " + w.t(Words{"kelvora::TFConstrucao", t.caption}) + " "
+                        + (scrapless ? w.t(KELVORA_WORDS("Sheet", "vazio (proporção sem retalho)"))
+                                     : value);
         if (*t.unit && !scrapless)
             l += std::string(" ") + t.unit;
         w.line(l);
     }
 
     if (analysis.error) {
-        w.heading("Erro");
-        w.line("  " + *analysis.error);
+        w.heading(w.t(KELVORA_WORDS("Sheet", "Erro")));
+        w.line("  " + shown(w, analysis.errorWords, *analysis.error));
         return w.take();
     }
-    w.heading("Enrolamentos, do carretel para fora");
+    w.heading(w.t(KELVORA_WORDS("Sheet", "Enrolamentos, do carretel para fora")));
     int index = 1;
     for (const Winding& wd : analysis.windings)
         writeWinding(w, index++, wd, settings);
@@ -510,13 +603,15 @@ std::string windingSheetText(std::string_view caption, const Analysis& analysis,
         writeLegConnection(w);
     writeJoints(w, analysis, settings);
     if (analysis.part != PartType::MainsTransformer) {
-        w.heading("Montagem do núcleo");
-        w.line("  " + stackingText(analysis, cfg.decimalSeparator));
+        w.heading(w.t(KELVORA_WORDS("Sheet", "Montagem do núcleo")));
+        w.line("  " + w.t(stackingWords(analysis, cfg.decimalSeparator)));
     }
     if (!analysis.notes.empty()) {
-        w.heading("Notas");
-        for (const std::string& note : analysis.notes)
-            w.line("  " + note);
+        w.heading(w.t(KELVORA_WORDS("Sheet", "Notas")));
+        for (std::size_t i = 0; i < analysis.notes.size(); ++i)
+            w.line("  "
+                   + (i < analysis.noteWords.size() ? w.t(analysis.noteWords[i])
+                                                    : analysis.notes[i]));
     }
     if (analysis.mains)
         writeMains(w, *analysis.mains, analysis, cfg.decimalSeparator);
@@ -524,12 +619,23 @@ std::string windingSheetText(std::string_view caption, const Analysis& analysis,
     return w.take();
 }
 
-std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis)
+WindingSheetCaptions windingSheetCaptions(const Translator& tr)
+{
+    return {tr(say(KELVORA_WORDS("Sheet", "Corte da janela (em escala)"))),
+            tr(say(KELVORA_WORDS("Sheet", "Ocupação da janela: %1 %"))),
+            tr(say(KELVORA_WORDS("Sheet", "Núcleo U/I (medidas em mm)"))),
+            tr(say(KELVORA_WORDS("Sheet", "Lâmina (medidas em mm)")))};
+}
+
+std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis,
+                                               const Translator& tr)
 {
     if (!analysis.error)
         return std::nullopt;
-    return "A folha de enrolamento não foi gravada: a análise da construção terminou com erro ("
-           + *analysis.error + ")";
+    const std::string why = analysis.errorWords.empty() ? *analysis.error : tr(analysis.errorWords);
+    return tr(say(KELVORA_WORDS("Sheet", "A folha de enrolamento não foi gravada: a análise da "
+                                         "construção terminou com erro (%1)"),
+                  {why}));
 }
 
 } // namespace kelvora

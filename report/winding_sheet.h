@@ -36,12 +36,25 @@ using SheetSubject = construction::PartRun;
 // a field whose read was substituted is listed with its default, as the analysis used it); the rectifier
 // loads are listed for the power transformer's `activeSecondaries` only.
 // `caption` names the part in the title ("Trafo Alimentação").
+// `tr` gives each of its messages in the sheet's language: Portuguese by
+// default, the catalogue's where the window or kelvora-cli --idioma=en asks;
+// the numbers are the same in any language.
 std::string windingSheetText(std::string_view caption, const construction::Analysis& analysis,
                              const SheetCore& core, const Sheet& settings, int activeSecondaries,
-                             const Settings& cfg);
+                             const Settings& cfg,
+                             const construction::Translator& tr = portuguese);
+
+// The captions of the sheet's drawing page (PDF and printout) in the
+// language of `tr`; `fill` keeps its "%1" for the window fill.
+struct WindingSheetCaptions {
+    std::string section, fill, uiCore, lamination;
+};
+WindingSheetCaptions windingSheetCaptions(const construction::Translator& tr = portuguese);
 
 // A sheet is written only for an analysis that went through: one that ended
-// in an error holds no windings to wind. The Portuguese refusal, or nothing.
-std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis);
+// in an error holds no windings to wind. The refusal (in the language of `tr`),
+// or nothing.
+std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis,
+                                               const construction::Translator& tr = portuguese);
 
 } // namespace kelvora

@@ -19,6 +19,237 @@
         <source>Massa (g)</source>
         <translation>Mass (g)</translation>
     </message>
+    <message>
+        <source>cálculo da aba</source>
+        <translation>tab&apos;s calculation</translation>
+    </message>
+    <message>
+        <source>seção do núcleo na aba</source>
+        <translation>core cross-section on the tab</translation>
+    </message>
+    <message>
+        <source>erro na construção</source>
+        <translation>construction error</translation>
+    </message>
+    <message>
+        <source>ocupação da janela</source>
+        <translation>window fill</translation>
+    </message>
+    <message>
+        <source>elevação de temperatura</source>
+        <translation>temperature rise</translation>
+    </message>
+    <message>
+        <source>indução</source>
+        <translation>flux density</translation>
+    </message>
+    <message>
+        <source>indutância</source>
+        <translation>inductance</translation>
+    </message>
+    <message>
+        <source>reatância do primário</source>
+        <translation>primary reactance</translation>
+    </message>
+    <message>
+        <source>regulação</source>
+        <translation>regulation</translation>
+    </message>
+    <message>
+        <source>corrente em vazio</source>
+        <translation>no-load current</translation>
+    </message>
+    <message>
+        <source>isolação reforçada</source>
+        <translation>reinforced insulation</translation>
+    </message>
+    <message>
+        <source>Nenhum núcleo do catálogo passa em todas as verificações.</source>
+        <translation>No core in the catalogue passes every check.</translation>
+    </message>
+    <message>
+        <source>Nenhum núcleo do catálogo passa em todas as verificações. A que mais falhou: %1 (%2 de %3 núcleos).</source>
+        <translation>No core in the catalogue passes every check. The one failed most: %1 (%2 of %3 cores).</translation>
+    </message>
+</context>
+<context>
+    <name>Construction</name>
+    <message>
+        <source>não calculada</source>
+        <translation>not calculated</translation>
+    </message>
+    <message>
+        <source>Ocupação da janela: %1 %</source>
+        <translation>Window fill: %1 %</translation>
+    </message>
+    <message>
+        <source>Nota: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Primário</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Primário 1</source>
+        <translation>Primary 1</translation>
+    </message>
+    <message>
+        <source>Primário 2</source>
+        <translation>Primary 2</translation>
+    </message>
+    <message>
+        <source>Primário até a derivação</source>
+        <translation>Primary up to the tap</translation>
+    </message>
+    <message>
+        <source>Primário após a derivação</source>
+        <translation>Primary after the tap</translation>
+    </message>
+    <message>
+        <source>Secundário %1</source>
+        <translation>Secondary %1</translation>
+    </message>
+    <message>
+        <source>Primário (metade 1)</source>
+        <translation>Primary (half 1)</translation>
+    </message>
+    <message>
+        <source>Primário (metade 2)</source>
+        <translation>Primary (half 2)</translation>
+    </message>
+    <message>
+        <source>Secundário</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Enrolamento</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Secundário %1 sem espiras: tensão nula ou negativa</source>
+        <translation>Secondary %1 without turns: zero or negative voltage</translation>
+    </message>
+    <message>
+        <source>Secundário %1 sem espiras: a queda no primário não deixa compensar</source>
+        <translation>Secondary %1 without turns: the primary&apos;s drop leaves nothing to compensate with</translation>
+    </message>
+    <message>
+        <source>compensação não convergiu</source>
+        <translation>compensation did not converge</translation>
+    </message>
+    <message>
+        <source>Sem espaçador: lâminas intercaladas</source>
+        <translation>No spacer: laminations interleaved</translation>
+    </message>
+    <message>
+        <source>Espaçador em cada junta E–I: %1 mm, E e I topo a topo</source>
+        <translation>Air gap spacer in each E–I joint: %1 mm, E and I butted</translation>
+    </message>
+    <message>
+        <source>lâmina fora do catálogo</source>
+        <translation>lamination not in the catalogue</translation>
+    </message>
+    <message>
+        <source>UI a = %1 mm</source>
+        <translation>UI a = %1 mm</translation>
+    </message>
+    <message>
+        <source>U/I, janela %1 × %2 mm</source>
+        <translation>U/I, window %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>cabe</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>não cabe</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>temperatura ok</source>
+        <translation>temperature ok</translation>
+    </message>
+    <message>
+        <source>aquece demais</source>
+        <translation>runs too hot</translation>
+    </message>
+    <message>
+        <source>indução ok</source>
+        <translation>flux ok</translation>
+    </message>
+    <message>
+        <source>indução alta</source>
+        <translation>flux too high</translation>
+    </message>
+    <message>
+        <source>indutância ok</source>
+        <translation>inductance ok</translation>
+    </message>
+    <message>
+        <source>indutância baixa</source>
+        <translation>inductance too low</translation>
+    </message>
+    <message>
+        <source>satura</source>
+        <translation>saturates</translation>
+    </message>
+    <message>
+        <source>graves ok</source>
+        <translation>bass ok</translation>
+    </message>
+    <message>
+        <source>graves cortados</source>
+        <translation>bass cut</translation>
+    </message>
+    <message>
+        <source>regulação ok</source>
+        <translation>regulation ok</translation>
+    </message>
+    <message>
+        <source>regulação alta</source>
+        <translation>regulation too high</translation>
+    </message>
+    <message>
+        <source>corrente em vazio ok</source>
+        <translation>no-load current ok</translation>
+    </message>
+    <message>
+        <source>corrente em vazio alta</source>
+        <translation>no-load current too high</translation>
+    </message>
+    <message>
+        <source>isolação ok</source>
+        <translation>insulation ok</translation>
+    </message>
+    <message>
+        <source>isolação insuficiente</source>
+        <translation>insulation too thin</translation>
+    </message>
+    <message>
+        <source>Construção: não calculada</source>
+        <translation>Construction: not calculated</translation>
+    </message>
+    <message>
+        <source>Construção: tudo ok</source>
+        <translation>Construction: all ok</translation>
+    </message>
+    <message>
+        <source>Construção: %1</source>
+        <translation>Construction: %1</translation>
+    </message>
+    <message>
+        <source>indução acima da curva do aço</source>
+        <translation>flux above the steel&apos;s curve</translation>
+    </message>
+    <message>
+        <source>Fusível do primário: acima de 16 A</source>
+        <translation>Primary fuse: above 16 A</translation>
+    </message>
+    <message>
+        <source>Fusível do primário: %1 A retardado</source>
+        <translation>Primary fuse: %1 A slow-blow</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -68,6 +299,50 @@
     <message>
         <source>A densidade de corrente dos ajustes não permite dimensionar o fio.</source>
         <translation>The current density in the settings does not allow the wire to be sized.</translation>
+    </message>
+    <message>
+        <source>Os dados da aba levam a valores fora do alcance do cálculo.</source>
+        <translation>The tab&apos;s data lead to values beyond the reach of the calculation.</translation>
+    </message>
+    <message>
+        <source>O cálculo da aba terminou com erro.</source>
+        <translation>The tab&apos;s calculation ended in an error.</translation>
+    </message>
+    <message>
+        <source>O primário não tem espiras.</source>
+        <translation>The primary has no turns.</translation>
+    </message>
+    <message>
+        <source>Bn e En devem ser maiores que zero.</source>
+        <translation>Bn and En must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Margens e abas maiores que a janela.</source>
+        <translation>Margins and flanges larger than the window.</translation>
+    </message>
+    <message>
+        <source>Espiras negativas em %1: corrija os dados da aba.</source>
+        <translation>Negative turns in %1: correct the tab&apos;s data.</translation>
+    </message>
+    <message>
+        <source>O fio de %1 (%2 mm) não cabe na altura útil da janela (%3 mm).</source>
+        <translation>The wire of %1 (%2 mm) does not fit the usable height of the window (%3 mm).</translation>
+    </message>
+    <message>
+        <source>Nenhum número de espiras atende à indutância e ao Bmax neste núcleo.</source>
+        <translation>No number of turns meets both the inductance and Bmax on this core.</translation>
+    </message>
+    <message>
+        <source>O projeto se apoia em entradas inválidas ou substituídas: %1. Corrija-as na aba.</source>
+        <translation>The design rests on invalid or replaced inputs: %1. Correct them on the tab.</translation>
+    </message>
+    <message>
+        <source>O produto LI^2 está fora dos ábacos do método (a aba indica Falha): corrija a indutância ou a corrente.</source>
+        <translation>The product LI^2 is off the method&apos;s charts (the tab says it fails): correct the inductance or the current.</translation>
+    </message>
+    <message>
+        <source>A corrente Ir está fora dos limites para a indutância informada: corrija a corrente ou a indutância.</source>
+        <translation>The current Ir is outside the limits for the inductance given: correct the current or the inductance.</translation>
     </message>
 </context>
 <context>
@@ -488,6 +763,398 @@ warning names the field and the value the calculation used.
     <message>
         <source>fora da faixa de %1 a %2: usado %3</source>
         <translation>outside %1 to %2: %3 used</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>%1 (a última com %2 espiras)</source>
+        <translation>%1 (the last with %2 turns)</translation>
+    </message>
+    <message>
+        <source>Espiras: 0 (não se enrola)</source>
+        <translation>Turns: 0 (not wound)</translation>
+    </message>
+    <message>
+        <source>Espiras: %1 no total, %2 na bobina de cada perna</source>
+        <translation>Turns: %1 in all, %2 on the coil of each leg</translation>
+    </message>
+    <message>
+        <source>Espiras: %1 no total, %2 na bobina da perna 1 e %3 na da perna 2</source>
+        <translation>Turns: %1 in all, %2 on the coil of leg 1 and %3 on that of leg 2</translation>
+    </message>
+    <message>
+        <source>Espiras: %1</source>
+        <translation>Turns: %1</translation>
+    </message>
+    <message>
+        <source>%1 (a aba calculou %2)</source>
+        <translation>%1 (the tab calculated %2)</translation>
+    </message>
+    <message>
+        <source>Fio: AWG %1, esmalte grau %2 (Ø nu %3 mm, Ø total %4 mm)</source>
+        <translation>Wire: AWG %1, enamel grade %2 (bare Ø %3 mm, overall Ø %4 mm)</translation>
+    </message>
+    <message>
+        <source>Espiras por camada: %1</source>
+        <translation>Turns per layer: %1</translation>
+    </message>
+    <message>
+        <source>Camadas: %1</source>
+        <translation>Layers: %1</translation>
+    </message>
+    <message>
+        <source>Camadas em cada bobina: %1</source>
+        <translation>Layers on each coil: %1</translation>
+    </message>
+    <message>
+        <source>Camadas: %1 na perna 1; %2 na perna 2</source>
+        <translation>Layers: %1 on leg 1; %2 on leg 2</translation>
+    </message>
+    <message>
+        <source>Entre as camadas: isolação de %1 mm</source>
+        <translation>Between the layers: insulation of %1 mm</translation>
+    </message>
+    <message>
+        <source>Depois do enrolamento: isolação de %1 mm</source>
+        <translation>Over the winding: insulation of %1 mm</translation>
+    </message>
+    <message>
+        <source>Altura: %1 mm (perna 1); fio: %2 m (as duas metades); R a 20 °C: %3 ohms</source>
+        <translation>Build: %1 mm (leg 1); wire: %2 m (both halves); R at 20 °C: %3 ohms</translation>
+    </message>
+    <message>
+        <source>Altura: %1 mm; fio: %2 m; R a 20 °C: %3 ohms</source>
+        <translation>Build: %1 mm; wire: %2 m; R at 20 °C: %3 ohms</translation>
+    </message>
+    <message>
+        <source>Corrente: %1 A rms (%2 A/mm²)</source>
+        <translation>Current: %1 A rms (%2 A/mm²)</translation>
+    </message>
+    <message>
+        <source>%1 (da simulação do retificador)</source>
+        <translation>%1 (from the rectifier&apos;s simulation)</translation>
+    </message>
+    <message>
+        <source>%1; perda: %2 W</source>
+        <translation>%1; loss: %2 W</translation>
+    </message>
+    <message>
+        <source>%1; tensão em vazio %2 V, em carga %3 V</source>
+        <translation>%1; no-load voltage %2 V, on load %3 V</translation>
+    </message>
+    <message>
+        <source>%1 (regulação %2 %)</source>
+        <translation>%1 (regulation %2 %)</translation>
+    </message>
+    <message>
+        <source>Ligação das duas bobinas (núcleo U/I)</source>
+        <translation>Joining the two coils (U/I core)</translation>
+    </message>
+    <message>
+        <source>  Cada perna leva uma bobina com metade das espiras de cada enrolamento, na ordem
+  acima. Enrole as duas bobinas no mesmo sentido, começando pela mesma aba, e
+  ponha-as nas pernas na mesma posição. Ligue as metades de cada enrolamento em
+  série: o fim da metade da perna 1 ao fim da metade da perna 2; os dois começos
+  são os terminais do enrolamento. Assim os fluxos das duas pernas se somam.
+  Confira antes do uso: ligue o primário pela primeira vez através de uma lâmpada
+  em série. Com uma metade do primário invertida a lâmpada acende forte; com uma
+  metade de um secundário invertida ele dá quase zero volt.</source>
+        <translation>  Each leg carries a coil with half the turns of every winding, in the order
+  above. Wind both coils in the same sense, starting from the same flange, and
+  put them on the legs the same way round. Join the halves of each winding in
+  series: the end of the leg 1 half to the end of the leg 2 half; the two starts
+  are the winding&apos;s terminals. The fluxes of the two legs then add.
+  Check before use: switch the primary on for the first time through a lamp in
+  series. With one half of the primary reversed the lamp glows brightly; with
+  one half of a secondary reversed that secondary gives almost zero volts.</translation>
+    </message>
+    <message>
+        <source>Primário 1 e Primário 2: enrole as duas metades no mesmo sentido.
+    Em paralelo (início do 1 com início do 2, fim do 1 com fim do 2) para a tensão de uma metade;
+    em série (fim do 1 com início do 2) para o dobro dela.</source>
+        <translation>Primary 1 and Primary 2: wind both halves in the same sense.
+    In parallel (start of 1 to start of 2, end of 1 to end of 2) for the voltage of one half;
+    in series (end of 1 to start of 2) for twice that voltage.</translation>
+    </message>
+    <message>
+        <source>Secundário %1: derivação central ao fim da espira %2 (metades de %3 espiras); a derivação vai ao retorno da fonte, as pontas aos retificadores.</source>
+        <translation>Secondary %1: centre tap at the end of turn %2 (halves of %3 turns); the tap goes to the supply&apos;s return, the ends to the rectifiers.</translation>
+    </message>
+    <message>
+        <source>Secundário %1: derivação central ao fim da espira %2 (metades de %3 e %4 espiras); a derivação vai ao retorno da fonte, as pontas aos retificadores.</source>
+        <translation>Secondary %1: centre tap at the end of turn %2 (halves of %3 and %4 turns); the tap goes to the supply&apos;s return, the ends to the rectifiers.</translation>
+    </message>
+    <message>
+        <source>Ligações</source>
+        <translation>Connections</translation>
+    </message>
+    <message>
+        <source>Rede e isolação</source>
+        <translation>Mains and insulation</translation>
+    </message>
+    <message>
+        <source>%1 (primários em paralelo)</source>
+        <translation>%1 (primaries in parallel)</translation>
+    </message>
+    <message>
+        <source>Com os primários em série: %1 A retardado</source>
+        <translation>With the primaries in series: %1 A slow-blow</translation>
+    </message>
+    <message>
+        <source>Com os primários em série: acima de 16 A retardado</source>
+        <translation>With the primaries in series: above 16 A slow-blow</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio esperada: %1 A em %2 V; %3 A na rede alta (+%4 %)</source>
+        <translation>Expected no-load current: %1 A at %2 V; %3 A at the high line (+%4 %)</translation>
+    </message>
+    <message>
+        <source>Isolação reforçada: %1</source>
+        <translation>Reinforced insulation: %1</translation>
+    </message>
+    <message>
+        <source>Isolação básica: %1</source>
+        <translation>Basic insulation: %1</translation>
+    </message>
+    <message>
+        <source>%1 (tensão de trabalho %2 V):</source>
+        <translation>%1 (working voltage %2 V):</translation>
+    </message>
+    <message>
+        <source>Acima da tabela: confira na norma</source>
+        <translation>Beyond the table: check the standard</translation>
+    </message>
+    <message>
+        <source>Ensaio: %1 V por um minuto entre o primário e o %2</source>
+        <translation>Test: %1 V for one minute between the primary and %2</translation>
+    </message>
+    <message>
+        <source>Distâncias mínimas: %1 mm no ar, %2 mm de escoamento</source>
+        <translation>Least distances: %1 mm clearance, %2 mm creepage</translation>
+    </message>
+    <message>
+        <source>Isolação entre eles: ao menos %1 mm (camadas finas)</source>
+        <translation>Insulation between them: at least %1 mm (thin layers)</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Altura da bobina: %1 mm; ocupação da janela: %2 %</source>
+        <translation>Coil build: %1 mm; window fill: %2 %</translation>
+    </message>
+    <message>
+        <source>Perda no ferro: %1 W; perda no cobre: %2 W</source>
+        <translation>Iron loss: %1 W; copper loss: %2 W</translation>
+    </message>
+    <message>
+        <source>Perda no ferro: não calculada; perda no cobre: %1 W</source>
+        <translation>Iron loss: not calculated; copper loss: %1 W</translation>
+    </message>
+    <message>
+        <source>Dissipação: %1 W/cm² em %2 cm²</source>
+        <translation>Dissipation: %1 W/cm² over %2 cm²</translation>
+    </message>
+    <message>
+        <source>Elevação de temperatura: %1 K; cobre a %2 °C</source>
+        <translation>Temperature rise: %1 K; copper at %2 °C</translation>
+    </message>
+    <message>
+        <source>Indução real: %1 Gauss; rendimento: %2 %</source>
+        <translation>Actual flux density: %1 Gauss; efficiency: %2 %</translation>
+    </message>
+    <message>
+        <source>Entreferro magnético: %1 mm</source>
+        <translation>Magnetic air gap: %1 mm</translation>
+    </message>
+    <message>
+        <source>Indutância do primário: %1 H; reatância em Fmin: %2 ohms</source>
+        <translation>Primary inductance: %1 H; reactance at Fmin: %2 ohms</translation>
+    </message>
+    <message>
+        <source>Indução CA: %1 Gauss; indução CC: %2 Gauss</source>
+        <translation>AC flux density: %1 Gauss; DC flux density: %2 Gauss</translation>
+    </message>
+    <message>
+        <source>Indutância: %1 H; indução CC: %2 Gauss</source>
+        <translation>Inductance: %1 H; DC flux density: %2 Gauss</translation>
+    </message>
+    <message>
+        <source>Pesos: ferro %1 g, cobre %2 g, total %3 g</source>
+        <translation>Weights: iron %1 g, copper %2 g, total %3 g</translation>
+    </message>
+    <message>
+        <source>Avaliação</source>
+        <translation>Assessment</translation>
+    </message>
+    <message>
+        <source>Folha de enrolamento - %1</source>
+        <translation>Winding sheet - %1</translation>
+    </message>
+    <message>
+        <source>Núcleo</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Janela: %1 x %2 mm</source>
+        <translation>Window: %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>Lâminas U/I: largura das pernas (Bn) %1 mm, empilhamento (En) %2 mm</source>
+        <translation>U/I laminations: leg width (Bn) %1 mm, stack (En) %2 mm</translation>
+    </message>
+    <message>
+        <source>%1 (proporção sem retalho)</source>
+        <translation>%1 (scrapless proportion)</translation>
+    </message>
+    <message>
+        <source>Uma bobina em cada perna, cada uma com metade de cada enrolamento</source>
+        <translation>One coil on each leg, each with half of every winding</translation>
+    </message>
+    <message>
+        <source>Lâminas E/I sem retalho: perna central (Bn) %1 mm, empilhamento (En) %2 mm</source>
+        <translation>Scrapless E/I laminations: centre leg (Bn) %1 mm, stack (En) %2 mm</translation>
+    </message>
+    <message>
+        <source>Ajustes da construção</source>
+        <translation>Construction settings</translation>
+    </message>
+    <message>
+        <source>vazio (proporção sem retalho)</source>
+        <translation>empty (scrapless proportion)</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Enrolamentos, do carretel para fora</source>
+        <translation>Windings, from the bobbin outwards</translation>
+    </message>
+    <message>
+        <source>Montagem do núcleo</source>
+        <translation>Core assembly</translation>
+    </message>
+    <message>
+        <source>Notas</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>A folha de enrolamento não foi gravada: a análise da construção terminou com erro (%1)</source>
+        <translation>The winding sheet was not written: the construction analysis ended in an error (%1)</translation>
+    </message>
+    <message>
+        <source>Nome do usuário: %1
+Aplicação: %2
+</source>
+        <translation>User name: %1
+Application: %2
+</translation>
+    </message>
+    <message>
+        <source>Corte da janela (em escala)</source>
+        <translation>Cross-section of the window (to scale)</translation>
+    </message>
+    <message>
+        <source>Ocupação da janela: %1 %</source>
+        <translation>Window fill: %1 %</translation>
+    </message>
+    <message>
+        <source>Núcleo U/I (medidas em mm)</source>
+        <translation>U/I core (dimensions in mm)</translation>
+    </message>
+    <message>
+        <source>Lâmina (medidas em mm)</source>
+        <translation>Lamination (dimensions in mm)</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>O enrolamento cabe na janela (%1 % ocupados)</source>
+        <translation>The winding fits the window (%1 % filled)</translation>
+    </message>
+    <message>
+        <source>O enrolamento não cabe na janela (%1 % da largura)</source>
+        <translation>The winding does not fit the window (%1 % of the width)</translation>
+    </message>
+    <message>
+        <source>Elevação de temperatura %1 K: dentro da classe</source>
+        <translation>Temperature rise %1 K: within the class</translation>
+    </message>
+    <message>
+        <source>Elevação de temperatura %1 K: acima da classe</source>
+        <translation>Temperature rise %1 K: above the class</translation>
+    </message>
+    <message>
+        <source>Indução real %1 G</source>
+        <translation>Actual flux density %1 G</translation>
+    </message>
+    <message>
+        <source>Indução real %1 G acima do Bmax escolhido</source>
+        <translation>Actual flux density %1 G above the chosen Bmax</translation>
+    </message>
+    <message>
+        <source>Indutância calculada %1 H ≥ Lr</source>
+        <translation>Calculated inductance %1 H ≥ Lr</translation>
+    </message>
+    <message>
+        <source>Indutância calculada %1 H menor que Lr</source>
+        <translation>Calculated inductance %1 H below Lr</translation>
+    </message>
+    <message>
+        <source>Indução CC %1 G: núcleo satura</source>
+        <translation>DC flux density %1 G: the core saturates</translation>
+    </message>
+    <message>
+        <source>Reatância do primário em Fmin %1 ohms</source>
+        <translation>Primary reactance at Fmin %1 ohms</translation>
+    </message>
+    <message>
+        <source>Reatância do primário em Fmin %1 ohms menor que Zmod: graves cortados</source>
+        <translation>Primary reactance at Fmin %1 ohms below Zmod: bass cut</translation>
+    </message>
+    <message>
+        <source>Indução total %1 G (CA + CC)</source>
+        <translation>Total flux density %1 G (AC + DC)</translation>
+    </message>
+    <message>
+        <source>Indução total %1 G acima do Bmax escolhido</source>
+        <translation>Total flux density %1 G above the chosen Bmax</translation>
+    </message>
+    <message>
+        <source>Regulação máxima %1 %</source>
+        <translation>Worst regulation %1 %</translation>
+    </message>
+    <message>
+        <source>Regulação %1 % acima do limite escolhido</source>
+        <translation>Regulation %1 % above the chosen limit</translation>
+    </message>
+    <message>
+        <source>Secundário sem tensão em carga: regulação acima do limite escolhido</source>
+        <translation>A secondary without voltage on load: regulation above the chosen limit</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio %1 A (%2 % da nominal) na rede alta</source>
+        <translation>No-load current %1 A (%2 % of full load) at the high line</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio %1 A (%2 % da nominal) na rede alta: núcleo perto da saturação</source>
+        <translation>No-load current %1 A (%2 % of full load) at the high line: core near saturation</translation>
+    </message>
+    <message>
+        <source>Isolação reforçada: %1 mm ≥ %2 mm</source>
+        <translation>Reinforced insulation: %1 mm ≥ %2 mm</translation>
+    </message>
+    <message>
+        <source>Isolação %1 mm menor que %2 mm exigidos (reforçada, %3 V)</source>
+        <translation>Insulation %1 mm, less than the %2 mm required (reinforced, %3 V)</translation>
+    </message>
+    <message>
+        <source>Isolação reforçada para %1 V: acima da tabela, confira na norma</source>
+        <translation>Reinforced insulation for %1 V: beyond the table, check the standard</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2802,33 @@ and h = 3 Bn). Dimensions in mm.</translation>
     <message>
         <source>Espessura mínima da isolação reforçada em camadas finas</source>
         <translation>Least thickness of reinforced insulation in thin layers</translation>
+    </message>
+    <message>
+        <source>acima da tabela</source>
+        <translation>beyond the table</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::NoLoadPlot</name>
+    <message>
+        <source>Corrente em vazio contra a tensão da rede</source>
+        <translation>No-load current against the mains voltage</translation>
+    </message>
+    <message>
+        <source>Tensão da rede (V)</source>
+        <translation>Mains voltage (V)</translation>
+    </message>
+    <message>
+        <source>Corrente em vazio (A)</source>
+        <translation>No-load current (A)</translation>
+    </message>
+    <message>
+        <source>nominal</source>
+        <translation>nominal</translation>
+    </message>
+    <message>
+        <source>rede alta</source>
+        <translation>high line</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "Uconstrucao.h"
 
 #include "construcao_model.h"
+#include "construction_summary.h"
 #include "drawing_widgets.h"
 #include "form_helpers.h"
 #include "keyboard.h"
@@ -14,6 +15,7 @@
 #include "winding_sheet_pdf.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -44,7 +46,7 @@ struct Figure {
 };
 
 // What the iron loss of a part whose loss is not modelled reads.
-constexpr const char* NotCalculated = "não calculada";
+const Words NotCalculated = KELVORA_WORDS("Construction", "não calculada");
 
 const Figure figureRows[] = {
     {"LCoPfe", QT_TRANSLATE_NOOP("kelvora", "Perda no ferro:"), "W", 2, All, &Analysis::pfeW},
@@ -142,6 +144,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
         if (!source_.caption.isEmpty())
             setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
+        nameUIFields();
         for (QTableView* v : findChildren<QTableView*>())
             if (QAbstractItemModel* m = v->model(); m && m->columnCount() > 0)
                 emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
@@ -349,13 +352,14 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
             grid->addWidget(unit, row, 2);
         if (name == "ECoUIJanela" || name == "ECoUIAltura") { // shown for U/I cores only
             // Named here: hidden at first, the field has no caption beside it to be named by.
-            field->setAccessibleName(QString::fromUtf8(t.caption).chopped(1));
+            uiFieldNames_.emplace_back(field, t.caption);
             for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(unit)})
                 if (w)
                     uiRows_.push_back(w);
         }
         ++row;
     }
+    nameUIFields();
     grid->setColumnMinimumWidth(2, 36);
     grid->setColumnStretch(3, 1); // units stay beside their fields
     loadGrid->setColumnStretch(1, 1);
@@ -375,7 +379,7 @@ void TFConstrucao::buildFigures(QWidget* group)
         if (std::string_view(f.name) == "LCoPfe")
             value->setFixedWidth(std::max(
                 value->width(),
-                value->fontMetrics().horizontalAdvance(QString::fromUtf8(NotCalculated)) + 16));
+                value->fontMetrics().horizontalAdvance(shownWords(say(NotCalculated))) + 16));
         auto* unit = makeLabel(group, QString::fromUtf8(f.unit));
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
@@ -395,6 +399,14 @@ void TFConstrucao::showDesign(ConstrucaoSource source)
     show();
     raise();
     activateWindow();
+}
+
+void TFConstrucao::nameUIFields()
+{
+    // The caption without its colon, in the language shown.
+    for (const auto& [field, caption] : uiFieldNames_)
+        field->setAccessibleName(
+            QCoreApplication::translate("kelvora::TFConstrucao", caption).chopped(1));
 }
 
 void TFConstrucao::tabRecalculated(std::string_view tab)
@@ -465,7 +477,10 @@ void TFConstrucao::present()
 {
     Sheet& r = results_->sheet;
     if (analysis_.error) {
-        r["LCoErro"].text = *analysis_.error;
+        if (analysis_.errorWords.empty())
+            r["LCoErro"].text = *analysis_.error; // shown as it is
+        else
+            write(r["LCoErro"], analysis_.errorWords);
         paint(r["LCoErro"], BadPair);
         results_->binding.mirror();
         SWCo->setCurrentIndex(1);
@@ -482,26 +497,32 @@ void TFConstrucao::present()
     }
     // The iron loss of a gapped part is not modelled: said, rather than a 0 W.
     if (analysis_.part != PartType::MainsTransformer) {
-        r["LCoPfe"].text = NotCalculated;
+        write(r["LCoPfe"], say(NotCalculated));
         figureWidgets_[0][2]->setVisible(false);
     }
-    r["LCoLamina"].text = coreCatalogueText(core_, separator_);
+    if (const ShownText lamina = coreCatalogueWords(core_, separator_); lamina.empty())
+        r["LCoLamina"].text = coreCatalogueText(core_, separator_);
+    else
+        write(r["LCoLamina"], lamina);
     r["LCoEspacador"].visible = analysis_.part != PartType::MainsTransformer;
-    r["LCoEspacador"].text = r["LCoEspacador"].visible ? stackingText(analysis_, separator_) : "";
-    std::string notes;
-    for (const std::string& n : analysis_.notes)
-        notes += (notes.empty() ? "Nota: " : "; ") + n;
+    if (r["LCoEspacador"].visible)
+        write(r["LCoEspacador"], stackingWords(analysis_, separator_));
+    else
+        r["LCoEspacador"].text = "";
+    // Several notes make one line: written in the language shown (the window
+    // writes it again when the language changes).
+    const std::string notes = notesLine(analysis_.noteWords, inInstalledLanguage);
     r["LCoNotas"].visible = !notes.empty();
     r["LCoNotas"].text = notes;
-    r["LCoOcupacao"].text = "Ocupação da janela: " + fixed(analysis_.fillPct, 15, 1, separator_)
-                            + " %";
+    write(r["LCoOcupacao"], say(KELVORA_WORDS("Construction", "Ocupação da janela: %1 %"),
+                                {fixed(analysis_.fillPct, 15, 1, separator_)}));
     paint(r["LCoOcupacao"], analysis_.fits ? GoodPair : BadPair);
     for (int i = 0; i < VerdictLines; ++i) {
         Control& c = r["LCoAval" + std::to_string(i + 1)];
         const bool shown = std::size_t(i) < analysis_.verdicts.size();
         c.visible = shown;
         if (shown) {
-            c.text = analysis_.verdicts[std::size_t(i)].text;
+            write(c, analysis_.verdicts[std::size_t(i)].words);
             paint(c, analysis_.verdicts[std::size_t(i)].good ? GoodPair : BadPair);
         }
     }
@@ -556,9 +577,11 @@ std::string TFConstrucao::sheetText() const
     cfg.decimalSeparator = separator_;
     if (!source_.part)
         return {};
+    // The sheet in the language the window shows.
     const std::string text = windingSheetText(source_.part->caption, analysis_, core_, sheet_,
-                                              activeSecondaries_, cfg);
-    return source_.sheet ? withOwner(text, *source_.part, *source_.sheet) : text;
+                                              activeSecondaries_, cfg, inInstalledLanguage);
+    return source_.sheet ? withOwner(text, *source_.part, *source_.sheet, inInstalledLanguage)
+                         : text;
 }
 
 SheetPages TFConstrucao::pages() const
@@ -569,6 +592,7 @@ SheetPages TFConstrucao::pages() const
     p.a = a_;
     p.b = b_;
     p.separator = separator_;
+    p.captions = windingSheetCaptions(inInstalledLanguage);
     return p;
 }
 
@@ -584,7 +608,7 @@ QString TFConstrucao::chooseFile(LazyFileDialog& dialog, const char* file, const
 
 void TFConstrucao::BCoGravaFolhaClick()
 {
-    if (auto refusal = windingSheetRefusal(analysis_))
+    if (auto refusal = windingSheetRefusal(analysis_, inInstalledLanguage))
         return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SaveFolha, "Folha_enrolamento",
                                     tr("Grava folha de enrolamento"));
@@ -597,7 +621,7 @@ void TFConstrucao::BCoGravaFolhaClick()
 
 void TFConstrucao::BCoExportaPdfClick()
 {
-    if (auto refusal = windingSheetRefusal(analysis_))
+    if (auto refusal = windingSheetRefusal(analysis_, inInstalledLanguage))
         return reportError(QString::fromStdString(*refusal + "."));
     const QString path = chooseFile(SavePdf, "Folha_enrolamento",
                                     tr("Exporta folha de enrolamento em PDF"));

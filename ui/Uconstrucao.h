@@ -132,6 +132,10 @@ private:
     std::unique_ptr<TFConstrucaoResults> results_;
     std::vector<QLabel*> loadCaptions_; // of CBCoRet1-6
     std::vector<QWidget*> uiRows_;      // captions and units of the U/I window's settings
+    // The U/I window's two fields and their captions' sources: named by hand
+    // (hidden at first, no caption beside them to be named by).
+    std::vector<std::pair<QWidget*, const char*>> uiFieldNames_;
+    void nameUIFields();
     std::vector<bool> columnsToFit_;    // of the table: a text in it changed
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
     LazyFileDialog SaveFolha{this, "SaveFolha", LazyFileDialog::Mode::Save, "txt",

@@ -1,5 +1,6 @@
 #include "construcao_model.h"
 
+#include "catalogue.h"
 #include "numbers.h"
 
 #include <QApplication>
@@ -73,7 +74,8 @@ void WindingTableModel::setWindings(const std::vector<Winding>& windings, bool v
     for (const Winding& w : windings) {
         std::vector<QString> row;
         row.reserve(std::size_t(columnsNow));
-        row.push_back(QString::fromStdString(w.name));
+        row.push_back(w.nameWords.empty() ? QString::fromStdString(w.name)
+                                          : shownWords(w.nameWords));
         for (int c = 1; c < columnsNow; ++c) {
             const std::optional<double> v = columns[c].value(w);
             row.push_back(v ? QString::fromStdString(fixed(*v, 15, columns[c].decimals, separator))

@@ -5,6 +5,8 @@
 
 namespace kelvora {
 
+std::string inInstalledLanguage(const ShownText& m) { return shownWords(m).toStdString(); }
+
 QLabel* makeSummaryLabel(QWidget* parent, const char* name)
 {
     auto* l = new QLabel(parent);
@@ -21,10 +23,11 @@ void showSummary(QLabel* label, const construction::Summary& s)
     p.setColor(QPalette::Window, QColor::fromRgb(rgb(pair.background)));
     p.setColor(QPalette::WindowText, QColor::fromRgb(rgb(pair.font)));
     label->setPalette(p);
-    label->setText(QString::fromStdString(s.text));
+    label->setText(QString::fromStdString(construction::summaryLine(s, inInstalledLanguage)));
     // The verdicts in full, where the line has no room for them.
-    label->setToolTip(trNow("O que a construção diz deste projeto no núcleo escolhido:\n")
-                      + QString::fromStdString(s.detail));
+    label->setToolTip(
+        trNow("O que a construção diz deste projeto no núcleo escolhido:\n")
+        + QString::fromStdString(construction::summaryDetail(s, inInstalledLanguage)));
 }
 
 } // namespace kelvora

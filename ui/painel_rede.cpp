@@ -69,7 +69,7 @@ constexpr const char* ColumnTips[] = {
 NoLoadPlot::NoLoadPlot(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PBCoVazio"));
-    setAccessibleName(QStringLiteral("Corrente em vazio contra a tensão da rede"));
+    setAccessibleName(tx("Corrente em vazio contra a tensão da rede"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -131,9 +131,9 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
                    num(x, xDecimals, c.separator));
     }
     p.drawText(QRectF(area.left(), area.bottom() + 3 + fm.height(), area.width(), fm.height()),
-               Qt::AlignCenter, QStringLiteral("Tensão da rede (V)"));
+               Qt::AlignCenter, tr("Tensão da rede (V)"));
     p.drawText(QRectF(area.left(), 2, area.width(), fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Corrente em vazio (A)"));
+               tr("Corrente em vazio (A)"));
 
     p.setRenderHint(QPainter::Antialiasing, true);
     p.save();
@@ -165,8 +165,8 @@ void NoLoadPlot::paintEvent(QPaintEvent*)
         const double y = below ? m.y() + 3 : m.y() - fm.height() - 3;
         p.drawText(QRectF(x, y, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
     };
-    mark(c.nominal, Qt::black, QStringLiteral("nominal"), true);
-    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), QStringLiteral("rede alta"),
+    mark(c.nominal, Qt::black, tr("nominal"), true);
+    mark(c.high, c.highGood ? QColor(0, 0xC0, 0) : QColor(0xE0, 0, 0), tr("rede alta"),
          false);
 }
 
@@ -177,9 +177,11 @@ void InsulationTableModel::setRows(const std::vector<InsulationRow>& rows, bool 
 {
     std::vector<std::vector<QString>> cells;
     for (const InsulationRow& r : rows) {
-        std::vector<QString> c = {text(r.secondary), num(r.workingV, 1, separator)};
+        std::vector<QString> c = {r.secondaryWords.empty() ? text(r.secondary)
+                                                           : shownWords(r.secondaryWords),
+                                  num(r.workingV, 1, separator)};
         if (r.aboveTable) {
-            c.insert(c.end(), {QStringLiteral("acima da tabela"), QStringLiteral("-"),
+            c.insert(c.end(), {tr("acima da tabela"), QStringLiteral("-"),
                                QStringLiteral("-"), QStringLiteral("-")});
         } else {
             c.insert(c.end(),
@@ -367,7 +369,7 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     put("LCoImagPctAlta", pct(m.iMagHighPct));
     put("LCoP0", num(m.p0W, 2, separator));
     put("LCoP0Alta", num(m.p0HighW, 2, separator));
-    put("LCoFusivel", text(fuseText(m, separator)));
+    put("LCoFusivel", shownWords(fuseWords(m, separator)));
     QString series;
     if (m.halves)
         series = m.fuseSeriesA ? tr("Com os primários em série: %1 A retardado")
@@ -376,9 +378,10 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     put("LCoFusivelSerie", series);
     label("LCoFusivelSerie")->setVisible(m.halves);
     QString notes;
-    for (const std::string& n : m.notes)
-        notes += (notes.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("Nota: ")
-                 + text(n);
+    for (const ShownText& n : m.noteWords)
+        notes += (notes.isEmpty() ? QString() : QStringLiteral("; "))
+                 + shownWords(say(KELVORA_WORDS("Construction", "Nota: %1"),
+                                  {shownWords(n).toStdString()}));
     put("LCoRedeNota", notes);
     put("LCoIsolacao", m.reinforced ? tr("Isolação reforçada (IEC 61558-1):")
                                     : tr("Isolação básica (IEC 61558-1):"));

@@ -234,6 +234,34 @@ TEST(CliProcess, IdiomaEnKeepsTheReportsPortuguese)
     rmdir(dir);
 }
 
+// The winding sheet follows --idioma: the same sheet with English words, the
+// numbers as the Portuguese golden has them (Windows-1252, CR LF).
+TEST(CliProcess, IdiomaEnWritesTheWindingSheetInEnglish)
+{
+    char dir[] = "/tmp/kelvora-folha-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string path = std::string(dir) + "/folha.txt";
+    const Result r = runCli({"--idioma=en", "trafo-alimentacao", "CBCoProjeto=Espiras da aba",
+                             "--decimal-separator=,", "--folha=" + path},
+                            Output::DevNull);
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string text = slurp(path);
+    EXPECT_THAT(text, HasSubstr("Winding sheet - Mains Transformer\r\n"
+                                "=================================\r\n"));
+    EXPECT_THAT(text, HasSubstr("\r\n  1. Primary\r\n"
+                                "     Turns: 467 (the tab calculated 467,2)\r\n"
+                                "     Wire: AWG 21, enamel grade 2 (bare \xD8 0,723 mm, "
+                                "overall \xD8 0,787 mm)\r\n"
+                                "     Turns per layer: 53\r\n"
+                                "     Layers: 9 (the last with 43 turns)\r\n"));
+    EXPECT_THAT(text, HasSubstr("\r\n  Turns wound: The tab's turns\r\n"));
+    EXPECT_THAT(text, HasSubstr("\r\n  [!!] The winding does not fit the window (127,9 % of the "
+                                "width)\r\n  [ok] Temperature rise 32,9 K: within the class\r\n"));
+    EXPECT_EQ(text.find("Espiras"), std::string::npos);
+    unlink(path.c_str());
+    rmdir(dir);
+}
+
 // The list of controls in English: its own words only; the names, items and
 // keys are what is typed, in either language.
 TEST(CliProcess, IdiomaEnListsTheControlsInEnglish)

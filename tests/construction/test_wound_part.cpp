@@ -132,6 +132,39 @@ TEST(WoundPart, AToyDesignIsAnalysedAdvisedAndGivenASheetThroughItsPartAlone)
     EXPECT_NE(text.find("Montagem do núcleo"), std::string::npos);
 }
 
+// The winding sheet in another language: every text goes through the
+// translator, the numbers and the layout stay the Portuguese sheet's.
+TEST(WoundPart, TheWindingSheetSaysEachTextThroughItsTranslator)
+{
+    const Design toy = toyChoke();
+    Sheet tab(toy.controls);
+    const DesignResults none;
+    const ConstructionSettings set;
+    const SheetSubject subject = sheetRun(*toy.part, tab, none, false, set, Comma);
+    ASSERT_FALSE(subject.analysis.error);
+    const Sheet settings(construcaoControls());
+    const Translator braces = [](const ShownText& m) { return "{" + portuguese(m) + "}"; };
+    auto sheet = [&](const Translator& tr) {
+        return withOwner(windingSheetText(toy.part->caption, subject.analysis, subject.core,
+                                          settings, subject.activeSecondaries, Comma, tr),
+                         *toy.part, tab, tr);
+    };
+    const std::string portugueseSheet = sheet(portuguese);
+    const std::string marked = sheet(braces);
+    EXPECT_EQ(marked.substr(0, marked.find('\n')), "{Folha de enrolamento - {Choque de grade}}");
+    EXPECT_NE(marked.find("\n  1. {Enrolamento}\n"), std::string::npos);
+    EXPECT_NE(marked.find("\n     {Espiras por camada: "), std::string::npos);
+    EXPECT_NE(marked.find("\n  [ok] {O enrolamento cabe na janela ("), std::string::npos);
+    EXPECT_NE(marked.find("\n  {Espaçador em cada junta E–I: "), std::string::npos);
+    // Without the marks (and the title's underline, as long as the title) the same bytes.
+    std::string plain;
+    for (char c : marked.substr(marked.find('\n', marked.find('\n') + 1)))
+        if (c != '{' && c != '}')
+            plain += c;
+    EXPECT_EQ(plain, portugueseSheet.substr(
+                         portugueseSheet.find('\n', portugueseSheet.find('\n') + 1)));
+}
+
 // A substituted field the part rests on refuses the analysis, the advice and
 // the sheet, naming the field; a tab whose run failed is not searched.
 TEST(WoundPart, TheToysOwnInputsDecideItsRefusal)
