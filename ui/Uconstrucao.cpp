@@ -15,12 +15,14 @@
 #include "winding_sheet_pdf.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTimer>
 
@@ -145,6 +147,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
         if (!source_.caption.isEmpty())
             setWindowTitle(tr("Construção e perdas — %1").arg(source_.caption));
         nameUIFields();
+        fitLists();
         for (QTableView* v : findChildren<QTableView*>())
             if (QAbstractItemModel* m = v->model(); m && m->columnCount() > 0)
                 emit m->headerDataChanged(Qt::Horizontal, 0, m->columnCount() - 1);
@@ -297,6 +300,7 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
     results_ = std::make_unique<TFConstrucaoResults>(this);
     binding_.setup();
     results_->binding.setup();
+    fitLists();
     for (const std::string& name : sheet_.names()) {
         QWidget* w = findChild<QWidget*>(QString::fromStdString(name));
         if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -311,6 +315,23 @@ TFConstrucao::TFConstrucao(char separator, QWidget* parent)
 }
 
 TFConstrucao::~TFConstrucao() = default;
+
+void TFConstrucao::fitLists()
+{
+    // A settings list is at least 100 px, and as wide as its longest item
+    // needs (the mode's phrases, an item in English is often longer): the
+    // column gives way, and the window scrolls rather than cut an item.
+    for (QComboBox* c : settingLists_) {
+        int text = 0;
+        for (int i = 0; i < c->count(); ++i)
+            text = std::max(text, c->fontMetrics().horizontalAdvance(c->itemText(i)));
+        QStyleOptionComboBox opt;
+        opt.initFrom(c);
+        const QSize needed = c->style()->sizeFromContents(QStyle::CT_ComboBox, &opt,
+                                                          QSize(text, c->height()), c);
+        c->setMinimumWidth(std::max(100, needed.width()));
+    }
+}
 
 void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
 {
@@ -337,10 +358,10 @@ void TFConstrucao::buildSettings(QWidget* group, QWidget* loads)
         QWidget* field = name.rfind("CB", 0) == 0
                              ? static_cast<QWidget*>(makeCombo(group, t.name, 100))
                              : makeEdit(group, t.name, 64);
-        if (name == "CBCoProjeto") { // the mode's items are phrases: the list holds them whole
-            auto* c = static_cast<QComboBox*>(field);
+        if (auto* c = qobject_cast<QComboBox*>(field)) {
+            // The list's usual width, wider for a longer item (fitLists).
             c->setMaximumWidth(QWIDGETSIZE_MAX);
-            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            settingLists_.push_back(c);
         }
         field->setToolTip(tip);
         auto* caption = makeLabel(group, QString::fromUtf8(t.caption));

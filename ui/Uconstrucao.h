@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+class QComboBox;
 class QFileDialog;
 class QLabel;
 class QPrintDialog;
@@ -135,7 +136,9 @@ private:
     // The U/I window's two fields and their captions' sources: named by hand
     // (hidden at first, no caption beside them to be named by).
     std::vector<std::pair<QWidget*, const char*>> uiFieldNames_;
+    std::vector<QComboBox*> settingLists_; // the settings group's lists
     void nameUIFields();
+    void fitLists();
     std::vector<bool> columnsToFit_;    // of the table: a text in it changed
     std::vector<std::array<QWidget*, 3>> figureWidgets_; // caption, value, unit
     LazyFileDialog SaveFolha{this, "SaveFolha", LazyFileDialog::Mode::Save, "txt",

@@ -4,8 +4,10 @@
 // summaries beside the tabs' "Construção" buttons, in the catalogue's English.
 #include "Uconstrucao.h"
 #include "language.h"
+#include "scroll_window.h"
 #include "ui_fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
@@ -26,6 +28,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void theConstructionShowsNoPortugueseTextInEnglish();
+    void theSettingsListsHoldTheirEnglishItemsWhole();
 
 private:
     QTemporaryDir settings_;
@@ -165,6 +168,32 @@ void TestLanguageConstruction::theConstructionShowsNoPortugueseTextInEnglish()
     // The U/I window's fields, named by hand, follow the language too.
     QCOMPARE(construcao->findChild<QWidget*>(QStringLiteral("ECoUIJanela"))->accessibleName(),
              QStringLiteral("U/I window width (c)"));
+}
+
+// An English item is longer than the Portuguese ("from the simulation",
+// "For the chosen core"): the settings' lists widen, nothing is cut.
+void TestLanguageConstruction::theSettingsListsHoldTheirEnglishItemsWhole()
+{
+    LanguageChoice::instance().choose(Language::English);
+    App app;
+    app.showTab("TTrafoAlim");
+    QTest::mouseClick(app.find<QPushButton>("BBConstrucaoTA"), Qt::LeftButton);
+    kelvora::TFConstrucao* construcao = app.main->construcao();
+    QVERIFY(QTest::qWaitForWindowExposed(construcao));
+    // On a laptop's screen, where the window scrolls.
+    kelvora::fitWindowInto(construcao, QSize(1366, 768));
+    QApplication::processEvents();
+    for (const char* name : {"CBCoProjeto", "CBCoCorrRet"}) {
+        auto* c = construcao->findChild<QComboBox*>(QString::fromLatin1(name));
+        QVERIFY(c);
+        const int text = c->fontMetrics().horizontalAdvance(c->currentText());
+        QVERIFY2(c->width() > text + 20,
+                 qPrintable(QStringLiteral("%1: %2 px for \"%3\" (%4 px)")
+                                .arg(QLatin1String(name))
+                                .arg(c->width())
+                                .arg(c->currentText())
+                                .arg(text)));
+    }
 }
 
 QTEST_MAIN(TestLanguageConstruction)
