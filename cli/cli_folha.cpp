@@ -39,7 +39,9 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const D
     const QString file = QString::fromStdString(path);
     std::optional<QString> failure;
     if (!pdf) {
-        failure = writeReportFile(file, text, encoding, QStringLiteral("a folha de enrolamento"));
+        failure =
+            writeReportFile(file, text, encoding,
+                            fileText(QT_TRANSLATE_NOOP("FileError", "a folha de enrolamento")));
     } else {
         // Fonts and the PDF painter need a GUI application (main() makes one).
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

@@ -209,12 +209,15 @@ std::optional<QString> writeWindingSheetPdf(const QString& path, const SheetPage
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(size));
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Folha de enrolamento"));
+        writer.setTitle(QString::fromStdString(pages.captions.title));
         writer.setCreator(QStringLiteral("Kelvora"));
         if (paintWindingSheet(writer, pages) == 0)
-            return QStringLiteral("Não foi possível desenhar a folha de enrolamento em PDF.");
+            return fileText(QT_TRANSLATE_NOOP("FileError", "Não foi possível desenhar a folha de "
+                                                           "enrolamento em PDF."));
     }
-    return writeReportBytes(path, buffer.data(), QStringLiteral("a folha de enrolamento em PDF"));
+    return writeReportBytes(path, buffer.data(),
+                            fileText(
+                                QT_TRANSLATE_NOOP("FileError", "a folha de enrolamento em PDF")));
 }
 
 } // namespace kelvora

@@ -79,7 +79,7 @@ DesignInputs openDesignFile(const QString& path, char decimalSeparator)
 std::optional<QString> saveDesignFile(const QString& path, const std::string& document)
 {
     return writeFileReplacing(path, QByteArray(document.data(), qsizetype(document.size())),
-                              QStringLiteral("o projeto"));
+                              fileText(QT_TRANSLATE_NOOP("FileError", "o projeto")));
 }
 
 } // namespace kelvora

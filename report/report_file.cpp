@@ -1,5 +1,6 @@
 #include "report_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,9 +84,14 @@ std::optional<TextEncoding> textEncodingNamed(std::string_view name)
     return std::nullopt;
 }
 
+QString fileText(const char* source) { return QCoreApplication::translate("FileError", source); }
+
+QString reportWhat() { return fileText(QT_TRANSLATE_NOOP("FileError", "o relatório")); }
+
 namespace {
 
-const QString ReadOnlyFileSystem = QStringLiteral("sistema de arquivos somente leitura");
+const char* const ReadOnlyFileSystem = QT_TRANSLATE_NOOP("FileError",
+                                                         "sistema de arquivos somente leitura");
 
 // A regular file (or a new one) on a file system mounted read-only: Qt
 // reports it as whatever step failed first, a write to the existing file or
@@ -114,34 +120,38 @@ QString reasonFor(QFileDevice::FileError e, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("já existe uma pasta com esse nome");
+        return fileText(QT_TRANSLATE_NOOP("FileError", "já existe uma pasta com esse nome"));
     if (const QString file = fileInThePath(info); !file.isEmpty())
-        return QStringLiteral("\"%1\" é um arquivo, não uma pasta").arg(file);
+        return fileText(QT_TRANSLATE_NOOP("FileError", "\"%1\" é um arquivo, não uma pasta"))
+            .arg(file);
     if (onReadOnlyFileSystem(info))
-        return ReadOnlyFileSystem;
+        return fileText(ReadOnlyFileSystem);
     // Permissions first: Qt reports an existing file it may not write as a
     // write error, which would otherwise read as a full disk.
     if (info.exists() && !info.isWritable())
-        return QStringLiteral("sem permissão de escrita no arquivo");
+        return fileText(QT_TRANSLATE_NOOP("FileError", "sem permissão de escrita no arquivo"));
     switch (e) {
     case QFileDevice::OpenError:
         if (!info.dir().exists())
-            return QStringLiteral("a pasta não existe");
-        return QStringLiteral("não foi possível criar o arquivo (pasta protegida contra "
-                              "escrita ou nome inválido)");
+            return fileText(QT_TRANSLATE_NOOP("FileError", "a pasta não existe"));
+        return fileText(QT_TRANSLATE_NOOP("FileError",
+                                          "não foi possível criar o arquivo (pasta "
+                                          "protegida contra escrita ou nome inválido)"));
     case QFileDevice::WriteError:
-        return QStringLiteral("erro de escrita (disco cheio?)");
+        return fileText(QT_TRANSLATE_NOOP("FileError", "erro de escrita (disco cheio?)"));
     case QFileDevice::PermissionsError:
-        return QStringLiteral("sem permissão de escrita");
+        return fileText(QT_TRANSLATE_NOOP("FileError", "sem permissão de escrita"));
     case QFileDevice::RenameError:
         // The temporary file was written but the name itself cannot be
         // made (too long for the file system, say): nothing was replaced.
         if (!info.exists())
-            return QStringLiteral("não foi possível criar o arquivo (pasta protegida contra "
-                                  "escrita ou nome inválido)");
-        return QStringLiteral("não foi possível substituir o arquivo existente");
+            return fileText(QT_TRANSLATE_NOOP("FileError",
+                                              "não foi possível criar o arquivo (pasta "
+                                              "protegida contra escrita ou nome inválido)"));
+        return fileText(
+            QT_TRANSLATE_NOOP("FileError", "não foi possível substituir o arquivo existente"));
     default:
-        return QStringLiteral("erro do sistema de arquivos");
+        return fileText(QT_TRANSLATE_NOOP("FileError", "erro do sistema de arquivos"));
     }
 }
 } // namespace
@@ -174,10 +184,10 @@ std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
     if (fd < 0) {
         const int e = errno;
         if (e == ENXIO)
-            return QStringLiteral("nenhum programa está lendo o FIFO");
+            return fileText(QT_TRANSLATE_NOOP("FileError", "nenhum programa está lendo o FIFO"));
         if (e == EACCES || e == EPERM)
-            return QStringLiteral("sem permissão de escrita no arquivo");
-        return QStringLiteral("não foi possível abrir o arquivo (%1)")
+            return fileText(QT_TRANSLATE_NOOP("FileError", "sem permissão de escrita no arquivo"));
+        return fileText(QT_TRANSLATE_NOOP("FileError", "não foi possível abrir o arquivo (%1)"))
             .arg(QString::fromLocal8Bit(std::strerror(e)));
     }
     if (devicesWait)
@@ -196,13 +206,16 @@ std::optional<QString> writeDevice(const QString& path, const QByteArray& bytes)
             pollfd p{fd, POLLOUT, 0};
             if (::poll(&p, 1, ReaderPatience) > 0 && !(p.revents & (POLLERR | POLLHUP)))
                 continue;
-            failure = QStringLiteral("o programa que lê o arquivo não recebe os dados");
+            failure = fileText(
+                QT_TRANSLATE_NOOP("FileError", "o programa que lê o arquivo não recebe os dados"));
             break;
         }
         const int e = n < 0 ? errno : EIO;
-        failure = e == ENOSPC ? QStringLiteral("erro de escrita (disco cheio)")
-                  : e == EPIPE ? QStringLiteral("o programa que lia o arquivo já terminou")
-                               : QStringLiteral("erro de escrita (%1)")
+        failure = e == ENOSPC
+                      ? fileText(QT_TRANSLATE_NOOP("FileError", "erro de escrita (disco cheio)"))
+                  : e == EPIPE ? fileText(
+                        QT_TRANSLATE_NOOP("FileError", "o programa que lia o arquivo já terminou"))
+                               : fileText(QT_TRANSLATE_NOOP("FileError", "erro de escrita (%1)"))
                                      .arg(QString::fromLocal8Bit(std::strerror(e)));
         break;
     }
@@ -227,11 +240,12 @@ std::optional<QString> writeFileReplacing(const QString& path, const QByteArray&
     const QFileInfo info(path);
     auto message = [&](QFileDevice::FileError e, const QString& detail) {
         const QString reason = reasonFor(e, path);
-        QString m = QStringLiteral("Não foi possível gravar %1 no arquivo \"%2\": %3")
+        QString m = fileText(QT_TRANSLATE_NOOP("FileError",
+                                               "Não foi possível gravar %1 no arquivo \"%2\": %3"))
                         .arg(what, path, reason);
         // The system's own words for a read-only file system say no more, and
         // Qt has them only in English.
-        if (!detail.isEmpty() && reason != ReadOnlyFileSystem)
+        if (!detail.isEmpty() && reason != fileText(ReadOnlyFileSystem))
             m += QStringLiteral(" (%1)").arg(detail);
         return m + u'.';
     };
@@ -243,7 +257,8 @@ std::optional<QString> writeFileReplacing(const QString& path, const QByteArray&
     // open() for a reader; a device as any file.
     if (info.exists() && !info.isFile() && isPipe(path)) {
         if (std::optional<QString> reason = writeDevice(path, bytes))
-            return QStringLiteral("Não foi possível gravar %1 no arquivo \"%2\": %3.")
+            return fileText(QT_TRANSLATE_NOOP("FileError",
+                                              "Não foi possível gravar %1 no arquivo \"%2\": %3."))
                 .arg(what, path, *reason);
         return std::nullopt;
     }

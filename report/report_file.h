@@ -26,15 +26,21 @@ void saveTextEncoding(TextEncoding encoding);
 // kelvora-cli's --codificacao= values: "windows-1252", "utf-8".
 std::optional<TextEncoding> textEncodingNamed(std::string_view name);
 
+// A text of the file messages (context "FileError") in the installed language.
+QString fileText(const char* source);
+// What the messages call a report, in the installed language.
+QString reportWhat();
+
 // Writes the report through a temporary file that replaces `path` only when
-// complete. Returns nothing on success, else the Portuguese message, which
-// names the content as `what` ("o relatório", "a folha de enrolamento").
+// complete. Returns nothing on success, else the message in the installed
+// language, which names the content as `what` ("o relatório", "a folha de
+// enrolamento", through fileText).
 std::optional<QString> writeReportFile(const QString& path, const std::string& utf8Text,
                                        TextEncoding encoding = TextEncoding::Windows1252CrLf,
-                                       const QString& what = QStringLiteral("o relatório"));
+                                       const QString& what = reportWhat());
 // The same for bytes already encoded (a PDF, say).
 std::optional<QString> writeReportBytes(const QString& path, const QByteArray& bytes,
-                                        const QString& what = QStringLiteral("o relatório"));
+                                        const QString& what = reportWhat());
 
 // Whether writing onto a FIFO or socket may wait for its reader to take the
 // bytes. The window never waits (a reader that does not read would freeze

@@ -624,7 +624,8 @@ WindingSheetCaptions windingSheetCaptions(const Translator& tr)
     return {tr(say(KELVORA_WORDS("Sheet", "Corte da janela (em escala)"))),
             tr(say(KELVORA_WORDS("Sheet", "Ocupação da janela: %1 %"))),
             tr(say(KELVORA_WORDS("Sheet", "Núcleo U/I (medidas em mm)"))),
-            tr(say(KELVORA_WORDS("Sheet", "Lâmina (medidas em mm)")))};
+            tr(say(KELVORA_WORDS("Sheet", "Lâmina (medidas em mm)"))),
+            tr(say(KELVORA_WORDS("Sheet", "Folha de enrolamento")))};
 }
 
 std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis,

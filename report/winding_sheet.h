@@ -48,6 +48,7 @@ std::string windingSheetText(std::string_view caption, const construction::Analy
 // language of `tr`; `fill` keeps its "%1" for the window fill.
 struct WindingSheetCaptions {
     std::string section, fill, uiCore, lamination;
+    std::string title; // the document's (the PDF's title, the printer's job)
 };
 WindingSheetCaptions windingSheetCaptions(const construction::Translator& tr = portuguese);
 

@@ -346,6 +346,101 @@
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>a folha de enrolamento</source>
+        <translation>the winding sheet</translation>
+    </message>
+    <message>
+        <source>o relatório</source>
+        <translation>the report</translation>
+    </message>
+    <message>
+        <source>sistema de arquivos somente leitura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>já existe uma pasta com esse nome</source>
+        <translation>a folder of that name already exists</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é um arquivo, não uma pasta</source>
+        <translation>&quot;%1&quot; is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>sem permissão de escrita no arquivo</source>
+        <translation>no permission to write the file</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>não foi possível criar o arquivo (pasta protegida contra escrita ou nome inválido)</source>
+        <translation>the file could not be created (a write-protected folder or an invalid name)</translation>
+    </message>
+    <message>
+        <source>erro de escrita (disco cheio?)</source>
+        <translation>write error (disk full?)</translation>
+    </message>
+    <message>
+        <source>sem permissão de escrita</source>
+        <translation>no write permission</translation>
+    </message>
+    <message>
+        <source>não foi possível substituir o arquivo existente</source>
+        <translation>the existing file could not be replaced</translation>
+    </message>
+    <message>
+        <source>erro do sistema de arquivos</source>
+        <translation>file system error</translation>
+    </message>
+    <message>
+        <source>nenhum programa está lendo o FIFO</source>
+        <translation>no program is reading the FIFO</translation>
+    </message>
+    <message>
+        <source>não foi possível abrir o arquivo (%1)</source>
+        <translation>the file could not be opened (%1)</translation>
+    </message>
+    <message>
+        <source>o programa que lê o arquivo não recebe os dados</source>
+        <translation>the program reading the file does not take the data</translation>
+    </message>
+    <message>
+        <source>erro de escrita (disco cheio)</source>
+        <translation>write error (disk full)</translation>
+    </message>
+    <message>
+        <source>o programa que lia o arquivo já terminou</source>
+        <translation>the program that was reading the file has ended</translation>
+    </message>
+    <message>
+        <source>erro de escrita (%1)</source>
+        <translation>write error (%1)</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar %1 no arquivo &quot;%2&quot;: %3</source>
+        <translation>Could not write %1 to the file &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar %1 no arquivo &quot;%2&quot;: %3.</source>
+        <translation>Could not write %1 to the file &quot;%2&quot;: %3.</translation>
+    </message>
+    <message>
+        <source>Não foi possível desenhar a folha de enrolamento em PDF.</source>
+        <translation>The winding sheet could not be drawn as a PDF.</translation>
+    </message>
+    <message>
+        <source>a folha de enrolamento em PDF</source>
+        <translation>the winding sheet as a PDF</translation>
+    </message>
+    <message>
+        <source>o projeto</source>
+        <translation>the design</translation>
+    </message>
+</context>
+<context>
     <name>Initial</name>
     <message>
         <source>Digite aqui o nome do utilizador do programa</source>
@@ -1068,6 +1163,10 @@ Application: %2
     <message>
         <source>Lâmina (medidas em mm)</source>
         <translation>Lamination (dimensions in mm)</translation>
+    </message>
+    <message>
+        <source>Folha de enrolamento</source>
+        <translation>Winding sheet</translation>
     </message>
 </context>
 <context>

@@ -635,8 +635,9 @@ void TFConstrucao::BCoGravaFolhaClick()
                                     tr("Grava folha de enrolamento"));
     if (path.isEmpty())
         return;
-    if (std::optional<QString> error = writeReportFile(path, sheetText(), savedTextEncoding(),
-                                                       QStringLiteral("a folha de enrolamento")))
+    if (std::optional<QString> error =
+            writeReportFile(path, sheetText(), savedTextEncoding(),
+                            fileText(QT_TRANSLATE_NOOP("FileError", "a folha de enrolamento"))))
         reportError(*error);
 }
 
@@ -656,7 +657,7 @@ void TFConstrucao::BCoImprimeClick()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Folha de enrolamento"));
+    printer.setDocName(QString::fromStdString(windingSheetCaptions(inInstalledLanguage).title));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Imprime folha de enrolamento"));
     if (!printRunner_(&dialog))

@@ -134,6 +134,12 @@ TEST(CliProcess, AReportFailureQuotesTheSystemsReasonInPortuguese)
     EXPECT_THAT(r.err, HasSubstr("kelvora-cli: Não foi possível gravar o relatório no arquivo "
                                  "\"/dev/full\": erro de escrita (disco cheio?) (Não há mais "
                                  "espaço no dispositivo)."));
+    // In English, the whole message, the system's words included.
+    const Result en
+        = runCli({"--idioma=en", "trafo-alimentacao", "--report=/dev/full"}, Output::DevNull);
+    EXPECT_EQ(en.code, 1);
+    EXPECT_EQ(en.err, "kelvora-cli: Could not write the report to the file \"/dev/full\": write "
+                      "error (disk full?) (No space left on device).\n");
 }
 
 // A reader that goes away (kelvora-cli ... | head -1) is a write failure
