@@ -33,13 +33,11 @@ std::string gauss(long double v, const Settings& cfg) { return fixedUnit(v, 6, 1
 std::string watts(long double v, const Settings& cfg) { return fixedUnit(v, 4, 1, " W", cfg); }
 
 // The gauge rule takes the logarithm of the current: a current that is not
-// positive would only give a bare "invalid operation", so name the field.
-float gaugeOf(float current, const char* what, const Sigma& sigma)
+// positive would only give a bare "invalid operation", so `fault` names the field.
+float gaugeOf(float current, Words fault, const Sigma& sigma)
 {
     if (!(current > 0))
-        throw CalcError(say(KELVORA_WORDS("Error", "Erro de cálculo: %1 deve ser maior que zero "
-                                                   "(bitola do condutor)."),
-                            {what}));
+        throw CalcError(say(fault));
     return SAWG(current, sigma);
 }
 
@@ -176,8 +174,14 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
     const float is = static_cast<float>(LD(m.Ibrf) * 0.001);
     m.Sfpmm2 = Smm2(ip, sigma);
     m.Sfsmm2 = Smm2(is, sigma);
-    m.Sfp = gaugeOf(ip, "a corrente máxima do modulador (I1mod)", sigma);
-    m.Sfs = gaugeOf(is, "a corrente da etapa de RF (IbRF)", sigma);
+    m.Sfp = gaugeOf(ip,
+                    KELVORA_WORDS("Error", "Erro de cálculo: a corrente máxima do modulador "
+                                           "(I1mod) deve ser maior que zero (bitola do condutor)."),
+                    sigma);
+    m.Sfs = gaugeOf(is,
+                    KELVORA_WORDS("Error", "Erro de cálculo: a corrente da etapa de RF (IbRF) "
+                                           "deve ser maior que zero (bitola do condutor)."),
+                    sigma);
     m.reached = 17;
 
     // 18. Reactor coupling: the reactor's reactance at Fmin must reach Zrf

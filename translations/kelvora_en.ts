@@ -62,10 +62,6 @@
         <translation>&apos;%1&apos; is not a valid whole number</translation>
     </message>
     <message>
-        <source>Erro de cálculo: %1 deve ser maior que zero (bitola do condutor).</source>
-        <translation>Calculation error: %1 must be greater than zero (wire gauge).</translation>
-    </message>
-    <message>
         <source>A densidade de corrente dos ajustes não permite dimensionar o fio.</source>
         <translation>The current density in the settings does not allow the wire to be sized.</translation>
     </message>
@@ -96,6 +92,14 @@
     <message>
         <source>Erro de cálculo: a seção escolhida (Bn x En) deve ser maior que zero (raiz quadrada de número negativo).</source>
         <translation>Calculation error: the chosen section (Bn x En) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a corrente máxima do modulador (I1mod) deve ser maior que zero (bitola do condutor).</source>
+        <translation>Calculation error: the modulator&apos;s largest current (I1mod) must be greater than zero (wire gauge).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a corrente da etapa de RF (IbRF) deve ser maior que zero (bitola do condutor).</source>
+        <translation>Calculation error: the RF stage&apos;s current (IbRF) must be greater than zero (wire gauge).</translation>
     </message>
 </context>
 <context>
