@@ -443,15 +443,15 @@ void verdicts(Result& r, const Circuit& c, const Model& m, char sep)
             rate(r, VerdictKey::InputChoke, KELVORA_WORDS("Supply", "Choque de entrada"),
                  m.ladder()[0].value, *rt.lMin, "H", false, of, sep);
         const std::string lc = num(r.lCritical.value_or(0), 1, sep);
-        ShownText m = say(r.discontinuous ? KELVORA_WORDS("Supply", "Corrente do choque "
+        ShownText said = say(r.discontinuous ? KELVORA_WORDS("Supply", "Corrente do choque "
                                                                     "descontínua: indutância "
                                                                     "crítica %1 H")
                                           : KELVORA_WORDS("Supply", "Corrente do choque contínua "
                                                                     "(indutância crítica %1 H)"),
                           {lc});
-        std::string text = portuguese(m);
+        std::string text = portuguese(said);
         r.verdicts.push_back(
-            {VerdictKey::Continuity, !r.discontinuous, std::move(text), std::move(m), {}, {}});
+            {VerdictKey::Continuity, !r.discontinuous, std::move(text), std::move(said), {}, {}});
     }
 }
 
