@@ -72,7 +72,7 @@ PiBandTable emptyTable()
 void verdict(Sheet& tab, PiVerdict v, std::string_view detail = {})
 {
     const VerdictLabel shown = verdictLabel(v, detail);
-    tab["LPiAval"].text = shown.text;
+    write(tab["LPiAval"], shown.words);
     paint(tab["LPiAval"], shown.colours);
 }
 

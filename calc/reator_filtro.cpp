@@ -1,6 +1,7 @@
 #include "reator_filtro.h"
 
 #include "checked.h"
+#include "shown_text.h"
 
 #include <string>
 
@@ -15,7 +16,8 @@ const char* const Outputs[] = {
     "LRFSn",   "LRFSne", "LRFLmag", "LRFLmage", "LRFAe",      "LRFAee",    "LRFNAval",
 };
 
-const char* const NoInductanceLimits = "A indutância (Lr) deve ser maior que zero.";
+const Words NoInductanceLimits = KELVORA_WORDS("Verdict",
+                                               "A indutância (Lr) deve ser maior que zero.");
 
 // A choke without inductance has no design: say so where the limits and the
 // energy verdict stand and leave nothing else that could pass for a result.
@@ -31,9 +33,9 @@ void refuseInductance(Sheet& tab)
     tab["ERFIr"].font = Colour::WindowText;
     tab["ERFLr"].background = Colour::Red;
     tab["ERFLr"].font = Colour::WindowText;
-    tab["LRFIlim"].text = NoInductanceLimits;
-    tab["LRFLI2Aval"].text = verdictLabel(EnergyVerdict::NoInductance).text;
-    tab["LRFSnAval"].text = sectionLabel(EnergyVerdict::NoInductance).text;
+    write(tab["LRFIlim"], say(NoInductanceLimits));
+    write(tab["LRFLI2Aval"], verdictLabel(EnergyVerdict::NoInductance).words);
+    write(tab["LRFSnAval"], sectionLabel(EnergyVerdict::NoInductance).words);
     for (const char* name : {"LRFIlim", "LRFLI2Aval", "LRFSnAval"})
         paint(tab[name], BadPair);
 }
@@ -108,7 +110,10 @@ void calculate(const ReatorFiltroInputs& in, const Settings& cfg, ReatorFiltroRe
     s.RFLmag = store(root(s.RFSn) * 6.5);
     s.RFAe = store(LD(s.RFLmag) * 0.003 * 0.5);
     s.reached = 11;
-    s.RFLmage = store(root(s.RFSne, "a seção escolhida (Bn x En)") * 6.5);
+    s.RFLmage = store(rootOf(s.RFSne, KELVORA_WORDS("Error", "Erro de cálculo: a seção escolhida "
+                                                             "(Bn x En) deve ser maior que zero "
+                                                             "(raiz quadrada de número negativo)."))
+                      * 6.5);
     s.RFAee = store(LD(s.RFLmage) * 0.003 * 0.5);
     s.reached = 12;
 }
@@ -160,7 +165,7 @@ ReatorFiltroResult computeReatorFiltro(const ReatorFiltroInputs& in, const Setti
 std::string currentLimitsText(const ReatorFiltroResult& s, const Settings& cfg)
 {
     if (s.refused)
-        return NoInductanceLimits;
+        return NoInductanceLimits.source;
     return fixed(s.IrMin, 6, 0, cfg) + " mA < Ir <" + fixed(s.IrMax, 6, 0, cfg) + " mA";
 }
 
@@ -195,8 +200,8 @@ void presentReatorFiltro(const ReatorFiltroResult& s, Sheet& tab, const Settings
     tab["LRFSn"].text = fixed(s.RFSn, 4, 1, cfg);
     if (s.reached < 5)
         return;
-    tab["LRFLI2Aval"].text = verdictLabel(s.energy).text;
-    tab["LRFSnAval"].text = sectionLabel(s.energy).text;
+    write(tab["LRFLI2Aval"], verdictLabel(s.energy).words);
+    write(tab["LRFSnAval"], sectionLabel(s.energy).words);
     for (const char* name : {"LRFLI2Aval", "LRFSnAval", "ERFIr", "ERFLr", "LRFLI2"})
         paint(tab[name], verdictLabel(s.energy).colours);
     if (s.reached < 6)

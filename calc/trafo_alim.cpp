@@ -61,7 +61,7 @@ float primaryVoltage(const std::string& text, bool& substituted, bool& clamped, 
     return v;
 }
 
-std::string turns(float n, const Settings& cfg) { return fixedUnit(n, 6, 1, " Esp", cfg); }
+ShownText turns(float n, const Settings& cfg) { return turnsWords(n, 6, 1, cfg); }
 std::string amperes(float i, const Settings& cfg) { return fixedUnit(i, 3, 2, " A", cfg); }
 
 // The primary panels each winding type shows.
@@ -230,7 +230,7 @@ void calculate(const TrafoAlimInputs& in, const Settings& cfg, TrafoAlimResult& 
 void showPrimary(Sheet& tab, const TrafoAlimResult& r, int i, const Settings& cfg)
 {
     tab[names().LIprim[i]].text = amperes(r.Iprim[i], cfg);
-    tab[names().LNprim[i]].text = turns(r.Nprim[i], cfg);
+    write(tab[names().LNprim[i]], turns(r.Nprim[i], cfg));
     tab[names().LSprim[i]].text = gauge(r.AWGprim[i], cfg);
 }
 
@@ -436,7 +436,7 @@ void presentTrafoAlim(const TrafoAlimResult& r, Sheet& tab, const Settings& cfg)
     if (r.reached < 16)
         return;
     for (int i = 1; i <= 6; ++i) {
-        tab[names().LNs[i]].text = turns(r.Ns[i], cfg);
+        write(tab[names().LNs[i]], turns(r.Ns[i], cfg));
         tab[names().LSs[i]].text = gauge(r.AWGs[i], cfg);
     }
     if (r.reached < 17)

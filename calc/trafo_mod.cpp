@@ -28,18 +28,16 @@ ControlSpec radio(const char* name, bool checked)
 }
 
 std::string ohms(long double v, const Settings& cfg) { return fixedUnit(v, 8, 1, " ohms", cfg); }
-std::string turns(long double v, const Settings& cfg) { return fixedUnit(v, 8, 1, " esp", cfg); }
+ShownText turns(long double v, const Settings& cfg) { return turnsLowerWords(v, 8, 1, cfg); }
 std::string gauss(long double v, const Settings& cfg) { return fixedUnit(v, 6, 1, " Gauss", cfg); }
 std::string watts(long double v, const Settings& cfg) { return fixedUnit(v, 4, 1, " W", cfg); }
 
 // The gauge rule takes the logarithm of the current: a current that is not
-// positive would only give a bare "invalid operation", so name the field.
-float gaugeOf(float current, const char* what, const Sigma& sigma)
+// positive would only give a bare "invalid operation", so `fault` names the field.
+float gaugeOf(float current, Words fault, const Sigma& sigma)
 {
     if (!(current > 0))
-        throw CalcError(say(KELVORA_WORDS("Error", "Erro de cálculo: %1 deve ser maior que zero "
-                                                   "(bitola do condutor)."),
-                            {what}));
+        throw CalcError(say(fault));
     return SAWG(current, sigma);
 }
 
@@ -84,7 +82,11 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
 
     // 4. Empirical core section of an audio transformer, cm^2 for W and Hz:
     //    the lower the frequency, the more iron for the same power.
-    m.Sn = store(root(quot(m.PaMod, m.Fmin), "a freqüência mínima de áudio (Fmin)") * 15);
+    m.Sn = store(rootOf(quot(m.PaMod, m.Fmin),
+                        KELVORA_WORDS("Error", "Erro de cálculo: a freqüência mínima de áudio "
+                                               "(Fmin) deve ser maior que zero "
+                                               "(raiz quadrada de número negativo)."))
+                 * 15);
     m.reached = 4;
 
     // 5. Side of the square section (cm), shown in mm beside both combos.
@@ -131,8 +133,13 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
 
     // 13. Impedance ratio, and the turns ratio as its square root.
     m.Kz = store(quot(m.Zmod, m.Zrf));
-    m.Kn = store(root(m.Kz, m.Zmod < 0 ? "a impedância placa a placa do modulador (Zmod)"
-                                       : "a impedância da etapa de RF (EbRF / IbRF)"));
+    m.Kn = store(rootOf(
+        m.Kz, m.Zmod < 0 ? KELVORA_WORDS("Error", "Erro de cálculo: a impedância placa a placa do "
+                                                  "modulador (Zmod) deve ser maior que zero "
+                                                  "(raiz quadrada de número negativo).")
+                         : KELVORA_WORDS("Error", "Erro de cálculo: a impedância da etapa de RF "
+                                                  "(EbRF / IbRF) deve ser maior que zero "
+                                                  "(raiz quadrada de número negativo).")));
     m.reached = 13;
 
     // 14. Turns from the EMF equation V = 4.44 f N B S 1e-8 (gauss, cm^2):
@@ -167,8 +174,14 @@ void calculate(const TrafoModInputs& in, const Settings& cfg, TrafoModResult& m)
     const float is = static_cast<float>(LD(m.Ibrf) * 0.001);
     m.Sfpmm2 = Smm2(ip, sigma);
     m.Sfsmm2 = Smm2(is, sigma);
-    m.Sfp = gaugeOf(ip, "a corrente máxima do modulador (I1mod)", sigma);
-    m.Sfs = gaugeOf(is, "a corrente da etapa de RF (IbRF)", sigma);
+    m.Sfp = gaugeOf(ip,
+                    KELVORA_WORDS("Error", "Erro de cálculo: a corrente máxima do modulador "
+                                           "(I1mod) deve ser maior que zero (bitola do condutor)."),
+                    sigma);
+    m.Sfs = gaugeOf(is,
+                    KELVORA_WORDS("Error", "Erro de cálculo: a corrente da etapa de RF (IbRF) "
+                                           "deve ser maior que zero (bitola do condutor)."),
+                    sigma);
     m.reached = 17;
 
     // 18. Reactor coupling: the reactor's reactance at Fmin must reach Zrf
@@ -220,10 +233,22 @@ std::vector<ControlSpec> trafoModControls()
          .input = true});
     v.push_back({.name = "ImgConvTM", .kind = Kind::Image});
     v.push_back({.name = "ImgReatorTM", .kind = Kind::Image, .visible = false});
-    v.push_back({.name = "LCapAcopl1", .text = "Capacitor de", .visible = false});
-    v.push_back({.name = "LCapAcopl2", .text = "Acoplamento", .visible = false});
-    v.push_back({.name = "LReatMod1", .text = "Reator de", .visible = false});
-    v.push_back({.name = "LReatMod2", .text = "Modulação", .visible = false});
+    v.push_back({.name = "LCapAcopl1",
+                 .text = KELVORA_SHOWN("Initial", "Capacitor de"),
+                 .visible = false,
+                 .initialWords = true});
+    v.push_back({.name = "LCapAcopl2",
+                 .text = KELVORA_SHOWN("Initial", "Acoplamento"),
+                 .visible = false,
+                 .initialWords = true});
+    v.push_back({.name = "LReatMod1",
+                 .text = KELVORA_SHOWN("Initial", "Reator de"),
+                 .visible = false,
+                 .initialWords = true});
+    v.push_back({.name = "LReatMod2",
+                 .text = KELVORA_SHOWN("Initial", "Modulação"),
+                 .visible = false,
+                 .initialWords = true});
     v.push_back(resultLabel("LPosX", false));
     v.push_back(resultLabel("LPosY", false));
 
@@ -346,7 +371,7 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
 
     // 11. The power verdict's colours replace the validity colours of the three fields.
     const VerdictLabel power = powerVerdictLabel(m, cfg);
-    tab["LTMPAval"].text = power.text;
+    write(tab["LTMPAval"], power.words);
     paint(tab["LTMPAval"], power.colours);
     for (const char* name : {"EPaMod", "EEbrf", "EIbrf"})
         paint(tab[name], m.power == ModPowerVerdict::Sufficient ? GoodPair : BadPair);
@@ -360,9 +385,9 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
     tab["LKn"].text = fixed(m.Kn, 4, 2, cfg);
     if (m.reached < 14)
         return;
-    tab["LNp1"].text = turns(LD(m.Np) * 0.5, cfg);
-    tab["LNp2"].text = turns(LD(m.Np) * 0.5, cfg);
-    tab["LNs"].text = turns(m.Ns, cfg);
+    write(tab["LNp1"], turns(LD(m.Np) * 0.5, cfg));
+    write(tab["LNp2"], turns(LD(m.Np) * 0.5, cfg));
+    write(tab["LNs"], turns(m.Ns, cfg));
     if (m.reached < 15)
         return;
     tab["LBcp"].text = gauss(m.Bcp, cfg);
@@ -373,7 +398,7 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
 
     // 16. EBmax takes the DC flux verdict's colours.
     const VerdictLabel dcFlux = verdictLabel(m.dcFlux);
-    tab["LTMBcAval"].text = dcFlux.text;
+    write(tab["LTMBcAval"], dcFlux.words);
     paint(tab["LTMBcAval"], dcFlux.colours);
     paint(tab["EBmax"], dcFlux.colours);
     if (m.reached < 17)
@@ -383,11 +408,11 @@ void presentTrafoMod(const TrafoModResult& m, Sheet& tab, const Settings& cfg)
     tab["LSfs"].text = gauge(m.Sfs, cfg);
     if (m.reached < 18)
         return;
-    tab["LRMInd"].text = fixed(m.Lreator, 6, 1, cfg) + " H (mín)";
+    write(tab["LRMInd"], fixedWords(KELVORA_WORDS("Result", "%1 H (mín)"), m.Lreator, 6, 1, cfg));
     tab["LRMCorr"].text = fixed(m.Ibrf, 6, 1, cfg) + " mA";
     if (m.reached < 19)
         return;
-    tab["LCMod"].text = fixed(m.Cacopl, 6, 1, cfg) + " uF (mín)";
+    write(tab["LCMod"], fixedWords(KELVORA_WORDS("Result", "%1 uF (mín)"), m.Cacopl, 6, 1, cfg));
 }
 
 VerdictLabel powerVerdictLabel(const TrafoModResult& m, const Settings& cfg)

@@ -72,7 +72,10 @@ void calculate(const TrafoModTransInputs& in, const Settings& cfg, R& s)
     // peak voltage (the whole supply) and peak current.
     s.Rc = store(quot(LD(s.Vcc) * s.Vcc, 2 * LD(s.Po)));
     ++done;
-    s.Vcm = store(root(2 * LD(s.Rc) * s.Po, "a potência de áudio (Po)"));
+    s.Vcm = store(
+        rootOf(2 * LD(s.Rc) * s.Po, KELVORA_WORDS("Error", "Erro de cálculo: a potência de áudio "
+                                                           "(Po) deve ser maior que zero "
+                                                           "(raiz quadrada de número negativo).")));
     ++done;
     s.Icm = store(quot(s.Vcm, s.Rc));
     ++done;
@@ -132,9 +135,15 @@ void calculate(const TrafoModTransInputs& in, const Settings& cfg, R& s)
     const LD ibPeakMax = quot(s.Icm, s.Bmax_tr);
     s.Pdrvmax = store(ibPeakMax * ibPeakMax * s.RBmax * 0.5);
     ++done;
-    s.M2N2min = store(root(quot(s.Rd, s.RBmin), "a relação Rd / RB (beta mínimo)"));
+    s.M2N2min = store(
+        rootOf(quot(s.Rd, s.RBmin), KELVORA_WORDS("Error", "Erro de cálculo: a relação Rd / RB "
+                                                           "(beta mínimo) deve ser maior que zero "
+                                                           "(raiz quadrada de número negativo).")));
     ++done;
-    s.M2N2max = store(root(quot(s.Rd, s.RBmax), "a relação Rd / RB (beta máximo)"));
+    s.M2N2max = store(
+        rootOf(quot(s.Rd, s.RBmax), KELVORA_WORDS("Error", "Erro de cálculo: a relação Rd / RB "
+                                                           "(beta máximo) deve ser maior que zero "
+                                                           "(raiz quadrada de número negativo).")));
     ++done;
 }
 

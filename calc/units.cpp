@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include <cmath>
+
 namespace kelvora {
 
 std::string fixedUnit(long double v, int p, int d, std::string_view unit, const Settings& cfg)
@@ -7,6 +9,28 @@ std::string fixedUnit(long double v, int p, int d, std::string_view unit, const 
     std::string s = fixed(v, p, d, cfg);
     s += unit;
     return s;
+}
+
+ShownText fixedWords(Words w, long double v, int p, int d, const Settings& cfg)
+{
+    return say(w, {fixed(v, p, d, cfg)});
+}
+
+ShownText turnsWords(long double n, int p, int d, const Settings& cfg)
+{
+    return fixedWords(KELVORA_WORDS("Result", "%1 Esp"), n, p, d, cfg);
+}
+
+ShownText turnsLowerWords(long double n, int p, int d, const Settings& cfg)
+{
+    return fixedWords(KELVORA_WORDS("Result", "%1 esp"), n, p, d, cfg);
+}
+
+long double rootOf(long double x, Words fault)
+{
+    if (std::isnan(x) || x < 0.0L)
+        throw CalcError(say(fault));
+    return std::sqrt(x);
 }
 
 std::string gauge(float awg, const Settings& cfg) { return general(awg, cfg) + " AWG"; }
@@ -44,7 +68,7 @@ void presentCoreVerdict(Sheet& tab, CoreVerdict v, std::string_view label,
 {
     const VerdictLabel shown = verdictLabel(v);
     Control& aval = tab[label];
-    aval.text = shown.text;
+    write(aval, shown.words);
     paint(aval, shown.colours);
     paint(tab[widthField], shown.colours);
     paint(tab[stackField], v == CoreVerdict::SmallSection ? BadPair : GoodPair);

@@ -17,6 +17,15 @@ inline constexpr float Pi = 3.1415925f;
 
 // A fixed-format number followed by its unit text: "12,3 Esp".
 std::string fixedUnit(long double v, int p, int d, std::string_view unit, const Settings& cfg);
+// A fixed-format number as the argument of a message: "%1 Esp" with "12,3".
+ShownText fixedWords(Words w, long double v, int p, int d, const Settings& cfg);
+// A number of turns, fixed (p, d): "12,3 Esp" on the mains transformer's tab.
+ShownText turnsWords(long double n, int p, int d, const Settings& cfg);
+// The same in lower case, as the modulation transformer's tab writes it: "12,3 esp".
+ShownText turnsLowerWords(long double n, int p, int d, const Settings& cfg);
+// Square root of a quantity that must not be negative: a negative one (or
+// not a number) stops the run with `fault`, the message that names it.
+long double rootOf(long double x, Words fault);
 // A whole wire gauge: "21 AWG".
 std::string gauge(float awg, const Settings& cfg);
 

@@ -3,6 +3,7 @@
 // map from each value to the text and the colours of its label. The tabs, the
 // reports and whoever else names a verdict take its words from here.
 #include "colour.h"
+#include "shown_text.h"
 
 #include <string>
 #include <string_view>
@@ -23,10 +24,12 @@ enum class EnergyVerdict { Inside, BelowCharts, AboveCharts, NoInductance };
 // Before that: inputs not above zero, or values no network can be computed from.
 enum class PiVerdict { QAdequate, NotAboveZero, SupplyOutOfRange, QTooLow, OutOfRange };
 
-// A verdict label's text and colours.
+// A verdict label's text and colours. `text` is the Portuguese the reports
+// write; `words` the same as a message, which the tabs show in their language.
 struct VerdictLabel {
     std::string text;
     ColourPair colours;
+    ShownText words;
 };
 
 VerdictLabel verdictLabel(CoreVerdict v);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace kelvora::fonte {
 
@@ -218,6 +220,17 @@ std::optional<Reactor> reactorOf(const construction::ReatorFiltroInput& in,
     return Reactor{in.lr, a.windings[0].rHotOhm};
 }
 
+namespace {
+
+// Stops reading the circuit with `why`.
+void fail(Setup& st, ShownText why)
+{
+    st.error = portuguese(why);
+    st.errorWords = std::move(why);
+}
+
+} // namespace
+
 Setup readCircuit(Sheet& sh, const construction::Analysis& a,
                   const construction::TrafoAlimInput& in,
                   const construction::ConstructionSettings& set, int k, const Settings& cfg,
@@ -230,7 +243,11 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a,
     const double mains = edit(sh, "EFoRede", vp, vp, cfg, true);
     const std::optional<supply::Source> src = sourceOf(a, in, set, k, mains);
     if (!src) {
-        st.error = a.error ? *a.error : "O secundário " + std::to_string(k) + " não está ativo.";
+        if (a.error)
+            st.error = *a.error;
+        else
+            fail(st, say(KELVORA_WORDS("Supply", "O secundário %1 não está ativo."),
+                         {std::to_string(k)}));
         return st;
     }
     supply::Circuit& c = st.circuit;
@@ -251,7 +268,8 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a,
         const double at = edit(sh, "EFoValvCorrente", 0, 0, cfg, true) / 1000;
         c.device.law.k = edit(sh, "EFoValvK", supply::childLangmuirK(drop, at), 0, cfg, true);
         if (!(c.device.law.k > 0)) {
-            st.error = "A válvula própria precisa de k ou de uma queda a uma corrente.";
+            fail(st, say(KELVORA_WORDS("Supply", "A válvula própria precisa de k ou de uma queda a "
+                                                 "uma corrente.")));
             return st;
         }
         auto limit = [&](const char* name, double scale) -> std::optional<double> {
@@ -276,7 +294,7 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a,
             const double v = edit(sh, "EFoValor" + n, 0, 0, cfg, true);
             if (!(v > 0)) {
                 sh["EFoValor" + n].background = Colour::Red;
-                st.error = "Falta o valor do elemento " + n + ".";
+                fail(st, say(KELVORA_WORDS("Supply", "Falta o valor do elemento %1."), {n}));
                 return st;
             }
             el.value = el.kind == supply::ElementKind::C ? v * 1e-6 : v;
@@ -289,11 +307,12 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a,
             return e.kind == supply::ElementKind::L;
         });
         if (l == c.ladder.end()) {
-            st.error = "Não há indutor no filtro para o reator da aba.";
+            fail(st,
+                 say(KELVORA_WORDS("Supply", "Não há indutor no filtro para o reator da aba.")));
             return st;
         }
         if (!reactor) {
-            st.error = "O reator da aba não tem cálculo válido.";
+            fail(st, say(KELVORA_WORDS("Supply", "O reator da aba não tem cálculo válido.")));
             return st;
         }
         l->value = reactor->henry;
@@ -307,7 +326,7 @@ Setup readCircuit(Sheet& sh, const construction::Analysis& a,
         c.load.value = edit(sh, "EFoCarga", 0, 0, cfg, true);
     if (!c.load.constantCurrent && !(c.load.value > 0)) {
         sh["EFoCarga"].background = Colour::Red;
-        st.error = "Falta a resistência da carga.";
+        fail(st, say(KELVORA_WORDS("Supply", "Falta a resistência da carga.")));
         return st;
     }
     c.load.bleeder = edit(sh, "EFoSangria", 0, 0, cfg, true);
@@ -323,11 +342,13 @@ Run runSecondary(Sheet& sh, const construction::Analysis& a, const construction:
     r.circuit = st.circuit;
     if (st.error) {
         r.error = st.error;
+        r.errorWords = st.errorWords;
         return r;
     }
     r.result = supply::simulate(r.circuit, {}, cfg.decimalSeparator);
     if (r.result.error) {
         r.error = r.result.error;
+        r.errorWords = r.result.errorWords;
         return r;
     }
     if (withSweep)
@@ -381,29 +402,50 @@ nlohmann::ordered_json fonteJson(const Run& r)
     return j;
 }
 
-std::string fonteTable(const Run& r, const Settings& cfg)
+Words failedVerdictName() { return KELVORA_WORDS("Supply", "Fonte: FALHA"); }
+
+std::string fonteTable(const Run& r, const Settings& cfg, const supply::Translate& translate)
 {
-    if (r.error)
-        return "Fonte\t" + *r.error + "\n";
+    // Each line's name and text as messages of "Supply"; the numbers as written.
+    const auto line = [&](Words name, Words text, std::vector<std::string> args) {
+        return translate(say(name)) + "\t" + translate(say(text, std::move(args))) + "\n";
+    };
+    const Words source = KELVORA_WORDS("Supply", "Fonte");
+    if (r.error) {
+        const std::string error = !r.errorWords.empty() && portuguese(r.errorWords) == *r.error
+                                      ? translate(r.errorWords)
+                                      : *r.error;
+        return translate(say(source)) + "\t" + error + "\n";
+    }
     const char sep = cfg.decimalSeparator;
     auto f = [&](double v, int d) { return fixed(v, 15, d, sep); };
     const supply::Result& s = r.result;
-    std::string t = "Fonte\t" + std::string(supply::rectifierCaption(r.circuit.rectifier)) + ", "
+    std::string t = translate(say(source)) + "\t"
+                    + translate(say(supply::rectifierCaptionWords(r.circuit.rectifier))) + ", "
                     + r.circuit.device.name + "\n";
-    t += "Fonte: tensão em vazio\t" + f(r.circuit.source.vNl, 2) + " V, " + f(r.circuit.source.r, 2)
-         + " ohms, dispersão " + f(r.circuit.source.lLeak * 1000, 3) + " mH\n";
+    t += line(KELVORA_WORDS("Supply", "Fonte: tensão em vazio"),
+              KELVORA_WORDS("Supply", "%1 V, %2 ohms, dispersão %3 mH"),
+              {f(r.circuit.source.vNl, 2), f(r.circuit.source.r, 2),
+               f(r.circuit.source.lLeak * 1000, 3)});
     for (std::size_t k = 0; k < s.nodes.size(); ++k)
-        t += "Fonte: nó " + std::to_string(k + 1) + "\t" + f(s.nodes[k].vdc, 2)
-             + " V CC, ondulação " + f(s.nodes[k].ripplePp, 3) + " V pp ("
-             + f(s.nodes[k].rippleRms, 3) + " V rms, " + f(s.nodes[k].ripplePct, 3) + " %)\n";
-    t += "Fonte: corrente rms do enrolamento\t" + f(s.windingRms, 4) + " A\n";
-    t += "Fonte: retificador (pico, média, rms)\t" + f(s.diodePeak, 4) + " A, " + f(s.diodeAvg, 4)
-         + " A, " + f(s.diodeRms, 4) + " A\n";
-    t += "Fonte: tensão inversa de pico\t" + f(s.piv, 1) + " V\n";
-    t += "Fonte: partida\tsurto " + f(s.surgePeak, 3) + " A, 95 % em " + f(s.t95 * 1000, 1)
-         + " ms\n";
+        t += translate(say(KELVORA_WORDS("Supply", "Fonte: nó %1"), {std::to_string(k + 1)})) + "\t"
+             + translate(say(KELVORA_WORDS("Supply", "%1 V CC, ondulação %2 V pp (%3 V rms, %4 %)"),
+                             {f(s.nodes[k].vdc, 2), f(s.nodes[k].ripplePp, 3),
+                              f(s.nodes[k].rippleRms, 3), f(s.nodes[k].ripplePct, 3)}))
+             + "\n";
+    t += line(KELVORA_WORDS("Supply", "Fonte: corrente rms do enrolamento"),
+              KELVORA_WORDS("Supply", "%1 A"), {f(s.windingRms, 4)});
+    t += line(KELVORA_WORDS("Supply", "Fonte: retificador (pico, média, rms)"),
+              KELVORA_WORDS("Supply", "%1 A, %2 A, %3 A"),
+              {f(s.diodePeak, 4), f(s.diodeAvg, 4), f(s.diodeRms, 4)});
+    t += line(KELVORA_WORDS("Supply", "Fonte: tensão inversa de pico"),
+              KELVORA_WORDS("Supply", "%1 V"), {f(s.piv, 1)});
+    t += line(KELVORA_WORDS("Supply", "Fonte: partida"),
+              KELVORA_WORDS("Supply", "surto %1 A, 95 % em %2 ms"),
+              {f(s.surgePeak, 3), f(s.t95 * 1000, 1)});
     for (const supply::Verdict& v : s.verdicts)
-        t += std::string("Fonte: ") + (v.good ? "ok" : "FALHA") + "\t" + v.text + "\n";
+        t += translate(say(v.good ? KELVORA_WORDS("Supply", "Fonte: ok") : failedVerdictName()))
+             + "\t" + supply::verdictText(v, translate) + "\n";
     return t;
 }
 

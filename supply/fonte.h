@@ -53,6 +53,7 @@ std::optional<Reactor> reactorOf(const construction::ReatorFiltroInput& in,
 
 struct Setup {
     std::optional<std::string> error;
+    ShownText errorWords; // the error as a message, when it is one
     supply::Circuit circuit;
 };
 
@@ -65,6 +66,7 @@ Setup readCircuit(Sheet& secondary, const construction::Analysis& a,
 
 struct Run {
     std::optional<std::string> error;
+    ShownText errorWords; // the error as a message, when it is one
     supply::Circuit circuit;
     supply::Result result;
     std::vector<supply::SweepPoint> sweep;
@@ -77,8 +79,12 @@ Run runSecondary(Sheet& secondary, const construction::Analysis& a,
                  bool withSweep = true, const std::optional<Reactor>& reactor = std::nullopt);
 
 nlohmann::ordered_json fonteJson(const Run& r);
-// The same as readable lines NAME<TAB>text, numbers with the separator of `cfg`.
-std::string fonteTable(const Run& r, const Settings& cfg);
+// The same as readable lines NAME<TAB>text, numbers with the separator of
+// `cfg`, the words in the language of `translate` (Portuguese by default).
+// The name of a failed verdict's line ("Fonte: FALHA").
+Words failedVerdictName();
+std::string fonteTable(const Run& r, const Settings& cfg,
+                       const supply::Translate& translate = portuguese);
 
 // The construction analysis of the power transformer in which each simulated
 // secondary carries its simulated rms current instead of the fixed factor's

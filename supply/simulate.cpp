@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
+#include <utility>
 
 namespace kelvora::supply {
 
@@ -33,20 +34,22 @@ const char* rectifierKey(Rectifier r)
     return "";
 }
 
-const char* rectifierCaption(Rectifier r)
+Words rectifierCaptionWords(Rectifier r)
 {
     switch (r) {
     case Rectifier::HalfWave:
-        return "Meia onda";
+        return KELVORA_WORDS("Supply", "Meia onda");
     case Rectifier::CentreTap:
-        return "Onda completa c/ derivação central";
+        return KELVORA_WORDS("Supply", "Onda completa c/ derivação central");
     case Rectifier::Bridge:
-        return "Ponte";
+        return KELVORA_WORDS("Supply", "Ponte");
     case Rectifier::Doubler:
-        return "Dobrador de tensão";
+        return KELVORA_WORDS("Supply", "Dobrador de tensão");
     }
-    return "";
+    return Words{"Supply", ""};
 }
+
+const char* rectifierCaption(Rectifier r) { return rectifierCaptionWords(r).source; }
 
 std::optional<Rectifier> rectifierFromKey(const std::string& key)
 {
@@ -82,44 +85,59 @@ const char* verdictKey(VerdictKey k)
     return "";
 }
 
-std::optional<std::string> check(const Circuit& c)
+std::optional<ShownText> checkWords(const Circuit& c)
 {
     auto finitePositive = [](double v) { return std::isfinite(v) && v > 0; };
     if (!finitePositive(c.source.vNl))
-        return "A tensão em vazio do secundário deve ser maior que zero.";
+        return say(
+            KELVORA_WORDS("Supply", "A tensão em vazio do secundário deve ser maior que zero."));
     if (!finitePositive(c.source.f))
-        return "A frequência da rede deve ser maior que zero.";
+        return say(KELVORA_WORDS("Supply", "A frequência da rede deve ser maior que zero."));
     if (!(c.source.r >= 0) || !(c.source.lLeak >= 0) || !std::isfinite(c.source.r + c.source.lLeak))
-        return "A resistência e a dispersão da fonte não podem ser negativas.";
+        return say(KELVORA_WORDS("Supply",
+                                 "A resistência e a dispersão da fonte não podem ser negativas."));
     if (c.device.law.childLangmuir ? !finitePositive(c.device.law.k)
                                    : !(c.device.law.v0 >= 0 && c.device.law.rs >= 0))
-        return "A lei do retificador deve ter k maior que zero (ou queda não negativa).";
+        return say(KELVORA_WORDS("Supply", "A lei do retificador deve ter k maior que zero (ou "
+                                           "queda não negativa)."));
     std::vector<std::pair<int, Element>> used;
     for (std::size_t k = 0; k < c.ladder.size() && k < 4; ++k)
         if (c.ladder[k].kind != ElementKind::None)
             used.emplace_back(int(k) + 1, c.ladder[k]);
     if (used.empty())
-        return "O filtro precisa de pelo menos um elemento.";
+        return say(KELVORA_WORDS("Supply", "O filtro precisa de pelo menos um elemento."));
     if (used[0].second.kind == ElementKind::R)
-        return "O filtro deve começar por C (entrada capacitiva) ou L (entrada por choque).";
+        return say(KELVORA_WORDS("Supply", "O filtro deve começar por C (entrada capacitiva) ou L "
+                                           "(entrada por choque)."));
     if (c.rectifier == Rectifier::Doubler && used[0].second.kind != ElementKind::C)
-        return "O dobrador de tensão começa por um capacitor.";
+        return say(KELVORA_WORDS("Supply", "O dobrador de tensão começa por um capacitor."));
     for (std::size_t k = 0; k < used.size(); ++k) {
         const auto& [n, e] = used[k];
         if (!finitePositive(e.value))
-            return "O valor do elemento " + std::to_string(n) + " deve ser maior que zero.";
+            return say(KELVORA_WORDS("Supply", "O valor do elemento %1 deve ser maior que zero."),
+                       {std::to_string(n)});
         if (!(e.loss >= 0) || !std::isfinite(e.loss))
-            return "A perda do elemento " + std::to_string(n) + " não pode ser negativa.";
+            return say(KELVORA_WORDS("Supply", "A perda do elemento %1 não pode ser negativa."),
+                       {std::to_string(n)});
         if (k > 0 && e.kind == ElementKind::C && used[k - 1].second.kind == ElementKind::C)
-            return "Dois capacitores seguidos (elementos " + std::to_string(used[k - 1].first)
-                   + " e " + std::to_string(n) + "): some-os num só.";
+            return say(KELVORA_WORDS("Supply", "Dois capacitores seguidos (elementos %1 e %2): "
+                                               "some-os num só."),
+                       {std::to_string(used[k - 1].first), std::to_string(n)});
     }
     if (!finitePositive(c.load.value) && !(c.load.constantCurrent && c.load.value == 0))
-        return "A carga deve ser maior que zero.";
+        return say(KELVORA_WORDS("Supply", "A carga deve ser maior que zero."));
     if (!(c.load.bleeder >= 0))
-        return "O resistor de sangria não pode ser negativo.";
+        return say(KELVORA_WORDS("Supply", "O resistor de sangria não pode ser negativo."));
     if (c.load.constantCurrent && used.back().second.kind == ElementKind::L)
-        return "Com carga de corrente constante o filtro não pode terminar num indutor.";
+        return say(KELVORA_WORDS("Supply", "Com carga de corrente constante o filtro não pode "
+                                           "terminar num indutor."));
+    return std::nullopt;
+}
+
+std::optional<std::string> check(const Circuit& c)
+{
+    if (std::optional<ShownText> m = checkWords(c))
+        return portuguese(*m);
     return std::nullopt;
 }
 
@@ -368,23 +386,27 @@ std::string num(double v, int decimals, char sep)
 }
 
 // "<what> X u" against a largest (or least) figure of the element or the filter.
-void rate(Result& r, VerdictKey key, const std::string& what, double x, double limit,
-          const char* unit, bool isMax, const std::string& whose, char sep)
+void rate(Result& r, VerdictKey key, Words what, double x, double limit, const char* unit,
+          bool isMax, const ShownText& whose, char sep)
 {
     const bool good = isMax ? x <= limit : x >= limit;
     const std::string shown = num(x, 1, sep) + " " + unit, bound = num(limit, 1, sep) + " " + unit;
-    const std::string text
-        = good ? what + " " + shown + (isMax ? " (máximo " : " (mínimo ") + whose + ": " + bound + ")"
-               : what + " " + shown + (isMax ? " acima do máximo " : " abaixo do mínimo ") + whose
-                     + " (" + bound + ")";
-    r.verdicts.push_back({key, good, text});
+    const Words w = good ? (isMax ? KELVORA_WORDS("Supply", "%1 %2 (máximo %3: %4)")
+                                  : KELVORA_WORDS("Supply", "%1 %2 (mínimo %3: %4)"))
+                         : (isMax ? KELVORA_WORDS("Supply", "%1 %2 acima do máximo %3 (%4)")
+                                  : KELVORA_WORDS("Supply", "%1 %2 abaixo do mínimo %3 (%4)"));
+    ShownText m = say(w, {what.source, shown, portuguese(whose), bound});
+    std::string text = portuguese(m);
+    r.verdicts.push_back({key, good, std::move(text), std::move(m), what, whose});
 }
 
 void verdicts(Result& r, const Circuit& c, const Model& m, char sep)
 {
     const Ratings& rt = c.device.ratings;
     // "do 5U4G", "da válvula própria".
-    const std::string of = (c.device.name.rfind("válvula", 0) == 0 ? "da " : "do ") + c.device.name;
+    const ShownText of = c.device.name.rfind("válvula", 0) == 0
+                             ? say(KELVORA_WORDS("Supply", "da válvula própria"))
+                             : say(KELVORA_WORDS("Supply", "do %1"), {c.device.name});
     std::optional<double> piv = rt.piv;
     if (rt.pivAt[0][0]) { // falls with the DC current: the figure of the next current up
         piv = *rt.pivAt[2][1];
@@ -393,37 +415,43 @@ void verdicts(Result& r, const Circuit& c, const Model& m, char sep)
                 piv = *rt.pivAt[k][1];
     }
     if (piv)
-        rate(r, VerdictKey::Piv, "Tensão inversa de pico", r.piv, *piv, "V", true, of, sep);
+        rate(r, VerdictKey::Piv, KELVORA_WORDS("Supply", "Tensão inversa de pico"), r.piv, *piv,
+             "V", true, of, sep);
     if (rt.iPeak)
-        rate(r, VerdictKey::PeakCurrent, "Corrente de pico por placa", r.diodePeak * 1000,
-             *rt.iPeak * 1000, "mA", true, of, sep);
+        rate(r, VerdictKey::PeakCurrent, KELVORA_WORDS("Supply", "Corrente de pico por placa"),
+             r.diodePeak * 1000, *rt.iPeak * 1000, "mA", true, of, sep);
     if (rt.iAvg)
-        rate(r, VerdictKey::AverageCurrent, "Corrente média por diodo", r.diodeAvg * 1000,
-             *rt.iAvg * 1000, "mA", true, of, sep);
+        rate(r, VerdictKey::AverageCurrent, KELVORA_WORDS("Supply", "Corrente média por diodo"),
+             r.diodeAvg * 1000, *rt.iAvg * 1000, "mA", true, of, sep);
     if (rt.iSurge && r.surgePeak > 0)
-        rate(r, VerdictKey::Surge, "Corrente de surto na partida", r.surgePeak, *rt.iSurge, "A",
-             true, of, sep);
+        rate(r, VerdictKey::Surge, KELVORA_WORDS("Supply", "Corrente de surto na partida"),
+             r.surgePeak, *rt.iSurge, "A", true, of, sep);
     const std::optional<double>& iDc = m.chokeInput() ? rt.iDcChokeInput : rt.iDcCapInput;
     if (iDc)
-        rate(r, VerdictKey::DcCurrent, "Corrente CC de saída", r.loadCurrent * 1000, *iDc * 1000,
-             "mA", true, of, sep);
+        rate(r, VerdictKey::DcCurrent, KELVORA_WORDS("Supply", "Corrente CC de saída"),
+             r.loadCurrent * 1000, *iDc * 1000, "mA", true, of, sep);
     if (!m.chokeInput()) {
         if (rt.cMax)
-            rate(r, VerdictKey::FirstCapacitor, "Primeiro capacitor", m.ladder()[0].value * 1e6,
-                 *rt.cMax * 1e6, "µF", true, of, sep);
+            rate(r, VerdictKey::FirstCapacitor, KELVORA_WORDS("Supply", "Primeiro capacitor"),
+                 m.ladder()[0].value * 1e6, *rt.cMax * 1e6, "µF", true, of, sep);
         if (rt.rMin)
-            rate(r, VerdictKey::PlateResistance, "Resistência da fonte por placa", m.pathR(),
-                 *rt.rMin, "ohms", false, of, sep);
+            rate(r, VerdictKey::PlateResistance,
+                 KELVORA_WORDS("Supply", "Resistência da fonte por placa"), m.pathR(), *rt.rMin,
+                 "ohms", false, of, sep);
     } else {
         if (rt.lMin)
-            rate(r, VerdictKey::InputChoke, "Choque de entrada", m.ladder()[0].value, *rt.lMin,
-                 "H", false, of, sep);
+            rate(r, VerdictKey::InputChoke, KELVORA_WORDS("Supply", "Choque de entrada"),
+                 m.ladder()[0].value, *rt.lMin, "H", false, of, sep);
         const std::string lc = num(r.lCritical.value_or(0), 1, sep);
+        ShownText said = say(r.discontinuous ? KELVORA_WORDS("Supply", "Corrente do choque "
+                                                                    "descontínua: indutância "
+                                                                    "crítica %1 H")
+                                          : KELVORA_WORDS("Supply", "Corrente do choque contínua "
+                                                                    "(indutância crítica %1 H)"),
+                          {lc});
+        std::string text = portuguese(said);
         r.verdicts.push_back(
-            {VerdictKey::Continuity, !r.discontinuous,
-             r.discontinuous
-                 ? "Corrente do choque descontínua: indutância crítica " + lc + " H"
-                 : "Corrente do choque contínua (indutância crítica " + lc + " H)"});
+            {VerdictKey::Continuity, !r.discontinuous, std::move(text), std::move(said), {}, {}});
     }
 }
 
@@ -439,10 +467,11 @@ bool allFinite(const Result& r)
     return ok;
 }
 
-Result failed(std::string why)
+Result failed(ShownText why)
 {
     Result r;
-    r.error = std::move(why);
+    r.error = portuguese(why);
+    r.errorWords = std::move(why);
     return r;
 }
 
@@ -487,7 +516,7 @@ void figures(Result& r, const Model& m, State x0)
 
 Result simulate(const Circuit& c, const Options& o, char sep)
 {
-    if (auto e = check(c))
+    if (std::optional<ShownText> e = checkWords(c))
         return failed(*e);
     Model m(c, o.stepsPerCycle);
     State x0 = steadyState(m, m.guess(0), false);
@@ -497,7 +526,8 @@ Result simulate(const Circuit& c, const Options& o, char sep)
     // zero, which no rectifier gives: no steady state.
     for (const NodeResult& n : r.nodes)
         if (!(n.vdc > 0))
-            return failed("A carga pede mais corrente do que a fonte fornece.");
+            return failed(
+                say(KELVORA_WORDS("Supply", "A carga pede mais corrente do que a fonte fornece.")));
     if (m.chokeInput() && c.rectifier == Rectifier::HalfWave) {
         const double rEq = r.loadCurrent > 0 ? r.nodes.back().vdc / r.loadCurrent : 0;
         r.lCritical = rEq / (4 * c.source.f);
@@ -539,7 +569,8 @@ Result simulate(const Circuit& c, const Options& o, char sep)
     }
     verdicts(r, c, m, sep);
     if (!allFinite(r))
-        return failed("O circuito leva a valores fora do alcance da simulação.");
+        return failed(say(
+            KELVORA_WORDS("Supply", "O circuito leva a valores fora do alcance da simulação.")));
     return r;
 }
 
@@ -574,6 +605,22 @@ std::vector<SweepPoint> sweep(const Circuit& c, int points)
         out.push_back({k.load.value, r.nodes.back().vdc, r.nodes.back().ripplePp});
     }
     return out;
+}
+
+} // namespace kelvora::supply
+
+namespace kelvora::supply {
+
+std::string verdictText(const Verdict& v, const Translate& translate)
+{
+    if (!v.what.source)
+        return v.words.empty() ? v.text : translate(v.words);
+    ShownText m = v.words;
+    if (m.args.size() >= 3) {
+        m.args[0] = translate(say(v.what));
+        m.args[2] = translate(v.whose);
+    }
+    return translate(m);
 }
 
 } // namespace kelvora::supply

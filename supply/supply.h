@@ -5,6 +5,9 @@
 // bridge, full-wave doubler) of silicon diodes or vacuum/vapour valves, a
 // ladder of up to four C, R and L elements, and the load. Integrated to the
 // periodic steady state. Plain C++, SI units.
+#include "shown_text.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,11 +95,24 @@ struct NodeResult {
 enum class VerdictKey { Piv, PeakCurrent, AverageCurrent, Surge, DcCurrent, FirstCapacitor,
                         PlateResistance, InputChoke, Continuity };
 
+// `text` is the Portuguese (the JSON's); `words` the same as a message whose
+// first and third arguments are themselves messages (`what`, `whose`) in a
+// rating's verdict: verdictText() fills them in in a language.
 struct Verdict {
     VerdictKey key;
     bool good;
     std::string text;
+    ShownText words;
+    Words what;      // "Tensão inversa de pico"; none in the continuity's verdict
+    ShownText whose; // "do 5U4G", "da válvula própria"
 };
+
+// Writes a message in a language: kelvora::portuguese, or a window's catalogue.
+using Translate = std::function<std::string(const ShownText&)>;
+// A verdict's text in the language of `translate`.
+std::string verdictText(const Verdict& v, const Translate& translate);
+// The rectifier's name as the supply's table writes it ("Ponte").
+Words rectifierCaptionWords(Rectifier r);
 
 // Stable JSON key of a verdict: "piv", "peak_current", ...
 const char* verdictKey(VerdictKey k);
@@ -107,6 +123,7 @@ struct Waveform {
 
 struct Result {
     std::optional<std::string> error; // when set, nothing else is meaningful
+    ShownText errorWords;             // the error as a message
     std::vector<NodeResult> nodes;
     double windingRms = 0;            // rms current of the winding (each half for a centre tap)
     double diodePeak = 0, diodeAvg = 0, diodeRms = 0, piv = 0;
@@ -129,6 +146,8 @@ struct Options {
 
 // Checks the circuit; the first problem as a Portuguese message.
 std::optional<std::string> check(const Circuit& c);
+// The same problem as a message.
+std::optional<ShownText> checkWords(const Circuit& c);
 
 Result simulate(const Circuit& c, const Options& o = {}, char decimalSeparator = ',');
 

@@ -293,10 +293,6 @@
         <translation>&apos;%1&apos; is not a valid whole number</translation>
     </message>
     <message>
-        <source>Erro de cálculo: %1 deve ser maior que zero (bitola do condutor).</source>
-        <translation>Calculation error: %1 must be greater than zero (wire gauge).</translation>
-    </message>
-    <message>
         <source>A densidade de corrente dos ajustes não permite dimensionar o fio.</source>
         <translation>The current density in the settings does not allow the wire to be sized.</translation>
     </message>
@@ -343,6 +339,42 @@
     <message>
         <source>A corrente Ir está fora dos limites para a indutância informada: corrija a corrente ou a indutância.</source>
         <translation>The current Ir is outside the limits for the inductance given: correct the current or the inductance.</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a freqüência mínima de áudio (Fmin) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the lowest audio frequency (Fmin) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a impedância placa a placa do modulador (Zmod) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the modulator&apos;s plate-to-plate impedance (Zmod) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a impedância da etapa de RF (EbRF / IbRF) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the RF stage&apos;s impedance (EbRF / IbRF) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a corrente máxima do modulador (I1mod) deve ser maior que zero (bitola do condutor).</source>
+        <translation>Calculation error: the modulator&apos;s largest current (I1mod) must be greater than zero (wire gauge).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a corrente da etapa de RF (IbRF) deve ser maior que zero (bitola do condutor).</source>
+        <translation>Calculation error: the RF stage&apos;s current (IbRF) must be greater than zero (wire gauge).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a potência de áudio (Po) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the audio power (Po) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a relação Rd / RB (beta mínimo) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the ratio Rd / RB (lowest beta) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a relação Rd / RB (beta máximo) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the ratio Rd / RB (highest beta) must be greater than zero (square root of a negative number).</translation>
+    </message>
+    <message>
+        <source>Erro de cálculo: a seção escolhida (Bn x En) deve ser maior que zero (raiz quadrada de número negativo).</source>
+        <translation>Calculation error: the chosen section (Bn x En) must be greater than zero (square root of a negative number).</translation>
     </message>
 </context>
 <context>
@@ -461,6 +493,22 @@
     <message>
         <source>Digite aqui o nome do reator ou tipo de aplicação</source>
         <translation>Type the choke&apos;s name or application here</translation>
+    </message>
+    <message>
+        <source>Capacitor de</source>
+        <translation>Coupling</translation>
+    </message>
+    <message>
+        <source>Acoplamento</source>
+        <translation>Capacitor</translation>
+    </message>
+    <message>
+        <source>Reator de</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>Modulação</source>
+        <translation>Choke</translation>
     </message>
 </context>
 <context>
@@ -861,6 +909,25 @@ warning names the field and the value the calculation used.
     </message>
 </context>
 <context>
+    <name>Result</name>
+    <message>
+        <source>%1 Esp</source>
+        <translation>%1 turns</translation>
+    </message>
+    <message>
+        <source>%1 esp</source>
+        <translation>%1 turns</translation>
+    </message>
+    <message>
+        <source>%1 H (mín)</source>
+        <translation>%1 H (min)</translation>
+    </message>
+    <message>
+        <source>%1 uF (mín)</source>
+        <translation>%1 uF (min)</translation>
+    </message>
+</context>
+<context>
     <name>Sheet</name>
     <message>
         <source>%1 (a última com %2 espiras)</source>
@@ -1170,6 +1237,233 @@ Application: %2
     </message>
 </context>
 <context>
+    <name>Supply</name>
+    <message>
+        <source>Meia onda</source>
+        <translation>Half-wave</translation>
+    </message>
+    <message>
+        <source>Onda completa c/ derivação central</source>
+        <translation>Full-wave, centre-tapped</translation>
+    </message>
+    <message>
+        <source>Ponte</source>
+        <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Dobrador de tensão</source>
+        <translation>Voltage doubler</translation>
+    </message>
+    <message>
+        <source>A tensão em vazio do secundário deve ser maior que zero.</source>
+        <translation>The secondary&apos;s no-load voltage must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>A frequência da rede deve ser maior que zero.</source>
+        <translation>The mains frequency must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>A resistência e a dispersão da fonte não podem ser negativas.</source>
+        <translation>The source&apos;s resistance and leakage inductance cannot be negative.</translation>
+    </message>
+    <message>
+        <source>A lei do retificador deve ter k maior que zero (ou queda não negativa).</source>
+        <translation>The rectifier&apos;s law needs k greater than zero (or a drop that is not negative).</translation>
+    </message>
+    <message>
+        <source>O filtro precisa de pelo menos um elemento.</source>
+        <translation>The filter needs at least one element.</translation>
+    </message>
+    <message>
+        <source>O filtro deve começar por C (entrada capacitiva) ou L (entrada por choque).</source>
+        <translation>The filter must start with C (capacitor input) or L (choke input).</translation>
+    </message>
+    <message>
+        <source>O dobrador de tensão começa por um capacitor.</source>
+        <translation>The voltage doubler starts with a capacitor.</translation>
+    </message>
+    <message>
+        <source>O valor do elemento %1 deve ser maior que zero.</source>
+        <translation>The value of element %1 must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>A perda do elemento %1 não pode ser negativa.</source>
+        <translation>The loss of element %1 cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Dois capacitores seguidos (elementos %1 e %2): some-os num só.</source>
+        <translation>Two capacitors in a row (elements %1 and %2): add them into one.</translation>
+    </message>
+    <message>
+        <source>A carga deve ser maior que zero.</source>
+        <translation>The load must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>O resistor de sangria não pode ser negativo.</source>
+        <translation>The bleeder resistor cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Com carga de corrente constante o filtro não pode terminar num indutor.</source>
+        <translation>With a constant-current load the filter cannot end in an inductor.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (máximo %3: %4)</source>
+        <translation>%1 %2 (maximum %3: %4)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (mínimo %3: %4)</source>
+        <translation>%1 %2 (minimum %3: %4)</translation>
+    </message>
+    <message>
+        <source>%1 %2 acima do máximo %3 (%4)</source>
+        <translation>%1 %2 above the maximum %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 %2 abaixo do mínimo %3 (%4)</source>
+        <translation>%1 %2 below the minimum %3 (%4)</translation>
+    </message>
+    <message>
+        <source>da válvula própria</source>
+        <translation>of the own valve</translation>
+    </message>
+    <message>
+        <source>do %1</source>
+        <translation>of the %1</translation>
+    </message>
+    <message>
+        <source>Tensão inversa de pico</source>
+        <translation>Peak inverse voltage</translation>
+    </message>
+    <message>
+        <source>Corrente de pico por placa</source>
+        <translation>Peak current per plate</translation>
+    </message>
+    <message>
+        <source>Corrente média por diodo</source>
+        <translation>Average current per diode</translation>
+    </message>
+    <message>
+        <source>Corrente de surto na partida</source>
+        <translation>Surge current at switch-on</translation>
+    </message>
+    <message>
+        <source>Corrente CC de saída</source>
+        <translation>DC output current</translation>
+    </message>
+    <message>
+        <source>Primeiro capacitor</source>
+        <translation>First capacitor</translation>
+    </message>
+    <message>
+        <source>Resistência da fonte por placa</source>
+        <translation>Source resistance per plate</translation>
+    </message>
+    <message>
+        <source>Choque de entrada</source>
+        <translation>Input choke</translation>
+    </message>
+    <message>
+        <source>Corrente do choque descontínua: indutância crítica %1 H</source>
+        <translation>Choke current discontinuous: critical inductance %1 H</translation>
+    </message>
+    <message>
+        <source>Corrente do choque contínua (indutância crítica %1 H)</source>
+        <translation>Choke current continuous (critical inductance %1 H)</translation>
+    </message>
+    <message>
+        <source>A carga pede mais corrente do que a fonte fornece.</source>
+        <translation>The load asks for more current than the supply gives.</translation>
+    </message>
+    <message>
+        <source>O circuito leva a valores fora do alcance da simulação.</source>
+        <translation>The circuit leads to values beyond the simulation&apos;s reach.</translation>
+    </message>
+    <message>
+        <source>O secundário %1 não está ativo.</source>
+        <translation>Secondary %1 is not in use.</translation>
+    </message>
+    <message>
+        <source>A válvula própria precisa de k ou de uma queda a uma corrente.</source>
+        <translation>The own valve needs k, or a drop at a current.</translation>
+    </message>
+    <message>
+        <source>Falta o valor do elemento %1.</source>
+        <translation>The value of element %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Não há indutor no filtro para o reator da aba.</source>
+        <translation>There is no inductor in the filter for the tab&apos;s choke.</translation>
+    </message>
+    <message>
+        <source>O reator da aba não tem cálculo válido.</source>
+        <translation>The tab&apos;s choke has no valid calculation.</translation>
+    </message>
+    <message>
+        <source>Falta a resistência da carga.</source>
+        <translation>The load resistance is missing.</translation>
+    </message>
+    <message>
+        <source>Fonte: FALHA</source>
+        <translation>Supply: FAIL</translation>
+    </message>
+    <message>
+        <source>Fonte</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Fonte: tensão em vazio</source>
+        <translation>Supply: no-load voltage</translation>
+    </message>
+    <message>
+        <source>%1 V, %2 ohms, dispersão %3 mH</source>
+        <translation>%1 V, %2 ohms, leakage %3 mH</translation>
+    </message>
+    <message>
+        <source>Fonte: nó %1</source>
+        <translation>Supply: node %1</translation>
+    </message>
+    <message>
+        <source>%1 V CC, ondulação %2 V pp (%3 V rms, %4 %)</source>
+        <translation>%1 V DC, ripple %2 V pp (%3 V rms, %4 %)</translation>
+    </message>
+    <message>
+        <source>Fonte: corrente rms do enrolamento</source>
+        <translation>Supply: winding rms current</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Fonte: retificador (pico, média, rms)</source>
+        <translation>Supply: rectifier (peak, average, rms)</translation>
+    </message>
+    <message>
+        <source>%1 A, %2 A, %3 A</source>
+        <translation>%1 A, %2 A, %3 A</translation>
+    </message>
+    <message>
+        <source>Fonte: tensão inversa de pico</source>
+        <translation>Supply: peak inverse voltage</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Fonte: partida</source>
+        <translation>Supply: switch-on</translation>
+    </message>
+    <message>
+        <source>surto %1 A, 95 % em %2 ms</source>
+        <translation>surge %1 A, 95 % in %2 ms</translation>
+    </message>
+    <message>
+        <source>Fonte: ok</source>
+        <translation>Supply: ok</translation>
+    </message>
+</context>
+<context>
     <name>Verdict</name>
     <message>
         <source>O enrolamento cabe na janela (%1 % ocupados)</source>
@@ -1254,6 +1548,106 @@ Application: %2
     <message>
         <source>Isolação reforçada para %1 V: acima da tabela, confira na norma</source>
         <translation>Reinforced insulation for %1 V: beyond the table, check the standard</translation>
+    </message>
+    <message>
+        <source>Seção escolhida atende à aplicação!</source>
+        <translation>The chosen section suits the application!</translation>
+    </message>
+    <message>
+        <source>Largura da perna central pequena</source>
+        <translation>Centre leg too narrow</translation>
+    </message>
+    <message>
+        <source>Seção escolhida menor que a mínima</source>
+        <translation>Chosen section below the minimum</translation>
+    </message>
+    <message>
+        <source>Indução CC dentro dos limites de Bmax!</source>
+        <translation>DC flux density within Bmax!</translation>
+    </message>
+    <message>
+        <source>Excesso de Indução CC no Primário!</source>
+        <translation>Excess DC flux density in the primary!</translation>
+    </message>
+    <message>
+        <source>Excesso de Indução CC no Secundário!</source>
+        <translation>Excess DC flux density in the secondary!</translation>
+    </message>
+    <message>
+        <source>Excesso de Indução CC Total</source>
+        <translation>Excess total DC flux density</translation>
+    </message>
+    <message>
+        <source>Potência Suficiente no Modulador (Pextra&gt;%1%)!</source>
+        <translation>Enough power in the modulator (Pextra&gt;%1%)!</translation>
+    </message>
+    <message>
+        <source>Potência Insuficiente no Modulador (Pextra&lt;0%)!</source>
+        <translation>Not enough power in the modulator (Pextra&lt;0%)!</translation>
+    </message>
+    <message>
+        <source>Potência Baixa no Modulador (Pextra&lt;25%)!</source>
+        <translation>Low power in the modulator (Pextra&lt;25%)!</translation>
+    </message>
+    <message>
+        <source>Potência Baixa no Modulador (Pextra&lt;50%)!</source>
+        <translation>Low power in the modulator (Pextra&lt;50%)!</translation>
+    </message>
+    <message>
+        <source>Produto LI^2&lt;10H*A^2 OK!</source>
+        <translation>Product LI^2&lt;10H*A^2 OK!</translation>
+    </message>
+    <message>
+        <source>Falha: LI^2 &lt; 0,02H*A^2</source>
+        <translation>Failure: LI^2 &lt; 0,02H*A^2</translation>
+    </message>
+    <message>
+        <source>Falha: Sn &gt; 100cm^2 ou LI^2 &gt; 10H*A^2</source>
+        <translation>Failure: Sn &gt; 100cm^2 or LI^2 &gt; 10H*A^2</translation>
+    </message>
+    <message>
+        <source>Falha: indutância nula ou negativa.</source>
+        <translation>Failure: zero or negative inductance.</translation>
+    </message>
+    <message>
+        <source>Seção quadrada OK (Sn&lt;100cm^2)!</source>
+        <translation>Square section OK (Sn&lt;100cm^2)!</translation>
+    </message>
+    <message>
+        <source>Aumente a corrente ou indutância.</source>
+        <translation>Raise the current or the inductance.</translation>
+    </message>
+    <message>
+        <source>Reduza corrente ou indutância.</source>
+        <translation>Lower the current or the inductance.</translation>
+    </message>
+    <message>
+        <source>Digite uma indutância maior que zero.</source>
+        <translation>Type an inductance greater than zero.</translation>
+    </message>
+    <message>
+        <source>Q adequado (mínimo para esta relação de impedâncias: %1)</source>
+        <translation>Q adequate (least for this impedance ratio: %1)</translation>
+    </message>
+    <message>
+        <source>Digite um número maior que zero em: %1</source>
+        <translation>Type a number greater than zero in: %1</translation>
+    </message>
+    <message>
+        <source>Valores fora do alcance do cálculo: confira Eb e Ib.</source>
+        <translation>Values beyond the calculation&apos;s reach: check Eb and Ib.</translation>
+    </message>
+    <message>
+        <source>Q muito baixo para esta relação de impedâncias: use Q ≥ %1</source>
+        <translation>Q too low for this impedance ratio: use Q ≥ %1</translation>
+    </message>
+    <message>
+        <source>Valores fora do alcance do cálculo: confira os campos.</source>
+        <translation>Values beyond the calculation&apos;s reach: check the fields.</translation>
+    </message>
+    <message>
+        <source>A indutância (Lr) deve ser maior que zero.</source>
+        <translation>The inductance (Lr) must be greater than zero.</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,9 @@ TFCalcPI::TFCalcPI(QWidget* parent)
     // itself moves the list to the band of the frequency typed.
     connect(findChild<QComboBox*>(QStringLiteral("CBPiBanda")), &QComboBox::activated, this,
             &TFCalcPI::CBPiBandaChange);
+    // The verdict follows the language chosen (the sheet keeps its message).
+    connect(&LanguageChoice::instance(), &LanguageChoice::changed, this,
+            [this] { binding_.mirror(); });
     // The form decides the size; the window can still grow.
     resize(sizeHint());
 }

@@ -202,6 +202,9 @@ void TFFonte::build()
     connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
         for (QChartView* v : {steady_, transient_, sweep_})
             v->chart()->setTitle(trNow(v->property("kelvoraChartTitle").toByteArray().constData()));
+        binding_.mirror();
+        if (!LFoResultados->text().isEmpty()) // a run has been shown
+            showResults();
         plot();
     });
 }
@@ -243,19 +246,28 @@ void TFFonte::recalculate()
     if (!run_.error)
         fonte::markSimulated(shown_);
     binding_.mirror();
-    std::string text = fonte::fonteTable(run_, cfg);
+    showResults();
+    plot();
+    if (source_.changed)
+        source_.changed();
+}
+
+void TFFonte::showResults()
+{
+    const Settings cfg = source_.cfg ? source_.cfg() : Settings{};
+    const std::string text = fonte::fonteTable(run_, cfg, [](const ShownText& m) {
+        return shownWords(m).toStdString();
+    });
+    const QString failed = shownWords(say(fonte::failedVerdictName())) + QLatin1Char('\t');
     QString html;
     for (const QString& line : QString::fromStdString(text).split('\n', Qt::SkipEmptyParts)) {
         QString shownLine = line;
         shownLine.replace('\t', QStringLiteral(": "));
-        const bool bad = line.contains(QStringLiteral("FALHA")) || run_.error;
+        const bool bad = line.startsWith(failed) || run_.error;
         html += bad ? "<span style='color:#c00000'>" + shownLine.toHtmlEscaped() + "</span><br>"
                     : shownLine.toHtmlEscaped() + "<br>";
     }
     LFoResultados->setText(html);
-    plot();
-    if (source_.changed)
-        source_.changed();
 }
 
 void TFFonte::plot()

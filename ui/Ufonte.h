@@ -49,6 +49,8 @@ private:
     void build();
     void chooseSecondary();
     void plot();
+    // The last run's table in the language chosen now.
+    void showResults();
 
     FonteSource source_;
     Sheet selector_;

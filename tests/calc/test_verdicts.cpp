@@ -26,6 +26,8 @@ void expectLabels(const std::vector<VerdictLabel>& labels)
         EXPECT_FALSE(l.text.empty());
         EXPECT_TRUE(isVerdictPair(l.colours));
         EXPECT_TRUE(texts.insert(l.text).second) << "two values read alike";
+        // The window's message is the reports' text.
+        EXPECT_EQ(portuguese(l.words), l.text);
     }
 }
 

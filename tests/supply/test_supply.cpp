@@ -74,6 +74,14 @@ TEST(SupplyRatings, EachBrokenRatingIsNamed)
     ASSERT_TRUE(cap);
     EXPECT_FALSE(cap->good);
     EXPECT_EQ(cap->text, "Primeiro capacitor 47,0 µF acima do máximo do 5U4G (40,0 µF)");
+    // In another language the rating's name and the device's are its messages too:
+    // a catalogue that brackets each message shows where each part comes from.
+    const auto bracketed = [](const kelvora::ShownText& m) {
+        return kelvora::fillIn("[" + std::string(m.words.source) + "]", m.args);
+    };
+    EXPECT_EQ(verdictText(*cap, bracketed),
+              "[[Primeiro capacitor] 47,0 µF acima do máximo [do 5U4G] (40,0 µF)]");
+    EXPECT_EQ(verdictText(*cap, kelvora::portuguese), cap->text);
     const Verdict* rp = find(r, VerdictKey::PlateResistance);
     ASSERT_TRUE(rp);
     EXPECT_FALSE(rp->good);
