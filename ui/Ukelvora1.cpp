@@ -155,6 +155,10 @@ TFKelvora::TFKelvora(QWidget* parent, Pages pages) : QWidget(parent)
     // calculations write, again (the static texts follow by themselves).
     connect(&LanguageChoice::instance(), &LanguageChoice::changed, this, [this] {
         retranslateTooltips(this);
+        // The message line names a field by its caption, now in this language.
+        for (const auto& t : tabs_)
+            if (t->page)
+                nameFieldsByCaptions(t->page);
         for (const Design& d : designs())
             for (const Handler& h : d.handlers)
                 if (std::find(h.triggers.begin(), h.triggers.end(), "OnActivate")
@@ -539,7 +543,7 @@ QStringList substitutedFields(const Sheet& sheet, QWidget* page, bool bad = fals
         QWidget* w = page->findChild<QWidget*>(QString::fromStdString(name));
         if (!w || !w->isVisibleTo(page))
             continue; // a hidden winding is not in the report
-        QString caption = w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName();
+        QString caption = fieldName(w, page);
         if (bad)
             caption += QStringLiteral(" (%1)").arg(shownReadNote(sheet[name]));
         captions << caption;
@@ -646,8 +650,7 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
         QString where = caption;
         if (QWidget* w = field.empty() ? nullptr
                                        : t.page->findChild<QWidget*>(QString::fromStdString(field)))
-            where += QStringLiteral(", ")
-                     + (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+            where += QStringLiteral(", ") + fieldName(w, t.page);
         t.message = where + QStringLiteral(": ") + errorText;
     } else {
         QStringList marked;
@@ -658,9 +661,7 @@ bool TFKelvora::recalculate(Tab& t, const std::function<void()>& run, bool calcu
             QWidget* w = t.page->findChild<QWidget*>(QString::fromStdString(name));
             if (w && !w->isVisibleTo(t.page))
                 continue;
-            const QString what = !w || w->accessibleName().isEmpty()
-                                     ? QString::fromStdString(name)
-                                     : w->accessibleName();
+            const QString what = w ? fieldName(w, t.page) : QString::fromStdString(name);
             marked << what + QStringLiteral(": ") + shownReadNote(c);
         }
         t.message = marked.isEmpty() ? QString()

@@ -25,8 +25,11 @@ void nameField(QWidget* field, const QString& caption)
     QString name = caption.trimmed();
     while (name.endsWith(u':') || name.endsWith(u'='))
         name = name.chopped(1).trimmed();
-    if (field->accessibleName().isEmpty())
+    if (field->accessibleName().isEmpty()) {
         field->setAccessibleName(name);
+        // The caption as written: the name follows it into another language.
+        field->setProperty(kNameCaption, caption);
+    }
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const char* name)

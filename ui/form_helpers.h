@@ -60,8 +60,10 @@ void showErrorBox(QWidget* parent, const QString& message);
 QGridLayout* makeGrid(QGroupBox* group, const QMargins& margins, int hSpacing, int vSpacing);
 
 // Names a field by its caption (without the closing ":"), for screen readers
-// and for messages that point at it. A name already given stays.
+// and for messages that point at it. A name already given stays. The caption
+// is kept (kNameCaption), so that the name follows it into another language.
 void nameField(QWidget* field, const QString& caption);
+inline constexpr char kNameCaption[] = "kelvoraNameCaption";
 
 // "caption  [field]  unit" on row `row` of a grid (columns 0, 1, 2); the
 // field is named by its caption.

@@ -267,10 +267,42 @@ void applyKeyboardOrder(QWidget* page)
     if (!nav)
         nav = new Navigator(page);
     nav->setOrder(order);
-    // A name set by hand (or by an earlier pass, still true) is kept.
-    for (QWidget* w : order)
-        if (w->accessibleName().isEmpty())
-            w->setAccessibleName(captionOf(w, page));
+    nameFieldsByCaptions(page, order);
+}
+
+void nameFieldsByCaptions(QWidget* page) { nameFieldsByCaptions(page, readingOrder(page)); }
+
+namespace {
+
+// The accessible name last taken from the field's caption.
+constexpr char ByCaption[] = "kelvoraNamedByCaption";
+
+bool namedByCaption(const QWidget* w)
+{
+    const QVariant taken = w->property(ByCaption);
+    return w->accessibleName().isEmpty()
+           || (taken.isValid() && taken.toString() == w->accessibleName());
+}
+
+} // namespace
+
+QString fieldName(QWidget* w, QWidget* page)
+{
+    const QString name = namedByCaption(w) ? captionOf(w, page) : w->accessibleName();
+    return name.isEmpty() ? w->objectName() : name;
+}
+
+void nameFieldsByCaptions(QWidget* page, const QList<QWidget*>& order)
+{
+    // A name set by hand is kept; one taken from a caption is taken again,
+    // so that it follows the caption into another language.
+    for (QWidget* w : order) {
+        if (!namedByCaption(w))
+            continue;
+        const QString name = captionOf(w, page);
+        w->setAccessibleName(name);
+        w->setProperty(ByCaption, name);
+    }
 }
 
 namespace {

@@ -22,6 +22,13 @@ QList<QWidget*> readingOrder(QWidget* page);
 // Chains the inputs of `page` in reading order and names them from their
 // captions. Needs the page's geometry, so call it once the page is laid out.
 void applyKeyboardOrder(QWidget* page);
+// Names the fields of `page` (in `order`, else in reading order) after their
+// captions, again after a change of language; a name set by hand stays.
+void nameFieldsByCaptions(QWidget* page);
+void nameFieldsByCaptions(QWidget* page, const QList<QWidget*>& order);
+// What a message calls the field `w` of `page`: its caption as it reads now,
+// its name set by hand, or else its object name.
+QString fieldName(QWidget* w, QWidget* page);
 
 // Applies applyKeyboardOrder to every page of `tabs` each time the page is
 // shown (hidden pages have no layout geometry until then).

@@ -210,8 +210,17 @@ void followWidget(QWidget* w)
     // The tooltips of the controls' table are set again by their table.
     if (!w->property(kTableTooltip).toBool())
         follow(w, "toolTip", w->toolTip(), [w](const QString& t) { w->setToolTip(t); });
-    follow(w, "accessibleName", w->accessibleName(),
-           [w](const QString& t) { w->setAccessibleName(t); });
+    if (const QVariant caption = w->property(kNameCaption); caption.isValid()) {
+        // Named after its caption: the caption's words in this language.
+        QString name = translated(w, caption.toString()).trimmed();
+        while (name.endsWith(u':') || name.endsWith(u'='))
+            name = name.chopped(1).trimmed();
+        if (w->accessibleName() != name)
+            w->setAccessibleName(name);
+    } else {
+        follow(w, "accessibleName", w->accessibleName(),
+               [w](const QString& t) { w->setAccessibleName(t); });
+    }
     if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
         for (QAction* a : w->actions())
             followAction(a);
