@@ -5,6 +5,7 @@
 #include "Uconstrucao.h"
 #include "Ukelvora1.h"
 #include "Unucleo.h"
+#include "language.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -55,6 +56,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     installQtPortuguese();
+    // BENCH_LANGUAGE=en: the window in English, every text a key writes
+    // translated on its way to the widgets.
+    if (qgetenv("BENCH_LANGUAGE") == "en")
+        kelvora::LanguageChoice::instance().start(kelvora::Language::English);
     TFKelvora main;
     TFNucleo nucleo;
     TFCalcPI calcPi;
