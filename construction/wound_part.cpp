@@ -11,20 +11,32 @@ namespace kelvora::construction {
 std::optional<ShownText> inputRefusal(const WoundPart& part, const Sheet& sheet,
                                         const DesignResults& s)
 {
-    std::string list;
+    // Each field's name and its read's note ("EFo (texto não numérico: usado
+    // 1)"), the note a message of its own inside the refusal.
+    ShownText list;
     for (const std::string& name : part.inputsInUse(sheet, s)) {
         if (!sheet.has(name))
             continue;
         const Control& c = sheet[name];
         if (!c.substituted && !c.badInput)
             continue;
-        list += (list.empty() ? "" : "; ") + name + " (" + c.readNote + ")";
+        ShownText item = say(KELVORA_WORDS("Error", "%1 (%2)"), {name, c.readNote});
+        item.nested = {ShownText{}, c.readNoteWords};
+        if (list.empty()) {
+            list = std::move(item);
+            continue;
+        }
+        ShownText both = say(KELVORA_WORDS("Error", "%1; %2"), {portuguese(list), portuguese(item)});
+        both.nested = {std::move(list), std::move(item)};
+        list = std::move(both);
     }
-    // The fields' names and their reads' notes go in as written (Portuguese).
-    if (!list.empty())
-        return say(KELVORA_WORDS("Error", "O projeto se apoia em entradas inválidas ou "
-                                          "substituídas: %1. Corrija-as na aba."),
-                   {list});
+    if (!list.empty()) {
+        ShownText refusal = say(KELVORA_WORDS("Error", "O projeto se apoia em entradas inválidas ou "
+                                                       "substituídas: %1. Corrija-as na aba."),
+                                {portuguese(list)});
+        refusal.nested = {std::move(list)};
+        return refusal;
+    }
     if (part.ownRefusal)
         return part.ownRefusal(s);
     return std::nullopt;

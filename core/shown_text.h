@@ -33,6 +33,9 @@ struct Words {
 struct ShownText {
     Words words;
     std::vector<std::string> args;
+    // An argument that is itself a message (a field's note inside a refusal):
+    // nested[i], when not empty, is what args[i] says. Empty for most.
+    std::vector<ShownText> nested;
     bool empty() const { return words.source == nullptr; }
 };
 

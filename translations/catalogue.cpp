@@ -67,7 +67,13 @@ QString shownWords(const ShownText& m)
     if (installedLanguage() == Language::Portuguese)
         return QString::fromStdString(portuguese(m));
     const QString t = QCoreApplication::translate(m.words.context, m.words.source);
-    return QString::fromStdString(fillIn(t.toStdString(), m.args));
+    if (m.nested.empty())
+        return QString::fromStdString(fillIn(t.toStdString(), m.args));
+    std::vector<std::string> args = m.args;
+    for (std::size_t i = 0; i < m.nested.size() && i < args.size(); ++i)
+        if (!m.nested[i].empty())
+            args[i] = shownWords(m.nested[i]).toStdString();
+    return QString::fromStdString(fillIn(t.toStdString(), args));
 }
 
 QString languageCode(Language language)

@@ -376,6 +376,14 @@
         <source>Erro de cálculo: a seção escolhida (Bn x En) deve ser maior que zero (raiz quadrada de número negativo).</source>
         <translation>Calculation error: the chosen section (Bn x En) must be greater than zero (square root of a negative number).</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>

@@ -6,6 +6,7 @@
 #include "edit_help_menus.h"
 #include "form_helpers.h"
 #include "language.h"
+#include "language_walk.h"
 #include "ui_fixture.h"
 
 #include <QAction>
@@ -29,6 +30,10 @@
 using kelvora::Language;
 using kelvora::LanguageChoice;
 using kelvora::test::App;
+using kelvora::test::leftInPortuguese;
+using kelvora::test::PortugueseCatalogue;
+using kelvora::test::portugueseCatalogue;
+using kelvora::test::shownTexts;
 
 class TestLanguage : public QObject {
     Q_OBJECT
@@ -70,113 +75,6 @@ QString panelCaption(const App& app, const char* panel)
 QAction* action(const App& app, const char* name)
 {
     return app.main->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-// The Portuguese texts the catalogue translates into something else, and
-// their numbered forms ("Secundário %1") as patterns.
-struct PortugueseCatalogue {
-    std::set<QString> texts;
-    std::vector<QRegularExpression> numbered;
-};
-
-PortugueseCatalogue portugueseCatalogue()
-{
-    PortugueseCatalogue c;
-    QFile f(QStringLiteral(KELVORA_SOURCE_DIR "/translations/kelvora_en.ts"));
-    if (!f.open(QIODevice::ReadOnly))
-        return c;
-    QXmlStreamReader xml(&f);
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString english = xml.readElementText();
-            if (english == source)
-                continue;
-            if (source.contains(QLatin1String("%1"))) {
-                QStringList parts = source.split(QStringLiteral("%1"));
-                for (QString& part : parts)
-                    part = QRegularExpression::escape(part);
-                c.numbered.emplace_back(QStringLiteral("^") + parts.join(QStringLiteral(".+"))
-                                        + QStringLiteral("$"));
-            } else {
-                c.texts.insert(source);
-            }
-        }
-    }
-    return c;
-}
-
-// The static texts a person reads in `root` as it is on the screen: the
-// texts the calculations write (results, verdicts, lists) are not static,
-// and are read too when `results` is set.
-QStringList shownTexts(QWidget* root, bool results = false)
-{
-    QStringList texts;
-    const auto add = [&](const QString& where, const QString& text) {
-        if (!text.trimmed().isEmpty())
-            texts << where + QStringLiteral(" | ") + text;
-    };
-    add(QStringLiteral("title"), root->windowTitle());
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(root))
-            continue;
-        const QString where = w->objectName().isEmpty()
-                                  ? QString::fromLatin1(w->metaObject()->className())
-                                  : w->objectName();
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            if (results
-                || (!l->property(kelvora::kSheetText).toBool()
-                    && !l->property(kelvora::kOpaqueResult).toBool()))
-                add(where, l->text());
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            add(where, b->text());
-        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-            add(where, g->title());
-        } else if (auto* m = qobject_cast<QPlainTextEdit*>(w); m && m->isReadOnly()) {
-            add(where, m->toPlainText());
-        } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
-            for (int i = 0; i < bar->count(); ++i)
-                add(where, bar->tabText(i));
-        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-            for (int i = 0; i < c->count(); ++i)
-                add(where + QStringLiteral(" (item)"), c->itemText(i));
-        } else if (auto* v = qobject_cast<QTableView*>(w); v && v->model()) {
-            for (int i = 0; i < v->model()->columnCount(); ++i)
-                for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole)})
-                    add(where + QStringLiteral(" (heading)"),
-                        v->model()->headerData(i, Qt::Horizontal, role).toString());
-        }
-        add(where + QStringLiteral(" (tooltip)"), w->toolTip());
-        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
-            for (QAction* a : w->actions())
-                add(where + QStringLiteral(" (menu)"), a->text());
-    }
-    return texts;
-}
-
-// The texts of `texts` that the Portuguese catalogue holds, or that are
-// written with Portuguese letters (a text left out of the catalogue). The
-// construction summaries beside the buttons are written by the construction,
-// in Portuguese for now.
-QStringList leftInPortuguese(const QStringList& texts, const PortugueseCatalogue& c)
-{
-    static const QRegularExpression portugueseLetters(QStringLiteral("[ãõçáéíóúâêôà]"));
-    QStringList left;
-    for (const QString& entry : texts) {
-        const QString text = entry.section(QStringLiteral(" | "), 1);
-        if (entry.startsWith(QLatin1String("LCoResumo")))
-            continue;
-        bool found = c.texts.count(text) > 0 || text.contains(portugueseLetters);
-        for (const QRegularExpression& re : c.numbered)
-            found = found || re.match(text).hasMatch();
-        if (found)
-            left << entry;
-    }
-    return left;
 }
 
 } // namespace

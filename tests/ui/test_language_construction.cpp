@@ -4,6 +4,7 @@
 // summaries beside the tabs' "Construção" buttons, in the catalogue's English.
 #include "Uconstrucao.h"
 #include "language.h"
+#include "language_walk.h"
 #include "scroll_window.h"
 #include "ui_fixture.h"
 
@@ -21,6 +22,10 @@
 using kelvora::Language;
 using kelvora::LanguageChoice;
 using kelvora::test::App;
+using kelvora::test::leftInPortuguese;
+using kelvora::test::PortugueseCatalogue;
+using kelvora::test::portugueseCatalogue;
+using kelvora::test::shownTexts;
 
 class TestLanguageConstruction : public QObject {
     Q_OBJECT
@@ -34,91 +39,6 @@ private:
     QTemporaryDir settings_;
 };
 
-namespace {
-
-// The Portuguese sources the catalogue translates into something else; a
-// source with "%1" as a pattern.
-struct Catalogue {
-    std::set<QString> texts;
-    std::vector<QRegularExpression> numbered;
-};
-
-Catalogue portugueseCatalogue()
-{
-    Catalogue c;
-    QFile f(QStringLiteral(KELVORA_SOURCE_DIR "/translations/kelvora_en.ts"));
-    if (!f.open(QIODevice::ReadOnly))
-        return c;
-    QXmlStreamReader xml(&f);
-    QString source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            if (xml.readElementText() == source)
-                continue;
-            if (source.contains(QLatin1String("%1"))) {
-                QStringList parts = source.split(QRegularExpression(QStringLiteral("%[1-9]")));
-                for (QString& part : parts)
-                    part = QRegularExpression::escape(part);
-                c.numbered.emplace_back(QStringLiteral("^") + parts.join(QStringLiteral(".+"))
-                                        + QStringLiteral("$"));
-            } else {
-                c.texts.insert(source);
-            }
-        }
-    }
-    return c;
-}
-
-// Every text the window shows now: its labels (the written results too) and
-// every cell of its tables.
-QStringList shownTexts(QWidget* root)
-{
-    QStringList texts;
-    const auto add = [&](const QString& where, const QString& text) {
-        if (!text.trimmed().isEmpty())
-            texts << where + QStringLiteral(" | ") + text;
-    };
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(root))
-            continue;
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            add(w->objectName(), l->text());
-            add(w->objectName() + QStringLiteral(" (tooltip)"), l->toolTip());
-        } else if (auto* v = qobject_cast<QTableView*>(w); v && v->model()) {
-            const QAbstractItemModel* m = v->model();
-            for (int r = 0; r < m->rowCount(); ++r)
-                for (int c = 0; c < m->columnCount(); ++c)
-                    add(w->objectName(), m->index(r, c).data().toString());
-        }
-    }
-    return texts;
-}
-
-// The entries whose text (or a line of it) is a catalogue source, or is
-// written with Portuguese letters.
-QStringList leftInPortuguese(const QStringList& texts, const Catalogue& c)
-{
-    static const QRegularExpression portugueseLetters(QStringLiteral("[ãõçáéíóúâêôà]"));
-    QStringList left;
-    for (const QString& entry : texts) {
-        bool found = false;
-        for (const QString& line : entry.section(QStringLiteral(" | "), 1).split(u'\n')) {
-            found = found || c.texts.count(line) > 0 || line.contains(portugueseLetters);
-            for (const QRegularExpression& re : c.numbered)
-                found = found || re.match(line).hasMatch();
-        }
-        if (found)
-            left << entry;
-    }
-    return left;
-}
-
-} // namespace
-
 void TestLanguageConstruction::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -131,7 +51,7 @@ void TestLanguageConstruction::cleanup() { LanguageChoice::instance().choose(Lan
 
 void TestLanguageConstruction::theConstructionShowsNoPortugueseTextInEnglish()
 {
-    const Catalogue catalogue = portugueseCatalogue();
+    const PortugueseCatalogue catalogue = portugueseCatalogue();
     QVERIFY(catalogue.texts.size() > 300);
     App app;
     QStringList left;
@@ -140,7 +60,7 @@ void TestLanguageConstruction::theConstructionShowsNoPortugueseTextInEnglish()
     QTest::mouseClick(app.find<QPushButton>("BBConstrucaoTA"), Qt::LeftButton);
     kelvora::TFConstrucao* construcao = app.main->construcao();
     QVERIFY(QTest::qWaitForWindowExposed(construcao));
-    QVERIFY(!leftInPortuguese(shownTexts(construcao), catalogue).isEmpty());
+    QVERIFY(!leftInPortuguese(shownTexts(construcao, true), catalogue).isEmpty());
     LanguageChoice::instance().choose(Language::English);
     for (const auto& [tab, button] :
          {std::pair{"TTrafoAlim", "BBConstrucaoTA"}, std::pair{"TModValvul", "BBConstrucaoTM"},
@@ -150,8 +70,8 @@ void TestLanguageConstruction::theConstructionShowsNoPortugueseTextInEnglish()
         QVERIFY(QTest::qWaitForWindowExposed(construcao));
         QTest::mouseClick(construcao->findChild<QPushButton*>(QStringLiteral("BSugereNucleo")),
                           Qt::LeftButton);
-        left << leftInPortuguese(shownTexts(construcao), catalogue);
-        left << leftInPortuguese(shownTexts(app.find<QWidget>(tab)), catalogue).filter(
+        left << leftInPortuguese(shownTexts(construcao, true), catalogue);
+        left << leftInPortuguese(shownTexts(app.find<QWidget>(tab), true), catalogue).filter(
             QStringLiteral("LCoResumo"));
     }
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
