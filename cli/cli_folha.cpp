@@ -21,11 +21,8 @@ std::optional<std::string> writeFolha(const std::string& path, bool pdf, const D
     const construction::WoundPart& part = *design.part;
     const std::optional<SheetSubject> subject
         = construction::sheetRun(part, tab, state, tabFailed, set, cfg);
-    // The sheet in the language of --idioma: Portuguese unless English is installed.
-    const construction::Translator tr = [](const ShownText& m) {
-        return installedLanguage() == Language::English ? shownWords(m).toStdString()
-                                                        : portuguese(m);
-    };
+    // The sheet in the language of --idioma.
+    const Translator tr = inInstalledLanguage;
     if (auto refusal = windingSheetRefusal(subject->analysis, tr))
         return refusal;
     const std::string text = withOwner(windingSheetText(part.caption, subject->analysis,

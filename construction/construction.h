@@ -21,11 +21,6 @@
 
 namespace kelvora::construction {
 
-// Turns a message of the analysis into the text a reader gets: its
-// Portuguese (the default: the sheets, the JSON, the reports), or the
-// catalogue's language where a window or kelvora-cli --idioma=en shows it.
-using Translator = std::function<std::string(const ShownText&)>;
-
 // ---------------------------------------------------------------- settings
 
 // The controls of FConstrucao, in the order the window shows them. Edits

@@ -8,6 +8,7 @@
 // files and the command line's JSON read it byte for byte in any language. A
 // window shows the message itself, translated by the catalogue and filled in
 // with the same arguments (ui/language.h).
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,11 @@ struct ShownText {
 std::string fillIn(std::string_view source, const std::vector<std::string>& args);
 // The Portuguese text of a message ("" when empty).
 std::string portuguese(const ShownText& m);
+
+// Turns a message into the text a reader gets: `portuguese` (the sheets,
+// the JSON, the reports), or the catalogue's language where a window or
+// kelvora-cli --idioma=en shows it.
+using Translator = std::function<std::string(const ShownText&)>;
 
 inline ShownText say(Words w, std::vector<std::string> args = {})
 {

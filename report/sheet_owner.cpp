@@ -3,7 +3,7 @@
 namespace kelvora {
 
 std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab,
-                      const construction::Translator& tr)
+                      const Translator& tr)
 {
     const std::string& user = part.ownerUser;
     const std::string& application = part.ownerApplication;

@@ -12,6 +12,6 @@ namespace kelvora {
 // when the tab has no such fields.
 // `tr` gives the two captions in the sheet's language (Portuguese by default).
 std::string withOwner(std::string sheetText, const construction::WoundPart& part, const Sheet& tab,
-                      const construction::Translator& tr = portuguese);
+                      const Translator& tr = portuguese);
 
 } // namespace kelvora

@@ -42,7 +42,7 @@ using SheetSubject = construction::PartRun;
 std::string windingSheetText(std::string_view caption, const construction::Analysis& analysis,
                              const SheetCore& core, const Sheet& settings, int activeSecondaries,
                              const Settings& cfg,
-                             const construction::Translator& tr = portuguese);
+                             const Translator& tr = portuguese);
 
 // The captions of the sheet's drawing page (PDF and printout) in the
 // language of `tr`; `fill` keeps its "%1" for the window fill.
@@ -50,12 +50,12 @@ struct WindingSheetCaptions {
     std::string section, fill, uiCore, lamination;
     std::string title; // the document's (the PDF's title, the printer's job)
 };
-WindingSheetCaptions windingSheetCaptions(const construction::Translator& tr = portuguese);
+WindingSheetCaptions windingSheetCaptions(const Translator& tr = portuguese);
 
 // A sheet is written only for an analysis that went through: one that ended
 // in an error holds no windings to wind. The refusal (in the language of `tr`),
 // or nothing.
 std::optional<std::string> windingSheetRefusal(const construction::Analysis& analysis,
-                                               const construction::Translator& tr = portuguese);
+                                               const Translator& tr = portuguese);
 
 } // namespace kelvora

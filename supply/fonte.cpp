@@ -404,7 +404,7 @@ nlohmann::ordered_json fonteJson(const Run& r)
 
 Words failedVerdictName() { return KELVORA_WORDS("Supply", "Fonte: FALHA"); }
 
-std::string fonteTable(const Run& r, const Settings& cfg, const supply::Translate& translate)
+std::string fonteTable(const Run& r, const Settings& cfg, const Translator& translate)
 {
     // Each line's name and text as messages of "Supply"; the numbers as written.
     const auto line = [&](Words name, Words text, std::vector<std::string> args) {

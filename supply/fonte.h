@@ -83,8 +83,7 @@ nlohmann::ordered_json fonteJson(const Run& r);
 // `cfg`, the words in the language of `translate` (Portuguese by default).
 // The name of a failed verdict's line ("Fonte: FALHA").
 Words failedVerdictName();
-std::string fonteTable(const Run& r, const Settings& cfg,
-                       const supply::Translate& translate = portuguese);
+std::string fonteTable(const Run& r, const Settings& cfg, const Translator& translate = portuguese);
 
 // The construction analysis of the power transformer in which each simulated
 // secondary carries its simulated rms current instead of the fixed factor's

@@ -611,7 +611,7 @@ std::vector<SweepPoint> sweep(const Circuit& c, int points)
 
 namespace kelvora::supply {
 
-std::string verdictText(const Verdict& v, const Translate& translate)
+std::string verdictText(const Verdict& v, const Translator& translate)
 {
     if (!v.what.source)
         return v.words.empty() ? v.text : translate(v.words);

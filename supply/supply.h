@@ -107,10 +107,8 @@ struct Verdict {
     ShownText whose; // "do 5U4G", "da válvula própria"
 };
 
-// Writes a message in a language: kelvora::portuguese, or a window's catalogue.
-using Translate = std::function<std::string(const ShownText&)>;
 // A verdict's text in the language of `translate`.
-std::string verdictText(const Verdict& v, const Translate& translate);
+std::string verdictText(const Verdict& v, const Translator& translate);
 // The rectifier's name as the supply's table writes it ("Ponte").
 Words rectifierCaptionWords(Rectifier r);
 

@@ -60,6 +60,8 @@ bool installLanguage(Language language)
 
 Language installedLanguage() { return installed().language; }
 
+std::string inInstalledLanguage(const ShownText& m) { return shownWords(m).toStdString(); }
+
 QString shownWords(const ShownText& m)
 {
     if (m.empty())

@@ -25,6 +25,8 @@ Language installedLanguage();
 // A message of the plain code (a verdict, "%1 Esp", a read's note, an
 // error) in the language installed now, filled in with its arguments.
 QString shownWords(const ShownText& m);
+// The same as UTF-8, a Translator for the plain code's documents.
+std::string inInstalledLanguage(const ShownText& m);
 
 // "pt" or "en", as the setting and kelvora-cli's --idioma= take it.
 QString languageCode(Language language);

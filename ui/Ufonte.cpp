@@ -255,9 +255,7 @@ void TFFonte::recalculate()
 void TFFonte::showResults()
 {
     const Settings cfg = source_.cfg ? source_.cfg() : Settings{};
-    const std::string text = fonte::fonteTable(run_, cfg, [](const ShownText& m) {
-        return shownWords(m).toStdString();
-    });
+    const std::string text = fonte::fonteTable(run_, cfg, inInstalledLanguage);
     const QString failed = shownWords(say(fonte::failedVerdictName())) + QLatin1Char('\t');
     QString html;
     for (const QString& line : QString::fromStdString(text).split('\n', Qt::SkipEmptyParts)) {

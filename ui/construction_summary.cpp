@@ -5,7 +5,6 @@
 
 namespace kelvora {
 
-std::string inInstalledLanguage(const ShownText& m) { return shownWords(m).toStdString(); }
 
 QLabel* makeSummaryLabel(QWidget* parent, const char* name)
 {

@@ -7,9 +7,6 @@
 
 namespace kelvora {
 
-// A message of the construction in the language installed now.
-std::string inInstalledLanguage(const ShownText& m);
-
 QLabel* makeSummaryLabel(QWidget* parent, const char* name);
 // Writes `s` into the label: good pair when every verdict passes, else bad.
 void showSummary(QLabel* label, const construction::Summary& s);

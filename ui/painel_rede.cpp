@@ -380,8 +380,8 @@ void PainelRede::setContent(const Analysis& a, const ConstructionSettings& set, 
     QString notes;
     for (const ShownText& n : m.noteWords)
         notes += (notes.isEmpty() ? QString() : QStringLiteral("; "))
-                 + shownWords(say(KELVORA_WORDS("Construction", "Nota: %1"),
-                                  {shownWords(n).toStdString()}));
+                 + shownWords(
+                     say(KELVORA_WORDS("Construction", "Nota: %1"), {inInstalledLanguage(n)}));
     put("LCoRedeNota", notes);
     put("LCoIsolacao", m.reinforced ? tr("Isolação reforçada (IEC 61558-1):")
                                     : tr("Isolação básica (IEC 61558-1):"));

@@ -168,8 +168,7 @@ void PainelSugestoes::refresh(const construction::WoundPart& part, const Sheet& 
         GSugestoes->selectRow(row);
     BUsaNucleo->setEnabled(model_->rowCount() > 0);
     if (advice.ranked.empty())
-        LSugestoes->setText(q(construction::adviceMessage(
-            advice, [](const ShownText& m) { return shownWords(m).toStdString(); })));
+        LSugestoes->setText(q(construction::adviceMessage(advice, inInstalledLanguage)));
     else
         LSugestoes->setText(tr("%1 de %2 núcleos passam em todas as verificações.")
                                 .arg(advice.ranked.size())
